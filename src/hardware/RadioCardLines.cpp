@@ -1,0 +1,81 @@
+// Volume and mute through a line of the sound-card mixer (line in, microphone
+// or CD), and following changes that other programs make to that line.
+
+#include "RadioCards.h"
+
+#include <algorithm>
+#include <cmath>
+
+int TRadioCard::LineVolumeControl(tVolumeLine line)
+{
+    switch (line) {
+    case vlLineIn: return mcLineInVolume;
+    case vlMicIn: return mcMicVolume;
+    case vlCd: return mcCdVolume;
+    default: return -1;
+    }
+}
+
+int TRadioCard::LineMuteControl(tVolumeLine line)
+{
+    const int volume = LineVolumeControl(line);
+    return volume < 0 ? -1 : volume + 1;
+}
+
+void TRadioCard::RefreshMutedFromLine()
+{
+    const int m = LineMuteControl(volumeLine_);
+    if (mixer_ && mixer_->Exists(m)) muted_ = mixer_->Value(m, 0) != mixer_->Minimum(m);
+}
+
+void TRadioCard::LineSet(int value)
+{
+    if (mixer_ && volumeMax_ > 0) {
+        const int raw = Line(volumeLine_).maximum / volumeMax_ * value;
+        mixer_->SetValues(LineVolumeControl(volumeLine_), raw, raw);
+        RefreshMutedFromLine();
+    }
+    volume_ = value;
+}
+
+void TRadioCard::LineStep(int delta)
+{
+    // A volume read back above the maximum counts as the maximum.
+    if (delta > 0 && volume_ >= volumeMax_) return;
+    if (delta < 0 && volume_ <= 0) return;
+    LineSet(std::clamp(volume_ + delta, 0, volumeMax_));
+}
+
+void TRadioCard::MuteLine()
+{
+    const int m = LineMuteControl(volumeLine_);
+    if (mixer_ && m >= 0) mixer_->SetValue(m, 0, mixer_->Maximum(m));
+    muted_ = true;
+}
+
+void TRadioCard::LineUnmute()
+{
+    const int m = LineMuteControl(volumeLine_);
+    if (mixer_ && m >= 0) mixer_->SetValue(m, 0, mixer_->Minimum(m));
+    muted_ = false;
+    startMutedPending_ = false;
+}
+
+void TRadioCard::MixerControlChange(TMixerControls* sender, int control)
+{
+    if (!IsCardLine(volumeLine_) || !mixer_) return;
+    const int v = LineVolumeControl(volumeLine_);
+    if (control != v && control != v + 1) return;
+    if (control == v) {
+        const double d = double(Line(volumeLine_).maximum / 257);
+        const int a = mixer_->Value(control, 0), b = mixer_->Value(control, 1);
+        if (d > 0) {
+            const int readBack = static_cast<int>(RoundHalfEven(std::max(a, b) / d));
+            // A line set above 256 units from outside must not push Volume past its maximum.
+            volume_ = std::clamp(readBack, 0, volumeMax_);
+        }
+    }
+    RefreshMutedFromLine();
+    (void)sender;
+    if (!destroying_ && OnMixerChange) OnMixerChange(this, volume_, muted_);
+}

@@ -1,0 +1,252 @@
+#pragma once
+// The radio card component: the seven receiver models, their capabilities and
+// band limits, and every request (open, close, tune, mute, volume, signal
+// check) turned into the model's own sequence on the I/O port or serial line.
+// Volume and mute can instead go through one line of the sound-card mixer.
+
+#include "ComDrv32.h"
+#include "MixerControls.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+
+class THardwareEnv;
+
+enum tModel { mRadioTrack, mRA300, mWizard, mRadioMan, mRadionMaru, mRajikoma, mZoltrix };
+enum tBand { bAM = 0, bFM = 1 };
+enum tVolumeLine { vlNone = 0, vlNative = 1, vlLineIn = 2, vlMicIn = 3, vlCd = 4 };
+enum tConnection : std::uint8_t { cnSerial = 1, cnIOPort = 2 };
+enum tSignal { sgNone = 0, sgTuned = 1, sgStereo = 2, sgMono = 3 };
+
+struct tDevCap {
+    QString Name;
+    QString Maker;
+    std::int32_t VolumeStep = 0;
+    bool Spare1 = false, Spare2 = false;
+    bool HasFM = false;
+    bool HasJapaneseFM = false;
+    bool HasAM = false;
+    double FMStep = 0;
+    double AMStep = 0;
+    bool CanVolume = false;
+    bool CanMute = false;
+    std::int32_t Spare3 = 0;
+    bool ForcedMuteOnExit = false;
+    bool CanSetStereo = false;
+    bool NeedsWarmUp = false;
+    tConnection Connection = cnIOPort;
+    std::int32_t PortCount = 0;
+    std::uint16_t DefaultPort = 0;
+    std::uint16_t CurrentPort = 0;
+    std::array<std::uint16_t, 9> Ports{};
+};
+constexpr int ModelCount = 7;
+using tDevCaps = std::array<tDevCap, ModelCount>;
+
+// Misuse of the component; raised with an empty message, told apart by class.
+class eRadioCard : public std::exception {};
+class eCantSetup : public eRadioCard {
+public:
+    const char* what() const noexcept override { return "eCantSetup"; }
+};
+class ePortNotFound : public eRadioCard {
+public:
+    const char* what() const noexcept override { return "ePortNotFound"; }
+};
+class ePortAlreayOpen : public eRadioCard {
+public:
+    const char* what() const noexcept override { return "ePortAlreayOpen"; }
+};
+
+// Band limits in MHz.
+constexpr double FMLow = 87.0, FMHigh = 108.0;
+constexpr double JapaneseFMLow = 76.0, JapaneseFMHigh = 91.0;
+constexpr double AMLow = 0.531, AMHigh = 1.62;
+
+// (Sender, Volume, Mute) after a mixer change of the selected line.
+using tMixerChange = std::function<void(class TRadioCard* sender, int volume, bool mute)>;
+
+class TRadioCard {
+public:
+    // `mixer`: the sound card's mixer, or null when the machine has no sound card.
+    explicit TRadioCard(THardwareEnv& env, std::unique_ptr<TMixerControls> mixer = nullptr);
+    ~TRadioCard();
+    TRadioCard(const TRadioCard&) = delete;
+    TRadioCard& operator=(const TRadioCard&) = delete;
+
+    // Properties.
+    tModel Model() const { return model_; }
+    void SetModel(tModel value);
+    int Port() const { return port_; }
+    void SetPort(int value);
+    double Frequency() const { return frequency_; }
+    void SetFrequency(double value) { Tune(stereo_, band_, value); }
+    tBand Band() const { return band_; }
+    void SetBand(tBand value);
+    int Volume() const { return volume_; }
+    void SetVolume(int value);
+    tVolumeLine VolumeLine() const { return volumeLine_; }
+    void SetVolumeLine(tVolumeLine value);
+    bool JapaneseFM() const { return japaneseFM_; }
+    void SetJapaneseFM(bool value);
+    bool Stereo() const { return stereo_; }
+    void SetStereo(bool value);
+    bool MutedStartup() const { return mutedStartup_; }
+    void SetMutedStartup(bool value);
+    bool MuteOnExit() const { return muteOnExit_; }
+    void SetMuteOnExit(bool value);
+    tMixerChange OnMixerChange;
+
+    // Further state.
+    bool Active() const { return active_; }
+    bool Muted() const { return muted_; }
+    bool StartMutedPending() const { return startMutedPending_; }
+    int VolumeStep() const { return volumeStep_; }
+    int VolumeMax() const { return volumeMax_; }
+    double LastFM() const { return lastFM_; }
+    double LastAM() const { return lastAM_; }
+    bool SoundCardPresent() const { return mixer_ != nullptr; }
+    const tDevCap& Caps() const { return caps_[model_]; } // the live model record
+    // Whether a sound-card line has both its controls.
+    bool LineAvailable(tVolumeLine line) const;
+    TMixerControls* Mixer() { return mixer_.get(); }
+
+    // Operations.
+    void Open();
+    void Close();
+    void Tune(bool stereo, tBand band, double freq);
+    void Mute();
+    void Unmute();
+    void UnmuteCard();
+    void MuteLine();
+    void VolumeUp();
+    void VolumeDown();
+    void VolumeToZero();
+    tSignal CheckSignal();
+    double MinFrequency() const;
+    double MaxFrequency() const;
+    double FrequencyStep() const;
+    double FMMin() const { return japaneseFM_ ? JapaneseFMLow : FMLow; }
+    double FMMax() const { return japaneseFM_ ? JapaneseFMHigh : FMHigh; }
+    double AMMin() const { return AMLow; }
+    double AMMax() const { return AMHigh; }
+    tDevCap GetDevCap(tModel model) const { return caps_[model]; }
+    void InitVolume(int value) { volume_ = value; }
+    void SetLastFM(double freq) { lastFM_ = freq; }
+    void SetLastAM(double freq) { lastAM_ = freq; }
+    void MixerControlChange(TMixerControls* sender, int control);
+
+    // The driver of the serial models (only its port number is ever changed here).
+    TCommPortDriver& ComDriver() { return *com_; }
+
+private:
+    struct LineInfo {
+        bool available = false;
+        int minimum = 0;
+        int maximum = 0;
+    };
+    static bool IsCardLine(tVolumeLine line) { return line >= vlLineIn; }
+    static int LineVolumeControl(tVolumeLine line);
+    static int LineMuteControl(tVolumeLine line);
+    const LineInfo& Line(tVolumeLine line) const { return lines_[line - vlLineIn]; }
+    bool PortCard() const { return caps_[model_].Connection == cnIOPort; }
+    // The port value at index Port: I/O base address or COM number; 0 when none is chosen.
+    std::uint16_t PortValue() const;
+
+    // Sound-card line volume and mute.
+    void LineSet(int value);
+    void LineStep(int delta);
+    void LineUnmute();
+    void RefreshMutedFromLine();
+
+    // RadioTrack and RA300 on I/O ports.
+    void RtAudioState(std::uint16_t base);
+    void RtOpen();
+    void RtClose();
+    void RtTune(double freq);
+    void RtMute();
+    void RtUnmute();
+    void RtVolumeUp();
+    void RtVolumeDown();
+    void RtSetVolume(int value);
+    void RtVolumeToZero();
+    tSignal RtCheckSignal();
+
+    // Serial receivers.
+    void SerSend(const QByteArray& frame, bool purge);
+    void SerOpen();
+    void SerClose();
+    void SerTune(double freq, tBand band);
+    void SerMute();
+    void SerUnmute();
+    tSignal SerCheckSignal();
+
+    // Zoltrix on I/O ports.
+    int ZxLevel() const;
+    void ZxSilence(std::uint16_t base);
+    void ZxLevelWrite(std::uint16_t base);
+    void ZxLevelAndEnable(std::uint16_t base);
+    void ZxOpen();
+    void ZxClose();
+    void ZxTune(double freq, bool stereo);
+    void ZxMute();
+    void ZxUnmute();
+    void ZxVolumeUp();
+    void ZxVolumeDown();
+    void ZxSetVolume(int value);
+    tSignal ZxCheckSignal();
+
+    // The common close tail of all models: mute the line on exit or mark muted.
+    void CloseTail();
+
+    THardwareEnv& env_;
+    TPortAccess& io_;
+    TWaiter& waiter_;
+    tDevCaps caps_;
+    std::unique_ptr<TCommPortDriver> com_;
+    std::unique_ptr<TMixerControls> mixer_;
+    std::array<LineInfo, 3> lines_{};
+    bool destroying_ = false;
+
+    tModel model_ = mRadioTrack;
+    int port_ = 0;
+    double frequency_ = 0;
+    tBand band_ = bAM;
+    int volume_ = 0;
+    tVolumeLine volumeLine_ = vlNone;
+    bool japaneseFM_ = false;
+    bool stereo_ = false;
+    bool mutedStartup_ = false;
+    bool muteOnExit_ = false;
+    bool active_ = false;
+    bool muted_ = true;
+    bool startMutedPending_ = false;
+    int volumeStep_ = 0;
+    int volumeMax_ = 0;
+    double lastFM_ = 87.0;
+    double lastAM_ = 0.531;
+};
+
+// Utility functions.
+double RoundHalfEven(double value);
+double SnapFrequency(double freq, double step, double minF, double maxF);
+QString FrequencyToStr(double value, double minF, double maxF);
+int ModelToIndex(tModel model);
+tModel IndexToModel(int index);
+bool IsPortCardIndex(int index);
+QString BandToLetter(tBand band);
+tBand LetterToBand(const QString& text);
+int VolumeLineToIndex(tVolumeLine line);
+tVolumeLine IndexToVolumeLine(int index);
+TComPortNumber ComPortFromNumber(int n);
+bool IsComPortFree(const THardwareEnv& env, int n);
+// The seven models' capability records, as the component builds them.
+tDevCaps BuildModelTable();
+QString SignalText(tSignal signal); // "?????", "Tuned", "Stereo", "Mono"
+// The Zoltrix tuning word, bit position 1 leftmost (only positions 1..45 are sent).
+std::uint64_t ZoltrixTuningWord(double freq, bool stereo);

@@ -1,0 +1,73 @@
+// The serial receivers (Wizard Radio, RadioMan, RadionMaru, Rajikoma): four-byte
+// frames 0x1D '#' code '#', tuning followed by the channel number in ASCII.
+
+#include "RadioCards.h"
+
+namespace {
+QByteArray Frame(char code) { return QByteArray("\x1D#") + code + '#'; }
+const QByteArray QueryFrame = Frame(0x08);
+const QByteArray UnmuteFrame = Frame(0x01);
+const QByteArray MuteFrame = Frame(0x02);
+const QByteArray FMTuneFrame = Frame(0x05);
+const QByteArray AMTuneFrame = Frame(0x09);
+const QByteArray TunedReply = Frame(0x04);
+constexpr int OpenSettleMs = 200;
+} // namespace
+
+void TRadioCard::SerSend(const QByteArray& data, bool purge)
+{
+    com_->Send(data);
+    // Nothing the receiver answers to a command is kept.
+    if (purge) com_->PurgeBuffers(true, false);
+}
+
+void TRadioCard::SerOpen()
+{
+    const std::uint16_t n = PortValue();
+    if (!n) return;
+    com_->SetComPort(ComPortFromNumber(n));
+    if (!com_->OpenPort()) throw ePortAlreayOpen();
+    waiter_.Wait(OpenSettleMs);
+    com_->SetDtrLine(true);
+    com_->SetRtsLine(true);
+    muted_ = startMutedPending_;
+}
+
+void TRadioCard::SerClose()
+{
+    com_->ClosePort();
+    CloseTail();
+}
+
+void TRadioCard::SerTune(double freq, tBand band)
+{
+    const bool am = band == bAM;
+    const double origin = am ? AMLow : JapaneseFMLow;
+    const double step = am ? 0.009 : 0.05;
+    const int channel = static_cast<int>(RoundHalfEven((freq - origin) / step));
+    com_->Send(am ? AMTuneFrame : FMTuneFrame);
+    SerSend(QByteArray::number(channel).rightJustified(3, '0'), true);
+}
+
+void TRadioCard::SerMute()
+{
+    SerSend(MuteFrame, true);
+    muted_ = true;
+}
+
+void TRadioCard::SerUnmute()
+{
+    SerSend(UnmuteFrame, true);
+    muted_ = false;
+    startMutedPending_ = false;
+}
+
+tSignal TRadioCard::SerCheckSignal()
+{
+    if (!PortValue()) return sgNone;
+    SerSend(QueryFrame, false);
+    QByteArray reply;
+    std::uint8_t byte = 0;
+    while (com_->ReceiveByte(byte)) reply.append(char(byte));
+    return reply.contains(TunedReply) ? sgTuned : sgNone;
+}

@@ -1,0 +1,35 @@
+#include "HardwareEnv.h"
+
+THardwareEnv::THardwareEnv(const QString& traceFile)
+{
+    if (!traceFile.isEmpty()) trace_ = std::make_unique<TTraceLog>(traceFile);
+}
+
+THardwareEnv::~THardwareEnv() = default;
+
+void THardwareEnv::Attach(TPortAccess& ports, TWaiter& waiter)
+{
+    if (TTraceLog* log = Trace()) {
+        tracedPorts_ = std::make_unique<TTracingPortAccess>(ports, *log);
+        tracedWaiter_ = std::make_unique<TTracingWaiter>(waiter, *log);
+        ports_ = tracedPorts_.get();
+        waiter_ = tracedWaiter_.get();
+    } else {
+        ports_ = &ports;
+        waiter_ = &waiter;
+    }
+}
+
+QString THardwareEnv::ComDevice(int n) const
+{
+    const auto it = comMap_.find(n);
+    if (it != comMap_.end()) return *it;
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+}
+
+TRealHardware::TRealHardware(const QString& traceFile) : THardwareEnv(traceFile)
+{
+    Attach(direct_, sleeper_);
+}
+
+bool TRealHardware::PortAccess(QString* reason) { return PortAccessAvailable(direct_, reason); }

@@ -1,0 +1,58 @@
+#pragma once
+// Everything the radio card reaches outside the program: I/O ports, waits,
+// serial devices and the trace. The real machine and the simulator both
+// provide one; the card code cannot tell them apart.
+
+#include "DirectPortAccess.h"
+#include "PortAccess.h"
+#include "Trace.h"
+
+#include <QMap>
+#include <QString>
+#include <memory>
+
+class THardwareEnv {
+public:
+    explicit THardwareEnv(const QString& traceFile = QString());
+    virtual ~THardwareEnv();
+    THardwareEnv(const THardwareEnv&) = delete;
+    THardwareEnv& operator=(const THardwareEnv&) = delete;
+
+    // Port and wait access, traced when a trace file was given.
+    TPortAccess& Ports() { return *ports_; }
+    TWaiter& Waiter() { return *waiter_; }
+    // The trace, or null when none is kept.
+    TTraceLog* Trace() { return trace_ && trace_->IsOpen() ? trace_.get() : nullptr; }
+
+    // The device of serial port COMn: /dev/ttyS{n-1} unless mapped otherwise.
+    virtual QString ComDevice(int n) const;
+    void MapComDevice(int n, const QString& path) { comMap_[n] = path; }
+
+    // Whether the I/O-port cards can be reached; the reason when not.
+    virtual bool PortAccess(QString* reason) = 0;
+    virtual bool Simulated() const = 0;
+
+protected:
+    // Subclasses hand over their raw backends from their constructor.
+    void Attach(TPortAccess& ports, TWaiter& waiter);
+
+private:
+    std::unique_ptr<TTraceLog> trace_;
+    std::unique_ptr<TTracingPortAccess> tracedPorts_;
+    std::unique_ptr<TTracingWaiter> tracedWaiter_;
+    TPortAccess* ports_ = nullptr;
+    TWaiter* waiter_ = nullptr;
+    QMap<int, QString> comMap_;
+};
+
+// The machine itself: ioperm() ports, real sleeps, real serial devices.
+class TRealHardware final : public THardwareEnv {
+public:
+    explicit TRealHardware(const QString& traceFile = QString());
+    bool PortAccess(QString* reason) override;
+    bool Simulated() const override { return false; }
+
+private:
+    TDirectPortAccess direct_;
+    TSleepWaiter sleeper_;
+};

@@ -1,0 +1,80 @@
+#include "Trace.h"
+
+TTraceLog::TTraceLog(const QString& fileName)
+{
+    if (fileName.isEmpty()) return;
+    file_ = std::make_unique<QFile>(fileName);
+    if (file_->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        out_ = file_.get();
+}
+
+TTraceLog::TTraceLog(QIODevice* device) : out_(device) {}
+
+bool TTraceLog::IsOpen() const { return out_ != nullptr; }
+
+QString TTraceLog::ErrorString() const { return file_ ? file_->errorString() : QString(); }
+
+static QByteArray Hex(unsigned value, int digits)
+{
+    return QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+}
+
+QByteArray HexBytes(const QByteArray& bytes)
+{
+    QByteArray text;
+    for (char c : bytes) {
+        if (!text.isEmpty()) text += ' ';
+        text += Hex(static_cast<unsigned char>(c), 2);
+    }
+    return text;
+}
+
+void TTraceLog::Line(const QByteArray& line)
+{
+    if (!out_) return;
+    out_->write(line);
+    out_->write("\n");
+    // Flushed at once so a trace survives a crash or a killed program.
+    if (file_) file_->flush();
+}
+
+void TTraceLog::Out(std::uint16_t port, std::uint8_t value)
+{
+    Line("out " + Hex(port, 4) + ' ' + Hex(value, 2));
+}
+
+void TTraceLog::In(std::uint16_t port, std::uint8_t value)
+{
+    Line("in " + Hex(port, 4) + ' ' + Hex(value, 2));
+}
+
+void TTraceLog::Wait(int ms) { Line("wait " + QByteArray::number(ms)); }
+
+void TTraceLog::Tx(const QByteArray& bytes)
+{
+    if (!bytes.isEmpty()) Line("tx " + HexBytes(bytes));
+}
+
+void TTraceLog::Rx(const QByteArray& bytes)
+{
+    if (!bytes.isEmpty()) Line("rx " + HexBytes(bytes));
+}
+
+void TTracingPortAccess::PortOut(std::uint16_t port, std::uint8_t value)
+{
+    inner_.PortOut(port, value);
+    log_.Out(port, value);
+}
+
+std::uint8_t TTracingPortAccess::PortIn(std::uint16_t port)
+{
+    const std::uint8_t value = inner_.PortIn(port);
+    log_.In(port, value);
+    return value;
+}
+
+void TTracingWaiter::Wait(int ms)
+{
+    log_.Wait(ms);
+    inner_.Wait(ms);
+}

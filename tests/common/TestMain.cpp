@@ -1,0 +1,16 @@
+// Shared main of every test executable: an offscreen QApplication, so widget
+// and timer tests run without a display, and a fixed "C" locale to start from.
+
+#include <QApplication>
+#include <QLocale>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
