@@ -101,6 +101,7 @@ public:
 private:
     void Poll();
     int ReadQueued(char* buffer, int length);
+    void FlushRxTrace();
 
     THardwareEnv* env_;
     int fd_ = -1;
@@ -126,4 +127,5 @@ private:
     int hold_ = 0;
     QTimer pollTimer_;
     QElapsedTimer clock_;
+    QByteArray rxTrace_; // received bytes not yet written to the trace
 };

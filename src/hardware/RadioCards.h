@@ -6,6 +6,7 @@
 
 #include "ComDrv32.h"
 #include "MixerControls.h"
+#include "PortAccess.h"
 
 #include <QByteArray>
 #include <QString>
