@@ -1,0 +1,31 @@
+#pragma once
+// The whole emulated machine: a port bus with a card of the chosen family at
+// 0x30C and 0x20C, serial receivers for the serial models, and simulated time.
+
+#include "HardwareEnv.h"
+#include "PortBus.h"
+#include "RadioCards.h"
+#include "SimClock.h"
+#include "StationList.h"
+
+class TSimulatedHardware final : public THardwareEnv {
+public:
+    // `realTime`: waits also pass for real (the program); tests leave it off.
+    TSimulatedHardware(TStationList stations, bool realTime, const QString& traceFile = QString());
+    ~TSimulatedHardware() override;
+
+    // Puts the emulated card of this model's family at both port positions.
+    void InsertCard(tModel model);
+
+    bool PortAccess(QString*) override { return true; }
+    bool Simulated() const override { return true; }
+
+    TPortBus& Bus() { return bus_; }
+    TSimClock& Clock() { return clock_; }
+    const TStationList& Stations() const { return stations_; }
+
+private:
+    TStationList stations_;
+    TSimClock clock_;
+    TPortBus bus_;
+};

@@ -1,0 +1,122 @@
+// vantoroctl as a user runs it: exit codes, outputs and the trace.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+struct TRun {
+    int code = -1;
+    QString out, err;
+};
+
+TRun Ctl(const QStringList& args, const QString& lang = QStringLiteral("C"))
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), lang);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VANTOROCTL), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+QStringList Lines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    return QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+} // namespace
+
+TEST(Vantoroctl, TunesTheEmulatedRadioTrackAndTracesTheWord)
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("t.txt"));
+    const TRun r = Ctl({QStringLiteral("--simulate"), QStringLiteral("--trace"), trace,
+                        QStringLiteral("--model"), QStringLiteral("RadioTrack"), QStringLiteral("--port"),
+                        QStringLiteral("1"), QStringLiteral("tune"), QStringLiteral("95.01")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("095.000\n"));
+
+    const QStringList lines = Lines(trace);
+    // Opening writes 00 D8; tuning writes 96 clock writes, then 00 and D8.
+    ASSERT_EQ(lines.size(), 2 + 96 + 2);
+    const std::uint32_t n = 10486188 + 3800;
+    for (int bit = 0; bit < 24; ++bit) {
+        const bool one = (n >> bit) & 1;
+        EXPECT_EQ(lines[2 + 4 * bit], one ? QStringLiteral("out 030C 05") : QStringLiteral("out 030C 01"));
+        EXPECT_EQ(lines[2 + 4 * bit + 3], one ? QStringLiteral("out 030C 07") : QStringLiteral("out 030C 03"));
+    }
+    EXPECT_EQ(lines[98], QStringLiteral("out 030C 00"));
+    EXPECT_EQ(lines[99], QStringLiteral("out 030C D8"));
+}
+
+TEST(Vantoroctl, PrintsFrequenciesWithTheUsersDecimalMark)
+{
+    const TRun r = Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("95,01")},
+                       QStringLiteral("it_IT.UTF-8"));
+    if (r.code == 0 && r.out == QStringLiteral("095.000\n"))
+        GTEST_SKIP() << "the Italian locale is not installed here";
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("095,000\n"));
+}
+
+TEST(Vantoroctl, RunsCommandsInOrderOnOneCard)
+{
+    const TRun r = Ctl({QStringLiteral("--simulate"), QStringLiteral("--volume"), QStringLiteral("128"),
+                        QStringLiteral("tune"), QStringLiteral("95"), QStringLiteral("signal"),
+                        QStringLiteral("tune"), QStringLiteral("101.7"), QStringLiteral("signal"),
+                        QStringLiteral("up"), QStringLiteral("mute"), QStringLiteral("status")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList out = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(out.size(), 4);
+    EXPECT_EQ(out[1], QStringLiteral("Stereo"));
+    EXPECT_EQ(out[3], QStringLiteral("Mono"));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("volume: 144")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("muted: yes")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("frequency: 101.700")));
+}
+
+TEST(Vantoroctl, WithoutPortAccessExitsThreeAndSaysWhatToDo)
+{
+    const TRun r = Ctl({QStringLiteral("--model"), QStringLiteral("RadioTrack"), QStringLiteral("tune"),
+                        QStringLiteral("95")});
+    if (r.code == 0) GTEST_SKIP() << "this machine grants port access";
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("CAP_SYS_RAWIO"))) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST(Vantoroctl, UsageErrorsExitTwo)
+{
+    EXPECT_EQ(Ctl({}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("fly")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("Nonesuch"), QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("8"), QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("3"),
+                   QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("abc")}).code, 2);
+    const TRun am = Ctl({QStringLiteral("--simulate"), QStringLiteral("--band"), QStringLiteral("am"),
+                         QStringLiteral("tune"), QStringLiteral("0.6")});
+    EXPECT_EQ(am.code, 2);
+    EXPECT_TRUE(am.err.contains(QStringLiteral("no AM band"))) << am.err.toStdString();
+}
+
+TEST(Vantoroctl, ModelCodesAndNamesAreInterchangeable)
+{
+    const TRun byName = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("ra300"),
+                             QStringLiteral("status")});
+    const TRun byCode = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("2"),
+                             QStringLiteral("status")});
+    ASSERT_EQ(byName.code, 0) << byName.err.toStdString();
+    EXPECT_EQ(byName.out, byCode.out);
+    EXPECT_TRUE(byName.out.contains(QStringLiteral("Reveal RA300")));
+    const TRun models = Ctl({QStringLiteral("models")});
+    EXPECT_EQ(models.code, 0);
+    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 7);
+}

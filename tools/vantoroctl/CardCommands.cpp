@@ -1,0 +1,300 @@
+#include "CardCommands.h"
+
+#include "HardwareEnv.h"
+#include "RadioCards.h"
+#include "SimulatedHardware.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <memory>
+#include <optional>
+
+namespace {
+
+const char* const Usage =
+    "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
+    "                  [--band am|fm] [--japanese-fm] [--mono] [--volume V] [--close] COMMAND...\n"
+    "commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |\n"
+    "          signal | status\n";
+
+struct TOptions {
+    bool simulate = false;
+    QString stations;
+    QString trace;
+    tModel model = mRadioTrack;
+    std::optional<int> port;
+    tBand band = bFM;
+    bool japaneseFM = false;
+    bool mono = false;
+    int volume = 0;
+    bool close = false;
+    QStringList commands;
+};
+
+class TUsageError {
+public:
+    explicit TUsageError(QString text) : text(std::move(text)) {}
+    QString text;
+};
+
+std::optional<tModel> ParseModel(const QString& text)
+{
+    bool isNumber = false;
+    const int code = text.toInt(&isNumber);
+    if (isNumber) return code >= 1 && code <= ModelCount ? std::optional(IndexToModel(code)) : std::nullopt;
+    static const char* const names[ModelCount] = {"radiotrack", "ra300", "wizard", "radioman",
+                                                  "radionmaru", "rajikoma", "zoltrix"};
+    for (int i = 0; i < ModelCount; ++i)
+        if (text.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0) return tModel(i);
+    return std::nullopt;
+}
+
+std::optional<tBand> ParseBand(const QString& text)
+{
+    if (text.compare(QLatin1String("am"), Qt::CaseInsensitive) == 0) return bAM;
+    if (text.compare(QLatin1String("fm"), Qt::CaseInsensitive) == 0) return bFM;
+    return std::nullopt;
+}
+
+int ParseInt(const QString& text, const QString& what)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) throw TUsageError(QStringLiteral("%1 must be a whole number, not \"%2\"").arg(what, text));
+    return value;
+}
+
+double ParseMHz(const QString& text)
+{
+    // Accept the user's decimal mark and ".", as people type both.
+    bool ok = false;
+    double value = QLocale().toDouble(text, &ok);
+    if (!ok) value = QLocale::c().toDouble(text, &ok);
+    if (!ok) throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+    return value;
+}
+
+TOptions ParseOptions(const QStringList& args)
+{
+    TOptions o;
+    int i = 0;
+    auto value = [&](const QString& option) {
+        if (i + 1 >= args.size()) throw TUsageError(option + QStringLiteral(" needs a value"));
+        return args[++i];
+    };
+    for (; i < args.size() && args[i].startsWith(QLatin1String("--")); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--simulate")) o.simulate = true;
+        else if (a == QLatin1String("--stations")) o.stations = value(a);
+        else if (a == QLatin1String("--trace")) o.trace = value(a);
+        else if (a == QLatin1String("--model")) {
+            const QString m = value(a);
+            const auto model = ParseModel(m);
+            if (!model) throw TUsageError(QStringLiteral("unknown model \"%1\"").arg(m));
+            o.model = *model;
+        } else if (a == QLatin1String("--port")) o.port = ParseInt(value(a), a);
+        else if (a == QLatin1String("--band")) {
+            const QString b = value(a);
+            const auto band = ParseBand(b);
+            if (!band) throw TUsageError(QStringLiteral("--band takes am or fm, not \"%1\"").arg(b));
+            o.band = *band;
+        } else if (a == QLatin1String("--japanese-fm")) o.japaneseFM = true;
+        else if (a == QLatin1String("--mono")) o.mono = true;
+        else if (a == QLatin1String("--volume")) o.volume = ParseInt(value(a), a);
+        else if (a == QLatin1String("--close")) o.close = true;
+        else throw TUsageError(QStringLiteral("unknown option %1").arg(a));
+    }
+    o.commands = args.mid(i);
+    if (o.commands.isEmpty()) throw TUsageError(QStringLiteral("no command given"));
+    if (!o.stations.isEmpty() && !o.simulate)
+        throw TUsageError(QStringLiteral("--stations goes with --simulate"));
+    return o;
+}
+
+QString YesNo(bool value) { return value ? QStringLiteral("yes") : QStringLiteral("no"); }
+
+QString PortText(const tDevCap& caps, int port)
+{
+    if (port <= 0) return QStringLiteral("none");
+    if (caps.Connection == cnSerial) return QStringLiteral("COM%1").arg(caps.Ports[port]);
+    return QStringLiteral("0x%1").arg(caps.Ports[port], 3, 16, QLatin1Char('0')).toUpper().replace(
+        QLatin1String("0X"), QLatin1String("0x"));
+}
+
+void PrintModels(QTextStream& out)
+{
+    const tDevCaps table = BuildModelTable();
+    for (int i = 0; i < ModelCount; ++i) {
+        const tDevCap& c = table[i];
+        QStringList ports;
+        for (int p = 1; p <= c.PortCount; ++p) ports << PortText(c, p);
+        out << ModelToIndex(tModel(i)) << ' ' << c.Maker << ' ' << c.Name << ": "
+            << (c.HasAM ? "FM AM" : "FM") << (c.HasJapaneseFM ? ", Japanese FM" : "")
+            << (c.CanVolume ? ", volume" : "") << (c.CanMute ? ", mute" : "")
+            << (c.Connection == cnSerial ? ", serial " : ", I/O port ") << ports.join(QLatin1Char(' '))
+            << '\n';
+    }
+}
+
+QString FrequencyText(const TRadioCard& card)
+{
+    return FrequencyToStr(card.Frequency(), card.MinFrequency(), card.MaxFrequency());
+}
+
+// Runs one command word (and its argument); returns how many words it took.
+int RunOne(TRadioCard& card, tBand tuneBand, const QStringList& words, int i, QTextStream& out)
+{
+    const QString& cmd = words[i];
+    auto argument = [&]() {
+        if (i + 1 >= words.size()) throw TUsageError(cmd + QStringLiteral(" needs a value"));
+        return words[i + 1];
+    };
+    const tDevCap& caps = card.Caps();
+    if (cmd == QLatin1String("models")) {
+        PrintModels(out);
+    } else if (cmd == QLatin1String("tune") || cmd == QLatin1String("band")) {
+        const bool tune = cmd == QLatin1String("tune");
+        tBand band = tuneBand;
+        double mhz = 0;
+        if (tune) {
+            mhz = ParseMHz(argument());
+        } else {
+            const auto b = ParseBand(argument());
+            if (!b) throw TUsageError(QStringLiteral("band takes am or fm"));
+            band = *b;
+        }
+        if ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM))
+            throw TUsageError(QStringLiteral("the %1 has no %2 band")
+                                  .arg(caps.Name, band == bAM ? QStringLiteral("AM") : QStringLiteral("FM")));
+        if (tune)
+            card.Tune(card.Stereo(), band, mhz);
+        else
+            card.SetBand(band);
+        out << FrequencyText(card) << '\n';
+        return 2;
+    } else if (cmd == QLatin1String("mute")) {
+        card.Mute();
+    } else if (cmd == QLatin1String("unmute")) {
+        card.Unmute();
+    } else if (cmd == QLatin1String("volume")) {
+        card.SetVolume(ParseInt(argument(), cmd));
+        return 2;
+    } else if (cmd == QLatin1String("up")) {
+        card.VolumeUp();
+    } else if (cmd == QLatin1String("down")) {
+        card.VolumeDown();
+    } else if (cmd == QLatin1String("zero")) {
+        card.VolumeToZero();
+    } else if (cmd == QLatin1String("signal")) {
+        out << SignalText(card.CheckSignal()) << '\n';
+    } else if (cmd == QLatin1String("status")) {
+        out << "model: " << caps.Maker << ' ' << caps.Name << '\n'
+            << "port: " << PortText(caps, card.Port()) << '\n'
+            << "band: " << (card.Band() == bAM ? "AM" : "FM") << '\n'
+            << "frequency: " << FrequencyText(card) << '\n'
+            << "volume: " << card.Volume() << '\n'
+            << "muted: " << YesNo(card.Muted()) << '\n';
+    } else {
+        throw TUsageError(QStringLiteral("unknown command \"%1\"").arg(cmd));
+    }
+    return 1;
+}
+
+} // namespace
+
+int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    TOptions o;
+    try {
+        o = ParseOptions(args);
+    } catch (const TUsageError& e) {
+        err << "vantoroctl: " << e.text << '\n' << Usage;
+        return ExitUsage;
+    }
+    if (o.commands == QStringList{QStringLiteral("models")}) {
+        PrintModels(out);
+        return ExitOk;
+    }
+
+    std::unique_ptr<THardwareEnv> env;
+    if (o.simulate) {
+        TStationList stations = TStationList::BuiltIn();
+        if (!o.stations.isEmpty()) {
+            QString why;
+            auto loaded = TStationList::Load(o.stations, &why);
+            if (!loaded) {
+                err << "vantoroctl: cannot use the station list " << why << '\n';
+                return ExitUsage;
+            }
+            stations = std::move(*loaded);
+        }
+        auto sim = std::make_unique<TSimulatedHardware>(std::move(stations), false, o.trace);
+        sim->InsertCard(o.model);
+        env = std::move(sim);
+    } else {
+        env = std::make_unique<TRealHardware>(o.trace);
+    }
+    if (!o.trace.isEmpty() && !env->Trace()) {
+        err << "vantoroctl: cannot write the trace file " << o.trace << '\n';
+        return ExitUsage;
+    }
+
+    TRadioCard card(*env);
+    const tDevCap caps = card.GetDevCap(o.model);
+    const int port = o.port.value_or(caps.DefaultPort);
+    try {
+        card.SetMutedStartup(false);
+        card.SetModel(o.model);
+        card.SetPort(port);
+        card.SetVolumeLine(caps.CanVolume || caps.CanMute ? vlNative : vlNone);
+        card.SetJapaneseFM(o.japaneseFM);
+        card.SetMuteOnExit(false);
+        card.SetStereo(!o.mono);
+    } catch (const ePortNotFound&) {
+        err << "vantoroctl: port " << port << " does not exist on the " << caps.Name
+            << " (1.." << caps.PortCount << ")\n";
+        return ExitUsage;
+    }
+    if (o.japaneseFM && !caps.HasJapaneseFM) {
+        err << "vantoroctl: the " << caps.Name << " has no Japanese FM range\n";
+        return ExitUsage;
+    }
+
+    if (caps.Connection == cnIOPort) {
+        QString why;
+        if (!env->PortAccess(&why)) {
+            err << "vantoroctl: cannot reach the I/O ports of the " << caps.Maker << ' ' << caps.Name
+                << ": " << why << ".\n"
+                << "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep "
+                << QCoreApplication::applicationFilePath()
+                << " (or try it on emulated hardware with --simulate).\n";
+            return ExitNoCard;
+        }
+    }
+    try {
+        card.Open();
+    } catch (const ePortAlreayOpen&) {
+        err << "vantoroctl: cannot open COM" << caps.Ports[port] << " ("
+            << env->ComDevice(caps.Ports[port])
+            << "): the device does not exist, is in use, or you may not use it "
+               "(membership of the dialout group is usually needed).\n";
+        card.Close();
+        return ExitNoCard;
+    }
+    if (card.Caps().NeedsWarmUp) env->Waiter().Wait(600);
+    card.InitVolume(o.volume);
+    if (o.band == bAM)
+        card.SetLastAM(AMLow);
+    else
+        card.SetLastFM(card.FMMin());
+
+    int code = ExitOk;
+    try {
+        for (int i = 0; i < o.commands.size();) i += RunOne(card, o.band, o.commands, i, out);
+    } catch (const TUsageError& e) {
+        err << "vantoroctl: " << e.text << '\n';
+        code = ExitUsage;
+    }
+    if (o.close) card.Close();
+    return code;
+}

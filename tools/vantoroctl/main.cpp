@@ -1,0 +1,22 @@
+// vantoroctl: the radio card from the command line, for shell scripts, cron
+// jobs, and for trying the hardware layer without the window.
+
+#include "CardCommands.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantoroctl"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    const int code = RunCardCommands(args, out, err);
+    out.flush();
+    err.flush();
+    return code;
+}
