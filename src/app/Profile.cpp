@@ -1,0 +1,117 @@
+#include "Profile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <string>
+
+struct TProfile::Data {
+    CSimpleIniCaseA ini{true, false, false}; // UTF-8 (a leading BOM is skipped), no repeated keys, one line a value
+};
+
+namespace {
+
+QByteArray Bytes(const QString& text) { return text.toUtf8(); }
+
+} // namespace
+
+TProfile::TProfile(QString fileName) : fileName_(std::move(fileName)), data_(std::make_unique<Data>())
+{
+    data_->ini.SetSpaces(false);
+    QFile file(fileName_);
+    if (!file.exists()) return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        readFailed_ = true;
+        return;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError ||
+        data_->ini.LoadData(content.constData(), std::size_t(content.size())) < 0) {
+        data_->ini.Reset();
+        readFailed_ = true;
+    }
+}
+
+TProfile::~TProfile() = default;
+
+bool TProfile::SectionExists(const QString& section) const
+{
+    return data_->ini.GetSectionSize(Bytes(section).constData()) >= 0;
+}
+
+QStringList TProfile::Keys(const QString& section) const
+{
+    CSimpleIniCaseA::TNamesDepend keys;
+    data_->ini.GetAllKeys(Bytes(section).constData(), keys);
+    keys.sort(CSimpleIniCaseA::Entry::LoadOrder());
+    QStringList names;
+    for (const auto& key : keys) names << QString::fromUtf8(key.pItem);
+    return names;
+}
+
+bool TProfile::ValueExists(const QString& section, const QString& key) const
+{
+    return data_->ini.GetValue(Bytes(section).constData(), Bytes(key).constData(), nullptr) != nullptr;
+}
+
+QString TProfile::ReadString(const QString& section, const QString& key, const QString& fallback) const
+{
+    const char* value = data_->ini.GetValue(Bytes(section).constData(), Bytes(key).constData(), nullptr);
+    return value ? QString::fromUtf8(value).trimmed() : fallback;
+}
+
+int TProfile::ReadInteger(const QString& section, const QString& key, int fallback) const
+{
+    bool ok = false;
+    const int value = ReadString(section, key, QString()).toInt(&ok, 10);
+    return ok ? value : fallback;
+}
+
+bool TProfile::ReadBool(const QString& section, const QString& key, bool fallback) const
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void TProfile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    // A value is one line in the file; a line break inside it would start a
+    // new key when the file is read again.
+    QString line = value;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    data_->ini.SetValue(Bytes(section).constData(), Bytes(key).constData(), Bytes(line).constData());
+}
+
+void TProfile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TProfile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TProfile::EraseSection(const QString& section)
+{
+    data_->ini.Delete(Bytes(section).constData(), nullptr);
+}
+
+bool TProfile::Save(QString* error) const
+{
+    std::string text;
+    if (data_->ini.Save(text) < 0) {
+        if (error) *error = QStringLiteral("cannot format the profile");
+        return false;
+    }
+    QSaveFile file(fileName_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+        !file.commit()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}

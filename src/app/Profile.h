@@ -1,0 +1,48 @@
+#pragma once
+// A profile (INI) file: sections in brackets, "Key=Value" lines, section and
+// key names compared without regard to letter case, values trimmed. The
+// whole file is read once when the object is made and written once by
+// Save(), atomically; sections this program never touches are kept as read.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class TProfile {
+public:
+    // Reads `fileName`; a missing file is an empty profile.
+    explicit TProfile(QString fileName);
+    ~TProfile();
+    TProfile(const TProfile&) = delete;
+    TProfile& operator=(const TProfile&) = delete;
+
+    const QString& FileName() const { return fileName_; }
+    // True when the file existed but could not be read or parsed.
+    bool ReadFailed() const { return readFailed_; }
+
+    bool SectionExists(const QString& section) const;
+    QStringList Keys(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+    QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
+    // Decimal text; missing or unreadable gives the fallback.
+    int ReadInteger(const QString& section, const QString& key, int fallback) const;
+    // Read as an integer; anything but 0 is true.
+    bool ReadBool(const QString& section, const QString& key, bool fallback) const;
+
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+    // Removes the section with all its keys.
+    void EraseSection(const QString& section);
+
+    // Writes the whole profile to a temporary file beside the target and
+    // renames it over the target. On failure the previous file is untouched
+    // and `error` (when given) says why.
+    bool Save(QString* error = nullptr) const;
+
+private:
+    struct Data;
+    QString fileName_;
+    std::unique_ptr<Data> data_;
+    bool readFailed_ = false;
+};

@@ -1,0 +1,267 @@
+#include "Settings.h"
+
+#include "Helpers.h"
+#include "Profile.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace {
+
+const QString sWinPos = QStringLiteral("WinPos");
+const QString sAudio = QStringLiteral("Audio");
+const QString sAlarm = QStringLiteral("Alarm");
+const QString sFrequency = QStringLiteral("Frequency");
+const QString sConfiguration = QStringLiteral("Configuration");
+const QString sDisplayMode = QStringLiteral("DisplayMode");
+const QString sPresets = QStringLiteral("Presets");
+const QString sSerial = QStringLiteral("Serial");
+
+constexpr int KeyboardCommandCount = 37;
+constexpr int MaxVolume = 256;
+
+QString Key(const char* name) { return QLatin1String(name).toString(); }
+
+// Values outside their range would index past a table or a picture set
+// later on; they are read as the default instead.
+int InRange(int value, int lo, int hi, int fallback) { return value >= lo && value <= hi ? value : fallback; }
+
+// The alarm time as written: hour, ":", two-digit minute.
+bool ParseAlarmTime(const QString& text, int& hour, int& minute)
+{
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 1 || colon > 2 || text.size() != colon + 3) return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (i != colon && (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))) return false;
+    const int h = text.left(colon).toInt();
+    const int m = text.mid(colon + 1).toInt();
+    if (h > 23 || m > 59) return false;
+    hour = h;
+    minute = m;
+    return true;
+}
+
+// "Frequency"/"Frequency": band letter, blank, frequency.
+void ParseLastFrequency(const QString& value, tBand& band, double& frequency)
+{
+    const QString text = value + QLatin1Char(' ');
+    const qsizetype blank = text.indexOf(QLatin1Char(' '));
+    band = blank == 1 && text[0].toUpper() == QLatin1Char('K') ? bAM : bFM;
+    double f = 0;
+    frequency = FileTextToFloat(text.mid(blank + 1).trimmed(), f) ? f : 0;
+}
+
+QString StationKey(int number) { return QStringLiteral("Station") + PresetNumText(number); }
+
+// The "Presets" list and its station keys.
+void ReadPresets(const TProfile& profile, tFavorites& presets)
+{
+    QString list = profile.ReadString(sPresets, Key("List"), QString()).trimmed();
+    while (!list.isEmpty()) {
+        const qsizetype comma = list.indexOf(QLatin1Char(','));
+        if (comma < 0) break;
+        bool ok = false;
+        int number = list.left(comma).trimmed().toInt(&ok, 10);
+        if (!ok) number = 0;
+        list.remove(0, comma + 1);
+        if (number < 1 || number > tFavorites::Count) continue;
+
+        QString entry = profile.ReadString(sPresets, StationKey(number), QString()).trimmed();
+        const qsizetype blank = entry.indexOf(QLatin1Char(' '));
+        if (blank < 0) continue;
+        const std::uint8_t band = entry.left(1).toUpper() == QLatin1String("K") ? 0 : 1;
+        entry.remove(0, blank + 1);
+
+        const qsizetype next = entry.indexOf(QLatin1Char(' '));
+        double frequency = 0;
+        if (!FileTextToFloat(next < 0 ? entry : entry.left(next), frequency) || frequency == 0) continue;
+
+        tFavorite& slot = presets[number];
+        slot.Name = next < 0 ? QString() : entry.mid(next + 1).trimmed();
+        slot.Used = 1;
+        slot.Band = band;
+        slot.Frequency = frequency;
+    }
+}
+
+QString Bool(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString Int(int value) { return QString::number(value); }
+
+} // namespace
+
+QString DefaultKeyboardCommands() { return QStringLiteral("UD0XM-+,.SA<>!EIOPQJT123ZCRLYKH678945"); }
+
+bool IsValidKeyboardCommands(const QString& keys)
+{
+    if (keys.size() != KeyboardCommandCount) return false;
+    QSet<QChar> seen;
+    for (const QChar ch : keys) {
+        if (seen.contains(ch)) return false;
+        seen.insert(ch);
+    }
+    return true;
+}
+
+void ReadSettings(const TProfile& p, TSettings& s)
+{
+    s = TSettings();
+    // Reading step 1.
+    s.Hardware = p.ReadInteger(sConfiguration, Key("Hardware"), 0);
+    s.Port = p.ReadInteger(sConfiguration, Key("Port"), 0);
+    s.CheckIfTuned = p.ReadBool(sConfiguration, Key("CheckIfTuned"), false);
+    s.JapaneseFM = p.ReadBool(sConfiguration, Key("JapaneseFM"), false);
+    s.VolumeLine = IndexToVolumeLine(p.ReadInteger(sConfiguration, Key("VolumeLine"), 0));
+    // 2.
+    s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
+    // 3.
+    s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tFavorites::Count, 0);
+    // 4.
+    s.DisplayType = p.ReadInteger(sDisplayMode, Key("DisplayType"), 0);
+    s.AlwaysOnTop = p.ReadBool(sDisplayMode, Key("AlwaysOnTop"), false);
+    // 5.
+    s.AlarmStation = InRange(p.ReadInteger(sAlarm, Key("Station"), 0), 0, tFavorites::Count, 0);
+    const QString alarmTime = p.ReadString(sAlarm, Key("Time"), QStringLiteral("06:30"));
+    // 6.
+    s.KeyboardCommands = p.ReadString(sConfiguration, Key("KeyboardCommands"), DefaultKeyboardCommands());
+    // 7. Negative layouts count as large ones.
+    if (unsigned(s.DisplayType) > 5) s.DisplayType = 0;
+    if (!IsValidKeyboardCommands(s.KeyboardCommands)) s.KeyboardCommands = DefaultKeyboardCommands();
+    // 8. The written form, whatever the user's time format.
+    if (!ParseAlarmTime(alarmTime, s.AlarmHour, s.AlarmMinute)) {
+        s.AlarmHour = 6;
+        s.AlarmMinute = 30;
+    }
+    // 9.
+    s.X = p.ReadInteger(sWinPos, Key("X"), 0);
+    s.Y = p.ReadInteger(sWinPos, Key("Y"), 0);
+    // 10. The model follows from Hardware (Model()); the port is as read.
+    // 11.
+    s.ColorGenericButton = InRange(p.ReadInteger(sConfiguration, Key("ColorGenericButton"), 4), 0, 7, 4);
+    s.ColorFavAssButtonFM = InRange(p.ReadInteger(sConfiguration, Key("ColorFavAssButtonFM"), 2), 0, 7, 2);
+    s.ColorFavAssButtonAM = InRange(p.ReadInteger(sConfiguration, Key("ColorFavAssButtonAM"), 0), 0, 7, 0);
+    s.ColorFavNotAssButton = InRange(p.ReadInteger(sConfiguration, Key("ColorFavNotAssButton"), 4), 0, 7, 4);
+    s.Background = InRange(p.ReadInteger(sConfiguration, Key("Background"), 2), 0, 15, 2);
+    s.Foreground = InRange(p.ReadInteger(sConfiguration, Key("Foreground"), 10), 0, 15, 10);
+    s.Style = InRange(p.ReadInteger(sConfiguration, Key("Style"), 2), 0, 3, 2);
+    s.ColorPanel = InRange(p.ReadInteger(sConfiguration, Key("ColorPanel"), 0), 0, 15, 0);
+    s.ColorText = InRange(p.ReadInteger(sConfiguration, Key("ColorText"), 7), 0, 7, 7);
+    s.ColorFlag = InRange(p.ReadInteger(sConfiguration, Key("ColorFlag"), 5), 0, 7, 5);
+    s.LastStation = p.ReadBool(sConfiguration, Key("LastStation"), true);
+    s.ShutDown = InRange(p.ReadInteger(sConfiguration, Key("ShutDown"), 2), 0, 2, 2);
+    s.StartMinimized = p.ReadBool(sConfiguration, Key("StartMinimized"), false);
+    s.TipOfTheDay = p.ReadBool(sConfiguration, Key("TipOfTheDay"), false);
+    s.LaunchAlarm = p.ReadBool(sConfiguration, Key("LaunchAlarm"), false);
+    s.StartMuted = p.ReadBool(sConfiguration, Key("StartMuted"), false);
+    s.ForceStereoOff = p.ReadBool(sConfiguration, Key("ForceStereoOff"), false);
+    // 12. A step below one unit would tune nowhere; the upper bound depends
+    // on the card and is the main window's.
+    s.TuneStep = p.ReadInteger(sFrequency, Key("TuneStep"), 1);
+    if (s.TuneStep < 1) s.TuneStep = 1;
+    ParseLastFrequency(p.ReadString(sFrequency, Key("Frequency"), QStringLiteral("87")), s.Band, s.Frequency);
+    if (s.CurrentPreset != 0) s.Presets[s.CurrentPreset].Current = 1;
+    ReadPresets(p, s.Presets);
+
+    for (const QString& key : p.Keys(sSerial)) {
+        bool ok = false;
+        const int number = key.startsWith(QLatin1String("Com"), Qt::CaseInsensitive) ? key.mid(3).toInt(&ok, 10) : 0;
+        const QString device = p.ReadString(sSerial, key, QString());
+        if (ok && number >= 1 && !device.isEmpty()) s.SerialDevices.insert(number, device);
+    }
+}
+
+std::vector<tSettingsSection> SettingsSections(const TSettings& s)
+{
+    std::vector<tSettingsSection> sections;
+    // Writing step 1.
+    sections.push_back({sWinPos, {{Key("X"), Int(s.X)}, {Key("Y"), Int(s.Y)}}});
+    // 2.
+    sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}}});
+    // 3.
+    sections.push_back({sAlarm,
+                        {{Key("Station"), Int(s.AlarmStation)},
+                         {Key("Time"), PresetNumText(s.AlarmHour) + QLatin1Char(':') + PresetNumText(s.AlarmMinute)}}});
+    // 4.
+    sections.push_back({sFrequency,
+                        {{Key("Frequency"), BandToLetter(s.Band) + QLatin1Char(' ') + FrequencyText(s.Frequency)},
+                         {Key("TuneStep"), Int(s.TuneStep)}}});
+    // 5.
+    sections.push_back({sConfiguration,
+                        {{Key("Hardware"), Int(ModelToIndex(s.Model()))},
+                         {Key("Port"), Int(s.Port)},
+                         {Key("VolumeLine"), Int(VolumeLineToIndex(s.VolumeLine))},
+                         {Key("CheckIfTuned"), Bool(s.CheckIfTuned)},
+                         {Key("JapaneseFM"), Bool(s.JapaneseFM)},
+                         {Key("KeyboardCommands"), s.KeyboardCommands},
+                         {Key("LastStation"), Bool(s.LastStation)},
+                         {Key("StartMinimized"), Bool(s.StartMinimized)},
+                         {Key("TipOfTheDay"), Bool(s.TipOfTheDay)},
+                         {Key("ShutDown"), Int(s.ShutDown)},
+                         {Key("Background"), Int(s.Background)},
+                         {Key("Foreground"), Int(s.Foreground)},
+                         {Key("Style"), Int(s.Style)},
+                         {Key("ColorGenericButton"), Int(s.ColorGenericButton)},
+                         {Key("ColorFavAssButtonFM"), Int(s.ColorFavAssButtonFM)},
+                         {Key("ColorFavAssButtonAM"), Int(s.ColorFavAssButtonAM)},
+                         {Key("ColorFavNotAssButton"), Int(s.ColorFavNotAssButton)},
+                         {Key("ColorPanel"), Int(s.ColorPanel)},
+                         {Key("ColorText"), Int(s.ColorText)},
+                         {Key("ColorFlag"), Int(s.ColorFlag)},
+                         {Key("LaunchAlarm"), Bool(s.LaunchAlarm)},
+                         {Key("StartMuted"), Bool(s.StartMuted)},
+                         {Key("ForceStereoOff"), Bool(s.ForceStereoOff)}}});
+    // 6.
+    sections.push_back({sDisplayMode, {{Key("DisplayType"), Int(s.DisplayType)}, {Key("AlwaysOnTop"), Bool(s.AlwaysOnTop)}}});
+    // 7.
+    tSettingsSection presets{sPresets, {{Key("Current"), Int(s.CurrentPreset)}}};
+    QString list;
+    for (int n = 1; n <= tFavorites::Count; ++n)
+        if (s.Presets[n].Used) list += Int(n) + QLatin1Char(',');
+    presets.Keys.emplace_back(Key("List"), list);
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        const tFavorite& slot = s.Presets[n];
+        if (!slot.Used) continue;
+        presets.Keys.emplace_back(StationKey(n), BandToLetter(slot.Band == 0 ? bAM : bFM) + QLatin1Char(' ') +
+                                                     FrequencyText(slot.Frequency) + QLatin1Char(' ') +
+                                                     slot.Name.trimmed());
+    }
+    sections.push_back(std::move(presets));
+    // The serial device map, only when there is one.
+    if (!s.SerialDevices.isEmpty()) {
+        tSettingsSection serial{sSerial, {}};
+        for (auto it = s.SerialDevices.cbegin(); it != s.SerialDevices.cend(); ++it)
+            serial.Keys.emplace_back(QStringLiteral("Com") + Int(it.key()), it.value());
+        sections.push_back(std::move(serial));
+    }
+    return sections;
+}
+
+void WriteSettings(TProfile& profile, const TSettings& settings)
+{
+    if (settings.SerialDevices.isEmpty()) profile.EraseSection(sSerial);
+    for (const tSettingsSection& section : SettingsSections(settings)) {
+        profile.EraseSection(section.Name);
+        for (const auto& [key, value] : section.Keys) profile.WriteString(section.Name, key, value);
+    }
+}
+
+TSettingsFile::TSettingsFile(const QString& dir)
+    : profile_(std::make_unique<TProfile>(QDir(dir).filePath(FileName())))
+{
+}
+
+TSettingsFile::~TSettingsFile() = default;
+
+QString TSettingsFile::Path() const { return profile_->FileName(); }
+
+TSettings TSettingsFile::Read() const
+{
+    TSettings settings;
+    ReadSettings(*profile_, settings);
+    return settings;
+}
+
+bool TSettingsFile::Save(const TSettings& settings, QString* error)
+{
+    WriteSettings(*profile_, settings);
+    return profile_->Save(error);
+}

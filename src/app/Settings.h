@@ -1,0 +1,107 @@
+#pragma once
+// The settings model: every value the program keeps in "Vantoro.ini", with
+// its default, how the file is read (reading steps 1 to 12) and written
+// (writing steps 1 to 7, each section erased and then written whole). The
+// main window applies the values; nothing here touches a widget or the card.
+
+#include "Favorites.h"
+#include "RadioCards.h"
+
+#include <QMap>
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class TProfile;
+
+// One key string character per keyboard command, "U" (volume up) to "5".
+QString DefaultKeyboardCommands();
+// True for a key string of 37 characters with no character twice.
+bool IsValidKeyboardCommands(const QString& keys);
+
+struct TSettings {
+    // "WinPos"
+    int X = 0;
+    int Y = 0;
+    // "Audio"
+    int Volume = 0; // 0..256
+    // "Alarm"
+    int AlarmStation = 0; // preset 1..100, 0 none
+    int AlarmHour = 6;
+    int AlarmMinute = 30;
+    // "Frequency": the last band and frequency (0 when unreadable).
+    tBand Band = bFM;
+    double Frequency = 0;
+    int TuneStep = 1; // FM step as a count of the card's FM step unit
+    // "Configuration"
+    int Hardware = 0; // model code as read; 0 = not configured
+    int Port = 0;     // 0 = not configured
+    tVolumeLine VolumeLine = vlNone;
+    bool CheckIfTuned = false;
+    bool JapaneseFM = false;
+    QString KeyboardCommands = DefaultKeyboardCommands();
+    bool LastStation = true;
+    bool StartMinimized = false;
+    bool TipOfTheDay = false;
+    int ShutDown = 2; // 0 mute, 1 leave playing, 2 ask
+    int Background = 2;
+    int Foreground = 10;
+    int Style = 2;
+    int ColorGenericButton = 4;
+    int ColorFavAssButtonFM = 2;
+    int ColorFavAssButtonAM = 0;
+    int ColorFavNotAssButton = 4;
+    int ColorPanel = 0;
+    int ColorText = 7;
+    int ColorFlag = 5;
+    bool LaunchAlarm = false;
+    bool StartMuted = false;
+    bool ForceStereoOff = false;
+    // "DisplayMode"
+    int DisplayType = 0; // window layout 0..5
+    bool AlwaysOnTop = false;
+    // "Presets": the bank, and the preset tuned at close (0 none).
+    int CurrentPreset = 0;
+    tFavorites Presets;
+    // "Serial": device paths of COM numbers that are not /dev/ttyS{n-1},
+    // such as USB adapters (Com5=/dev/ttyUSB0). Empty when the section is absent.
+    QMap<int, QString> SerialDevices;
+
+    tModel Model() const { return IndexToModel(Hardware); }
+    void SetModel(tModel model) { Hardware = ModelToIndex(model); }
+    // The settings dialog must come first when either is 0.
+    bool Configured() const { return Hardware != 0 && Port != 0; }
+};
+
+// Reads every value in reading order; a missing key or file gives defaults.
+// The preset named by CurrentPreset is marked Current in the bank.
+void ReadSettings(const TProfile& profile, TSettings& settings);
+
+// The file's content as written back: sections in writing order, keys in order.
+struct tSettingsSection {
+    QString Name;
+    std::vector<std::pair<QString, QString>> Keys;
+};
+std::vector<tSettingsSection> SettingsSections(const TSettings& settings);
+
+// Erases each written section and writes it anew; other sections stay.
+void WriteSettings(TProfile& profile, const TSettings& settings);
+
+// "Vantoro.ini" in a directory: read once when made, written once by Save.
+class TSettingsFile {
+public:
+    explicit TSettingsFile(const QString& dir);
+    ~TSettingsFile();
+
+    static QString FileName() { return QStringLiteral("Vantoro.ini"); }
+    QString Path() const;
+    TSettings Read() const;
+    // Writes the settings and saves the file atomically; on failure the old
+    // file stays and `error` says why.
+    bool Save(const TSettings& settings, QString* error = nullptr);
+    TProfile& Profile() { return *profile_; }
+
+private:
+    std::unique_ptr<TProfile> profile_;
+};

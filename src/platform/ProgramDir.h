@@ -1,0 +1,16 @@
+#pragma once
+// The program directory: where the settings file and the station archive
+// live. It is the executable's directory when that is writable (a copy
+// unpacked into a folder of its own), else $XDG_CONFIG_HOME/vantoro (an
+// installed copy whose directory belongs to the system).
+
+#include <QString>
+
+// The rule itself, for given facts; `configHome` empty means
+// $XDG_CONFIG_HOME is unset, and then `home`/.config is used.
+QString ChooseProgramDir(const QString& exeDir, bool exeDirWritable, const QString& configHome,
+                         const QString& home);
+
+// The rule applied to this process; the fallback directory is created when
+// missing. Needs a QCoreApplication.
+QString ProgramDir();

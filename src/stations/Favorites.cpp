@@ -1,0 +1,180 @@
+#include "Favorites.h"
+
+#include "Helpers.h"
+#include "Prompts.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+constexpr int NameWidth = 40;
+
+// The file's lines as the reader meets them: a final line end does not start
+// another line, but an empty file still yields one (empty, so corrupt) line.
+QStringList SplitLines(const QByteArray& data)
+{
+    QStringList lines = QString::fromUtf8(data).split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    return lines;
+}
+
+// Reading step 3 for one line; false when the line makes the file corrupt.
+bool AcceptLine(const QString& line, tFavorites& fresh)
+{
+    // 3.1 preset number: three characters, then the first ".".
+    if (line.indexOf(QLatin1Char('.')) != 3 || !IsIntInRange(line.left(3), 1, tFavorites::Count))
+        return false;
+    int number = 0;
+    TextToInt(line.left(3), number);
+    QString rest = line.mid(4);
+
+    // 3.2 frequency: seven characters, then the next ".".
+    double frequency = 0;
+    if (rest.indexOf(QLatin1Char('.')) != 7 || !FileTextToFloat(rest.left(7), frequency)) return false;
+    rest = rest.mid(8);
+
+    // 3.3 band: exactly "FM" or "AM", then the next ".".
+    if (rest.indexOf(QLatin1Char('.')) != 2) return false;
+    std::uint8_t band = 0;
+    if (rest.left(2) == QLatin1String("FM"))
+        band = 1;
+    else if (rest.left(2) != QLatin1String("AM"))
+        return false;
+
+    // 3.4 name: the rest, which may itself hold ".".
+    const QString name = TrimBlanks(rest.mid(3));
+    if (CharCount(name) > NameWidth) return false;
+
+    // 3.5 a preset number appears only once.
+    if (fresh[number].Used) return false;
+
+    // 3.6 no other slot, read or still empty, prints alike.
+    for (int k = 1; k <= tFavorites::Count; ++k)
+        if (k != number && SameFrequency(fresh[k].Frequency, frequency)) return false;
+
+    tFavorite& slot = fresh[number];
+    slot.Current = 0;
+    slot.Name = name;
+    slot.Used = 1;
+    slot.Band = band;
+    slot.Frequency = frequency;
+    return true;
+}
+
+// The whole device, or false on a read error.
+bool ReadAll(QIODevice& device, QByteArray& data)
+{
+    char buffer[4096];
+    for (;;) {
+        const qint64 n = device.read(buffer, sizeof buffer);
+        if (n < 0) return false;
+        if (n == 0 && (device.atEnd() || !device.isSequential())) return true;
+        if (n == 0 && !device.waitForReadyRead(-1)) return device.atEnd();
+        data.append(buffer, n);
+    }
+}
+
+bool WriteAll(QIODevice& device, const QByteArray& data)
+{
+    return device.write(data) == data.size();
+}
+
+} // namespace
+
+void tFavorites::Clear()
+{
+    for (tFavorite& slot : Slots) slot.Clear();
+}
+
+int tFavorites::UsedCount() const
+{
+    int count = 0;
+    for (int n = 1; n <= Count; ++n) count += Slots[std::size_t(n)].Used ? 1 : 0;
+    return count;
+}
+
+std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
+{
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return plReadError;
+    if (!device.isReadable()) return plReadError;
+    QByteArray data;
+    if (!ReadAll(device, data)) return plReadError;
+
+    tFavorites fresh;
+    int counter = 1;
+    const QStringList lines = SplitLines(data);
+    for (qsizetype i = 0; i < lines.size() && counter <= tFavorites::Count; ++i) {
+        if (!AcceptLine(lines[i], fresh)) return plCorrupt;
+        ++counter;
+    }
+    table = fresh;
+    return plLoaded;
+}
+
+std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return plReadError;
+    return LoadPresetsFile(file, table);
+}
+
+bool SavePresetsFile(QIODevice& device, const tFavorites& table)
+{
+    if (!device.isOpen() && !device.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    if (!device.isWritable()) return false;
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        const tFavorite& slot = table[n];
+        if (!slot.Used) continue;
+        const QString line = ZeroPad(n, 3) + QLatin1Char('.') + FileFrequencyText(slot.Frequency) +
+                             QLatin1Char('.') + (slot.Band == 0 ? QLatin1String("AM") : QLatin1String("FM")) +
+                             QLatin1Char('.') + LeftChars(slot.Name + RepeatChar(QLatin1Char(' '), NameWidth), NameWidth) +
+                             QLatin1String("\r\n");
+        if (!WriteAll(device, line.toUtf8())) return false;
+    }
+    return true;
+}
+
+bool SavePresetsFile(const QString& fileName, const tFavorites& table)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!SavePresetsFile(static_cast<QIODevice&>(file), table)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString PresetsLoadErrorText(std::uint8_t result)
+{
+    switch (result) {
+    case plCorrupt: return QStringLiteral("The presets files is corrupt");
+    case plReadError: return QStringLiteral("Read error or disk not ready");
+    default: return QString();
+    }
+}
+
+QString PresetsWriteErrorText() { return QStringLiteral("Presets write error"); }
+
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result)
+{
+    if (result != plLoaded) prompts.Message(WarningTitle(), PresetsLoadErrorText(result), tPromptIcon::Error);
+}
+
+void ShowPresetsWriteError(TPrompts& prompts)
+{
+    prompts.Message(WarningTitle(), PresetsWriteErrorText(), tPromptIcon::Error);
+}
+
+QString PresetsFileFilter()
+{
+    return QStringLiteral("Vantoro presets (*.vxp);;Plain text (*.txt);;All files (*)");
+}
+
+QString PresetsFileSuffix() { return QStringLiteral("vxp"); }

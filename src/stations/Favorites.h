@@ -1,0 +1,57 @@
+#pragma once
+// The presets table and the presets file: one preset a line,
+// "NNN.FFF,FFF.BB.Name" padded to 55 characters, lines ended by CR LF.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QIODevice;
+class TPrompts;
+
+struct tFavorite {
+    QString Name;          // trimmed, at most 40 characters; may be empty
+    double Frequency = 0;  // MHz for both bands
+    std::uint8_t Band = 1; // 0 AM, 1 FM
+    std::uint8_t Current = 0;
+    std::uint8_t Used = 0;
+
+    void Clear() { *this = tFavorite(); }
+};
+
+// Slots 1..100 are presets 1..100; slot 0 is never used. A plain value:
+// copies are independent of their source.
+struct tFavorites {
+    static constexpr int Count = 100;
+    std::array<tFavorite, Count + 1> Slots;
+
+    tFavorite& operator[](int n) { return Slots.at(std::size_t(n)); }
+    const tFavorite& operator[](int n) const { return Slots.at(std::size_t(n)); }
+    void Clear();
+    int UsedCount() const;
+};
+
+// Results of LoadPresetsFile.
+enum : std::uint8_t { plLoaded = 0, plCorrupt = 1, plReadError = 2 };
+
+// Reads a presets file into `table`. On plCorrupt and plReadError the table
+// is left as it was. A device that is not open yet is opened for reading.
+std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table);
+std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table);
+
+// Writes the used slots in ascending order. The file-name form writes a
+// temporary file beside the target and renames it over the target, so a
+// failure leaves the previous file as it was. False on any failure.
+bool SavePresetsFile(QIODevice& device, const tFavorites& table);
+bool SavePresetsFile(const QString& fileName, const tFavorites& table);
+
+// What the callers show for a load result other than plLoaded, and for a
+// failed save; each goes out as an error box titled "Warning".
+QString PresetsLoadErrorText(std::uint8_t result);
+QString PresetsWriteErrorText();
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result);
+void ShowPresetsWriteError(TPrompts& prompts);
+
+// The open and save dialogs of presets files.
+QString PresetsFileFilter();
+QString PresetsFileSuffix();
