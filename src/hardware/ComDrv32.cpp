@@ -215,6 +215,9 @@ void TCommPortDriver::ClosePort()
     if (!IsOpen()) return;
     pollTimer_.stop();
     FlushRxTrace();
+    // The exclusive mark belongs to the line, not to this handle; lift it so
+    // the next open (ours or another program's) finds the line free.
+    ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
 }

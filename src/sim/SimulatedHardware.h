@@ -5,8 +5,13 @@
 #include "HardwareEnv.h"
 #include "PortBus.h"
 #include "RadioCards.h"
+#include "SerialReceiverEmulator.h"
 #include "SimClock.h"
 #include "StationList.h"
+
+#include <array>
+#include <memory>
+#include <mutex>
 
 class TSimulatedHardware final : public THardwareEnv {
 public:
@@ -16,6 +21,14 @@ public:
 
     // Puts the emulated card of this model's family at both port positions.
     void InsertCard(tModel model);
+
+    // COM1..COM8 are emulated receivers on pseudo-terminals, made when first
+    // asked for; other numbers stay as THardwareEnv maps them.
+    QString ComDevice(int n) const override;
+    // The receiver behind COMn (1..8), made if need be; null outside that
+    // range or when the system has no pseudo-terminals left.
+    TSerialReceiverEmulator* SerialReceiver(int n) const;
+    static constexpr int SerialPorts = 8;
 
     bool PortAccess(QString*) override { return true; }
     bool Simulated() const override { return true; }
@@ -28,4 +41,6 @@ private:
     TStationList stations_;
     TSimClock clock_;
     TPortBus bus_;
+    mutable std::mutex serialMutex_;
+    mutable std::array<std::unique_ptr<TSerialReceiverEmulator>, SerialPorts> receivers_;
 };
