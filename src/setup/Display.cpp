@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-namespace {
+namespace
+{
 
 // A hexagon lies the way it is longer: vertical when narrower than high.
 QPolygon Hexagon(int x, int y, int cx, int cy, int k)
@@ -16,8 +17,8 @@ QPolygon Hexagon(int x, int y, int cx, int cy, int k)
                          QPoint(x + t, y + n - k), QPoint(x + k, y + n), QPoint(x, y + n - k)});
     }
     const int n = cx, t = cy;
-    return QPolygon({QPoint(x, y + k), QPoint(x + k, y), QPoint(x + n - k, y),
-                     QPoint(x + n, y + k), QPoint(x + n - k, y + t), QPoint(x + k, y + t)});
+    return QPolygon({QPoint(x, y + k), QPoint(x + k, y), QPoint(x + n - k, y), QPoint(x + n, y + k),
+                     QPoint(x + n - k, y + t), QPoint(x + k, y + t)});
 }
 
 QPolygon TopTrapezoid(int x, int y, int n, int w)
@@ -73,13 +74,13 @@ TDisplayGeometry ComputeDisplayGeometry(TDigitStyle style, int W, int H, int m, 
         g.L = L;
         g.V = V;
         g.Segments = {
-            Hexagon(m + k, m, L, w, k),                  // top
-            Hexagon(m + k, H / 2 - k, L, w, k),          // middle
-            Hexagon(m + k, H - m - w, L, w, k),          // bottom
-            Hexagon(m, m + w, w, V, k),                  // upper left
-            Hexagon(W - m - w, m + w, w, V, k),          // upper right
-            Hexagon(m, H / 2 + k, w, V, k),              // lower left
-            Hexagon(W - m - w, H / 2 + k, w, V, k),      // lower right
+            Hexagon(m + k, m, L, w, k),             // top
+            Hexagon(m + k, H / 2 - k, L, w, k),     // middle
+            Hexagon(m + k, H - m - w, L, w, k),     // bottom
+            Hexagon(m, m + w, w, V, k),             // upper left
+            Hexagon(W - m - w, m + w, w, V, k),     // upper right
+            Hexagon(m, H / 2 + k, w, V, k),         // lower left
+            Hexagon(W - m - w, H / 2 + k, w, V, k), // lower right
         };
         break;
     }

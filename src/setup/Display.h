@@ -12,7 +12,8 @@
 #include <QWidget>
 #include <vector>
 
-namespace DisplayStyles {
+namespace DisplayStyles
+{
 Q_NAMESPACE
 enum TDigitStyle { ds7Seg = 0, ds16Seg = 1, ds5x7Dot = 2, ds5x7Bulb = 3 };
 Q_ENUM_NS(TDigitStyle)
@@ -24,11 +25,11 @@ using enum DisplayStyles::TDigitStyle;
 // coordinates of the cell (the picture is shifted by one pixel when copied).
 struct TDisplayGeometry {
     TDigitStyle Style = ds7Seg;
-    int Width = 0;  // the cell size this was computed for
+    int Width = 0; // the cell size this was computed for
     int Height = 0;
-    int K = 0;      // half the segment thickness
-    int L = 0;      // horizontal segment length (half the width with sixteen segments)
-    int V = 0;      // vertical segment length
+    int K = 0; // half the segment thickness
+    int L = 0; // horizontal segment length (half the width with sixteen segments)
+    int V = 0; // vertical segment length
     // Segment outlines, indexed by their bit in the character tables (7 or 16);
     // empty for the dot styles.
     std::vector<QPolygon> Segments;
@@ -40,7 +41,8 @@ struct TDisplayGeometry {
 TDisplayGeometry ComputeDisplayGeometry(TDigitStyle style, int width, int height, int margin,
                                         int segWidth);
 
-class TDisplay : public QWidget {
+class TDisplay : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(char Digit READ Digit WRITE SetDigit)
     Q_PROPERTY(QColor OnColor READ OnColor WRITE SetOnColor)

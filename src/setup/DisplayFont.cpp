@@ -1,6 +1,7 @@
 #include "DisplayFont.h"
 
-namespace {
+namespace
+{
 
 constexpr std::uint16_t SevenMiddleBar = 0x02;
 constexpr std::uint16_t SixteenMiddleBar = 0x0180;
@@ -8,28 +9,34 @@ constexpr std::uint16_t SixteenMiddleBar = 0x0180;
 constexpr std::array<std::uint16_t, 128> MakeSevenSegmentTable()
 {
     std::array<std::uint16_t, 128> t{};
-    for (auto& e : t) e = SevenMiddleBar; // anything not drawable shows the middle bar
+    for (auto& e : t)
+        e = SevenMiddleBar; // anything not drawable shows the middle bar
     constexpr std::uint16_t digits[10] = {0x7D, 0x50, 0x37, 0x57, 0x5A,
                                           0x4F, 0x6F, 0x51, 0x7F, 0x5F};
-    for (int i = 0; i < 10; ++i) t['0' + i] = digits[i];
+    for (int i = 0; i < 10; ++i)
+        t['0' + i] = digits[i];
     // A..F: the hexadecimal letters, upper and lower case alike.
     constexpr std::uint16_t letters[6] = {0x7B, 0x6E, 0x2D, 0x76, 0x2F, 0x2B};
-    for (int i = 0; i < 6; ++i) t['A' + i] = t['a' + i] = letters[i];
+    for (int i = 0; i < 6; ++i)
+        t['A' + i] = t['a' + i] = letters[i];
     return t;
 }
 
 constexpr std::array<std::uint16_t, 128> MakeSixteenSegmentTable()
 {
     std::array<std::uint16_t, 128> t{};
-    for (auto& e : t) e = SixteenMiddleBar;
+    for (auto& e : t)
+        e = SixteenMiddleBar;
     constexpr std::uint16_t digits[10] = {0x4A15, 0x0810, 0x4291, 0x4891, 0x0894,
                                           0x4885, 0x4A85, 0x0811, 0x4A95, 0x4895};
-    for (int i = 0; i < 10; ++i) t['0' + i] = digits[i];
-    constexpr std::uint16_t letters[26] = {
-        0x23C7, 0xE953, 0xC207, 0xE853, 0xC287, 0x0287, 0xE307, 0x23C4, 0xC813,
-        0x4A13, 0x12A4, 0xC204, 0x226C, 0x324C, 0xE247, 0x03C7, 0xF247, 0x13C7,
-        0xE187, 0x0813, 0xE244, 0x0624, 0x3644, 0x1428, 0x0828, 0xC423};
-    for (int i = 0; i < 26; ++i) t['A' + i] = t['a' + i] = letters[i];
+    for (int i = 0; i < 10; ++i)
+        t['0' + i] = digits[i];
+    constexpr std::uint16_t letters[26] = {0x23C7, 0xE953, 0xC207, 0xE853, 0xC287, 0x0287, 0xE307,
+                                           0x23C4, 0xC813, 0x4A13, 0x12A4, 0xC204, 0x226C, 0x324C,
+                                           0xE247, 0x03C7, 0xF247, 0x13C7, 0xE187, 0x0813, 0xE244,
+                                           0x0624, 0x3644, 0x1428, 0x0828, 0xC423};
+    for (int i = 0; i < 26; ++i)
+        t['A' + i] = t['a' + i] = letters[i];
     t[' '] = 0x0000;
     t['!'] = 0x0180;
     t['"'] = 0x0014;

@@ -12,7 +12,8 @@
 #include <set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const QColor On(0, 255, 0), Off(0, 128, 0), Back(0, 0, 160);
 
@@ -20,8 +21,8 @@ const QColor On(0, 255, 0), Off(0, 128, 0), Back(0, 0, 160);
 const std::vector<QPoint> SevenCentres = {{60, 18},  {60, 101}, {60, 183}, {18, 60},
                                           {103, 60}, {18, 142}, {103, 142}};
 const std::vector<QPoint> SixteenCentres = {
-    {35, 18},  {85, 18},  {18, 55},  {39, 59},  {61, 55},   {82, 59},  {103, 55}, {35, 101},
-    {85, 101}, {18, 145}, {39, 142}, {61, 145}, {82, 142},  {103, 145}, {35, 183}, {85, 183}};
+    {35, 18},  {85, 18},  {18, 55},  {39, 59},  {61, 55},  {82, 59},   {103, 55}, {35, 101},
+    {85, 101}, {18, 145}, {39, 142}, {61, 145}, {82, 142}, {103, 145}, {35, 183}, {85, 183}};
 
 QPoint DotCentre(int column, int row)
 {
@@ -33,7 +34,8 @@ std::vector<QPoint> DotCentres()
 {
     std::vector<QPoint> out;
     for (int row = 0; row < 7; ++row)
-        for (int column = 0; column < 5; ++column) out.push_back(DotCentre(column, row));
+        for (int column = 0; column < 5; ++column)
+            out.push_back(DotCentre(column, row));
     return out;
 }
 
@@ -87,7 +89,8 @@ std::set<int> MatrixDots(std::initializer_list<int> rows)
     return out;
 }
 
-class TPaintCounter : public QObject {
+class TPaintCounter : public QObject
+{
 public:
     int paints = 0;
     bool eventFilter(QObject*, QEvent* e) override
@@ -169,8 +172,7 @@ TEST(Display, MatrixLightsTheFontRows)
     EXPECT_EQ(Lit(d.Shot('M'), dots), MatrixDots({0x11, 0x1B, 0x15, 0x15, 0x11, 0x11, 0x11}));
     EXPECT_EQ(Lit(d.Shot('4'), dots), MatrixDots({0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}));
     EXPECT_EQ(Lit(d.Shot('.'), dots), MatrixDots({0, 0, 0, 0, 0x0C, 0x0C, 0}));
-    EXPECT_EQ(Lit(d.Shot(char(127)), dots),
-              MatrixDots({0x0A, 0x15, 0x0A, 0x15, 0x0A, 0x15, 0x0A}));
+    EXPECT_EQ(Lit(d.Shot(char(127)), dots), MatrixDots({0x0A, 0x15, 0x0A, 0x15, 0x0A, 0x15, 0x0A}));
 
     // Lower case is its own shape, kept below the top rows; descenders reach
     // the last row instead of leaving the matrix.
@@ -179,7 +181,8 @@ TEST(Display, MatrixLightsTheFontRows)
     for (char c : {'a', 'c', 'e', 'm', 'n', 'o', 'r', 's', 'u', 'v', 'w', 'x', 'z'}) {
         const auto lit = Lit(d.Shot(c), dots);
         EXPECT_FALSE(lit.empty()) << c;
-        for (int i : lit) EXPECT_FALSE(topRows.count(i)) << c << " lights dot " << i;
+        for (int i : lit)
+            EXPECT_FALSE(topRows.count(i)) << c << " lights dot " << i;
         EXPECT_NE(lit, Lit(d.Shot(char(c - 32)), dots)) << c;
     }
     for (char c : {'g', 'j', 'p', 'q', 'y'}) {
@@ -273,7 +276,8 @@ TEST(Display, GeometryFollowsSizeAndSettings)
     EXPECT_EQ(d.SegmentGeometry().Width, 60);
 }
 
-namespace {
+namespace
+{
 int warnings = 0;
 void CountWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
 {

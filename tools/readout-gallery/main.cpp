@@ -1,6 +1,7 @@
 // readout-gallery OUTDIR: writes one PNG per read-out style, each showing the
-// characters the program displays at the small size the main window uses and
-// at the size of a new cell, so the styles can be looked at without the program.
+// characters the program displays at the small size the main window uses, at a
+// medium size and at the size of a new cell, so the styles can be looked at
+// without the program.
 
 #include "Display.h"
 
@@ -9,19 +10,24 @@
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct TGallerySize {
     int width, height, margin;
     int segWidth[4]; // by style
 };
 
-// Small: about what a main-window cell gets. Large: a new cell, default settings.
+// Small: about what a main-window cell gets, with thicknesses that fit it.
+// Medium: the thicknesses the settings dialog gives each style, on cells just
+// large enough for them. Large: a new cell with its default settings.
 const TGallerySize Sizes[] = {
     {20, 34, 2, {4, 3, 3, 3}},
+    {42, 68, 3, {4, 3, 6, 6}},
     {120, 200, 10, {15, 15, 15, 15}},
 };
 
