@@ -9,7 +9,8 @@
 #include <string>
 
 struct TProfile::Data {
-    CSimpleIniCaseA ini{true, false, false}; // UTF-8 (a leading BOM is skipped), no repeated keys, one line a value
+    // CSimpleIniA compares names without regard to case (CSimpleIniCaseA would not).
+    CSimpleIniA ini{true, false, false}; // UTF-8 (a leading BOM is skipped), no repeated keys, one line a value
 };
 
 namespace {
@@ -44,9 +45,9 @@ bool TProfile::SectionExists(const QString& section) const
 
 QStringList TProfile::Keys(const QString& section) const
 {
-    CSimpleIniCaseA::TNamesDepend keys;
+    CSimpleIniA::TNamesDepend keys;
     data_->ini.GetAllKeys(Bytes(section).constData(), keys);
-    keys.sort(CSimpleIniCaseA::Entry::LoadOrder());
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList names;
     for (const auto& key : keys) names << QString::fromUtf8(key.pItem);
     return names;

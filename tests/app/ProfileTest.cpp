@@ -1,0 +1,90 @@
+#include "Profile.h"
+#include "ProgramDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(Profile, NamesIgnoreCaseAndValuesAreTrimmed)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    WriteFile(path, "[configuration]\nHARDWARE =  3 \nname=  two words  \nbad=12x\n");
+    TProfile profile(path);
+    EXPECT_FALSE(profile.ReadFailed());
+    EXPECT_EQ(profile.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Hardware"), 0), 3);
+    EXPECT_EQ(profile.ReadString(QStringLiteral("CONFIGURATION"), QStringLiteral("Name"), QString()),
+              QStringLiteral("two words"));
+    EXPECT_EQ(profile.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Bad"), 42), 42);
+    EXPECT_EQ(profile.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Missing"), 7), 7);
+    EXPECT_TRUE(profile.ReadBool(QStringLiteral("Configuration"), QStringLiteral("Hardware"), false));
+    EXPECT_TRUE(profile.ReadBool(QStringLiteral("Configuration"), QStringLiteral("Missing"), true));
+}
+
+TEST(Profile, EraseAndWriteKeepOtherSections)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    WriteFile(path, "; kept comment\n[Other]\nKeep=me\n[Audio]\nVolume=5\nStray=x\n");
+    TProfile profile(path);
+    profile.EraseSection(QStringLiteral("audio"));
+    profile.WriteString(QStringLiteral("Audio"), QStringLiteral("Volume"), QStringLiteral("9\nInjected=1"));
+    ASSERT_TRUE(profile.Save());
+
+    TProfile again(path);
+    EXPECT_EQ(again.ReadString(QStringLiteral("Other"), QStringLiteral("Keep"), QString()), QStringLiteral("me"));
+    EXPECT_FALSE(again.ValueExists(QStringLiteral("Audio"), QStringLiteral("Stray")));
+    EXPECT_FALSE(again.ValueExists(QStringLiteral("Audio"), QStringLiteral("Injected")));
+    EXPECT_EQ(again.Keys(QStringLiteral("Audio")), QStringList{QStringLiteral("Volume")});
+    EXPECT_TRUE(ReadFile(path).contains("; kept comment"));
+    EXPECT_TRUE(ReadFile(path).contains("Volume=9 Injected=1\n"));
+}
+
+TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    // No temporary file can be made beside a name this long.
+    const QString path = dir.filePath(QString(250, QLatin1Char('v')));
+    WriteFile(path, "[Audio]\nVolume=5\n");
+    TProfile profile(path);
+    profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
+    QString error;
+    EXPECT_FALSE(profile.Save(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadFile(path), QByteArray("[Audio]\nVolume=5\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    TProfile nowhere(dir.filePath(QStringLiteral("no/such/dir/a.ini")));
+    nowhere.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
+    EXPECT_FALSE(nowhere.Save());
+}
+
+TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)
+{
+    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/opt/v"), true, QStringLiteral("/c"), QStringLiteral("/h")),
+              QStringLiteral("/opt/v"));
+    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QStringLiteral("/c"), QStringLiteral("/h")),
+              QStringLiteral("/c/vantoro"));
+    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QString(), QStringLiteral("/h")),
+              QStringLiteral("/h/.config/vantoro"));
+    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QStringLiteral("rel"), QStringLiteral("/h")),
+              QStringLiteral("/h/.config/vantoro"));
+}

@@ -1,0 +1,270 @@
+#include "Favorites.h"
+#include "FakePrompts.h"
+#include "Helpers.h"
+#include "TestSupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QLocale Italian(QLocale::Italian, QLocale::Italy);
+
+tFavorite Preset(double frequency, std::uint8_t band, const QString& name)
+{
+    tFavorite slot;
+    slot.Name = name;
+    slot.Frequency = frequency;
+    slot.Band = band;
+    slot.Used = 1;
+    return slot;
+}
+
+QByteArray Save(const tFavorites& table)
+{
+    QBuffer buffer;
+    EXPECT_TRUE(SavePresetsFile(buffer, table));
+    return buffer.data();
+}
+
+std::uint8_t Load(const QByteArray& content, tFavorites& table)
+{
+    QByteArray data = content;
+    QBuffer buffer(&data);
+    return LoadPresetsFile(buffer, table);
+}
+
+QByteArray Line(const char* head, const char* name = "")
+{
+    return QByteArray(head) + QByteArray(name).leftJustified(40, ' ') + "\r\n";
+}
+
+// A device whose reads or writes fail.
+class TFailingDevice final : public QIODevice {
+public:
+    explicit TFailingDevice(OpenMode mode) { open(mode); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+} // namespace
+
+TEST(Favorites, TableIsAValue)
+{
+    tFavorites a;
+    a[3] = Preset(88.5, 1, QStringLiteral("One"));
+    tFavorites b = a;
+    b[3].Name = QStringLiteral("Two");
+    EXPECT_EQ(a[3].Name, QStringLiteral("One"));
+    EXPECT_EQ(a.UsedCount(), 1);
+    a.Clear();
+    EXPECT_EQ(a.UsedCount(), 0);
+    EXPECT_EQ(a[3].Band, 1);
+    EXPECT_EQ(a[3].Frequency, 0.0);
+}
+
+TEST(Favorites, WritesTheLayoutAndReadsItBack)
+{
+    tFavorites table;
+    table[1] = Preset(88.5, 1, QStringLiteral("Radio One"));
+    table[5] = Preset(0.531, 0, QStringLiteral("  Long Wave. Talk"));
+    table[100] = Preset(101.5, 1, QString());
+    table[100].Current = 1;
+    const QByteArray content = Save(table);
+    EXPECT_EQ(content, Line("001.088,500.FM.", "Radio One") + Line("005.000,531.AM.", "  Long Wave. Talk") +
+                           Line("100.101,500.FM."));
+
+    tFavorites read;
+    read[7] = Preset(90.0, 1, QStringLiteral("stale"));
+    ASSERT_EQ(Load(content, read), plLoaded);
+    EXPECT_EQ(read.UsedCount(), 3);
+    EXPECT_FALSE(read[7].Used);
+    EXPECT_EQ(read[1].Name, QStringLiteral("Radio One"));
+    EXPECT_EQ(read[5].Name, QStringLiteral("Long Wave. Talk")); // leading blanks go, "." stays
+    EXPECT_EQ(read[5].Band, 0);
+    EXPECT_DOUBLE_EQ(read[5].Frequency, 0.531);
+    EXPECT_EQ(read[100].Current, 0);
+    EXPECT_TRUE(read[100].Name.isEmpty());
+}
+
+TEST(Favorites, NamesAreCutAndPaddedByCharacters)
+{
+    const QString forty = QString::fromUtf8("Ràdio Città ") + QString(28, QLatin1Char('x'));
+    ASSERT_EQ(CharCount(forty), 40);
+    tFavorites table;
+    table[2] = Preset(99.9, 1, forty);
+    table[3] = Preset(100.1, 1, forty + QStringLiteral("yz"));
+    table[4] = Preset(100.3, 1, QString::fromUtf8("Città"));
+    const QByteArray content = Save(table);
+    const QStringList lines = QString::fromUtf8(content).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(CharCount(lines[i]), 55) << i;
+
+    tFavorites read;
+    ASSERT_EQ(Load(content, read), plLoaded);
+    EXPECT_EQ(read[2].Name, forty);
+    EXPECT_EQ(read[3].Name, forty);
+    EXPECT_EQ(read[4].Name, QString::fromUtf8("Città"));
+}
+
+TEST(Favorites, CorruptFilesLeaveTheTableAlone)
+{
+    const QByteArray good = Line("001.088,500.FM.", "One") + Line("002.089,500.FM.", "Two");
+    const struct {
+        const char* why;
+        QByteArray content;
+    } cases[] = {
+        {"empty file", QByteArray()},
+        {"blank last line", good + "\r\n"},
+        {"blank line between", Line("001.088,500.FM.") + "\r\n" + Line("002.089,500.FM.")},
+        {"lower-case band", Line("001.088,500.fm.")},
+        {"band word of another kind", Line("001.088,500.ST.")},
+        {"number 0", Line("000.088,500.FM.")},
+        {"number 101", Line("101.088,500.FM.")},
+        {"two-digit number", Line("01.088,500.FM.")},
+        {"frequency of six characters", Line("001.88,500.FM.")},
+        {"frequency of eight characters", Line("001.0088,500.FM.")},
+        {"frequency not a number", Line("001.088,5x0.FM.")},
+        {"band field missing", QByteArray("001.088,500.FM\r\n")},
+        {"repeated number", good + Line("001.090,000.FM.")},
+        {"same frequency in the other band", good + Line("003.088,500.AM.")},
+        {"same frequency to three decimals", good + Line("003.089,500.AM.")},
+        {"zero frequency while slots are empty", Line("001.000,000.FM.")},
+        {"name of 41 characters", QByteArray("001.088,500.FM.") + QByteArray(41, 'n') + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        tFavorites table;
+        table[9] = Preset(95.0, 1, QStringLiteral("Mine"));
+        const tFavorites before = table;
+        EXPECT_EQ(Load(c.content, table), plCorrupt) << c.why;
+        EXPECT_EQ(table.UsedCount(), 1) << c.why;
+        EXPECT_EQ(table[9].Name, before[9].Name) << c.why;
+    }
+}
+
+TEST(Favorites, ReaderEdgesThatAreAccepted)
+{
+    tFavorites table;
+    // Any order of numbers, a last line without its line end, a name of exactly
+    // 40 characters followed by blanks, and LF-only line ends.
+    const QByteArray content = Line("050.088,500.FM.") + "003.000,999.AM." + QByteArray(40, 'n') + "   \n" +
+                               "007.090,000.FM.Tail";
+    ASSERT_EQ(Load(content, table), plLoaded);
+    EXPECT_EQ(table.UsedCount(), 3);
+    EXPECT_EQ(table[3].Name, QString(40, QLatin1Char('n')));
+    EXPECT_EQ(table[7].Name, QStringLiteral("Tail"));
+}
+
+TEST(Favorites, ReadsAtMostOneHundredLines)
+{
+    QByteArray content;
+    for (int n = 1; n <= 100; ++n)
+        content += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
+    // A 101st line, even a broken one, is never read.
+    content += "xyz\r\n";
+    tFavorites table;
+    ASSERT_EQ(Load(content, table), plLoaded);
+    EXPECT_EQ(table.UsedCount(), 100);
+    EXPECT_DOUBLE_EQ(table[100].Frequency, 97.0);
+}
+
+TEST(Favorites, ReadErrors)
+{
+    QTemporaryDir dir;
+    tFavorites table;
+    table[1] = Preset(88.0, 1, QStringLiteral("Kept"));
+    EXPECT_EQ(LoadPresetsFile(dir.filePath(QStringLiteral("missing.vxp")), table), plReadError);
+    TFailingDevice device(QIODevice::ReadOnly);
+    EXPECT_EQ(LoadPresetsFile(device, table), plReadError);
+    EXPECT_EQ(table.UsedCount(), 1);
+    EXPECT_EQ(table[1].Name, QStringLiteral("Kept"));
+}
+
+TEST(Favorites, DecimalMarkUnderBothLocales)
+{
+    tFavorites table;
+    table[7] = Preset(88.5, 1, QStringLiteral("Radio One"));
+    const QByteArray expected = Line("007.088,500.FM.", "Radio One");
+    QByteArray writtenC, writtenIt;
+    {
+        TScopedLocale c(QLocale::c());
+        writtenC = Save(table);
+    }
+    {
+        TScopedLocale it(Italian);
+        writtenIt = Save(table);
+    }
+    EXPECT_EQ(writtenIt, expected);
+    EXPECT_EQ(writtenC, expected);
+    for (const QLocale& locale : {QLocale::c(), Italian}) {
+        TScopedLocale scoped(locale);
+        tFavorites read;
+        ASSERT_EQ(Load(expected, read), plLoaded) << locale.name().toStdString();
+        EXPECT_DOUBLE_EQ(read[7].Frequency, 88.5);
+    }
+}
+
+TEST(Favorites, FailedSaveKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    // A name so long that no temporary file can be made beside it.
+    const QString path = dir.filePath(QString(250, QLatin1Char('p')));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old content");
+    old.close();
+
+    tFavorites table;
+    table[1] = Preset(88.5, 1, QStringLiteral("New"));
+    EXPECT_FALSE(SavePresetsFile(path, table));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old content"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    TFailingDevice device(QIODevice::WriteOnly);
+    EXPECT_FALSE(SavePresetsFile(device, table));
+}
+
+TEST(Favorites, SaveReplacesTheFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bank.vxp"));
+    tFavorites table;
+    table[1] = Preset(88.5, 1, QStringLiteral("A"));
+    table[2] = Preset(89.5, 1, QStringLiteral("B"));
+    ASSERT_TRUE(SavePresetsFile(path, table));
+    table[2].Clear();
+    ASSERT_TRUE(SavePresetsFile(path, table));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), Line("001.088,500.FM.", "A"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // A table without presets gives an empty file, which reads as corrupt.
+    table.Clear();
+    ASSERT_TRUE(SavePresetsFile(path, table));
+    tFavorites read;
+    EXPECT_EQ(LoadPresetsFile(path, read), plCorrupt);
+}
+
+TEST(Favorites, CallersShowTheirMessagesAsWarnings)
+{
+    TFakePrompts prompts;
+    ShowPresetsLoadError(prompts, plLoaded);
+    ShowPresetsLoadError(prompts, plCorrupt);
+    ShowPresetsLoadError(prompts, plReadError);
+    ShowPresetsWriteError(prompts);
+    EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("The presets files is corrupt"),
+                                                   QStringLiteral("Read error or disk not ready"),
+                                                   QStringLiteral("Presets write error")}));
+    EXPECT_EQ(prompts.beeps, 3);
+    for (const auto& call : prompts.calls) {
+        EXPECT_EQ(call.Title, QStringLiteral("Warning"));
+        EXPECT_EQ(call.Icon, tPromptIcon::Error);
+    }
+}
