@@ -222,21 +222,18 @@ void TCommPortDriver::ClosePort()
     fd_ = -1;
 }
 
-void TCommPortDriver::ApplyLineSettings()
+void BuildLineSettings(const TCommPortDriver& driver, termios& tio)
 {
-    if (!IsOpen()) return;
-    termios tio {};
-    if (::tcgetattr(fd_, &tio) != 0) return;
     // Binary always: no translation, no echo, no signals, 8-bit clean.
     ::cfmakeraw(&tio);
     tio.c_cflag |= CREAD | CLOCAL;
     tio.c_cflag &= ~CSIZE;
     static constexpr tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
-    tio.c_cflag |= kSizes[dataBits_];
+    tio.c_cflag |= kSizes[driver.ComPortDataBits()];
 
     tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
     tio.c_iflag &= ~(INPCK | ISTRIP);
-    switch (parity_) {
+    switch (driver.ComPortParity()) {
     case ptNONE: break;
     case ptODD: tio.c_cflag |= PARENB | PARODD; break;
     case ptEVEN: tio.c_cflag |= PARENB; break;
@@ -246,19 +243,27 @@ void TCommPortDriver::ApplyLineSettings()
 
     // termios has one long stop setting: two bits, or one and a half with
     // five data bits, as the UART does it.
-    if (stopBits_ == sb1BITS) tio.c_cflag &= ~CSTOPB;
+    if (driver.ComPortStopBits() == sb1BITS) tio.c_cflag &= ~CSTOPB;
     else tio.c_cflag |= CSTOPB;
 
-    if (hw_ == hhRTSCTS) tio.c_cflag |= CRTSCTS;
+    if (driver.ComPortHwHandshaking() == hhRTSCTS) tio.c_cflag |= CRTSCTS;
     else tio.c_cflag &= ~CRTSCTS;
 
     tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-    if (sw_ == shXONXOFF) tio.c_iflag |= IXON | IXOFF;
+    if (driver.ComPortSwHandshaking() == shXONXOFF) tio.c_iflag |= IXON | IXOFF;
     tio.c_cc[VSTART] = 0x11;
     tio.c_cc[VSTOP] = 0x13;
     // Reads never block: the time limits are the driver's own.
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
+}
+
+void TCommPortDriver::ApplyLineSettings()
+{
+    if (!IsOpen()) return;
+    termios tio {};
+    if (::tcgetattr(fd_, &tio) != 0) return;
+    BuildLineSettings(*this, tio);
 
     const int baud = kBaudRates[speed_];
     const speed_t standard = StandardSpeed(baud);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class THardwareEnv;
+struct termios;
 
 enum TComPortNumber {
     pnCOM1, pnCOM2, pnCOM3, pnCOM4, pnCOM5, pnCOM6, pnCOM7, pnCOM8,
@@ -129,3 +130,7 @@ private:
     QElapsedTimer clock_;
     QByteArray rxTrace_; // received bytes not yet written to the trace
 };
+
+// Fills `tio` (read from the line first) with the driver's line settings,
+// all but the speed: raw 8-bit, data bits, parity, stop bits and flow control.
+void BuildLineSettings(const TCommPortDriver& driver, termios& tio);
