@@ -268,3 +268,17 @@ TEST(Favorites, CallersShowTheirMessagesAsWarnings)
         EXPECT_EQ(call.Icon, tPromptIcon::Error);
     }
 }
+
+TEST(Favorites, StoredFileIsRewrittenByteForByteUnderEitherLocale)
+{
+    QFile fixture(QStringLiteral(VANTORO_TEST_DATA "/sample.vxp"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray stored = fixture.readAll();
+    for (const QLocale& locale : {QLocale::c(), Italian}) {
+        TScopedLocale scoped(locale);
+        tFavorites table;
+        ASSERT_EQ(Load(stored, table), plLoaded);
+        EXPECT_EQ(table.UsedCount(), 3);
+        EXPECT_EQ(Save(table), stored) << locale.name().toStdString();
+    }
+}

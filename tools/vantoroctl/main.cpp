@@ -2,6 +2,7 @@
 // jobs, and for trying the hardware layer without the window.
 
 #include "CardCommands.h"
+#include "FileCommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,7 +16,10 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    const int code = RunCardCommands(args, out, err);
+    const QString word = args.value(0);
+    const int code = word == QLatin1String("presets")    ? RunPresetsCommand(args.mid(1), out, err)
+                     : word == QLatin1String("settings") ? RunSettingsCommand(args.mid(1), out, err)
+                                                         : RunCardCommands(args, out, err);
     out.flush();
     err.flush();
     return code;

@@ -1,0 +1,10 @@
+#pragma once
+// vantoroctl's commands on the program's files.
+
+#include <QStringList>
+#include <QTextStream>
+
+// "presets check FILE", "presets show FILE"; `args` starts after "presets".
+int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// "settings show [DIR]"; `args` starts after "settings".
+int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& err);

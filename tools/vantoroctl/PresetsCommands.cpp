@@ -1,0 +1,46 @@
+#include "FileCommands.h"
+
+#include "CardCommands.h"
+#include "Favorites.h"
+#include "Helpers.h"
+
+namespace {
+constexpr int ExitWriteError = 4;
+}
+
+// check: the exit code is the load result (0, 1, 2) and one line says it.
+// show: one line per used slot, "NN 000.000 FM name".
+// copy: reads FILE and writes it again to TO, as the presets editor would
+// save it under the current locale.
+int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString verb = args.value(0);
+    const bool known = (args.size() == 2 && (verb == QLatin1String("check") || verb == QLatin1String("show"))) ||
+                       (args.size() == 3 && verb == QLatin1String("copy"));
+    if (!known) {
+        err << "usage: vantoroctl presets check|show FILE | presets copy FILE TO\n";
+        return ExitUsage;
+    }
+    tFavorites table;
+    const std::uint8_t result = LoadPresetsFile(args[1], table);
+    if (result != plLoaded) {
+        out << PresetsLoadErrorText(result) << '\n';
+        return result;
+    }
+    if (verb == QLatin1String("copy")) {
+        if (SavePresetsFile(args[2], table)) return ExitOk;
+        out << PresetsWriteErrorText() << '\n';
+        return ExitWriteError;
+    }
+    if (args[0] == QLatin1String("check")) {
+        out << table.UsedCount() << " presets\n";
+        return result;
+    }
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        const tFavorite& slot = table[n];
+        if (!slot.Used) continue;
+        out << PresetNumText(n) << ' ' << FrequencyText(slot.Frequency) << ' '
+            << (slot.Band == 0 ? "AM" : "FM") << ' ' << slot.Name << '\n';
+    }
+    return result;
+}
