@@ -12,6 +12,9 @@ const QByteArray FMTuneFrame = Frame(0x05);
 const QByteArray AMTuneFrame = Frame(0x09);
 const QByteArray TunedReply = Frame(0x04);
 constexpr int OpenSettleMs = 200;
+// A receiver answers a query with a few bytes. Something that never stops
+// talking (a wrong device on the port) must not hold the program forever.
+constexpr int MaxReplyBytes = 256;
 } // namespace
 
 void TRadioCard::SerSend(const QByteArray& data, bool purge)
@@ -68,6 +71,6 @@ tSignal TRadioCard::SerCheckSignal()
     SerSend(QueryFrame, false);
     QByteArray reply;
     std::uint8_t byte = 0;
-    while (com_->ReceiveByte(byte)) reply.append(char(byte));
+    while (reply.size() < MaxReplyBytes && com_->ReceiveByte(byte)) reply.append(char(byte));
     return reply.contains(TunedReply) ? sgTuned : sgNone;
 }

@@ -1,0 +1,227 @@
+// The four serial receivers driven through the card component, against the
+// emulated receiver on a pseudo-terminal; the trace shows the bytes on the line.
+
+#include "PtyPair.h"
+#include "RadioCards.h"
+#include "SimulatedHardware.h"
+#include "TestHardware.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#include <functional>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+bool WaitFor(const std::function<bool()>& done, int ms = 1000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms) return false;
+        QThread::msleep(2);
+    }
+    return true;
+}
+} // namespace
+
+class SerialModels : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    // Opens `model` on COM2 and forgets what the trace holds so far.
+    void Open(tModel model, bool japanese = false)
+    {
+        card.SetModel(model);
+        card.SetPort(2);
+        card.SetJapaneseFM(japanese);
+        card.SetVolumeLine(vlNative);
+        card.Open();
+        receiver = sim.SerialReceiver(2);
+        ASSERT_NE(receiver, nullptr);
+        ASSERT_TRUE(card.ComDriver().IsOpen());
+        Trace();
+    }
+    // Trace lines written since the last call.
+    QStringList Trace()
+    {
+        QFile file(traceFile);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QStringList all = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList fresh = all.mid(seen_);
+        seen_ = int(all.size());
+        return fresh;
+    }
+    bool ReceiverGot(qsizetype bytes)
+    {
+        return WaitFor([&] { return receiver->Received().size() >= bytes; });
+    }
+
+    QTemporaryDir dir;
+    QString traceFile = dir.filePath(QStringLiteral("t.txt"));
+    TSimulatedHardware sim{TStationList::BuiltIn(), false, traceFile};
+    TRadioCard card{sim};
+    TSerialReceiverEmulator* receiver = nullptr;
+
+private:
+    int seen_ = 0;
+};
+
+TEST_F(SerialModels, OpenWaitsThenRaisesTheLinesAndSendsNothing)
+{
+    card.SetModel(mRadioMan);
+    card.SetPort(2);
+    card.Open();
+    EXPECT_EQ(Trace(), QStringList{QStringLiteral("wait 200")});
+    EXPECT_EQ(card.ComDriver().DeviceName(), sim.SerialReceiver(2)->SlavePath());
+    EXPECT_TRUE(sim.SerialReceiver(2)->Received().isEmpty());
+    card.Close();
+    EXPECT_FALSE(card.ComDriver().IsOpen());
+    EXPECT_TRUE(card.Muted());
+    // The line is free again for the next open.
+    card.Open();
+    EXPECT_TRUE(card.ComDriver().IsOpen());
+}
+
+TEST_F(SerialModels, JapaneseFMChannelDigits)
+{
+    Open(mWizard, true);
+    card.Tune(false, bFM, 81.3);
+    EXPECT_EQ(Trace(), (QStringList{QStringLiteral("tx 1D 23 05 23"), QStringLiteral("tx 31 30 36")}));
+    ASSERT_TRUE(ReceiverGot(7));
+    EXPECT_EQ(receiver->Channel(), 106);
+    EXPECT_NEAR(receiver->FrequencyMHz(), 81.3, 1e-9);
+
+    // Above the Japanese band: clamped to 91.0, channel 300.
+    card.Tune(false, bFM, 95.0);
+    EXPECT_EQ(Trace(), (QStringList{QStringLiteral("tx 1D 23 05 23"), QStringLiteral("tx 33 30 30")}));
+    EXPECT_DOUBLE_EQ(card.Frequency(), 91.0);
+    ASSERT_TRUE(ReceiverGot(14));
+    EXPECT_EQ(receiver->Channel(), 300);
+
+    card.Tune(false, bFM, 76.05);
+    EXPECT_EQ(Trace().value(1), QStringLiteral("tx 30 30 31"));
+}
+
+TEST_F(SerialModels, WorldFMChannelsCountFrom76)
+{
+    Open(mRadionMaru);
+    card.Tune(false, bFM, 87.0);
+    EXPECT_EQ(Trace().value(1), QStringLiteral("tx 32 32 30"));
+    card.Tune(false, bFM, 108.0);
+    EXPECT_EQ(Trace().value(1), QStringLiteral("tx 36 34 30"));
+    // No AM on this model: nothing is sent.
+    card.Tune(false, bAM, 0.999);
+    EXPECT_TRUE(Trace().isEmpty());
+}
+
+TEST_F(SerialModels, AMSnapsToTheNineKilohertzStep)
+{
+    Open(mRadioMan);
+    card.Tune(false, bAM, 0.600);
+    EXPECT_EQ(Trace(), (QStringList{QStringLiteral("tx 1D 23 09 23"), QStringLiteral("tx 30 30 38")}));
+    EXPECT_NEAR(card.Frequency(), 0.603, 1e-9);
+    EXPECT_EQ(card.Band(), bAM);
+    ASSERT_TRUE(ReceiverGot(7));
+    EXPECT_EQ(receiver->Band(), bAM);
+    EXPECT_NEAR(receiver->FrequencyMHz(), 0.603, 1e-9);
+
+    card.Tune(false, bAM, 0.999);
+    EXPECT_EQ(Trace().value(1), QStringLiteral("tx 30 35 32"));
+}
+
+TEST_F(SerialModels, MuteAndUnmuteFrames)
+{
+    Open(mRajikoma);
+    card.Unmute();
+    EXPECT_EQ(Trace(), QStringList{QStringLiteral("tx 1D 23 01 23")});
+    EXPECT_FALSE(card.Muted());
+    EXPECT_TRUE(WaitFor([&] { return !receiver->Muted(); }));
+    card.Mute();
+    EXPECT_EQ(Trace(), QStringList{QStringLiteral("tx 1D 23 02 23")});
+    EXPECT_TRUE(card.Muted());
+    EXPECT_TRUE(WaitFor([&] { return receiver->Muted(); }));
+}
+
+TEST_F(SerialModels, ReplyWithOtherBytesAroundTheTunedFrameCountsAsTuned)
+{
+    Open(mWizard, true);
+    card.Tune(false, bFM, 81.3); // Kanto Community
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(card.CheckSignal(), sgTuned);
+    EXPECT_GE(timer.elapsed(), 200); // the read after the last byte waits out the limit
+    const QStringList trace = Trace();
+    EXPECT_TRUE(trace.contains(QStringLiteral("tx 1D 23 08 23")));
+    EXPECT_TRUE(trace.contains(QStringLiteral("rx 06 1D 23 04 23 0D"))) << trace.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(receiver->Queries(), 1);
+}
+
+TEST_F(SerialModels, SilentReceiverGivesNoSignalAfterTheTimeout)
+{
+    Open(mRadioMan);
+    card.Tune(false, bFM, 88.0); // no station here
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(card.CheckSignal(), sgNone);
+    EXPECT_GT(timer.elapsed(), 200);
+    EXPECT_TRUE(WaitFor([&] { return receiver->Queries() == 1; }));
+}
+
+TEST(SerialModelsLine, MissingDeviceRaisesPortAlreadyOpen)
+{
+    TTestHardware hw;
+    hw.MapComDevice(2, QStringLiteral("/nonexistent/serial"));
+    TRadioCard card(hw);
+    card.SetModel(mWizard);
+    card.SetPort(2);
+    EXPECT_THROW(card.Open(), ePortAlreayOpen);
+    EXPECT_TRUE(card.Active());
+    EXPECT_TRUE(hw.Take().isEmpty()); // no wait when the line never opened
+    card.Close();
+    EXPECT_FALSE(card.Active());
+}
+
+TEST(SerialModelsLine, PortZeroDoesNothing)
+{
+    TTestHardware hw;
+    hw.MapComDevice(2, QStringLiteral("/nonexistent/serial"));
+    TRadioCard card(hw);
+    card.SetModel(mRadioMan);
+    card.SetPort(0);
+    card.Open(); // would raise if it tried the line
+    card.Tune(false, bFM, 90.0);
+    EXPECT_EQ(card.CheckSignal(), sgNone);
+    EXPECT_FALSE(card.ComDriver().IsOpen());
+    EXPECT_TRUE(hw.Take().isEmpty());
+}
+
+TEST(SerialModelsLine, EndlessReplyDoesNotHoldTheProgram)
+{
+    // Something on the port that never stops sending: the check ends anyway.
+    TPtyPair pty;
+    ASSERT_TRUE(pty.Valid());
+    TTestHardware hw;
+    hw.MapComDevice(3, pty.SlavePath());
+    TRadioCard card(hw);
+    card.SetModel(mWizard);
+    card.SetPort(3);
+    card.Open();
+    std::atomic<bool> stop {false};
+    std::thread chatter([&] {
+        while (!stop) {
+            pty.Write("$GPGGA,chatter\r\n");
+            QThread::msleep(1);
+        }
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const tSignal signal = card.CheckSignal();
+    const qint64 took = timer.elapsed();
+    stop = true;
+    chatter.join();
+    EXPECT_EQ(signal, sgNone);
+    EXPECT_LT(took, 2000);
+}
