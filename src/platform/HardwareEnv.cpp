@@ -1,5 +1,7 @@
 #include "HardwareEnv.h"
 
+#include "AlsaMixerDevice.h"
+
 THardwareEnv::THardwareEnv(const QString& traceFile)
 {
     if (!traceFile.isEmpty()) trace_ = std::make_unique<TTraceLog>(traceFile);
@@ -33,3 +35,9 @@ TRealHardware::TRealHardware(const QString& traceFile) : THardwareEnv(traceFile)
 }
 
 bool TRealHardware::PortAccess(QString* reason) { return PortAccessAvailable(direct_, reason); }
+
+std::unique_ptr<TMixerDevice> TRealHardware::MixerDevice()
+{
+    if (!SoundCardPresent()) return nullptr;
+    return std::make_unique<TAlsaMixerDevice>();
+}

@@ -1,9 +1,10 @@
 #pragma once
 // Everything the radio card reaches outside the program: I/O ports, waits,
-// serial devices and the trace. The real machine and the simulator both
-// provide one; the card code cannot tell them apart.
+// serial devices, the sound card's mixer and the trace. The real machine and
+// the simulator both provide one; the card code cannot tell them apart.
 
 #include "DirectPortAccess.h"
+#include "MixerDevice.h"
 #include "PortAccess.h"
 #include "Trace.h"
 
@@ -32,6 +33,11 @@ public:
     virtual bool PortAccess(QString* reason) = 0;
     virtual bool Simulated() const = 0;
 
+    // A fresh, unopened handle on the sound card's mixer; null when the
+    // machine has no sound card. Each caller gets its own, as each program
+    // opens its own mixer on the same card.
+    virtual std::unique_ptr<TMixerDevice> MixerDevice() { return nullptr; }
+
 protected:
     // Subclasses hand over their raw backends from their constructor.
     void Attach(TPortAccess& ports, TWaiter& waiter);
@@ -51,6 +57,7 @@ public:
     explicit TRealHardware(const QString& traceFile = QString());
     bool PortAccess(QString* reason) override;
     bool Simulated() const override { return false; }
+    std::unique_ptr<TMixerDevice> MixerDevice() override;
 
 private:
     TDirectPortAccess direct_;

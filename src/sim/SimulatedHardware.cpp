@@ -51,3 +51,8 @@ QString TSimulatedHardware::ComDevice(int n) const
     if (const TSerialReceiverEmulator* receiver = SerialReceiver(n)) return receiver->SlavePath();
     return THardwareEnv::ComDevice(n);
 }
+
+std::unique_ptr<TMixerDevice> TSimulatedHardware::MixerDevice()
+{
+    return std::make_unique<TEmulatedMixerDevice>(soundCard_);
+}

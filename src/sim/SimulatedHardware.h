@@ -1,7 +1,9 @@
 #pragma once
 // The whole emulated machine: a port bus with a card of the chosen family at
-// 0x30C and 0x20C, serial receivers for the serial models, and simulated time.
+// 0x30C and 0x20C, serial receivers for the serial models, a sound card and
+// simulated time.
 
+#include "EmulatedMixerDevice.h"
 #include "HardwareEnv.h"
 #include "PortBus.h"
 #include "RadioCards.h"
@@ -33,12 +35,17 @@ public:
     bool PortAccess(QString*) override { return true; }
     bool Simulated() const override { return true; }
 
+    // The emulated sound card: every mixer opened here is a handle on it.
+    std::unique_ptr<TMixerDevice> MixerDevice() override;
+    TEmulatedSoundCard& SoundCard() { return *soundCard_; }
+
     TPortBus& Bus() { return bus_; }
     TSimClock& Clock() { return clock_; }
     const TStationList& Stations() const { return stations_; }
 
 private:
     TStationList stations_;
+    std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;
     TPortBus bus_;
     mutable std::mutex serialMutex_;
