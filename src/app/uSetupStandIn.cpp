@@ -19,7 +19,7 @@ tdSetupStandIn::tdSetupStandIn(tModel model, int port, QWidget* parent)
     models_ = new QListWidget(this);
     models_->setObjectName(QStringLiteral("HwList"));
     for (const tDevCap& caps : table_) models_->addItem(ModelText(caps));
-    models_->setMinimumHeight(models_->sizeHintForRow(0) * ModelCount + 2 * models_->frameWidth() + 4);
+    models_->setFixedHeight(models_->sizeHintForRow(0) * ModelCount + 2 * models_->frameWidth() + 4);
     ports_ = new QComboBox(this);
     ports_->setObjectName(QStringLiteral("PortList"));
 

@@ -26,7 +26,7 @@ TTipOfDay::TTipOfDay(QWidget* parent) : QDialog(parent)
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text_->setTextFormat(Qt::PlainText);
-    text_->setMinimumSize(360, 90);
+    text_->setMinimumSize(400, 100);
     text_->setFrameShape(QFrame::StyledPanel);
     text_->setMargin(8);
 
@@ -101,7 +101,11 @@ void TTipOfDay::SetCurrentTip(int index)
     ShowCurrent();
 }
 
-QString TTipOfDay::CurrentText() const { return text_->text(); }
+QString TTipOfDay::CurrentText() const
+{
+    if (tips_.isEmpty()) return text_->text();
+    return tips_.at(current_);
+}
 
 void TTipOfDay::NextTip() { SetCurrentTip(current_ + 1); }
 
@@ -115,7 +119,10 @@ void TTipOfDay::ShowCurrent()
         next_->setEnabled(false);
         return;
     }
-    text_->setText(tips_.at(current_));
+    // Non-breaking hyphens, so "--simulate" is never split across two lines.
+    QString shown = tips_.at(current_);
+    shown.replace(QLatin1Char('-'), QChar(0x2011));
+    text_->setText(shown);
     next_->setEnabled(tips_.size() > 1);
 }
 

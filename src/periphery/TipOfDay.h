@@ -32,7 +32,7 @@ public:
     // Which tip is shown; wraps around after the last.
     void SetCurrentTip(int index);
     int CurrentTip() const { return current_; }
-    QString CurrentText() const;
+    QString CurrentText() const; // the tip as in the file, or the note shown instead
     void NextTip();
 
     void SetShowAtStart(bool show);

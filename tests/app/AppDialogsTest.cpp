@@ -1,0 +1,164 @@
+#include "uAskName.h"
+#include "uCannotStart.h"
+#include "uExit.h"
+#include "uGiveIO.h"
+#include "uSetupStandIn.h"
+
+#include "ModalHelper.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPushButton* Button(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TEST(ExitDialog, YesIsOfferedOnlyWhenTheCardMayPlayOn)
+{
+    tdExit free(false);
+    EXPECT_EQ(free.windowTitle(), QStringLiteral("Power-off message"));
+    EXPECT_TRUE(free.YesButton()->isEnabled());
+    EXPECT_TRUE(free.YesButton()->isDefault());
+    tdExit forced(true);
+    EXPECT_FALSE(forced.YesButton()->isEnabled());
+    EXPECT_FALSE(forced.YesButton()->isDefault()); // Enter must not pick a disabled answer
+    EXPECT_TRUE(forced.NoButton()->isDefault());
+    EXPECT_EQ(forced.YesButton()->text(), QStringLiteral("&Yes"));
+    EXPECT_EQ(forced.NotExitButton()->text(), QStringLiteral("Not &exit"));
+}
+
+TEST(ExitDialog, EachButtonGivesItsAnswerAndDismissingKeepsRunning)
+{
+    tdExit dialog(false);
+    const std::pair<const char*, tExitAnswer> cases[] = {
+        {"btYes", tExitAnswer::Yes}, {"btNo", tExitAnswer::No}, {"btNotExit", tExitAnswer::Abort}};
+    for (const auto& [name, answer] : cases) {
+        WhenModal([name](QWidget* d) { Button(d, name)->click(); });
+        EXPECT_EQ(dialog.Ask(), answer) << name;
+    }
+    // A run closed without an answer does not keep the previous one.
+    WhenModal([](QWidget* d) { Button(d, "btYes")->click(); });
+    ASSERT_EQ(dialog.Ask(), tExitAnswer::Yes);
+    WhenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    EXPECT_EQ(dialog.Ask(), tExitAnswer::Abort);
+    // Enter on a card that must be muted answers No, never Yes.
+    tdExit forced(true);
+    WhenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
+    EXPECT_EQ(forced.Ask(), tExitAnswer::No);
+}
+
+TEST(StartupWarnings, TextsCaptionsAndTheSystemsReason)
+{
+    tdGiveIO giveIO(QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)"));
+    EXPECT_EQ(giveIO.windowTitle(), QStringLiteral("Warning"));
+    const QStringList lines = giveIO.Text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], QStringLiteral("The running operating system is Linux and the installed radio card "
+                                       "is controlled by direct access to I/O ports."));
+    EXPECT_EQ(lines[1], QStringLiteral(" "));
+    EXPECT_EQ(lines[2], QStringLiteral("In Linux, that kind of access to hardware is not allowed without a privilege."));
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("CAP_SYS_RAWIO capability (setcap cap_sys_rawio+ep)")));
+    EXPECT_EQ(lines[5], QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for major details."));
+    EXPECT_TRUE(lines[6].contains(QStringLiteral("this kernel offers no I/O port access")));
+    EXPECT_EQ(tdGiveIO(QStringLiteral("  ")).Text().split(QLatin1Char('\n')).size(), 6);
+
+    tdCannotStart cannot;
+    EXPECT_EQ(cannot.windowTitle(), QStringLiteral("Warning"));
+    WhenModal([](QWidget* d) { Button(d, "btContinue")->click(); });
+    EXPECT_EQ(cannot.exec(), int(QDialog::Accepted));
+}
+
+TEST(AskName, NamesAreLimitedToFortyCharacters)
+{
+    tdAskName dialog(QString(50, QLatin1Char('x')));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Asking for station name"));
+    EXPECT_EQ(dialog.Name().size(), 40); // a longer stored name is cut on the way in
+
+    QLineEdit* edit = dialog.NameEdit();
+    EXPECT_EQ(edit->objectName(), QStringLiteral("sName"));
+    edit->clear();
+    QTest::keyClicks(edit, QString(45, QLatin1Char('a')));
+    EXPECT_EQ(edit->text(), QString(40, QLatin1Char('a')));
+
+    // Characters outside the basic plane take two UTF-16 units; forty of them still fit.
+    const QString note = QString::fromUcs4(U"\U0001D11E");
+    QString forty;
+    for (int i = 0; i < 40; ++i) forty += note;
+    edit->clear();
+    for (int i = 0; i < 41; ++i) edit->insert(note); // typed one at a time; the last is refused
+    EXPECT_EQ(edit->text(), forty);
+    tdAskName prefilled(forty + note + note);
+    EXPECT_EQ(prefilled.Name(), forty);
+}
+
+TEST(AskName, OkGivesTheTrimmedNameAndCancelNothing)
+{
+    WhenModal([](QWidget* d) {
+        auto* edit = d->findChild<QLineEdit*>(QStringLiteral("sName"));
+        edit->setText(QStringLiteral("  Night Talk \t"));
+        Button(d, "btOK")->click();
+    });
+    EXPECT_EQ(tdAskName::Ask(QStringLiteral("old")), std::optional<QString>(QStringLiteral("Night Talk")));
+    WhenModal([](QWidget* d) { QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("sName")), Qt::Key_Return); });
+    EXPECT_EQ(tdAskName::Ask(QStringLiteral("Kept")), std::optional<QString>(QStringLiteral("Kept")));
+    WhenModal([](QWidget* d) { Button(d, "btCancel")->click(); });
+    EXPECT_FALSE(tdAskName::Ask(QStringLiteral("old")).has_value());
+}
+
+TEST(SetupStandIn, EachModelOffersItsOwnPorts)
+{
+    const tDevCaps table = BuildModelTable();
+    const QStringList isa = {QStringLiteral("0x30C"), QStringLiteral("0x20C")};
+    QStringList com;
+    for (int i = 1; i <= 8; ++i) com << QStringLiteral("COM%1").arg(i);
+    for (tModel m : {mRadioTrack, mRA300, mZoltrix}) EXPECT_EQ(tdSetupStandIn::PortTexts(table[m]), isa);
+    for (tModel m : {mWizard, mRadioMan, mRadionMaru, mRajikoma})
+        EXPECT_EQ(tdSetupStandIn::PortTexts(table[m]), com);
+    EXPECT_EQ(tdSetupStandIn::ModelText(table[mZoltrix]), QStringLiteral("Zoltrix Radio Plus 108"));
+
+    tdSetupStandIn dialog(mRadioTrack, 2);
+    EXPECT_EQ(dialog.ModelList()->count(), ModelCount);
+    EXPECT_EQ(dialog.ModelList()->item(0)->text(), QStringLiteral("AimsLab Radiotrack"));
+    EXPECT_EQ(dialog.PortList()->currentText(), QStringLiteral("0x20C")); // the port as read
+    // Another model brings its own list, on its default port.
+    dialog.ModelList()->setCurrentRow(mWizard);
+    EXPECT_EQ(dialog.PortList()->count(), 8);
+    EXPECT_EQ(dialog.PortList()->currentText(), QStringLiteral("COM2"));
+    dialog.PortList()->setCurrentIndex(4);
+    EXPECT_EQ(dialog.Choice().Model, mWizard);
+    EXPECT_EQ(dialog.Choice().Port, 5);
+    dialog.ModelList()->setCurrentRow(mZoltrix);
+    EXPECT_EQ(dialog.PortList()->count(), 2);
+    EXPECT_EQ(dialog.Choice().Port, 1);
+}
+
+TEST(SetupStandIn, UnchosenOrOutOfRangePortFallsBackToTheDefault)
+{
+    EXPECT_EQ(tdSetupStandIn(mRajikoma, 0).Choice().Port, 2);
+    EXPECT_EQ(tdSetupStandIn(mRA300, 9).Choice().Port, 1);
+    EXPECT_EQ(tdSetupStandIn(mRadioMan, 8).Choice().Port, 8);
+}
+
+TEST(SetupStandIn, OkHandsBackTheChoiceAndCancelNothing)
+{
+    WhenModal([](QWidget* d) {
+        d->findChild<QListWidget*>(QStringLiteral("HwList"))->setCurrentRow(mRadionMaru);
+        d->findChild<QComboBox*>(QStringLiteral("PortList"))->setCurrentIndex(0);
+        Button(d, "btOK")->click();
+    });
+    const auto choice = tdSetupStandIn::Ask(mRadioTrack, 0);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->Model, mRadionMaru);
+    EXPECT_EQ(choice->Port, 1);
+    WhenModal([](QWidget* d) { Button(d, "btCancel")->click(); });
+    EXPECT_FALSE(tdSetupStandIn::Ask(mRadioTrack, 1).has_value());
+}
