@@ -1,6 +1,7 @@
 #include "CardCommands.h"
 
 #include "HardwareEnv.h"
+#include "Mixer.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
 
@@ -239,7 +240,11 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         return ExitUsage;
     }
 
-    TRadioCard card(*env);
+    // A sound card whose mixer will not open costs only the sound-card lines.
+    QString mixerWhy;
+    TRadioCard card(*env, OpenSoundCardMixer(*env, &mixerWhy));
+    if (!mixerWhy.isEmpty())
+        err << "vantoroctl: going on without the sound card's mixer: " << mixerWhy << '\n';
     const tDevCap caps = card.GetDevCap(o.model);
     const int port = o.port.value_or(caps.DefaultPort);
     try {
