@@ -1,0 +1,314 @@
+#pragma once
+// The main window: the radio's front panel. It owns the radio card, the
+// presets bank and the settings for the life of the program, and every
+// change of frequency goes through TuneTo. The window is split by concern:
+//   uMainCreate.cpp   start-up steps M1..M17, close steps C1..C5, the clock
+//   uMainLayout.cpp   the panel's controls, their places and colours
+//   uMainTuning.cpp   TuneTo, the band display, sliders and step
+//   uMainScan.cpp     scanning
+//   uMainPresets.cpp  the presets bank, its buttons and submenus
+//   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
+
+#include "Favorites.h"
+#include "RadioCards.h"
+#include "Settings.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QSlider;
+class QTimer;
+class QToolButton;
+class TDisplay;
+class TGlyphs;
+class THardwareEnv;
+class TPrompts;
+class TSettingsFile;
+class TSpinButton;
+class TTrayIcon;
+
+// The answer of the power-off question.
+enum class tExitChoice { Yes, No, Abort };
+
+// The modal dialogs the window opens, so tests can answer them.
+class TMainDialogs {
+public:
+    virtual ~TMainDialogs() = default;
+    // The first-run and "\CONFIGURE" dialog: model and port; false on Cancel.
+    virtual bool Setup(QWidget* parent, tModel& model, int& port) = 0;
+    // "Do you want the music to be in background ?"
+    virtual tExitChoice AskExit(QWidget* parent, bool yesEnabled) = 0;
+    // "Asking for station name"; `name` comes filled in; false on Cancel.
+    virtual bool AskName(QWidget* parent, QString& name) = 0;
+    // Runs the tip of the day over `tipsFile`; gives back the show-at-start box.
+    virtual bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) = 0;
+};
+
+// What the window is given from outside.
+struct TMainEnv {
+    QString ProgramDir;
+    THardwareEnv* Hardware = nullptr;
+    TPrompts* Prompts = nullptr;
+    TMainDialogs* Dialogs = nullptr;
+    std::function<QDateTime()> Now;             // null: the system clock
+    std::function<void(tModel)> BeforeOpen;     // called before the card is opened
+    std::function<void(const QString&)> OnError; // the application's error handler
+    bool Configure = false;                     // "\CONFIGURE" / --configure
+    bool UseTray = true;                        // tests run without an icon
+};
+
+class tdMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit tdMain(TMainEnv env, QWidget* parent = nullptr);
+    ~tdMain() override;
+
+    // Start-up steps M2..M17. False when the program must end at once
+    // (Cancel in the first-run dialog): nothing is written then.
+    bool Start();
+
+    // Session end, SIGTERM and SIGHUP: close without asking, card closed.
+    void SetShutdownFlag() { shutdownFlag_ = true; }
+    bool ShutdownFlag() const { return shutdownFlag_; }
+    // Set once the settings were written and the window may go.
+    bool Closed() const { return closed_; }
+
+    // Tuning.
+    int TuneTo(tBand band, bool quiet, double frequency);
+    void Actions_TunePrev();
+    void Actions_TuneNext();
+    void Actions_StepDec();
+    void Actions_StepInc();
+    void btFMClick();
+    void btAMClick();
+    void Actions_Stereo();
+    int ShowSignal(); // the signal status 0..3
+    // Scanning.
+    void Actions_ScanPrev() { Scan(false); }
+    void Actions_ScanNext() { Scan(true); }
+    void Actions_StopScan();
+    // Presets.
+    void btRadioClick(int button); // 1..10
+    void btNextPrevTopClick();
+    void btNextPrevBottomClick();
+    void Stations_Memory();
+    void btClrClick();
+    void Stations_Clear();
+    void Stations_Rename();
+    void Stations_ClearAll();
+    void File_LoadPresets();
+    void RecallPreset(int n, bool tune);
+    void StorePreset(int n);
+    void ClearPreset(int n);
+    void RenamePreset(int n);
+    // Window.
+    void File_Exit();
+    void Do_Show();
+    void Do_Hide();
+    void TrayIconClick();
+    void TrayIconDblClick();
+    void KeyPress(QChar key);
+
+    // State, for the dialogs and the tests.
+    TRadioCard& Card() { return *card_; }
+    const TSettings& Settings() const { return settings_; }
+    const tFavorites& Favorites() const { return settings_.Presets; }
+    bool Busy() const { return busy_; }
+    bool StopRequest() const { return stopRequest_; }
+    bool StorePending() const { return storePending_; }
+    bool ClearPending() const { return clearPending_; }
+    bool Muted() const { return muted_; }
+    bool AlarmOn() const { return alarmOn_; }
+    bool Minimized() const { return minimized_; }
+    bool DialogOpen() const { return dialogOpen_; }
+    int PresetRow() const { return presetRow_; }
+    int CurrentPreset() const { return currentPreset_; }
+    double FMTuneStep() const { return fmTuneStep_; }
+    QString FrequencyHint(tBand band, double frequency) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // uMainCreate.cpp
+    bool FormCloseQuery();
+    void SaveSettings();
+    void OpenCard();
+    void FirstTuning();
+    void FirstTuningFallback();
+    void ArmAlarmAtStart();
+    QString DataFile(const QString& name) const;
+    void ClockTick();
+    QDateTime Now() const;
+    void ReportError(const QString& what);
+
+    // uMainLayout.cpp
+    void BuildForm();
+    void BuildPanel();
+    void BuildTuner();
+    void BuildPresetsGroup();
+    void BuildButtons();
+    QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                            const QRect& geometry);
+    void ApplyLayout();
+    void ApplyColours();
+    QColor TextColour(bool bright) const;
+    QPixmap Picture(const QString& name) const;
+    void RefreshMuteIndicator();
+    void RefreshAlarmIndicator();
+    void RefreshSleepIndicator();
+    void RefreshProgIndicator();
+    void RefreshMemButton();
+    void RefreshClrButton();
+    void RefreshStrButton();
+    void RefreshGlyphs(bool presets);
+
+    // uMainTuning.cpp
+    void SetBandDisplay(tBand band);
+    void SetSliderRange(tBand band);
+    void SetFrequencySlider(double frequency);
+    void UpdateReadout();
+    void UpdateEdgeControls();
+    void UpdateStepControls();
+    void SetStepFromSlider(int position);
+    void EnableBandButtons();
+    void SetBandButtons(tBand band);
+    void SetTunedLabel(int status);
+    void sFrequencyChange(int position);
+    double SnapToBand(tBand band, double frequency) const;
+    double FMUnit() const;
+    int StepUnits() const;
+    bool FrequencyStored() const;
+    void EnableMemoryItems();
+
+    // uMainScan.cpp
+    void Scan(bool upward);
+    bool AtEdge(bool upward) const;
+    void EnterScanMode(bool upward);
+    void LeaveScanMode(bool upward);
+
+    // uMainPresets.cpp
+    static int RowOf(int n) { return (n + 9) / 10; }
+    static int PosOf(int n) { return (n - 1) % 10 + 1; }
+    int PresetOfButton(int button) const { return button + (presetRow_ - 1) * 10; }
+    void MatchPreset();
+    void ShowPresetRow();
+    void SetCurrentPreset(int n);
+    void ShowSlot(int n);
+    void SetButtonGlyph(int n, bool on);
+    QString SlotHint(int n) const;
+    bool SlotReceivable(int n) const;
+    void RebuildPresetMenus();
+    void AddPresetItems(int n);
+    void UncheckPresetItems();
+    void CheckPresetItems(int n);
+    void SetPresetItemCaptions(int n);
+    void FavMenu(int n);
+    void btMenuPopup(int button, const QPoint& where);
+
+    // uMainMenus.cpp
+    void BuildMenus();
+    void BuildTray();
+    QAction* AddItem(QMenu* menu, const QString& caption, const char* name, void (tdMain::*handler)());
+    void SetItemsEnabled(const char* name, bool enabled);
+    void SetItemsChecked(const char* name, bool checked);
+    QList<QAction*> Items(const char* name) const;
+    void SetTrayTip(const QString& text);
+    void MinimizeApp();
+    void RestoreApp();
+    void SetTrayMenuAttached(bool attached);
+
+    TMainEnv env_;
+    std::unique_ptr<TGlyphs> glyphs_;
+    std::unique_ptr<TRadioCard> card_;
+    std::unique_ptr<TSettingsFile> settingsFile_;
+    TSettings settings_;
+
+    // Run-time flags.
+    bool busy_ = false;
+    bool alarmOn_ = false;
+    bool sleepOn_ = false;
+    bool muted_ = false;
+    bool progOn_ = false;
+    bool storePending_ = false;
+    bool clearPending_ = false;
+    bool stereoWanted_ = false;
+    bool tunedCheck_ = false;
+    bool minimized_ = false;
+    bool dialogOpen_ = false;
+    bool stopRequest_ = false;
+    bool shutdownFlag_ = false;
+    bool closePending_ = false; // a close asked for while a scan ran
+    bool closed_ = false;
+    bool started_ = false;
+    int presetRow_ = 1;
+    int currentPreset_ = 0;
+    double fmTuneStep_ = 0.025;
+    QString lastPresetsFile_;
+
+    // Read-out panel.
+    QWidget* Panel = nullptr;
+    std::array<TDisplay*, 6> Dig{};
+    QWidget* Point = nullptr;
+    QLabel* AM_FM = nullptr;
+    QLabel* HZ = nullptr;
+    QLabel* Tuned = nullptr;
+    QLabel* StationNum = nullptr;
+    QLabel* Station = nullptr;
+    QLabel* HHMMSS = nullptr;
+    QLabel* icMusicOnOff = nullptr;
+    QLabel* icAlarmOnOff = nullptr;
+    QLabel* icSleepOnOff = nullptr;
+    QLabel* icProgOnOff = nullptr;
+    QLabel* icScan = nullptr;
+    QWidget* Sep = nullptr;
+    // Tuner.
+    QGroupBox* gpTuner = nullptr;
+    QSlider* sFrequency = nullptr;
+    std::array<QLabel*, 12> Freq{};
+    QToolButton* btAM = nullptr;
+    QToolButton* btFM = nullptr;
+    QToolButton* btTunePrev = nullptr;
+    QToolButton* btTuneNext = nullptr;
+    QLabel* LScan = nullptr;
+    QToolButton* btScanPrev = nullptr;
+    QToolButton* btScanNext = nullptr;
+    QToolButton* btStopScan = nullptr;
+    QToolButton* btJump = nullptr;
+    QLabel* Step = nullptr;
+    QLabel* LStep = nullptr;
+    TSpinButton* btSpinStep = nullptr;
+    QSlider* sStep = nullptr;
+    QSlider* Temp = nullptr;
+    // Presets.
+    QGroupBox* gpPresets = nullptr;
+    std::array<QToolButton*, 10> btRadio{};
+    TSpinButton* btNextPrev = nullptr;
+    // Volume group (its controls come with the volume work) and panel buttons.
+    QGroupBox* gpVolume = nullptr;
+    QToolButton* btMute = nullptr;
+    QToolButton* btAlarm = nullptr;
+    QToolButton* btSleep = nullptr;
+    QToolButton* btProg = nullptr;
+    QToolButton* btClr = nullptr;
+    QToolButton* btMem = nullptr;
+    QToolButton* btStr = nullptr;
+    QToolButton* OnOff = nullptr;
+    // Menus.
+    QMenu* RadioPresets = nullptr; // main menu "Presets"
+    QMenu* TrayMenu = nullptr;
+    QMenu* TrayPresets = nullptr;
+    QMenu* btMenu = nullptr;
+    int btMenuButton_ = 0; // the button the popup was opened on
+    TTrayIcon* trayIcon_ = nullptr;
+    QTimer* Clock = nullptr;
+};

@@ -1,0 +1,357 @@
+// The main window's life: built from its controls (start-up step M1), the
+// settings read and the card brought up (M2..M17), the clock, and the close
+// (C1..C5) with the shutdown choice and the settings written back.
+
+#include "uMain.h"
+
+#include "Glyphs.h"
+#include "HardwareEnv.h"
+#include "Helpers.h"
+#include "Prompts.h"
+#include "TrayIcon.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <cstdio>
+
+tdMain::tdMain(TMainEnv env, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
+      card_(std::make_unique<TRadioCard>(*env_.Hardware))
+{
+    // M1. The form, its menus and the tray icon, active from the start.
+    setObjectName(QStringLiteral("tdMain"));
+    setWindowTitle(QStringLiteral("Vantoro"));
+    BuildForm();
+    BuildMenus();
+    BuildTray();
+    installEventFilter(this);
+    Clock = new QTimer(this);
+    Clock->setObjectName(QStringLiteral("Clock"));
+    Clock->setInterval(1000);
+    connect(Clock, &QTimer::timeout, this, &tdMain::ClockTick);
+}
+
+tdMain::~tdMain()
+{
+    // The tray icon must not open its menu once the window is going.
+    if (trayIcon_) trayIcon_->DetachMenu();
+}
+
+QDateTime tdMain::Now() const { return env_.Now ? env_.Now() : QDateTime::currentDateTime(); }
+
+void tdMain::ReportError(const QString& what)
+{
+    if (env_.OnError) {
+        env_.OnError(what);
+        return;
+    }
+    env_.Prompts->Beep();
+    std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(what));
+}
+
+QString tdMain::DataFile(const QString& name) const
+{
+    // The program directory first, then beside the executable, then the
+    // files that came with the sources.
+    const QStringList dirs = {env_.ProgramDir, QCoreApplication::applicationDirPath(),
+#ifdef VANTORO_RESOURCES
+                              QStringLiteral(VANTORO_RESOURCES)
+#endif
+    };
+    for (const QString& dir : dirs) {
+        const QString path = QDir(dir).filePath(name);
+        if (QFileInfo::exists(path)) return path;
+    }
+    return QDir(env_.ProgramDir).filePath(name);
+}
+
+bool tdMain::Start()
+{
+    // M2. First values; the settings file overrides them.
+    busy_ = alarmOn_ = sleepOn_ = muted_ = progOn_ = false;
+    storePending_ = clearPending_ = stereoWanted_ = tunedCheck_ = minimized_ = dialogOpen_ = false;
+    presetRow_ = 1;
+    currentPreset_ = 0;
+    lastPresetsFile_.clear();
+
+    // M3, M4.
+    settingsFile_ = std::make_unique<TSettingsFile>(env_.ProgramDir);
+    settings_ = settingsFile_->Read();
+    move(settings_.X, settings_.Y);
+
+    // M5. Configuration check.
+    if (!settings_.Configured() || env_.Configure) {
+        tModel model = settings_.Model();
+        int port = settings_.Port;
+        if (port == 0) port = card_->GetDevCap(model).DefaultPort;
+        dialogOpen_ = true;
+        SetTrayMenuAttached(false);
+        const bool firstRun = settings_.Hardware == 0;
+        if (!env_.Dialogs->Setup(nullptr, model, port)) {
+            // Cancel ends the program: nothing asked, nothing written.
+            closed_ = true;
+            return false;
+        }
+        settings_.SetModel(model);
+        settings_.Port = port;
+        // The stand-in dialog offers no volume line; a new card gets the one
+        // it can use: its own volume or mute, else a sound card's line-in.
+        if (firstRun) {
+            const tDevCap caps = card_->GetDevCap(model);
+            settings_.VolumeLine = caps.CanVolume || caps.CanMute ? vlNative
+                                   : card_->SoundCardPresent()    ? vlLineIn
+                                                                  : vlNone;
+        }
+        SetTrayMenuAttached(true);
+        dialogOpen_ = false;
+    }
+
+    OpenCard(); // M6
+
+    // M7. The step as a count of the card's FM unit, at most 1 MHz.
+    const int units = StepUnits();
+    fmTuneStep_ = (settings_.TuneStep <= units ? settings_.TuneStep : 1) * FMUnit();
+    // M8.
+    if (settings_.Band == bFM)
+        card_->SetLastFM(settings_.Frequency);
+    else
+        card_->SetLastAM(settings_.Frequency);
+    // M9, M10: the settings model marked the current slot and read the bank.
+    currentPreset_ = settings_.CurrentPreset;
+
+    // M11 (always-on-top is applied before the window first shows, as
+    // changing it later would hide the window again).
+    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
+    started_ = true;
+    if (settings_.StartMinimized)
+        MinimizeApp();
+    else
+        RestoreApp();
+
+    // M12. The front panel from the state.
+    RebuildPresetMenus();
+    ApplyLayout();
+    ApplyColours();
+    RefreshGlyphs(false);
+    SetSliderRange(card_->Band());
+    {
+        const QSignalBlocker blocker(sStep);
+        sStep->setRange(1, units);
+        sStep->setPageStep(1);
+        sStep->setValue(int(std::lround(fmTuneStep_ / FMUnit())));
+    }
+    EnableBandButtons();
+
+    FirstTuning(); // M13, M14
+
+    // M15.
+    if (!settings_.StartMuted && card_->Active()) card_->UnmuteCard();
+    RefreshMuteIndicator();
+    ShowPresetRow();
+    UpdateStepControls();
+    gpPresets->setToolTip(QStringLiteral("Internal"));
+    btProg->setToolTip(QStringLiteral("Programming mode on/off (empty)"));
+
+    ArmAlarmAtStart(); // M16
+
+    // M17.
+    if (settings_.TipOfTheDay)
+        settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
+
+    ClockTick();
+    Clock->start();
+    return true;
+}
+
+void tdMain::OpenCard()
+{
+    // M6.
+    const tModel model = settings_.Model();
+    card_->SetMutedStartup(settings_.StartMuted);
+    card_->SetModel(model);
+    try {
+        card_->SetPort(settings_.Port);
+    } catch (const ePortNotFound&) {
+        // A hand-edited port beyond the model's list: its default port instead.
+        card_->SetPort(card_->GetDevCap(model).DefaultPort);
+        settings_.Port = card_->Port();
+    }
+    card_->SetVolumeLine(settings_.VolumeLine);
+    card_->SetJapaneseFM(settings_.JapaneseFM);
+    muted_ = settings_.StartMuted;
+    card_->SetMuteOnExit(false);
+    card_->SetStereo(!settings_.ForceStereoOff);
+    const tVolumeLine line = settings_.VolumeLine;
+    if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
+
+    for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
+        env_.Hardware->MapComDevice(it.key(), it.value());
+    if (env_.BeforeOpen) env_.BeforeOpen(model);
+    try {
+        card_->Open();
+    } catch (const std::exception&) {
+        // The card stays closed, so it can be set up again; start-up goes on.
+        card_->Close();
+        const tDevCap& caps = card_->Caps();
+        QString device;
+        if (caps.Connection == cnSerial) {
+            const int com = caps.Ports[std::size_t(card_->Port())];
+            device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
+        } else {
+            device = QStringLiteral("the I/O port 0x%1").arg(caps.Ports[std::size_t(card_->Port())], 3, 16, QLatin1Char('0'));
+        }
+        env_.Prompts->Message(WarningTitle(),
+                              QStringLiteral("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
+                                             "use, or you may not use it.")
+                                  .arg(caps.Maker, caps.Name, device),
+                              tPromptIcon::Error);
+    }
+    card_->InitVolume(settings_.Volume);
+    stereoWanted_ = card_->Stereo();
+    RefreshStrButton();
+    SetItemsChecked("Actions_Stereo", stereoWanted_);
+}
+
+void tdMain::FirstTuningFallback()
+{
+    // M14.
+    const tDevCap& caps = card_->Caps();
+    if (caps.HasFM) {
+        SetBandDisplay(bFM);
+        TuneTo(bFM, false, card_->FMMin());
+    } else if (caps.HasAM) {
+        SetBandDisplay(bAM);
+        TuneTo(bAM, false, card_->AMMin());
+    }
+}
+
+void tdMain::FirstTuning()
+{
+    if (!settings_.LastStation) {
+        FirstTuningFallback();
+        return;
+    }
+    // M13.
+    const tDevCap& caps = card_->Caps();
+    if (currentPreset_ != 0) {
+        const bool fm = settings_.Presets[currentPreset_].Band != 0;
+        if ((fm && caps.HasFM) || (!fm && caps.HasAM)) {
+            SetBandDisplay(fm ? bFM : bAM);
+            RecallPreset(currentPreset_, true);
+        } else {
+            FirstTuningFallback();
+        }
+        return;
+    }
+    const tBand band = settings_.Band;
+    if ((band == bFM && caps.HasFM) || (band == bAM && caps.HasAM)) {
+        SetBandDisplay(band);
+        TuneTo(band, false, settings_.Frequency);
+    }
+}
+
+void tdMain::ArmAlarmAtStart()
+{
+    // M16. An FM alarm preset must lie within the FM band now in use.
+    alarmOn_ = false;
+    const int n = settings_.AlarmStation;
+    if (settings_.LaunchAlarm && n >= 1 && n <= tFavorites::Count) {
+        const tFavorite& slot = settings_.Presets[n];
+        if (slot.Band == 0) {
+            alarmOn_ = card_->Caps().HasAM;
+        } else {
+            const QString f = FrequencyText(slot.Frequency);
+            alarmOn_ = card_->Caps().HasFM && f >= FrequencyText(card_->FMMin()) && f <= FrequencyText(card_->FMMax());
+        }
+    }
+    RefreshAlarmIndicator();
+}
+
+void tdMain::ClockTick() { HHMMSS->setText(Now().time().toString(QStringLiteral("hh:mm:ss"))); }
+
+void tdMain::File_Exit()
+{
+    stopRequest_ = true;
+    close();
+}
+
+void tdMain::closeEvent(QCloseEvent* event)
+{
+    if (closed_ || !started_) {
+        event->accept();
+        return;
+    }
+    if (busy_) {
+        // The scan loop is still running on this stack: end it first and close
+        // once it has let go of the card and the controls.
+        stopRequest_ = true;
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool tdMain::FormCloseQuery()
+{
+    // C1, C2.
+    settings_.X = pos().x();
+    settings_.Y = pos().y();
+    // C3.
+    if (!shutdownFlag_) {
+        switch (settings_.ShutDown) {
+        case 0: card_->Close(); break;
+        case 1: break;
+        default: {
+            dialogOpen_ = true;
+            SetTrayMenuAttached(false);
+            const bool wasMinimized = minimized_;
+            if (!wasMinimized) MinimizeApp();
+            const tExitChoice choice = env_.Dialogs->AskExit(nullptr, !card_->Caps().ForcedMuteOnExit);
+            if (choice == tExitChoice::Abort) {
+                if (!wasMinimized) RestoreApp();
+                SetTrayMenuAttached(true);
+                dialogOpen_ = false;
+                return false; // C4
+            }
+            if (choice == tExitChoice::No) card_->Close();
+            break;
+        }
+        }
+    }
+    // C5.
+    if (shutdownFlag_) card_->Close();
+    SaveSettings();
+    closed_ = true;
+    Clock->stop();
+    if (trayIcon_) trayIcon_->Hide();
+    QCoreApplication::quit();
+    return true;
+}
+
+void tdMain::SaveSettings()
+{
+    settings_.Volume = card_->Volume();
+    settings_.Band = card_->Band();
+    settings_.Frequency = card_->Frequency();
+    settings_.TuneStep = int(std::lround(fmTuneStep_ / FMUnit()));
+    settings_.CurrentPreset = currentPreset_;
+    QString why;
+    if (!settingsFile_->Save(settings_, &why)) {
+        ReportError(why);
+        env_.Prompts->Message(WarningTitle(), QStringLiteral("The settings could not be written:\n") + why,
+                              tPromptIcon::Error);
+    }
+}

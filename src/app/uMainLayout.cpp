@@ -1,0 +1,406 @@
+// The front panel's controls, where the complete layout puts them, and how
+// the colour settings paint the read-out, labels and button lamps.
+
+#include "uMain.h"
+
+#include "Display.h"
+#include "Glyphs.h"
+#include "Helpers.h"
+#include "SpinButton.h"
+#include "TrayIcon.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+
+// The complete layout's window in the sizes the layout table gives (outer
+// frame of 621 x 164 with caption, menu bar and a 4-pixel border), and the
+// client area the controls are placed in.
+constexpr int FrameWidth = 8;
+constexpr int FrameHeight = 44;
+constexpr int CompleteWidth = 621;
+constexpr int CompleteHeight = 164;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  int pixelSize, bool bold = false, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(align);
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QRect& geometry, const QString& hint = QString())
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setToolTip(hint);
+    return label;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void SetFill(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont SmallFont(const QWidget* widget, int pixelSize)
+{
+    QFont font = widget->font();
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+QToolButton* tdMain::MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                                const QRect& geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    button->setFont(SmallFont(button, 10));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void tdMain::BuildForm()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client);
+    client->setFixedSize(CompleteWidth - FrameWidth, CompleteHeight - FrameHeight);
+
+    // The hidden slider that takes the keyboard focus away from a preset
+    // button once it has been clicked, so keys go on reaching the commands.
+    Temp = new QSlider(Qt::Horizontal, client);
+    Temp->setObjectName(QStringLiteral("Temp"));
+    Temp->setGeometry(0, 0, 1, 1);
+    Temp->setFocusPolicy(Qt::StrongFocus);
+    Temp->installEventFilter(this);
+    Temp->lower();
+
+    BuildPanel();
+    BuildTuner();
+    BuildPresetsGroup();
+    BuildButtons();
+}
+
+void tdMain::BuildPanel()
+{
+    Panel = new QWidget(centralWidget());
+    Panel->setObjectName(QStringLiteral("Panel"));
+    Panel->setGeometry(0, 4, 300, 69);
+    SetFill(Panel, Qt::black);
+
+    AM_FM = MakeLabel(Panel, "AM_FM", QStringLiteral("FM"), QRect(4, 5, 30, 16), 13, true);
+    HZ = MakeLabel(Panel, "HZ", QStringLiteral("MHz"), QRect(4, 30, 32, 14), 11);
+    constexpr int cellWidth = 34, cellHeight = 46, cellTop = 3;
+    const int cellLeft[6] = {36, 70, 104, 146, 180, 214};
+    for (int i = 0; i < 6; ++i) {
+        auto* cell = new TDisplay(Panel);
+        cell->setObjectName(QStringLiteral("Dig%1").arg(i + 1));
+        cell->setGeometry(cellLeft[i], cellTop, cellWidth, cellHeight);
+        cell->SetMargin(2);
+        cell->SetDigit(' ');
+        Dig[std::size_t(i)] = cell;
+    }
+    Point = new QWidget(Panel);
+    Point->setObjectName(QStringLiteral("Point"));
+    Point->setGeometry(139, cellTop + cellHeight - 9, 6, 6);
+
+    Tuned = MakeLabel(Panel, "Tuned", QStringLiteral("?????"), QRect(252, 4, 46, 13), 11, true);
+    icScan = MakePicture(Panel, "icScan", QRect(266, 5, 16, 11));
+    icScan->hide();
+    icMusicOnOff = MakePicture(Panel, "icMusicOnOff", QRect(254, 22, 11, 11));
+    icAlarmOnOff = MakePicture(Panel, "icAlarmOnOff", QRect(269, 22, 11, 11));
+    icSleepOnOff = MakePicture(Panel, "icSleepOnOff", QRect(284, 22, 11, 11));
+    icProgOnOff = MakePicture(Panel, "icProgOnOff", QRect(262, 37, 26, 11));
+
+    Sep = new QWidget(Panel);
+    Sep->setObjectName(QStringLiteral("Sep"));
+    Sep->setGeometry(4, 51, 292, 1);
+
+    StationNum = MakeLabel(Panel, "StationNum", QStringLiteral("??"), QRect(4, 53, 26, 14), 11, true);
+    StationNum->setToolTip(QStringLiteral("Favorite n."));
+    Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 196, 14), 11, true);
+    Station->setToolTip(QStringLiteral("Name of the radio station"));
+    HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(232, 53, 64, 14), 11, true,
+                       Qt::AlignRight | Qt::AlignVCenter);
+    HHMMSS->setToolTip(QStringLiteral("Current time"));
+}
+
+void tdMain::BuildTuner()
+{
+    gpTuner = new QGroupBox(QStringLiteral("Tuner "), centralWidget());
+    gpTuner->setObjectName(QStringLiteral("gpTuner"));
+    gpTuner->setGeometry(301, -2, 312, 75);
+    gpTuner->setFont(SmallFont(gpTuner, 10));
+
+    sFrequency = new QSlider(Qt::Horizontal, gpTuner);
+    sFrequency->setObjectName(QStringLiteral("sFrequency"));
+    sFrequency->setGeometry(2, 14, 286, 18);
+    sFrequency->setTickPosition(QSlider::TicksBelow);
+    sFrequency->installEventFilter(this);
+    connect(sFrequency, &QSlider::valueChanged, this, &tdMain::sFrequencyChange);
+    connect(sFrequency, &QSlider::sliderReleased, this, &tdMain::ShowSignal);
+
+    for (int i = 0; i < 12; ++i) {
+        Freq[std::size_t(i)] = MakeLabel(gpTuner, "", QString(), QRect(3 + 38 * i, 33, 30, 10), 9);
+        Freq[std::size_t(i)]->setObjectName(QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+    }
+
+    btFM = MakeButton(gpTuner, "btFM", QStringLiteral("fm"), QString(), QRect(289, 12, 20, 17));
+    btAM = MakeButton(gpTuner, "btAM", QStringLiteral("am"), QString(), QRect(289, 30, 20, 17));
+    for (QToolButton* b : {btFM, btAM}) b->setCheckable(true);
+    connect(btFM, &QToolButton::clicked, this, &tdMain::btFMClick);
+    connect(btAM, &QToolButton::clicked, this, &tdMain::btAMClick);
+
+    constexpr int row = 48;
+    btTunePrev = MakeButton(gpTuner, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(4, row, 30, 22));
+    btTunePrev->setArrowType(Qt::LeftArrow);
+    btTuneNext = MakeButton(gpTuner, "btTuneNext", QString(), QStringLiteral("Tune next"), QRect(36, row, 30, 22));
+    btTuneNext->setArrowType(Qt::RightArrow);
+    connect(btTunePrev, &QToolButton::clicked, this, &tdMain::Actions_TunePrev);
+    connect(btTuneNext, &QToolButton::clicked, this, &tdMain::Actions_TuneNext);
+
+    Step = MakeLabel(gpTuner, "Step", QStringLiteral("25"), QRect(70, row + 4, 22, 14), 10, true,
+                     Qt::AlignRight | Qt::AlignVCenter);
+    LStep = MakeLabel(gpTuner, "LStep", QStringLiteral("kHz"), QRect(94, row + 4, 22, 14), 10);
+    btSpinStep = new TSpinButton(gpTuner);
+    btSpinStep->setObjectName(QStringLiteral("btSpinStep"));
+    btSpinStep->setGeometry(117, row, 13, 22);
+    // The upper arrow makes the step larger.
+    connect(btSpinStep, &TSpinButton::TopClick, this, &tdMain::Actions_StepDec);
+    connect(btSpinStep, &TSpinButton::BottomClick, this, &tdMain::Actions_StepInc);
+    sStep = new QSlider(Qt::Horizontal, gpTuner);
+    sStep->setObjectName(QStringLiteral("sStep"));
+    sStep->setToolTip(QStringLiteral("Adjust step"));
+    sStep->setGeometry(132, row + 2, 60, 18);
+    sStep->installEventFilter(this);
+    connect(sStep, &QSlider::valueChanged, this, &tdMain::SetStepFromSlider);
+
+    btJump = MakeButton(gpTuner, "btJump", QStringLiteral("Go"), QStringLiteral("Jump directly to a frequency"),
+                        QRect(196, row, 26, 22));
+    // The jump-to dialog comes with the station dialogs; until then "Go" has nothing to open.
+    btJump->setEnabled(false);
+    LScan = MakeLabel(gpTuner, "LScan", QStringLiteral("Scan"), QRect(224, row + 4, 28, 14), 10);
+    btScanPrev = MakeButton(gpTuner, "btScanPrev", QString(), QStringLiteral("Scan previous"), QRect(253, row, 26, 22));
+    btScanPrev->setArrowType(Qt::LeftArrow);
+    btScanNext = MakeButton(gpTuner, "btScanNext", QString(), QStringLiteral("Scan next"), QRect(280, row, 26, 22));
+    btScanNext->setArrowType(Qt::RightArrow);
+    btStopScan = MakeButton(gpTuner, "btStopScan", QStringLiteral("Stop"), QStringLiteral("Halt scanning"),
+                            QRect(253, row, 53, 22));
+    btStopScan->hide();
+    connect(btScanPrev, &QToolButton::clicked, this, &tdMain::Actions_ScanPrev);
+    connect(btScanNext, &QToolButton::clicked, this, &tdMain::Actions_ScanNext);
+    connect(btStopScan, &QToolButton::clicked, this, &tdMain::Actions_StopScan);
+}
+
+void tdMain::BuildPresetsGroup()
+{
+    gpPresets = new QGroupBox(QStringLiteral("Presets"), centralWidget());
+    gpPresets->setObjectName(QStringLiteral("gpPresets"));
+    gpPresets->setGeometry(0, 73, 300, 47);
+    gpPresets->setFont(SmallFont(gpPresets, 10));
+    for (int k = 1; k <= 10; ++k) {
+        QToolButton* b = MakeButton(gpPresets, "", PresetNumText(k), QString(), QRect(4 + (k - 1) * 28, 14, 27, 30));
+        b->setObjectName(QStringLiteral("btRadio") + PresetNumText(k));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIconSize(QSize(16, 11));
+        b->setFont(SmallFont(b, 9));
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        b->installEventFilter(this);
+        connect(b, &QToolButton::clicked, this, [this, k] { btRadioClick(k); });
+        connect(b, &QToolButton::customContextMenuRequested, this,
+                [this, k, b](const QPoint& pos) { btMenuPopup(k, b->mapToGlobal(pos)); });
+        btRadio[std::size_t(k - 1)] = b;
+    }
+    btNextPrev = new TSpinButton(gpPresets);
+    btNextPrev->setObjectName(QStringLiteral("btNextPrev"));
+    btNextPrev->setToolTip(QStringLiteral("Next/Prev row of favorites"));
+    btNextPrev->setGeometry(285, 14, 12, 30);
+    connect(btNextPrev, &TSpinButton::TopClick, this, &tdMain::btNextPrevTopClick);
+    connect(btNextPrev, &TSpinButton::BottomClick, this, &tdMain::btNextPrevBottomClick);
+}
+
+void tdMain::BuildButtons()
+{
+    // The volume group keeps its place in the complete layout; its slider
+    // and mixer button come with the volume work.
+    gpVolume = new QGroupBox(QStringLiteral("Volume"), centralWidget());
+    gpVolume->setObjectName(QStringLiteral("gpVolume"));
+    gpVolume->setGeometry(301, 73, 133, 47);
+    gpVolume->setFont(SmallFont(gpVolume, 10));
+
+    auto panelButton = [this](const char* name, const char* caption, const char* hint, int left, int top) {
+        QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), QLatin1String(hint),
+                                    QRect(left, top, 42, 21));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setIconSize(QSize(16, 11));
+        // Lamp and three letters must fit the 42-pixel button.
+        b->setFont(SmallFont(b, 9));
+        b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
+        return b;
+    };
+    btMute = panelButton("btMute", "MTE", "Mute on/off", 438, 78);
+    btAlarm = panelButton("btAlarm", "ALM", "Alarm on/off", 482, 78);
+    btSleep = panelButton("btSleep", "SLP", "Sleep on/off", 526, 78);
+    btProg = panelButton("btProg", "PRG", "Programming mode on/off", 570, 78);
+    btClr = panelButton("btClr", "CLR", "Clear a favorite", 438, 99);
+    btMem = panelButton("btMem", "MEM", "Store a favorite", 482, 99);
+    btStr = panelButton("btStr", "STR", "Force Mono/Stereo", 526, 99);
+    OnOff = panelButton("OnOff", "OFF", "Power off", 570, 99);
+    // Mute, alarm, sleep and programming come with their own work.
+    for (QToolButton* b : {btMute, btAlarm, btSleep, btProg}) b->setEnabled(false);
+    connect(btClr, &QToolButton::clicked, this, &tdMain::btClrClick);
+    connect(btMem, &QToolButton::clicked, this, &tdMain::Stations_Memory);
+    connect(btStr, &QToolButton::clicked, this, &tdMain::Actions_Stereo);
+    connect(OnOff, &QToolButton::clicked, this, &tdMain::File_Exit);
+}
+
+void tdMain::ApplyLayout()
+{
+    // Only the complete layout exists so far; the chosen type is kept and
+    // written back unchanged.
+    centralWidget()->setFixedSize(CompleteWidth - FrameWidth, CompleteHeight - FrameHeight);
+    for (QGroupBox* group : {gpTuner, gpPresets, gpVolume}) {
+        group->show();
+        group->setEnabled(true);
+    }
+    gpVolume->setGeometry(301, 73, 133, 47);
+    gpPresets->move(0, 73);
+    gpTuner->move(301, -2);
+    const int lefts[4] = {438, 482, 526, 570};
+    const std::array<QToolButton*, 4> upper{btMute, btAlarm, btSleep, btProg};
+    const std::array<QToolButton*, 4> lower{btClr, btMem, btStr, OnOff};
+    for (int i = 0; i < 4; ++i) {
+        upper[std::size_t(i)]->move(lefts[i], 78);
+        upper[std::size_t(i)]->show();
+        lower[std::size_t(i)]->move(lefts[i], 99);
+        lower[std::size_t(i)]->show();
+    }
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+QColor tdMain::TextColour(bool bright) const
+{
+    const int lamp = LampColourIndex(settings_.ColorText, 15);
+    return PaletteColour(bright ? lamp : DimColourIndex(lamp, 8));
+}
+
+QPixmap tdMain::Picture(const QString& name) const
+{
+    return RecolourBlack(glyphs_->Pixmap(name), PaletteColour(settings_.ColorPanel));
+}
+
+void tdMain::ApplyColours()
+{
+    const QColor panel = PaletteColour(settings_.ColorPanel);
+    const QColor on = PaletteColour(settings_.Foreground);
+    const QColor off = PaletteColour(settings_.Background);
+    static const TDigitStyle styles[4] = {ds16Seg, ds5x7Bulb, ds5x7Dot, ds7Seg};
+    static const int widths[4] = {3, 6, 6, 4};
+    const int style = settings_.Style >= 0 && settings_.Style < 4 ? settings_.Style : 2;
+    for (TDisplay* cell : Dig) {
+        cell->SetOnColor(on);
+        cell->SetOffColor(off);
+        cell->SetBackColor(panel);
+        cell->SetPenOnColor(panel);
+        cell->SetPenOffColor(panel);
+        cell->SetDigitStyle(styles[style]);
+        cell->SetSegWidth(widths[style]);
+    }
+    SetFill(Point, on);
+    SetFill(Panel, panel);
+    QPalette sepPalette = Sep->palette();
+    Sep->setAutoFillBackground(true);
+    sepPalette.setColor(QPalette::Window, TextColour(false));
+    Sep->setPalette(sepPalette);
+    for (QLabel* label : {StationNum, Station, HHMMSS, AM_FM, HZ}) SetTextColour(label, TextColour(true));
+    SetTunedLabel(Tuned->text() == SignalText(sgNone) ? 0 : 1);
+    muted_ = card_->Muted();
+    RefreshMuteIndicator();
+    RefreshAlarmIndicator();
+    RefreshSleepIndicator();
+    RefreshProgIndicator();
+}
+
+void tdMain::RefreshMuteIndicator()
+{
+    const bool silent = muted_ || (card_->Volume() == 0 && card_->VolumeLine() != vlNone);
+    btMute->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, silent)));
+    icMusicOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("RADIO"), settings_.ColorFlag, !silent)));
+    const QIcon icon = glyphs_->MuteIcon(!silent);
+    setWindowIcon(icon);
+    if (trayIcon_) trayIcon_->SetIcon(icon);
+    SetItemsChecked("Volume_Mute", muted_);
+}
+
+void tdMain::RefreshAlarmIndicator()
+{
+    btAlarm->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, alarmOn_)));
+    icAlarmOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("ALARM"), settings_.ColorFlag, alarmOn_)));
+}
+
+void tdMain::RefreshSleepIndicator()
+{
+    btSleep->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, sleepOn_)));
+    icSleepOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("SLEEP"), settings_.ColorFlag, sleepOn_)));
+}
+
+void tdMain::RefreshProgIndicator()
+{
+    btProg->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, progOn_)));
+    icProgOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("PROG"), settings_.ColorFlag, progOn_)));
+}
+
+void tdMain::RefreshMemButton()
+{
+    btMem->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, storePending_)));
+}
+
+void tdMain::RefreshClrButton()
+{
+    btClr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, clearPending_)));
+}
+
+void tdMain::RefreshStrButton()
+{
+    btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, stereoWanted_)));
+}
+
+void tdMain::RefreshGlyphs(bool presets)
+{
+    OnOff->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, false)));
+    RefreshMuteIndicator();
+    RefreshAlarmIndicator();
+    RefreshSleepIndicator();
+    RefreshProgIndicator();
+    RefreshMemButton();
+    RefreshClrButton();
+    RefreshStrButton();
+    if (presets) ShowPresetRow();
+}

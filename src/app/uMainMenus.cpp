@@ -1,0 +1,220 @@
+// The main menu, the tray icon with its menu, the preset button popup, the
+// single-key commands, and hiding to and showing from the tray.
+//
+// A command offered in several places has one object name for all of its
+// items (main menu and tray menu), so enabling and checking reach them all.
+
+#include "uMain.h"
+
+#include "Glyphs.h"
+#include "TrayIcon.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+QAction* tdMain::AddItem(QMenu* menu, const QString& caption, const char* name, void (tdMain::*handler)())
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return item;
+}
+
+QList<QAction*> tdMain::Items(const char* name) const { return findChildren<QAction*>(QLatin1String(name)); }
+
+void tdMain::SetItemsEnabled(const char* name, bool enabled)
+{
+    for (QAction* item : Items(name)) item->setEnabled(enabled);
+}
+
+void tdMain::SetItemsChecked(const char* name, bool checked)
+{
+    for (QAction* item : Items(name)) {
+        item->setCheckable(true);
+        item->setChecked(checked);
+    }
+}
+
+void tdMain::BuildMenus()
+{
+    // The tuning and scanning items, in the same order in both menus.
+    auto addActions = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Tune left"), "Actions_TunePrev", &tdMain::Actions_TunePrev);
+        AddItem(menu, QStringLiteral("Tune right"), "Actions_TuneNext", &tdMain::Actions_TuneNext);
+        menu->addSeparator();
+        // "Step +" makes the step larger.
+        AddItem(menu, QStringLiteral("Step +"), "Actions_StepDec", &tdMain::Actions_StepDec);
+        AddItem(menu, QStringLiteral("Step -"), "Actions_StepInc", &tdMain::Actions_StepInc);
+        menu->addSeparator();
+        AddItem(menu, QStringLiteral("Scan left"), "Actions_ScanPrev", &tdMain::Actions_ScanPrev);
+        AddItem(menu, QStringLiteral("Scan right"), "Actions_ScanNext", &tdMain::Actions_ScanNext);
+        AddItem(menu, QStringLiteral("Scan stop"), "Actions_StopScan", &tdMain::Actions_StopScan)->setEnabled(false);
+        menu->addSeparator();
+        AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &tdMain::Actions_Stereo)->setCheckable(true);
+    };
+    auto addStations = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Clear"), "Stations_Clear", &tdMain::Stations_Clear);
+        AddItem(menu, QStringLiteral("Clear all"), "Stations_ClearAll", &tdMain::Stations_ClearAll);
+        AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &tdMain::Stations_Memory);
+        AddItem(menu, QStringLiteral("Rename"), "Stations_Rename", &tdMain::Stations_Rename);
+    };
+
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("RadioMenu"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &tdMain::File_LoadPresets);
+    file->addSeparator();
+    AddItem(file, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
+    addActions(bar->addMenu(QStringLiteral("&Actions")));
+    QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
+    addStations(stations);
+    stations->addSeparator();
+    RadioPresets = stations->addMenu(QStringLiteral("Presets"));
+    RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
+
+    TrayMenu = new QMenu(this);
+    TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    addActions(TrayMenu->addMenu(QStringLiteral("Actions")));
+    TrayMenu->addSeparator();
+    addStations(TrayMenu);
+    TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
+    TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &tdMain::Do_Show)->setEnabled(false);
+    AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &tdMain::Do_Hide);
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
+
+    btMenu = new QMenu(this);
+    btMenu->setObjectName(QStringLiteral("btMenu"));
+    auto popupItem = [this](const QString& caption, const char* name, auto action) {
+        QAction* item = btMenu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, [this, action] {
+            if (busy_) return;
+            (this->*action)(PresetOfButton(btMenuButton_));
+        });
+    };
+    popupItem(QStringLiteral("Memory"), "Popup_Memory", &tdMain::StorePreset);
+    popupItem(QStringLiteral("Clear"), "Popup_Clear", &tdMain::ClearPreset);
+    QAction* clearAll = btMenu->addAction(QStringLiteral("Clear all"));
+    clearAll->setObjectName(QStringLiteral("Popup_ClearAll"));
+    connect(clearAll, &QAction::triggered, this, &tdMain::Stations_ClearAll);
+    popupItem(QStringLiteral("Rename"), "Popup_Rename", &tdMain::RenamePreset);
+}
+
+void tdMain::BuildTray()
+{
+    if (!env_.UseTray) return;
+    trayIcon_ = new TTrayIcon(this);
+    trayIcon_->SetIcon(glyphs_->MuteIcon(true));
+    trayIcon_->SetTip(QStringLiteral("Vantoro"));
+    trayIcon_->AttachMenu(TrayMenu);
+    connect(trayIcon_, &TTrayIcon::Click, this, &tdMain::TrayIconClick);
+    connect(trayIcon_, &TTrayIcon::DoubleClick, this, &tdMain::TrayIconDblClick);
+    trayIcon_->Show();
+}
+
+void tdMain::SetTrayTip(const QString& text)
+{
+    if (trayIcon_) trayIcon_->SetTip(text);
+}
+
+void tdMain::SetTrayMenuAttached(bool attached)
+{
+    if (!trayIcon_) return;
+    if (attached)
+        trayIcon_->ReattachMenu();
+    else
+        trayIcon_->DetachMenu();
+}
+
+void tdMain::MinimizeApp()
+{
+    minimized_ = true;
+    SetItemsEnabled("Do_Hide", false);
+    SetItemsEnabled("Do_Show", true);
+    // With no notification area the window goes to the taskbar instead, so it
+    // can always be reached again.
+    HideWindow(this, trayIcon_ && trayIcon_->Usable());
+}
+
+void tdMain::RestoreApp()
+{
+    minimized_ = false;
+    SetItemsEnabled("Do_Hide", true);
+    SetItemsEnabled("Do_Show", false);
+    RestoreWindow(this);
+}
+
+void tdMain::Do_Hide() { MinimizeApp(); }
+
+void tdMain::Do_Show() { RestoreApp(); }
+
+void tdMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The title bar's minimise button hides to the tray like "Hide" does.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !minimized_ && started_) MinimizeApp();
+}
+
+void tdMain::TrayIconClick()
+{
+    if (dialogOpen_) return;
+    const bool wasMuted = muted_;
+    muted_ = !muted_;
+    if (wasMuted)
+        card_->Unmute();
+    else
+        card_->Mute();
+    RefreshMuteIndicator();
+}
+
+void tdMain::TrayIconDblClick()
+{
+    if (dialogOpen_) return;
+    if (minimized_)
+        Do_Show();
+    else
+        Do_Hide();
+}
+
+void tdMain::KeyPress(QChar key)
+{
+    const int p = int(settings_.KeyboardCommands.indexOf(key.toUpper())) + 1;
+    switch (p) {
+    case 6: Actions_TunePrev(); break;
+    case 7: Actions_TuneNext(); break;
+    case 8: Actions_StepDec(); break;
+    case 9: Actions_StepInc(); break;
+    case 12: Actions_ScanPrev(); break;
+    case 13: Actions_ScanNext(); break;
+    case 14: Actions_StopScan(); break;
+    case 19: File_Exit(); break;
+    case 25: Actions_Stereo(); break;
+    case 27: Stations_Clear(); break;
+    case 28: Stations_ClearAll(); break;
+    case 29: Stations_Memory(); break;
+    case 30: Stations_Rename(); break;
+    case 35: File_LoadPresets(); break;
+    // Volume, alarm, sleep, scripts, layouts and the other dialogs answer
+    // their keys once they exist; position 33 never runs anything.
+    default: break;
+    }
+}
+
+bool tdMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (!text.isEmpty() && text[0].isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            KeyPress(text[0]);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

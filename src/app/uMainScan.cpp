@@ -1,0 +1,96 @@
+// Scanning: step through FM until the card hears a station, the band edge is
+// reached or the halt button is pressed. The loop runs on the window's own
+// thread and lets the application process its messages between steps, so
+// the halt button, the clock and repainting go on working.
+
+#include "uMain.h"
+
+#include "Glyphs.h"
+#include "Helpers.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+
+bool tdMain::AtEdge(bool upward) const
+{
+    return SameFrequency(card_->Frequency(), upward ? card_->MaxFrequency() : card_->MinFrequency());
+}
+
+void tdMain::Scan(bool upward)
+{
+    if (busy_ || card_->Band() == bAM) return;
+    // A card that is not open never moves, so the loop would never reach an edge.
+    if (!card_->Active()) return;
+    if (AtEdge(upward)) {
+        UpdateEdgeControls();
+        return;
+    }
+    EnterScanMode(upward);
+    try {
+        for (;;) {
+            if (AtEdge(upward) || stopRequest_) break;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (stopRequest_ || !card_->Active()) break;
+            const double step = upward ? fmTuneStep_ : -fmTuneStep_;
+            const int status = TuneTo(card_->Band(), false, card_->Frequency() + step);
+            SetTunedLabel(status);
+            if (status != 0) break;
+        }
+    } catch (...) {
+        LeaveScanMode(upward);
+        throw;
+    }
+    LeaveScanMode(upward);
+    // A close asked for during the scan waited for it to end; go on with it now.
+    if (closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
+void tdMain::EnterScanMode(bool upward)
+{
+    busy_ = true;
+    sFrequency->blockSignals(true);
+    btScanPrev->setEnabled(false);
+    btScanNext->setEnabled(false);
+    SetItemsEnabled("Actions_ScanPrev", false);
+    SetItemsEnabled("Actions_ScanNext", false);
+    SetItemsEnabled("Actions_StopScan", true);
+    btScanPrev->hide();
+    btScanNext->hide();
+    btStopScan->move(253, btStopScan->y());
+    btStopScan->show();
+    SetTunedLabel(1);
+    Station->clear();
+    StationNum->setText(QStringLiteral("??"));
+    icScan->setPixmap(Picture(TGlyphs::ScanName(settings_.ColorText, upward)));
+    icScan->show();
+    stopRequest_ = false;
+    Tuned->hide();
+}
+
+void tdMain::LeaveScanMode(bool upward)
+{
+    btScanPrev->show();
+    btScanNext->show();
+    const bool left = upward || !AtEdge(false);
+    const bool right = !upward || !AtEdge(true);
+    btScanPrev->setEnabled(left);
+    btScanNext->setEnabled(right);
+    SetItemsEnabled("Actions_ScanPrev", left);
+    SetItemsEnabled("Actions_ScanNext", right);
+    SetItemsEnabled("Actions_StopScan", false);
+    btStopScan->hide();
+    icScan->hide();
+    Tuned->show();
+    sFrequency->blockSignals(false);
+    busy_ = false;
+}
+
+void tdMain::Actions_StopScan()
+{
+    if (card_->Band() == bFM) stopRequest_ = true;
+}
