@@ -213,6 +213,11 @@ void tdMixer::SetUpTone(QSlider* slider, int control)
         return;
     }
     slider->setRange(fMixer->Minimum(control), fMixer->Maximum(control));
+    // The steps of ten suit only the range the slider was built with.
+    const int step = std::max(1, (slider->maximum() - slider->minimum()) / 10);
+    slider->setSingleStep(1);
+    slider->setPageStep(step);
+    slider->setTickInterval(step);
     slider->setValue(fMixer->Value(control, 0));
 }
 
