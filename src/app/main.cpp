@@ -8,6 +8,7 @@
 // wait and serial byte.
 
 #include "HardwareEnv.h"
+#include "InstanceLock.h"
 #include "OsVersion.h"
 #include "ProgramDir.h"
 #include "QtPrompts.h"
@@ -20,7 +21,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <csignal>
@@ -81,14 +81,6 @@ TOptions ParseOptions(const QStringList& args)
     return o;
 }
 
-// The per-user lock of the running copy; held until the process ends.
-QString LockFileName()
-{
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QDir(dir).exists()) dir = QStringLiteral("/tmp");
-    return QDir(dir).filePath(QStringLiteral("Vantoro-%1.lock").arg(getuid()));
-}
-
 // SIGTERM and SIGHUP reach the window through a socket pair, as a signal
 // handler may do nothing but write a byte.
 int signalPipe[2] = {-1, -1};
@@ -104,9 +96,8 @@ void OnSignal(int)
 int main(int argc, char** argv)
 {
     // 1. One copy per user: a second one ends at once, silently.
-    QLockFile lock(LockFileName());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) return 0;
+    const auto lock = AcquireInstanceLock(InstanceLockName(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+    if (!lock) return 0;
 
     // 2, 3.
     const bool isNT = IsWindowsNT4Up();

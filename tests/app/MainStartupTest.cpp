@@ -1,0 +1,276 @@
+// Start-up from no settings and from a full file, the first tuning cases,
+// the close with its three shutdown choices, and a second copy.
+
+#include "InstanceLock.h"
+#include "MainWindowFixture.h"
+#include "TestHardware.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
+{
+    dialogs.setups.push_back(std::pair{mRadioTrack, 2});
+    tdMain& w = Started();
+    EXPECT_EQ(dialogs.setupCalls, 1);
+    // Nothing configured: the model's default port is offered.
+    EXPECT_EQ(dialogs.setupOffered.second, 1);
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_EQ(w.Card().Port(), 2);
+    EXPECT_EQ(w.Card().Band(), bFM);
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
+    EXPECT_EQ(Readout(), QStringLiteral(" 87000"));
+    EXPECT_EQ(LabelText("AM_FM"), QStringLiteral("FM"));
+    EXPECT_EQ(LabelText("StationNum"), QStringLiteral("??"));
+    EXPECT_EQ(LabelText("HHMMSS"), QStringLiteral("07:05:09"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 87. MHz"));
+    EXPECT_TRUE(prompts.calls.empty());
+
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    const TProfile saved = SavedProfile();
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Hardware"), 0), 1);
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Port"), 0), 2);
+    // The RadioTrack sets its own volume, so its volume line is the card's.
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("VolumeLine"), 0), 1);
+    EXPECT_EQ(saved.ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
+              QStringLiteral("M 087.000"));
+}
+
+TEST_F(MainWindowTest, CancelInTheFirstRunDialogEndsWithoutWriting)
+{
+    dialogs.setups.push_back(std::nullopt);
+    tdMain& w = Make();
+    EXPECT_FALSE(w.Start());
+    EXPECT_FALSE(QFileInfo::exists(IniPath()));
+    EXPECT_FALSE(w.Card().Active());
+    w.close();
+    EXPECT_FALSE(QFileInfo::exists(IniPath()));
+    EXPECT_TRUE(dialogs.exitYesEnabled.empty());
+}
+
+TEST_F(MainWindowTest, ConfigureArgumentAsksEvenWhenConfiguredAndCancelLeavesTheFile)
+{
+    WriteConfigured("ShutDown=1\n");
+    QFile before(IniPath());
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray original = before.readAll();
+    before.close();
+
+    dialogs.setups.push_back(std::nullopt);
+    EXPECT_FALSE(Make(true).Start());
+    EXPECT_EQ(dialogs.setupCalls, 1);
+    QFile after(IniPath());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), original);
+}
+
+TEST_F(MainWindowTest, FullSettingsBringBackTheCurrentPresetAndTheStep)
+{
+    WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 101.700\nTuneStep=4\n"
+                    "[Presets]\nCurrent=13\nList=3,13,\nStation03=M 088.600 Harbour FM\n"
+                    "Station13=M 095.000 Vantoro Classic\n");
+    tdMain& w = Started();
+    EXPECT_EQ(dialogs.setupCalls, 0);
+    // The preset wins over the last frequency.
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 95.0);
+    EXPECT_EQ(w.CurrentPreset(), 13);
+    EXPECT_EQ(w.PresetRow(), 2);
+    EXPECT_EQ(LabelText("StationNum"), QStringLiteral("13"));
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Vantoro Classic"));
+    EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(Button("btRadio03")->text(), QStringLiteral("13"));
+    EXPECT_EQ(Button("btRadio03")->toolTip(), QStringLiteral("95. MHz (Vantoro Classic)"));
+    EXPECT_NEAR(w.FMTuneStep(), 0.1, 1e-12);
+    EXPECT_EQ(LabelText("Step"), QStringLiteral("100"));
+    EXPECT_EQ(MenuNames("RadioPresets"), (QStringList{QStringLiteral("m03"), QStringLiteral("m13")}));
+    EXPECT_EQ(MenuNames("TrayPresets"), (QStringList{QStringLiteral("f03"), QStringLiteral("f13")}));
+    EXPECT_TRUE(Items("m13").front()->isChecked());
+    EXPECT_FALSE(Items("m03").front()->isChecked());
+}
+
+TEST_F(MainWindowTest, FirstTuningCases)
+{
+    // No current preset: the last frequency, snapped to the card's step.
+    WriteConfigured("[Frequency]\nFrequency=M 101.71\n");
+    EXPECT_DOUBLE_EQ(Started().Card().Frequency(), 101.7);
+
+    // A current preset on a band the card lacks: the FM lower limit.
+    WriteConfigured("[Presets]\nCurrent=2\nList=2,\nStation02=K 000.999 Coastal News\n");
+    tdMain& w = Started();
+    EXPECT_EQ(w.Card().Band(), bFM);
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
+    EXPECT_EQ(w.CurrentPreset(), 0);
+
+    // LastStation off: the FM lower limit, whatever was tuned last.
+    WriteConfigured("LastStation=0\n[Frequency]\nFrequency=M 101.700\n");
+    EXPECT_DOUBLE_EQ(Started().Card().Frequency(), 87.0);
+}
+
+TEST_F(MainWindowTest, AlarmAtStartNeedsAPresetWithinTheFMBand)
+{
+    WriteConfigured("LaunchAlarm=1\n[Alarm]\nStation=1\n[Presets]\nList=1,2,\n"
+                    "Station01=M 080.000 Tokai\nStation02=M 095.000 Classic\n");
+    EXPECT_FALSE(Started().AlarmOn());
+    WriteConfigured("LaunchAlarm=1\n[Alarm]\nStation=2\n[Presets]\nList=1,2,\n"
+                    "Station01=M 080.000 Tokai\nStation02=M 095.000 Classic\n");
+    EXPECT_TRUE(Started().AlarmOn());
+}
+
+TEST_F(MainWindowTest, TipOfTheDayAnswerIsKept)
+{
+    WriteConfigured("TipOfTheDay=1\nShutDown=1\n");
+    dialogs.tipAnswer = false;
+    Started();
+    EXPECT_TRUE(dialogs.tipsFile.endsWith(QStringLiteral("Vantoro.txt")));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_FALSE(SavedProfile().ReadBool(QStringLiteral("Configuration"), QStringLiteral("TipOfTheDay"), true));
+}
+
+TEST_F(MainWindowTest, AFailingSerialPortIsNamedAndStartUpGoesOn)
+{
+    // COM1 of a serial receiver mapped to a device that does not exist, on
+    // a machine with no emulated receivers.
+    TTestHardware machine;
+    hardware = &machine;
+    WriteIni("[Configuration]\nHardware=4\nPort=1\nShutDown=1\n[Serial]\nCom1=/nonexistent/ttyX\n");
+    tdMain& w = Started();
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].Title, QStringLiteral("Warning"));
+    EXPECT_EQ(prompts.calls[0].Icon, tPromptIcon::Error);
+    EXPECT_TRUE(prompts.calls[0].Text.contains(QStringLiteral("COM1")));
+    EXPECT_TRUE(prompts.calls[0].Text.contains(QStringLiteral("/nonexistent/ttyX")));
+    // The card stays closed so it can be set up again; the window is complete.
+    EXPECT_FALSE(w.Card().Active());
+    EXPECT_NE(w.findChild<QToolButton*>(QStringLiteral("btRadio10")), nullptr);
+    // A scan on a closed card does not start (it would never reach an edge).
+    w.Actions_ScanNext();
+    EXPECT_FALSE(w.Busy());
+    EXPECT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_TRUE(QFileInfo::exists(IniPath()));
+    window.reset(); // before the machine it was given
+}
+
+TEST_F(MainWindowTest, ShutdownChoices)
+{
+    // "Not &exit": the window goes on, nothing is written.
+    WriteConfigured();
+    tdMain& w = Started();
+    EXPECT_FALSE(CloseWith(tExitChoice::Abort));
+    EXPECT_EQ(dialogs.exitYesEnabled, std::vector<bool>{true});
+    EXPECT_FALSE(QFileInfo::exists(IniPath()) && SavedProfile().SectionExists(QStringLiteral("WinPos")));
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_FALSE(w.DialogOpen());
+    EXPECT_FALSE(w.Minimized());
+    // "&Yes": the radio plays on.
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_TRUE(SavedProfile().SectionExists(QStringLiteral("WinPos")));
+
+    // "&No": switched off.
+    Started();
+    ASSERT_TRUE(CloseWith(tExitChoice::No));
+    EXPECT_FALSE(window->Card().Active());
+
+    // ShutDown 0 mutes without asking, 1 leaves it playing without asking.
+    WriteConfigured("ShutDown=0\n");
+    Started();
+    window->close();
+    EXPECT_TRUE(window->Closed());
+    EXPECT_FALSE(window->Card().Active());
+    WriteConfigured("ShutDown=1\n");
+    Started();
+    window->close();
+    EXPECT_TRUE(window->Closed());
+    EXPECT_TRUE(window->Card().Active());
+    EXPECT_EQ(dialogs.exitYesEnabled.size(), 3u);
+}
+
+TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
+{
+    WriteConfigured();
+    tdMain& w = Started();
+    w.SetShutdownFlag();
+    w.close();
+    EXPECT_TRUE(w.Closed());
+    EXPECT_TRUE(dialogs.exitYesEnabled.empty());
+    EXPECT_FALSE(w.Card().Active());
+    EXPECT_TRUE(SavedProfile().SectionExists(QStringLiteral("Presets")));
+}
+
+TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)
+{
+    WriteConfigured("ShutDown=1\n");
+    tdMain& w = Started();
+    bool busyAtClose = false;
+    QTimer::singleShot(0, &w, [&] {
+        busyAtClose = w.Busy();
+        w.close();
+    });
+    w.Actions_ScanNext();
+    EXPECT_TRUE(busyAtClose);
+    EXPECT_FALSE(w.Busy());
+    EXPECT_TRUE(w.Closed());
+    // The scan took no step after the close.
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
+    EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
+              QStringLiteral("M 087.000"));
+
+    // "Exit" from the menu does the same through the stop request.
+    WriteConfigured("ShutDown=1\n");
+    tdMain& again = Started();
+    QTimer::singleShot(0, &again, [&] { Items("File_Exit").front()->trigger(); });
+    again.Actions_ScanNext();
+    EXPECT_TRUE(again.Closed());
+    EXPECT_FALSE(again.Busy());
+}
+
+TEST_F(MainWindowTest, ScanStoreQuitAndStartAgain)
+{
+    WriteConfigured("ShutDown=1\n");
+    tdMain& w = Started();
+    w.Actions_ScanNext();
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
+    EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
+    StoreByMem(1, QStringLiteral("Harbour FM"));
+    w.close();
+    ASSERT_TRUE(w.Closed());
+
+    tdMain& again = Started();
+    EXPECT_DOUBLE_EQ(again.Card().Frequency(), 88.6);
+    EXPECT_EQ(again.CurrentPreset(), 1);
+    EXPECT_EQ(LabelText("StationNum"), QStringLiteral("1"));
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Harbour FM"));
+    EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
+}
+
+TEST(InstanceLockTest, ASecondCopyEndsAtOnceWritingNothing)
+{
+    QTemporaryDir runtime;
+    const QString name = InstanceLockName(runtime.path());
+    EXPECT_TRUE(name.startsWith(runtime.path()));
+    EXPECT_TRUE(InstanceLockName(QStringLiteral("/no/such/dir")).startsWith(QStringLiteral("/tmp/")));
+    auto first = AcquireInstanceLock(name);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(AcquireInstanceLock(name), nullptr);
+
+    // The program itself, started while this process holds the lock.
+    const QString exeDir = QFileInfo(QStringLiteral(VANTORO_EXE)).absolutePath();
+    const QString ini = exeDir + QStringLiteral("/Vantoro.ini");
+    const QDateTime before = QFileInfo(ini).lastModified();
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(VANTORO_EXE), {QStringLiteral("--simulate")});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(QFileInfo(ini).lastModified(), before);
+
+    first.reset();
+    EXPECT_NE(AcquireInstanceLock(name), nullptr);
+}

@@ -1,0 +1,181 @@
+#pragma once
+// The main window on the emulated card in a temporary program directory,
+// with prompts and dialogs answered by the test.
+
+#include "FakePrompts.h"
+#include "Display.h"
+#include "Profile.h"
+#include "SimulatedHardware.h"
+#include "uMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+class TFakeDialogs final : public TMainDialogs {
+public:
+    bool Setup(QWidget*, tModel& model, int& port) override
+    {
+        ++setupCalls;
+        setupOffered = {model, port};
+        if (setups.empty() || !setups.front()) {
+            if (!setups.empty()) setups.pop_front();
+            return false;
+        }
+        model = setups.front()->first;
+        port = setups.front()->second;
+        setups.pop_front();
+        return true;
+    }
+    tExitChoice AskExit(QWidget*, bool yesEnabled) override
+    {
+        exitYesEnabled.push_back(yesEnabled);
+        if (exits.empty()) return tExitChoice::Abort;
+        const tExitChoice choice = exits.front();
+        exits.pop_front();
+        return choice;
+    }
+    bool AskName(QWidget*, QString& name) override
+    {
+        offeredNames.push_back(name);
+        if (names.empty() || !names.front()) {
+            if (!names.empty()) names.pop_front();
+            return false;
+        }
+        name = *names.front();
+        names.pop_front();
+        return true;
+    }
+    bool TipOfTheDay(QWidget*, const QString& file, bool showAtStart) override
+    {
+        tipsFile = file;
+        return showAtStart && tipAnswer;
+    }
+
+    std::deque<std::optional<std::pair<tModel, int>>> setups; // nullopt = Cancel
+    std::pair<tModel, int> setupOffered{mRadioTrack, 0};
+    int setupCalls = 0;
+    std::deque<tExitChoice> exits; // empty = "Not &exit"
+    std::vector<bool> exitYesEnabled;
+    std::deque<std::optional<QString>> names; // nullopt = Cancel
+    QStringList offeredNames;
+    QString tipsFile;
+    bool tipAnswer = true;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QString IniPath() const { return dir.filePath(QStringLiteral("Vantoro.ini")); }
+
+    void WriteIni(const char* text)
+    {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
+    // A configured RadioTrack on its first port, with extra lines.
+    void WriteConfigured(const char* extra = "")
+    {
+        const QByteArray text = QByteArray("[Configuration]\nHardware=1\nPort=1\n") + extra;
+        WriteIni(text.constData());
+    }
+
+    tdMain& Make(bool configure = false)
+    {
+        TMainEnv env;
+        env.ProgramDir = dir.path();
+        env.Hardware = hardware;
+        env.Prompts = &prompts;
+        env.Dialogs = &dialogs;
+        env.Now = [] { return QDateTime(QDate(2024, 5, 6), QTime(7, 5, 9)); };
+        env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
+        env.OnError = [this](const QString& what) { errors << what; };
+        env.Configure = configure;
+        env.UseTray = false;
+        window = std::make_unique<tdMain>(std::move(env));
+        return *window;
+    }
+
+    tdMain& Started(bool configure = false)
+    {
+        tdMain& w = Make(configure);
+        EXPECT_TRUE(w.Start());
+        return w;
+    }
+
+    // Closes with the given answer to the shutdown question; true when closed.
+    bool CloseWith(tExitChoice choice)
+    {
+        dialogs.exits.push_back(choice);
+        window->close();
+        return window->Closed();
+    }
+
+    TProfile SavedProfile() const { return TProfile(IniPath()); }
+
+    template <typename T = QToolButton>
+    T* Child(const QString& name) const
+    {
+        T* child = window->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << qPrintable(name);
+        return child;
+    }
+    QToolButton* Button(const char* name) const { return Child(QLatin1String(name)); }
+    QString LabelText(const char* name) const { return Child<QLabel>(QLatin1String(name))->text(); }
+    // The six read-out cells as one text.
+    QString Readout() const
+    {
+        QString text;
+        for (int i = 1; i <= 6; ++i)
+            text += QLatin1Char(Child<TDisplay>(QStringLiteral("Dig%1").arg(i))->Digit());
+        return text;
+    }
+    // Object names of the items of a "Presets" submenu, in order.
+    QStringList MenuNames(const char* menu) const
+    {
+        QStringList names;
+        for (QAction* item : Child<QMenu>(QLatin1String(menu))->actions()) names << item->objectName();
+        return names;
+    }
+    QList<QAction*> Items(const char* name) const { return window->findChildren<QAction*>(QLatin1String(name)); }
+    bool AllEnabled(const char* name) const
+    {
+        const QList<QAction*> items = Items(name);
+        bool all = !items.isEmpty();
+        for (QAction* item : items) all = all && item->isEnabled();
+        return all;
+    }
+    bool NoneEnabled(const char* name) const
+    {
+        for (QAction* item : Items(name))
+            if (item->isEnabled()) return false;
+        return true;
+    }
+
+    // Stores the tuned frequency into preset n by MEM and the preset button.
+    void StoreByMem(int n, const QString& name)
+    {
+        while (window->PresetRow() < (n + 9) / 10) window->btNextPrevBottomClick();
+        while (window->PresetRow() > (n + 9) / 10) window->btNextPrevTopClick();
+        dialogs.names.push_back(name);
+        window->Stations_Memory();
+        ASSERT_TRUE(window->StorePending());
+        window->btRadioClick((n - 1) % 10 + 1);
+    }
+
+    QTemporaryDir dir;
+    TSimulatedHardware hw{TStationList::BuiltIn(), false};
+    THardwareEnv* hardware = &hw; // what the window is given
+    TFakePrompts prompts;
+    TFakeDialogs dialogs;
+    QStringList errors;
+    std::unique_ptr<tdMain> window;
+};
