@@ -51,8 +51,9 @@ std::pair<int, int> tdMixer::ChannelsFromSliders(int volume, int balance)
 }
 
 tdMixer::tdMixer(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, QWidget* parent)
-    : QDialog(parent), fMixer(std::move(mixer))
+    : QDialog(parent), fMixer(mixer ? std::move(mixer) : std::make_unique<TMixer>(nullptr))
 {
+    // Without a mixer every control shows as missing.
     setObjectName(QStringLiteral("tdMixer"));
     setWindowTitle(QStringLiteral("Mixer control"));
 

@@ -21,8 +21,8 @@ class QSlider;
 class tdMixer final : public QDialog {
     Q_OBJECT
 public:
-    // `mixer`: an open mixer, which the window keeps; `cardLine`: the line the
-    // radio card uses, shown in bold.
+    // `mixer`: an open mixer, which the window keeps (null shows every control
+    // disabled); `cardLine`: the line the radio card uses, shown in bold.
     tdMixer(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, QWidget* parent = nullptr);
     ~tdMixer() override;
 

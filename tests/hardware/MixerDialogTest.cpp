@@ -129,6 +129,10 @@ TEST_F(MixerDialog, MissingLineIsDisabledAndTheWindowStillOpens)
     EXPECT_TRUE(Slider("aTreble")->isEnabled());
     dialog->show();
     EXPECT_TRUE(dialog->isVisible());
+
+    tdMixer none(nullptr, vlLineIn);
+    EXPECT_FALSE(none.findChild<QSlider*>(QStringLiteral("mVolume"))->isEnabled());
+    EXPECT_FALSE(none.findChild<QPushButton*>(QStringLiteral("LiMute"))->isEnabled());
 }
 
 TEST_F(MixerDialog, ChangesHereReachTheRadioCard)
