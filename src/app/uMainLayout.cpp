@@ -260,7 +260,9 @@ void tdMain::BuildButtons()
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setIconSize(QSize(16, 11));
         // Lamp and three letters must fit the 42-pixel button.
-        b->setFont(SmallFont(b, 9));
+        QFont font = SmallFont(b, 9);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
+        b->setFont(font);
         b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
         return b;
     };
