@@ -274,3 +274,33 @@ TEST(InstanceLockTest, ASecondCopyEndsAtOnceWritingNothing)
     first.reset();
     EXPECT_NE(AcquireInstanceLock(name), nullptr);
 }
+
+namespace {
+const char* const Configured = "ShutDown=1\n";
+}
+
+TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)
+{
+    WriteConfigured(Configured);
+    tdMain& w = Started();
+    EXPECT_FALSE(AllEnabled("Do_Show"));
+    w.TrayIconDblClick();
+    EXPECT_TRUE(w.Minimized());
+    EXPECT_TRUE(AllEnabled("Do_Show"));
+    EXPECT_TRUE(NoneEnabled("Do_Hide"));
+    // No notification area here: the window went to the taskbar, not away.
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_TRUE(w.isVisible());
+    Items("Do_Show").front()->trigger();
+    EXPECT_FALSE(w.Minimized());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_TRUE(AllEnabled("Do_Hide"));
+
+    // A click on the icon mutes and unmutes.
+    EXPECT_FALSE(w.Muted());
+    w.TrayIconClick();
+    EXPECT_TRUE(w.Muted());
+    EXPECT_TRUE(w.Card().Muted());
+    w.TrayIconClick();
+    EXPECT_FALSE(w.Card().Muted());
+}
