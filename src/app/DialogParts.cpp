@@ -1,6 +1,9 @@
 #include "DialogParts.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -33,4 +36,24 @@ void CentreOnScreen(QDialog* dialog)
     QRect frame = dialog->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     dialog->move(frame.topLeft());
+}
+
+void BuildWarningLayout(QDialog* dialog, const QString& sideCaption, const QString& text)
+{
+    auto* label = new QLabel(text, dialog);
+    label->setObjectName(QStringLiteral("lbText"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* ok = new QPushButton(QStringLiteral("Continue"), dialog);
+    ok->setObjectName(QStringLiteral("btContinue"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(label, 1);
+    right->addWidget(ok, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(dialog);
+    layout->addWidget(MakeSideLabel(sideCaption, dialog));
+    layout->addLayout(right, 1);
 }

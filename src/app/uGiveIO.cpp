@@ -2,11 +2,7 @@
 
 #include "DialogParts.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QStringList>
-#include <QVBoxLayout>
 
 tdGiveIO::tdGiveIO(const QString& reason, QWidget* parent) : QDialog(parent)
 {
@@ -28,22 +24,7 @@ tdGiveIO::tdGiveIO(const QString& reason, QWidget* parent) : QDialog(parent)
         lines.append(QStringLiteral("The system's reason: %1").arg(reason.trimmed()));
     text_ = lines.join(QLatin1Char('\n'));
 
-    auto* text = new QLabel(text_, this);
-    text->setObjectName(QStringLiteral("lbText"));
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* ok = new QPushButton(QStringLiteral("Continue"), this);
-    ok->setObjectName(QStringLiteral("btContinue"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(text, 1);
-    right->addWidget(ok, 0, Qt::AlignRight);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(MakeSideLabel(QStringLiteral("Linux is\ninstalled"), this));
-    layout->addLayout(right, 1);
+    BuildWarningLayout(this, QStringLiteral("Linux is\ninstalled"), text_);
     setMinimumWidth(520);
 }
 
