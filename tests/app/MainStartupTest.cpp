@@ -275,13 +275,10 @@ TEST(InstanceLockTest, ASecondCopyEndsAtOnceWritingNothing)
     EXPECT_NE(AcquireInstanceLock(name), nullptr);
 }
 
-namespace {
-const char* const Configured = "ShutDown=1\n";
-}
-
 TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)
 {
-    WriteConfigured(Configured);
+    // A card at volume 0 counts as muted whatever is sent to it.
+    WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
     tdMain& w = Started();
     EXPECT_FALSE(AllEnabled("Do_Show"));
     w.TrayIconDblClick();
