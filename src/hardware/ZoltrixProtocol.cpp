@@ -4,6 +4,8 @@
 
 #include "RadioCards.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::uint64_t TuneTemplate = 0xC480402C10080000ULL;
 constexpr int SentBits = 45;
@@ -30,7 +32,11 @@ int TRadioCard::ZxLevel() const
 {
     // Without a volume step (no volume line) there is no level to write.
     if (volumeStep_ == 0) return -1;
-    return (volume_ / volumeStep_ - 1) & 0xFF;
+    // A volume below one step (0 after opening unmuted) has no level of its
+    // own; as a byte it would wrap to 0xFF, which the card takes for its
+    // loudest level. It gets the lowest level instead, the same 0x00 that
+    // opening writes before it enables the audio.
+    return std::max(volume_ / volumeStep_ - 1, 0) & 0xFF;
 }
 
 void TRadioCard::ZxSilence(std::uint16_t base)

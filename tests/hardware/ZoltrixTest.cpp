@@ -175,6 +175,31 @@ TEST_F(Zoltrix, UnmuteAtZeroWritesNothing)
     EXPECT_EQ(hw.Take(), (QStringList{Out("00"), Out("01"), In("030E", "FF")}));
 }
 
+TEST_F(Zoltrix, VolumeBelowOneStepWritesTheLowestLevel)
+{
+    // Opened unmuted with a stored volume of 0: tuning and the signal check
+    // write a level, and a wrapped 0xFF would turn the card up to the top.
+    Open(0);
+    ASSERT_FALSE(card.Muted());
+    card.Tune(false, bFM, 95.0);
+    const QStringList tune = hw.Take();
+    EXPECT_EQ(tune.mid(tune.size() - 2), (QStringList{Out("00"), In("030E", "FF")}));
+    EXPECT_EQ(zx->Level(), 0);
+    card.CheckSignal();
+    const QStringList check = hw.Take();
+    EXPECT_EQ(check.mid(0, 2), (QStringList{Out("00"), Out("00")}));
+    EXPECT_EQ(check.mid(check.size() - 2), (QStringList{Out("00"), In("030E", "FF")}));
+    EXPECT_EQ(zx->Level(), 0);
+
+    // The same through a sound-card line, where the level is Volume - 1.
+    card.SetVolumeLine(vlLineIn);
+    card.Tune(false, bFM, 95.0);
+    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("00"), In("030E", "FF")}));
+    card.InitVolume(256);
+    card.Tune(false, bFM, 95.0);
+    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("FF"), In("030E", "FF")}));
+}
+
 TEST_F(Zoltrix, SignalCheckReadsTwiceAndRestores)
 {
     // The check compares with the Stereo property; the word carries what the
