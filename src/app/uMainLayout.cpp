@@ -342,7 +342,9 @@ void tdMain::ApplyColours()
     sepPalette.setColor(QPalette::Window, TextColour(false));
     Sep->setPalette(sepPalette);
     for (QLabel* label : {StationNum, Station, HHMMSS, AM_FM, HZ}) SetTextColour(label, TextColour(true));
-    SetTunedLabel(Tuned->text() == SignalText(sgNone) ? 0 : 1);
+    // The signal label keeps its text (only a signal read changes it); dim
+    // when it says no signal.
+    SetTextColour(Tuned, TextColour(Tuned->text() != SignalText(sgNone)));
     muted_ = card_->Muted();
     RefreshMuteIndicator();
     RefreshAlarmIndicator();

@@ -63,7 +63,11 @@ void tdMain::EnterScanMode(bool upward)
     btScanNext->hide();
     btStopScan->move(253, btStopScan->y());
     btStopScan->show();
-    SetTunedLabel(1);
+    // Only the colour: the label keeps what it said until a step reads the
+    // card, so a halt before the first step never claims a station.
+    QPalette palette = Tuned->palette();
+    palette.setColor(QPalette::WindowText, TextColour(true));
+    Tuned->setPalette(palette);
     Station->clear();
     StationNum->setText(QStringLiteral("??"));
     icScan->setPixmap(Picture(TGlyphs::ScanName(settings_.ColorText, upward)));

@@ -154,6 +154,7 @@ TEST_F(MainWindowTest, HaltBetweenStepsKeepsTheFrequency)
     WriteConfigured(Configured);
     tdMain& w = Started();
     w.TuneTo(bFM, false, 96.0);
+    ASSERT_EQ(LabelText("Tuned"), QStringLiteral("?????"));
     bool stopShown = false, scanPicture = false, busy = false, secondScanIgnored = false;
     QTimer::singleShot(0, &w, [&] {
         QToolButton* stop = Button("btStopScan");
@@ -178,6 +179,8 @@ TEST_F(MainWindowTest, HaltBetweenStepsKeepsTheFrequency)
     EXPECT_TRUE(Button("btStopScan")->isHidden());
     EXPECT_TRUE(Child<QLabel>(QStringLiteral("icScan"))->isHidden());
     EXPECT_FALSE(Child<QLabel>(QStringLiteral("Tuned"))->isHidden());
+    // Halted before its first step, the scan read no signal to show.
+    EXPECT_EQ(LabelText("Tuned"), QStringLiteral("?????"));
     // The next scan clears the stop request and runs.
     w.Actions_ScanNext();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 98.125);
