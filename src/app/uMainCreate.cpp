@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -276,7 +277,26 @@ void tdMain::ArmAlarmAtStart()
     RefreshAlarmIndicator();
 }
 
-void tdMain::ClockTick() { HHMMSS->setText(Now().time().toString(QStringLiteral("hh:mm:ss"))); }
+namespace {
+
+// The user's long time format without its time zone, which the panel clock
+// has no room for.
+QString ClockFormat()
+{
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString clock;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t')) continue;
+        clock += c;
+    }
+    return clock.simplified();
+}
+
+} // namespace
+
+void tdMain::ClockTick() { HHMMSS->setText(QLocale().toString(Now().time(), ClockFormat())); }
 
 void tdMain::File_Exit()
 {

@@ -144,9 +144,10 @@ void tdMain::BuildPanel()
 
     StationNum = MakeLabel(Panel, "StationNum", QStringLiteral("??"), QRect(4, 53, 26, 14), 11, true);
     StationNum->setToolTip(QStringLiteral("Favorite n."));
-    Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 196, 14), 11, true);
+    Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 178, 14), 11, true);
     Station->setToolTip(QStringLiteral("Name of the radio station"));
-    HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(232, 53, 64, 14), 11, true,
+    // Wide enough for a twelve-hour clock with its AM/PM.
+    HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(212, 53, 84, 14), 11, true,
                        Qt::AlignRight | Qt::AlignVCenter);
     HHMMSS->setToolTip(QStringLiteral("Current time"));
 }

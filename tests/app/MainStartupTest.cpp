@@ -4,6 +4,7 @@
 #include "InstanceLock.h"
 #include "MainWindowFixture.h"
 #include "TestHardware.h"
+#include "TestSupport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,6 +37,15 @@ TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
     EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("VolumeLine"), 0), 1);
     EXPECT_EQ(saved.ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
               QStringLiteral("M 087.000"));
+}
+
+TEST_F(MainWindowTest, ClockShowsTheTimeInTheUsersLongFormat)
+{
+    // 07:05:09 as the user writes the time, without the time zone.
+    WriteConfigured("ShutDown=1\n");
+    const TScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    Started();
+    EXPECT_EQ(LabelText("HHMMSS"), QStringLiteral("7:05:09 AM"));
 }
 
 TEST_F(MainWindowTest, CancelInTheFirstRunDialogEndsWithoutWriting)
