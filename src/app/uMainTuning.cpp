@@ -126,7 +126,7 @@ void tdMain::SetSliderRange(tBand band)
         sFrequency->setRange(KHz(card_->AMMin()), KHz(card_->AMMax()));
         sFrequency->setSingleStep(KHz(card_->Caps().AMStep));
         sFrequency->setPageStep(99);
-        sFrequency->setTickInterval(99);
+        sFrequency->setTickInterval(KHz(card_->Caps().AMStep));
     } else {
         sFrequency->setRange(KHz(card_->FMMin()), KHz(card_->FMMax()));
         sFrequency->setSingleStep(KHz(FMUnit()));
