@@ -132,6 +132,26 @@ TEST_F(SerialModels, AMSnapsToTheNineKilohertzStep)
     EXPECT_EQ(Trace().value(1), QStringLiteral("tx 30 35 32"));
 }
 
+TEST_F(SerialModels, BandChangeTunesTheLastFrequencyOfThatBand)
+{
+    Open(mWizard);
+    card.Tune(false, bFM, 95.0);
+    Trace();
+    card.SetBand(bAM); // no AM on the Wizard Radio
+    EXPECT_EQ(card.Band(), bFM);
+    EXPECT_TRUE(Trace().isEmpty());
+    card.Close();
+
+    Open(mRadioMan);
+    card.SetBand(bAM);
+    EXPECT_EQ(card.Band(), bAM);
+    EXPECT_NEAR(card.Frequency(), 0.531, 1e-9);
+    EXPECT_EQ(Trace(), (QStringList{QStringLiteral("tx 1D 23 09 23"), QStringLiteral("tx 30 30 30")}));
+    card.SetBand(bFM); // back to the FM frequency tuned on the Wizard
+    EXPECT_NEAR(card.Frequency(), 95.0, 1e-9);
+    EXPECT_EQ(Trace(), (QStringList{QStringLiteral("tx 1D 23 05 23"), QStringLiteral("tx 33 38 30")}));
+}
+
 TEST_F(SerialModels, MuteAndUnmuteFrames)
 {
     Open(mRajikoma);
