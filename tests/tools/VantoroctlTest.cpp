@@ -100,6 +100,9 @@ TEST(Vantoroctl, UsageErrorsExitTwo)
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("3"),
                    QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune")}).code, 2);
+    for (const char* volume : {"257", "-16"})
+        EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--volume"), QLatin1String(volume),
+                       QStringLiteral("status")}).code, 2) << volume;
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("abc")}).code, 2);
     const TRun am = Ctl({QStringLiteral("--simulate"), QStringLiteral("--band"), QStringLiteral("am"),
                          QStringLiteral("tune"), QStringLiteral("0.6")});

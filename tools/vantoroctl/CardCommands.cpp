@@ -101,7 +101,13 @@ TOptions ParseOptions(const QStringList& args)
             o.band = *band;
         } else if (a == QLatin1String("--japanese-fm")) o.japaneseFM = true;
         else if (a == QLatin1String("--mono")) o.mono = true;
-        else if (a == QLatin1String("--volume")) o.volume = ParseInt(value(a), a);
+        else if (a == QLatin1String("--volume")) {
+            // Taken as it stands (the card's position cannot be read back), so
+            // it must be a volume the card can have.
+            o.volume = ParseInt(value(a), a);
+            if (o.volume < 0 || o.volume > 256)
+                throw TUsageError(QStringLiteral("--volume takes 0..256, not %1").arg(o.volume));
+        }
         else if (a == QLatin1String("--close")) o.close = true;
         else throw TUsageError(QStringLiteral("unknown option %1").arg(a));
     }
