@@ -356,7 +356,9 @@ double RoundHalfEven(double value) { return std::nearbyint(value); }
 
 double SnapFrequency(double freq, double step, double minF, double maxF)
 {
-    if (freq < minF) freq = minF;
+    // Not a number counts as below the band: the tuning words and channel
+    // digits are made from the result and must stay inside the band.
+    if (freq < minF || std::isnan(freq)) freq = minF;
     if (freq > maxF) freq = maxF;
     if (step <= 0) return freq;
     return minF + step * RoundHalfEven((freq - minF) / step);
@@ -364,7 +366,7 @@ double SnapFrequency(double freq, double step, double minF, double maxF)
 
 QString FrequencyToStr(double value, double minF, double maxF)
 {
-    value = std::clamp(value, minF, maxF);
+    value = std::isnan(value) ? minF : std::clamp(value, minF, maxF);
     QString text = QString::number(value, 'f', 3);
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
     text.replace(dot, 1, QLocale().decimalPoint());

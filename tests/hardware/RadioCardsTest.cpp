@@ -4,6 +4,7 @@
 #include "TestHardware.h"
 #include "TestSupport.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(Snap, RoundsHalvesToEvenAndClampsToTheBand)
@@ -16,6 +17,9 @@ TEST(Snap, RoundsHalvesToEvenAndClampsToTheBand)
     EXPECT_NEAR(SnapFrequency(95.01, 0.025, FMLow, FMHigh), 95.0, 1e-9);
     EXPECT_NEAR(SnapFrequency(95.02, 0.025, FMLow, FMHigh), 95.025, 1e-9);
     EXPECT_NEAR(SnapFrequency(0.600, 0.009, AMLow, AMHigh), 0.603, 1e-9);
+    // Not a number lands on the band's lower edge, never outside the band.
+    EXPECT_DOUBLE_EQ(SnapFrequency(std::nan(""), 0.025, FMLow, FMHigh), 87.0);
+    EXPECT_EQ(FrequencyToStr(std::nan(""), AMLow, AMHigh), QStringLiteral("000.531"));
 }
 
 TEST(Utilities, ConvertCodesLettersAndTexts)

@@ -6,6 +6,7 @@
 #include "StationList.h"
 #include "TestHardware.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,6 +74,11 @@ TEST_F(RadioTrack, TuningClocksOutTheWordThenTheAudioState)
     card.Tune(false, bFM, 95.02);
     EXPECT_NEAR(card.Frequency(), 95.025, 1e-9);
     EXPECT_NEAR(card_->FrequencyMHz(), 95.025, 1e-9);
+
+    // A frequency that is not a number tunes the band's lower edge.
+    card.Tune(false, bFM, std::nan(""));
+    EXPECT_DOUBLE_EQ(card.Frequency(), 87.0);
+    EXPECT_EQ(card_->TuningWord(), 10489668u);
 }
 
 TEST_F(RadioTrack, MuteAndUnmute)

@@ -103,7 +103,8 @@ TEST(Vantoroctl, UsageErrorsExitTwo)
     for (const char* volume : {"257", "-16"})
         EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--volume"), QLatin1String(volume),
                        QStringLiteral("status")}).code, 2) << volume;
-    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("abc")}).code, 2);
+    for (const char* text : {"abc", "nan", "inf"})
+        EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QLatin1String(text)}).code, 2) << text;
     const TRun am = Ctl({QStringLiteral("--simulate"), QStringLiteral("--band"), QStringLiteral("am"),
                          QStringLiteral("tune"), QStringLiteral("0.6")});
     EXPECT_EQ(am.code, 2);

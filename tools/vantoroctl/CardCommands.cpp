@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -71,7 +72,7 @@ double ParseMHz(const QString& text)
     bool ok = false;
     double value = QLocale().toDouble(text, &ok);
     if (!ok) value = QLocale::c().toDouble(text, &ok);
-    if (!ok) throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+    if (!ok || !std::isfinite(value)) throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
     return value;
 }
 
