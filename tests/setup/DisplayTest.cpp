@@ -193,6 +193,34 @@ TEST(Display, MatrixLightsTheFontRows)
     }
 }
 
+TEST(Display, SegmentsHaveBevelledEndsWhereTheLayoutPutsThem)
+{
+    // Cell coordinates of a new cell, one pixel further in the picture.
+    auto at = [](int x, int y) { return QPoint(x + 1, y + 1); };
+    const QColor Pen(255, 255, 0);
+    TCell seven;
+    seven.SetPenOnColor(Pen);
+    // Top segment: a hexagon from (17, 10), 85 long and 15 thick, with tips
+    // k = 7 in from its ends.
+    QImage image = seven.Shot('8');
+    EXPECT_EQ(image.pixelColor(at(17, 17)), Pen); // left tip
+    EXPECT_EQ(image.pixelColor(at(24, 10)), Pen); // where the top edge starts
+    EXPECT_EQ(image.pixelColor(at(102, 17)), Pen); // right tip
+    EXPECT_EQ(image.pixelColor(at(19, 11)), Back); // cut off by the bevel
+    EXPECT_EQ(image.pixelColor(at(100, 24)), Back);
+    EXPECT_EQ(image.pixelColor(at(60, 17)), On);
+
+    TCell sixteen(ds16Seg);
+    sixteen.SetPenOnColor(Pen);
+    // Top left half: a trapezoid from (17, 10), 35 long, its short side 15 down.
+    image = sixteen.Shot('0');
+    EXPECT_EQ(image.pixelColor(at(17, 10)), Pen);
+    EXPECT_EQ(image.pixelColor(at(52, 10)), Pen);
+    EXPECT_EQ(image.pixelColor(at(32, 25)), Pen);
+    EXPECT_EQ(image.pixelColor(at(20, 20)), Back);
+    EXPECT_EQ(image.pixelColor(at(35, 15)), On);
+}
+
 TEST(Display, DotsAreSquaresAndBulbsAreRound)
 {
     TCell d(ds5x7Dot);
