@@ -10,7 +10,11 @@
 
 struct TProfile::Data {
     // CSimpleIniA compares names without regard to case (CSimpleIniCaseA would not).
-    CSimpleIniA ini{true, false, false}; // UTF-8 (a leading BOM is skipped), no repeated keys, one line a value
+    // UTF-8 (a leading BOM is skipped), one line a value. Repeated keys are
+    // kept as read: a hand-edited file with a key twice gives the first, as
+    // the Windows profile functions do, and sections we never write are
+    // written back whole. Our own writes replace every copy of their key.
+    CSimpleIniA ini{true, true, false};
 };
 
 namespace {
@@ -82,7 +86,8 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
     // new key when the file is read again.
     QString line = value;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    data_->ini.SetValue(Bytes(section).constData(), Bytes(key).constData(), Bytes(line).constData());
+    data_->ini.SetValue(Bytes(section).constData(), Bytes(key).constData(), Bytes(line).constData(), nullptr,
+                        true);
 }
 
 void TProfile::WriteInteger(const QString& section, const QString& key, int value)
@@ -102,6 +107,12 @@ void TProfile::EraseSection(const QString& section)
 
 bool TProfile::Save(QString* error) const
 {
+    // The values were defaults because the file could not be read; writing
+    // them over it would throw away the user's settings and preset bank.
+    if (readFailed_) {
+        if (error) *error = QStringLiteral("%1 could not be read, so it is left as it is").arg(fileName_);
+        return false;
+    }
     std::string text;
     if (data_->ini.Save(text) < 0) {
         if (error) *error = QStringLiteral("cannot format the profile");

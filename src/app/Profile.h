@@ -17,7 +17,8 @@ public:
     TProfile& operator=(const TProfile&) = delete;
 
     const QString& FileName() const { return fileName_; }
-    // True when the file existed but could not be read or parsed.
+    // True when the file existed but could not be read or parsed; Save()
+    // then refuses, so what the file holds is not lost.
     bool ReadFailed() const { return readFailed_; }
 
     bool SectionExists(const QString& section) const;
@@ -37,7 +38,8 @@ public:
 
     // Writes the whole profile to a temporary file beside the target and
     // renames it over the target. On failure the previous file is untouched
-    // and `error` (when given) says why.
+    // and `error` (when given) says why. A file that existed but could not be
+    // read is never replaced.
     bool Save(QString* error = nullptr) const;
 
 private:

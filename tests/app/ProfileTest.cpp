@@ -3,8 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +24,31 @@ QByteArray ReadFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Something at `path` that exists but that no one, root included, can open
+// as a file: a bound local socket. Closed again at the end of the test.
+class TUnopenablePath {
+public:
+    explicit TUnopenablePath(const QString& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        if (fd_ >= 0 && std::size_t(name.size()) < sizeof address.sun_path) {
+            std::copy(name.begin(), name.end(), address.sun_path);
+            bound_ = bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        }
+    }
+    ~TUnopenablePath()
+    {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool Bound() const { return bound_; }
+
+private:
+    int fd_;
+    bool bound_ = false;
+};
 
 } // namespace
 
@@ -56,6 +85,43 @@ TEST(Profile, EraseAndWriteKeepOtherSections)
     EXPECT_EQ(again.Keys(QStringLiteral("Audio")), QStringList{QStringLiteral("Volume")});
     EXPECT_TRUE(ReadFile(path).contains("; kept comment"));
     EXPECT_TRUE(ReadFile(path).contains("Volume=9 Injected=1\n"));
+}
+
+TEST(Profile, RepeatedKeysAndSectionsGiveTheFirstValue)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    WriteFile(path, "[Audio]\nVolume=5\nvolume=9\n[Other]\nKeep=1\nKeep=2\n[AUDIO]\nVolume=7\nMute=1\n");
+    TProfile profile(path);
+    EXPECT_EQ(profile.ReadInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 0), 5);
+    EXPECT_EQ(profile.ReadInteger(QStringLiteral("Audio"), QStringLiteral("Mute"), 0), 1);
+    EXPECT_EQ(profile.Keys(QStringLiteral("Audio")), (QStringList{QStringLiteral("Volume"), QStringLiteral("Mute")}));
+
+    // Writing a key leaves it once; a section the program never writes stays as it was.
+    profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
+    ASSERT_TRUE(profile.Save());
+    TProfile again(path);
+    EXPECT_EQ(again.ReadInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 0), 6);
+    EXPECT_EQ(ReadFile(path).count("olume="), 1);
+    EXPECT_TRUE(ReadFile(path).contains("Keep=1\nKeep=2\n"));
+}
+
+TEST(Profile, FileThatCouldNotBeReadIsNeverReplaced)
+{
+    // Starting on defaults is all right; writing them over a file that holds
+    // the user's settings and preset bank is not.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vantoro.ini"));
+    const TUnopenablePath unopenable(path);
+    ASSERT_TRUE(unopenable.Bound());
+    TProfile profile(path);
+    EXPECT_TRUE(profile.ReadFailed());
+    profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
+    QString error;
+    EXPECT_FALSE(profile.Save(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFileInfo(path).isFile()); // still the socket, not a new file
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
 TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
