@@ -7,22 +7,12 @@
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
-#include <QStringList>
+
+#include <cstring>
 
 namespace {
 
 constexpr int NameWidth = 40;
-
-// The file's lines as the reader meets them: a final line end does not start
-// another line, but an empty file still yields one (empty, so corrupt) line.
-QStringList SplitLines(const QByteArray& data)
-{
-    QStringList lines = QString::fromUtf8(data).split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    return lines;
-}
 
 // Reading step 3 for one line; false when the line makes the file corrupt.
 bool AcceptLine(const QString& line, tFavorites& fresh)
@@ -67,17 +57,70 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
     return true;
 }
 
-// The whole device, or false on a read error.
-bool ReadAll(QIODevice& device, QByteArray& data)
-{
-    char buffer[4096];
-    for (;;) {
-        const qint64 n = device.read(buffer, sizeof buffer);
-        if (n < 0) return false;
-        if (n == 0 && (device.atEnd() || !device.isSequential())) return true;
-        if (n == 0 && !device.waitForReadyRead(-1)) return device.atEnd();
-        data.append(buffer, n);
+// The device's lines, read only as far as the loader asks: a wrong file is
+// judged on its first lines, and nothing after the last line needed is read.
+// A final line end does not start another line, but an empty device still
+// yields one (empty, so corrupt) line.
+class TLineReader {
+public:
+    explicit TLineReader(QIODevice& device) : device_(device) {}
+
+    // The next line without its CR LF; false on a read error.
+    bool Next(QString& line)
+    {
+        if (!Fill()) return false;
+        const qsizetype end = pending_.indexOf('\n');
+        QByteArray raw = end < 0 ? pending_ : pending_.left(end);
+        pending_.remove(0, end < 0 ? pending_.size() : end + 1);
+        lineWaiting_ = pending_.contains('\n');
+        if (raw.endsWith('\r')) raw.chop(1);
+        line = QString::fromUtf8(raw);
+        return true;
     }
+    // True when no line is left; false in `ok` on a read error.
+    bool AtEnd(bool& ok)
+    {
+        ok = Fill();
+        return ok && exhausted_ && pending_.isEmpty();
+    }
+
+private:
+    // Reads until a whole line is waiting or the device has no more.
+    bool Fill()
+    {
+        char buffer[4096];
+        while (!exhausted_ && !lineWaiting_) {
+            const qint64 n = device_.read(buffer, sizeof buffer);
+            if (n < 0) return false;
+            if (n > 0) {
+                // Only the new bytes are searched: a long line costs no more than its length.
+                lineWaiting_ = std::memchr(buffer, '\n', std::size_t(n)) != nullptr;
+                pending_.append(buffer, n);
+                continue;
+            }
+            if (device_.atEnd() || !device_.isSequential())
+                exhausted_ = true;
+            else if (!device_.waitForReadyRead(-1)) {
+                if (!device_.atEnd()) return false;
+                exhausted_ = true;
+            }
+        }
+        return true;
+    }
+
+    QIODevice& device_;
+    QByteArray pending_;
+    bool lineWaiting_ = false; // pending_ holds a line end
+    bool exhausted_ = false;
+};
+
+// The name field as written: a line break inside a name would split the
+// preset over two lines and make the file unreadable, so it becomes a blank.
+QString NameField(const QString& name)
+{
+    QString field = name;
+    field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return LeftChars(field + RepeatChar(QLatin1Char(' '), NameWidth), NameWidth);
 }
 
 bool WriteAll(QIODevice& device, const QByteArray& data)
@@ -103,15 +146,17 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return plReadError;
     if (!device.isReadable()) return plReadError;
-    QByteArray data;
-    if (!ReadAll(device, data)) return plReadError;
-
+    TLineReader reader(device);
     tFavorites fresh;
     int counter = 1;
-    const QStringList lines = SplitLines(data);
-    for (qsizetype i = 0; i < lines.size() && counter <= tFavorites::Count; ++i) {
-        if (!AcceptLine(lines[i], fresh)) return plCorrupt;
-        ++counter;
+    for (;;) {
+        QString line;
+        if (!reader.Next(line)) return plReadError;
+        if (!AcceptLine(line, fresh)) return plCorrupt;
+        if (++counter > tFavorites::Count) break;
+        bool ok = true;
+        if (reader.AtEnd(ok)) break;
+        if (!ok) return plReadError;
     }
     table = fresh;
     return plLoaded;
@@ -133,8 +178,7 @@ bool SavePresetsFile(QIODevice& device, const tFavorites& table)
         if (!slot.Used) continue;
         const QString line = ZeroPad(n, 3) + QLatin1Char('.') + FileFrequencyText(slot.Frequency) +
                              QLatin1Char('.') + (slot.Band == 0 ? QLatin1String("AM") : QLatin1String("FM")) +
-                             QLatin1Char('.') + LeftChars(slot.Name + RepeatChar(QLatin1Char(' '), NameWidth), NameWidth) +
-                             QLatin1String("\r\n");
+                             QLatin1Char('.') + NameField(slot.Name) + QLatin1String("\r\n");
         if (!WriteAll(device, line.toUtf8())) return false;
     }
     return true;

@@ -52,6 +52,37 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 };
 
+// A device that serves `head`, then `tail` repeated up to `size` bytes, and
+// then either ends or fails; it counts what was read from it.
+class TServingDevice final : public QIODevice {
+public:
+    TServingDevice(QByteArray head, QByteArray tail, qint64 size, bool failAtEnd)
+        : head_(std::move(head)), tail_(std::move(tail)), size_(size), failAtEnd_(failAtEnd)
+    {
+        open(ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return served_ >= size_ && !failAtEnd_ && QIODevice::atEnd(); }
+    qint64 served() const { return served_; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override
+    {
+        if (served_ >= size_) return failAtEnd_ ? -1 : 0;
+        qint64 n = 0;
+        for (; n < max && served_ < size_; ++n, ++served_)
+            data[n] = served_ < head_.size() ? head_[served_] : tail_[(served_ - head_.size()) % tail_.size()];
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray head_, tail_;
+    qint64 size_;
+    bool failAtEnd_;
+    qint64 served_ = 0;
+};
+
 } // namespace
 
 TEST(Favorites, TableIsAValue)
@@ -110,6 +141,19 @@ TEST(Favorites, NamesAreCutAndPaddedByCharacters)
     EXPECT_EQ(read[2].Name, forty);
     EXPECT_EQ(read[3].Name, forty);
     EXPECT_EQ(read[4].Name, QString::fromUtf8("Città"));
+}
+
+TEST(Favorites, LineBreakInANameDoesNotBreakTheFile)
+{
+    // One preset must stay one line, or the saved file could not be loaded again.
+    tFavorites table;
+    table[1] = Preset(88.5, 1, QStringLiteral("Two\nLines"));
+    table[2] = Preset(89.5, 1, QStringLiteral("Old\r\nMac\rStyle"));
+    const QByteArray content = Save(table);
+    EXPECT_EQ(content, Line("001.088,500.FM.", "Two Lines") + Line("002.089,500.FM.", "Old  Mac Style"));
+    tFavorites read;
+    ASSERT_EQ(Load(content, read), plLoaded);
+    EXPECT_EQ(read[1].Name, QStringLiteral("Two Lines"));
 }
 
 TEST(Favorites, CorruptFilesLeaveTheTableAlone)
@@ -171,6 +215,28 @@ TEST(Favorites, ReadsAtMostOneHundredLines)
     ASSERT_EQ(Load(content, table), plLoaded);
     EXPECT_EQ(table.UsedCount(), 100);
     EXPECT_DOUBLE_EQ(table[100].Frequency, 97.0);
+}
+
+TEST(Favorites, ReadingStopsWhereTheFileIsDecided)
+{
+    // A wrong file picked by mistake (a big recording, say) is judged on its
+    // first line, not read whole into memory.
+    constexpr qint64 big = qint64(32) << 20;
+    TServingDevice wrong(QByteArrayLiteral("RIFF\x01\x02\n"), QByteArray(4096, '\x7f') + '\n', big, false);
+    tFavorites table;
+    EXPECT_EQ(LoadPresetsFile(wrong, table), plCorrupt);
+    EXPECT_LT(wrong.served(), qint64(1) << 20);
+
+    // Nothing after the hundredth line is read, so a failure there is no error.
+    QByteArray hundred;
+    for (int n = 1; n <= 100; ++n)
+        hundred += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
+    TServingDevice failsLater(hundred, QByteArrayLiteral("more\r\n"), hundred.size() + 7000, true);
+    EXPECT_EQ(LoadPresetsFile(failsLater, table), plLoaded);
+    EXPECT_EQ(table.UsedCount(), 100);
+    // Before the hundredth line it is one.
+    TServingDevice failsEarly(hundred.left(hundred.size() / 2), QByteArrayLiteral("x"), hundred.size() / 2, true);
+    EXPECT_EQ(LoadPresetsFile(failsEarly, table), plReadError);
 }
 
 TEST(Favorites, ReadErrors)
