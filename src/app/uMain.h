@@ -7,6 +7,7 @@
 //   uMainTuning.cpp   TuneTo, the band display, sliders and step
 //   uMainScan.cpp     scanning
 //   uMainPresets.cpp  the presets bank, its buttons and submenus
+//   uMainVolume.cpp   volume and mute, the mixer window
 //   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
 
 #include "Favorites.h"
@@ -60,6 +61,7 @@ struct TMainEnv {
     std::function<QDateTime()> Now;             // null: the system clock
     std::function<void(tModel)> BeforeOpen;     // called before the card is opened
     std::function<void(const QString&)> OnError; // the application's error handler
+    std::function<void(const QString&)> Help;    // opens the help at a topic; null: no help
     bool Configure = false;                     // "\CONFIGURE" / --configure
     bool UseTray = true;                        // tests run without an icon
 };
@@ -115,6 +117,16 @@ public:
     void TrayIconClick();
     void TrayIconDblClick();
     void KeyPress(QChar key);
+    // Volume and mute.
+    void Volume_Up();
+    void Volume_Down();
+    void Volume_0();
+    void Volume_Mute();
+    void Volume_Mixer();
+    void sVolumeChange(int position);
+    void RadioCardMixerChange(int volume, bool mute);
+    // A volume line chosen in the settings dialog, taken over by the card.
+    void ApplyVolumeLine(tVolumeLine line);
 
     // State, for the dialogs and the tests.
     TRadioCard& Card() { return *card_; }
@@ -215,6 +227,19 @@ private:
     void FavMenu(int n);
     void btMenuPopup(int button, const QPoint& where);
 
+    // uMainVolume.cpp
+    static std::unique_ptr<TMixerControls> SoundCardMixer(THardwareEnv& env);
+    void BuildVolumeGroup();
+    void AddVolumeItems(QMenu* menu);
+    bool CanSetVolume() const;
+    bool SilentByVolume() const;
+    void ShowVolumeHint();
+    void ShowVolume();
+    void SetUpVolumeSlider();
+    void EnableVolumeControls();
+    void AfterVolumeChange();
+    void ShowHelp(const QString& topic);
+
     // uMainMenus.cpp
     void BuildMenus();
     void BuildTray();
@@ -293,8 +318,11 @@ private:
     QGroupBox* gpPresets = nullptr;
     std::array<QToolButton*, 10> btRadio{};
     TSpinButton* btNextPrev = nullptr;
-    // Volume group (its controls come with the volume work) and panel buttons.
+    // Volume group and panel buttons.
     QGroupBox* gpVolume = nullptr;
+    QSlider* sVolume = nullptr;
+    QToolButton* btMixer = nullptr;
+    QLabel* VcDisabled = nullptr;
     QToolButton* btMute = nullptr;
     QToolButton* btAlarm = nullptr;
     QToolButton* btSleep = nullptr;

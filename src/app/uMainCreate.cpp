@@ -26,7 +26,7 @@
 
 tdMain::tdMain(TMainEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
-      card_(std::make_unique<TRadioCard>(*env_.Hardware))
+      card_(std::make_unique<TRadioCard>(*env_.Hardware, SoundCardMixer(*env_.Hardware)))
 {
     // M1. The form, its menus and the tray icon, active from the start.
     setObjectName(QStringLiteral("tdMain"));
@@ -141,6 +141,7 @@ bool tdMain::Start()
     // M12. The front panel from the state.
     RebuildPresetMenus();
     ApplyLayout();
+    SetUpVolumeSlider();
     ApplyColours();
     RefreshGlyphs(false);
     SetSliderRange(card_->Band());
@@ -161,6 +162,7 @@ bool tdMain::Start()
     UpdateStepControls();
     gpPresets->setToolTip(QStringLiteral("Internal"));
     btProg->setToolTip(QStringLiteral("Programming mode on/off (empty)"));
+    EnableVolumeControls();
 
     ArmAlarmAtStart(); // M16
 
@@ -216,6 +218,7 @@ void tdMain::OpenCard()
                                   .arg(caps.Maker, caps.Name, device),
                               tPromptIcon::Error);
     }
+    SetUpVolumeSlider();
     card_->InitVolume(settings_.Volume);
     stereoWanted_ = card_->Stereo();
     RefreshStrButton();

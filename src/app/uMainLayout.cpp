@@ -248,8 +248,6 @@ void tdMain::BuildPresetsGroup()
 
 void tdMain::BuildButtons()
 {
-    // The volume group keeps its place in the complete layout; its slider
-    // and mixer button come with the volume work.
     gpVolume = new QGroupBox(QStringLiteral("Volume"), centralWidget());
     gpVolume->setObjectName(QStringLiteral("gpVolume"));
     gpVolume->setGeometry(301, 73, 133, 47);
@@ -275,8 +273,9 @@ void tdMain::BuildButtons()
     btMem = panelButton("btMem", "MEM", "Store a favorite", 482, 99);
     btStr = panelButton("btStr", "STR", "Force Mono/Stereo", 526, 99);
     OnOff = panelButton("OnOff", "OFF", "Power off", 570, 99);
-    // Mute, alarm, sleep and programming come with their own work.
-    for (QToolButton* b : {btMute, btAlarm, btSleep, btProg}) b->setEnabled(false);
+    BuildVolumeGroup();
+    // Alarm, sleep and programming come with their own work.
+    for (QToolButton* b : {btAlarm, btSleep, btProg}) b->setEnabled(false);
     connect(btClr, &QToolButton::clicked, this, &tdMain::btClrClick);
     connect(btMem, &QToolButton::clicked, this, &tdMain::Stations_Memory);
     connect(btStr, &QToolButton::clicked, this, &tdMain::Actions_Stereo);
@@ -293,6 +292,8 @@ void tdMain::ApplyLayout()
         group->setEnabled(true);
     }
     gpVolume->setGeometry(301, 73, 133, 47);
+    sVolume->setGeometry(3, 15, 85, sVolume->height());
+    btMixer->move(90, 19);
     gpPresets->move(0, 73);
     gpTuner->move(301, -2);
     const int lefts[4] = {438, 482, 526, 570};
@@ -355,7 +356,7 @@ void tdMain::ApplyColours()
 
 void tdMain::RefreshMuteIndicator()
 {
-    const bool silent = muted_ || (card_->Volume() == 0 && card_->VolumeLine() != vlNone);
+    const bool silent = muted_ || SilentByVolume();
     btMute->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, silent)));
     icMusicOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("RADIO"), settings_.ColorFlag, !silent)));
     const QIcon icon = glyphs_->MuteIcon(!silent);

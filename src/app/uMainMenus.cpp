@@ -69,6 +69,7 @@ void tdMain::BuildMenus()
     file->addSeparator();
     AddItem(file, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
     addActions(bar->addMenu(QStringLiteral("&Actions")));
+    AddVolumeItems(bar->addMenu(QStringLiteral("&Volume")));
     QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
     addStations(stations);
     stations->addSeparator();
@@ -78,6 +79,7 @@ void tdMain::BuildMenus()
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
     addActions(TrayMenu->addMenu(QStringLiteral("Actions")));
+    AddVolumeItems(TrayMenu->addMenu(QStringLiteral("Volume")));
     TrayMenu->addSeparator();
     addStations(TrayMenu);
     TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
@@ -186,6 +188,11 @@ void tdMain::KeyPress(QChar key)
 {
     const int p = int(settings_.KeyboardCommands.indexOf(key.toUpper())) + 1;
     switch (p) {
+    case 1: Volume_Up(); break;
+    case 2: Volume_Down(); break;
+    case 3: Volume_0(); break;
+    case 4: Volume_Mixer(); break;
+    case 5: Volume_Mute(); break;
     case 6: Actions_TunePrev(); break;
     case 7: Actions_TuneNext(); break;
     case 8: Actions_StepDec(); break;
@@ -200,7 +207,7 @@ void tdMain::KeyPress(QChar key)
     case 29: Stations_Memory(); break;
     case 30: Stations_Rename(); break;
     case 35: File_LoadPresets(); break;
-    // Volume, alarm, sleep, scripts, layouts and the other dialogs answer
+    // Alarm, sleep, scripts, layouts and the other dialogs answer
     // their keys once they exist; position 33 never runs anything.
     default: break;
     }
