@@ -267,7 +267,11 @@ void tdMain::sFrequencyChange(int position)
 
 void tdMain::Actions_Stereo()
 {
-    if (!card_->Caps().CanSetStereo) return;
+    if (!card_->Caps().CanSetStereo) {
+        // The menu item has already moved its own check mark; put it back.
+        SetItemsChecked("Actions_Stereo", stereoWanted_);
+        return;
+    }
     stereoWanted_ = !stereoWanted_;
     card_->SetStereo(stereoWanted_);
     TuneTo(card_->Band(), false, card_->Frequency());

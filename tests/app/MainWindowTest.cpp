@@ -103,6 +103,30 @@ TEST_F(MainWindowTest, BandButtonsFollowTheCard)
     EXPECT_TRUE(Child<QLabel>(QStringLiteral("Freq09"))->isHidden());
 }
 
+TEST_F(MainWindowTest, StereoSwitchFollowsWhatTheCardCanDo)
+{
+    // The RadioTrack cannot switch stereo: its item keeps showing "off".
+    WriteConfigured(Configured);
+    Started();
+    QAction* stereo = Items("Actions_Stereo").front();
+    ASSERT_FALSE(stereo->isChecked());
+    stereo->trigger();
+    EXPECT_FALSE(stereo->isChecked());
+    EXPECT_FALSE(window->Card().Stereo());
+
+    // The Zoltrix can: the item, the card and the key "Z" go together.
+    WriteIni("[Configuration]\nHardware=7\nPort=1\nShutDown=1\n");
+    Started();
+    stereo = Items("Actions_Stereo").front();
+    ASSERT_TRUE(stereo->isChecked());
+    stereo->trigger();
+    EXPECT_FALSE(stereo->isChecked());
+    EXPECT_FALSE(window->Card().Stereo());
+    window->KeyPress(QLatin1Char('z'));
+    EXPECT_TRUE(stereo->isChecked());
+    EXPECT_TRUE(window->Card().Stereo());
+}
+
 TEST_F(MainWindowTest, ScanStopsAtTheNextStationEitherWay)
 {
     WriteConfigured(Configured);
