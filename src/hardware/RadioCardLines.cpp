@@ -31,7 +31,12 @@ void TRadioCard::RefreshMutedFromLine()
 void TRadioCard::LineSet(int value)
 {
     if (mixer_ && volumeMax_ > 0) {
-        const int raw = Line(volumeLine_).maximum / volumeMax_ * value;
+        // Lines with at least one step per volume unit take whole steps; a
+        // shorter line (0..31 is common) is scaled, or every volume would
+        // be written as 0.
+        const int maximum = Line(volumeLine_).maximum;
+        const int perUnit = maximum / volumeMax_;
+        const int raw = perUnit > 0 ? perUnit * value : int(std::lround(double(maximum) * value / volumeMax_));
         mixer_->SetValues(LineVolumeControl(volumeLine_), raw, raw);
         RefreshMutedFromLine();
     }
@@ -67,10 +72,13 @@ void TRadioCard::MixerControlChange(TMixerControls* sender, int control)
     const int v = LineVolumeControl(volumeLine_);
     if (control != v && control != v + 1) return;
     if (control == v) {
-        const double d = double(Line(volumeLine_).maximum / 257);
+        const int maximum = Line(volumeLine_).maximum;
+        const double d = double(maximum / 257);
         const int a = mixer_->Value(control, 0), b = mixer_->Value(control, 1);
-        if (d > 0) {
-            const int readBack = static_cast<int>(RoundHalfEven(std::max(a, b) / d));
+        if (maximum > 0) {
+            // A line shorter than the volume scale is read back the way it was scaled.
+            const double units = d > 0 ? std::max(a, b) / d : double(std::max(a, b)) * volumeMax_ / maximum;
+            const int readBack = static_cast<int>(RoundHalfEven(units));
             // A line set above 256 units from outside must not push Volume past its maximum.
             volume_ = std::clamp(readBack, 0, volumeMax_);
         }

@@ -93,6 +93,33 @@ TEST_F(CardLine, SetWritesBothChannelsScaledToTheLine)
     EXPECT_EQ(card->Volume(), 255);
 }
 
+TEST_F(CardLine, AShortLineIsScaledBothWays)
+{
+    // A CD line of 0..31, as many sound cards have: whole steps per volume
+    // unit would write every volume as 0.
+    auto own = std::make_unique<TFakeMixer>();
+    own->c_[mcCdVolume].max = 31;
+    own->c_[mcCdMute].max = 1;
+    TFakeMixer* m = mixer = own.get();
+    card = std::make_unique<TRadioCard>(hw, std::move(own));
+    card->SetModel(mRadioTrack);
+    card->SetPort(1);
+    card->SetVolumeLine(vlCd);
+    card->Open();
+    card->SetVolume(128);
+    EXPECT_EQ(m->Value(mcCdVolume, 0), 16);
+    card->SetVolume(256);
+    EXPECT_EQ(m->Value(mcCdVolume, 1), 31);
+    card->SetVolume(1);
+    EXPECT_EQ(m->Value(mcCdVolume, 0), 0);
+    int volume = -1;
+    card->OnMixerChange = [&](TRadioCard*, int v, bool) { volume = v; };
+    m->Outside(mcCdVolume, 8, 4);
+    EXPECT_EQ(volume, 66);
+    m->Outside(mcCdVolume, 31, 31);
+    EXPECT_EQ(volume, 256);
+}
+
 TEST_F(CardLine, MuteAndUnmuteDriveTheLinesMuteControl)
 {
     card->Mute();
