@@ -374,7 +374,11 @@ void tdMain::SaveSettings()
     QString why;
     if (!settingsFile_->Save(settings_, &why)) {
         ReportError(why);
-        env_.Prompts->Message(WarningTitle(), QStringLiteral("The settings could not be written:\n") + why,
-                              tPromptIcon::Error);
+        // At a session end or a signal nobody is there to answer a box, and
+        // waiting for one would keep the program from ending.
+        if (!shutdownFlag_)
+            env_.Prompts->Message(WarningTitle(),
+                                  QStringLiteral("The settings could not be written:\n") + why,
+                                  tPromptIcon::Error);
     }
 }

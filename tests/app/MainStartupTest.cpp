@@ -210,6 +210,30 @@ TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
     EXPECT_TRUE(SavedProfile().SectionExists(QStringLiteral("Presets")));
 }
 
+TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)
+{
+    WriteConfigured("ShutDown=1\n");
+    tdMain& w = Started();
+    ASSERT_TRUE(dir.remove()); // nowhere left to write the settings
+    w.SetShutdownFlag();
+    w.close();
+    EXPECT_TRUE(w.Closed());
+    EXPECT_EQ(errors.size(), 1) << "the failure is still logged";
+    for (const auto& call : prompts.calls) EXPECT_NE(call.Kind, QStringLiteral("Message"));
+}
+
+TEST_F(MainWindowTest, AFailedSettingsWriteAtAnOrdinaryCloseIsShown)
+{
+    WriteConfigured("ShutDown=1\n");
+    tdMain& w = Started();
+    ASSERT_TRUE(dir.remove());
+    w.close();
+    EXPECT_TRUE(w.Closed());
+    ASSERT_FALSE(prompts.calls.empty());
+    EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("Message"));
+    EXPECT_TRUE(prompts.calls.back().Text.startsWith(QStringLiteral("The settings could not be written")));
+}
+
 TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)
 {
     WriteConfigured("ShutDown=1\n");
