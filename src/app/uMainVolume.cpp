@@ -57,6 +57,10 @@ void tdMain::BuildVolumeGroup()
 
     connect(btMute, &QToolButton::clicked, this, &tdMain::Volume_Mute);
     card_->OnMixerChange = [this](TRadioCard*, int volume, bool mute) { RadioCardMixerChange(volume, mute); };
+    // An error met while following the line cannot be thrown back into the
+    // event loop; it goes to the program's error handler like any other.
+    if (auto* mixer = dynamic_cast<TMixer*>(card_->Mixer()))
+        mixer->OnNotifyError = [this](const std::exception& error) { ReportError(QString::fromUtf8(error.what())); };
 }
 
 void tdMain::AddVolumeItems(QMenu* menu)
@@ -149,8 +153,11 @@ void tdMain::EnableVolumeControls()
         levels = caps.CanVolume;
     else if (line != vlNone)
         levels = soundCard;
+    // "Reset" is taken away only above, when nothing can be controlled; it
+    // checks for itself whether there is a volume to reset.
+    SetItemsEnabled("Volume_0", true);
     if (line != vlNone) {
-        for (const char* name : {"Volume_Up", "Volume_Down", "Volume_0"}) SetItemsEnabled(name, levels);
+        for (const char* name : {"Volume_Up", "Volume_Down"}) SetItemsEnabled(name, levels);
         sVolume->setEnabled(levels);
     }
 }
@@ -239,6 +246,10 @@ void tdMain::Volume_Mixer()
     // program; the card's handle hears of what is changed here.
     auto dialog = std::make_unique<tdMixer>(OpenSoundCardMixer(*env_.Hardware, nullptr), card_->VolumeLine());
     dialog->OnHelp = [this](const QString& topic) { ShowHelp(topic); };
+    // A change the card refuses, here or while following other programs,
+    // reaches the program's error handler.
+    dialog->OnError = [this](const std::exception& error) { ReportError(QString::fromUtf8(error.what())); };
+    dialog->Mixer().OnNotifyError = dialog->OnError;
 
     dialogOpen_ = true;
     SetTrayMenuAttached(false);

@@ -327,6 +327,8 @@ TEST_F(MainVolumeTest, ASerialReceiverTunesScansAndTakesAMFromTheWindow)
     EXPECT_FALSE(Volume()->isEnabled());
     EXPECT_EQ(Volume()->toolTip(), QStringLiteral("0%"));
     EXPECT_TRUE(NoneEnabled("Volume_Up"));
+    // Only "Up", "Down" and the slider follow the volume levels; "Reset" stays offered.
+    EXPECT_TRUE(AllEnabled("Volume_0"));
     ASSERT_TRUE(Button("btMute")->isEnabled());
     Button("btMute")->click();
     EXPECT_TRUE(w.Muted());
