@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <cerrno>
 #include <cstdlib>
+#include <new>
 
 namespace {
 
@@ -39,15 +40,20 @@ bool CardCanPlay(int card)
     return false;
 }
 
-} // namespace
-
-bool SoundCardPresent()
+// ALSA's number of the n-th card that can play (0 is the first), or -1. The
+// numbers need not start at 0 nor be consecutive, and a card that only
+// records (a webcam's microphone) is no sound card to us.
+int PlayingCard(int n)
 {
     int card = -1;
     while (snd_card_next(&card) == 0 && card >= 0)
-        if (CardCanPlay(card)) return true;
-    return false;
+        if (CardCanPlay(card) && n-- == 0) return card;
+    return -1;
 }
+
+} // namespace
+
+bool SoundCardPresent() { return PlayingCard(0) >= 0; }
 
 void TAlsaMixerDevice::TMixerClose::operator()(_snd_mixer* mixer) const { snd_mixer_close(mixer); }
 
@@ -62,6 +68,9 @@ int TAlsaMixerDevice::Open(int card)
     int err = snd_mixer_open(&raw, 0);
     if (err < 0) return Fail("snd_mixer_open", err);
     std::unique_ptr<_snd_mixer, TMixerClose> mixer(raw);
+    // The card SoundCardPresent() found; when there is none, the attach below
+    // fails on hw:n and says so.
+    if (const int playing = PlayingCard(card); playing >= 0) card = playing;
     const QByteArray name = "hw:" + QByteArray::number(card);
     if ((err = snd_mixer_attach(raw, name.constData())) < 0) return Fail("snd_mixer_attach", err);
     if ((err = snd_mixer_selem_register(raw, nullptr, nullptr)) < 0)
@@ -75,14 +84,20 @@ int TAlsaMixerDevice::Open(int card)
     } else {
         cardName_ = QString::fromLatin1(name);
     }
-    for (snd_mixer_elem_t* e = snd_mixer_first_elem(raw); e; e = snd_mixer_elem_next(e)) {
-        auto slot = std::make_unique<TSlot>(TSlot{this, int(elements_.size())});
-        snd_mixer_elem_set_callback(e, &TAlsaMixerDevice::ElementEvent);
-        snd_mixer_elem_set_callback_private(e, slot.get());
-        elements_.push_back(e);
-        slots_.push_back(std::move(slot));
-    }
+    // Owned by this device from here on, so that a failure below closes it
+    // while every slot an element points at is still alive.
     mixer_ = std::move(mixer);
+    for (snd_mixer_elem_t* e = snd_mixer_first_elem(raw); e; e = snd_mixer_elem_next(e)) {
+        try {
+            slots_.push_back(std::make_unique<TSlot>(TSlot{this, int(elements_.size())}));
+            elements_.push_back(e);
+        } catch (const std::bad_alloc&) {
+            Close();
+            return Fail("snd_mixer_elem_set_callback", -ENOMEM);
+        }
+        snd_mixer_elem_set_callback(e, &TAlsaMixerDevice::ElementEvent);
+        snd_mixer_elem_set_callback_private(e, slots_.back().get());
+    }
     return 0;
 }
 
