@@ -101,11 +101,10 @@ void TSerialReceiverEmulator::Run()
             char buffer[256];
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) {
-                {
-                    std::lock_guard lock(mutex_);
-                    received_.append(buffer, n);
-                }
                 for (ssize_t i = 0; i < n; ++i) Feed(static_cast<std::uint8_t>(buffer[i]));
+                // Recorded once acted on, so whoever sees the bytes arrive also sees their effect.
+                std::lock_guard lock(mutex_);
+                received_.append(buffer, n);
             }
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Cannot happen while the slave is held, but never spin on it.

@@ -44,7 +44,7 @@ bool WaitForInput(const TCommPortDriver& driver, int count)
 {
     QElapsedTimer timer;
     timer.start();
-    while (driver.InputCount() < count && timer.elapsed() < 1000) QThread::msleep(2);
+    while (driver.InputCount() < count && timer.elapsed() < 10000) QThread::msleep(2);
     return driver.InputCount() >= count;
 }
 } // namespace

@@ -42,7 +42,7 @@ public:
     void Write(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), size_t(bytes.size())); }
 
     // Reads what arrives within `ms`, returning early once `want` bytes came.
-    QByteArray Read(int want, int ms = 1000)
+    QByteArray Read(int want, int ms = 10000)
     {
         QByteArray got;
         QElapsedTimer timer;

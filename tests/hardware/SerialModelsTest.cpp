@@ -16,7 +16,7 @@
 #include <thread>
 
 namespace {
-bool WaitFor(const std::function<bool()>& done, int ms = 1000)
+bool WaitFor(const std::function<bool()>& done, int ms = 10000)
 {
     QElapsedTimer timer;
     timer.start();

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 namespace {
-bool WaitFor(const std::function<bool()>& done, int ms = 1000)
+bool WaitFor(const std::function<bool()>& done, int ms = 10000)
 {
     QElapsedTimer timer;
     timer.start();
