@@ -176,6 +176,8 @@ private:
     QColor TextColour(bool bright) const;
     QPixmap Picture(const QString& name) const;
     void RefreshMuteIndicator();
+    // Flips Muted and mutes or unmutes the card to match.
+    void ToggleMute();
     void RefreshAlarmIndicator();
     void RefreshSleepIndicator();
     void RefreshProgIndicator();

@@ -166,13 +166,7 @@ void tdMain::changeEvent(QEvent* event)
 void tdMain::TrayIconClick()
 {
     if (dialogOpen_) return;
-    const bool wasMuted = muted_;
-    muted_ = !muted_;
-    if (wasMuted)
-        card_->Unmute();
-    else
-        card_->Mute();
-    RefreshMuteIndicator();
+    ToggleMute();
 }
 
 void tdMain::TrayIconDblClick()

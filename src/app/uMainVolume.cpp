@@ -201,11 +201,8 @@ void tdMain::Volume_0()
     RefreshMuteIndicator();
 }
 
-void tdMain::Volume_Mute()
+void tdMain::ToggleMute()
 {
-    if (!card_->Caps().CanMute) return;
-    // At volume 0, unmuting would still leave silence.
-    if (SilentByVolume()) return;
     const bool wasMuted = muted_;
     muted_ = !muted_;
     if (wasMuted)
@@ -213,6 +210,14 @@ void tdMain::Volume_Mute()
     else
         card_->Mute();
     RefreshMuteIndicator();
+}
+
+void tdMain::Volume_Mute()
+{
+    if (!card_->Caps().CanMute) return;
+    // At volume 0, unmuting would still leave silence.
+    if (SilentByVolume()) return;
+    ToggleMute();
 }
 
 void tdMain::sVolumeChange(int position)
