@@ -173,10 +173,7 @@ int main(int argc, char** argv)
 
     // Session end, SIGTERM and SIGHUP: close as Windows shutdown does, with
     // the card closed, the settings written and nothing asked.
-    auto shutdown = [&window] {
-        window.SetShutdownFlag();
-        window.close();
-    };
+    auto shutdown = [&window] { window.SessionEnd(); };
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [shutdown](QSessionManager&) { shutdown(); });
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {

@@ -78,6 +78,8 @@ public:
 
     // Session end, SIGTERM and SIGHUP: close without asking, card closed.
     void SetShutdownFlag() { shutdownFlag_ = true; }
+    // Sets the flag and closes, also while a dialog or the shutdown question is up.
+    void SessionEnd();
     bool ShutdownFlag() const { return shutdownFlag_; }
     // Set once the settings were written and the window may go.
     bool Closed() const { return closed_; }

@@ -10,6 +10,7 @@
 #include "Prompts.h"
 #include "TrayIcon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -301,6 +302,15 @@ QString ClockFormat()
 
 void tdMain::ClockTick() { HHMMSS->setText(QLocale().toString(Now().time(), ClockFormat())); }
 
+void tdMain::SessionEnd()
+{
+    shutdownFlag_ = true;
+    // A dialog still up is dismissed, as nobody is there to answer it; the
+    // shutdown question, if that is the one, then lets the close go on.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) modal->close();
+    close();
+}
+
 void tdMain::File_Exit()
 {
     stopRequest_ = true;
@@ -343,7 +353,9 @@ bool tdMain::FormCloseQuery()
             const bool wasMinimized = minimized_;
             if (!wasMinimized) MinimizeApp();
             const tExitChoice choice = env_.Dialogs->AskExit(nullptr, !card_->Caps().ForcedMuteOnExit);
-            if (choice == tExitChoice::Abort) {
+            // A session end or a signal while the question was up cannot
+            // start a second close; it ends this one whatever was answered.
+            if (choice == tExitChoice::Abort && !shutdownFlag_) {
                 if (!wasMinimized) RestoreApp();
                 SetTrayMenuAttached(true);
                 dialogOpen_ = false;

@@ -208,6 +208,18 @@ TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
     EXPECT_TRUE(dialogs.exitYesEnabled.empty());
     EXPECT_FALSE(w.Card().Active());
     EXPECT_TRUE(SavedProfile().SectionExists(QStringLiteral("Presets")));
+
+    // The session ends while the shutdown question is up: the question goes
+    // and the program closes as above instead of running on.
+    WriteConfigured();
+    tdMain& asked = Started();
+    dialogs.whileAskingExit = [&asked] { asked.SessionEnd(); };
+    asked.close();
+    dialogs.whileAskingExit = nullptr;
+    EXPECT_TRUE(asked.Closed());
+    EXPECT_FALSE(asked.Card().Active());
+    EXPECT_FALSE(asked.isVisible());
+    EXPECT_TRUE(asked.Minimized());
 }
 
 TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)

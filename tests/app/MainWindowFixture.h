@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -37,6 +38,7 @@ public:
     tExitChoice AskExit(QWidget*, bool yesEnabled) override
     {
         exitYesEnabled.push_back(yesEnabled);
+        if (whileAskingExit) whileAskingExit();
         if (exits.empty()) return tExitChoice::Abort;
         const tExitChoice choice = exits.front();
         exits.pop_front();
@@ -64,6 +66,7 @@ public:
     int setupCalls = 0;
     std::deque<tExitChoice> exits; // empty = "Not &exit"
     std::vector<bool> exitYesEnabled;
+    std::function<void()> whileAskingExit; // runs while the question is up
     std::deque<std::optional<QString>> names; // nullopt = Cancel
     QStringList offeredNames;
     QString tipsFile;
