@@ -159,8 +159,15 @@ void tdMain::Do_Show() { RestoreApp(); }
 void tdMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    // The title bar's minimise button hides to the tray like "Hide" does.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && !minimized_ && started_) MinimizeApp();
+    if (event->type() != QEvent::WindowStateChange || !started_) return;
+    // The title bar's minimise button hides to the tray like "Hide" does. With
+    // no notification area the window waits on the taskbar instead, and being
+    // brought back from there is a "Show": otherwise "Show" and "Hide" and the
+    // next dialog would take the visible window for a hidden one.
+    if (isMinimized() && !minimized_)
+        MinimizeApp();
+    else if (!isMinimized() && minimized_ && isVisible())
+        RestoreApp();
 }
 
 void tdMain::TrayIconClick()

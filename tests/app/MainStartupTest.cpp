@@ -339,6 +339,19 @@ TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)
     EXPECT_FALSE(w.isMinimized());
     EXPECT_TRUE(AllEnabled("Do_Hide"));
 
+    // Brought back from the taskbar instead of by "Show": the window counts
+    // as shown again, so the next double click hides it rather than showing it.
+    w.Do_Hide();
+    ASSERT_TRUE(w.isMinimized());
+    w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    EXPECT_FALSE(w.Minimized());
+    EXPECT_TRUE(AllEnabled("Do_Hide"));
+    EXPECT_TRUE(NoneEnabled("Do_Show"));
+    w.TrayIconDblClick();
+    EXPECT_TRUE(w.Minimized());
+    EXPECT_TRUE(w.isMinimized());
+    w.Do_Show();
+
     // A click on the icon mutes and unmutes.
     EXPECT_FALSE(w.Muted());
     w.TrayIconClick();
