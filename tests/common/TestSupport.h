@@ -3,7 +3,10 @@
 
 #include "PortAccess.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QThread>
+#include <functional>
 #include <vector>
 
 // Records every wait instead of sleeping.
@@ -22,3 +25,15 @@ public:
 private:
     QLocale saved_;
 };
+
+// Polls until `done` holds, for work another thread does; false after `ms`.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms) return false;
+        QThread::msleep(2);
+    }
+    return true;
+}

@@ -1,6 +1,7 @@
 // The mixer window over the emulated sound card.
 
 #include "EmulatedMixerDevice.h"
+#include "MixerSupport.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
 #include "uMixer.h"
@@ -10,18 +11,6 @@
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-std::unique_ptr<TMixer> OpenOn(const std::shared_ptr<TEmulatedSoundCard>& card)
-{
-    auto mixer = std::make_unique<TMixer>(std::make_unique<TEmulatedMixerDevice>(card));
-    mixer->SetMidiDeviceID(TMixer::FirstCard);
-    mixer->SetActive(true);
-    return mixer;
-}
-
-} // namespace
 
 class MixerDialog : public ::testing::Test {
 protected:

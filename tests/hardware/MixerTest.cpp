@@ -3,6 +3,7 @@
 
 #include "AlsaMixerDevice.h"
 #include "EmulatedMixerDevice.h"
+#include "MixerSupport.h"
 #include "Mixer.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace {
-
-std::unique_ptr<TMixer> OpenOn(const std::shared_ptr<TEmulatedSoundCard>& card)
-{
-    auto mixer = std::make_unique<TMixer>(std::make_unique<TEmulatedMixerDevice>(card));
-    mixer->SetMidiDeviceID(TMixer::FirstCard);
-    mixer->SetActive(true);
-    return mixer;
-}
 
 // Records OnControlChange; waits for the card's notifications to arrive.
 struct TChanges {

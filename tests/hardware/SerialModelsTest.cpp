@@ -4,6 +4,7 @@
 #include "PtyPair.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
+#include "TestSupport.h"
 #include "TestHardware.h"
 
 #include <QElapsedTimer>
@@ -14,19 +15,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <thread>
-
-namespace {
-bool WaitFor(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
-} // namespace
 
 class SerialModels : public ::testing::Test {
 protected:

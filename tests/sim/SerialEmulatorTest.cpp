@@ -3,6 +3,7 @@
 
 #include "SerialReceiverEmulator.h"
 #include "SimulatedHardware.h"
+#include "TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -14,17 +15,6 @@
 #include <unistd.h>
 
 namespace {
-bool WaitFor(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 // The program's end of the line: the slave, raw.
 class TLine {
 public:
