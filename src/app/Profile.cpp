@@ -1,7 +1,8 @@
 #include "Profile.h"
 
+#include "SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
@@ -118,12 +119,5 @@ bool TProfile::Save(QString* error) const
         if (error) *error = QStringLiteral("cannot format the profile");
         return false;
     }
-    QSaveFile file(fileName_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SaveFileSafely(fileName_, QByteArray::fromStdString(text), error);
 }

@@ -2,11 +2,12 @@
 
 #include "Helpers.h"
 #include "Prompts.h"
+#include "SafeSave.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -186,13 +187,8 @@ bool SavePresetsFile(QIODevice& device, const tFavorites& table)
 
 bool SavePresetsFile(const QString& fileName, const tFavorites& table)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!SavePresetsFile(static_cast<QIODevice&>(file), table)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QBuffer buffer;
+    return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data());
 }
 
 QString PresetsLoadErrorText(std::uint8_t result)

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "Profile.h"
 #include "ProgramDir.h"
 
@@ -141,6 +142,16 @@ TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
     TProfile nowhere(dir.filePath(QStringLiteral("no/such/dir/a.ini")));
     nowhere.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
     EXPECT_FALSE(nowhere.Save());
+
+    // A disk that fills up part-way through the file: the old file stays and the failure is reported.
+    const QString full = dir.filePath(QStringLiteral("Vantoro.ini"));
+    WriteFile(full, "[Audio]\nVolume=5\n");
+    TProfile big(full);
+    for (int n = 0; n < 100; ++n)
+        big.WriteString(QStringLiteral("Presets"), QString::number(n), QStringLiteral("088,500FM Station"));
+    EXPECT_EQ(RunWithFileSizeLimit(1000, [&] { return big.Save(); }), false);
+    EXPECT_EQ(ReadFile(full), QByteArray("[Audio]\nVolume=5\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)

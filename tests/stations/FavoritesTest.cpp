@@ -1,5 +1,6 @@
 #include "Favorites.h"
 #include "FakePrompts.h"
+#include "FileSizeLimit.h"
 #include "Helpers.h"
 #include "TestSupport.h"
 
@@ -294,6 +295,16 @@ TEST(Favorites, FailedSaveKeepsThePreviousFile)
 
     TFailingDevice device(QIODevice::WriteOnly);
     EXPECT_FALSE(SavePresetsFile(device, table));
+
+    // A disk that fills up part-way through the file.
+    const QString bank = dir.filePath(QStringLiteral("bank.vxp"));
+    ASSERT_TRUE(SavePresetsFile(bank, table));
+    for (int n = 2; n <= 60; ++n) table[n] = Preset(88 + n * 0.1, 1, QStringLiteral("Station %1").arg(n));
+    EXPECT_EQ(RunWithFileSizeLimit(1000, [&] { return SavePresetsFile(bank, table); }), false);
+    QFile kept(bank);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), Line("001.088,500.FM.", "New"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST(Favorites, SaveReplacesTheFileWhole)
