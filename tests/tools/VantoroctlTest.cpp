@@ -124,3 +124,35 @@ TEST(Vantoroctl, ModelCodesAndNamesAreInterchangeable)
     EXPECT_EQ(models.code, 0);
     EXPECT_EQ(models.out.count(QLatin1Char('\n')), 7);
 }
+
+TEST(Vantoroctl, ScriptCheckAndShow)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const char* name, const QByteArray& text) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return path;
+    };
+    const QString good = write("Morning.vxs", ";Morning\r\nMute off.0645\r\nVolume.0646.12\r\n"
+                                              "Jump to.0647.098,500.FM.ST\r\nBeep.0700.3.5000.300\r\n"
+                                              "Preset.0715.7.MN\r\nOff.0800\r\n");
+    for (const char* lang : {"C", "it_IT.UTF-8"}) {
+        const TRun check = Ctl({QStringLiteral("script"), QStringLiteral("check"), good}, QLatin1String(lang));
+        EXPECT_EQ(check.code, 0) << check.err.toStdString();
+        EXPECT_TRUE(check.out.isEmpty());
+    }
+    const TRun show = Ctl({QStringLiteral("script"), QStringLiteral("show"), good});
+    ASSERT_EQ(show.code, 0) << show.err.toStdString();
+    EXPECT_EQ(show.out, QStringLiteral("Morning\n06:45 Mute off\n06:46 Volume 12\n06:47 Jump to 098.500 FM ST\n"
+                                       "07:00 Beep 3 5000 300\n07:15 Preset 7 MN\n08:00 Off\n"));
+
+    const QString late = write("late.vxs", ";T\r\nOff.0800\r\nMute on.0700\r\n");
+    const TRun bad = Ctl({QStringLiteral("script"), QStringLiteral("check"), late});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("line 3"))) << bad.err.toStdString();
+
+    EXPECT_EQ(Ctl({QStringLiteral("script"), QStringLiteral("show"), dir.filePath(QStringLiteral("none.vxs"))}).code, 2);
+}

@@ -8,3 +8,5 @@
 int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 // "settings show [DIR]"; `args` starts after "settings".
 int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// "script check FILE", "script show FILE"; `args` starts after "script".
+int RunScriptCommand(const QStringList& args, QTextStream& out, QTextStream& err);

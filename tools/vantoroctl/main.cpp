@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     const QString word = args.value(0);
     const int code = word == QLatin1String("presets")    ? RunPresetsCommand(args.mid(1), out, err)
                      : word == QLatin1String("settings") ? RunSettingsCommand(args.mid(1), out, err)
+                     : word == QLatin1String("script")   ? RunScriptCommand(args.mid(1), out, err)
                                                          : RunCardCommands(args, out, err);
     out.flush();
     err.flush();

@@ -1,0 +1,220 @@
+#include "ScriptFile.h"
+
+#include "Favorites.h"
+#include "Helpers.h"
+#include "SafeSave.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QStringList>
+
+namespace {
+
+// The text up to the next "." and what follows it; with no "." left the
+// field is empty, unless it is the line's last field, which is the rest.
+QString NextField(QString& rest, bool last)
+{
+    if (last) {
+        const QString field = rest;
+        rest.clear();
+        return field;
+    }
+    const qsizetype dot = rest.indexOf(QLatin1Char('.'));
+    if (dot < 0) {
+        rest.clear();
+        return QString();
+    }
+    const QString field = rest.left(dot);
+    rest = rest.mid(dot + 1);
+    return field;
+}
+
+bool Word(const QString& field, const char* word)
+{
+    return TrimBlanks(field).compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+// One action line, already trimmed and not empty; false with the reason.
+bool ParseAction(const QString& line, zAction& action, QString& why)
+{
+    const qsizetype dot = line.indexOf(QLatin1Char('.'));
+    const auto kind = tActionKind(dot < 0 ? 0 : ActionCode(line.left(dot)));
+    if (kind == zNone) {
+        why = QStringLiteral("not an action word");
+        return false;
+    }
+    QString rest = line.mid(dot + 1);
+    const bool bare = kind == zMuteOn || kind == zMuteOff || kind == zOff;
+    if (bare ? rest.size() != 4 : rest.indexOf(QLatin1Char('.')) != 4) {
+        why = bare ? QStringLiteral("the time must be four digits, HHMM") :
+                     QStringLiteral("the time must be four digits, HHMM, then \".\"");
+        return false;
+    }
+    if (!IsTimeHHMM(rest.left(4))) {
+        why = QStringLiteral("not a time of day");
+        return false;
+    }
+    action = MakeAction(kind, QTime(rest.left(2).toInt(), rest.mid(2, 2).toInt()));
+    rest = rest.mid(5);
+
+    auto integer = [&](bool last, int lo, int hi, const char* name, auto& into) {
+        const QString field = NextField(rest, last);
+        int value = 0;
+        if (!IsIntInRange(field, lo, hi) || !TextToInt(field, value)) {
+            why = QStringLiteral("%1 must be a whole number from %2 to %3").arg(QLatin1String(name)).arg(lo).arg(hi);
+            return false;
+        }
+        into = static_cast<std::remove_reference_t<decltype(into)>>(value);
+        return true;
+    };
+    auto stereo = [&](bool& into) {
+        const QString field = NextField(rest, true);
+        if (!IsStereoWord(field)) {
+            why = QStringLiteral("stereo must be ST or MN");
+            return false;
+        }
+        into = Word(field, "ST");
+        return true;
+    };
+
+    switch (kind) {
+    case zBeep:
+        return integer(false, 1, 50, "the number of beeps", action.Times) &&
+               integer(false, 1, 20000, "the pitch", action.BeepFreq) &&
+               integer(true, 1, 1000, "the length", action.MSecs);
+    case zVolume: return integer(true, 0, 20, "the volume", action.Volume);
+    case zPreset: return integer(false, 1, 100, "the preset number", action.Preset) && stereo(action.Stereo);
+    case zJumpTo: {
+        if (!FileTextToFloat(NextField(rest, false), action.Frequency)) {
+            why = QStringLiteral("not a frequency");
+            return false;
+        }
+        const QString band = NextField(rest, false);
+        if (!IsBandWord(band)) {
+            why = QStringLiteral("the band must be AM or FM");
+            return false;
+        }
+        // Read as the check accepts it: a hand-written "fm" is FM, not AM.
+        action.Band = Word(band, "FM") ? 1 : 0;
+        return stereo(action.Stereo);
+    }
+    default: return true;
+    }
+}
+
+// Reads and checks the whole file; `script` holds it when the result is slLoaded.
+std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
+{
+    auto fail = [fault](std::uint8_t result, int line, const QString& why) {
+        if (fault) *fault = {line, why};
+        return result;
+    };
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail(slReadError, 0, device.errorString());
+    if (!device.isReadable()) return fail(slReadError, 0, QStringLiteral("not readable"));
+    if (!device.isSequential() && !device.seek(0)) return fail(slReadError, 0, device.errorString());
+    const QByteArray bytes = device.readAll();
+    if (!device.isSequential() && !device.atEnd()) return fail(slReadError, 0, device.errorString());
+
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    // The line end of the last line does not begin another one.
+    if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
+
+    const QString header = TrimBlanks(lines.front());
+    if (!header.startsWith(QLatin1Char(';')))
+        return fail(slCorrupt, 1, QStringLiteral("the first line must begin with \";\" and the title"));
+    tScript fresh;
+    fresh.Title = header.mid(1);
+    for (int n = 2; n <= lines.size(); ++n) {
+        const QString line = TrimBlanks(lines[n - 1]);
+        if (line.isEmpty()) {
+            if (n == lines.size()) return fail(slCorrupt, n, QStringLiteral("the last line is blank"));
+            continue;
+        }
+        zAction action;
+        QString why;
+        if (!ParseAction(line, action, why)) return fail(slCorrupt, n, why);
+        // The clock finds actions by a search that relies on this order.
+        if (!fresh.Actions.empty() && action.Key() <= fresh.Actions.back().Key())
+            return fail(slCorrupt, n, QStringLiteral("the time is not later than the action before"));
+        fresh.Actions.push_back(action);
+    }
+    if (fresh.Actions.empty()) return fail(slCorrupt, lines.size(), QStringLiteral("the script has no actions"));
+    script = std::move(fresh);
+    return slLoaded;
+}
+
+QString TitleField(const QString& title)
+{
+    QString field = TrimBlanks(title);
+    return field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+} // namespace
+
+bool CheckScriptFile(QIODevice& device, tScriptFault* fault)
+{
+    tScript script;
+    return Parse(device, script, fault) == slLoaded;
+}
+
+std::uint8_t LoadScriptFile(QIODevice& device, tScript& script, tScriptFault* fault)
+{
+    return Parse(device, script, fault);
+}
+
+std::uint8_t LoadScriptFile(const QString& fileName, tScript& script, tScriptFault* fault)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (fault) *fault = {0, file.errorString()};
+        return slReadError;
+    }
+    return Parse(file, script, fault);
+}
+
+QByteArray ScriptFileText(const tScript& script, const tFavorites& presets)
+{
+    QString text = QLatin1Char(';') + TitleField(script.Title) + QLatin1String("\r\n");
+    for (const zAction& a : script.Actions) {
+        QString line = ActionWord(a.Kind) + QLatin1Char('.') + a.Key();
+        switch (a.Kind) {
+        case zBeep: line += QStringLiteral(".%1.%2.%3").arg(a.Times).arg(a.BeepFreq).arg(a.MSecs); break;
+        case zVolume: line += QStringLiteral(".%1").arg(a.Volume); break;
+        case zJumpTo:
+            line += QLatin1Char('.') + FileFrequencyText(a.Frequency) + QLatin1Char('.') +
+                    (a.Band == 0 ? QLatin1String("AM.MN") : a.Stereo ? QLatin1String("FM.ST") : QLatin1String("FM.MN"));
+            break;
+        case zPreset: {
+            const bool fm = a.Preset >= 1 && a.Preset <= tFavorites::Count && presets[a.Preset].Band != 0;
+            line += QStringLiteral(".%1.").arg(a.Preset) + (fm && a.Stereo ? QLatin1String("ST") : QLatin1String("MN"));
+            break;
+        }
+        default: break;
+        }
+        text += line + QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets, QString* error)
+{
+    return SaveFileSafely(fileName, ScriptFileText(script, presets), error);
+}
+
+QString ScriptLoadErrorText(std::uint8_t result)
+{
+    switch (result) {
+    case slCorrupt: return QStringLiteral("The script files is corrupt");
+    case slReadError: return QStringLiteral("Read error or disk not ready");
+    default: return QString();
+    }
+}
+
+QString ScriptWriteErrorText() { return QStringLiteral("Script write error"); }
+
+QString ScriptFileFilter()
+{
+    return QStringLiteral("Vantoro scripts (*.vxs *.Vxs);;Plain text (*.txt);;All files (*)");
+}
+
+QString ScriptFileSuffix() { return QStringLiteral("vxs"); }

@@ -1,0 +1,127 @@
+#include "ScriptRunner.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using Done = std::vector<std::string>;
+
+namespace {
+
+class TRecordingTarget final : public TScriptTarget {
+public:
+    void ScriptMute(bool mute) override { done.push_back(mute ? "mute" : "unmute"); }
+    void ScriptVolume(int step) override { done.push_back("volume " + std::to_string(step)); }
+    void ScriptJumpTo(std::uint8_t band, double frequency, bool stereo) override
+    {
+        done.push_back("jump " + std::to_string(band) + ' ' + std::to_string(frequency) + ' ' + std::to_string(stereo));
+    }
+    void ScriptPreset(int preset, bool stereo) override
+    {
+        done.push_back("preset " + std::to_string(preset) + ' ' + std::to_string(stereo));
+    }
+    void ScriptOff() override { done.push_back("off"); }
+    void ScriptStartBeeper() override { done.push_back("beeper"); }
+    std::vector<std::string> done;
+};
+
+tScript Script(std::initializer_list<std::pair<tActionKind, QTime>> actions)
+{
+    tScript script;
+    for (const auto& [kind, time] : actions) script.Actions.push_back(MakeAction(kind, time));
+    return script;
+}
+
+struct Runner : ::testing::Test {
+    TRecordingTarget target;
+    TScriptRunner runner{target};
+
+    void On(tScript script)
+    {
+        runner.Script = std::move(script);
+        runner.ProgOn = true;
+    }
+};
+
+} // namespace
+
+TEST(FindScriptAction, FindsTheMinutesActionOrTellsTheScriptIsOver)
+{
+    const tScript script = Script({{zMuteOn, QTime(0, 0)}, {zMuteOff, QTime(6, 45)}, {zOff, QTime(8, 0)}});
+    struct Case {
+        int hour, minute, expected;
+    } cases[] = {{0, 0, 1}, {6, 44, 0}, {6, 45, 2}, {7, 59, 0}, {8, 0, 3}, {8, 1, 4}, {23, 59, 4}};
+    for (const Case& c : cases)
+        EXPECT_EQ(FindScriptAction(script, c.hour, c.minute), c.expected) << c.hour << ':' << c.minute;
+    EXPECT_EQ(FindScriptAction(tScript(), 8, 0), 0);
+}
+
+TEST_F(Runner, AnActionRunsOnceInItsMinuteEvenWhenTheModeIsSwitchedAgain)
+{
+    On(Script({{zMuteOn, QTime(7, 30)}, {zMuteOff, QTime(7, 31)}}));
+    EXPECT_EQ(runner.Tick(QTime(7, 29, 59)), TScriptRunner::tkNothing);
+    EXPECT_EQ(runner.Tick(QTime(7, 30, 40)), TScriptRunner::tkRan);
+    runner.Tick(QTime(7, 30, 41));
+    runner.ProgOn = false;
+    runner.ProgOn = true;
+    runner.Tick(QTime(7, 30, 42));
+    EXPECT_EQ(target.done, Done{"mute"});
+    EXPECT_EQ(runner.LastScriptKey(), QStringLiteral("0730"));
+
+    // The last action runs in its minute; the next minute ends the mode.
+    runner.Tick(QTime(7, 31));
+    EXPECT_TRUE(runner.ProgOn);
+    EXPECT_EQ(runner.Tick(QTime(7, 32)), TScriptRunner::tkEnded);
+    EXPECT_FALSE(runner.ProgOn);
+    EXPECT_EQ(target.done, (Done{"mute", "unmute"}));
+}
+
+TEST_F(Runner, AMorningScriptSwitchedOnInTheEveningEndsWithoutRunning)
+{
+    On(Script({{zMuteOn, QTime(7, 30)}, {zOff, QTime(8, 0)}}));
+    EXPECT_EQ(runner.Tick(QTime(19, 0)), TScriptRunner::tkEnded);
+    EXPECT_FALSE(runner.ProgOn);
+    EXPECT_TRUE(target.done.empty());
+    EXPECT_EQ(runner.Tick(QTime(7, 30)), TScriptRunner::tkNothing);
+}
+
+TEST_F(Runner, EachKindReachesTheRadioWithItsFields)
+{
+    tScript script = Script({{zVolume, QTime(6, 0)}, {zJumpTo, QTime(6, 1)}, {zPreset, QTime(6, 2)}, {zOff, QTime(6, 3)}});
+    script.Actions[0].Volume = 7;
+    script.Actions[1].Frequency = 98.5;
+    script.Actions[1].Stereo = true;
+    script.Actions[2].Preset = 12;
+    On(script);
+    for (int m = 0; m < 4; ++m) runner.Tick(QTime(6, m));
+    EXPECT_EQ(target.done, (Done{"volume 7", "jump 1 98.500000 1", "preset 12 0", "off"}));
+}
+
+TEST_F(Runner, ABeepActionBeepsItsTimesOneASecondUntilTheModeGoesOff)
+{
+    tScript script = Script({{zBeep, QTime(7, 0)}, {zOff, QTime(9, 0)}});
+    script.Actions[0].Times = 3;
+    script.Actions[0].BeepFreq = 880;
+    script.Actions[0].MSecs = 120;
+    On(script);
+    runner.Tick(QTime(7, 0));
+    EXPECT_EQ(target.done, Done{"beeper"});
+    for (int i = 0; i < 3; ++i) {
+        const auto beep = runner.BeeperTick();
+        ASSERT_TRUE(beep.has_value());
+        EXPECT_EQ(beep->Pitch, 880);
+        EXPECT_EQ(beep->MSecs, 120);
+        EXPECT_TRUE(runner.BeeperRunning());
+    }
+    EXPECT_FALSE(runner.BeeperTick().has_value());
+    EXPECT_FALSE(runner.BeeperRunning());
+
+    // Switching the mode off stops the beeps still to come.
+    script.Actions[0].Time = QTime(7, 5);
+    On(script);
+    runner.Tick(QTime(7, 5));
+    ASSERT_TRUE(runner.BeeperTick().has_value());
+    runner.ProgOn = false;
+    EXPECT_FALSE(runner.BeeperTick().has_value());
+    EXPECT_FALSE(runner.BeeperRunning());
+}

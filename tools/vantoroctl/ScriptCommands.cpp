@@ -1,0 +1,52 @@
+#include "FileCommands.h"
+
+#include "CardCommands.h"
+#include "Helpers.h"
+#include "ScriptFile.h"
+
+namespace {
+
+QString ActionText(const zAction& a)
+{
+    QString text = QStringLiteral("%1:%2 ").arg(ZeroPad(a.Hour(), 2), ZeroPad(a.Minute(), 2)) + ActionWord(a.Kind);
+    const QString stereo = a.Stereo ? QStringLiteral("ST") : QStringLiteral("MN");
+    switch (a.Kind) {
+    case zBeep: return text + QStringLiteral(" %1 %2 %3").arg(a.Times).arg(a.BeepFreq).arg(a.MSecs);
+    case zVolume: return text + QStringLiteral(" %1").arg(a.Volume);
+    case zJumpTo:
+        return text + QLatin1Char(' ') + FrequencyText(a.Frequency) +
+               (a.Band == 0 ? QStringLiteral(" AM MN") : QStringLiteral(" FM ") + stereo);
+    case zPreset: return text + QStringLiteral(" %1 ").arg(a.Preset) + stereo;
+    default: return text;
+    }
+}
+
+} // namespace
+
+// check: silent on a valid file; otherwise the offending line and why on
+// stderr. Both exit with the load result (0, 1, 2).
+// show: the title, then one line per action, "07:15 Preset 7 MN".
+int RunScriptCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString verb = args.value(0);
+    if (args.size() != 2 || (verb != QLatin1String("check") && verb != QLatin1String("show"))) {
+        err << "usage: vantoroctl script check|show FILE\n";
+        return ExitUsage;
+    }
+    tScript script;
+    tScriptFault fault;
+    const std::uint8_t result = LoadScriptFile(args[1], script, &fault);
+    if (result == slCorrupt) {
+        err << args[1] << ": line " << fault.Line << ": " << fault.Why << '\n';
+        return result;
+    }
+    if (result == slReadError) {
+        err << args[1] << ": " << ScriptLoadErrorText(result) << " (" << fault.Why << ")\n";
+        return result;
+    }
+    if (verb == QLatin1String("show")) {
+        out << script.Title << '\n';
+        for (const zAction& action : script.Actions) out << ActionText(action) << '\n';
+    }
+    return result;
+}
