@@ -1,3 +1,6 @@
+# Install folders (bin, share, man) as the system lays them out.
+include(GNUInstallDirs)
+
 # Compiler settings every target of the project links to.
 add_library(vantoro_settings INTERFACE)
 target_compile_features(vantoro_settings INTERFACE cxx_std_20)

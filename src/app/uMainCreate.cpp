@@ -7,14 +7,13 @@
 #include "Glyphs.h"
 #include "HardwareEnv.h"
 #include "Helpers.h"
+#include "ProgramDir.h"
 #include "Prompts.h"
 #include "TrayIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -60,21 +59,7 @@ void tdMain::ReportError(const QString& what)
     std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(what));
 }
 
-QString tdMain::DataFile(const QString& name) const
-{
-    // The program directory first, then beside the executable, then the
-    // files that came with the sources.
-    const QStringList dirs = {env_.ProgramDir, QCoreApplication::applicationDirPath(),
-#ifdef VANTORO_RESOURCES
-                              QStringLiteral(VANTORO_RESOURCES)
-#endif
-    };
-    for (const QString& dir : dirs) {
-        const QString path = QDir(dir).filePath(name);
-        if (QFileInfo::exists(path)) return path;
-    }
-    return QDir(env_.ProgramDir).filePath(name);
-}
+QString tdMain::DataFile(const QString& name) const { return FindDataFile(name, env_.ProgramDir); }
 
 bool tdMain::Start()
 {

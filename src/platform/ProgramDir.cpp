@@ -24,3 +24,22 @@ QString ProgramDir()
     if (dir != exeDir) QDir().mkpath(dir);
     return dir;
 }
+
+QString FindDataFile(const QString& name, const QString& programDir, const QString& exeDir)
+{
+    const QStringList dirs = {programDir, exeDir, QDir(exeDir).filePath(QStringLiteral(VANTORO_DATA_FROM_BIN)),
+#ifdef VANTORO_RESOURCES
+                              QStringLiteral(VANTORO_RESOURCES)
+#endif
+    };
+    for (const QString& dir : dirs) {
+        const QString path = QDir::cleanPath(QDir(dir).filePath(name));
+        if (QFileInfo::exists(path)) return path;
+    }
+    return QDir(programDir).filePath(name);
+}
+
+QString FindDataFile(const QString& name, const QString& programDir)
+{
+    return FindDataFile(name, programDir, QCoreApplication::applicationDirPath());
+}

@@ -165,3 +165,28 @@ TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)
     EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QStringLiteral("rel"), QStringLiteral("/h")),
               QStringLiteral("/h/.config/vantoro"));
 }
+
+TEST(ProgramDir, DataFilesFromTheUsersCopyThenBesideTheProgramThenTheInstallation)
+{
+    QTemporaryDir root;
+    const QDir prefix(root.path());
+    prefix.mkpath(QStringLiteral("bin"));
+    prefix.mkpath(QStringLiteral("share/vantoro"));
+    prefix.mkpath(QStringLiteral("config"));
+    const QString exeDir = prefix.filePath(QStringLiteral("bin"));
+    const QString programDir = prefix.filePath(QStringLiteral("config"));
+    const QString installed = prefix.filePath(QStringLiteral("share/vantoro/Tips.txt"));
+    auto put = [](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+
+    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(programDir).filePath(QStringLiteral("Tips.txt")))
+        << "found nowhere: named in the program directory";
+    put(installed);
+    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), installed);
+    put(QDir(exeDir).filePath(QStringLiteral("Tips.txt")));
+    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(exeDir).filePath(QStringLiteral("Tips.txt")));
+    put(QDir(programDir).filePath(QStringLiteral("Tips.txt")));
+    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(programDir).filePath(QStringLiteral("Tips.txt")));
+}

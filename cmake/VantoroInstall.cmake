@@ -1,0 +1,82 @@
+# What `cmake --install` puts where (GNUInstallDirs), and the Debian package
+# CPack builds from it. The program finds its data in share/vantoro relative
+# to its executable, so any prefix works.
+set(VANTORO_HOMEPAGE "https://vantoro.org" CACHE STRING
+    "The project's home page, named by the package and the AppStream metainfo")
+set(VANTORO_MAINTAINER "The Vantoro developers <vantoro@example.org>" CACHE STRING
+    "The package's maintainer")
+set(VANTORO_APP_ID org.vantoro.Vantoro)
+set(_data ${CMAKE_INSTALL_DATADIR})
+set(_res ${PROJECT_SOURCE_DIR}/resources)
+set(_out ${PROJECT_BINARY_DIR}/install-files)
+find_program(VANTORO_GZIP gzip REQUIRED)
+
+install(TARGETS vantoro vantoroctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The tips and, once written, the manual.
+install(FILES ${_res}/Vantoro.txt DESTINATION ${_data}/vantoro)
+if(EXISTS ${_res}/Vantoro.hlp)
+  install(FILES ${_res}/Vantoro.hlp DESTINATION ${_data}/vantoro)
+endif()
+
+# Desktop entry, AppStream metainfo and icons under the one id. The metainfo's
+# screenshots are resources/screenshots/*, published below the home page.
+install(FILES ${_res}/${VANTORO_APP_ID}.desktop DESTINATION ${_data}/applications)
+configure_file(${_res}/${VANTORO_APP_ID}.metainfo.xml.in ${_out}/${VANTORO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${_out}/${VANTORO_APP_ID}.metainfo.xml DESTINATION ${_data}/metainfo)
+# The PNGs are drawn from the SVG once, when it changes:
+#   rsvg-convert -w N -h N org.vantoro.Vantoro.svg -o NxN/org.vantoro.Vantoro.png
+install(FILES ${_res}/icons/${VANTORO_APP_ID}.svg DESTINATION ${_data}/icons/hicolor/scalable/apps)
+foreach(size 48x48 128x128)
+  install(FILES ${_res}/icons/${size}/${VANTORO_APP_ID}.png DESTINATION ${_data}/icons/hicolor/${size}/apps)
+endforeach()
+
+# Man pages (roff, edited by hand) and the Debian changelog go in compressed.
+set(VERSION ${PROJECT_VERSION})
+set(_compressed)
+foreach(page vantoro.1 vantoroctl.1)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/man/${page} ${_out}/${page} @ONLY)
+  list(APPEND _compressed ${_out}/${page})
+  install(FILES ${_out}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${_out}/changelog COPYONLY)
+list(APPEND _compressed ${_out}/changelog)
+list(TRANSFORM _compressed APPEND .gz OUTPUT_VARIABLE _gz)
+add_custom_command(OUTPUT ${_gz}
+  COMMAND ${VANTORO_GZIP} -9nkf ${_compressed}
+  DEPENDS ${_compressed}
+  COMMENT "Compressing the man pages and the changelog")
+add_custom_target(vantoro_install_files ALL DEPENDS ${_gz})
+install(FILES ${_out}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+        DESTINATION ${_data}/doc/vantoro)
+
+# The Debian package: `cpack -G DEB` in the build tree (scripts/package).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vantoro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Vantoro developers")
+set(CPACK_PACKAGE_CONTACT ${VANTORO_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "radio front panel for radio-receiver cards")
+set(CPACK_PACKAGE_DESCRIPTION
+"Vantoro turns a radio-receiver card into a radio with a front panel on the
+screen: a frequency read-out in four digit styles, FM and AM tuning and
+scanning, one hundred presets, volume and mute through the card or a
+sound-card mixer line, an alarm, a sleep timer and a tray icon.
+.
+It drives the AimsLab Radiotrack, Reveal RA300 and Zoltrix Radio Plus ISA
+cards through I/O ports and the Gemtek Wizard Radio, Gemtek RadioMan, Justy
+RadionMaru and Unit Rajikoma receivers over a serial line. The vantoroctl
+command tunes the same cards from scripts, and both can run on emulated
+hardware.
+.
+The ISA cards need the CAP_SYS_RAWIO capability, which the package does not
+grant: see the vantoro(1) manual page.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VANTORO_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# No maintainer scripts: in particular none grants CAP_SYS_RAWIO.
+include(CPack)
