@@ -3,11 +3,17 @@
 #include <QDir>
 #include <unistd.h>
 
-QString InstanceLockName(const QString& runtimeDir)
+namespace {
+QString InstanceFileName(const QString& runtimeDir, const char* extension)
 {
     const QString dir = !runtimeDir.isEmpty() && QDir(runtimeDir).exists() ? runtimeDir : QStringLiteral("/tmp");
-    return QDir(dir).filePath(QStringLiteral("Vantoro-%1.lock").arg(getuid()));
+    return QDir(dir).filePath(QStringLiteral("Vantoro-%1.%2").arg(getuid()).arg(QLatin1String(extension)));
 }
+} // namespace
+
+QString InstanceLockName(const QString& runtimeDir) { return InstanceFileName(runtimeDir, "lock"); }
+
+QString InstanceSocketName(const QString& runtimeDir) { return InstanceFileName(runtimeDir, "socket"); }
 
 std::unique_ptr<QLockFile> AcquireInstanceLock(const QString& fileName)
 {

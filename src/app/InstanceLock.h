@@ -8,5 +8,7 @@
 
 // The lock file's name for this user in `runtimeDir` (empty: /tmp).
 QString InstanceLockName(const QString& runtimeDir);
+// The running copy's socket for desktop actions, beside the lock.
+QString InstanceSocketName(const QString& runtimeDir);
 // The held lock, or null when another live copy holds it.
 std::unique_ptr<QLockFile> AcquireInstanceLock(const QString& fileName);

@@ -5,13 +5,15 @@
 // Options: "\CONFIGURE" (any case, any position) or --configure shows the
 // card choice first; --simulate runs on emulated hardware, --stations FILE
 // gives the emulated stations, --trace FILE records every port access,
-// wait and serial byte.
+// wait and serial byte; --mute and --scan are the desktop actions, handed to
+// the copy that runs (or done by this one once its window is up).
 
 #include "HardwareEnv.h"
 #include "InstanceLock.h"
 #include "OsVersion.h"
 #include "ProgramDir.h"
 #include "QtPrompts.h"
+#include "RemoteActions.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
 #include "uCannotStart.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <exception>
@@ -60,6 +63,7 @@ struct TOptions {
     bool simulate = false;
     QString stations;
     QString trace;
+    std::optional<TRemoteAction> action;
 };
 
 TOptions ParseOptions(const QStringList& args)
@@ -75,6 +79,8 @@ TOptions ParseOptions(const QStringList& args)
             o.stations = args[++i];
         else if (a == QLatin1String("--trace") && i + 1 < args.size())
             o.trace = args[++i];
+        else if (const auto action = RemoteActionOption(a))
+            o.action = action;
         else
             std::fprintf(stderr, "vantoro: ignoring the argument %s\n", qUtf8Printable(a));
     }
@@ -95,9 +101,16 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
-    // 1. One copy per user: a second one ends at once, silently.
-    const auto lock = AcquireInstanceLock(InstanceLockName(qEnvironmentVariable("XDG_RUNTIME_DIR")));
-    if (!lock) return 0;
+    // 1. One copy per user: a second one ends at once, silently, handing a
+    // desktop action it was started for to the running copy.
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const auto lock = AcquireInstanceLock(InstanceLockName(runtimeDir));
+    if (!lock) {
+        const QCoreApplication forwarder(argc, argv);
+        for (const QString& arg : QCoreApplication::arguments())
+            if (const auto action = RemoteActionOption(arg)) SendRemoteAction(InstanceSocketName(runtimeDir), *action);
+        return 0;
+    }
 
     // 2, 3.
     const bool isNT = IsWindowsNT4Up();
@@ -170,6 +183,15 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         ReportUncaught(e.what());
     }
+
+    // Desktop actions from later starts, and the one this start was given.
+    auto* actions = new TRemoteActionServer(InstanceSocketName(runtimeDir), &window);
+    if (!actions->Listening())
+        std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n", qUtf8Printable(actions->ErrorText()));
+    QObject::connect(actions, &TRemoteActionServer::Requested, &window,
+                     [&window](TRemoteAction action) { RunRemoteAction(window, action); });
+    if (options.action)
+        QTimer::singleShot(0, &window, [&window, action = *options.action] { RunRemoteAction(window, action); });
 
     // Session end, SIGTERM and SIGHUP: close as Windows shutdown does, with
     // the card closed, the settings written and nothing asked.

@@ -1,0 +1,76 @@
+// Desktop actions: the words on the running copy's socket, and what the
+// window does with them.
+
+#include "MainWindowFixture.h"
+#include "RemoteActions.h"
+
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Writes raw bytes to the server as a stranger might, and says whether the
+// server dropped the connection.
+bool SendRaw(const QString& name, const QByteArray& bytes)
+{
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    EXPECT_TRUE(socket.waitForConnected(2000));
+    socket.write(bytes);
+    socket.waitForBytesWritten(2000);
+    return QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 2000);
+}
+
+} // namespace
+
+TEST(RemoteActions, OnlyTheKnownWordsAreActedOn)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Vantoro.socket"));
+    EXPECT_FALSE(SendRemoteAction(name, TRemoteAction::Mute)) << "no copy runs";
+
+    // A socket file left behind by a copy that died does not stop the next one.
+    QFile stale(name);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    TRemoteActionServer server(name, nullptr);
+    ASSERT_TRUE(server.Listening()) << qPrintable(server.ErrorText());
+    QSignalSpy spy(&server, &TRemoteActionServer::Requested);
+
+    ASSERT_TRUE(SendRemoteAction(name, TRemoteAction::Mute));
+    ASSERT_TRUE(SendRemoteAction(name, TRemoteAction::Scan));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.size() == 2; }, 2000));
+    EXPECT_EQ(spy[0][0].value<TRemoteAction>(), TRemoteAction::Mute);
+    EXPECT_EQ(spy[1][0].value<TRemoteAction>(), TRemoteAction::Scan);
+
+    EXPECT_TRUE(SendRaw(name, "louder\n"));
+    EXPECT_TRUE(SendRaw(name, QByteArray(64, 'm'))) << "a line that never ends is cut off";
+    EXPECT_TRUE(SendRaw(name, "mute and more\n"));
+    QTest::qWait(50);
+    EXPECT_EQ(spy.size(), 2);
+
+    EXPECT_EQ(RemoteActionOption(QStringLiteral("--scan")), TRemoteAction::Scan);
+    EXPECT_EQ(RemoteActionOption(QStringLiteral("mute")), std::nullopt);
+}
+
+TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
+{
+    WriteConfigured("VolumeLine=1\nShutDown=2\n[Audio]\nVolume=128\n");
+    tdMain& w = Started();
+    RunRemoteAction(w, TRemoteAction::Mute);
+    EXPECT_TRUE(w.Muted());
+    EXPECT_TRUE(w.Card().Muted());
+    RunRemoteAction(w, TRemoteAction::Mute);
+    EXPECT_FALSE(w.Muted());
+
+    RunRemoteAction(w, TRemoteAction::Scan);
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
+
+    // While the shutdown question is up the window takes no commands.
+    dialogs.whileAskingExit = [&w] { RunRemoteAction(w, TRemoteAction::Mute); };
+    w.close(); // answered "Not exit"
+    EXPECT_FALSE(w.Muted());
+    EXPECT_FALSE(w.Closed());
+    dialogs.whileAskingExit = nullptr;
+}
