@@ -1,5 +1,6 @@
 // vantoroctl as a user runs it: exit codes, outputs and the trace.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -155,4 +156,37 @@ TEST(Vantoroctl, ScriptCheckAndShow)
     EXPECT_TRUE(bad.err.contains(QStringLiteral("line 3"))) << bad.err.toStdString();
 
     EXPECT_EQ(Ctl({QStringLiteral("script"), QStringLiteral("show"), dir.filePath(QStringLiteral("none.vxs"))}).code, 2);
+}
+
+TEST(Vantoroctl, ArchiveShowPrintsTheTreeInEitherDecimalMarkAndTellsFailures)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Vantoro.db"));
+    auto write = [&file](const QByteArray& text) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    };
+    const QStringList show{QStringLiteral("archive"), QStringLiteral("show"), file};
+    EXPECT_EQ(Ctl(show).code, 0); // missing: an empty archive
+    EXPECT_EQ(Ctl(show).out, QString());
+    for (const char* mark : {",", "."}) {
+        write(QByteArray("[Archive]\nRows=2\nRow1=1 4 0 X 000") + mark + "000 Morning\nRow2=2 7 4 M 088" + mark +
+              "500 City FM\n");
+        for (const char* lang : {"C", "it_IT.UTF-8"}) {
+            const TRun r = Ctl(show, QLatin1String(lang));
+            EXPECT_EQ(r.code, 0) << mark << lang << r.err.toStdString();
+            const QString f = QLatin1String(lang) == QLatin1String("C") ? QStringLiteral("088.500")
+                                                                       : QStringLiteral("088,500");
+            EXPECT_EQ(r.out, QStringLiteral("Morning/\n  City FM  ") + f + QStringLiteral(" FM\n")) << mark << lang;
+        }
+    }
+    write("[Archive]\nRows=2\nRow1=1 4 0 X 000,000 Morning\nRow2=2 seven 4 M 088,500 City FM\n");
+    TRun r = Ctl(show);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, QString());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Row2"))) << r.err.toStdString();
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    EXPECT_EQ(Ctl(show).code, 2);
 }

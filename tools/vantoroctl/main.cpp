@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     const int code = word == QLatin1String("presets")    ? RunPresetsCommand(args.mid(1), out, err)
                      : word == QLatin1String("settings") ? RunSettingsCommand(args.mid(1), out, err)
                      : word == QLatin1String("script")   ? RunScriptCommand(args.mid(1), out, err)
+                     : word == QLatin1String("archive")  ? RunArchiveCommand(args.mid(1), out, err)
                                                          : RunCardCommands(args, out, err);
     out.flush();
     err.flush();

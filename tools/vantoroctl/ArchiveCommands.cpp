@@ -1,0 +1,39 @@
+#include "FileCommands.h"
+
+#include "Archive.h"
+#include "CardCommands.h"
+#include "Helpers.h"
+#include "Profile.h"
+#include "ProgramDir.h"
+
+#include <QDir>
+
+// The station archive as the organizer would read it, one node a line,
+// indented two blanks a level: "Folder/" or "Station  088.500 FM".
+int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("show")) {
+        err << "usage: vantoroctl archive show [FILE]\n";
+        return ExitUsage;
+    }
+    const QString file = args.size() == 2 ? args[1] : QDir(ProgramDir()).filePath(QStringLiteral("Vantoro.db"));
+    TArchive archive;
+    const tArchiveLoad loaded = archive.Load(TProfile(file));
+    if (loaded.Result == tArchiveLoad::Unreadable) {
+        err << "cannot read " << file << '\n';
+        return 2;
+    }
+    if (loaded.Result == tArchiveLoad::BadRow) {
+        err << file << ": " << loaded.RowKey << " cannot be read: " << loaded.Value << '\n';
+        return 1;
+    }
+    archive.Walk([&out](const TArchiveNode& node, int depth) {
+        out << QString(2 * depth, QLatin1Char(' ')) << node.Name;
+        if (node.IsStation())
+            out << "  " << FrequencyText(node.Record.Frequency) << (node.Record.Band == 0 ? " AM" : " FM");
+        else
+            out << '/';
+        out << '\n';
+    });
+    return ExitOk;
+}
