@@ -9,9 +9,11 @@
 //   uMainPresets.cpp  the presets bank, its buttons and submenus
 //   uMainVolume.cpp   volume and mute, the mixer window
 //   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
+//   uMainClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
 
 #include "Favorites.h"
 #include "RadioCards.h"
+#include "ScriptRunner.h"
 #include "Settings.h"
 
 #include <QDateTime>
@@ -50,6 +52,15 @@ public:
     virtual bool AskName(QWidget* parent, QString& name) = 0;
     // Runs the tip of the day over `tipsFile`; gives back the show-at-start box.
     virtual bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) = 0;
+    // "Alarm setting": comes with the alarm time and favourite, gives back
+    // the chosen ones; false on Cancel.
+    virtual bool Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+                       int& hour, int& minute, int& preset) = 0;
+    // "Sleep": the minutes 1..120; false on Cancel.
+    virtual bool Sleep(QWidget* parent, int& minutes) = 0;
+    // The script editor over a copy of the loaded script; on OK the edited
+    // script and the file it was last saved to (empty if none).
+    virtual bool EditScript(QWidget* parent, tScript& script, QString& fileName) = 0;
 };
 
 // What the window is given from outside.
@@ -66,7 +77,7 @@ struct TMainEnv {
     bool UseTray = true;                        // tests run without an icon
 };
 
-class tdMain : public QMainWindow {
+class tdMain : public QMainWindow, private TScriptTarget {
     Q_OBJECT
 public:
     explicit tdMain(TMainEnv env, QWidget* parent = nullptr);
@@ -129,6 +140,14 @@ public:
     void RadioCardMixerChange(int volume, bool mute);
     // A volume line chosen in the settings dialog, taken over by the card.
     void ApplyVolumeLine(tVolumeLine line);
+    // Clock, alarm, sleep and scripts; the three timers' handlers.
+    void ClockTimer();
+    void BeeperTimer();
+    void TSleepTimer();
+    void Actions_Alarm();
+    void Actions_Sleep();
+    void Actions_Prog();
+    void File_LoadScript();
 
     // State, for the dialogs and the tests.
     TRadioCard& Card() { return *card_; }
@@ -140,6 +159,9 @@ public:
     bool ClearPending() const { return clearPending_; }
     bool Muted() const { return muted_; }
     bool AlarmOn() const { return alarmOn_; }
+    bool SleepOn() const { return sleepOn_; }
+    bool ProgOn() const { return runner_.ProgOn; }
+    const TScriptRunner& Runner() const { return runner_; }
     bool Minimized() const { return minimized_; }
     bool DialogOpen() const { return dialogOpen_; }
     int PresetRow() const { return presetRow_; }
@@ -161,7 +183,6 @@ private:
     void FirstTuningFallback();
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
-    void ClockTick();
     QDateTime Now() const;
     void ReportError(const QString& what);
 
@@ -244,6 +265,21 @@ private:
     void AfterVolumeChange();
     void ShowHelp(const QString& topic);
 
+    // uMainClock.cpp
+    void BuildClock();
+    void ShowClock();
+    void CheckAlarm(const QTime& now);
+    // Runs a modal dialog under the window's rules: tray menu detached and
+    // the window hidden while it is up.
+    void WithDialogRules(const std::function<void()>& show);
+    void ScriptMute(bool mute) override;
+    void ScriptVolume(int step) override;
+    void ScriptJumpTo(std::uint8_t band, double frequency, bool stereo) override;
+    void ScriptPreset(int preset, bool stereo) override;
+    void ScriptOff() override;
+    void ScriptStartBeeper() override;
+    void ScriptStereo(bool stereo);
+
     // uMainMenus.cpp
     void BuildMenus();
     void BuildTray();
@@ -267,7 +303,6 @@ private:
     bool alarmOn_ = false;
     bool sleepOn_ = false;
     bool muted_ = false;
-    bool progOn_ = false;
     bool storePending_ = false;
     bool clearPending_ = false;
     bool stereoWanted_ = false;
@@ -279,6 +314,7 @@ private:
     bool closePending_ = false; // a close asked for while a scan ran
     bool closed_ = false;
     bool started_ = false;
+    int sleepMinutes_ = 20;
     int presetRow_ = 1;
     int currentPreset_ = 0;
     double fmTuneStep_ = 0.025;
@@ -343,4 +379,7 @@ private:
     int btMenuButton_ = 0; // the button the popup was opened on
     TTrayIcon* trayIcon_ = nullptr;
     QTimer* Clock = nullptr;
+    QTimer* TSleep = nullptr;
+    QTimer* Beeper = nullptr;
+    TScriptRunner runner_{*this};
 };

@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -35,10 +34,7 @@ tdMain::tdMain(TMainEnv env, QWidget* parent)
     BuildMenus();
     BuildTray();
     installEventFilter(this);
-    Clock = new QTimer(this);
-    Clock->setObjectName(QStringLiteral("Clock"));
-    Clock->setInterval(1000);
-    connect(Clock, &QTimer::timeout, this, &tdMain::ClockTick);
+    BuildClock();
 }
 
 tdMain::~tdMain()
@@ -64,7 +60,7 @@ QString tdMain::DataFile(const QString& name) const { return FindDataFile(name, 
 bool tdMain::Start()
 {
     // M2. First values; the settings file overrides them.
-    busy_ = alarmOn_ = sleepOn_ = muted_ = progOn_ = false;
+    busy_ = alarmOn_ = sleepOn_ = muted_ = runner_.ProgOn = false;
     storePending_ = clearPending_ = stereoWanted_ = tunedCheck_ = minimized_ = dialogOpen_ = false;
     presetRow_ = 1;
     currentPreset_ = 0;
@@ -156,7 +152,7 @@ bool tdMain::Start()
     if (settings_.TipOfTheDay)
         settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
 
-    ClockTick();
+    ShowClock();
     Clock->start();
     return true;
 }
@@ -266,26 +262,6 @@ void tdMain::ArmAlarmAtStart()
     RefreshAlarmIndicator();
 }
 
-namespace {
-
-// The user's long time format without its time zone, which the panel clock
-// has no room for.
-QString ClockFormat()
-{
-    const QString format = QLocale().timeFormat(QLocale::LongFormat);
-    QString clock;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == QLatin1Char('\'')) quoted = !quoted;
-        if (!quoted && c == QLatin1Char('t')) continue;
-        clock += c;
-    }
-    return clock.simplified();
-}
-
-} // namespace
-
-void tdMain::ClockTick() { HHMMSS->setText(QLocale().toString(Now().time(), ClockFormat())); }
 
 void tdMain::SessionEnd()
 {

@@ -1,9 +1,12 @@
 #include "uMainDialogs.h"
 
+#include "DialogParts.h"
 #include "TipOfDay.h"
+#include "uAlarm.h"
 #include "uAskName.h"
 #include "uExit.h"
 #include "uSetupStandIn.h"
+#include "uSnooze.h"
 
 bool TQtMainDialogs::Setup(QWidget* parent, tModel& model, int& port)
 {
@@ -36,3 +39,28 @@ bool TQtMainDialogs::TipOfTheDay(QWidget* parent, const QString& tipsFile, bool 
 {
     return TTipOfDay::Run(tipsFile, showAtStart, parent);
 }
+
+bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+                           int& hour, int& minute, int& preset)
+{
+    const tDevCap& caps = card.Caps();
+    tdAlarm dialog(AlarmFavorites(presets, {caps.HasFM, caps.HasAM, card.FMMin(), card.FMMax()}), currentPreset, hour,
+                   minute, parent);
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    hour = dialog.Hour();
+    minute = dialog.Minute();
+    preset = dialog.Preset();
+    return true;
+}
+
+bool TQtMainDialogs::Sleep(QWidget* parent, int& minutes)
+{
+    tdSnooze dialog(minutes, parent);
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    minutes = dialog.Minutes();
+    return true;
+}
+
+bool TQtMainDialogs::EditScript(QWidget*, tScript&, QString&) { return false; }

@@ -9,4 +9,9 @@ public:
     tExitChoice AskExit(QWidget* parent, bool yesEnabled) override;
     bool AskName(QWidget* parent, QString& name) override;
     bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) override;
+    bool Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset, int& hour,
+               int& minute, int& preset) override;
+    bool Sleep(QWidget* parent, int& minutes) override;
+    // The script editor is not built yet: this answers Cancel.
+    bool EditScript(QWidget* parent, tScript& script, QString& fileName) override;
 };

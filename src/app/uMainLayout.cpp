@@ -274,8 +274,9 @@ void tdMain::BuildButtons()
     btStr = panelButton("btStr", "STR", "Force Mono/Stereo", 526, 99);
     OnOff = panelButton("OnOff", "OFF", "Power off", 570, 99);
     BuildVolumeGroup();
-    // Alarm, sleep and programming come with their own work.
-    for (QToolButton* b : {btAlarm, btSleep, btProg}) b->setEnabled(false);
+    connect(btAlarm, &QToolButton::clicked, this, &tdMain::Actions_Alarm);
+    connect(btSleep, &QToolButton::clicked, this, &tdMain::Actions_Sleep);
+    connect(btProg, &QToolButton::clicked, this, &tdMain::Actions_Prog);
     connect(btClr, &QToolButton::clicked, this, &tdMain::btClrClick);
     connect(btMem, &QToolButton::clicked, this, &tdMain::Stations_Memory);
     connect(btStr, &QToolButton::clicked, this, &tdMain::Actions_Stereo);
@@ -369,18 +370,25 @@ void tdMain::RefreshAlarmIndicator()
 {
     btAlarm->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, alarmOn_)));
     icAlarmOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("ALARM"), settings_.ColorFlag, alarmOn_)));
+    SetItemsChecked("Actions_Alarm", alarmOn_);
 }
 
 void tdMain::RefreshSleepIndicator()
 {
     btSleep->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, sleepOn_)));
     icSleepOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("SLEEP"), settings_.ColorFlag, sleepOn_)));
+    SetItemsChecked("Actions_Sleep", sleepOn_);
 }
 
 void tdMain::RefreshProgIndicator()
 {
-    btProg->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, progOn_)));
-    icProgOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("PROG"), settings_.ColorFlag, progOn_)));
+    const bool on = runner_.ProgOn;
+    btProg->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, on)));
+    icProgOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("PROG"), settings_.ColorFlag, on)));
+    SetItemsChecked("Actions_Prog", on);
+    // Alarm and sleep wait while a script runs.
+    btAlarm->setEnabled(!on);
+    btSleep->setEnabled(!on);
 }
 
 void tdMain::RefreshMemButton()

@@ -53,6 +53,9 @@ void tdMain::BuildMenus()
         AddItem(menu, QStringLiteral("Scan right"), "Actions_ScanNext", &tdMain::Actions_ScanNext);
         AddItem(menu, QStringLiteral("Scan stop"), "Actions_StopScan", &tdMain::Actions_StopScan)->setEnabled(false);
         menu->addSeparator();
+        AddItem(menu, QStringLiteral("Sleep"), "Actions_Sleep", &tdMain::Actions_Sleep)->setCheckable(true);
+        AddItem(menu, QStringLiteral("Alarm"), "Actions_Alarm", &tdMain::Actions_Alarm)->setCheckable(true);
+        AddItem(menu, QStringLiteral("Scripting"), "Actions_Prog", &tdMain::Actions_Prog)->setCheckable(true);
         AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &tdMain::Actions_Stereo)->setCheckable(true);
     };
     auto addStations = [this](QMenu* menu) {
@@ -65,6 +68,7 @@ void tdMain::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("RadioMenu"));
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    AddItem(file, QStringLiteral("Load script"), "File_LoadScript", &tdMain::File_LoadScript);
     AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &tdMain::File_LoadPresets);
     file->addSeparator();
     AddItem(file, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
@@ -198,17 +202,21 @@ void tdMain::KeyPress(QChar key)
     case 7: Actions_TuneNext(); break;
     case 8: Actions_StepDec(); break;
     case 9: Actions_StepInc(); break;
+    case 10: Actions_Sleep(); break;
+    case 11: Actions_Alarm(); break;
     case 12: Actions_ScanPrev(); break;
     case 13: Actions_ScanNext(); break;
     case 14: Actions_StopScan(); break;
+    case 18: Actions_Prog(); break;
     case 19: File_Exit(); break;
     case 25: Actions_Stereo(); break;
     case 27: Stations_Clear(); break;
     case 28: Stations_ClearAll(); break;
     case 29: Stations_Memory(); break;
     case 30: Stations_Rename(); break;
+    case 34: File_LoadScript(); break;
     case 35: File_LoadPresets(); break;
-    // Alarm, sleep, scripts, layouts and the other dialogs answer
+    // Layouts and the other dialogs answer
     // their keys once they exist; position 33 never runs anything.
     default: break;
     }

@@ -1,6 +1,7 @@
 #include "HardwareEnv.h"
 
 #include "AlsaMixerDevice.h"
+#include "Beep.h"
 
 THardwareEnv::THardwareEnv(const QString& traceFile)
 {
@@ -29,6 +30,12 @@ QString THardwareEnv::ComDevice(int n) const
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
 }
 
+bool THardwareEnv::Beep(int pitch, int ms)
+{
+    if (TTraceLog* log = Trace()) log->Beep(pitch, ms);
+    return Tone(pitch, ms);
+}
+
 TRealHardware::TRealHardware(const QString& traceFile) : THardwareEnv(traceFile)
 {
     Attach(direct_, sleeper_);
@@ -41,3 +48,5 @@ std::unique_ptr<TMixerDevice> TRealHardware::MixerDevice()
     if (!SoundCardPresent()) return nullptr;
     return std::make_unique<TAlsaMixerDevice>();
 }
+
+bool TRealHardware::Tone(int pitch, int ms) { return PlayTone(pitch, ms); }

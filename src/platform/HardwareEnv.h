@@ -38,7 +38,14 @@ public:
     // opens its own mixer on the same card.
     virtual std::unique_ptr<TMixerDevice> MixerDevice() { return nullptr; }
 
+    // A script's beep, traced; false when it could not be played, so the
+    // caller rings the desktop bell instead.
+    bool Beep(int pitch, int ms);
+
 protected:
+    // Plays the tone; a machine without a way to play one says false.
+    virtual bool Tone(int /*pitch*/, int /*ms*/) { return false; }
+
     // Subclasses hand over their raw backends from their constructor.
     void Attach(TPortAccess& ports, TWaiter& waiter);
 
@@ -58,6 +65,9 @@ public:
     bool PortAccess(QString* reason) override;
     bool Simulated() const override { return false; }
     std::unique_ptr<TMixerDevice> MixerDevice() override;
+
+protected:
+    bool Tone(int pitch, int ms) override;
 
 private:
     TDirectPortAccess direct_;

@@ -60,6 +60,8 @@ void TTraceLog::Rx(const QByteArray& bytes)
     if (!bytes.isEmpty()) Line("rx " + HexBytes(bytes));
 }
 
+void TTraceLog::Beep(int pitch, int ms) { Line("beep " + QByteArray::number(pitch) + ' ' + QByteArray::number(ms)); }
+
 void TTracingPortAccess::PortOut(std::uint16_t port, std::uint8_t value)
 {
     inner_.PortOut(port, value);

@@ -1,7 +1,7 @@
 #pragma once
 // The hardware trace: one line per port access, wait and serial byte run,
 //   out 030C D8 / in 030C FF / wait 125 / tx 1D 23 05 23 / rx 1D 23 04 23
-// ports as four upper-case hex digits, bytes as two.
+// ports as four upper-case hex digits, bytes as two; a beep as beep 5000 300.
 
 #include "PortAccess.h"
 
@@ -24,6 +24,7 @@ public:
     void Wait(int ms);
     void Tx(const QByteArray& bytes);
     void Rx(const QByteArray& bytes);
+    void Beep(int pitch, int ms);
 
 private:
     void Line(const QByteArray& line);

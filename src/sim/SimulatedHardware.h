@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 class TSimulatedHardware final : public THardwareEnv {
 public:
@@ -39,11 +41,22 @@ public:
     std::unique_ptr<TMixerDevice> MixerDevice() override;
     TEmulatedSoundCard& SoundCard() { return *soundCard_; }
 
+    // The beeps asked for, in order; none is played.
+    const std::vector<std::pair<int, int>>& Beeps() const { return beeps_; }
+
     TPortBus& Bus() { return bus_; }
     TSimClock& Clock() { return clock_; }
     const TStationList& Stations() const { return stations_; }
 
+protected:
+    bool Tone(int pitch, int ms) override
+    {
+        beeps_.emplace_back(pitch, ms);
+        return true;
+    }
+
 private:
+    std::vector<std::pair<int, int>> beeps_;
     TStationList stations_;
     std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;

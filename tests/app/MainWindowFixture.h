@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <array>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -60,6 +61,31 @@ public:
         tipsFile = file;
         return showAtStart && tipAnswer;
     }
+    bool Alarm(QWidget*, const TRadioCard&, const tFavorites&, int currentPreset, int& hour, int& minute,
+               int& preset) override
+    {
+        alarmOffered = {hour, minute, preset, currentPreset};
+        if (!alarm) return false;
+        hour = alarm->at(0);
+        minute = alarm->at(1);
+        preset = alarm->at(2);
+        return true;
+    }
+    bool Sleep(QWidget*, int& minutes) override
+    {
+        sleepOffered = minutes;
+        if (!sleep) return false;
+        minutes = *sleep;
+        return true;
+    }
+    bool EditScript(QWidget*, tScript& script, QString& fileName) override
+    {
+        editedScript = script;
+        if (!scriptAnswer) return false;
+        script = *scriptAnswer;
+        fileName.clear();
+        return true;
+    }
 
     std::deque<std::optional<std::pair<tModel, int>>> setups; // nullopt = Cancel
     std::pair<tModel, int> setupOffered{mRadioTrack, 0};
@@ -71,6 +97,12 @@ public:
     QStringList offeredNames;
     QString tipsFile;
     bool tipAnswer = true;
+    std::optional<std::array<int, 3>> alarm;    // hour, minute, preset; nullopt = Cancel
+    std::array<int, 4> alarmOffered{};           // hour, minute, preset, current preset
+    std::optional<int> sleep;                    // nullopt = Cancel
+    int sleepOffered = 0;
+    std::optional<tScript> scriptAnswer;         // nullopt = Cancel
+    tScript editedScript;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -98,7 +130,7 @@ protected:
         env.Hardware = hardware;
         env.Prompts = &prompts;
         env.Dialogs = &dialogs;
-        env.Now = [] { return QDateTime(QDate(2024, 5, 6), QTime(7, 5, 9)); };
+        env.Now = [this] { return now; };
         env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
         env.OnError = [this](const QString& what) { errors << what; };
         env.Configure = configure;
@@ -175,6 +207,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QDateTime now{QDate(2024, 5, 6), QTime(7, 5, 9)}; // the window's clock
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     THardwareEnv* hardware = &hw; // what the window is given
     TFakePrompts prompts;

@@ -26,9 +26,10 @@ TEST(Trace, WritesOneLinePerEventInTheDocumentedForm)
     log.Tx(QByteArray("\x1D#\x05#", 4));
     log.Rx(QByteArray("\x1D#\x04#", 4));
     log.Tx(QByteArray()); // nothing sent, nothing traced
+    log.Beep(5000, 300);
 
     EXPECT_EQ(buffer.data(), QByteArray("out 030C D8\nin 030C FF\nout 020C 01\nwait 125\n"
-                                        "tx 1D 23 05 23\nrx 1D 23 04 23\n"));
+                                        "tx 1D 23 05 23\nrx 1D 23 04 23\nbeep 5000 300\n"));
     EXPECT_EQ(clock.Now(), 125) << "the traced waiter must still wait";
 }
 
