@@ -13,11 +13,10 @@ find_program(VANTORO_GZIP gzip REQUIRED)
 
 install(TARGETS vantoro vantoroctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The tips and, once written, the manual.
-install(FILES ${_res}/Vantoro.txt DESTINATION ${_data}/vantoro)
-if(EXISTS ${_res}/Vantoro.hlp)
-  install(FILES ${_res}/Vantoro.hlp DESTINATION ${_data}/vantoro)
-endif()
+# The tips and the manual; a build tree configured before the manual was
+# written picks it up on its next build.
+file(GLOB _read_only CONFIGURE_DEPENDS ${_res}/Vantoro.txt ${_res}/Vantoro.hlp)
+install(FILES ${_read_only} DESTINATION ${_data}/vantoro)
 
 # Desktop entry, AppStream metainfo and icons under the one id. The metainfo's
 # screenshots are resources/screenshots/*, published below the home page.
