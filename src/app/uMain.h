@@ -10,11 +10,13 @@
 //   uMainVolume.cpp   volume and mute, the mixer window
 //   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
 //   uMainClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
+//   uMainSettings.cpp the settings dialog and taking over its result
 
 #include "Favorites.h"
 #include "RadioCards.h"
 #include "ScriptRunner.h"
 #include "Settings.h"
+#include "SetupModel.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -44,8 +46,8 @@ enum class tExitChoice { Yes, No, Abort };
 class TMainDialogs {
 public:
     virtual ~TMainDialogs() = default;
-    // The first-run and "\CONFIGURE" dialog: model and port; false on Cancel.
-    virtual bool Setup(QWidget* parent, tModel& model, int& port) = 0;
+    // The settings dialog over `values`, which it changes only on OK; false on Cancel.
+    virtual bool Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values) = 0;
     // "Do you want the music to be in background ?"
     virtual tExitChoice AskExit(QWidget* parent, bool yesEnabled) = 0;
     // "Asking for station name"; `name` comes filled in; false on Cancel.
@@ -148,6 +150,8 @@ public:
     void Actions_Sleep();
     void Actions_Prog();
     void File_LoadScript();
+    // Settings: the dialog, and on OK its result applied to the running card.
+    void Options_Settings();
 
     // State, for the dialogs and the tests.
     TRadioCard& Card() { return *card_; }
@@ -179,12 +183,20 @@ private:
     bool FormCloseQuery();
     void SaveSettings();
     void OpenCard();
+    void SetCardPort(int port);
+    void OpenCardDevice();
     void FirstTuning();
     void FirstTuningFallback();
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
     QDateTime Now() const;
     void ReportError(const QString& what);
+
+    // uMainSettings.cpp
+    tSetupValues SetupValues() const;
+    tSetupFacts SetupFacts() const;
+    void TakeSetupValues(const tSetupValues& values);
+    void ApplySetup(const tSetupValues& values);
 
     // uMainLayout.cpp
     void BuildForm();

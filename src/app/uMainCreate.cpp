@@ -71,29 +71,22 @@ bool tdMain::Start()
     settings_ = settingsFile_->Read();
     move(settings_.X, settings_.Y);
 
+    // The serial ports the settings name, before the dialog shows them.
+    for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
+        env_.Hardware->MapComDevice(it.key(), it.value());
+
     // M5. Configuration check.
     if (!settings_.Configured() || env_.Configure) {
-        tModel model = settings_.Model();
-        int port = settings_.Port;
-        if (port == 0) port = card_->GetDevCap(model).DefaultPort;
+        if (settings_.Port == 0) settings_.Port = card_->GetDevCap(settings_.Model()).DefaultPort;
         dialogOpen_ = true;
         SetTrayMenuAttached(false);
-        const bool firstRun = settings_.Hardware == 0;
-        if (!env_.Dialogs->Setup(nullptr, model, port)) {
+        tSetupValues values = SetupValues();
+        if (!env_.Dialogs->Setup(nullptr, SetupFacts(), values)) {
             // Cancel ends the program: nothing asked, nothing written.
             closed_ = true;
             return false;
         }
-        settings_.SetModel(model);
-        settings_.Port = port;
-        // The stand-in dialog offers no volume line; a new card gets the one
-        // it can use: its own volume or mute, else a sound card's line-in.
-        if (firstRun) {
-            const tDevCap caps = card_->GetDevCap(model);
-            settings_.VolumeLine = caps.CanVolume || caps.CanMute ? vlNative
-                                   : card_->SoundCardPresent()    ? vlLineIn
-                                                                  : vlNone;
-        }
+        TakeSetupValues(values);
         SetTrayMenuAttached(true);
         dialogOpen_ = false;
     }
@@ -160,16 +153,9 @@ bool tdMain::Start()
 void tdMain::OpenCard()
 {
     // M6.
-    const tModel model = settings_.Model();
     card_->SetMutedStartup(settings_.StartMuted);
-    card_->SetModel(model);
-    try {
-        card_->SetPort(settings_.Port);
-    } catch (const ePortNotFound&) {
-        // A hand-edited port beyond the model's list: its default port instead.
-        card_->SetPort(card_->GetDevCap(model).DefaultPort);
-        settings_.Port = card_->Port();
-    }
+    card_->SetModel(settings_.Model());
+    SetCardPort(settings_.Port);
     card_->SetVolumeLine(settings_.VolumeLine);
     card_->SetJapaneseFM(settings_.JapaneseFM);
     muted_ = settings_.StartMuted;
@@ -178,9 +164,28 @@ void tdMain::OpenCard()
     const tVolumeLine line = settings_.VolumeLine;
     if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
 
-    for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
-        env_.Hardware->MapComDevice(it.key(), it.value());
-    if (env_.BeforeOpen) env_.BeforeOpen(model);
+    OpenCardDevice();
+    SetUpVolumeSlider();
+    card_->InitVolume(settings_.Volume);
+    stereoWanted_ = card_->Stereo();
+    RefreshStrButton();
+    SetItemsChecked("Actions_Stereo", stereoWanted_);
+}
+
+void tdMain::SetCardPort(int port)
+{
+    try {
+        card_->SetPort(port);
+    } catch (const ePortNotFound&) {
+        // A hand-edited port beyond the model's list: its default port instead.
+        card_->SetPort(card_->Caps().DefaultPort);
+    }
+    settings_.Port = card_->Port();
+}
+
+void tdMain::OpenCardDevice()
+{
+    if (env_.BeforeOpen) env_.BeforeOpen(card_->Model());
     try {
         card_->Open();
     } catch (const std::exception&) {
@@ -200,11 +205,6 @@ void tdMain::OpenCard()
                                   .arg(caps.Maker, caps.Name, device),
                               tPromptIcon::Error);
     }
-    SetUpVolumeSlider();
-    card_->InitVolume(settings_.Volume);
-    stereoWanted_ = card_->Stereo();
-    RefreshStrButton();
-    SetItemsChecked("Actions_Stereo", stereoWanted_);
 }
 
 void tdMain::FirstTuningFallback()

@@ -5,15 +5,15 @@
 #include "uAlarm.h"
 #include "uAskName.h"
 #include "uExit.h"
-#include "uSetupStandIn.h"
+#include "uSetup.h"
 #include "uSnooze.h"
 
-bool TQtMainDialogs::Setup(QWidget* parent, tModel& model, int& port)
+bool TQtMainDialogs::Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values)
 {
-    const std::optional<tCardChoice> choice = tdSetupStandIn::Ask(model, port, parent);
-    if (!choice) return false;
-    model = choice->Model;
-    port = choice->Port;
+    tdSetup dialog(values, facts, parent);
+    dialog.OnHelp = Help;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    values = dialog.Values();
     return true;
 }
 

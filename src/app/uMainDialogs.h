@@ -3,9 +3,11 @@
 
 #include "uMain.h"
 
+#include <functional>
+
 class TQtMainDialogs final : public TMainDialogs {
 public:
-    bool Setup(QWidget* parent, tModel& model, int& port) override;
+    bool Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values) override;
     tExitChoice AskExit(QWidget* parent, bool yesEnabled) override;
     bool AskName(QWidget* parent, QString& name) override;
     bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) override;
@@ -14,4 +16,7 @@ public:
     bool Sleep(QWidget* parent, int& minutes) override;
     // The script editor is not built yet: this answers Cancel.
     bool EditScript(QWidget* parent, tScript& script, QString& fileName) override;
+
+    // Opens the help at a topic for the dialogs' "Help" buttons; null: none.
+    std::function<void(const QString&)> Help;
 };

@@ -326,17 +326,15 @@ void tdMain::ApplyColours()
     const QColor panel = PaletteColour(settings_.ColorPanel);
     const QColor on = PaletteColour(settings_.Foreground);
     const QColor off = PaletteColour(settings_.Background);
-    static const TDigitStyle styles[4] = {ds16Seg, ds5x7Bulb, ds5x7Dot, ds7Seg};
-    static const int widths[4] = {3, 6, 6, 4};
-    const int style = settings_.Style >= 0 && settings_.Style < 4 ? settings_.Style : 2;
+    const TReadoutStyle style = ReadoutStyle(settings_.Style);
     for (TDisplay* cell : Dig) {
         cell->SetOnColor(on);
         cell->SetOffColor(off);
         cell->SetBackColor(panel);
         cell->SetPenOnColor(panel);
         cell->SetPenOffColor(panel);
-        cell->SetDigitStyle(styles[style]);
-        cell->SetSegWidth(widths[style]);
+        cell->SetDigitStyle(style.Style);
+        cell->SetSegWidth(style.SegWidth);
     }
     SetFill(Point, on);
     SetFill(Panel, panel);

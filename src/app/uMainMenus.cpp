@@ -79,6 +79,8 @@ void tdMain::BuildMenus()
     stations->addSeparator();
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    AddItem(options, QStringLiteral("&Settings"), "Options_Settings", &tdMain::Options_Settings);
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
@@ -88,6 +90,8 @@ void tdMain::BuildMenus()
     addStations(TrayMenu);
     TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
     TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Setup"), "Options_Settings", &tdMain::Options_Settings);
     TrayMenu->addSeparator();
     AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &tdMain::Do_Show)->setEnabled(false);
     AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &tdMain::Do_Hide);
@@ -207,6 +211,7 @@ void tdMain::KeyPress(QChar key)
     case 12: Actions_ScanPrev(); break;
     case 13: Actions_ScanNext(); break;
     case 14: Actions_StopScan(); break;
+    case 16: Options_Settings(); break;
     case 18: Actions_Prog(); break;
     case 19: File_Exit(); break;
     case 25: Actions_Stereo(); break;

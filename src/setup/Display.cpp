@@ -5,6 +5,12 @@
 #include <QImage>
 #include <QPainter>
 
+TReadoutStyle ReadoutStyle(int value)
+{
+    static const TReadoutStyle styles[4] = {{ds16Seg, 3}, {ds5x7Bulb, 6}, {ds5x7Dot, 6}, {ds7Seg, 4}};
+    return styles[value >= 0 && value < 4 ? value : 2];
+}
+
 namespace
 {
 

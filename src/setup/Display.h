@@ -38,6 +38,14 @@ struct TDisplayGeometry {
     std::vector<QRect> Dots;
 };
 
+// The read-out styles by their settings value: 0 Seg 16, 1 Bulb 5x7, 2 Dot 5x7,
+// 3 Seg 7, each with its segment width; Dot 5x7 for any other value.
+struct TReadoutStyle {
+    TDigitStyle Style;
+    int SegWidth;
+};
+TReadoutStyle ReadoutStyle(int value);
+
 TDisplayGeometry ComputeDisplayGeometry(TDigitStyle style, int width, int height, int margin,
                                         int segWidth);
 

@@ -2,13 +2,10 @@
 #include "uCannotStart.h"
 #include "uExit.h"
 #include "uGiveIO.h"
-#include "uSetupStandIn.h"
 
 #include "ModalHelper.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -112,53 +109,4 @@ TEST(AskName, OkGivesTheTrimmedNameAndCancelNothing)
     EXPECT_EQ(tdAskName::Ask(QStringLiteral("Kept")), std::optional<QString>(QStringLiteral("Kept")));
     WhenModal([](QWidget* d) { Button(d, "btCancel")->click(); });
     EXPECT_FALSE(tdAskName::Ask(QStringLiteral("old")).has_value());
-}
-
-TEST(SetupStandIn, EachModelOffersItsOwnPorts)
-{
-    const tDevCaps table = BuildModelTable();
-    const QStringList isa = {QStringLiteral("0x30C"), QStringLiteral("0x20C")};
-    QStringList com;
-    for (int i = 1; i <= 8; ++i) com << QStringLiteral("COM%1").arg(i);
-    for (tModel m : {mRadioTrack, mRA300, mZoltrix}) EXPECT_EQ(tdSetupStandIn::PortTexts(table[m]), isa);
-    for (tModel m : {mWizard, mRadioMan, mRadionMaru, mRajikoma})
-        EXPECT_EQ(tdSetupStandIn::PortTexts(table[m]), com);
-    EXPECT_EQ(tdSetupStandIn::ModelText(table[mZoltrix]), QStringLiteral("Zoltrix Radio Plus 108"));
-
-    tdSetupStandIn dialog(mRadioTrack, 2);
-    EXPECT_EQ(dialog.ModelList()->count(), ModelCount);
-    EXPECT_EQ(dialog.ModelList()->item(0)->text(), QStringLiteral("AimsLab Radiotrack"));
-    EXPECT_EQ(dialog.PortList()->currentText(), QStringLiteral("0x20C")); // the port as read
-    // Another model brings its own list, on its default port.
-    dialog.ModelList()->setCurrentRow(mWizard);
-    EXPECT_EQ(dialog.PortList()->count(), 8);
-    EXPECT_EQ(dialog.PortList()->currentText(), QStringLiteral("COM2"));
-    dialog.PortList()->setCurrentIndex(4);
-    EXPECT_EQ(dialog.Choice().Model, mWizard);
-    EXPECT_EQ(dialog.Choice().Port, 5);
-    dialog.ModelList()->setCurrentRow(mZoltrix);
-    EXPECT_EQ(dialog.PortList()->count(), 2);
-    EXPECT_EQ(dialog.Choice().Port, 1);
-}
-
-TEST(SetupStandIn, UnchosenOrOutOfRangePortFallsBackToTheDefault)
-{
-    EXPECT_EQ(tdSetupStandIn(mRajikoma, 0).Choice().Port, 2);
-    EXPECT_EQ(tdSetupStandIn(mRA300, 9).Choice().Port, 1);
-    EXPECT_EQ(tdSetupStandIn(mRadioMan, 8).Choice().Port, 8);
-}
-
-TEST(SetupStandIn, OkHandsBackTheChoiceAndCancelNothing)
-{
-    WhenModal([](QWidget* d) {
-        d->findChild<QListWidget*>(QStringLiteral("HwList"))->setCurrentRow(mRadionMaru);
-        d->findChild<QComboBox*>(QStringLiteral("PortList"))->setCurrentIndex(0);
-        Button(d, "btOK")->click();
-    });
-    const auto choice = tdSetupStandIn::Ask(mRadioTrack, 0);
-    ASSERT_TRUE(choice.has_value());
-    EXPECT_EQ(choice->Model, mRadionMaru);
-    EXPECT_EQ(choice->Port, 1);
-    WhenModal([](QWidget* d) { Button(d, "btCancel")->click(); });
-    EXPECT_FALSE(tdSetupStandIn::Ask(mRadioTrack, 1).has_value());
 }

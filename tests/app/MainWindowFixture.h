@@ -23,17 +23,23 @@
 
 class TFakeDialogs final : public TMainDialogs {
 public:
-    bool Setup(QWidget*, tModel& model, int& port) override
+    // Chooses the queued model and port by the dialog's own rules, then lets
+    // `editSetup` change anything else.
+    bool Setup(QWidget*, const tSetupFacts& facts, tSetupValues& values) override
     {
         ++setupCalls;
-        setupOffered = {model, port};
+        setupOffered = {values.Model, values.Port};
+        setupFacts = facts;
         if (setups.empty() || !setups.front()) {
             if (!setups.empty()) setups.pop_front();
             return false;
         }
-        model = setups.front()->first;
-        port = setups.front()->second;
+        TSetupModel dialog(values, facts);
+        dialog.SelectModel(setups.front()->first);
+        dialog.SetPort(setups.front()->second);
         setups.pop_front();
+        values = dialog.Values();
+        if (editSetup) editSetup(values);
         return true;
     }
     tExitChoice AskExit(QWidget*, bool yesEnabled) override
@@ -89,6 +95,8 @@ public:
 
     std::deque<std::optional<std::pair<tModel, int>>> setups; // nullopt = Cancel
     std::pair<tModel, int> setupOffered{mRadioTrack, 0};
+    tSetupFacts setupFacts;
+    std::function<void(tSetupValues&)> editSetup;
     int setupCalls = 0;
     std::deque<tExitChoice> exits; // empty = "Not &exit"
     std::vector<bool> exitYesEnabled;

@@ -1,0 +1,125 @@
+// The settings dialog from the main window: what it is offered, and OK
+// taking its result over on the running card; Cancel changing nothing.
+
+#include "MainWindowFixture.h"
+#include "RadioTrackEmulator.h"
+
+#include <QTest>
+
+namespace {
+
+void OpenSettings(tdMain& w)
+{
+    const QList<QAction*> items = w.findChildren<QAction*>(QStringLiteral("Options_Settings"));
+    ASSERT_EQ(items.size(), 2); // main menu and tray menu
+    items.front()->trigger();
+}
+
+double RadioTrackAt(TSimulatedHardware& hw, std::uint16_t base)
+{
+    auto* card = dynamic_cast<TRadioTrackEmulator*>(hw.Bus().At(base));
+    return card ? card->FrequencyMHz() : -1;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstRunOnASerialReceiverKeepsTheChosenComPort)
+{
+    dialogs.setups.push_back(std::pair{mRadioMan, 1});
+    tdMain& w = Started();
+    EXPECT_EQ(dialogs.setupFacts.InstalledModel, -1); // nothing installed yet
+    EXPECT_EQ(dialogs.setupFacts.SerialPorts.size(), 8u);
+    EXPECT_EQ(dialogs.setupFacts.SerialPorts[0].Device, hw.ComDevice(1));
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_EQ(w.Card().Model(), mRadioMan);
+    EXPECT_EQ(w.Card().Port(), 1);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    const TProfile saved = SavedProfile();
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Hardware"), 0), 4);
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Port"), 0), 1);
+}
+
+TEST_F(MainWindowTest, OkMovesTheRunningCardToAnotherModelAndPortAndRetunes)
+{
+    WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\nTuneStep=4\n");
+    tdMain& w = Started();
+    EXPECT_DOUBLE_EQ(w.FMTuneStep(), 0.1);
+    dialogs.setups.push_back(std::pair{mRadioMan, 1});
+    OpenSettings(w);
+    EXPECT_EQ(dialogs.setupFacts.InstalledModel, int(mRadioTrack));
+    EXPECT_EQ(w.Card().Model(), mRadioMan);
+    EXPECT_EQ(w.Card().Port(), 1);
+    ASSERT_TRUE(w.Card().Active());
+    TSerialReceiverEmulator* receiver = hw.SerialReceiver(1);
+    ASSERT_NE(receiver, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return receiver->FrequencyMHz() == 95.0; }, 2000));
+    EXPECT_DOUBLE_EQ(w.FMTuneStep(), 0.05); // one unit of the new card
+    EXPECT_FALSE(w.DialogOpen());
+    EXPECT_FALSE(w.Minimized());
+    EXPECT_TRUE(prompts.calls.empty());
+    // The card in use holds COM1 now, yet it is still offered.
+    dialogs.setups.push_back(std::nullopt);
+    OpenSettings(w);
+    ASSERT_FALSE(dialogs.setupFacts.SerialPorts.empty());
+    EXPECT_EQ(dialogs.setupFacts.SerialPorts[0].Number, 1);
+
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    const TProfile saved = SavedProfile();
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Hardware"), 0), 4);
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Port"), 0), 1);
+}
+
+TEST_F(MainWindowTest, APortChangedAloneIsKept)
+{
+    WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\n");
+    tdMain& w = Started();
+    ASSERT_DOUBLE_EQ(RadioTrackAt(hw, 0x30C), 95.0);
+    dialogs.setups.push_back(std::pair{mRadioTrack, 2});
+    OpenSettings(w);
+    EXPECT_EQ(w.Card().Port(), 2);
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_DOUBLE_EQ(RadioTrackAt(hw, 0x20C), 95.0);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("Configuration"), QStringLiteral("Port"), 0), 2);
+}
+
+TEST_F(MainWindowTest, OkTakesKeysColoursAndJapaneseFM)
+{
+    WriteIni("[Configuration]\nHardware=4\nPort=2\nShutDown=1\n[Frequency]\nFrequency=M 095.000\n");
+    tdMain& w = Started();
+    dialogs.setups.push_back(std::pair{mRadioMan, 2});
+    dialogs.editSetup = [](tSetupValues& v) {
+        v.KeyboardCommands[4] = QLatin1Char('W'); // "Mute on/off"
+        v.Style = 3;
+        v.ColorText = 3;
+        v.JapaneseFM = true;
+    };
+    w.KeyPress(QLatin1Char('i')); // the "Settings" key
+    ASSERT_EQ(dialogs.setupCalls, 1);
+    // Japanese FM: the card starts again at the new lower limit.
+    EXPECT_TRUE(w.Card().JapaneseFM());
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 76.0);
+    EXPECT_EQ(Child<TDisplay>(QStringLiteral("Dig1"))->DigitStyle(), ds7Seg);
+    EXPECT_EQ(Child<QLabel>(QStringLiteral("Station"))->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    w.KeyPress(QLatin1Char('w'));
+    EXPECT_TRUE(w.Muted());
+    w.KeyPress(QLatin1Char('m')); // no longer a key
+    EXPECT_TRUE(w.Muted());
+}
+
+TEST_F(MainWindowTest, CancelInTheSettingsChangesNothing)
+{
+    WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\nTuneStep=4\n");
+    tdMain& w = Started();
+    const auto before = SettingsSections(w.Settings());
+    dialogs.setups.push_back(std::nullopt);
+    dialogs.editSetup = [](tSetupValues& v) { v.Style = 3; };
+    OpenSettings(w);
+    EXPECT_EQ(dialogs.setupCalls, 1);
+    const auto after = SettingsSections(w.Settings());
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i].Keys, before[i].Keys) << qPrintable(before[i].Name);
+    EXPECT_DOUBLE_EQ(w.FMTuneStep(), 0.1);
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_FALSE(w.DialogOpen());
+}
