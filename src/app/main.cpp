@@ -3,7 +3,7 @@
 // window until it closes.
 //
 // Options: "\CONFIGURE" (any case, any position) or --configure shows the
-// card choice first; --simulate runs on emulated hardware, --stations FILE
+// settings dialog first; --simulate runs on emulated hardware, --stations FILE
 // gives the emulated stations, --trace FILE records every port access,
 // wait and serial byte; --mute and --scan are the desktop actions, handed to
 // the copy that runs (or done by this one once its window is up).
