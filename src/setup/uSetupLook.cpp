@@ -187,15 +187,15 @@ QWidget* tdSetup::BuildColorsPage()
     Timer->start();
 
     auto* grids = new QHBoxLayout;
-    grids->addWidget(digits);
-    grids->addWidget(background);
-    grids->addWidget(style);
+    for (QGroupBox* group : {digits, background, style}) grids->addWidget(group, 0, Qt::AlignTop);
+    grids->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("Display preview"), page));
     layout->addWidget(Panel, 0, Qt::AlignHCenter);
     layout->addLayout(grids);
     layout->addWidget(text);
     layout->addWidget(flags);
+    layout->addStretch();
 
     ShowStyle(initialStyle);
     ShowDigitColours();
