@@ -101,7 +101,10 @@ void tdMain::Options_Settings()
 
 void tdMain::ApplySetup(const tSetupValues& values)
 {
-    // 1.
+    // 1. Clearing the start-up mute also clears the card's muted state, and
+    // the retuning below would then switch the sound on: a radio the user
+    // silenced is silenced again once retuned.
+    const bool wasMuted = card_->Active() && card_->Muted();
     card_->SetMutedStartup(false);
     // 2. A new model or port: the card is closed and opened again there.
     // The port counts on its own, so the card in use can move to its other port.
@@ -142,6 +145,7 @@ void tdMain::ApplySetup(const tSetupValues& values)
         TuneTo(band, false, card_->Frequency());
     else
         FirstTuningFallback();
+    if (wasMuted && !card_->Muted()) card_->Mute();
     // 7.
     SetUpVolumeSlider();
     EnableBandButtons();

@@ -123,3 +123,23 @@ TEST_F(MainWindowTest, CancelInTheSettingsChangesNothing)
     EXPECT_TRUE(w.Card().Active());
     EXPECT_FALSE(w.DialogOpen());
 }
+
+TEST_F(MainWindowTest, OkLeavesAMutedRadioMuted)
+{
+    WriteConfigured("ShutDown=1\nVolumeLine=1\n[Audio]\nVolume=128\n[Frequency]\nFrequency=M 095.000\n");
+    tdMain& w = Started();
+    ASSERT_FALSE(w.Muted());
+    w.Volume_Mute();
+    ASSERT_TRUE(w.Muted());
+    for (int port : {1, 2}) { // the same card, then the card moved
+        dialogs.setups.push_back(std::pair{mRadioTrack, port});
+        OpenSettings(w);
+        EXPECT_TRUE(w.Muted()) << port;
+        auto* card = dynamic_cast<TRadioTrackEmulator*>(hw.Bus().At(port == 1 ? 0x30C : 0x20C));
+        ASSERT_NE(card, nullptr);
+        EXPECT_FALSE(card->AudioOn()) << port;
+    }
+    w.Volume_Mute();
+    EXPECT_FALSE(w.Muted());
+    EXPECT_TRUE(dynamic_cast<TRadioTrackEmulator*>(hw.Bus().At(0x20C))->AudioOn());
+}
