@@ -11,6 +11,7 @@
 //   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
 //   uMainClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
 //   uMainSettings.cpp the settings dialog and taking over its result
+//   uMainOrganize.cpp the organizer over the station archive
 
 #include "Favorites.h"
 #include "RadioCards.h"
@@ -121,6 +122,7 @@ public:
     void Stations_Rename();
     void Stations_ClearAll();
     void File_LoadPresets();
+    void Stations_Organize();
     void RecallPreset(int n, bool tune);
     void StorePreset(int n);
     void ClearPreset(int n);
@@ -263,6 +265,11 @@ private:
     void SetPresetItemCaptions(int n);
     void FavMenu(int n);
     void btMenuPopup(int button, const QPoint& where);
+
+    // uMainOrganize.cpp
+    // A dialog that edits the bank: alarm and sleep wait while it is up, and
+    // the bank is shown and tuned afresh after it.
+    void RunPresetsDialog(const std::function<void()>& show);
 
     // uMainVolume.cpp
     static std::unique_ptr<TMixerControls> SoundCardMixer(THardwareEnv& env);

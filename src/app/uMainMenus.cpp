@@ -59,6 +59,7 @@ void tdMain::BuildMenus()
         AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &tdMain::Actions_Stereo)->setCheckable(true);
     };
     auto addStations = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Organize"), "Stations_Organize", &tdMain::Stations_Organize);
         AddItem(menu, QStringLiteral("Clear"), "Stations_Clear", &tdMain::Stations_Clear);
         AddItem(menu, QStringLiteral("Clear all"), "Stations_ClearAll", &tdMain::Stations_ClearAll);
         AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &tdMain::Stations_Memory);
@@ -212,6 +213,7 @@ void tdMain::KeyPress(QChar key)
     case 13: Actions_ScanNext(); break;
     case 14: Actions_StopScan(); break;
     case 16: Options_Settings(); break;
+    case 17: Stations_Organize(); break;
     case 18: Actions_Prog(); break;
     case 19: File_Exit(); break;
     case 25: Actions_Stereo(); break;

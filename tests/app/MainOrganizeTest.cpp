@@ -1,0 +1,118 @@
+// "Organize" from the main window: the archive file, the dialog rules with
+// alarm and sleep held, and the bank shown afresh afterwards.
+
+#include "ArchiveModel.h"
+#include "MainWindowFixture.h"
+#include "ModalHelper.h"
+#include "uOrganizer.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class MainOrganizeTest : public MainWindowTest {
+protected:
+    QString DbPath() const { return dir.filePath(QStringLiteral("Vantoro.db")); }
+    QByteArray Db() const
+    {
+        QFile file(DbPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteDb(const QByteArray& text)
+    {
+        QFile file(DbPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    // Selects the node of that name in the open organizer.
+    static void Select(tdOrganizer& d, const QString& name)
+    {
+        const TArchiveNode* found = nullptr;
+        d.Archive().Walk([&](const TArchiveNode& n, int) {
+            if (n.Name == name) found = &n;
+        });
+        ASSERT_NE(found, nullptr);
+        d.findChild<QTreeView*>(QStringLiteral("RadioTree"))->setCurrentIndex(d.Model().IndexOf(found));
+    }
+};
+
+const QByteArray Example = "[Archive]\r\nRows=2\r\nRow1=1 4 0 X 000,000 Morning\r\nRow2=2 7 4 M 088,600 City FM\r\n";
+
+} // namespace
+
+TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
+{
+    WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
+    WriteDb(Example);
+    tdMain& w = Started();
+    dialogs.sleep = 30;
+    w.Actions_Sleep();
+    auto* sleepTimer = w.findChild<QTimer*>(QStringLiteral("TSleep"));
+    ASSERT_TRUE(sleepTimer && sleepTimer->isActive());
+
+    bool seen = false;
+    WhenModal([&](QWidget* widget) {
+        auto* d = qobject_cast<tdOrganizer*>(widget);
+        ASSERT_NE(d, nullptr);
+        seen = true;
+        EXPECT_TRUE(w.DialogOpen());
+        EXPECT_TRUE(w.Minimized());
+        EXPECT_FALSE(w.SleepOn());
+        EXPECT_FALSE(sleepTimer->isActive());
+        Select(*d, QStringLiteral("City FM"));
+        d->DropOnPreset(13);
+        d->AddFolder(); // not under a station: nothing
+        Select(*d, QStringLiteral("Morning"));
+        d->AddFolder();
+        d->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
+    });
+    w.KeyPress(QLatin1Char('o')); // the organizer's default key
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(Db(), Example);
+    EXPECT_FALSE(w.DialogOpen());
+    EXPECT_TRUE(w.SleepOn());
+    EXPECT_TRUE(sleepTimer->isActive());
+    // The preset stays, is current, tuned and listed.
+    EXPECT_EQ(w.Favorites()[13].Name, QStringLiteral("City FM"));
+    EXPECT_EQ(w.CurrentPreset(), 13);
+    EXPECT_EQ(w.PresetRow(), 2);
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
+    EXPECT_FALSE(w.Card().Muted());
+    EXPECT_TRUE(MenuNames("RadioPresets").contains(QStringLiteral("m13")));
+}
+
+TEST_F(MainOrganizeTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
+{
+    WriteConfigured("ShutDown=1\n");
+    WriteDb("[Other]\r\nKey=kept\r\n");
+    tdMain& w = Started();
+    WhenModal([&](QWidget* widget) {
+        auto* d = qobject_cast<tdOrganizer*>(widget);
+        ASSERT_NE(d, nullptr);
+        d->AddFolder();
+        d->AddStation();
+        d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
+    });
+    Items("Stations_Organize").first()->trigger();
+    TProfile saved(DbPath());
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Archive"), QStringLiteral("Rows"), 0), 2);
+    EXPECT_EQ(saved.ReadString(QStringLiteral("Archive"), QStringLiteral("Row1"), {}),
+              QStringLiteral("1 1 0 X 000,000 Folder Name"));
+    EXPECT_EQ(saved.ReadString(QStringLiteral("Other"), QStringLiteral("Key"), {}), QStringLiteral("kept"));
+
+    const QByteArray bad = "[Archive]\r\nRows=2\r\nRow1=1 4 0 X 000,000 Morning\r\nRow2=2 x 4 M 088,600 City FM\r\n";
+    WriteDb(bad);
+    bool opened = false;
+    WhenModal([&](QWidget* widget) {
+        opened = true;
+        widget->close();
+    });
+    w.Stations_Organize();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(Db(), bad);
+    ASSERT_FALSE(prompts.MessageTexts().isEmpty());
+    const QString text = prompts.MessageTexts().last();
+    EXPECT_TRUE(text.contains(DbPath()) && text.contains(QStringLiteral("Row2"))) << text.toStdString();
+}
