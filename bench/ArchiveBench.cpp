@@ -1,6 +1,7 @@
 // Times the station archive on a large tree: about 100,000 nodes, folders ten
 // levels deep (two subfolders in each) and stations in every folder. Run by
-// hand: build/bench/archive-bench [NODES]
+// hand: build/bench/archive-bench [NODES] [COPY]
+// (COPY: where to leave a copy of the file written, e.g. to open it in the organizer).
 //
 // Prints the time to build, save (rows into the profile and the file written),
 // load (file read, rows parsed and attached, sorted) and sort alone.
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <ctime>
@@ -102,6 +104,7 @@ int main(int argc, char** argv)
     const QString read = clock.Lap();
     const tArchiveLoad result = loaded.Load(profile);
     const QString attached = clock.Lap();
+    if (argc > 2) QFile::copy(file, QString::fromLocal8Bit(argv[2]));
     if (result.Result != tArchiveLoad::Loaded || loaded.NodeCount() != nodes + 1) {
         out << "load failed\n";
         return 1;

@@ -265,9 +265,14 @@ void tdOrganizer::BuildTuner()
         Frequency->setToolTip(FrequencyText(f) + (fm ? QStringLiteral(" MHz") : QStringLiteral(" kHz")));
         SetTuner(tuner_.BandShown(), f);
     });
-    for (int i = 0; i < 12; ++i)
+    // Small enough that the twelve AM marks, 24 pixels apart, do not run together.
+    QFont scale = font();
+    scale.setPixelSize(9);
+    for (int i = 0; i < 12; ++i) {
         Freq[std::size_t(i)] = MakeLabel(StationData, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-                                         QString(), QRect(0, 34, 30, 12));
+                                         QString(), QRect(0, 34, 24, 12));
+        Freq[std::size_t(i)]->setFont(scale);
+    }
 
     btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(456, 14, 22, 20));
     btTunePrev->setArrowType(Qt::LeftArrow);
