@@ -452,13 +452,14 @@ void tdOrganizer::ShowTuner(int signal)
 
 void tdOrganizer::ShowSignalLabel(int signal)
 {
+    // A band the card cannot receive has nothing to hear.
+    if (!tuner_.CardHasBand()) {
+        Tuned->setText(QStringLiteral("!"));
+        SetTextColour(Tuned, Qt::gray);
+        return;
+    }
     // -2: what the card hears now, after a command that did not say.
     if (signal == -2) {
-        if (!tuner_.CardHasBand()) {
-            Tuned->setText(QStringLiteral("!"));
-            SetTextColour(Tuned, Qt::gray);
-            return;
-        }
         signal = tuner_.BandShown() == bFM && tuner_.Frequency() >= card_.FMMin() ? int(card_.CheckSignal()) : 0;
     }
     static const char* const Marks[4] = {"?", "T", "S", "M"};

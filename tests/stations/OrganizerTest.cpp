@@ -122,6 +122,13 @@ TEST_F(OrganizerTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
     EXPECT_TRUE(d.Tuner().OutOfRange());
     EXPECT_DOUBLE_EQ(card.Frequency(), 87.0);
     EXPECT_DOUBLE_EQ(Node(QStringLiteral("Quiet"))->Record.Frequency, 80.0);
+
+    // This card has no AM: the station moves to AM, the card stays on FM.
+    Child(QStringLiteral("btAM"))->click();
+    EXPECT_EQ(Child<QLabel>(QStringLiteral("Tuned"))->text(), QStringLiteral("!"));
+    EXPECT_TRUE(Child<QLabel>(QStringLiteral("LOut"))->isVisibleTo(&d));
+    EXPECT_EQ(card.Band(), bFM);
+    EXPECT_EQ(Node(QStringLiteral("Quiet"))->Record.Band, 0);
 }
 
 TEST_F(OrganizerTest, OnlyTheRootMeansNothingToRenameOrDelete)
