@@ -15,6 +15,7 @@
 
 #include "Favorites.h"
 #include "RadioCards.h"
+#include "ScriptEdit.h"
 #include "ScriptRunner.h"
 #include "Settings.h"
 #include "SetupModel.h"
@@ -62,8 +63,8 @@ public:
     // "Sleep": the minutes 1..120; false on Cancel.
     virtual bool Sleep(QWidget* parent, int& minutes) = 0;
     // The script editor over a copy of the loaded script; on OK the edited
-    // script and the file it was last saved to (empty if none).
-    virtual bool EditScript(QWidget* parent, tScript& script, QString& fileName) = 0;
+    // script and the file it was last loaded from or saved to (empty if none).
+    virtual bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) = 0;
 };
 
 // What the window is given from outside.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
@@ -153,8 +154,19 @@ void tdMain::Actions_Prog()
         // The editor works on a copy: only OK hands a script back.
         tScript script = runner_.Script;
         QString fileName = runner_.ScriptFileName;
+        tScriptEditorEnv editor;
+        editor.Card = card_.get();
+        editor.Presets = &settings_.Presets;
+        editor.Prompts = env_.Prompts;
+        editor.Muted = muted_;
+        editor.Beep = [this](int pitch, int ms) {
+            if (!env_.Hardware->Beep(pitch, ms)) env_.Prompts->Beep();
+        };
+        editor.Help = env_.Help;
+        editor.Now = [this] { return Now().time(); };
+        editor.DocumentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         WithDialogRules([&] {
-            if (!env_.Dialogs->EditScript(nullptr, script, fileName)) return;
+            if (!env_.Dialogs->EditScript(nullptr, editor, script, fileName)) return;
             runner_.Script = std::move(script);
             runner_.ScriptFileName = fileName;
             btProg->setToolTip(ProgHint(QStringLiteral("internal")));

@@ -3,6 +3,7 @@
 #include "DialogParts.h"
 #include "TipOfDay.h"
 #include "uAlarm.h"
+#include "uProgr.h"
 #include "uAskName.h"
 #include "uExit.h"
 #include "uSetup.h"
@@ -46,6 +47,7 @@ bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tFavor
     const tDevCap& caps = card.Caps();
     tdAlarm dialog(AlarmFavorites(presets, {caps.HasFM, caps.HasAM, card.FMMin(), card.FMMax()}), currentPreset, hour,
                    minute, parent);
+    dialog.OnHelp = Help;
     CentreOnScreen(&dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     hour = dialog.Hour();
@@ -57,10 +59,19 @@ bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tFavor
 bool TQtMainDialogs::Sleep(QWidget* parent, int& minutes)
 {
     tdSnooze dialog(minutes, parent);
+    dialog.OnHelp = Help;
     CentreOnScreen(&dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     minutes = dialog.Minutes();
     return true;
 }
 
-bool TQtMainDialogs::EditScript(QWidget*, tScript&, QString&) { return false; }
+bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName)
+{
+    tdProgr dialog(env, script, fileName, parent);
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    script = dialog.Script();
+    fileName = dialog.FileName();
+    return true;
+}

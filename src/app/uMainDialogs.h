@@ -14,8 +14,7 @@ public:
     bool Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset, int& hour,
                int& minute, int& preset) override;
     bool Sleep(QWidget* parent, int& minutes) override;
-    // The script editor is not built yet: this answers Cancel.
-    bool EditScript(QWidget* parent, tScript& script, QString& fileName) override;
+    bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) override;
 
     // Opens the help at a topic for the dialogs' "Help" buttons; null: none.
     std::function<void(const QString&)> Help;

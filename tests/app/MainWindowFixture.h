@@ -84,7 +84,7 @@ public:
         minutes = *sleep;
         return true;
     }
-    bool EditScript(QWidget*, tScript& script, QString& fileName) override
+    bool EditScript(QWidget*, const tScriptEditorEnv&, tScript& script, QString& fileName) override
     {
         editedScript = script;
         if (!scriptAnswer) return false;
