@@ -339,7 +339,8 @@ void tdProgr::BuildControls()
     layout->addLayout(middle);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    GroupBox1->setMinimumSize(300, 260);
+    // The panels come and go inside; the dialog keeps its size.
+    GroupBox1->setFixedSize(350, 270);
     ScriptList->setMinimumHeight(240);
 
     Preview = new QTimer(this);
@@ -350,7 +351,9 @@ void tdProgr::BuildControls()
     connect(btSave, &QToolButton::clicked, this, &tdProgr::btSaveClick);
     connect(Right, &QPushButton::clicked, this, &tdProgr::RightClick);
     connect(Left, &QPushButton::clicked, this, &tdProgr::LeftClick);
+    // A click on the row already selected shows its values too.
     connect(ScriptList, &QListWidget::currentRowChanged, this, [this] { ScriptClick(); });
+    connect(ScriptList, &QListWidget::itemClicked, this, [this] { ScriptClick(); });
     connect(ScriptList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ProgMenu->popup(ScriptList->viewport()->mapToGlobal(at)); });
     connect(Volume, &QSlider::valueChanged, this, [this](int v) { Perc->setText(VolumePercent(v)); });
