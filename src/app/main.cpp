@@ -116,11 +116,7 @@ int main(int argc, char** argv)
     const bool isNT = IsWindowsNT4Up();
     const bool is9x = IsWindows9x();
     TVantoroApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantoro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantoro"));
-    // The window hides to the tray and dialogs come and go; the program ends
-    // only through the main window's close.
-    QApplication::setQuitOnLastWindowClosed(false);
+    tdMain::SetUpApplication();
     const TOptions options = ParseOptions(QApplication::arguments());
 
     // 4.

@@ -39,7 +39,16 @@ class THardwareEnv;
 class TPrompts;
 class TSettingsFile;
 class TSpinButton;
+class TTrayHost;
 class TTrayIcon;
+
+// The desktop's font at `scale` of its size (bold if asked), made smaller
+// until each of `texts` fits `box`: the panel keeps its fixed geometry and
+// its texts still follow the user's font and the screen's density.
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box);
+
+// The width of a frequency scale label: the space up to the next mark.
+int ScaleLabelWidth(tBand band, bool japaneseFM);
 
 // The answer of the power-off question.
 enum class tExitChoice { Yes, No, Abort };
@@ -78,7 +87,8 @@ struct TMainEnv {
     std::function<void(const QString&)> OnError; // the application's error handler
     std::function<void(const QString&)> Help;    // opens the help at a topic; null: no help
     bool Configure = false;                     // "\CONFIGURE" / --configure
-    bool UseTray = true;                        // tests run without an icon
+    bool UseTray = true;                        // false: no icon at all
+    std::function<std::unique_ptr<TTrayHost>()> TrayHost; // null: the desktop's notification area
 };
 
 class tdMain : public QMainWindow, private TScriptTarget {
@@ -86,6 +96,9 @@ class tdMain : public QMainWindow, private TScriptTarget {
 public:
     explicit tdMain(TMainEnv env, QWidget* parent = nullptr);
     ~tdMain() override;
+
+    // The application's name and quit rule, set once before the window is made.
+    static void SetUpApplication();
 
     // Start-up steps M2..M17. False when the program must end at once
     // (Cancel in the first-run dialog): nothing is written then.
@@ -190,6 +203,7 @@ private:
     void OpenCardDevice();
     void FirstTuning();
     void FirstTuningFallback();
+    void PlaceWindow();
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
     QDateTime Now() const;
@@ -212,6 +226,7 @@ private:
     void ApplyLayout();
     void ApplyColours();
     QColor TextColour(bool bright) const;
+    void SetStationName(const QString& name);
     QPixmap Picture(const QString& name) const;
     void RefreshMuteIndicator();
     // Flips Muted and mutes or unmutes the card to match.
@@ -282,6 +297,9 @@ private:
     void ShowVolume();
     void SetUpVolumeSlider();
     void EnableVolumeControls();
+    bool NothingToControl() const;
+    bool VolumeLevelsUsable() const;
+    void EnableVolumeSteps();
     void AfterVolumeChange();
     void ShowHelp(const QString& topic);
 

@@ -10,12 +10,14 @@
 #include "ProgramDir.h"
 #include "Prompts.h"
 #include "TrayIcon.h"
+#include "WindowPlace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -69,7 +71,6 @@ bool tdMain::Start()
     // M3, M4.
     settingsFile_ = std::make_unique<TSettingsFile>(env_.ProgramDir);
     settings_ = settingsFile_->Read();
-    move(settings_.X, settings_.Y);
 
     // The serial ports the settings name, before the dialog shows them.
     for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
@@ -107,6 +108,8 @@ bool tdMain::Start()
     // M11 (always-on-top is applied before the window first shows, as
     // changing it later would hide the window again).
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
+    ApplyLayout();
+    PlaceWindow();
     started_ = true;
     if (settings_.StartMinimized)
         MinimizeApp();
@@ -115,7 +118,6 @@ bool tdMain::Start()
 
     // M12. The front panel from the state.
     RebuildPresetMenus();
-    ApplyLayout();
     SetUpVolumeSlider();
     ApplyColours();
     RefreshGlyphs(false);
@@ -148,6 +150,23 @@ bool tdMain::Start()
     ShowClock();
     Clock->start();
     return true;
+}
+
+void tdMain::PlaceWindow()
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    setGeometry(QRect(PlaceOnScreens(QRect(QPoint(settings_.X, settings_.Y), size()), screens), size()));
+}
+
+void tdMain::SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    // No display name: the desktop would add it to every caption, and the
+    // captions are the program's own texts.
+    // The window hides to the tray and dialogs come and go; the program ends
+    // only through the main window's close.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void tdMain::OpenCard()
@@ -300,9 +319,11 @@ void tdMain::closeEvent(QCloseEvent* event)
 
 bool tdMain::FormCloseQuery()
 {
-    // C1, C2.
-    settings_.X = pos().x();
-    settings_.Y = pos().y();
+    // C1, C2. The client area's place, as PlaceWindow restores it: the
+    // frame's place is known only once a window manager has framed the
+    // window, so storing it would move the window by the frame every run.
+    settings_.X = geometry().x();
+    settings_.Y = geometry().y();
     // C3.
     if (!shutdownFlag_) {
         switch (settings_.ShutDown) {

@@ -9,6 +9,8 @@
 #include "SpinButton.h"
 #include "TrayIcon.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -25,16 +27,21 @@ constexpr int FrameHeight = 44;
 constexpr int CompleteWidth = 621;
 constexpr int CompleteHeight = 164;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  int pixelSize, bool bold = false, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+// The panel's type sizes, as shares of the desktop's font, so the panel
+// follows the font the user chose and the screen's density.
+constexpr double Large = 1.1;
+constexpr double Normal = 0.9;
+constexpr double Small = 0.85;
+constexpr double Tiny = 0.75;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry, double scale,
+                  bool bold = false, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
+                  const QStringList& widest = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
+    label->setFont(PanelFont(scale, bold, widest.isEmpty() ? QStringList{text} : widest, geometry.size()));
     label->setAlignment(align);
     return label;
 }
@@ -63,14 +70,25 @@ void SetFill(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-QFont SmallFont(const QWidget* widget, int pixelSize)
-{
-    QFont font = widget->font();
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 } // namespace
+
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box)
+{
+    QFont font = QApplication::font();
+    font.setBold(bold);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+    // Smaller, half a point at a time, until every text fits the box.
+    for (;;) {
+        const QFontMetricsF metrics(font);
+        bool fits = metrics.ascent() <= box.height() + 1;
+        for (const QString& text : texts) fits = fits && metrics.horizontalAdvance(text) <= box.width();
+        if (fits || font.pointSizeF() <= 5) return font;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+}
 
 QToolButton* tdMain::MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                                 const QRect& geometry)
@@ -80,7 +98,7 @@ QToolButton* tdMain::MakeButton(QWidget* parent, const char* name, const QString
     button->setText(caption);
     button->setToolTip(hint);
     button->setGeometry(geometry);
-    button->setFont(SmallFont(button, 10));
+    button->setFont(PanelFont(Small, false, {caption}, geometry.size() - QSize(4, 0)));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -114,8 +132,10 @@ void tdMain::BuildPanel()
     Panel->setGeometry(0, 4, 300, 69);
     SetFill(Panel, Qt::black);
 
-    AM_FM = MakeLabel(Panel, "AM_FM", QStringLiteral("FM"), QRect(4, 5, 30, 16), 13, true);
-    HZ = MakeLabel(Panel, "HZ", QStringLiteral("MHz"), QRect(4, 30, 32, 14), 11);
+    AM_FM = MakeLabel(Panel, "AM_FM", QStringLiteral("FM"), QRect(4, 5, 30, 16), Large, true, Qt::AlignLeft | Qt::AlignVCenter,
+                      {QStringLiteral("FM"), QStringLiteral("AM")});
+    HZ = MakeLabel(Panel, "HZ", QStringLiteral("MHz"), QRect(4, 30, 32, 14), Normal, false, Qt::AlignLeft | Qt::AlignVCenter,
+                   {QStringLiteral("MHz"), QStringLiteral("kHz")});
     constexpr int cellWidth = 34, cellHeight = 46, cellTop = 3;
     const int cellLeft[6] = {36, 70, 104, 146, 180, 214};
     for (int i = 0; i < 6; ++i) {
@@ -130,7 +150,9 @@ void tdMain::BuildPanel()
     Point->setObjectName(QStringLiteral("Point"));
     Point->setGeometry(139, cellTop + cellHeight - 9, 6, 6);
 
-    Tuned = MakeLabel(Panel, "Tuned", QStringLiteral("?????"), QRect(252, 4, 46, 13), 11, true);
+    Tuned = MakeLabel(Panel, "Tuned", QStringLiteral("?????"), QRect(252, 4, 46, 13), Normal, true,
+                      Qt::AlignLeft | Qt::AlignVCenter,
+                      {SignalText(sgNone), SignalText(sgTuned), SignalText(sgStereo), SignalText(sgMono)});
     icScan = MakePicture(Panel, "icScan", QRect(266, 5, 16, 11));
     icScan->hide();
     icMusicOnOff = MakePicture(Panel, "icMusicOnOff", QRect(254, 22, 11, 11));
@@ -142,13 +164,14 @@ void tdMain::BuildPanel()
     Sep->setObjectName(QStringLiteral("Sep"));
     Sep->setGeometry(4, 51, 292, 1);
 
-    StationNum = MakeLabel(Panel, "StationNum", QStringLiteral("??"), QRect(4, 53, 26, 14), 11, true);
+    StationNum = MakeLabel(Panel, "StationNum", QStringLiteral("??"), QRect(4, 53, 26, 14), Normal, true,
+                           Qt::AlignLeft | Qt::AlignVCenter, {QStringLiteral("100")});
     StationNum->setToolTip(QStringLiteral("Favorite n."));
-    Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 178, 14), 11, true);
+    Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 178, 14), Normal, true);
     Station->setToolTip(QStringLiteral("Name of the radio station"));
     // Wide enough for a twelve-hour clock with its AM/PM.
-    HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(212, 53, 84, 14), 11, true,
-                       Qt::AlignRight | Qt::AlignVCenter);
+    HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(212, 53, 84, 14), Normal, true,
+                       Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("00:00:00 PM")});
     HHMMSS->setToolTip(QStringLiteral("Current time"));
 }
 
@@ -156,8 +179,10 @@ void tdMain::BuildTuner()
 {
     gpTuner = new QGroupBox(QStringLiteral("Tuner "), centralWidget());
     gpTuner->setObjectName(QStringLiteral("gpTuner"));
-    gpTuner->setGeometry(301, -2, 312, 75);
-    gpTuner->setFont(SmallFont(gpTuner, 10));
+    // Its frame runs from under the menu bar to the volume group: at the
+    // form's top of -2 the menu bar would cut its frame and title.
+    gpTuner->setGeometry(301, 0, 312, 73);
+    gpTuner->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
 
     sFrequency = new QSlider(Qt::Horizontal, gpTuner);
     sFrequency->setObjectName(QStringLiteral("sFrequency"));
@@ -168,7 +193,9 @@ void tdMain::BuildTuner()
     connect(sFrequency, &QSlider::sliderReleased, this, &tdMain::ShowSignal);
 
     for (int i = 0; i < 12; ++i) {
-        Freq[std::size_t(i)] = MakeLabel(gpTuner, "", QString(), QRect(3 + 38 * i, 33, 30, 10), 9);
+        // Every scale shares the font that fits the widest AM label between two AM marks.
+        Freq[std::size_t(i)] = MakeLabel(gpTuner, "", QString(), QRect(3 + 38 * i, 33, ScaleLabelWidth(bAM, false), 10),
+                                         Tiny, false, Qt::AlignLeft | Qt::AlignVCenter, {QStringLiteral("1620")});
         Freq[std::size_t(i)]->setObjectName(QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')));
     }
 
@@ -186,9 +213,9 @@ void tdMain::BuildTuner()
     connect(btTunePrev, &QToolButton::clicked, this, &tdMain::Actions_TunePrev);
     connect(btTuneNext, &QToolButton::clicked, this, &tdMain::Actions_TuneNext);
 
-    Step = MakeLabel(gpTuner, "Step", QStringLiteral("25"), QRect(70, row + 4, 22, 14), 10, true,
+    Step = MakeLabel(gpTuner, "Step", QStringLiteral("25"), QRect(70, row + 4, 22, 14), Small, true,
                      Qt::AlignRight | Qt::AlignVCenter);
-    LStep = MakeLabel(gpTuner, "LStep", QStringLiteral("kHz"), QRect(94, row + 4, 22, 14), 10);
+    LStep = MakeLabel(gpTuner, "LStep", QStringLiteral("kHz"), QRect(94, row + 4, 22, 14), Small);
     btSpinStep = new TSpinButton(gpTuner);
     btSpinStep->setObjectName(QStringLiteral("btSpinStep"));
     btSpinStep->setGeometry(117, row, 13, 22);
@@ -206,7 +233,7 @@ void tdMain::BuildTuner()
                         QRect(196, row, 26, 22));
     // The jump-to dialog comes with the station dialogs; until then "Go" has nothing to open.
     btJump->setEnabled(false);
-    LScan = MakeLabel(gpTuner, "LScan", QStringLiteral("Scan"), QRect(224, row + 4, 28, 14), 10);
+    LScan = MakeLabel(gpTuner, "LScan", QStringLiteral("Scan"), QRect(224, row + 4, 28, 14), Small);
     btScanPrev = MakeButton(gpTuner, "btScanPrev", QString(), QStringLiteral("Scan previous"), QRect(253, row, 26, 22));
     btScanPrev->setArrowType(Qt::LeftArrow);
     btScanNext = MakeButton(gpTuner, "btScanNext", QString(), QStringLiteral("Scan next"), QRect(280, row, 26, 22));
@@ -224,13 +251,13 @@ void tdMain::BuildPresetsGroup()
     gpPresets = new QGroupBox(QStringLiteral("Presets"), centralWidget());
     gpPresets->setObjectName(QStringLiteral("gpPresets"));
     gpPresets->setGeometry(0, 73, 300, 47);
-    gpPresets->setFont(SmallFont(gpPresets, 10));
+    gpPresets->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
     for (int k = 1; k <= 10; ++k) {
         QToolButton* b = MakeButton(gpPresets, "", PresetNumText(k), QString(), QRect(4 + (k - 1) * 28, 14, 27, 30));
         b->setObjectName(QStringLiteral("btRadio") + PresetNumText(k));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(16, 11));
-        b->setFont(SmallFont(b, 9));
+        b->setFont(PanelFont(Tiny, false, {QStringLiteral("00")}, QSize(23, 14)));
         b->setContextMenuPolicy(Qt::CustomContextMenu);
         b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, k] { btRadioClick(k); });
@@ -251,17 +278,21 @@ void tdMain::BuildButtons()
     gpVolume = new QGroupBox(QStringLiteral("Volume"), centralWidget());
     gpVolume->setObjectName(QStringLiteral("gpVolume"));
     gpVolume->setGeometry(301, 73, 133, 47);
-    gpVolume->setFont(SmallFont(gpVolume, 10));
+    gpVolume->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
 
-    auto panelButton = [this](const char* name, const char* caption, const char* hint, int left, int top) {
+    // Lamp and three letters must fit the 42-pixel buttons, at the letters'
+    // own spacing: one smaller size for all eight rather than letters run together.
+    const QFont captions = PanelFont(Tiny, false,
+                                     {QStringLiteral("MTE"), QStringLiteral("ALM"), QStringLiteral("SLP"),
+                                      QStringLiteral("PRG"), QStringLiteral("CLR"), QStringLiteral("MEM"),
+                                      QStringLiteral("STR"), QStringLiteral("OFF")},
+                                     QSize(42 - 16 - 6, 21));
+    auto panelButton = [this, &captions](const char* name, const char* caption, const char* hint, int left, int top) {
         QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), QLatin1String(hint),
                                     QRect(left, top, 42, 21));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setIconSize(QSize(16, 11));
-        // Lamp and three letters must fit the 42-pixel button.
-        QFont font = SmallFont(b, 9);
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
-        b->setFont(font);
+        b->setFont(captions);
         b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
         return b;
     };
@@ -296,7 +327,7 @@ void tdMain::ApplyLayout()
     sVolume->setGeometry(3, 15, 85, sVolume->height());
     btMixer->move(90, 19);
     gpPresets->move(0, 73);
-    gpTuner->move(301, -2);
+    gpTuner->move(301, 0);
     const int lefts[4] = {438, 482, 526, 570};
     const std::array<QToolButton*, 4> upper{btMute, btAlarm, btSleep, btProg};
     const std::array<QToolButton*, 4> lower{btClr, btMem, btStr, OnOff};
@@ -308,6 +339,14 @@ void tdMain::ApplyLayout()
     }
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+void tdMain::SetStationName(const QString& name)
+{
+    // A name too long for the panel ends in "…" and the hint shows it whole.
+    const QString shown = Station->fontMetrics().elidedText(name, Qt::ElideRight, Station->width());
+    Station->setText(shown);
+    Station->setToolTip(shown == name ? QStringLiteral("Name of the radio station") : name);
 }
 
 QColor tdMain::TextColour(bool bright) const

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 QAction* tdMain::AddItem(QMenu* menu, const QString& caption, const char* name, void (tdMain::*handler)())
 {
@@ -73,7 +74,10 @@ void tdMain::BuildMenus()
     AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &tdMain::File_LoadPresets);
     file->addSeparator();
     AddItem(file, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
-    addActions(bar->addMenu(QStringLiteral("&Actions")));
+    QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
+    addActions(actions);
+    auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
+    connect(actionsKey, &QShortcut::activated, bar, [bar, actions] { bar->setActiveAction(actions->menuAction()); });
     AddVolumeItems(bar->addMenu(QStringLiteral("&Volume")));
     QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
     addStations(stations);
@@ -120,7 +124,7 @@ void tdMain::BuildMenus()
 void tdMain::BuildTray()
 {
     if (!env_.UseTray) return;
-    trayIcon_ = new TTrayIcon(this);
+    trayIcon_ = new TTrayIcon(this, env_.TrayHost ? env_.TrayHost() : nullptr);
     trayIcon_->SetIcon(glyphs_->MuteIcon(true));
     trayIcon_->SetTip(QStringLiteral("Vantoro"));
     trayIcon_->AttachMenu(TrayMenu);

@@ -82,7 +82,7 @@ void tdMain::SetCurrentPreset(int n)
 void tdMain::ShowSlot(int n)
 {
     const tFavorite& slot = settings_.Presets[n];
-    Station->setText(slot.Name);
+    SetStationName(slot.Name);
     StationNum->setText(QString::number(n));
     UncheckPresetItems();
     CheckPresetItems(n);
@@ -160,7 +160,7 @@ void tdMain::MatchPreset()
     setWindowTitle(QStringLiteral("Vantoro - ") + hint);
     SetTrayTip(hint);
     SetCurrentPreset(0);
-    Station->clear();
+    SetStationName(QString());
     StationNum->setText(QStringLiteral("??"));
 }
 
@@ -273,7 +273,7 @@ void tdMain::RenamePreset(int n)
     if (!env_.Dialogs->AskName(this, name)) return;
     slot.Name = LeftChars(name.trimmed(), MaxNameChars);
     if (RowOf(n) == presetRow_) btRadio[std::size_t(PosOf(n) - 1)]->setToolTip(SlotHint(n));
-    if (n == currentPreset_) Station->setText(slot.Name);
+    if (n == currentPreset_) SetStationName(slot.Name);
     SetPresetItemCaptions(n);
 }
 

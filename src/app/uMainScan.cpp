@@ -68,7 +68,7 @@ void tdMain::EnterScanMode(bool upward)
     QPalette palette = Tuned->palette();
     palette.setColor(QPalette::WindowText, TextColour(true));
     Tuned->setPalette(palette);
-    Station->clear();
+    SetStationName(QString());
     StationNum->setText(QStringLiteral("??"));
     icScan->setPixmap(Picture(TGlyphs::ScanName(settings_.ColorText, upward)));
     icScan->show();

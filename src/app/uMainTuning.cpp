@@ -78,7 +78,7 @@ int tdMain::TuneTo(tBand band, bool quiet, double frequency)
 
     UpdateEdgeControls();
     UpdateReadout();
-    Station->clear();
+    SetStationName(QString());
     StationNum->setText(QStringLiteral("??"));
     MatchPreset();
     EnableMemoryItems();
@@ -114,9 +114,17 @@ void tdMain::SetBandDisplay(tBand band)
         }
         label->setVisible(text != nullptr);
         label->setText(text ? QLatin1String(text) : QLatin1String(""));
-        label->move(left, label->y());
+        label->setGeometry(left, label->y(), ScaleLabelWidth(band, card_->JapaneseFM()), label->height());
     }
     SetSliderRange(band);
+}
+
+int ScaleLabelWidth(tBand band, bool japaneseFM)
+{
+    // Two pixels short of the next label, so neighbours never touch; the
+    // last AM label so ends before the "am" button.
+    const int pitch = band == bAM ? 24 : japaneseFM ? 53 : 38;
+    return pitch - 2;
 }
 
 void tdMain::SetSliderRange(tBand band)
@@ -126,7 +134,8 @@ void tdMain::SetSliderRange(tBand band)
         sFrequency->setRange(KHz(card_->AMMin()), KHz(card_->AMMax()));
         sFrequency->setSingleStep(KHz(card_->Caps().AMStep));
         sFrequency->setPageStep(99);
-        sFrequency->setTickInterval(KHz(card_->Caps().AMStep));
+        // One mark under each scale label: 99 kHz apart, not one per step.
+        sFrequency->setTickInterval(99);
     } else {
         sFrequency->setRange(KHz(card_->FMMin()), KHz(card_->FMMax()));
         sFrequency->setSingleStep(KHz(FMUnit()));
@@ -179,6 +188,7 @@ void tdMain::UpdateEdgeControls()
     btTuneNext->setEnabled(right);
     SetItemsEnabled("Actions_TunePrev", left);
     SetItemsEnabled("Actions_TuneNext", right);
+    EnableVolumeSteps();
     // A scan keeps its controls disabled until it ends; it sets them itself.
     if (busy_) return;
     btScanPrev->setEnabled(left && card_->Band() == bFM);

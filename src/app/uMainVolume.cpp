@@ -50,9 +50,7 @@ void tdMain::BuildVolumeGroup()
     VcDisabled->setObjectName(QStringLiteral("VcDisabled"));
     VcDisabled->setGeometry(3, 14, 127, 30);
     VcDisabled->setAlignment(Qt::AlignCenter);
-    QFont font = VcDisabled->font();
-    font.setPixelSize(10);
-    VcDisabled->setFont(font);
+    VcDisabled->setFont(PanelFont(0.85, false, {QStringLiteral("Vantoro can't control")}, QSize(127, 15)));
     VcDisabled->hide();
 
     connect(btMute, &QToolButton::clicked, this, &tdMain::Volume_Mute);
@@ -119,16 +117,40 @@ void tdMain::SetUpVolumeSlider()
     ShowVolumeHint();
 }
 
+bool tdMain::NothingToControl() const
+{
+    // The card has neither volume nor mute of its own, or was told to leave
+    // them alone, and there is no sound card.
+    const tDevCap caps = card_->GetDevCap(card_->Model());
+    return !card_->SoundCardPresent() && ((!caps.CanVolume && !caps.CanMute) || card_->VolumeLine() == vlNone);
+}
+
+bool tdMain::VolumeLevelsUsable() const
+{
+    if (NothingToControl()) return false;
+    switch (card_->VolumeLine()) {
+    case vlNative: return card_->GetDevCap(card_->Model()).CanVolume;
+    case vlNone: return true;
+    default: return card_->SoundCardPresent();
+    }
+}
+
+void tdMain::EnableVolumeSteps()
+{
+    // "Up" only below the top of the scale, "Down" only above 0.
+    const bool levels = VolumeLevelsUsable();
+    SetItemsEnabled("Volume_Up", levels && card_->Volume() < card_->VolumeMax());
+    SetItemsEnabled("Volume_Down", levels && card_->Volume() > 0);
+}
+
 void tdMain::EnableVolumeControls()
 {
     const tDevCap caps = card_->GetDevCap(card_->Model());
     const bool soundCard = card_->SoundCardPresent();
-    const tVolumeLine line = card_->VolumeLine();
 
-    // Nothing to control: the card has neither volume nor mute of its own,
-    // or was told to leave them alone, and there is no sound card. No
-    // command of the group may then look as if it did something.
-    if (!soundCard && ((!caps.CanVolume && !caps.CanMute) || line == vlNone)) {
+    // No command of the group may look as if it did something when nothing
+    // can be controlled.
+    if (NothingToControl()) {
         gpVolume->setEnabled(false);
         sVolume->hide();
         btMixer->hide();
@@ -140,26 +162,17 @@ void tdMain::EnableVolumeControls()
     }
     gpVolume->setEnabled(true);
     sVolume->show();
-    sVolume->setEnabled(true);
     btMixer->show();
     VcDisabled->hide();
     btMute->setEnabled(caps.CanMute);
     SetItemsEnabled("Volume_Mute", caps.CanMute);
     btMixer->setEnabled(soundCard);
     SetItemsEnabled("Volume_Mixer", soundCard);
-
-    bool levels = true;
-    if (line == vlNative)
-        levels = caps.CanVolume;
-    else if (line != vlNone)
-        levels = soundCard;
     // "Reset" is taken away only above, when nothing can be controlled; it
     // checks for itself whether there is a volume to reset.
     SetItemsEnabled("Volume_0", true);
-    if (line != vlNone) {
-        for (const char* name : {"Volume_Up", "Volume_Down"}) SetItemsEnabled(name, levels);
-        sVolume->setEnabled(levels);
-    }
+    sVolume->setEnabled(VolumeLevelsUsable());
+    EnableVolumeSteps();
 }
 
 void tdMain::AfterVolumeChange()
@@ -199,6 +212,7 @@ void tdMain::Volume_0()
     ShowVolumeHint();
     muted_ = true;
     RefreshMuteIndicator();
+    EnableVolumeSteps();
 }
 
 void tdMain::ToggleMute()

@@ -25,42 +25,68 @@ void RestoreWindow(QWidget* window)
     window->activateWindow();
 }
 
-TTrayIcon::TTrayIcon(QObject* parent) : QObject(parent), icon_(new QSystemTrayIcon(this))
+namespace {
+
+class TDesktopTray final : public TTrayHost {
+public:
+    explicit TDesktopTray(QObject* parent) : TTrayHost(parent), icon_(new QSystemTrayIcon(this))
+    {
+        connect(icon_, &QSystemTrayIcon::activated, this, &TTrayHost::Activated);
+    }
+    bool Available() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void SetIcon(const QIcon& icon) override { icon_->setIcon(icon); }
+    QIcon Icon() const override { return icon_->icon(); }
+    void SetTip(const QString& tip) override { icon_->setToolTip(tip); }
+    QString Tip() const override { return icon_->toolTip(); }
+    void SetMenu(QMenu* menu) override { icon_->setContextMenu(menu); }
+    QMenu* Menu() const override { return icon_->contextMenu(); }
+    void SetVisible(bool visible) override { icon_->setVisible(visible); }
+    bool Visible() const override { return icon_->isVisible(); }
+
+private:
+    QSystemTrayIcon* icon_;
+};
+
+} // namespace
+
+TTrayIcon::TTrayIcon(QObject* parent, std::unique_ptr<TTrayHost> host)
+    : QObject(parent), host_(host ? host.release() : new TDesktopTray(nullptr))
 {
+    host_->setParent(this);
     clickDelay_.setSingleShot(true);
     clickDelay_.setInterval(QApplication::styleHints()->mouseDoubleClickInterval());
     connect(&clickDelay_, &QTimer::timeout, this, &TTrayIcon::Click);
-    connect(icon_, &QSystemTrayIcon::activated, this, &TTrayIcon::Activate);
+    connect(host_, &TTrayHost::Activated, this, &TTrayIcon::Activate);
 }
 
 TTrayIcon::~TTrayIcon()
 {
     // The menu belongs to the window; never let the icon outlive its pointer to it.
-    icon_->setContextMenu(nullptr);
+    host_->SetMenu(nullptr);
 }
 
 bool TTrayIcon::Available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-void TTrayIcon::SetIcon(const QIcon& icon) { icon_->setIcon(icon); }
-QIcon TTrayIcon::Icon() const { return icon_->icon(); }
-void TTrayIcon::SetTip(const QString& tip) { icon_->setToolTip(tip); }
-QString TTrayIcon::Tip() const { return icon_->toolTip(); }
+void TTrayIcon::SetIcon(const QIcon& icon) { host_->SetIcon(icon); }
+QIcon TTrayIcon::Icon() const { return host_->Icon(); }
+void TTrayIcon::SetTip(const QString& tip) { host_->SetTip(tip); }
+QString TTrayIcon::Tip() const { return host_->Tip(); }
 
 void TTrayIcon::AttachMenu(QMenu* menu)
 {
     menu_ = menu;
-    icon_->setContextMenu(menu);
+    host_->SetMenu(menu);
 }
 
-void TTrayIcon::DetachMenu() { icon_->setContextMenu(nullptr); }
+void TTrayIcon::DetachMenu() { host_->SetMenu(nullptr); }
 
-void TTrayIcon::ReattachMenu() { icon_->setContextMenu(menu_); }
+void TTrayIcon::ReattachMenu() { host_->SetMenu(menu_); }
 
-bool TTrayIcon::MenuAttached() const { return menu_ && icon_->contextMenu() == menu_; }
+bool TTrayIcon::MenuAttached() const { return menu_ && host_->Menu() == menu_; }
 
-void TTrayIcon::Show() { icon_->show(); }
-void TTrayIcon::Hide() { icon_->hide(); }
-bool TTrayIcon::Visible() const { return icon_->isVisible(); }
+void TTrayIcon::Show() { host_->SetVisible(true); }
+void TTrayIcon::Hide() { host_->SetVisible(false); }
+bool TTrayIcon::Visible() const { return host_->Visible(); }
 
 void TTrayIcon::Activate(QSystemTrayIcon::ActivationReason reason)
 {

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <memory>
 
 class QWidget;
 
@@ -21,10 +22,30 @@ bool HideWindow(QWidget* window, bool trayUsable);
 // Shows `window` again, normal or maximised as it was, and brings it to the front.
 void RestoreWindow(QWidget* window);
 
+// What the icon needs from the desktop's notification area. The desktop's
+// own is QSystemTrayIcon; tests give one they can click and look into.
+class TTrayHost : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual bool Available() const = 0;
+    virtual void SetIcon(const QIcon& icon) = 0;
+    virtual QIcon Icon() const = 0;
+    virtual void SetTip(const QString& tip) = 0;
+    virtual QString Tip() const = 0;
+    virtual void SetMenu(QMenu* menu) = 0;
+    virtual QMenu* Menu() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool Visible() const = 0;
+signals:
+    void Activated(QSystemTrayIcon::ActivationReason reason);
+};
+
 class TTrayIcon : public QObject {
     Q_OBJECT
 public:
-    explicit TTrayIcon(QObject* parent = nullptr);
+    // With no host, the desktop's notification area.
+    explicit TTrayIcon(QObject* parent = nullptr, std::unique_ptr<TTrayHost> host = nullptr);
     ~TTrayIcon() override;
 
     // Whether the desktop offers a notification area right now.
@@ -49,7 +70,7 @@ public:
 
     // Whether hiding to the tray leaves a way back: a notification area
     // exists and the icon is shown in it.
-    bool Usable() const { return Available() && Visible(); }
+    bool Usable() const { return host_->Available() && Visible(); }
     bool HideToTray(QWidget* window) { return HideWindow(window, Usable()); }
     void RestoreFromTray(QWidget* window) { RestoreWindow(window); }
 
@@ -63,7 +84,7 @@ signals:
     void DoubleClick();
 
 private:
-    QSystemTrayIcon* icon_; // child of this object
+    TTrayHost* host_; // child of this object
     QPointer<QMenu> menu_;
     QTimer clickDelay_;
 };

@@ -338,3 +338,22 @@ TEST_F(MainVolumeTest, ASerialReceiverTunesScansAndTakesAMFromTheWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !receiver->Muted(); }, 2000));
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
 }
+
+TEST_F(MainVolumeTest, UpAndDownAreOfferedOnlyWhereTheVolumeCanMove)
+{
+    for (const char* line : {"VolumeLine=1\n", "VolumeLine=2\n"}) {
+        SCOPED_TRACE(line);
+        WriteConfigured((QByteArray(line) + "ShutDown=1\n[Audio]\nVolume=128\n").constData());
+        tdMain& w = Started();
+        EXPECT_TRUE(AllEnabled("Volume_Up") && AllEnabled("Volume_Down"));
+        Volume()->setValue(Volume()->maximum());
+        EXPECT_TRUE(NoneEnabled("Volume_Up"));
+        EXPECT_TRUE(AllEnabled("Volume_Down"));
+        w.Volume_Down();
+        EXPECT_TRUE(AllEnabled("Volume_Up"));
+        w.Volume_0();
+        EXPECT_TRUE(NoneEnabled("Volume_Down"));
+        EXPECT_TRUE(AllEnabled("Volume_Up"));
+        ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    }
+}

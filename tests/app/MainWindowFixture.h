@@ -3,6 +3,7 @@
 // with prompts and dialogs answered by the test.
 
 #include "FakePrompts.h"
+#include "FakeTray.h"
 #include "Display.h"
 #include "Profile.h"
 #include "SimulatedHardware.h"
@@ -142,7 +143,12 @@ protected:
         env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
         env.OnError = [this](const QString& what) { errors << what; };
         env.Configure = configure;
-        env.UseTray = false;
+        env.UseTray = withTray;
+        env.TrayHost = [this] {
+            auto host = std::make_unique<TFakeTray>();
+            tray = host.get();
+            return host;
+        };
         window = std::make_unique<tdMain>(std::move(env));
         return *window;
     }
@@ -221,5 +227,7 @@ protected:
     TFakePrompts prompts;
     TFakeDialogs dialogs;
     QStringList errors;
+    bool withTray = false; // a fake notification area instead of none
+    TFakeTray* tray = nullptr; // owned by the window's icon
     std::unique_ptr<tdMain> window;
 };

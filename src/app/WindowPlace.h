@@ -1,0 +1,13 @@
+#pragma once
+// Where the main window opens: at the place it was closed, unless that place
+// can no longer be reached (a screen unplugged, a hand-edited position), in
+// which case it comes back onto the nearest screen.
+
+#include <QList>
+#include <QRect>
+
+// `window` is the window's client area at its stored place; `screens` are the
+// screens' available areas. Returns the client area's new top-left corner:
+// unchanged while the top of the window (where its title bar sits) is on a
+// screen, otherwise inside the nearest screen with room for a title bar.
+QPoint PlaceOnScreens(const QRect& window, const QList<QRect>& screens);

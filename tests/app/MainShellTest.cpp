@@ -1,0 +1,153 @@
+// The window as the desktop sees it: its place, captions, the tray icon and
+// the dialog rules, the start options, and the menu bar's short cut.
+
+#include "MainWindowFixture.h"
+#include "ModalHelper.h"
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QMenu* MenuOf(QWidget* window, const QString& title)
+{
+    for (QAction* item : window->findChild<QMenuBar*>()->actions())
+        if (item->text() == title) return item->menu();
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheWindowOpensWhereItClosedAndALostPlaceComesBackOnScreen)
+{
+    WriteConfigured("ShutDown=1\n[WinPos]\nX=40\nY=60\n");
+    tdMain& w = Started();
+    EXPECT_EQ(w.geometry().topLeft(), QPoint(40, 60));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("WinPos"), QStringLiteral("X"), 0), 40);
+    EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("WinPos"), QStringLiteral("Y"), 0), 60);
+
+    WriteConfigured("ShutDown=1\n[WinPos]\nX=9000\nY=-500\n");
+    tdMain& lost = Started();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(lost.geometry().topLeft()));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+TEST(ApplicationTest, NoDisplayNameIsAddedToTheCaptions)
+{
+    const QString before = QCoreApplication::applicationName();
+    tdMain::SetUpApplication();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Vantoro"));
+    EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
+    // A display name of its own would stay put; none follows the name.
+    QCoreApplication::setApplicationName(QStringLiteral("Other"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Other"));
+    QCoreApplication::setApplicationName(before);
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+}
+
+TEST_F(MainWindowTest, TheTrayTipFollowsTheStationAndADialogTakesTheTrayAway)
+{
+    withTray = true;
+    WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
+    tdMain& w = Started();
+    ASSERT_NE(tray, nullptr);
+    auto* icon = w.findChild<TTrayIcon*>();
+    auto* trayMenu = Child<QMenu>(QStringLiteral("TrayMenu"));
+    EXPECT_TRUE(tray->visible);
+    EXPECT_EQ(tray->menu, trayMenu);
+
+    w.TuneTo(bFM, false, 101.5);
+    EXPECT_EQ(tray->tip, QStringLiteral("101.5 MHz"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 101.5 MHz"));
+
+    // While the mixer window is up the icon has no menu, the main window is
+    // hidden, and clicks on the icon change nothing.
+    bool checked = false;
+    WhenModal([&](QWidget* dialog) {
+        checked = true;
+        EXPECT_EQ(tray->menu, nullptr);
+        EXPECT_TRUE(w.DialogOpen());
+        EXPECT_FALSE(w.isVisible());
+        emit icon->Click();
+        emit icon->DoubleClick();
+        EXPECT_FALSE(w.Muted());
+        EXPECT_FALSE(w.isVisible());
+        dialog->close();
+    });
+    w.Volume_Mixer();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(tray->menu, trayMenu);
+    EXPECT_TRUE(w.isVisible());
+
+    // Outside a dialog a click mutes and a double click hides, really hidden
+    // now that an icon can bring the window back.
+    const QImage sounding = tray->icon.pixmap(16).toImage();
+    emit icon->Click();
+    EXPECT_TRUE(w.Muted());
+    EXPECT_NE(tray->icon.pixmap(16).toImage(), sounding);
+    emit icon->DoubleClick();
+    EXPECT_TRUE(w.Minimized());
+    EXPECT_FALSE(w.isVisible());
+    emit icon->DoubleClick();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_FALSE(tray->visible);
+}
+
+TEST_F(MainWindowTest, StartOptionsTakeEffect)
+{
+    withTray = true;
+    // The Zoltrix, which can switch stereo.
+    WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\nStartMuted=1\nForceStereoOff=1\n"
+             "StartMinimized=1\n[Audio]\nVolume=128\n[DisplayMode]\nAlwaysOnTop=1\n");
+    tdMain& w = Started();
+    EXPECT_TRUE(w.Muted());
+    EXPECT_TRUE(w.Card().Muted());
+    EXPECT_FALSE(w.Card().Stereo());
+    EXPECT_TRUE(w.Minimized());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+
+    WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
+    tdMain& plain = Started();
+    EXPECT_FALSE(plain.Muted());
+    EXPECT_FALSE(plain.Card().Muted());
+    EXPECT_TRUE(plain.Card().Stereo());
+    EXPECT_TRUE(plain.isVisible());
+    EXPECT_FALSE(plain.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+TEST_F(MainWindowTest, CtrlAOpensTheActionsMenu)
+{
+    WriteConfigured("ShutDown=1\n");
+    tdMain& w = Started();
+    QApplication::setActiveWindow(&w);
+    QMenu* actions = MenuOf(&w, QStringLiteral("&Actions"));
+    ASSERT_NE(actions, nullptr);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return actions->isVisible(); }, 2000));
+    actions->close();
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+TEST_F(MainWindowTest, ALongStationNameIsCutWithAnEllipsisAndShownWholeInTheHint)
+{
+    WriteConfigured("ShutDown=1\n[Presets]\nCurrent=1\nList=1,2,\n"
+                    "Station01=M 101,500 A station whose name runs on far beyond the panel's width\n"
+                    "Station02=M 99,000 Short\n");
+    Started();
+    auto* station = Child<QLabel>(QStringLiteral("Station"));
+    EXPECT_TRUE(station->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(station->fontMetrics().horizontalAdvance(station->text()), station->width());
+    EXPECT_EQ(station->toolTip(), QStringLiteral("A station whose name runs on far beyond the panel's width"));
+    window->btRadioClick(2);
+    EXPECT_EQ(station->text(), QStringLiteral("Short"));
+    EXPECT_EQ(station->toolTip(), QStringLiteral("Name of the radio station"));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
