@@ -12,6 +12,7 @@
 //   uMainClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
 //   uMainSettings.cpp the settings dialog and taking over its result
 //   uMainOrganize.cpp the organizer over the station archive
+//   uMainStations.cpp the presets editor and the jump-to dialog
 
 #include "Favorites.h"
 #include "RadioCards.h"
@@ -120,6 +121,7 @@ public:
     void Actions_StepInc();
     void btFMClick();
     void btAMClick();
+    void Actions_Jump();
     void Actions_Stereo();
     int ShowSignal(); // the signal status 0..3
     // Scanning.
@@ -137,6 +139,7 @@ public:
     void Stations_ClearAll();
     void File_LoadPresets();
     void Stations_Organize();
+    void Stations_EditPresets();
     void RecallPreset(int n, bool tune);
     void StorePreset(int n);
     void ClearPreset(int n);

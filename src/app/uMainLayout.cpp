@@ -231,8 +231,6 @@ void tdMain::BuildTuner()
 
     btJump = MakeButton(gpTuner, "btJump", QStringLiteral("Go"), QStringLiteral("Jump directly to a frequency"),
                         QRect(196, row, 26, 22));
-    // The jump-to dialog comes with the station dialogs; until then "Go" has nothing to open.
-    btJump->setEnabled(false);
     LScan = MakeLabel(gpTuner, "LScan", QStringLiteral("Scan"), QRect(224, row + 4, 28, 14), Small);
     btScanPrev = MakeButton(gpTuner, "btScanPrev", QString(), QStringLiteral("Scan previous"), QRect(253, row, 26, 22));
     btScanPrev->setArrowType(Qt::LeftArrow);
@@ -241,6 +239,7 @@ void tdMain::BuildTuner()
     btStopScan = MakeButton(gpTuner, "btStopScan", QStringLiteral("Stop"), QStringLiteral("Halt scanning"),
                             QRect(253, row, 53, 22));
     btStopScan->hide();
+    connect(btJump, &QToolButton::clicked, this, &tdMain::Actions_Jump);
     connect(btScanPrev, &QToolButton::clicked, this, &tdMain::Actions_ScanPrev);
     connect(btScanNext, &QToolButton::clicked, this, &tdMain::Actions_ScanNext);
     connect(btStopScan, &QToolButton::clicked, this, &tdMain::Actions_StopScan);

@@ -43,6 +43,7 @@ void tdMain::BuildMenus()
 {
     // The tuning and scanning items, in the same order in both menus.
     auto addActions = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Jump to"), "Actions_Jump", &tdMain::Actions_Jump);
         AddItem(menu, QStringLiteral("Tune left"), "Actions_TunePrev", &tdMain::Actions_TunePrev);
         AddItem(menu, QStringLiteral("Tune right"), "Actions_TuneNext", &tdMain::Actions_TuneNext);
         menu->addSeparator();
@@ -61,6 +62,7 @@ void tdMain::BuildMenus()
     };
     auto addStations = [this](QMenu* menu) {
         AddItem(menu, QStringLiteral("Organize"), "Stations_Organize", &tdMain::Stations_Organize);
+        AddItem(menu, QStringLiteral("Edit presets"), "Stations_EditPresets", &tdMain::Stations_EditPresets);
         AddItem(menu, QStringLiteral("Clear"), "Stations_Clear", &tdMain::Stations_Clear);
         AddItem(menu, QStringLiteral("Clear all"), "Stations_ClearAll", &tdMain::Stations_ClearAll);
         AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &tdMain::Stations_Memory);
@@ -216,10 +218,12 @@ void tdMain::KeyPress(QChar key)
     case 12: Actions_ScanPrev(); break;
     case 13: Actions_ScanNext(); break;
     case 14: Actions_StopScan(); break;
+    case 15: Stations_EditPresets(); break;
     case 16: Options_Settings(); break;
     case 17: Stations_Organize(); break;
     case 18: Actions_Prog(); break;
     case 19: File_Exit(); break;
+    case 20: Actions_Jump(); break;
     case 25: Actions_Stereo(); break;
     case 27: Stations_Clear(); break;
     case 28: Stations_ClearAll(); break;

@@ -270,15 +270,10 @@ void tdMain::Volume_Mixer()
     dialog->OnError = [this](const std::exception& error) { ReportError(QString::fromUtf8(error.what())); };
     dialog->Mixer().OnNotifyError = dialog->OnError;
 
-    dialogOpen_ = true;
-    SetTrayMenuAttached(false);
-    const bool wasMinimized = minimized_;
-    if (!wasMinimized) MinimizeApp();
-    dialog->exec();
-    dialog.reset();
-    if (!wasMinimized) RestoreApp();
-    SetTrayMenuAttached(true);
-    dialogOpen_ = false;
+    WithDialogRules([&dialog] {
+        dialog->exec();
+        dialog.reset();
+    });
 }
 
 void tdMain::ShowHelp(const QString& topic)

@@ -1,0 +1,415 @@
+#include "EditFavorites.h"
+
+#include "Helpers.h"
+#include "Prompts.h"
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The editor's own tuner covers the whole FM range, the Japanese one included.
+constexpr double TunerFMLow = 76.0;
+constexpr double AMGrid = 0.009;
+
+// f lies within lo..hi, ends included as they print.
+bool Within(double f, double lo, double hi)
+{
+    return (f >= lo || SameFrequency(f, lo)) && (f <= hi || SameFrequency(f, hi));
+}
+
+bool Above(double f, double lo) { return f > lo && !SameFrequency(f, lo); }
+
+tBand BandOf(const tFavorite& slot) { return slot.Band == 0 ? bAM : bFM; }
+
+bool SameSlot(const tFavorite& main, const tFavorite& work)
+{
+    return main.Used == work.Used && main.Band == work.Band &&
+           SameFrequency(main.Frequency, work.Frequency) &&
+           TrimBlanks(main.Name).compare(work.Name, Qt::CaseInsensitive) == 0;
+}
+
+tFileDialogRequest PresetsRequest(const QString& title, const QString& directory, const QString& fileName)
+{
+    tFileDialogRequest request;
+    request.Title = title;
+    request.Filter = PresetsFileFilter();
+    request.DefaultSuffix = PresetsFileSuffix();
+    request.Directory = directory;
+    request.FileName = fileName;
+    return request;
+}
+
+} // namespace
+
+void NormaliseFavorites(tFavorites& table)
+{
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        tFavorite& slot = table[n];
+        if (slot.Used)
+            slot.Name = TrimBlanks(slot.Name);
+        else
+            slot.Clear();
+    }
+}
+
+TEditFavorites::TEditFavorites(tFavorites& mainTable, const tEditFavoritesSetup& setup, TRadioCard& card,
+                               TPrompts& prompts)
+    : main_(mainTable), setup_(setup), card_(card), prompts_(prompts)
+{
+    NormaliseFavorites(main_);
+    original_ = main_;
+    table_ = main_;
+    current_ = setup_.Current;
+    fileName_ = setup_.FileName;
+    untitled_ = fileName_.isEmpty();
+    frequency0_ = card_.Frequency();
+    band0_ = card_.Band();
+    stereo0_ = card_.Stereo();
+    step_ = setup_.FMStep;
+    ShowSlot(1);
+}
+
+TEditFavorites::~TEditFavorites() { ListenStop(); }
+
+QString TEditFavorites::Title() const
+{
+    return QStringLiteral("Edit presets - ") + (fileName_.isEmpty() ? QStringLiteral("Internal") : fileName_);
+}
+
+QString TEditFavorites::StoredText() const
+{
+    return QStringLiteral("Stored entries: ") + QString::number(StoredCount());
+}
+
+tEditButtons TEditFavorites::Buttons() const
+{
+    const tFavorite& slot = table_[selected_];
+    const tDevCap& caps = card_.Caps();
+    tEditButtons b;
+    b.Insert = !table_[tFavorites::Count].Used && selected_ < tFavorites::Count && StoredCount() > 0;
+    b.Delete = StoredCount() > 0;
+    b.Clear = slot.Used;
+    b.MoveUp = selected_ > 1;
+    b.MoveDown = selected_ < tFavorites::Count;
+    b.Listen = slot.Used && (slot.Band == 0 ? caps.HasAM : caps.HasFM);
+    return b;
+}
+
+// ---- the tuner ----
+
+double TEditFavorites::StepUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
+
+double TEditFavorites::LowerLimit(tBand band) const { return band == bAM ? AMLow : TunerFMLow; }
+
+double TEditFavorites::UpperLimit(tBand band) const { return band == bAM ? AMHigh : card_.FMMax(); }
+
+double TEditFavorites::Snap(double frequency, tBand band) const
+{
+    return SnapFrequency(frequency, band == bAM ? AMGrid : StepUnit(), LowerLimit(band), UpperLimit(band));
+}
+
+bool TEditFavorites::OutsideCard() const
+{
+    const tDevCap& caps = card_.Caps();
+    if (tunerBand_ == bAM) return !caps.HasAM || !Within(tunerFrequency_, card_.AMMin(), card_.AMMax());
+    return !caps.HasFM || !Within(tunerFrequency_, card_.FMMin(), card_.FMMax());
+}
+
+bool TEditFavorites::CanTunePrev() const { return Above(tunerFrequency_, LowerLimit(tunerBand_)); }
+
+bool TEditFavorites::CanTuneNext() const
+{
+    return Above(tunerBand_ == bAM ? AMHigh : FMHigh, tunerFrequency_);
+}
+
+QString TEditFavorites::Readout() const
+{
+    QString text = FrequencyText(tunerFrequency_);
+    for (int i = 0; i < 3 && text[i] == QLatin1Char('0'); ++i) text[i] = QLatin1Char(' ');
+    return text.remove(3, 1);
+}
+
+int TEditFavorites::StepUnits() const { return int(std::lround(step_ / StepUnit())); }
+
+int TEditFavorites::StepKHz() const { return int(std::lround(step_ * 1000)); }
+
+void TEditFavorites::SetStepUnits(int units) { step_ = units * StepUnit(); }
+
+void TEditFavorites::StepUp()
+{
+    if (StepUnits() < setup_.StepMax) step_ += StepUnit();
+}
+
+void TEditFavorites::StepDown()
+{
+    if (StepUnits() > setup_.StepMin) step_ -= StepUnit();
+}
+
+void TEditFavorites::ShowTuner(double frequency, tBand band)
+{
+    tunerBand_ = band;
+    tunerFrequency_ = Snap(frequency, band);
+}
+
+// Every frequency command ends here; a negative frequency stands for the
+// band's lower limit and leaves an empty slot empty.
+void TEditFavorites::SetFrequency(double frequency, tBand band)
+{
+    const bool given = frequency > 0;
+    ShowTuner(given ? frequency : LowerLimit(band), band);
+    tFavorite& slot = table_[selected_];
+    if (given && !slot.Used) {
+        slot.Used = 1;
+        slot.Name.clear();
+    }
+    slot.Frequency = tunerFrequency_;
+    slot.Band = band == bAM ? 0 : 1;
+    CheckDuplicates();
+}
+
+void TEditFavorites::CheckDuplicates()
+{
+    duplicated_ = false;
+    for (int n = 2; n <= tFavorites::Count && !duplicated_; ++n) {
+        if (!table_[n].Used) continue;
+        for (int m = 1; m < n && !duplicated_; ++m)
+            duplicated_ = table_[m].Used && SameFrequency(table_[m].Frequency, table_[n].Frequency);
+    }
+}
+
+// Showing a slot only shows it: a preset off this card's grid or above its
+// FM limit keeps its own frequency until the user tunes it.
+void TEditFavorites::ShowSlot(int n)
+{
+    selected_ = n;
+    const tFavorite& slot = table_[n];
+    if (slot.Used)
+        ShowTuner(slot.Frequency, BandOf(slot));
+    else
+        SetFrequency(-1, bFM);
+    CheckDuplicates();
+}
+
+// ---- commands on the slots ----
+
+void TEditFavorites::Select(int n)
+{
+    if (n < 1 || n > tFavorites::Count) return;
+    ListenStop();
+    ShowSlot(n);
+}
+
+void TEditFavorites::TypeName(const QString& text)
+{
+    tFavorite& slot = table_[selected_];
+    if (!slot.Used && !text.isEmpty()) {
+        slot.Used = 1;
+        slot.Band = 1;
+        slot.Frequency = FMLow;
+        ShowTuner(FMLow, bFM);
+        CheckDuplicates();
+    }
+    slot.Name = text;
+}
+
+void TEditFavorites::ChooseBand(tBand band) { SetFrequency(-1, band); }
+
+void TEditFavorites::SlideTo(int thousandths) { SetFrequency(thousandths / 1000.0, tunerBand_); }
+
+void TEditFavorites::TunePrev()
+{
+    const double step = tunerBand_ == bAM ? AMGrid : step_;
+    SetFrequency(std::lround(tunerFrequency_ * 1000) / 1000.0 - step, tunerBand_);
+}
+
+void TEditFavorites::TuneNext()
+{
+    const double step = tunerBand_ == bAM ? AMGrid : step_;
+    SetFrequency(std::lround(tunerFrequency_ * 1000) / 1000.0 + step, tunerBand_);
+}
+
+void TEditFavorites::Undo()
+{
+    table_[selected_] = original_[selected_];
+    ShowSlot(selected_);
+}
+
+void TEditFavorites::Insert()
+{
+    if (!Buttons().Insert) return;
+    const int n = selected_;
+    for (int k = tFavorites::Count - 1; k >= n; --k) table_[k + 1] = table_[k];
+    table_[n].Clear();
+    if (current_ >= n) ++current_;
+    ShowSlot(n + 1);
+}
+
+void TEditFavorites::Delete()
+{
+    if (!Buttons().Delete) return;
+    const int n = selected_;
+    if (current_ == n)
+        current_ = 0;
+    else if (current_ > n)
+        --current_;
+    for (int k = n; k < tFavorites::Count; ++k) table_[k] = table_[k + 1];
+    table_[tFavorites::Count].Clear();
+    ShowSlot(n);
+}
+
+void TEditFavorites::ClearSlot()
+{
+    if (current_ == selected_) current_ = 0;
+    table_[selected_].Clear();
+    ShowSlot(selected_);
+}
+
+void TEditFavorites::MoveUp()
+{
+    const int n = selected_;
+    if (n <= 1) return;
+    std::swap(table_[n], table_[n - 1]);
+    if (current_ == n)
+        current_ = n - 1;
+    else if (current_ == n - 1)
+        current_ = n;
+    ShowSlot(n - 1);
+}
+
+void TEditFavorites::MoveDown()
+{
+    const int n = selected_;
+    if (n >= tFavorites::Count) return;
+    std::swap(table_[n], table_[n + 1]);
+    if (current_ == n)
+        current_ = n + 1;
+    else if (current_ == n + 1)
+        current_ = n;
+    ShowSlot(n + 1);
+}
+
+// ---- commands that ask ----
+
+bool TEditFavorites::ClearAll()
+{
+    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish clear all presets?"),
+                           tPromptIcon::Stop))
+        return false;
+    table_.Clear();
+    current_ = 0;
+    ShowSlot(selected_);
+    return true;
+}
+
+bool TEditFavorites::Reload()
+{
+    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish restore previous presets?"),
+                           tPromptIcon::Stop))
+        return false;
+    table_ = original_;
+    current_ = setup_.Current;
+    ShowSlot(selected_);
+    return true;
+}
+
+bool TEditFavorites::Load()
+{
+    if (StoredCount() > 0 &&
+        !prompts_.AskYesNo(WarningTitle(),
+                           QStringLiteral("If you load a new presets set, the\ncurrent presets will be "
+                                          "erased.\nAre you sure ?"),
+                           tPromptIcon::Information))
+        return false;
+    const QString fileName =
+        prompts_.OpenFileName(PresetsRequest(QStringLiteral("Open presets"), setup_.Directory, QString()));
+    if (fileName.isEmpty()) return false;
+    const std::uint8_t result = LoadPresetsFile(fileName, table_);
+    if (result != plLoaded) {
+        ShowPresetsLoadError(prompts_, result);
+        return false;
+    }
+    fileName_ = fileName;
+    untitled_ = false;
+    current_ = 0;
+    ListenStop();
+    ShowSlot(1);
+    return true;
+}
+
+QString TEditFavorites::AskSaveName() const
+{
+    return prompts_.SaveFileName(PresetsRequest(QStringLiteral("Save presets"), setup_.Directory, fileName_));
+}
+
+bool TEditFavorites::SaveTo(const QString& fileName)
+{
+    if (fileName.isEmpty()) return false;
+    if (!SavePresetsFile(fileName, table_)) {
+        ShowPresetsWriteError(prompts_);
+        return false;
+    }
+    fileName_ = fileName;
+    untitled_ = false;
+    return true;
+}
+
+bool TEditFavorites::Save()
+{
+    if (duplicated_) return false;
+    return SaveTo(untitled_ ? AskSaveName() : fileName_);
+}
+
+bool TEditFavorites::SaveAs()
+{
+    if (duplicated_) return false;
+    return SaveTo(AskSaveName());
+}
+
+bool TEditFavorites::Accept()
+{
+    if (duplicated_) return false;
+    // The names were left as typed while editing; the bank keeps them trimmed,
+    // and only the current preset is marked current.
+    NormaliseFavorites(table_);
+    for (int n = 1; n <= tFavorites::Count; ++n) table_[n].Current = table_[n].Used && n == current_;
+    main_ = table_;
+    accepted_ = true;
+    return true;
+}
+
+bool TEditFavorites::CloseQuery()
+{
+    if (accepted_) return true;
+    NormaliseFavorites(table_);
+    // A slot used in either table counts: a preset added in a slot that was
+    // empty is a change as much as one edited in place.
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        if (!main_[n].Used && !table_[n].Used) continue;
+        if (SameSlot(main_[n], table_[n])) continue;
+        return prompts_.AskYesNo(WarningTitle(),
+                                 QStringLiteral("Presets are changed!\nAre you sure that you want\nexit without save?"),
+                                 tPromptIcon::Information);
+    }
+    return true;
+}
+
+// ---- Listen ----
+
+bool TEditFavorites::ListenStart()
+{
+    const tFavorite& slot = table_[selected_];
+    if (!Buttons().Listen || !Within(slot.Frequency, card_.MinFrequency(), card_.MaxFrequency())) return false;
+    card_.Tune(stereo0_, BandOf(slot), slot.Frequency);
+    listening_ = true;
+    listenTuned_ = card_.CheckSignal() != sgNone;
+    return true;
+}
+
+void TEditFavorites::ListenStop()
+{
+    if (!listening_) return;
+    listening_ = false;
+    listenTuned_ = false;
+    card_.Tune(stereo0_, band0_, frequency0_);
+}

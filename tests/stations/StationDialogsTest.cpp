@@ -1,0 +1,134 @@
+#include "FakePrompts.h"
+#include "NumEdit.h"
+#include "SimulatedHardware.h"
+#include "TestSupport.h"
+#include "uEditFavorites.h"
+#include "uJumpTo.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
+{
+    for (const char* locale : {"it_IT", "C"}) {
+        TScopedLocale scoped{QLocale(QLatin1String(locale))};
+        tJumpCard card;
+        card.FMStep = 0.025;
+        tdJumpTo dialog(card);
+        EXPECT_FALSE(Child<QToolButton>(dialog, "btAM")->isEnabled());
+        EXPECT_EQ(Child<QLabel>(dialog, "LFreq")->text(), QStringLiteral("MHz"));
+        auto* freq = Child<TNumEdit>(dialog, "Freq");
+        freq->clear();
+        QTest::keyClicks(freq, QLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("99,1")
+                                                                               : QStringLiteral("99.1"));
+        EXPECT_EQ(Child<QSlider>(dialog, "sFreq")->value(), 99100) << locale;
+        Child<QPushButton>(dialog, "btOk")->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_NEAR(dialog.Frequency(), 99.1, 1e-9) << locale;
+    }
+}
+
+TEST(JumpToDialogTest, TheEditClampsAndTheSliderWritesBack)
+{
+    tJumpCard card;
+    card.HasAM = true;
+    tdJumpTo dialog(card);
+    auto* freq = Child<TNumEdit>(dialog, "Freq");
+    freq->clear();
+    QTest::keyClicks(freq, QStringLiteral("150"));
+    EXPECT_EQ(Child<QSlider>(dialog, "sFreq")->value(), 108000);
+    Child<QSlider>(dialog, "sFreq")->setValue(100013);
+    EXPECT_EQ(freq->text(), QLocale().toString(100.0, 'f', 3));
+    Child<QToolButton>(dialog, "btAM")->click();
+    EXPECT_EQ(freq->maxLength(), 5);
+    EXPECT_EQ(freq->text(), QLocale().toString(0.531, 'f', 3));
+    Child<QToolButton>(dialog, "btFM")->click();
+    EXPECT_EQ(freq->text(), QLocale().toString(100.0, 'f', 3));
+}
+
+class EditFavoritesDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        hw.InsertCard(mRadioTrack);
+        card.SetModel(mRadioTrack);
+        card.SetPort(1);
+        card.Open();
+        card.Tune(false, bFM, 95.0);
+        for (int n : {1, 2}) {
+            bank[n].Used = 1;
+            bank[n].Frequency = n == 1 ? 87.0 : 101.7;
+            bank[n].Name = QStringLiteral("Station %1").arg(n);
+        }
+        setup.StepMax = 40;
+    }
+
+    TSimulatedHardware hw{TStationList::BuiltIn(), false};
+    TRadioCard card{hw};
+    tFavorites bank;
+    tEditFavoritesSetup setup;
+    TFakePrompts prompts;
+};
+
+TEST_F(EditFavoritesDialogTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
+{
+    tdEditFavorites dialog(bank, setup, card, prompts);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit presets - Internal"));
+    EXPECT_FALSE(Child<QLabel>(dialog, "ErrMsg")->isVisibleTo(&dialog));
+    dialog.Editor().Select(3);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "StationName"), QStringLiteral("Copy"));
+    EXPECT_TRUE(Child<QLabel>(dialog, "ErrMsg")->isVisibleTo(&dialog));
+    for (const char* name : {"btOk", "btSave"}) EXPECT_FALSE(Child<QPushButton>(dialog, name)->isEnabled()) << name;
+    for (const char* name : {"miSave", "miSaveAs"}) EXPECT_FALSE(Child<QAction>(dialog, name)->isEnabled()) << name;
+    EXPECT_EQ(Child<QLabel>(dialog, "StoredEntries")->text(), QStringLiteral("Stored entries: 3"));
+    Child<QToolButton>(dialog, "btTuneNext")->click();
+    EXPECT_TRUE(Child<QPushButton>(dialog, "btOk")->isEnabled());
+}
+
+TEST_F(EditFavoritesDialogTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
+{
+    tdEditFavorites dialog(bank, setup, card, prompts);
+    auto* listen = Child<QPushButton>(dialog, "btListen");
+    auto* preview = Child<QTimer>(dialog, "Preview");
+    listen->click();
+    EXPECT_TRUE(listen->isChecked());
+    EXPECT_EQ(card.Frequency(), 87.0);
+    ASSERT_TRUE(preview->isActive());
+    EXPECT_EQ(preview->interval(), 5000);
+    preview->start(0); // the five seconds pass
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !listen->isChecked(); }, 2000));
+    EXPECT_EQ(card.Frequency(), 95.0);
+    EXPECT_EQ(listen->text(), QStringLiteral("Listen"));
+}
+
+TEST_F(EditFavoritesDialogTest, CancelWithChangesStaysOpenOnNo)
+{
+    tdEditFavorites dialog(bank, setup, card, prompts);
+    dialog.show();
+    Child<QPushButton>(dialog, "btClear")->click();
+    Child<QPushButton>(dialog, "btCancel")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(prompts.calls.size(), 1u);
+    prompts.answers.push_back(true);
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(bank[1].Used);
+}
+
+} // namespace
