@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
 namespace {
@@ -47,9 +48,13 @@ TEST_F(MainWindowTest, EditPresetsHandsBackTheBankAndRetunesItsCurrentPreset)
     WriteConfigured(Bank);
     tdMain& w = Started();
     ASSERT_TRUE(w.AlarmOn());
+    dialogs.sleep = 1;
+    w.Actions_Sleep();
+    QTimer* sleep = Child<QTimer>(QStringLiteral("TSleep"));
+    ASSERT_TRUE(sleep->isActive());
     bool whileUp = false;
     WhenModal([&](QWidget* dialog) {
-        whileUp = w.DialogOpen() && !w.AlarmOn() && w.Minimized();
+        whileUp = w.DialogOpen() && !w.AlarmOn() && !w.SleepOn() && !sleep->isActive() && w.Minimized();
         In<QListWidget>(dialog, "Presets")->setCurrentRow(1);
         In(dialog, "btMoveDown")->click(); // the current preset to slot 3
         In<QListWidget>(dialog, "Presets")->setCurrentRow(9);
@@ -61,6 +66,8 @@ TEST_F(MainWindowTest, EditPresetsHandsBackTheBankAndRetunesItsCurrentPreset)
     EXPECT_TRUE(whileUp);
     EXPECT_FALSE(w.DialogOpen());
     EXPECT_TRUE(w.AlarmOn());
+    EXPECT_TRUE(w.SleepOn());
+    EXPECT_TRUE(sleep->isActive());
     EXPECT_FALSE(w.Minimized());
     EXPECT_EQ(w.CurrentPreset(), 3);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 95.0);
