@@ -4,7 +4,6 @@
 #include "Profile.h"
 
 #include <QDir>
-#include <QSet>
 
 namespace {
 
@@ -17,7 +16,6 @@ const QString sDisplayMode = QStringLiteral("DisplayMode");
 const QString sPresets = QStringLiteral("Presets");
 const QString sSerial = QStringLiteral("Serial");
 
-constexpr int KeyboardCommandCount = 37;
 constexpr int MaxVolume = 256;
 
 QString Key(const char* name) { return QLatin1String(name).toString(); }
@@ -88,19 +86,6 @@ QString Bool(bool value) { return value ? QStringLiteral("1") : QStringLiteral("
 QString Int(int value) { return QString::number(value); }
 
 } // namespace
-
-QString DefaultKeyboardCommands() { return QStringLiteral("UD0XM-+,.SA<>!EIOPQJT123ZCRLYKH678945"); }
-
-bool IsValidKeyboardCommands(const QString& keys)
-{
-    if (keys.size() != KeyboardCommandCount) return false;
-    QSet<QChar> seen;
-    for (const QChar ch : keys) {
-        if (seen.contains(ch)) return false;
-        seen.insert(ch);
-    }
-    return true;
-}
 
 void ReadSettings(const TProfile& p, TSettings& s)
 {

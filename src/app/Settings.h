@@ -5,6 +5,7 @@
 // main window applies the values; nothing here touches a widget or the card.
 
 #include "Favorites.h"
+#include "KeyCommands.h"
 #include "RadioCards.h"
 
 #include <QMap>
@@ -14,11 +15,6 @@
 #include <vector>
 
 class TProfile;
-
-// One key string character per keyboard command, "U" (volume up) to "5".
-QString DefaultKeyboardCommands();
-// True for a key string of 37 characters with no character twice.
-bool IsValidKeyboardCommands(const QString& keys);
 
 struct TSettings {
     // "WinPos"

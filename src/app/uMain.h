@@ -8,7 +8,8 @@
 //   uMainScan.cpp     scanning
 //   uMainPresets.cpp  the presets bank, its buttons and submenus
 //   uMainVolume.cpp   volume and mute, the mixer window
-//   uMainMenus.cpp    main menu, tray menu, key commands, dialog rules
+//   uMainMenus.cpp    main menu, tray menu, dialog rules
+//   uMainKeys.cpp     the single-key commands
 //   uMainClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
 //   uMainSettings.cpp the settings dialog and taking over its result
 //   uMainOrganize.cpp the organizer over the station archive

@@ -1,5 +1,5 @@
-// The main menu, the tray icon with its menu, the preset button popup, the
-// single-key commands, and hiding to and showing from the tray.
+// The main menu, the tray icon with its menu, the preset button popup, and
+// hiding to and showing from the tray.
 //
 // A command offered in several places has one object name for all of its
 // items (main menu and tray menu), so enabling and checking reach them all.
@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -198,54 +197,4 @@ void tdMain::TrayIconDblClick()
         Do_Show();
     else
         Do_Hide();
-}
-
-void tdMain::KeyPress(QChar key)
-{
-    const int p = int(settings_.KeyboardCommands.indexOf(key.toUpper())) + 1;
-    switch (p) {
-    case 1: Volume_Up(); break;
-    case 2: Volume_Down(); break;
-    case 3: Volume_0(); break;
-    case 4: Volume_Mixer(); break;
-    case 5: Volume_Mute(); break;
-    case 6: Actions_TunePrev(); break;
-    case 7: Actions_TuneNext(); break;
-    case 8: Actions_StepDec(); break;
-    case 9: Actions_StepInc(); break;
-    case 10: Actions_Sleep(); break;
-    case 11: Actions_Alarm(); break;
-    case 12: Actions_ScanPrev(); break;
-    case 13: Actions_ScanNext(); break;
-    case 14: Actions_StopScan(); break;
-    case 15: Stations_EditPresets(); break;
-    case 16: Options_Settings(); break;
-    case 17: Stations_Organize(); break;
-    case 18: Actions_Prog(); break;
-    case 19: File_Exit(); break;
-    case 20: Actions_Jump(); break;
-    case 25: Actions_Stereo(); break;
-    case 27: Stations_Clear(); break;
-    case 28: Stations_ClearAll(); break;
-    case 29: Stations_Memory(); break;
-    case 30: Stations_Rename(); break;
-    case 34: File_LoadScript(); break;
-    case 35: File_LoadPresets(); break;
-    // Layouts and the other dialogs answer
-    // their keys once they exist; position 33 never runs anything.
-    default: break;
-    }
-}
-
-bool tdMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && text[0].isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            KeyPress(text[0]);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

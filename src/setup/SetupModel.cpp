@@ -4,54 +4,12 @@
 
 #include <algorithm>
 
-const std::array<tKeyCommand, 36> KeyCommands = {{
-    {"cmVolumeUp", "Volume up", 1},
-    {"cmVolumeDown", "Volume down", 2},
-    {"cmVolumeTo0", "Volume reset", 3},
-    {"cmMixer", "Mixer", 4},
-    {"cmMuteOnOff", "Mute on/off", 5},
-    {"cmDecFreq", "Tune left", 6},
-    {"cmIncFreq", "Tune right", 7},
-    {"cmDecStep", "Step -", 8},
-    {"cmIncStep", "Step +", 9},
-    {"cmSleepOnOff", "Sleep", 10},
-    {"cmAlarmOnOff", "Alarm", 11},
-    {"cmScanLeft", "Scan left", 12},
-    {"cmScanRight", "Scan right", 13},
-    {"cmStopScan", "Stop scan", 14},
-    {"cmEditFavs", "Edit presets", 15},
-    {"cmSetup", "Settings", 16},
-    {"cmOrganize", "Organize", 17},
-    {"cmProgr", "Scripting", 18},
-    {"cmExit", "Exit", 19},
-    {"cmJump", "Quick jump", 20},
-    {"cmOnTop", "Always on top", 21},
-    {"cmMinimal", "Minimal", 22},
-    {"cmMinimalTuner", "Min+tuner", 23},
-    {"cmMinimalFavs", "Min+presets", 24},
-    {"cmStereo", "Stereo", 25},
-    {"cmComplete", "Complete disp.", 26},
-    {"cmClear", "Clear", 27},
-    {"cmClearAll", "Clear all", 28},
-    {"cmMemory", "Memory", 29},
-    {"cmRename", "Rename", 30},
-    {"cmHelp", "Help topics", 31},
-    {"cmAbout", "About", 32},
-    {"cmLoadScript", "Load script", 34},
-    {"cmLoadPresets", "Load presets", 35},
-    {"cmMinimalVolBtn", "Min+vol+btn", 36},
-    {"cmMinimalVolBtnPre", "Min+vol+btn+pre", 37},
-}};
-
-namespace {
-constexpr int KeyCount = 37;
-}
 
 TSetupModel::TSetupModel(const tSetupValues& values, tSetupFacts facts)
     : table_(BuildModelTable()), values_(values), facts_(std::move(facts))
 {
     values_.Model = tModel(std::clamp(int(values_.Model), 0, ModelCount - 1));
-    if (values_.KeyboardCommands.size() != KeyCount) values_.KeyboardCommands = facts_.DefaultKeys;
+    if (!IsValidKeyboardCommands(values_.KeyboardCommands)) values_.KeyboardCommands = facts_.DefaultKeys;
     // Each model starts on its default port and the volume path it can
     // surely use; the card being set up keeps what it has.
     for (int m = 0; m < ModelCount; ++m) {

@@ -5,6 +5,7 @@
 // paths a card and the sound card offer, the button colours the preset rows
 // may not share, and the keys that may not be given twice.
 
+#include "KeyCommands.h"
 #include "RadioCards.h"
 
 #include <QString>
@@ -57,15 +58,6 @@ struct tSetupFacts {
     int InstalledModel = -1; // the card in use (a tModel), -1 when none is configured yet
     QString DefaultKeys; // what "Reset to default" restores
 };
-
-// One keyboard command as the Keys page shows it.
-struct tKeyCommand {
-    const char* Name; // the list's object name
-    const char* Label;
-    int Position; // 1-based position in the key string
-};
-// The 36 named commands; position 33 of the key string is reserved.
-extern const std::array<tKeyCommand, 36> KeyCommands;
 
 // Which of the groups that share the port place is shown.
 enum class tPortGroup { IOPort, Serial, NoPortAccess, NoSerials };

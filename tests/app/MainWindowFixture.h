@@ -87,6 +87,7 @@ public:
     }
     bool EditScript(QWidget*, const tScriptEditorEnv&, tScript& script, QString& fileName) override
     {
+        ++scriptCalls;
         editedScript = script;
         if (!scriptAnswer) return false;
         script = *scriptAnswer;
@@ -112,6 +113,7 @@ public:
     int sleepOffered = 0;
     std::optional<tScript> scriptAnswer;         // nullopt = Cancel
     tScript editedScript;
+    int scriptCalls = 0;
 };
 
 class MainWindowTest : public ::testing::Test {
