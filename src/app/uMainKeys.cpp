@@ -20,22 +20,37 @@ struct tKeyOperation {
 // One row per command the window offers. Always on top, the display
 // layouts, help and about have no row yet: their keys do nothing until
 // their operations join this table.
+// clang-format off
 const tKeyOperation KeyOperations[] = {
-    {1, &tdMain::Volume_Up},          {2, &tdMain::Volume_Down},
-    {3, &tdMain::Volume_0},           {4, &tdMain::Volume_Mixer},
-    {5, &tdMain::Volume_Mute},        {6, &tdMain::Actions_TunePrev},
-    {7, &tdMain::Actions_TuneNext},   {8, &tdMain::Actions_StepDec},
-    {9, &tdMain::Actions_StepInc},    {10, &tdMain::Actions_Sleep},
-    {11, &tdMain::Actions_Alarm},     {12, &tdMain::Actions_ScanPrev},
-    {13, &tdMain::Actions_ScanNext},  {14, &tdMain::Actions_StopScan},
-    {16, &tdMain::Options_Settings},  {17, &tdMain::Stations_Organize},
-    {18, &tdMain::Actions_Prog},      {19, &tdMain::File_Exit},
+    {1, &tdMain::Volume_Up},
+    {2, &tdMain::Volume_Down},
+    {3, &tdMain::Volume_0},
+    {4, &tdMain::Volume_Mixer},
+    {5, &tdMain::Volume_Mute},
+    {6, &tdMain::Actions_TunePrev},
+    {7, &tdMain::Actions_TuneNext},
+    {8, &tdMain::Actions_StepDec},
+    {9, &tdMain::Actions_StepInc},
+    {10, &tdMain::Actions_Sleep},
+    {11, &tdMain::Actions_Alarm},
+    {12, &tdMain::Actions_ScanPrev},
+    {13, &tdMain::Actions_ScanNext},
+    {14, &tdMain::Actions_StopScan},
+    {15, &tdMain::Stations_EditPresets},
+    {16, &tdMain::Options_Settings},
+    {17, &tdMain::Stations_Organize},
+    {18, &tdMain::Actions_Prog},
+    {19, &tdMain::File_Exit},
     {20, &tdMain::Actions_Jump},
-    {25, &tdMain::Actions_Stereo},    {27, &tdMain::Stations_Clear},
-    {28, &tdMain::Stations_ClearAll}, {29, &tdMain::Stations_Memory},
-    {30, &tdMain::Stations_Rename},   {34, &tdMain::File_LoadScript},
+    {25, &tdMain::Actions_Stereo},
+    {27, &tdMain::Stations_Clear},
+    {28, &tdMain::Stations_ClearAll},
+    {29, &tdMain::Stations_Memory},
+    {30, &tdMain::Stations_Rename},
+    {34, &tdMain::File_LoadScript},
     {35, &tdMain::File_LoadPresets},
 };
+// clang-format on
 
 } // namespace
 

@@ -159,7 +159,7 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
         const int volume = w.Card().Volume();
         if (row.prepare) row.prepare();
         const QString modal = ModalOf(QLatin1Char(row.key));
-        EXPECT_TRUE(row.done(step, volume, modal)) << row.key << " " << row.command;
+        EXPECT_TRUE(row.done(step, volume, modal)) << row.key << " " << row.command << " " << qPrintable(modal);
     }
 }
 
