@@ -52,6 +52,20 @@ tDevCaps BuildModelTable()
     t[mRadionMaru] = serial("RadionMaru", "Justy", false, 0.009);
     t[mRajikoma] = serial("Rajikoma", "Unit", true, 0.009);
     t[mZoltrix] = portCard("Radio Plus 108", "Zoltrix", 0.005, true, false);
+    // Until a device opens, what a typical FM tuner offers; the port is the
+    // n-th radio device found.
+    tDevCap& v = t[mV4L2];
+    v.Name = QStringLiteral("V4L2 radio device");
+    v.Maker = QStringLiteral("Linux");
+    v.VolumeStep = 16;
+    v.HasFM = v.HasJapaneseFM = true;
+    v.FMStep = 0.05;
+    v.AMStep = 0.009;
+    v.CanVolume = v.CanMute = v.CanSetStereo = true;
+    v.Connection = cnDevice;
+    v.PortCount = 8;
+    v.DefaultPort = v.CurrentPort = 1;
+    for (int i = 1; i <= 8; ++i) v.Ports[i] = static_cast<std::uint16_t>(i);
     return t;
 }
 
@@ -185,6 +199,7 @@ void TRadioCard::Open()
     case mRadioTrack:
     case mRA300: RtOpen(); break;
     case mZoltrix: ZxOpen(); break;
+    case mV4L2: VlOpen(); break;
     default: SerOpen(); break;
     }
 }
@@ -196,6 +211,7 @@ void TRadioCard::Close()
     case mRadioTrack:
     case mRA300: RtClose(); break;
     case mZoltrix: ZxClose(); break;
+    case mV4L2: VlClose(); break;
     default: SerClose(); break;
     }
     active_ = false;
@@ -229,6 +245,7 @@ void TRadioCard::Tune(bool stereo, tBand band, double freq)
         case mZoltrix:
             if (band == bFM) ZxTune(freq, stereo);
             break;
+        case mV4L2: VlTune(freq); break;
         case mRadioMan:
         case mRajikoma: SerTune(freq, band); break;
         default:
@@ -252,6 +269,7 @@ void TRadioCard::Mute()
         case mRadioTrack:
         case mRA300: RtMute(); break;
         case mZoltrix: ZxMute(); break;
+        case mV4L2: VlMute(); break;
         default: SerMute(); break;
         }
     } else if (IsCardLine(volumeLine_)) {
@@ -265,6 +283,7 @@ void TRadioCard::UnmuteCard()
     case mRadioTrack:
     case mRA300: RtUnmute(); break;
     case mZoltrix: ZxUnmute(); break;
+    case mV4L2: VlUnmute(); break;
     default: SerUnmute(); break;
     }
 }
@@ -289,6 +308,8 @@ void TRadioCard::VolumeUp()
             RtVolumeUp();
         else if (model_ == mZoltrix)
             ZxVolumeUp();
+        else if (model_ == mV4L2 && volume_ < volumeMax_)
+            VlSetVolume(volume_ + volumeStep_);
     } else if (IsCardLine(volumeLine_)) {
         LineStep(+1);
     }
@@ -302,6 +323,8 @@ void TRadioCard::VolumeDown()
             RtVolumeDown();
         else if (model_ == mZoltrix)
             ZxVolumeDown();
+        else if (model_ == mV4L2 && volumeMax_ > 0 && volume_ > 0)
+            VlSetVolume(volume_ - volumeStep_);
     } else if (IsCardLine(volumeLine_)) {
         LineStep(-1);
     }
@@ -316,6 +339,8 @@ void TRadioCard::SetVolume(int value)
             RtSetVolume(value);
         else if (model_ == mZoltrix)
             ZxSetVolume(value);
+        else if (model_ == mV4L2)
+            VlSetVolume(value);
     } else if (IsCardLine(volumeLine_)) {
         LineSet(value);
     }
@@ -326,7 +351,7 @@ void TRadioCard::VolumeToZero()
     if (!active_ || volumeLine_ != vlNative) return;
     if (model_ == mRadioTrack || model_ == mRA300)
         RtVolumeToZero();
-    else if (model_ == mZoltrix)
+    else if (model_ == mZoltrix || model_ == mV4L2)
         SetVolume(0);
 }
 
@@ -337,6 +362,7 @@ tSignal TRadioCard::CheckSignal()
     case mRadioTrack:
     case mRA300: return RtCheckSignal();
     case mZoltrix: return ZxCheckSignal();
+    case mV4L2: return VlCheckSignal();
     default: return SerCheckSignal();
     }
 }

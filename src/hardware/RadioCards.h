@@ -3,10 +3,14 @@
 // band limits, and every request (open, close, tune, mute, volume, signal
 // check) turned into the model's own sequence on the I/O port or serial line.
 // Volume and mute can instead go through one line of the sound-card mixer.
+// An eighth model is any Linux radio device (Video4Linux2), whose bands,
+// steps and controls come from the device itself.
 
 #include "ComDrv32.h"
 #include "MixerControls.h"
 #include "PortAccess.h"
+#include "RdsDecoder.h"
+#include "V4l2Radio.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,11 +22,11 @@
 
 class THardwareEnv;
 
-enum tModel { mRadioTrack, mRA300, mWizard, mRadioMan, mRadionMaru, mRajikoma, mZoltrix };
+enum tModel { mRadioTrack, mRA300, mWizard, mRadioMan, mRadionMaru, mRajikoma, mZoltrix, mV4L2 };
 enum tBand { bAM = 0, bFM = 1 };
 enum tVolumeLine { vlNone = 0, vlNative = 1, vlLineIn = 2, vlMicIn = 3, vlCd = 4 };
-enum tConnection : std::uint8_t { cnSerial = 1, cnIOPort = 2 };
-enum tSignal { sgNone = 0, sgTuned = 1, sgStereo = 2, sgMono = 3 };
+enum tConnection : std::uint8_t { cnSerial = 1, cnIOPort = 2, cnDevice = 3 };
+enum tSignal : int { sgNone = 0, sgTuned = 1, sgStereo = 2, sgMono = 3 };
 
 struct tDevCap {
     QString Name;
@@ -45,8 +49,11 @@ struct tDevCap {
     std::uint16_t DefaultPort = 0;
     std::uint16_t CurrentPort = 0;
     std::array<std::uint16_t, 9> Ports{};
+    // Known only for radio devices, from the device when it opens.
+    bool HasHardwareSeek = false;
+    bool HasRds = false;
 };
-constexpr int ModelCount = 7;
+constexpr int ModelCount = 8;
 using tDevCaps = std::array<tDevCap, ModelCount>;
 
 // Misuse of the component; raised with an empty message, told apart by class.
@@ -132,10 +139,10 @@ public:
     double MinFrequency() const;
     double MaxFrequency() const;
     double FrequencyStep() const;
-    double FMMin() const { return japaneseFM_ ? JapaneseFMLow : FMLow; }
-    double FMMax() const { return japaneseFM_ ? JapaneseFMHigh : FMHigh; }
-    double AMMin() const { return AMLow; }
-    double AMMax() const { return AMHigh; }
+    double FMMin() const { return FMRange().low; }
+    double FMMax() const { return FMRange().high; }
+    double AMMin() const { return AMRange().low; }
+    double AMMax() const { return AMRange().high; }
     tDevCap GetDevCap(tModel model) const { return caps_[model]; }
     void InitVolume(int value) { volume_ = value; }
     void SetLastFM(double freq) { lastFM_ = freq; }
@@ -144,6 +151,20 @@ public:
 
     // The driver of the serial models (only its port number is ever changed here).
     TCommPortDriver& ComDriver() { return *com_; }
+
+    // Radio devices. One hardware seek from the current frequency to the next
+    // station up or down the band; false when none was found or the card
+    // cannot seek (see `Caps().HasHardwareSeek`).
+    bool Seek(bool upward);
+    // Reads the RDS data waiting and decodes it; `onNews` hears of each new
+    // PI code, name or text as it completes.
+    void PollRds(const std::function<void(unsigned news)>& onNews = {});
+    const TRdsDecoder& Rds() const { return rds_; }
+    // The device file of the open radio device.
+    const QString& DevicePath() const { return devicePath_; }
+    // Called when the radio device fails (unplugged): the card has closed
+    // itself; the text says what happened.
+    std::function<void(const QString& what)> OnDeviceError;
 
 private:
     struct LineInfo {
@@ -202,6 +223,19 @@ private:
     void ZxSetVolume(int value);
     tSignal ZxCheckSignal();
 
+    // Linux radio devices.
+    tV4l2Range FMRange() const;
+    tV4l2Range AMRange() const;
+    bool VlCall(int result);
+    void VlApplyDeviceCaps();
+    void VlOpen();
+    void VlClose();
+    void VlTune(double freq);
+    void VlMute();
+    void VlUnmute();
+    void VlSetVolume(int value);
+    tSignal VlCheckSignal();
+
     // The common close tail of all models: mute the line on exit or mark muted.
     void CloseTail();
 
@@ -212,6 +246,11 @@ private:
     std::unique_ptr<TCommPortDriver> com_;
     std::unique_ptr<TMixerControls> mixer_;
     std::array<LineInfo, 3> lines_{};
+    std::unique_ptr<TV4l2Radio> v4l2_;
+    tV4l2Info deviceInfo_; // what the radio device said when it last opened
+    QString devicePath_;
+    TRdsBlockAssembler rdsBlocks_;
+    TRdsDecoder rds_;
     bool destroying_ = false;
 
     tModel model_ = mRadioTrack;

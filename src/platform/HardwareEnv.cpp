@@ -36,6 +36,20 @@ bool THardwareEnv::Beep(int pitch, int ms)
     return Tone(pitch, ms);
 }
 
+QString THardwareEnv::RadioDevice(int n) const
+{
+    const auto it = radioMap_.find(n);
+    if (it != radioMap_.end()) return *it;
+    return RadioDevices().value(n - 1);
+}
+
+std::unique_ptr<TV4l2Device> THardwareEnv::OpenRadioDevice(const QString& path, int* error)
+{
+    auto device = OpenRadioRaw(path, error);
+    if (device && Trace()) device = std::make_unique<TTracingV4l2Device>(std::move(device), *Trace());
+    return device;
+}
+
 TRealHardware::TRealHardware(const QString& traceFile) : THardwareEnv(traceFile)
 {
     Attach(direct_, sleeper_);

@@ -1,12 +1,13 @@
 #pragma once
 // Everything the radio card reaches outside the program: I/O ports, waits,
-// serial devices, the sound card's mixer and the trace. The real machine and
+// serial devices, radio devices, the sound card's mixer and the trace. The real machine and
 // the simulator both provide one; the card code cannot tell them apart.
 
 #include "DirectPortAccess.h"
 #include "MixerDevice.h"
 #include "PortAccess.h"
 #include "Trace.h"
+#include "V4l2Device.h"
 
 #include <QMap>
 #include <QString>
@@ -41,6 +42,15 @@ public:
     // A script's beep, traced; false when it could not be played, so the
     // caller rings the desktop bell instead.
     bool Beep(int pitch, int ms);
+    // The radio devices found (/dev/radio0, /dev/radio1, ...), by number.
+    virtual QStringList RadioDevices() const { return ListRadioDevices(); }
+    // The device of radio port n: the n-th device found unless mapped
+    // otherwise; empty when there is none.
+    QString RadioDevice(int n) const;
+    void MapRadioDevice(int n, const QString& path) { radioMap_[n] = path; }
+    // Opens a radio device, traced when a trace is kept; null with the errno
+    // in `error` when it cannot be opened.
+    std::unique_ptr<TV4l2Device> OpenRadioDevice(const QString& path, int* error);
 
 protected:
     // Plays the tone; a machine without a way to play one says false.
@@ -48,6 +58,10 @@ protected:
 
     // Subclasses hand over their raw backends from their constructor.
     void Attach(TPortAccess& ports, TWaiter& waiter);
+    virtual std::unique_ptr<TV4l2Device> OpenRadioRaw(const QString& path, int* error)
+    {
+        return OpenKernelV4l2Device(path, error);
+    }
 
 private:
     std::unique_ptr<TTraceLog> trace_;
@@ -56,6 +70,7 @@ private:
     TPortAccess* ports_ = nullptr;
     TWaiter* waiter_ = nullptr;
     QMap<int, QString> comMap_;
+    QMap<int, QString> radioMap_;
 };
 
 // The machine itself: ioperm() ports, real sleeps, real serial devices.

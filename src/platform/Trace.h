@@ -1,6 +1,7 @@
 #pragma once
 // The hardware trace: one line per port access, wait and serial byte run,
 //   out 030C D8 / in 030C FF / wait 125 / tx 1D 23 05 23 / rx 1D 23 04 23
+//   ioctl S_FREQUENCY 1520000
 // ports as four upper-case hex digits, bytes as two; a beep as beep 5000 300.
 
 #include "PortAccess.h"
@@ -25,9 +26,10 @@ public:
     void Tx(const QByteArray& bytes);
     void Rx(const QByteArray& bytes);
     void Beep(int pitch, int ms);
+    // A line as it stands (the radio devices' `ioctl ...` lines).
+    void Line(const QByteArray& line);
 
 private:
-    void Line(const QByteArray& line);
     std::unique_ptr<QFile> file_;
     QIODevice* out_ = nullptr;
 };

@@ -3,12 +3,27 @@
 #include "RadioTrackEmulator.h"
 #include "ZoltrixEmulator.h"
 
+#include <cerrno>
+#include <chrono>
+
 TSimulatedHardware::TSimulatedHardware(TStationList stations, bool realTime,
                                        const QString& traceFile)
     : THardwareEnv(traceFile), stations_(std::move(stations)), clock_(realTime)
 {
     Attach(bus_, clock_);
     InsertCard(mRadioTrack);
+    // The radio's RDS runs on simulated time in tests; in the program nothing
+    // waits between clock ticks, so there it runs on the real clock.
+    radioTime_ = [this] { return clock_.Now(); };
+    if (realTime) {
+        const auto start = std::chrono::steady_clock::now();
+        radioTime_ = [start] {
+            return std::int64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - start)
+                                    .count());
+        };
+    }
+    InsertRadio({});
 }
 
 // The receivers' threads stop before the station list they read goes.
@@ -50,6 +65,23 @@ QString TSimulatedHardware::ComDevice(int n) const
 {
     if (const TSerialReceiverEmulator* receiver = SerialReceiver(n)) return receiver->SlavePath();
     return THardwareEnv::ComDevice(n);
+}
+
+void TSimulatedHardware::InsertRadio(const tV4l2EmulatorSetup& setup)
+{
+    radio_ = std::make_shared<TV4l2RadioEmulator>(stations_, radioTime_, setup);
+}
+
+QStringList TSimulatedHardware::RadioDevices() const
+{
+    return radio_->Plugged() ? QStringList{QString::fromLatin1(RadioPath)} : QStringList{};
+}
+
+std::unique_ptr<TV4l2Device> TSimulatedHardware::OpenRadioRaw(const QString& path, int* error)
+{
+    if (path == QLatin1String(RadioPath)) return radio_->Open(error);
+    if (error) *error = ENOENT;
+    return nullptr;
 }
 
 std::unique_ptr<TMixerDevice> TSimulatedHardware::MixerDevice()

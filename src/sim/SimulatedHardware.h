@@ -1,7 +1,7 @@
 #pragma once
 // The whole emulated machine: a port bus with a card of the chosen family at
-// 0x30C and 0x20C, serial receivers for the serial models, a sound card and
-// simulated time.
+// 0x30C and 0x20C, serial receivers for the serial models, a radio device
+// (/dev/radio0), a sound card and simulated time.
 
 #include "EmulatedMixerDevice.h"
 #include "HardwareEnv.h"
@@ -10,6 +10,7 @@
 #include "SerialReceiverEmulator.h"
 #include "SimClock.h"
 #include "StationList.h"
+#include "V4l2RadioEmulator.h"
 
 #include <array>
 #include <memory>
@@ -43,6 +44,12 @@ public:
 
     // The beeps asked for, in order; none is played.
     const std::vector<std::pair<int, int>>& Beeps() const { return beeps_; }
+    // The emulated radio device, the only one found: /dev/radio0.
+    QStringList RadioDevices() const override;
+    TV4l2RadioEmulator& Radio() { return *radio_; }
+    // Puts in a radio device that offers what `setup` says.
+    void InsertRadio(const tV4l2EmulatorSetup& setup);
+    static constexpr const char* RadioPath = "/dev/radio0";
 
     TPortBus& Bus() { return bus_; }
     TSimClock& Clock() { return clock_; }
@@ -55,12 +62,16 @@ protected:
         return true;
     }
 
+    std::unique_ptr<TV4l2Device> OpenRadioRaw(const QString& path, int* error) override;
+
 private:
     std::vector<std::pair<int, int>> beeps_;
     TStationList stations_;
     std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;
     TPortBus bus_;
+    std::function<std::int64_t()> radioTime_;
+    std::shared_ptr<TV4l2RadioEmulator> radio_;
     mutable std::mutex serialMutex_;
     mutable std::array<std::unique_ptr<TSerialReceiverEmulator>, SerialPorts> receivers_;
 };

@@ -97,7 +97,7 @@ TEST(Vantoroctl, UsageErrorsExitTwo)
     EXPECT_EQ(Ctl({}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("fly")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("Nonesuch"), QStringLiteral("status")}).code, 2);
-    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("8"), QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("9"), QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("3"),
                    QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune")}).code, 2);
@@ -123,7 +123,7 @@ TEST(Vantoroctl, ModelCodesAndNamesAreInterchangeable)
     EXPECT_TRUE(byName.out.contains(QStringLiteral("Reveal RA300")));
     const TRun models = Ctl({QStringLiteral("models")});
     EXPECT_EQ(models.code, 0);
-    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 7);
+    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 8);
 }
 
 TEST(Vantoroctl, ScriptCheckAndShow)
@@ -189,4 +189,64 @@ TEST(Vantoroctl, ArchiveShowPrintsTheTreeInEitherDecimalMarkAndTellsFailures)
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkpath(file));
     EXPECT_EQ(Ctl(show).code, 2);
+}
+
+TEST(Vantoroctl, DrivesTheEmulatedRadioDeviceByPortOrByDevice)
+{
+    const TRun byPort = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("V4L2"),
+                             QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("tune"),
+                             QStringLiteral("95.0"), QStringLiteral("signal")});
+    ASSERT_EQ(byPort.code, 0) << byPort.err.toStdString();
+    EXPECT_EQ(byPort.out, QStringLiteral("095.000\nStereo\n"));
+    const TRun byDevice = Ctl({QStringLiteral("--simulate"), QStringLiteral("--device"), QStringLiteral("/dev/radio0"),
+                               QStringLiteral("tune"), QStringLiteral("101.7"), QStringLiteral("signal")});
+    EXPECT_EQ(byDevice.out, QStringLiteral("101.700\nMono\n"));
+    const TRun missing = Ctl({QStringLiteral("--simulate"), QStringLiteral("--device"), QStringLiteral("/dev/radio7"),
+                              QStringLiteral("status")});
+    EXPECT_EQ(missing.code, 3);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("/dev/radio7"))) << missing.err.toStdString();
+}
+
+TEST(Vantoroctl, ScansWithHardwareSeekOneCallPerStationElseStepByStep)
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("t.txt"));
+    const TRun up = Ctl({QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("--model"),
+                         QStringLiteral("V4L2"), QStringLiteral("tune"), QStringLiteral("87.0"), QStringLiteral("scan"),
+                         QStringLiteral("up")});
+    ASSERT_EQ(up.code, 0) << up.err.toStdString();
+    EXPECT_EQ(up.out, QStringLiteral("087.000\n088.600 Stereo\n"));
+    EXPECT_EQ(Lines(trace).filter(QStringLiteral("ioctl S_HW_FREQ_SEEK 1 0")).size(), 1);
+
+    const TRun all = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("V4L2"),
+                          QStringLiteral("scan"), QStringLiteral("all")});
+    EXPECT_EQ(all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+              QStringList({QStringLiteral("088.600 Stereo"), QStringLiteral("091.350 Mono"),
+                           QStringLiteral("095.000 Stereo"), QStringLiteral("098.125 Stereo"),
+                           QStringLiteral("101.700 Mono"), QStringLiteral("104.250 Stereo"),
+                           QStringLiteral("107.900 Stereo")}));
+    const TRun top = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("V4L2"),
+                          QStringLiteral("tune"), QStringLiteral("107.9"), QStringLiteral("scan"), QStringLiteral("up")});
+    EXPECT_EQ(top.code, 1);
+    EXPECT_TRUE(top.out.endsWith(QStringLiteral("no station\n")));
+
+    // A card without hardware seek steps through the band.
+    const TRun steps = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("radiotrack"),
+                            QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("tune"), QStringLiteral("100"),
+                            QStringLiteral("scan"), QStringLiteral("down"), QStringLiteral("scan"), QStringLiteral("up")});
+    EXPECT_EQ(steps.out, QStringLiteral("100.000\n098.125 Stereo\n101.700 Mono\n"));
+}
+
+TEST(Vantoroctl, PrintsRdsFromTheCardAndFromALog)
+{
+    const TRun card = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("V4L2"),
+                           QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("rds"), QStringLiteral("2")});
+    ASSERT_EQ(card.code, 0) << card.err.toStdString();
+    EXPECT_EQ(card.out, QStringLiteral("PI C000\nPS Harbour \nRT Harbour FM on 88.6 MHz\n"));
+
+    const TRun log = Ctl({QStringLiteral("rds"), QStringLiteral("--hex"),
+                          QStringLiteral(VANTORO_TEST_DATA "/rds/name-0a-text-cr.spy")});
+    ASSERT_EQ(log.code, 0) << log.err.toStdString();
+    EXPECT_EQ(log.out, QStringLiteral("PI D3C2\nPS ANTENNE \nRT Hello from the valley\nPS BAYERN  \n"));
+    EXPECT_EQ(Ctl({QStringLiteral("rds"), QStringLiteral("--hex"), QStringLiteral("/nonexistent")}).code, 2);
 }

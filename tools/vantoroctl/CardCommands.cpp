@@ -3,6 +3,7 @@
 #include "HardwareEnv.h"
 #include "Mixer.h"
 #include "RadioCards.h"
+#include "RadioCommands.h"
 #include "SimulatedHardware.h"
 
 #include <QCoreApplication>
@@ -15,16 +16,20 @@ namespace {
 
 const char* const Usage =
     "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
-    "                  [--band am|fm] [--japanese-fm] [--mono] [--volume V] [--close] COMMAND...\n"
+    "                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]\n"
+    "                  [--close] COMMAND...\n"
     "commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |\n"
-    "          signal | status\n";
+    "          signal | status | scan up|down|all | rds [SECONDS]\n"
+    "       vantoroctl rds --hex FILE\n";
 
 struct TOptions {
     bool simulate = false;
     QString stations;
     QString trace;
     tModel model = mRadioTrack;
+    bool modelGiven = false;
     std::optional<int> port;
+    QString device;
     tBand band = bFM;
     bool japaneseFM = false;
     bool mono = false;
@@ -44,8 +49,8 @@ std::optional<tModel> ParseModel(const QString& text)
     bool isNumber = false;
     const int code = text.toInt(&isNumber);
     if (isNumber) return code >= 1 && code <= ModelCount ? std::optional(IndexToModel(code)) : std::nullopt;
-    static const char* const names[ModelCount] = {"radiotrack", "ra300", "wizard", "radioman",
-                                                  "radionmaru", "rajikoma", "zoltrix"};
+    static const char* const names[ModelCount] = {"radiotrack", "ra300",    "wizard",  "radioman",
+                                                  "radionmaru", "rajikoma", "zoltrix", "v4l2"};
     for (int i = 0; i < ModelCount; ++i)
         if (text.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0) return tModel(i);
     return std::nullopt;
@@ -94,7 +99,9 @@ TOptions ParseOptions(const QStringList& args)
             const auto model = ParseModel(m);
             if (!model) throw TUsageError(QStringLiteral("unknown model \"%1\"").arg(m));
             o.model = *model;
+            o.modelGiven = true;
         } else if (a == QLatin1String("--port")) o.port = ParseInt(value(a), a);
+        else if (a == QLatin1String("--device")) o.device = value(a);
         else if (a == QLatin1String("--band")) {
             const QString b = value(a);
             const auto band = ParseBand(b);
@@ -114,6 +121,8 @@ TOptions ParseOptions(const QStringList& args)
     }
     o.commands = args.mid(i);
     if (o.commands.isEmpty()) throw TUsageError(QStringLiteral("no command given"));
+    // A device alone names a radio device.
+    if (!o.device.isEmpty() && !o.modelGiven) o.model = mV4L2;
     if (!o.stations.isEmpty() && !o.simulate)
         throw TUsageError(QStringLiteral("--stations goes with --simulate"));
     return o;
@@ -125,6 +134,7 @@ QString PortText(const tDevCap& caps, int port)
 {
     if (port <= 0) return QStringLiteral("none");
     if (caps.Connection == cnSerial) return QStringLiteral("COM%1").arg(caps.Ports[port]);
+    if (caps.Connection == cnDevice) return QStringLiteral("radio device %1").arg(port);
     return QStringLiteral("0x%1").arg(caps.Ports[port], 3, 16, QLatin1Char('0')).toUpper().replace(
         QLatin1String("0X"), QLatin1String("0x"));
 }
@@ -139,7 +149,11 @@ void PrintModels(QTextStream& out)
         out << ModelToIndex(tModel(i)) << ' ' << c.Maker << ' ' << c.Name << ": "
             << (c.HasAM ? "FM AM" : "FM") << (c.HasJapaneseFM ? ", Japanese FM" : "")
             << (c.CanVolume ? ", volume" : "") << (c.CanMute ? ", mute" : "")
-            << (c.Connection == cnSerial ? ", serial " : ", I/O port ") << ports.join(QLatin1Char(' '))
+            << (c.Connection == cnSerial ? ", serial " : c.Connection == cnDevice ? ", " : ", I/O port ")
+            << (c.Connection == cnDevice ? QStringLiteral("bands and controls from the device, ports 1..%1 = "
+                                                          "the radio devices found")
+                                                   .arg(c.PortCount)
+                                         : ports.join(QLatin1Char(' ')))
             << '\n';
     }
 }
@@ -150,7 +164,9 @@ QString FrequencyText(const TRadioCard& card)
 }
 
 // Runs one command word (and its argument); returns how many words it took.
-int RunOne(TRadioCard& card, tBand tuneBand, const QStringList& words, int i, QTextStream& out)
+// A command that finds nothing or loses the card says so in `code`.
+int RunOne(TRadioCard& card, THardwareEnv& env, tBand tuneBand, const QStringList& words, int i, QTextStream& out,
+           int& code)
 {
     const QString& cmd = words[i];
     auto argument = [&]() {
@@ -193,11 +209,27 @@ int RunOne(TRadioCard& card, tBand tuneBand, const QStringList& words, int i, QT
         card.VolumeDown();
     } else if (cmd == QLatin1String("zero")) {
         card.VolumeToZero();
+    } else if (cmd == QLatin1String("scan")) {
+        const QString how = argument();
+        if (how != QLatin1String("up") && how != QLatin1String("down") && how != QLatin1String("all"))
+            throw TUsageError(QStringLiteral("scan takes up, down or all"));
+        code = std::max(code, RunScan(card, how, tuneBand, out));
+        return 2;
+    } else if (cmd == QLatin1String("rds")) {
+        bool isNumber = false;
+        const int seconds = words.value(i + 1).toInt(&isNumber);
+        if (isNumber && seconds < 0) throw TUsageError(QStringLiteral("rds takes a number of seconds"));
+        const int result = RunRds(card, env.Waiter(), isNumber ? seconds : 10, out);
+        if (result == ExitNotFound && card.Active()) out << "no RDS from this card\n";
+        code = std::max(code, result);
+        return isNumber ? 2 : 1;
     } else if (cmd == QLatin1String("signal")) {
         out << SignalText(card.CheckSignal()) << '\n';
     } else if (cmd == QLatin1String("status")) {
         out << "model: " << caps.Maker << ' ' << caps.Name << '\n'
-            << "port: " << PortText(caps, card.Port()) << '\n'
+            << "port: " << PortText(caps, card.Port())
+            << (caps.Connection == cnDevice ? QStringLiteral(" (%1)").arg(env.RadioDevice(card.Port())) : QString())
+            << '\n'
             << "band: " << (card.Band() == bAM ? "AM" : "FM") << '\n'
             << "frequency: " << FrequencyText(card) << '\n'
             << "volume: " << card.Volume() << '\n'
@@ -254,6 +286,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "vantoroctl: going on without the sound card's mixer: " << mixerWhy << '\n';
     const tDevCap caps = card.GetDevCap(o.model);
     const int port = o.port.value_or(caps.DefaultPort);
+    card.OnDeviceError = [&err](const QString& what) { err << "vantoroctl: " << what << '\n'; };
     try {
         card.SetMutedStartup(false);
         card.SetModel(o.model);
@@ -272,6 +305,12 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         return ExitUsage;
     }
 
+    if (!o.device.isEmpty() && port >= 1 && port <= caps.PortCount) {
+        if (caps.Connection == cnDevice)
+            env->MapRadioDevice(port, o.device);
+        else if (caps.Connection == cnSerial)
+            env->MapComDevice(caps.Ports[port], o.device);
+    }
     if (caps.Connection == cnIOPort) {
         QString why;
         if (!env->PortAccess(&why)) {
@@ -286,6 +325,17 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     try {
         card.Open();
     } catch (const ePortAlreayOpen&) {
+        if (caps.Connection == cnDevice) {
+            const QString path = env->RadioDevice(port);
+            if (path.isEmpty())
+                err << "vantoroctl: there is no radio device " << port << '\n';
+            else
+                err << "vantoroctl: cannot open the radio device " << path
+                    << ": it does not exist, is no radio tuner, or you may not use it "
+                       "(membership of the video group is usually needed).\n";
+            card.Close();
+            return ExitNoCard;
+        }
         err << "vantoroctl: cannot open COM" << caps.Ports[port] << " ("
             << env->ComDevice(caps.Ports[port])
             << "): the device does not exist, is in use, or you may not use it "
@@ -302,7 +352,11 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
 
     int code = ExitOk;
     try {
-        for (int i = 0; i < o.commands.size();) i += RunOne(card, o.band, o.commands, i, out);
+        for (int i = 0; i < o.commands.size() && code != ExitNoCard;) {
+            i += RunOne(card, *env, o.band, o.commands, i, out, code);
+            // A radio device that failed has closed the card.
+            if (!card.Active()) code = ExitNoCard;
+        }
     } catch (const TUsageError& e) {
         err << "vantoroctl: " << e.text << '\n';
         code = ExitUsage;

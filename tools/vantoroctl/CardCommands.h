@@ -4,7 +4,7 @@
 #include <QTextStream>
 
 // Exit codes of vantoroctl.
-enum { ExitOk = 0, ExitUsage = 2, ExitNoCard = 3 };
+enum { ExitOk = 0, ExitNotFound = 1, ExitUsage = 2, ExitNoCard = 3 };
 
 // Parses the options, configures and opens the card and runs the commands.
 int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -3,6 +3,7 @@
 
 #include "CardCommands.h"
 #include "FileCommands.h"
+#include "RadioCommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
                      : word == QLatin1String("settings") ? RunSettingsCommand(args.mid(1), out, err)
                      : word == QLatin1String("script")   ? RunScriptCommand(args.mid(1), out, err)
                      : word == QLatin1String("archive")  ? RunArchiveCommand(args.mid(1), out, err)
+                     : word == QLatin1String("rds") && args.value(1) == QLatin1String("--hex")
+                         ? RunRdsHexCommand(args.mid(1), out, err)
                                                          : RunCardCommands(args, out, err);
     out.flush();
     err.flush();

@@ -1,0 +1,101 @@
+// vantoroctl's scan and RDS commands.
+
+#include "RadioCommands.h"
+
+#include "CardCommands.h"
+#include "RadioCards.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int PollMs = 100;
+
+// A station found; on AM, where the card tells no signal, it counts as tuned.
+QString StationLine(TRadioCard& card, tSignal signal)
+{
+    return FrequencyToStr(card.Frequency(), card.MinFrequency(), card.MaxFrequency()) + QLatin1Char(' ') +
+           SignalText(signal == sgNone ? sgTuned : signal);
+}
+
+// The program's own scan: one step at a time until the card hears a station
+// or the band edge stops it.
+bool StepScan(TRadioCard& card, bool upward)
+{
+    const double step = card.FrequencyStep();
+    for (;;) {
+        const QString before = FrequencyToStr(card.Frequency(), card.MinFrequency(), card.MaxFrequency());
+        card.Tune(card.Stereo(), card.Band(), card.Frequency() + (upward ? step : -step));
+        if (!card.Active()) return false;
+        if (FrequencyToStr(card.Frequency(), card.MinFrequency(), card.MaxFrequency()) == before) return false;
+        if (card.CheckSignal() != sgNone) return true;
+    }
+}
+
+bool NextStation(TRadioCard& card, bool upward)
+{
+    return card.Caps().HasHardwareSeek ? card.Seek(upward) : StepScan(card, upward);
+}
+
+void PrintNews(const TRdsDecoder& rds, unsigned news, QTextStream& out)
+{
+    if (news & TRdsDecoder::NewPi)
+        out << "PI " << QStringLiteral("%1").arg(*rds.Pi(), 4, 16, QLatin1Char('0')).toUpper() << '\n';
+    if (news & TRdsDecoder::NewPs) out << "PS " << rds.Ps() << '\n';
+    if (news & TRdsDecoder::NewRt) out << "RT " << rds.Rt() << '\n';
+}
+
+} // namespace
+
+int RunScan(TRadioCard& card, const QString& how, tBand band, QTextStream& out)
+{
+    // A card not tuned yet starts from the bottom of the band asked for.
+    if (card.Frequency() == 0) card.SetBand(band);
+    if (how == QLatin1String("up") || how == QLatin1String("down")) {
+        if (!NextStation(card, how == QLatin1String("up"))) {
+            out << "no station\n";
+            return ExitNotFound;
+        }
+        out << StationLine(card, card.CheckSignal()) << '\n';
+        return ExitOk;
+    }
+    // The band survey, from the bottom up.
+    card.Tune(card.Stereo(), card.Band(), card.MinFrequency());
+    const tSignal first = card.CheckSignal();
+    if (first != sgNone) out << StationLine(card, first) << '\n';
+    for (double last = card.Frequency(); NextStation(card, true) && card.Frequency() > last;
+         last = card.Frequency())
+        out << StationLine(card, card.CheckSignal()) << '\n';
+    return ExitOk;
+}
+
+int RunRds(TRadioCard& card, TWaiter& waiter, int seconds, QTextStream& out)
+{
+    if (!card.Caps().HasRds) return ExitNotFound;
+    auto print = [&](unsigned news) { PrintNews(card.Rds(), news, out); };
+    for (int ms = 0;; ms += PollMs) {
+        card.PollRds(print);
+        if (ms >= seconds * 1000 || !card.Active()) break;
+        waiter.Wait(PollMs);
+    }
+    return card.Active() ? ExitOk : ExitNoCard;
+}
+
+int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 2 || args[0] != QLatin1String("--hex")) {
+        err << "usage: vantoroctl rds --hex FILE\n";
+        return ExitUsage;
+    }
+    QFile file(args[1]);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        err << "vantoroctl: cannot read " << args[1] << ": " << file.errorString() << '\n';
+        return ExitUsage;
+    }
+    TRdsDecoder rds;
+    while (!file.atEnd()) {
+        const auto group = ParseRdsSpyLine(QString::fromLatin1(file.readLine()));
+        if (group) PrintNews(rds, rds.Feed(*group), out);
+    }
+    return ExitOk;
+}
