@@ -116,6 +116,12 @@ public:
 
     // Tuning.
     int TuneTo(tBand band, bool quiet, double frequency);
+    // The displays after the card has moved to `frequency`: presets, sliders,
+    // signal, read-out. The signal status, or 0 when `quiet`.
+    int ShowTuning(double frequency, bool quiet);
+    // Reads the card's RDS (on a timer): the station's name goes in the
+    // station label while no preset names the frequency.
+    void PollRds();
     void Actions_TunePrev();
     void Actions_TuneNext();
     void Actions_StepDec();
@@ -264,6 +270,10 @@ private:
     // uMainScan.cpp
     void Scan(bool upward);
     bool AtEdge(bool upward) const;
+    // One step of a scan: the device's hardware seek where it has one, else
+    // one tuning step. The signal status, 0 for none; `moved` false when the
+    // scan can go no further.
+    int ScanStep(bool upward, bool& moved);
     void EnterScanMode(bool upward);
     void LeaveScanMode(bool upward);
 
@@ -424,4 +434,5 @@ private:
     QTimer* TSleep = nullptr;
     QTimer* Beeper = nullptr;
     TScriptRunner runner_{*this};
+    QTimer* rdsTimer_ = nullptr;
 };

@@ -37,6 +37,20 @@ tdMain::tdMain(TMainEnv env, QWidget* parent)
     BuildTray();
     installEventFilter(this);
     BuildClock();
+    // A radio device that fails (unplugged) has closed the card by itself;
+    // say so once the request under way has returned, and keep running.
+    card_->OnDeviceError = [this](const QString& what) {
+        QTimer::singleShot(0, this, [this, what] {
+            env_.Prompts->Message(WarningTitle(),
+                                  what + QStringLiteral("\nThe radio is closed. Plug it in again and choose it in "
+                                                        "the settings to open it again."),
+                                  tPromptIcon::Error);
+        });
+    };
+    rdsTimer_ = new QTimer(this);
+    rdsTimer_->setInterval(500);
+    connect(rdsTimer_, &QTimer::timeout, this, &tdMain::PollRds);
+    rdsTimer_->start();
 }
 
 tdMain::~tdMain()
@@ -215,6 +229,9 @@ void tdMain::OpenCardDevice()
         if (caps.Connection == cnSerial) {
             const int com = caps.Ports[std::size_t(card_->Port())];
             device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
+        } else if (caps.Connection == cnDevice) {
+            const QString path = env_.Hardware->RadioDevice(card_->Port());
+            device = path.isEmpty() ? QStringLiteral("radio device %1 (none found)").arg(card_->Port()) : path;
         } else {
             device = QStringLiteral("the I/O port 0x%1").arg(caps.Ports[std::size_t(card_->Port())], 3, 16, QLatin1Char('0'));
         }

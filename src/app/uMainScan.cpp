@@ -1,7 +1,9 @@
-// Scanning: step through FM until the card hears a station, the band edge is
-// reached or the halt button is pressed. The loop runs on the window's own
-// thread and lets the application process its messages between steps, so
-// the halt button, the clock and repainting go on working.
+// Scanning: step through FM (or let a radio device seek) until the card hears
+// a station, the band edge is reached or the halt button is pressed. The loop
+// runs on the window's own thread and lets the application process its
+// messages between steps, so the halt button, the clock and repainting go on
+// working; a hardware seek is one step, so a halt takes effect when it ends.
+// Also the station's RDS name, polled while no scan runs.
 
 #include "uMain.h"
 
@@ -33,10 +35,10 @@ void tdMain::Scan(bool upward)
             if (AtEdge(upward) || stopRequest_) break;
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             if (stopRequest_ || !card_->Active()) break;
-            const double step = upward ? fmTuneStep_ : -fmTuneStep_;
-            const int status = TuneTo(card_->Band(), false, card_->Frequency() + step);
+            bool moved = true;
+            const int status = ScanStep(upward, moved);
             SetTunedLabel(status);
-            if (status != 0) break;
+            if (status != 0 || !moved) break;
         }
     } catch (...) {
         LeaveScanMode(upward);
@@ -48,6 +50,16 @@ void tdMain::Scan(bool upward)
         closePending_ = false;
         close();
     }
+}
+
+int tdMain::ScanStep(bool upward, bool& moved)
+{
+    if (!card_->Caps().HasHardwareSeek)
+        return TuneTo(card_->Band(), false, card_->Frequency() + (upward ? fmTuneStep_ : -fmTuneStep_));
+    // The device finds the next station itself, in one call; it stays where
+    // it found it, which need not lie on the step grid.
+    moved = card_->Seek(upward);
+    return moved ? ShowTuning(card_->Frequency(), false) : 0;
 }
 
 void tdMain::EnterScanMode(bool upward)
@@ -97,4 +109,12 @@ void tdMain::LeaveScanMode(bool upward)
 void tdMain::Actions_StopScan()
 {
     if (card_->Band() == bFM) stopRequest_ = true;
+}
+
+void tdMain::PollRds()
+{
+    if (busy_ || !card_->Active() || !card_->Caps().HasRds) return;
+    card_->PollRds();
+    const QString name = card_->Rds().Ps().trimmed();
+    if (currentPreset_ == 0 && !name.isEmpty() && Station->text() != name) Station->setText(name);
 }

@@ -60,7 +60,11 @@ int tdMain::TuneTo(tBand band, bool quiet, double frequency)
         card_->SetBand(band);
         snapped = SnapToBand(band, card_->Frequency());
     }
+    return ShowTuning(snapped, quiet);
+}
 
+int tdMain::ShowTuning(double snapped, bool quiet)
+{
     if (!quiet) {
         for (int n = 1; n <= tFavorites::Count; ++n) {
             const tFavorite& slot = settings_.Presets[n];

@@ -1,0 +1,37 @@
+// The main window on a Linux radio device (the emulated one): hardware seek,
+// the station's RDS name, and a tuner pulled out while the program runs.
+
+#include "MainWindowFixture.h"
+
+#include <QCoreApplication>
+
+TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    tdMain& w = Started();
+    ASSERT_TRUE(w.Card().Active());
+    EXPECT_EQ(w.Card().Caps().Name, QStringLiteral("V4L2 radio device"));
+
+    w.TuneTo(bFM, false, 96.0);
+    w.Actions_ScanNext();
+    EXPECT_DOUBLE_EQ(w.Card().Frequency(), 98.125); // where the device found it, off the step grid
+    EXPECT_EQ(hw.Radio().SeekCalls(), 1);
+    EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
+
+    hw.Clock().Wait(3000);
+    w.PollRds();
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Northern"));
+    // A preset's name goes before the station's own.
+    StoreByMem(1, QStringLiteral("My station"));
+    w.PollRds();
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("My station"));
+
+    hw.Radio().SetPlugged(false);
+    w.Actions_ScanNext();
+    EXPECT_FALSE(w.Card().Active());
+    EXPECT_FALSE(w.Busy());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(prompts.calls.empty());
+    EXPECT_TRUE(prompts.calls.back().Text.contains(QStringLiteral("/dev/radio0"))) << prompts.calls.back().Text.toStdString();
+    EXPECT_FALSE(w.Closed());
+}
