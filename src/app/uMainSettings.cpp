@@ -7,6 +7,7 @@
 #include "SpinButton.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 #include <QSlider>
 
 tSetupValues tdMain::SetupValues() const
@@ -49,6 +50,13 @@ tSetupFacts tdMain::SetupFacts() const
     for (int n = 1; n <= 8; ++n)
         if (IsComPortFree(*env_.Hardware, n) || (serialInUse && card_->Port() == n))
             f.SerialPorts.push_back({n, env_.Hardware->ComDevice(n)});
+    const int radios = std::min(int(env_.Hardware->RadioDevices().size()), 8);
+    for (int n = 1; n <= radios; ++n) {
+        const QString path = env_.Hardware->RadioDevice(n);
+        int error = 0;
+        const auto device = env_.Hardware->OpenRadioDevice(path, &error);
+        f.RadioDevices.push_back({n, path, device ? V4l2CardName(*device) : QString()});
+    }
     f.InstalledModel = settings_.Hardware != 0 ? int(settings_.Model()) : -1;
     f.DefaultKeys = DefaultKeyboardCommands();
     return f;

@@ -45,6 +45,13 @@ struct tSerialPort {
     QString Device;
 };
 
+// A Linux radio device found: port number, device file and the card name its driver gives.
+struct tRadioDevice {
+    int Number = 0;
+    QString Device;
+    QString Card;
+};
+
 // What the dialog is told about the machine and the card in use.
 struct tSetupFacts {
     bool SoundCard = false;
@@ -55,12 +62,13 @@ struct tSetupFacts {
     bool PortAccess = true; // the I/O-port cards can be reached
     QString PortAccessReason; // the system's words when they cannot
     std::vector<tSerialPort> SerialPorts; // free, or held by the card in use
+    std::vector<tRadioDevice> RadioDevices;
     int InstalledModel = -1; // the card in use (a tModel), -1 when none is configured yet
     QString DefaultKeys; // what "Reset to default" restores
 };
 
 // Which of the groups that share the port place is shown.
-enum class tPortGroup { IOPort, Serial, NoPortAccess, NoSerials };
+enum class tPortGroup { IOPort, Serial, NoPortAccess, NoSerials, Radio };
 
 struct tVolumeSource {
     QString Text;

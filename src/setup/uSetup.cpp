@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -160,8 +161,24 @@ QWidget* tdSetup::BuildCardPage()
         box->addStretch();
     }
 
+    gPort_Radio = Named(new QGroupBox(QStringLiteral("Connected to"), page), "gPort_Radio");
+    {
+        auto* box = new QVBoxLayout(gPort_Radio);
+        box->addWidget(new QLabel(QStringLiteral("Radio device"), gPort_Radio));
+        Port_Radio = Named(new QComboBox(gPort_Radio), "Port_Radio");
+        // Each device with the card name its driver reports.
+        for (const tRadioDevice& radio : model_.Facts().RadioDevices)
+            Port_Radio->addItem(QStringLiteral("%1  %2").arg(radio.Device, radio.Card), radio.Number);
+        box->addWidget(Port_Radio);
+        if (model_.Facts().RadioDevices.empty())
+            box->addWidget(NamedLabel("LNoRadios", QStringLiteral("No radio device found."), gPort_Radio));
+        box->addStretch();
+        connect(Port_Radio, &QComboBox::activated, this,
+                [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });
+    }
+
     auto* place = new QGridLayout;
-    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials})
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio})
         place->addWidget(group, 0, 0, Qt::AlignTop);
     place->setRowStretch(1, 1);
     auto* left = new QVBoxLayout;
@@ -281,6 +298,7 @@ void tdSetup::ShowModel()
     gPort_Serial->setVisible(group == tPortGroup::Serial);
     gWinNT->setVisible(group == tPortGroup::NoPortAccess);
     gNoSerials->setVisible(group == tPortGroup::NoSerials);
+    gPort_Radio->setVisible(group == tPortGroup::Radio);
     btOk->setEnabled(model_.OkEnabled());
     Installed_030C_020C->setVisible(model_.Installed());
     Installed_Serial->setVisible(model_.Installed());
@@ -289,5 +307,7 @@ void tdSetup::ShowModel()
         Port_020C->setChecked(model_.Values().Port == 2);
     } else if (group == tPortGroup::Serial) {
         Port_Serial->setCurrentIndex(model_.SerialIndex());
+    } else if (group == tPortGroup::Radio) {
+        Port_Radio->setCurrentIndex(Port_Radio->findData(model_.Values().Port));
     }
 }

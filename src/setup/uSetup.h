@@ -86,6 +86,8 @@ private:
     QLabel* Installed_Serial = nullptr;
     QGroupBox* gWinNT = nullptr;
     QGroupBox* gNoSerials = nullptr;
+    QGroupBox* gPort_Radio = nullptr;
+    QComboBox* Port_Radio = nullptr;
     // Volume control page.
     QListWidget* ScList = nullptr;
     QLabel* LMessage = nullptr;

@@ -174,3 +174,23 @@ TEST(SetupDialog, OkAcceptsAndHelpOpensTheTopic)
     EXPECT_TRUE(d.Values().StartMuted);
     EXPECT_EQ(d.Values().ShutDown, 1);
 }
+
+TEST(SetupDialog, ARadioDeviceIsChosenFromTheDevicesFoundWithTheirCardNames)
+{
+    tSetupFacts facts = Facts();
+    facts.PortAccess = false; // radio devices need no I/O ports
+    facts.RadioDevices = {{1, QStringLiteral("/dev/radio0"), QStringLiteral("Si470x FM Radio")},
+                          {2, QStringLiteral("/dev/radio3"), QStringLiteral("Vantoro emulated radio")}};
+    tdSetup d(Values(), facts);
+    Find<QListWidget>(d, "HwList")->setCurrentRow(mV4L2);
+    EXPECT_FALSE(Find<QGroupBox>(d, "gPort_Radio")->isHidden());
+    EXPECT_TRUE(Find<QGroupBox>(d, "gWinNT")->isHidden());
+    EXPECT_TRUE(Find<QPushButton>(d, "btOk")->isEnabled());
+    auto* radios = Find<QComboBox>(d, "Port_Radio");
+    ASSERT_EQ(radios->count(), 2);
+    EXPECT_EQ(radios->currentIndex(), 0);
+    EXPECT_EQ(radios->itemText(1), QStringLiteral("/dev/radio3  Vantoro emulated radio"));
+    emit radios->activated(1);
+    EXPECT_EQ(d.Values().Model, mV4L2);
+    EXPECT_EQ(d.Values().Port, 2);
+}
