@@ -158,6 +158,14 @@ public:
     void TrayIconClick();
     void TrayIconDblClick();
     void KeyPress(QChar key);
+    // Layouts.
+    void Display_Complete() { SetDisplayType(0); }
+    void Display_Minimal() { SetDisplayType(1); }
+    void Display_MinTuner() { SetDisplayType(2); }
+    void Display_MinPresets() { SetDisplayType(3); }
+    void Display_MinVolBtn() { SetDisplayType(4); }
+    void Display_MinVolBtnPre() { SetDisplayType(5); }
+    void Display_AlwaysOnTop();
     // Volume and mute.
     void Volume_Up();
     void Volume_Down();
@@ -234,6 +242,7 @@ private:
     QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                             const QRect& geometry);
     void ApplyLayout();
+    void SetDisplayType(int type);
     void ApplyColours();
     QColor TextColour(bool bright) const;
     void SetStationName(const QString& name);

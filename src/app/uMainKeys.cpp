@@ -17,9 +17,8 @@ struct tKeyOperation {
     void (tdMain::*Run)();
 };
 
-// One row per command the window offers. Always on top, the display
-// layouts, help and about have no row yet: their keys do nothing until
-// their operations join this table.
+// One row per command the window offers. Help and about have no row yet:
+// their keys do nothing until their operations join this table.
 // clang-format off
 const tKeyOperation KeyOperations[] = {
     {1, &tdMain::Volume_Up},
@@ -42,13 +41,20 @@ const tKeyOperation KeyOperations[] = {
     {18, &tdMain::Actions_Prog},
     {19, &tdMain::File_Exit},
     {20, &tdMain::Actions_Jump},
+    {21, &tdMain::Display_AlwaysOnTop},
+    {22, &tdMain::Display_Minimal},
+    {23, &tdMain::Display_MinTuner},
+    {24, &tdMain::Display_MinPresets},
     {25, &tdMain::Actions_Stereo},
+    {26, &tdMain::Display_Complete},
     {27, &tdMain::Stations_Clear},
     {28, &tdMain::Stations_ClearAll},
     {29, &tdMain::Stations_Memory},
     {30, &tdMain::Stations_Rename},
     {34, &tdMain::File_LoadScript},
     {35, &tdMain::File_LoadPresets},
+    {36, &tdMain::Display_MinVolBtn},
+    {37, &tdMain::Display_MinVolBtnPre},
 };
 // clang-format on
 

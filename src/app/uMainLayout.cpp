@@ -6,6 +6,7 @@
 #include "Display.h"
 #include "Glyphs.h"
 #include "Helpers.h"
+#include "MainLayout.h"
 #include "SpinButton.h"
 #include "TrayIcon.h"
 
@@ -19,13 +20,6 @@
 
 namespace {
 
-// The complete layout's window in the sizes the layout table gives (outer
-// frame of 621 x 164 with caption, menu bar and a 4-pixel border), and the
-// client area the controls are placed in.
-constexpr int FrameWidth = 8;
-constexpr int FrameHeight = 44;
-constexpr int CompleteWidth = 621;
-constexpr int CompleteHeight = 164;
 
 // The panel's type sizes, as shares of the desktop's font, so the panel
 // follows the font the user chose and the screen's density.
@@ -108,7 +102,7 @@ void tdMain::BuildForm()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
-    client->setFixedSize(CompleteWidth - FrameWidth, CompleteHeight - FrameHeight);
+    client->setFixedSize(MainLayoutOf(0)->Width - MainFrameWidth, MainLayoutOf(0)->Height - MainFrameHeight);
 
     // The hidden slider that takes the keyboard focus away from a preset
     // button once it has been clicked, so keys go on reaching the commands.
@@ -313,31 +307,60 @@ void tdMain::BuildButtons()
     connect(OnOff, &QToolButton::clicked, this, &tdMain::File_Exit);
 }
 
+void tdMain::SetDisplayType(int type)
+{
+    // Also while busy: a layout only moves controls.
+    if (!MainLayoutOf(type)) return;
+    settings_.DisplayType = type;
+    ApplyLayout();
+}
+
 void tdMain::ApplyLayout()
 {
-    // Only the complete layout exists so far; the chosen type is kept and
-    // written back unchanged.
-    centralWidget()->setFixedSize(CompleteWidth - FrameWidth, CompleteHeight - FrameHeight);
-    for (QGroupBox* group : {gpTuner, gpPresets, gpVolume}) {
-        group->show();
-        group->setEnabled(true);
-    }
-    gpVolume->setGeometry(301, 73, 133, 47);
-    sVolume->setGeometry(3, 15, 85, sVolume->height());
-    btMixer->move(90, 19);
-    gpPresets->move(0, 73);
-    gpTuner->move(301, 0);
-    const int lefts[4] = {438, 482, 526, 570};
+    const tMainLayout* layout = MainLayoutOf(settings_.DisplayType);
+    if (!layout) return;
+    centralWidget()->setFixedSize(layout->Width - MainFrameWidth, layout->Height - MainFrameHeight);
+    gpTuner->setVisible(layout->Tuner);
+    gpTuner->setEnabled(layout->Tuner);
+    gpPresets->setVisible(layout->Presets);
+    gpPresets->setEnabled(layout->Presets);
+    gpVolume->setVisible(layout->Volume);
+    // The panel buttons go with the volume group. Where they are not shown
+    // they are hidden rather than left outside the window, so they never
+    // take a click or the focus there.
     const std::array<QToolButton*, 4> upper{btMute, btAlarm, btSleep, btProg};
     const std::array<QToolButton*, 4> lower{btClr, btMem, btStr, OnOff};
     for (int i = 0; i < 4; ++i) {
-        upper[std::size_t(i)]->move(lefts[i], 78);
-        upper[std::size_t(i)]->show();
-        lower[std::size_t(i)]->move(lefts[i], 99);
-        lower[std::size_t(i)]->show();
+        upper[std::size_t(i)]->setVisible(layout->Volume);
+        lower[std::size_t(i)]->setVisible(layout->Volume);
     }
+    if (layout->Volume) {
+        gpVolume->setGeometry(layout->VolumeGroup);
+        sVolume->setGeometry(3, 15, layout->VolumeSliderWidth, sVolume->height());
+        btMixer->move(layout->Mixer);
+        VcDisabled->setGeometry(3, 14, layout->VolumeGroup.width() - 6, VcDisabled->height());
+        for (int i = 0; i < 4; ++i) {
+            upper[std::size_t(i)]->move(layout->ButtonsLeft + 44 * i, layout->UpperRow);
+            lower[std::size_t(i)]->move(layout->ButtonsLeft + 44 * i, layout->LowerRow);
+        }
+        if (started_) EnableVolumeControls();
+    } else {
+        gpVolume->setEnabled(false);
+    }
+    for (int type = 0; type < MainLayoutCount; ++type)
+        SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+void tdMain::Display_AlwaysOnTop()
+{
+    settings_.AlwaysOnTop = !settings_.AlwaysOnTop;
+    SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
+    // A new window flag hides the window; a shown one comes back at once.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
+    if (shown) show();
 }
 
 void tdMain::SetStationName(const QString& name)

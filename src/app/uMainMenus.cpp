@@ -7,6 +7,7 @@
 #include "uMain.h"
 
 #include "Glyphs.h"
+#include "MainLayout.h"
 #include "TrayIcon.h"
 
 #include <QAction>
@@ -40,8 +41,8 @@ void tdMain::SetItemsChecked(const char* name, bool checked)
 
 void tdMain::BuildMenus()
 {
-    // The tuning and scanning items, in the same order in both menus.
-    auto addActions = [this](QMenu* menu) {
+    // The tuning and scanning items; the tray menu has Alarm before Sleep.
+    auto addActions = [this](QMenu* menu, bool tray) {
         AddItem(menu, QStringLiteral("Jump to"), "Actions_Jump", &tdMain::Actions_Jump);
         AddItem(menu, QStringLiteral("Tune left"), "Actions_TunePrev", &tdMain::Actions_TunePrev);
         AddItem(menu, QStringLiteral("Tune right"), "Actions_TuneNext", &tdMain::Actions_TuneNext);
@@ -54,8 +55,15 @@ void tdMain::BuildMenus()
         AddItem(menu, QStringLiteral("Scan right"), "Actions_ScanNext", &tdMain::Actions_ScanNext);
         AddItem(menu, QStringLiteral("Scan stop"), "Actions_StopScan", &tdMain::Actions_StopScan)->setEnabled(false);
         menu->addSeparator();
-        AddItem(menu, QStringLiteral("Sleep"), "Actions_Sleep", &tdMain::Actions_Sleep)->setCheckable(true);
-        AddItem(menu, QStringLiteral("Alarm"), "Actions_Alarm", &tdMain::Actions_Alarm)->setCheckable(true);
+        auto sleep = [&] { AddItem(menu, QStringLiteral("Sleep"), "Actions_Sleep", &tdMain::Actions_Sleep)->setCheckable(true); };
+        auto alarm = [&] { AddItem(menu, QStringLiteral("Alarm"), "Actions_Alarm", &tdMain::Actions_Alarm)->setCheckable(true); };
+        if (tray) {
+            alarm();
+            sleep();
+        } else {
+            sleep();
+            alarm();
+        }
         AddItem(menu, QStringLiteral("Scripting"), "Actions_Prog", &tdMain::Actions_Prog)->setCheckable(true);
         AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &tdMain::Actions_Stereo)->setCheckable(true);
     };
@@ -67,6 +75,18 @@ void tdMain::BuildMenus()
         AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &tdMain::Stations_Memory);
         AddItem(menu, QStringLiteral("Rename"), "Stations_Rename", &tdMain::Stations_Rename);
     };
+    auto addDisplay = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Always on top"), "Display_AlwaysOnTop", &tdMain::Display_AlwaysOnTop)
+            ->setCheckable(true);
+        menu->addSeparator();
+        static constexpr void (tdMain::*layouts[])() = {&tdMain::Display_Complete,  &tdMain::Display_Minimal,
+                                                       &tdMain::Display_MinTuner,  &tdMain::Display_MinPresets,
+                                                       &tdMain::Display_MinVolBtn, &tdMain::Display_MinVolBtnPre};
+        for (int type = 0; type < MainLayoutCount; ++type) {
+            const tMainLayout& layout = *MainLayoutOf(type);
+            AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type])->setCheckable(true);
+        }
+    };
 
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("RadioMenu"));
@@ -76,28 +96,30 @@ void tdMain::BuildMenus()
     file->addSeparator();
     AddItem(file, QStringLiteral("Exit"), "File_Exit", &tdMain::File_Exit);
     QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
-    addActions(actions);
+    addActions(actions, false);
     auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
     connect(actionsKey, &QShortcut::activated, bar, [bar, actions] { bar->setActiveAction(actions->menuAction()); });
     AddVolumeItems(bar->addMenu(QStringLiteral("&Volume")));
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    AddItem(options, QStringLiteral("&Settings"), "Options_Settings", &tdMain::Options_Settings);
+    addDisplay(options->addMenu(QStringLiteral("D&isplay")));
     QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
     addStations(stations);
     stations->addSeparator();
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    AddItem(options, QStringLiteral("&Settings"), "Options_Settings", &tdMain::Options_Settings);
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    addActions(TrayMenu->addMenu(QStringLiteral("Actions")));
+    addActions(TrayMenu->addMenu(QStringLiteral("Actions")), true);
     AddVolumeItems(TrayMenu->addMenu(QStringLiteral("Volume")));
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Setup"), "Options_Settings", &tdMain::Options_Settings);
+    addDisplay(TrayMenu->addMenu(QStringLiteral("Display")));
     TrayMenu->addSeparator();
     addStations(TrayMenu);
     TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
     TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
-    TrayMenu->addSeparator();
-    AddItem(TrayMenu, QStringLiteral("Setup"), "Options_Settings", &tdMain::Options_Settings);
     TrayMenu->addSeparator();
     AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &tdMain::Do_Show)->setEnabled(false);
     AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &tdMain::Do_Hide);

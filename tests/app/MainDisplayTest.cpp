@@ -1,0 +1,86 @@
+// The six layouts, their menu items and keys, and always on top.
+
+#include "MainLayout.h"
+#include "MainWindowFixture.h"
+
+#include <QGroupBox>
+#include <QTest>
+
+namespace {
+
+const char* const LayoutCommands[] = {"Display_Complete",   "Display_Minimal",   "Display_MinTuner",
+                                      "Display_MinPresets", "Display_MinVolBtn", "Display_MinVolBtnPre"};
+
+} // namespace
+
+class MainDisplayTest : public MainWindowTest {
+protected:
+    QSize Client() const { return window->centralWidget()->size(); }
+    bool Shown(const char* name) const { return !Child<QWidget>(QLatin1String(name))->isHidden(); }
+    bool Checked(const char* name) const
+    {
+        const QList<QAction*> items = Items(name);
+        bool all = items.size() == 2; // main menu and tray menu
+        for (QAction* item : items) all = all && item->isChecked();
+        return all;
+    }
+};
+
+TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
+{
+    WriteConfigured("VolumeLine=1\nShutDown=1\n");
+    Started();
+    struct Case {
+        bool tuner, presets, volume;
+    };
+    const Case cases[] = {{true, true, true},   {false, false, false}, {true, false, false},
+                          {false, true, false}, {false, false, true},  {false, true, true}};
+    for (int type = 0; type < MainLayoutCount; ++type) {
+        SCOPED_TRACE(type);
+        Items(LayoutCommands[type]).back()->trigger(); // the tray menu's item
+        const tMainLayout& layout = *MainLayoutOf(type);
+        EXPECT_EQ(Client(), QSize(layout.Width - MainFrameWidth, layout.Height - MainFrameHeight));
+        const Case& c = cases[type];
+        EXPECT_EQ(Shown("gpTuner"), c.tuner);
+        EXPECT_EQ(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled(), c.tuner);
+        EXPECT_EQ(Shown("gpPresets"), c.presets);
+        EXPECT_EQ(Child<QGroupBox>(QStringLiteral("gpPresets"))->isEnabled(), c.presets);
+        EXPECT_EQ(Shown("gpVolume"), c.volume);
+        for (const char* button : {"btMute", "btAlarm", "btSleep", "btProg", "btClr", "btMem", "btStr", "OnOff"})
+            EXPECT_EQ(Shown(button), c.volume) << button;
+        for (int other = 0; other < MainLayoutCount; ++other)
+            for (QAction* item : Items(LayoutCommands[other])) EXPECT_EQ(item->isChecked(), other == type);
+    }
+    // The last layout, with the presets above the volume group and the rows below.
+    EXPECT_EQ(Child<QGroupBox>(QStringLiteral("gpVolume"))->geometry(), QRect(0, 120, 120, 47));
+    EXPECT_EQ(Button("btMute")->pos(), QPoint(123, 125));
+    EXPECT_EQ(Button("OnOff")->pos(), QPoint(255, 146));
+    EXPECT_EQ(Child<QWidget>(QStringLiteral("sVolume"))->width(), 75);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("DisplayMode"), QStringLiteral("DisplayType"), 0), 5);
+}
+
+TEST_F(MainDisplayTest, TheStoredLayoutComesBackAndKeysSwitchIt)
+{
+    WriteConfigured("ShutDown=1\n[DisplayMode]\nDisplayType=4\n");
+    tdMain& w = Started();
+    EXPECT_TRUE(Checked("Display_MinVolBtn"));
+    EXPECT_EQ(Button("btMute")->pos(), QPoint(123, 78));
+    w.KeyPress(QLatin1Char('1'));
+    EXPECT_EQ(Client(), QSize(306 - MainFrameWidth, 117 - MainFrameHeight));
+    // Hidden buttons take no focus and no key.
+    EXPECT_FALSE(Button("btClr")->isVisible());
+    w.KeyPress(QLatin1Char('c'));
+    EXPECT_EQ(Client(), QSize(621 - MainFrameWidth, 164 - MainFrameHeight));
+    EXPECT_TRUE(Button("btClr")->isVisible());
+    EXPECT_TRUE(Checked("Display_Complete"));
+
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    w.KeyPress(QLatin1Char('T'));
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Checked("Display_AlwaysOnTop"));
+    EXPECT_TRUE(w.isVisible());
+    Items("Display_AlwaysOnTop").front()->trigger();
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
