@@ -16,7 +16,7 @@ struct tMainLayout {
     // Only where Volume is set:
     QRect VolumeGroup;
     int VolumeSliderWidth = 0;
-    QPoint Mixer;
+    QPoint Mixer{};
     int ButtonsLeft = 0; // the first of the four button columns, 44 apart
     int UpperRow = 0;
     int LowerRow = 0;
