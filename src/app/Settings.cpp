@@ -24,6 +24,15 @@ QString Key(const char* name) { return QLatin1String(name).toString(); }
 // later on; they are read as the default instead.
 int InRange(int value, int lo, int hi, int fallback) { return value >= lo && value <= hi ? value : fallback; }
 
+// A frequency no band of any card covers is damage, not a station: it reads as
+// its default, and is never written back as the 300-digit number "1e300" makes.
+bool InSomeBand(double frequency)
+{
+    constexpr double Half = 0.0005; // the files carry kHz; limits are compared as printed
+    return (frequency >= AMLow - Half && frequency <= AMHigh + Half) ||
+           (frequency >= JapaneseFMLow - Half && frequency <= FMHigh + Half);
+}
+
 // The alarm time as written: hour, ":", two-digit minute.
 bool ParseAlarmTime(const QString& text, int& hour, int& minute)
 {
@@ -46,7 +55,7 @@ void ParseLastFrequency(const QString& value, tBand& band, double& frequency)
     const qsizetype blank = text.indexOf(QLatin1Char(' '));
     band = blank == 1 && text[0].toUpper() == QLatin1Char('K') ? bAM : bFM;
     double f = 0;
-    frequency = FileTextToFloat(text.mid(blank + 1).trimmed(), f) ? f : 0;
+    frequency = FileTextToFloat(text.mid(blank + 1).trimmed(), f) && InSomeBand(f) ? f : 0;
 }
 
 QString StationKey(int number) { return QStringLiteral("Station") + PresetNumText(number); }
@@ -72,7 +81,7 @@ void ReadPresets(const TProfile& profile, tFavorites& presets)
 
         const qsizetype next = entry.indexOf(QLatin1Char(' '));
         double frequency = 0;
-        if (!FileTextToFloat(next < 0 ? entry : entry.left(next), frequency) || frequency == 0) continue;
+        if (!FileTextToFloat(next < 0 ? entry : entry.left(next), frequency) || !InSomeBand(frequency)) continue;
 
         tFavorite& slot = presets[number];
         slot.Name = next < 0 ? QString() : entry.mid(next + 1).trimmed();

@@ -140,6 +140,9 @@ TEST(Settings, LastFrequency)
     s = ReadIni("[Frequency]\nFrequency=K abc\n");
     EXPECT_EQ(s.Band, bAM);
     EXPECT_EQ(s.Frequency, 0.0);
+    for (const char* outside : {"M 1e300", "M 108,001", "K 000,530", "M 050,000", "M -98,1", "M inf"})
+        EXPECT_EQ(ReadIni(QByteArray("[Frequency]\nFrequency=") + outside + "\n").Frequency, 0.0) << outside;
+    EXPECT_DOUBLE_EQ(ReadIni("[Frequency]\nFrequency=M 076,000\n").Frequency, 76.0); // Japanese FM
     EXPECT_EQ(ReadIni("[Frequency]\nTuneStep=0\n").TuneStep, 1);
 }
 
@@ -155,11 +158,12 @@ TEST(Settings, PresetsList)
     EXPECT_EQ(s.Presets[5].Band, 0);
     EXPECT_EQ(s.Presets[5].Name, QStringLiteral("Five"));
 
-    s = ReadIni("[Presets]\nList=4,6,7,8,0,101,x,100,\nCurrent=100\n"
+    s = ReadIni("[Presets]\nList=4,6,7,8,9,0,101,x,100,\nCurrent=100\n"
                 "Station04=M 089.000\n"     // no name
                 "Station06=M 000.000 Zero\n" // zero frequency
                 "Station07=M abc Word\n"     // not a number
                 "Station08=M\n"              // no blank
+                "Station09=M 1e300 Huge\n"   // outside every band
                 "Station00=k 1,620  Top   of  band \n");
     EXPECT_EQ(s.Presets.UsedCount(), 2);
     ASSERT_TRUE(s.Presets[4].Used);
