@@ -28,6 +28,8 @@ void TRadioCard::RefreshMutedFromLine()
     if (mixer_ && mixer_->Exists(m)) muted_ = mixer_->Value(m, 0) != mixer_->Minimum(m);
 }
 
+int TRadioCard::LineStepsPerUnit() const { return volumeMax_ > 0 ? Line(volumeLine_).maximum / volumeMax_ : 0; }
+
 void TRadioCard::LineSet(int value)
 {
     if (mixer_ && volumeMax_ > 0) {
@@ -35,7 +37,7 @@ void TRadioCard::LineSet(int value)
         // shorter line (0..31 is common) is scaled, or every volume would
         // be written as 0.
         const int maximum = Line(volumeLine_).maximum;
-        const int perUnit = maximum / volumeMax_;
+        const int perUnit = LineStepsPerUnit();
         const int raw = perUnit > 0 ? perUnit * value : int(std::lround(double(maximum) * value / volumeMax_));
         mixer_->SetValues(LineVolumeControl(volumeLine_), raw, raw);
         RefreshMutedFromLine();
@@ -73,7 +75,8 @@ void TRadioCard::MixerControlChange(TMixerControls* sender, int control)
     if (control != v && control != v + 1) return;
     if (control == v) {
         const int maximum = Line(volumeLine_).maximum;
-        const double d = double(maximum / 257);
+        // Read back on the same scale as written.
+        const double d = LineStepsPerUnit();
         const int a = mixer_->Value(control, 0), b = mixer_->Value(control, 1);
         if (maximum > 0) {
             // A line shorter than the volume scale is read back the way it was scaled.

@@ -181,6 +181,8 @@ private:
     std::uint16_t PortValue() const;
 
     // Sound-card line volume and mute.
+    // Whole line steps per volume unit; 0 on a line shorter than the volume scale.
+    int LineStepsPerUnit() const;
     void LineSet(int value);
     void LineStep(int delta);
     void LineUnmute();
@@ -188,6 +190,7 @@ private:
 
     // RadioTrack and RA300 on I/O ports.
     void RtAudioState(std::uint16_t base);
+    void RtSoundBackOn(std::uint16_t base, bool wasMuted);
     void RtOpen();
     void RtClose();
     void RtTune(double freq);

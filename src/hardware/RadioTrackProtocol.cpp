@@ -22,6 +22,13 @@ void TRadioCard::RtAudioState(std::uint16_t base)
     io_.PortOut(base, muted_ ? AudioOff : AudioOn);
 }
 
+void TRadioCard::RtSoundBackOn(std::uint16_t base, bool wasMuted)
+{
+    // A volume change that ends Muted must end the card's silence too, or
+    // the window would show it playing while the speaker stays quiet.
+    if (wasMuted && !muted_) RtAudioState(base);
+}
+
 void TRadioCard::RtOpen()
 {
     const std::uint16_t base = PortValue();
@@ -80,19 +87,23 @@ void TRadioCard::RtVolumeUp()
 {
     const std::uint16_t base = PortValue();
     if (!base) return;
+    const bool wasMuted = muted_;
     muted_ = false;
     startMutedPending_ = false;
-    if (volume_ >= volumeMax_) return;
-    volume_ = SnapToLevel(volume_ + 16);
-    io_.PortOut(base, VolumeUpHeld);
-    waiter_.Wait(LevelMs);
-    io_.PortOut(base, VolumeReleased);
+    if (volume_ < volumeMax_) {
+        volume_ = SnapToLevel(volume_ + 16);
+        io_.PortOut(base, VolumeUpHeld);
+        waiter_.Wait(LevelMs);
+        io_.PortOut(base, VolumeReleased);
+    }
+    RtSoundBackOn(base, wasMuted);
 }
 
 void TRadioCard::RtVolumeDown()
 {
     const std::uint16_t base = PortValue();
     if (!base) return;
+    const bool wasMuted = muted_;
     muted_ = true;
     startMutedPending_ = false;
     if (volume_ == 0) return;
@@ -101,12 +112,14 @@ void TRadioCard::RtVolumeDown()
     waiter_.Wait(LevelMs);
     io_.PortOut(base, VolumeReleased);
     muted_ = volume_ == 0;
+    RtSoundBackOn(base, wasMuted);
 }
 
 void TRadioCard::RtSetVolume(int value)
 {
     const std::uint16_t base = PortValue();
     if (!base) return;
+    const bool wasMuted = muted_;
     const int old = volume_;
     const int target = SnapToLevel(value);
     volume_ = target;
@@ -118,6 +131,7 @@ void TRadioCard::RtSetVolume(int value)
     }
     startMutedPending_ = false;
     muted_ = volume_ == 0;
+    RtSoundBackOn(base, wasMuted);
 }
 
 void TRadioCard::RtVolumeToZero()

@@ -3,6 +3,8 @@
 
 #include "RadioCards.h"
 
+#include <QElapsedTimer>
+
 namespace {
 QByteArray Frame(char code) { return QByteArray("\x1D#") + code + '#'; }
 const QByteArray QueryFrame = Frame(0x08);
@@ -12,9 +14,11 @@ const QByteArray FMTuneFrame = Frame(0x05);
 const QByteArray AMTuneFrame = Frame(0x09);
 const QByteArray TunedReply = Frame(0x04);
 constexpr int OpenSettleMs = 200;
-// A receiver answers a query with a few bytes. Something that never stops
-// talking (a wrong device on the port) must not hold the program forever.
-constexpr int MaxReplyBytes = 256;
+// A receiver answers a query with a few bytes at once. Something that keeps
+// talking (a wrong device on the port, however slowly it sends) must not
+// hold the program: bytes are collected for at most this long after the
+// query, plus the one read under way.
+constexpr int ReplyWindowMs = 400;
 } // namespace
 
 void TRadioCard::SerSend(const QByteArray& data, bool purge)
@@ -69,8 +73,10 @@ tSignal TRadioCard::SerCheckSignal()
 {
     if (!PortValue()) return sgNone;
     SerSend(QueryFrame, false);
+    QElapsedTimer since;
+    since.start();
     QByteArray reply;
     std::uint8_t byte = 0;
-    while (reply.size() < MaxReplyBytes && com_->ReceiveByte(byte)) reply.append(char(byte));
+    while (!since.hasExpired(ReplyWindowMs) && com_->ReceiveByte(byte)) reply.append(char(byte));
     return reply.contains(TunedReply) ? sgTuned : sgNone;
 }

@@ -13,6 +13,8 @@ constexpr int SentBits = 45;
 // Bit position p counts from 1 at the leftmost bit of the 64-bit word.
 constexpr int Shift(int position) { return 64 - position; }
 
+constexpr int MaxLevel = 15;
+
 int SnapToLevel(int volume) { return 16 * static_cast<int>(RoundHalfEven(volume / 16.0)); }
 } // namespace
 
@@ -32,6 +34,9 @@ int TRadioCard::ZxLevel() const
 {
     // Without a volume step (no volume line) there is no level to write.
     if (volumeStep_ == 0) return -1;
+    // On a sound-card line the line sets the loudness; the card plays at its
+    // own loudest level, which keeps it within its sixteen levels.
+    if (IsCardLine(volumeLine_)) return MaxLevel;
     // A volume below one step (0 after opening unmuted) has no level of its
     // own; as a byte it would wrap to 0xFF, which the card takes for its
     // loudest level. It gets the lowest level instead, the same 0x00 that
@@ -116,11 +121,13 @@ void TRadioCard::ZxUnmute()
     const std::uint16_t base = PortValue();
     if (!base) return;
     startMutedPending_ = false;
-    if (volume_ == 0) return;
-    volume_ = SnapToLevel(volume_);
+    // On a sound-card line the volume is the line's, kept as the user set it.
+    const bool line = IsCardLine(volumeLine_);
+    if (volume_ == 0 && !line) return;
+    if (!line) volume_ = SnapToLevel(volume_);
     io_.PortOut(base, 0x00);
     ZxLevelAndEnable(base);
-    muted_ = volume_ == 0;
+    muted_ = volume_ == 0 && !line;
 }
 
 void TRadioCard::ZxVolumeUp()

@@ -67,6 +67,21 @@ protected:
         card->SetVolumeLine(vlLineIn);
         card->Open();
     }
+    // Opens a fresh card whose volume goes through a CD line of 0..`maximum`.
+    TFakeMixer* UseCdLineOf(int maximum)
+    {
+        auto own = std::make_unique<TFakeMixer>();
+        own->c_[mcCdVolume].max = maximum;
+        own->c_[mcCdMute].max = 1;
+        mixer = own.get();
+        card = std::make_unique<TRadioCard>(hw, std::move(own));
+        card->SetModel(mRadioTrack);
+        card->SetPort(1);
+        card->SetVolumeLine(vlCd);
+        card->Open();
+        return mixer;
+    }
+
     TStationList stations = TStationList::BuiltIn();
     TTestHardware hw;
     TFakeMixer* mixer = nullptr;
@@ -97,15 +112,7 @@ TEST_F(CardLine, AShortLineIsScaledBothWays)
 {
     // A CD line of 0..31, as many sound cards have: whole steps per volume
     // unit would write every volume as 0.
-    auto own = std::make_unique<TFakeMixer>();
-    own->c_[mcCdVolume].max = 31;
-    own->c_[mcCdMute].max = 1;
-    TFakeMixer* m = mixer = own.get();
-    card = std::make_unique<TRadioCard>(hw, std::move(own));
-    card->SetModel(mRadioTrack);
-    card->SetPort(1);
-    card->SetVolumeLine(vlCd);
-    card->Open();
+    TFakeMixer* m = UseCdLineOf(31);
     card->SetVolume(128);
     EXPECT_EQ(m->Value(mcCdVolume, 0), 16);
     card->SetVolume(256);
@@ -118,6 +125,15 @@ TEST_F(CardLine, AShortLineIsScaledBothWays)
     EXPECT_EQ(volume, 66);
     m->Outside(mcCdVolume, 31, 31);
     EXPECT_EQ(volume, 256);
+}
+
+TEST_F(CardLine, ALongLineIsReadBackOnTheScaleItIsWrittenWith)
+{
+    TFakeMixer* m = UseCdLineOf(512);
+    card->SetVolume(100);
+    EXPECT_EQ(m->Value(mcCdVolume, 0), 200);
+    m->Outside(mcCdVolume, 200, 200);
+    EXPECT_EQ(card->Volume(), 100);
 }
 
 TEST_F(CardLine, MuteAndUnmuteDriveTheLinesMuteControl)

@@ -114,7 +114,7 @@ TEST_F(RadioTrack, VolumeAtTheEndsWritesNothing)
     card.Mute();
     hw.log.clear();
     card.VolumeUp();
-    EXPECT_TRUE(hw.Take().isEmpty());
+    EXPECT_EQ(hw.Take(), (QStringList{Out("00"), Out("D8")})) << "no level move, but the sound is back on";
     EXPECT_FALSE(card.Muted()) << "volume up at the top still clears Muted";
     EXPECT_EQ(card.Volume(), 256);
 
@@ -192,4 +192,20 @@ TEST_F(RadioTrack, SecondPortAddressesTheOtherCard)
     const QStringList log = hw.Take();
     ASSERT_EQ(log.size(), 2 + 96 + 2);
     EXPECT_EQ(log.mid(2, 96), TuningWrites(10489668, QStringLiteral("020C")));
+}
+
+TEST_F(RadioTrack, VolumeChangeThatEndsMutedSoundsAgain)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"up", [&] { card.VolumeUp(); }},
+        {"up at the top", [&] { card.InitVolume(256); card.VolumeUp(); }},
+        {"down", [&] { card.VolumeDown(); }},
+        {"set", [&] { card.SetVolume(64); }}};
+    for (const auto& [name, change] : changes) {
+        Open();
+        card.Mute();
+        change();
+        EXPECT_FALSE(card.Muted()) << name;
+        EXPECT_TRUE(card_->AudioOn()) << name;
+    }
 }

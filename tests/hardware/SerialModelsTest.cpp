@@ -233,3 +233,74 @@ TEST(SerialModelsLine, EndlessReplyDoesNotHoldTheProgram)
     EXPECT_EQ(signal, sgNone);
     EXPECT_LT(took, 2000);
 }
+
+TEST_F(SerialModels, NoSignalCheckOnAM)
+{
+    Open(mRadioMan);
+    card.Tune(false, bAM, 0.603);
+    Trace();
+    EXPECT_EQ(card.CheckSignal(), sgNone);
+    EXPECT_TRUE(Trace().isEmpty()) << "no query goes out on AM";
+}
+
+// The test plays the receiver on a pseudo-terminal.
+class SerialLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.Valid());
+        hw.MapComDevice(3, pty.SlavePath());
+        card.SetModel(mRadioMan);
+        card.SetPort(3);
+        card.SetVolumeLine(vlNative);
+        card.Open();
+    }
+    TPtyPair pty;
+    TTestHardware hw;
+    TRadioCard card{hw};
+};
+
+TEST_F(SerialLine, EveryCommandButTheQueryDropsWhatWasWaitingOnTheLine)
+{
+    const QByteArray tuned("\x1D#\x04#", 4);
+    const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+        {"FM tune", [&] { card.Tune(false, bFM, 90.0); }},
+        {"AM tune", [&] { card.Tune(false, bAM, 0.603); }},
+        {"mute", [&] { card.Mute(); }},
+        {"unmute", [&] { card.Unmute(); }}};
+    for (const auto& [name, command] : commands) {
+        pty.Write(tuned); // an answer that came in before the command
+        ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 4; })) << name;
+        command();
+        card.Tune(false, bFM, 90.0); // the check runs on FM only
+        pty.Write(QByteArray("\x06", 1)); // a stray byte after the last command stays for the query
+        ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 1; })) << name;
+        EXPECT_EQ(card.CheckSignal(), sgNone) << name; // the query itself gets no answer
+        pty.Read(64, 50);
+    }
+    // The query keeps what is waiting: a reply already on its way counts.
+    pty.Write(tuned);
+    ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 4; }));
+    EXPECT_EQ(card.CheckSignal(), sgTuned);
+}
+
+TEST_F(SerialLine, ASlowTalkerCannotHoldTheSignalCheck)
+{
+    card.Tune(false, bFM, 90.0);
+    // One byte every 180 ms, just inside the wait for each byte.
+    std::atomic<bool> stop{false};
+    std::thread slow([&] {
+        while (!stop) {
+            pty.Write("x");
+            QThread::msleep(180);
+        }
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const tSignal signal = card.CheckSignal();
+    const qint64 took = timer.elapsed();
+    stop = true;
+    slow.join();
+    EXPECT_EQ(signal, sgNone);
+    EXPECT_LT(took, 1000);
+}

@@ -191,13 +191,13 @@ TEST_F(Zoltrix, VolumeBelowOneStepWritesTheLowestLevel)
     EXPECT_EQ(check.mid(check.size() - 2), (QStringList{Out("00"), In("030E", "FF")}));
     EXPECT_EQ(zx->Level(), 0);
 
-    // The same through a sound-card line, where the level is Volume - 1.
+    // Through a sound-card line the card sits at its top level whatever the volume.
     card.SetVolumeLine(vlLineIn);
     card.Tune(false, bFM, 95.0);
-    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("00"), In("030E", "FF")}));
+    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("0F"), In("030E", "FF")}));
     card.InitVolume(256);
     card.Tune(false, bFM, 95.0);
-    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("FF"), In("030E", "FF")}));
+    EXPECT_EQ(hw.Take().mid(143), (QStringList{Out("0F"), In("030E", "FF")}));
 }
 
 TEST_F(Zoltrix, SignalCheckReadsTwiceAndRestores)
@@ -287,4 +287,35 @@ TEST(ZoltrixEmulatorAlone, RejectsAWordWithWrongFixedBits)
     EXPECT_TRUE(zx.Tuned());
     EXPECT_NEAR(zx.FrequencyMHz(), 88.6, 1e-9);
     EXPECT_EQ(zx.Read(0), 0xDF); // Harbour FM
+}
+
+TEST_F(Zoltrix, OpeningUnmutedWakesTheCardThroughBPlus2)
+{
+    card.InitVolume(128);
+    card.Open();
+    EXPECT_EQ(hw.Take(), (QStringList{Out("00"), In("030E", "FF")}));
+    EXPECT_FALSE(card.Muted());
+    EXPECT_FALSE(zx->Muted());
+}
+
+TEST(ZoltrixOnALine, KeepsTheUsersVolumeAndTheCardAtItsOwnTopLevel)
+{
+    TStationList stations = TStationList::BuiltIn();
+    TTestHardware hw;
+    auto emulator = std::make_unique<TZoltrixEmulator>(stations);
+    TZoltrixEmulator* zx = emulator.get();
+    hw.bus.Insert(0x30C, std::move(emulator));
+    TRadioCard card(hw);
+    card.SetModel(mZoltrix);
+    card.SetPort(1);
+    card.SetVolumeLine(vlLineIn); // no mixer here: the line's own writes go nowhere
+    card.InitVolume(100);
+    card.Open();
+    card.Mute();
+    card.Unmute();
+    EXPECT_EQ(card.Volume(), 100);
+    card.Tune(false, bFM, 95.0);
+    EXPECT_EQ(zx->Level(), 15);
+    EXPECT_FALSE(zx->Muted());
+    EXPECT_TRUE(hw.Take().contains(Out("0F")));
 }
