@@ -145,6 +145,8 @@ public:
     double AMMax() const { return AMRange().high; }
     tDevCap GetDevCap(tModel model) const { return caps_[model]; }
     void InitVolume(int value) { volume_ = value; }
+    // The band the card was left on, which cannot be read back; nothing is sent.
+    void InitBand(tBand value) { band_ = value; }
     void SetLastFM(double freq) { lastFM_ = freq; }
     void SetLastAM(double freq) { lastAM_ = freq; }
     void MixerControlChange(TMixerControls* sender, int control);

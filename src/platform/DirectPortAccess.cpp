@@ -57,3 +57,14 @@ bool PortAccessAvailable(TDirectPortAccess& ports, QString* reason)
     if (!ok && reason) *reason = ports.Reason();
     return ok;
 }
+
+bool KernelHasPortIo()
+{
+#if VANTORO_HAS_PORT_IO
+    // Giving up access needs no privilege, so only a kernel without port
+    // I/O refuses it.
+    return ioperm(0x30C, 1, 0) == 0 || errno != ENOSYS;
+#else
+    return false;
+#endif
+}

@@ -29,3 +29,7 @@ private:
 // The start-up access test: can this process reach the ports of every
 // I/O-port card position (0x20C and 0x30C, four ports each)?
 bool PortAccessAvailable(TDirectPortAccess& ports, QString* reason);
+
+// False when the kernel offers no I/O port access at all (built without it,
+// or not an x86 machine), so no capability can help.
+bool KernelHasPortIo();

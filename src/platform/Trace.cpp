@@ -32,10 +32,9 @@ QByteArray HexBytes(const QByteArray& bytes)
 void TTraceLog::Line(const QByteArray& line)
 {
     if (!out_) return;
-    out_->write(line);
-    out_->write("\n");
+    const QByteArray text = line + '\n';
     // Flushed at once so a trace survives a crash or a killed program.
-    if (file_) file_->flush();
+    if (out_->write(text) != text.size() || (file_ && !file_->flush())) writeFailed_ = true;
 }
 
 void TTraceLog::Out(std::uint16_t port, std::uint8_t value)

@@ -19,6 +19,8 @@ public:
     explicit TTraceLog(QIODevice* device);
     bool IsOpen() const;
     QString ErrorString() const;
+    // True once a line could not be written whole (a full disk, /dev/full).
+    bool WriteFailed() const { return writeFailed_; }
 
     void Out(std::uint16_t port, std::uint8_t value);
     void In(std::uint16_t port, std::uint8_t value);
@@ -32,6 +34,7 @@ public:
 private:
     std::unique_ptr<QFile> file_;
     QIODevice* out_ = nullptr;
+    bool writeFailed_ = false;
 };
 
 class TTracingPortAccess final : public TPortAccess {

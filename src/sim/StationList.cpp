@@ -1,6 +1,7 @@
 #include "StationList.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
@@ -28,8 +29,16 @@ std::optional<TStationList> TStationList::Load(const QString& fileName, QString*
         if (error) *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
         return std::nullopt;
     }
+    // A station list is a few thousand lines at most; a device that never
+    // ends (/dev/zero) or a huge file is refused before it fills the memory.
+    constexpr qint64 MaxBytes = 1 << 20;
+    const QByteArray text = file.read(MaxBytes + 1);
+    if (text.size() > MaxBytes) {
+        if (error) *error = QStringLiteral("%1: longer than %2 KiB, too long for a station list").arg(fileName).arg(MaxBytes / 1024);
+        return std::nullopt;
+    }
     QString why;
-    auto list = Parse(QString::fromUtf8(file.readAll()), &why);
+    auto list = Parse(QString::fromUtf8(text), &why);
     if (!list && error) *error = QStringLiteral("%1: %2").arg(fileName, why);
     return list;
 }
@@ -41,7 +50,8 @@ std::optional<TStationList> TStationList::Parse(const QString& text, QString* er
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-        const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        static const QRegularExpression blanks(QStringLiteral("[ \t]+"));
+        const QStringList fields = line.split(blanks, Qt::SkipEmptyParts);
         auto fail = [&](const QString& what) {
             if (error) *error = QStringLiteral("line %1: %2").arg(i + 1).arg(what);
             return std::nullopt;

@@ -3,8 +3,9 @@
 // stations, or a text file with one station a line:
 //     FM 95.000 stereo Radio Example
 //     AM 0.603 mono Night Talk
-// band, frequency in MHz ("." or "," as decimal mark), stereo or mono, name.
-// Blank lines and lines starting with "#" are ignored.
+// band, frequency in MHz ("." or "," as decimal mark), stereo or mono, name,
+// separated by blanks or tabs. Blank lines and lines starting with "#" are
+// ignored. A file over 1 MiB is refused.
 
 #include "RadioCards.h"
 

@@ -39,6 +39,11 @@ TEST(Trace, UnwritableFileTracesNothingAndSaysSo)
     EXPECT_FALSE(log.IsOpen());
     EXPECT_FALSE(log.ErrorString().isEmpty());
     log.Out(0x30C, 0); // must not crash
+
+    TTraceLog full(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(full.IsOpen());
+    full.Out(0x30C, 0);
+    EXPECT_TRUE(full.WriteFailed());
 }
 
 TEST(DirectPorts, FailCleanlyWithoutPortAccess)

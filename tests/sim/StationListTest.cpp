@@ -20,7 +20,7 @@ TEST(StationList, BuiltInListHasBothBandsAndBothModes)
 TEST(StationList, ParsesTheTextFormat)
 {
     QString why;
-    auto list = TStationList::Parse(QStringLiteral("# comment\n\nFM 99,500 mono  Two  Words\n"
+    auto list = TStationList::Parse(QStringLiteral("# comment\n\nFM\t99,500 \tmono  Two\tWords\n"
                                                    "am 1.404 STEREO\n"),
                                     &why);
     ASSERT_TRUE(list) << why.toStdString();
@@ -41,4 +41,7 @@ TEST(StationList, RejectsBadLinesWithTheLineNumber)
     EXPECT_FALSE(TStationList::Parse(QStringLiteral("FM 95"), &why));
     EXPECT_FALSE(TStationList::Load(QStringLiteral("/nonexistent/stations.txt"), &why));
     EXPECT_TRUE(why.contains(QStringLiteral("/nonexistent/stations.txt")));
+    // A file that never ends is refused, not read into memory.
+    EXPECT_FALSE(TStationList::Load(QStringLiteral("/dev/zero"), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("too long"))) << why.toStdString();
 }

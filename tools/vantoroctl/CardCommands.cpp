@@ -1,13 +1,17 @@
 #include "CardCommands.h"
 
+#include "DirectPortAccess.h"
 #include "HardwareEnv.h"
 #include "Mixer.h"
+#include "ProgramDir.h"
 #include "RadioCards.h"
 #include "RadioCommands.h"
+#include "Settings.h"
 #include "SimulatedHardware.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -17,10 +21,22 @@ namespace {
 const char* const Usage =
     "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
     "                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]\n"
-    "                  [--close] COMMAND...\n"
+    "                  [--muted] [--close] COMMAND...\n"
     "commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |\n"
     "          signal | status | scan up|down|all | rds [SECONDS]\n"
     "       vantoroctl rds --hex FILE\n";
+
+constexpr int MaxVolume = 256;
+
+// One command word with its argument, checked before any command runs.
+struct TCommand {
+    QString word;
+    double mhz = 0;         // tune
+    tBand band = bFM;       // tune (the --band), band
+    int volume = 0;         // volume
+    QString how;            // scan: up, down or all
+    int seconds = 10;       // rds
+};
 
 struct TOptions {
     bool simulate = false;
@@ -34,8 +50,9 @@ struct TOptions {
     bool japaneseFM = false;
     bool mono = false;
     int volume = 0;
+    bool muted = false;
     bool close = false;
-    QStringList commands;
+    std::vector<TCommand> commands;
 };
 
 class TUsageError {
@@ -43,6 +60,8 @@ public:
     explicit TUsageError(QString text) : text(std::move(text)) {}
     QString text;
 };
+
+QString BandName(tBand band) { return band == bAM ? QStringLiteral("AM") : QStringLiteral("FM"); }
 
 std::optional<tModel> ParseModel(const QString& text)
 {
@@ -71,14 +90,80 @@ int ParseInt(const QString& text, const QString& what)
     return value;
 }
 
+int ParseVolume(const QString& text, const QString& what)
+{
+    // Taken as it stands (the card's position cannot be read back), so it
+    // must be a volume the card can have.
+    const int volume = ParseInt(text, what);
+    if (volume < 0 || volume > MaxVolume)
+        throw TUsageError(QStringLiteral("%1 takes 0..%2, not %3").arg(what).arg(MaxVolume).arg(volume));
+    return volume;
+}
+
 double ParseMHz(const QString& text)
 {
-    // Accept the user's decimal mark and ".", as people type both.
-    bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
-    if (!ok) value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value)) throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
-    return value;
+    // A plain decimal number with the user's decimal mark or ".", as people
+    // type both; never group separators, signs or exponents.
+    const QString mark = QRegularExpression::escape(QLocale().decimalPoint());
+    const QRegularExpression plain(QStringLiteral("^[0-9]+(?:(?:\\.|%1)[0-9]+)?$").arg(mark));
+    if (!plain.match(text).hasMatch())
+        throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+    QString c = text;
+    c.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    return QLocale::c().toDouble(c);
+}
+
+// Checks every command word and argument against the model, so nothing
+// runs when any part of the command line is wrong.
+std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
+{
+    const tDevCap caps = BuildModelTable()[o.model];
+    auto checkBand = [&](tBand band) {
+        // A radio device says itself which bands it has.
+        if (caps.Connection != cnDevice && ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)))
+            throw TUsageError(QStringLiteral("the %1 has no %2 band").arg(caps.Name, BandName(band)));
+        return band;
+    };
+    checkBand(o.band);
+    std::vector<TCommand> commands;
+    for (int i = 0; i < words.size(); ++i) {
+        TCommand c{words[i]};
+        auto argument = [&]() {
+            if (i + 1 >= words.size()) throw TUsageError(c.word + QStringLiteral(" needs a value"));
+            return words[++i];
+        };
+        if (c.word == QLatin1String("tune")) {
+            c.mhz = ParseMHz(argument());
+            c.band = o.band;
+        } else if (c.word == QLatin1String("band")) {
+            const auto band = ParseBand(argument());
+            if (!band) throw TUsageError(QStringLiteral("band takes am or fm"));
+            c.band = checkBand(*band);
+        } else if (c.word == QLatin1String("volume")) {
+            c.volume = ParseVolume(argument(), c.word);
+        } else if (c.word == QLatin1String("scan")) {
+            c.how = argument();
+            if (c.how != QLatin1String("up") && c.how != QLatin1String("down") && c.how != QLatin1String("all"))
+                throw TUsageError(QStringLiteral("scan takes up, down or all"));
+            c.band = o.band;
+        } else if (c.word == QLatin1String("rds")) {
+            bool isNumber = false;
+            const int seconds = words.value(i + 1).toInt(&isNumber);
+            if (isNumber) {
+                if (seconds < 0) throw TUsageError(QStringLiteral("rds takes a number of seconds"));
+                c.seconds = seconds;
+                ++i;
+            }
+        } else {
+            static const QStringList plain = {QStringLiteral("models"), QStringLiteral("mute"),
+                                              QStringLiteral("unmute"), QStringLiteral("up"),
+                                              QStringLiteral("down"),   QStringLiteral("zero"),
+                                              QStringLiteral("signal"), QStringLiteral("status")};
+            if (!plain.contains(c.word)) throw TUsageError(QStringLiteral("unknown command \"%1\"").arg(c.word));
+        }
+        commands.push_back(c);
+    }
+    return commands;
 }
 
 TOptions ParseOptions(const QStringList& args)
@@ -100,8 +185,10 @@ TOptions ParseOptions(const QStringList& args)
             if (!model) throw TUsageError(QStringLiteral("unknown model \"%1\"").arg(m));
             o.model = *model;
             o.modelGiven = true;
-        } else if (a == QLatin1String("--port")) o.port = ParseInt(value(a), a);
-        else if (a == QLatin1String("--device")) o.device = value(a);
+        } else if (a == QLatin1String("--port")) {
+            o.port = ParseInt(value(a), a);
+            if (*o.port < 1) throw TUsageError(QStringLiteral("--port takes 1 or more, not %1").arg(*o.port));
+        } else if (a == QLatin1String("--device")) o.device = value(a);
         else if (a == QLatin1String("--band")) {
             const QString b = value(a);
             const auto band = ParseBand(b);
@@ -109,22 +196,20 @@ TOptions ParseOptions(const QStringList& args)
             o.band = *band;
         } else if (a == QLatin1String("--japanese-fm")) o.japaneseFM = true;
         else if (a == QLatin1String("--mono")) o.mono = true;
-        else if (a == QLatin1String("--volume")) {
-            // Taken as it stands (the card's position cannot be read back), so
-            // it must be a volume the card can have.
-            o.volume = ParseInt(value(a), a);
-            if (o.volume < 0 || o.volume > 256)
-                throw TUsageError(QStringLiteral("--volume takes 0..256, not %1").arg(o.volume));
-        }
+        else if (a == QLatin1String("--volume")) o.volume = ParseVolume(value(a), a);
+        else if (a == QLatin1String("--muted")) o.muted = true;
         else if (a == QLatin1String("--close")) o.close = true;
         else throw TUsageError(QStringLiteral("unknown option %1").arg(a));
     }
-    o.commands = args.mid(i);
-    if (o.commands.isEmpty()) throw TUsageError(QStringLiteral("no command given"));
-    // A device alone names a radio device.
-    if (!o.device.isEmpty() && !o.modelGiven) o.model = mV4L2;
+    if (i == args.size()) throw TUsageError(QStringLiteral("no command given"));
     if (!o.stations.isEmpty() && !o.simulate)
         throw TUsageError(QStringLiteral("--stations goes with --simulate"));
+    // A device alone names a radio device.
+    if (!o.device.isEmpty() && !o.modelGiven) o.model = mV4L2;
+    const tConnection connection = BuildModelTable()[o.model].Connection;
+    if (!o.device.isEmpty() && connection != cnDevice && (o.simulate || connection != cnSerial))
+        throw TUsageError(QStringLiteral("--device goes with radio devices, and with the serial models on real hardware"));
+    o.commands = ParseCommands(args.mid(i), o);
     return o;
 }
 
@@ -163,46 +248,28 @@ QString FrequencyText(const TRadioCard& card)
     return FrequencyToStr(card.Frequency(), card.MinFrequency(), card.MaxFrequency());
 }
 
-// Runs one command word (and its argument); returns how many words it took.
-// A command that finds nothing or loses the card says so in `code`.
-int RunOne(TRadioCard& card, THardwareEnv& env, tBand tuneBand, const QStringList& words, int i, QTextStream& out,
-           int& code)
+// Runs one checked command. `tuned` tells whether this run has tuned the card,
+// whose frequency cannot be read back otherwise. A command that finds nothing
+// or loses the card says so in `code`.
+void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned, QTextStream& out, int& code)
 {
-    const QString& cmd = words[i];
-    auto argument = [&]() {
-        if (i + 1 >= words.size()) throw TUsageError(cmd + QStringLiteral(" needs a value"));
-        return words[i + 1];
-    };
     const tDevCap& caps = card.Caps();
+    const QString& cmd = c.word;
     if (cmd == QLatin1String("models")) {
         PrintModels(out);
     } else if (cmd == QLatin1String("tune") || cmd == QLatin1String("band")) {
-        const bool tune = cmd == QLatin1String("tune");
-        tBand band = tuneBand;
-        double mhz = 0;
-        if (tune) {
-            mhz = ParseMHz(argument());
-        } else {
-            const auto b = ParseBand(argument());
-            if (!b) throw TUsageError(QStringLiteral("band takes am or fm"));
-            band = *b;
-        }
-        if ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM))
-            throw TUsageError(QStringLiteral("the %1 has no %2 band")
-                                  .arg(caps.Name, band == bAM ? QStringLiteral("AM") : QStringLiteral("FM")));
-        if (tune)
-            card.Tune(card.Stereo(), band, mhz);
+        if (cmd == QLatin1String("tune"))
+            card.Tune(card.Stereo(), c.band, c.mhz);
         else
-            card.SetBand(band);
+            card.SetBand(c.band);
+        tuned = true;
         out << FrequencyText(card) << '\n';
-        return 2;
     } else if (cmd == QLatin1String("mute")) {
         card.Mute();
     } else if (cmd == QLatin1String("unmute")) {
         card.Unmute();
     } else if (cmd == QLatin1String("volume")) {
-        card.SetVolume(ParseInt(argument(), cmd));
-        return 2;
+        card.SetVolume(c.volume);
     } else if (cmd == QLatin1String("up")) {
         card.VolumeUp();
     } else if (cmd == QLatin1String("down")) {
@@ -210,19 +277,12 @@ int RunOne(TRadioCard& card, THardwareEnv& env, tBand tuneBand, const QStringLis
     } else if (cmd == QLatin1String("zero")) {
         card.VolumeToZero();
     } else if (cmd == QLatin1String("scan")) {
-        const QString how = argument();
-        if (how != QLatin1String("up") && how != QLatin1String("down") && how != QLatin1String("all"))
-            throw TUsageError(QStringLiteral("scan takes up, down or all"));
-        code = std::max(code, RunScan(card, how, tuneBand, out));
-        return 2;
+        code = std::max(code, RunScan(card, c.how, c.band, out));
+        tuned = true;
     } else if (cmd == QLatin1String("rds")) {
-        bool isNumber = false;
-        const int seconds = words.value(i + 1).toInt(&isNumber);
-        if (isNumber && seconds < 0) throw TUsageError(QStringLiteral("rds takes a number of seconds"));
-        const int result = RunRds(card, env.Waiter(), isNumber ? seconds : 10, out);
+        const int result = RunRds(card, env.Waiter(), c.seconds, out);
         if (result == ExitNotFound && card.Active()) out << "no RDS from this card\n";
         code = std::max(code, result);
-        return isNumber ? 2 : 1;
     } else if (cmd == QLatin1String("signal")) {
         out << SignalText(card.CheckSignal()) << '\n';
     } else if (cmd == QLatin1String("status")) {
@@ -230,14 +290,11 @@ int RunOne(TRadioCard& card, THardwareEnv& env, tBand tuneBand, const QStringLis
             << "port: " << PortText(caps, card.Port())
             << (caps.Connection == cnDevice ? QStringLiteral(" (%1)").arg(env.RadioDevice(card.Port())) : QString())
             << '\n'
-            << "band: " << (card.Band() == bAM ? "AM" : "FM") << '\n'
-            << "frequency: " << FrequencyText(card) << '\n'
+            << "band: " << BandName(card.Band()) << '\n'
+            << "frequency: " << (tuned ? FrequencyText(card) : QStringLiteral("unknown")) << '\n'
             << "volume: " << card.Volume() << '\n'
             << "muted: " << YesNo(card.Muted()) << '\n';
-    } else {
-        throw TUsageError(QStringLiteral("unknown command \"%1\"").arg(cmd));
     }
-    return 1;
 }
 
 } // namespace
@@ -251,7 +308,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "vantoroctl: " << e.text << '\n' << Usage;
         return ExitUsage;
     }
-    if (o.commands == QStringList{QStringLiteral("models")}) {
+    if (o.commands.size() == 1 && o.commands[0].word == QLatin1String("models")) {
         PrintModels(out);
         return ExitOk;
     }
@@ -273,6 +330,10 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         env = std::move(sim);
     } else {
         env = std::make_unique<TRealHardware>(o.trace);
+        // The serial devices the program uses, from its settings file.
+        const TSettings settings = TSettingsFile(ProgramDir()).Read();
+        for (auto it = settings.SerialDevices.cbegin(); it != settings.SerialDevices.cend(); ++it)
+            env->MapComDevice(it.key(), it.value());
     }
     if (!o.trace.isEmpty() && !env->Trace()) {
         err << "vantoroctl: cannot write the trace file " << o.trace << '\n';
@@ -288,8 +349,8 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     const int port = o.port.value_or(caps.DefaultPort);
     card.OnDeviceError = [&err](const QString& what) { err << "vantoroctl: " << what << '\n'; };
     try {
-        card.SetMutedStartup(false);
         card.SetModel(o.model);
+        card.SetMutedStartup(o.muted);
         card.SetPort(port);
         card.SetVolumeLine(caps.CanVolume || caps.CanMute ? vlNative : vlNone);
         card.SetJapaneseFM(o.japaneseFM);
@@ -305,20 +366,25 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         return ExitUsage;
     }
 
-    if (!o.device.isEmpty() && port >= 1 && port <= caps.PortCount) {
+    if (!o.device.isEmpty()) {
         if (caps.Connection == cnDevice)
             env->MapRadioDevice(port, o.device);
-        else if (caps.Connection == cnSerial)
+        else
             env->MapComDevice(caps.Ports[port], o.device);
     }
+
     if (caps.Connection == cnIOPort) {
         QString why;
         if (!env->PortAccess(&why)) {
             err << "vantoroctl: cannot reach the I/O ports of the " << caps.Maker << ' ' << caps.Name
-                << ": " << why << ".\n"
-                << "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep "
-                << QCoreApplication::applicationFilePath()
-                << " (or try it on emulated hardware with --simulate).\n";
+                << ": " << why << ".\n";
+            if (KernelHasPortIo())
+                err << "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep "
+                    << QCoreApplication::applicationFilePath()
+                    << " (or try it on emulated hardware with --simulate).\n";
+            else
+                err << "No capability can help on this kernel; try the program on emulated hardware "
+                       "with --simulate.\n";
             return ExitNoCard;
         }
     }
@@ -345,22 +411,26 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (card.Caps().NeedsWarmUp) env->Waiter().Wait(600);
     card.InitVolume(o.volume);
-    if (o.band == bAM)
-        card.SetLastAM(AMLow);
-    else
-        card.SetLastFM(card.FMMin());
+    // The card is taken to be on the --band it was left on; a "band" command
+    // then tunes the band's lowest frequency.
+    card.InitBand(o.band);
+    card.SetLastAM(AMLow);
+    card.SetLastFM(card.FMMin());
 
+    bool tuned = false;
     int code = ExitOk;
-    try {
-        for (int i = 0; i < o.commands.size() && code != ExitNoCard;) {
-            i += RunOne(card, *env, o.band, o.commands, i, out, code);
-            // A radio device that failed has closed the card.
-            if (!card.Active()) code = ExitNoCard;
+    for (const TCommand& c : o.commands) {
+        RunOne(card, *env, c, tuned, out, code);
+        // A radio device that failed has closed the card.
+        if (!card.Active() || code == ExitNoCard) {
+            code = ExitNoCard;
+            break;
         }
-    } catch (const TUsageError& e) {
-        err << "vantoroctl: " << e.text << '\n';
-        code = ExitUsage;
     }
     if (o.close) card.Close();
+    if (TTraceLog* trace = env->Trace(); trace && trace->WriteFailed()) {
+        err << "vantoroctl: cannot write the trace file " << o.trace << '\n';
+        return ExitUsage;
+    }
     return code;
 }

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 
 // The settings as the program would use them after reading DIR/Vantoro.ini,
-// one "Section/Key=value" line per key, as they would be written back.
+// one "Section/Key=value" line per key, as they would be written back, except
+// that an unset card model shows as 0: the program then asks for its settings
+// first, and would write the model only once they are chosen.
 int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("show")) {
@@ -22,7 +24,12 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     TSettingsFile file(dir);
     if (file.Profile().ReadFailed()) err << "cannot read " << file.Path() << "; showing the defaults\n";
-    for (const tSettingsSection& section : SettingsSections(file.Read()))
-        for (const auto& [key, value] : section.Keys) out << section.Name << '/' << key << '=' << value << '\n';
+    const TSettings settings = file.Read();
+    for (const tSettingsSection& section : SettingsSections(settings))
+        for (const auto& [key, value] : section.Keys) {
+            const bool unsetModel = settings.Hardware == 0 && section.Name == QLatin1String("Configuration") &&
+                                    key == QLatin1String("Hardware");
+            out << section.Name << '/' << key << '=' << (unsetModel ? QStringLiteral("0") : value) << '\n';
+        }
     return ExitOk;
 }
