@@ -4,6 +4,8 @@
 #include "Profile.h"
 
 #include <QDir>
+#include <QLocale>
+#include <QSet>
 
 namespace {
 
@@ -56,6 +58,14 @@ void ParseLastFrequency(const QString& value, tBand& band, double& frequency)
     band = blank == 1 && text[0].toUpper() == QLatin1Char('K') ? bAM : bFM;
     double f = 0;
     frequency = FileTextToFloat(text.mid(blank + 1).trimmed(), f) && InSomeBand(f) ? f : 0;
+}
+
+// Frequencies carry the user's decimal mark where it is "." or ","; any other
+// mark (U+066B) would make the file unreadable in every other locale, so ","
+// stands for it.
+QString SettingsFrequencyText(double frequency)
+{
+    return QLocale().decimalPoint() == QLatin1String(".") ? FrequencyText(frequency) : FileFrequencyText(frequency);
 }
 
 QString StationKey(int number) { return QStringLiteral("Station") + PresetNumText(number); }
@@ -176,7 +186,7 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
                          {Key("Time"), PresetNumText(s.AlarmHour) + QLatin1Char(':') + PresetNumText(s.AlarmMinute)}}});
     // 4.
     sections.push_back({sFrequency,
-                        {{Key("Frequency"), BandToLetter(s.Band) + QLatin1Char(' ') + FrequencyText(s.Frequency)},
+                        {{Key("Frequency"), BandToLetter(s.Band) + QLatin1Char(' ') + SettingsFrequencyText(s.Frequency)},
                          {Key("TuneStep"), Int(s.TuneStep)}}});
     // 5.
     sections.push_back({sConfiguration,
@@ -215,7 +225,7 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
         const tFavorite& slot = s.Presets[n];
         if (!slot.Used) continue;
         presets.Keys.emplace_back(StationKey(n), BandToLetter(slot.Band == 0 ? bAM : bFM) + QLatin1Char(' ') +
-                                                     FrequencyText(slot.Frequency) + QLatin1Char(' ') +
+                                                     SettingsFrequencyText(slot.Frequency) + QLatin1Char(' ') +
                                                      slot.Name.trimmed());
     }
     sections.push_back(std::move(presets));

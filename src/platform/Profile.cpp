@@ -1,32 +1,120 @@
 #include "Profile.h"
 
 #include "SafeSave.h"
+#include "TextDecoding.h"
 
 #include <QFile>
+#include <QHash>
 
-#define SI_NO_CONVERSION
-#include <SimpleIni.h>
-
-#include <string>
-
-struct TProfile::Data {
-    // CSimpleIniA compares names without regard to case (CSimpleIniCaseA would not).
-    // UTF-8 (a leading BOM is skipped), one line a value. Repeated keys are
-    // kept as read: a hand-edited file with a key twice gives the first, as
-    // the Windows profile functions do, and sections we never write are
-    // written back whole. Our own writes replace every copy of their key.
-    CSimpleIniA ini{true, true, false};
-};
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace {
 
-QByteArray Bytes(const QString& text) { return text.toUtf8(); }
+// No line of the program's files comes near this; a longer one means the
+// file is not one of them, and it is judged at once instead of being parsed.
+constexpr qsizetype MaxLineBytes = 64 * 1024;
+
+struct tLine {
+    QString raw;   // as read, without its "\n" (a "\r" before it is kept)
+    QString key;   // empty for a line that holds no key
+    QString value; // trimmed and unquoted
+    bool rewritten = false; // made anew from key and value when saved
+    bool erased = false;    // a key line the program removed; its place is kept for a rewrite
+};
+
+struct tSection {
+    bool hasHeader = false; // false for the lines before the first header
+    QString name;
+    QString header; // the header line as read; empty for a section made here
+    std::vector<tLine> lines;
+    bool erased = false; // erased and not written since
+};
+
+QString Unquoted(const QString& value)
+{
+    // One pair of surrounding double quotes is not part of the value.
+    if (value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"'))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+QString Quoted(const QString& value)
+{
+    // Blanks at either end would be trimmed on reading, and a value that is
+    // itself in quotes would lose them.
+    const bool needsQuotes = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace() ||
+                                                  value != Unquoted(value));
+    return needsQuotes ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
+tLine ParseLine(const QString& raw, bool& header, QString& name)
+{
+    tLine line;
+    line.raw = raw;
+    const QString text = raw.trimmed();
+    header = false;
+    if (text.startsWith(QLatin1Char('['))) {
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        // Without its "]" it is a line like any other the program does not understand.
+        if (close > 0) {
+            header = true;
+            name = text.mid(1, close - 1).trimmed();
+        }
+        return line;
+    }
+    if (text.startsWith(QLatin1Char(';')) || text.startsWith(QLatin1Char('#'))) return line;
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq > 0) {
+        line.key = text.left(eq).trimmed();
+        line.value = Unquoted(text.mid(eq + 1).trimmed());
+    }
+    return line;
+}
+
+bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
+// Every line of the file in its place: sections and keys the program never
+// writes, comments and lines it does not understand are written back as they
+// were read. Names compare without regard to case; a key or section that
+// appears twice gives its first value, as the Windows profile functions do.
+struct TProfile::Data {
+    std::vector<tSection> sections{1};
+
+    // The first live line of `key` in the sections named `section`.
+    tLine* Find(const QString& section, const QString& key)
+    {
+        for (tSection& s : sections) {
+            if (!s.hasHeader || !SameName(s.name, section)) continue;
+            for (tLine& line : s.lines)
+                if (!line.erased && !line.key.isEmpty() && SameName(line.key, key)) return &line;
+        }
+        return nullptr;
+    }
+
+    void Parse(const QString& text)
+    {
+        qsizetype start = 0;
+        while (start < text.size()) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+            if (end < 0) end = text.size();
+            bool header = false;
+            QString name;
+            tLine line = ParseLine(text.mid(start, end - start), header, name);
+            if (header)
+                sections.push_back({true, name, line.raw, {}, false});
+            else
+                sections.back().lines.push_back(std::move(line));
+            start = end + 1;
+        }
+    }
+};
+
 TProfile::TProfile(QString fileName) : fileName_(std::move(fileName)), data_(std::make_unique<Data>())
 {
-    data_->ini.SetSpaces(false);
     QFile file(fileName_);
     if (!file.exists()) return;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -34,39 +122,50 @@ TProfile::TProfile(QString fileName) : fileName_(std::move(fileName)), data_(std
         return;
     }
     const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError ||
-        data_->ini.LoadData(content.constData(), std::size_t(content.size())) < 0) {
-        data_->ini.Reset();
-        readFailed_ = true;
+    qsizetype lineStart = 0, lineEnd = 0;
+    for (; lineStart <= content.size(); lineStart = lineEnd + 1) {
+        lineEnd = content.indexOf('\n', lineStart);
+        if (lineEnd < 0) lineEnd = content.size();
+        if (lineEnd - lineStart > MaxLineBytes) break;
     }
+    if (file.error() != QFileDevice::NoError || lineStart <= content.size()) {
+        readFailed_ = true;
+        return;
+    }
+    data_->Parse(DecodeFileText(content));
 }
 
 TProfile::~TProfile() = default;
 
 bool TProfile::SectionExists(const QString& section) const
 {
-    return data_->ini.GetSectionSize(Bytes(section).constData()) >= 0;
+    for (const tSection& s : data_->sections)
+        if (s.hasHeader && !s.erased && SameName(s.name, section)) return true;
+    return false;
 }
 
 QStringList TProfile::Keys(const QString& section) const
 {
-    CSimpleIniA::TNamesDepend keys;
-    data_->ini.GetAllKeys(Bytes(section).constData(), keys);
-    keys.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList names;
-    for (const auto& key : keys) names << QString::fromUtf8(key.pItem);
+    for (const tSection& s : data_->sections) {
+        if (!s.hasHeader || !SameName(s.name, section)) continue;
+        for (const tLine& line : s.lines)
+            if (!line.erased && !line.key.isEmpty() &&
+                !names.contains(line.key, Qt::CaseInsensitive))
+                names << line.key;
+    }
     return names;
 }
 
 bool TProfile::ValueExists(const QString& section, const QString& key) const
 {
-    return data_->ini.GetValue(Bytes(section).constData(), Bytes(key).constData(), nullptr) != nullptr;
+    return data_->Find(section, key) != nullptr;
 }
 
 QString TProfile::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
-    const char* value = data_->ini.GetValue(Bytes(section).constData(), Bytes(key).constData(), nullptr);
-    return value ? QString::fromUtf8(value).trimmed() : fallback;
+    const tLine* line = data_->Find(section, key);
+    return line ? line->value : fallback;
 }
 
 int TProfile::ReadInteger(const QString& section, const QString& key, int fallback) const
@@ -85,10 +184,51 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
 {
     // A value is one line in the file; a line break inside it would start a
     // new key when the file is read again.
-    QString line = value;
-    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    data_->ini.SetValue(Bytes(section).constData(), Bytes(key).constData(), Bytes(line).constData(), nullptr,
-                        true);
+    QString text = value;
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    auto& sections = data_->sections;
+    tLine* target = data_->Find(section, key);
+    tSection* last = nullptr;
+    for (tSection& s : sections) {
+        if (!s.hasHeader || !SameName(s.name, section)) continue;
+        last = &s;
+        s.erased = false;
+        for (tLine& line : s.lines) {
+            if (line.key.isEmpty() || !SameName(line.key, key) || &line == target) continue;
+            // A key the program writes is there once: other copies go, and
+            // without a live copy the first erased one takes it in its place.
+            if (!target && line.erased) {
+                target = &line;
+                line.erased = false;
+            } else {
+                line.erased = true;
+            }
+        }
+    }
+    if (!target) {
+        if (!last) {
+            // A new section goes at the end, a blank line apart from the one before.
+            tSection& previous = sections.back();
+            if (!previous.lines.empty() || previous.hasHeader) {
+                if (previous.lines.empty() || !previous.lines.back().raw.trimmed().isEmpty())
+                    previous.lines.push_back({});
+            }
+            sections.push_back({true, section, QString(), {}, false});
+            last = &sections.back();
+        }
+        // After the section's last line that is not blank, so blank lines
+        // that part it from the next section stay where they are.
+        auto& lines = last->lines;
+        auto at = lines.end();
+        while (at != lines.begin() && !std::prev(at)->erased && std::prev(at)->raw.trimmed().isEmpty() &&
+               std::prev(at)->key.isEmpty())
+            --at;
+        target = &*lines.insert(at, tLine{});
+    }
+    target->key = key;
+    target->value = text;
+    target->rewritten = true;
 }
 
 void TProfile::WriteInteger(const QString& section, const QString& key, int value)
@@ -103,7 +243,34 @@ void TProfile::WriteBool(const QString& section, const QString& key, bool value)
 
 void TProfile::EraseSection(const QString& section)
 {
-    data_->ini.Delete(Bytes(section).constData(), nullptr);
+    // The keys go; the section keeps its place and its comments for the
+    // keys written into it again.
+    for (tSection& s : data_->sections) {
+        if (!s.hasHeader || !SameName(s.name, section)) continue;
+        s.erased = true;
+        for (tLine& line : s.lines)
+            if (!line.key.isEmpty()) line.erased = true;
+    }
+}
+
+QByteArray TProfile::Text() const
+{
+    QString text;
+    for (const tSection& s : data_->sections) {
+        const bool hasOtherLines = std::any_of(s.lines.begin(), s.lines.end(), [](const tLine& line) {
+            return !line.erased && !line.raw.trimmed().isEmpty();
+        });
+        // An erased section that nothing was written into is gone, unless
+        // it holds comments or lines of someone else's.
+        if (s.hasHeader && s.erased && !hasOtherLines) continue;
+        if (s.hasHeader)
+            text += (s.header.isEmpty() ? QLatin1Char('[') + s.name + QLatin1Char(']') : s.header) + QLatin1Char('\n');
+        for (const tLine& line : s.lines) {
+            if (line.erased) continue;
+            text += (line.rewritten ? line.key + QLatin1Char('=') + Quoted(line.value) : line.raw) + QLatin1Char('\n');
+        }
+    }
+    return text.toUtf8();
 }
 
 bool TProfile::Save(QString* error) const
@@ -114,10 +281,5 @@ bool TProfile::Save(QString* error) const
         if (error) *error = QStringLiteral("%1 could not be read, so it is left as it is").arg(fileName_);
         return false;
     }
-    std::string text;
-    if (data_->ini.Save(text) < 0) {
-        if (error) *error = QStringLiteral("cannot format the profile");
-        return false;
-    }
-    return SaveFileSafely(fileName_, QByteArray::fromStdString(text), error);
+    return SaveFileSafely(fileName_, Text(), error);
 }

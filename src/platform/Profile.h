@@ -1,8 +1,12 @@
 #pragma once
 // A profile (INI) file: sections in brackets, "Key=Value" lines, section and
-// key names compared without regard to letter case, values trimmed. The
-// whole file is read once when the object is made and written once by
-// Save(), atomically; sections this program never touches are kept as read.
+// key names compared without regard to letter case, values trimmed and one
+// pair of surrounding double quotes taken off (a value that begins or ends
+// with a blank is written in quotes). UTF-8, or Windows-1252 when the file is
+// not valid UTF-8; written as UTF-8. The whole file is read once when the
+// object is made and written once by Save(), atomically. Every line the
+// program does not write (other sections, comments, lines it does not
+// understand) is written back as it was read, in its place.
 
 #include <QString>
 #include <QStringList>
@@ -17,8 +21,9 @@ public:
     TProfile& operator=(const TProfile&) = delete;
 
     const QString& FileName() const { return fileName_; }
-    // True when the file existed but could not be read or parsed; Save()
-    // then refuses, so what the file holds is not lost.
+    // True when the file existed but could not be read, or holds a line
+    // longer than 64 KiB (not a profile); Save() then refuses, so what the
+    // file holds is not lost.
     bool ReadFailed() const { return readFailed_; }
 
     bool SectionExists(const QString& section) const;
@@ -33,8 +38,12 @@ public:
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
-    // Removes the section with all its keys.
+    // Removes all keys of the section; its comments and other lines stay,
+    // and keys written into it again take its place in the file.
     void EraseSection(const QString& section);
+
+    // The file's text as Save() writes it.
+    QByteArray Text() const;
 
     // Writes the whole profile to a temporary file beside the target and
     // renames it over the target. On failure the previous file is untouched

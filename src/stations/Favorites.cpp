@@ -3,6 +3,7 @@
 #include "Helpers.h"
 #include "Prompts.h"
 #include "SafeSave.h"
+#include "TextDecoding.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -28,6 +29,9 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
     // 3.2 frequency: seven characters, then the next ".".
     double frequency = 0;
     if (rest.indexOf(QLatin1Char('.')) != 7 || !FileTextToFloat(rest.left(7), frequency)) return false;
+    // A frequency the writer cannot give back in seven characters ("1000000",
+    // "-01,500") would make a copy of this file that fails this check.
+    if (FileFrequencyText(frequency).size() != 7) return false;
     rest = rest.mid(8);
 
     // 3.3 band: exactly "FM" or "AM", then the next ".".
@@ -64,6 +68,8 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
 // yields one (empty, so corrupt) line.
 class TLineReader {
 public:
+    static constexpr qsizetype MaxLineBytes = 64 * 1024;
+
     explicit TLineReader(QIODevice& device) : device_(device) {}
 
     // The next line without its CR LF; false on a read error.
@@ -72,12 +78,15 @@ public:
         if (!Fill()) return false;
         const qsizetype end = pending_.indexOf('\n');
         QByteArray raw = end < 0 ? pending_ : pending_.left(end);
+        tooLong_ = raw.size() > MaxLineBytes;
         pending_.remove(0, end < 0 ? pending_.size() : end + 1);
         lineWaiting_ = pending_.contains('\n');
         if (raw.endsWith('\r')) raw.chop(1);
-        line = QString::fromUtf8(raw);
+        line = DecodeFileText(raw);
         return true;
     }
+    // The last line was longer than any line of a presets file.
+    bool TooLong() const { return tooLong_; }
     // True when no line is left; false in `ok` on a read error.
     bool AtEnd(bool& ok)
     {
@@ -86,11 +95,13 @@ public:
     }
 
 private:
-    // Reads until a whole line is waiting or the device has no more.
+    // Reads until a whole line is waiting, the device has no more, or the
+    // line is already longer than any line of the file can be: the file is
+    // then judged on what was read, not read whole first.
     bool Fill()
     {
         char buffer[4096];
-        while (!exhausted_ && !lineWaiting_) {
+        while (!exhausted_ && !lineWaiting_ && pending_.size() <= MaxLineBytes) {
             const qint64 n = device_.read(buffer, sizeof buffer);
             if (n < 0) return false;
             if (n > 0) {
@@ -113,6 +124,7 @@ private:
     QByteArray pending_;
     bool lineWaiting_ = false; // pending_ holds a line end
     bool exhausted_ = false;
+    bool tooLong_ = false;
 };
 
 // The name field as written: a line break inside a name would split the
@@ -153,7 +165,7 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
     for (;;) {
         QString line;
         if (!reader.Next(line)) return plReadError;
-        if (!AcceptLine(line, fresh)) return plCorrupt;
+        if (reader.TooLong() || !AcceptLine(line, fresh)) return plCorrupt;
         if (++counter > tFavorites::Count) break;
         bool ok = true;
         if (reader.AtEnd(ok)) break;

@@ -32,10 +32,9 @@ bool SameFrequency(double a, double b) { return FrequencyText(a) == FrequencyTex
 
 QString FileFrequencyText(double frequency)
 {
-    QString text = FrequencyText(frequency);
-    if (QLocale().decimalPoint() == QLatin1String("."))
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
+    // "," whatever the user's mark: "." is the field separator, and a mark of
+    // another script (U+066B) would make the file unreadable elsewhere.
+    return FrequencyText(frequency).replace(QLocale().decimalPoint(), QStringLiteral(","));
 }
 
 namespace {
@@ -127,9 +126,13 @@ bool IsStereoWord(const QString& text)
 
 bool IsValidTime(const QString& text)
 {
+    const QString t = text.trimmed();
+    // Hours and minutes ("07:05") are a time in every locale, whatever the
+    // locale's own formats ask for (seconds, AM/PM).
+    if (QTime::fromString(t, QStringLiteral("H:mm")).isValid()) return true;
     const QLocale locale;
     for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat, QLocale::NarrowFormat})
-        if (locale.toTime(text.trimmed(), format).isValid()) return true;
+        if (locale.toTime(t, format).isValid()) return true;
     return false;
 }
 

@@ -16,11 +16,11 @@ QString FrequencyText(double frequency);
 // Two frequencies are the same station frequency when they print alike.
 bool SameFrequency(double a, double b);
 
-// Frequencies inside the "."-separated files (presets, scripts). A "." decimal
-// mark would collide with the field separator, so where the user's separator
-// is "." these files carry ","; elsewhere the user's separator as it is.
+// Frequencies inside the "."-separated files (presets, scripts), always with
+// ",": a "." decimal mark would collide with the field separator, and a mark
+// of another script would make the file unreadable in every other locale.
 QString FileFrequencyText(double frequency);
-// Reads a number written with the user's decimal separator or with ",".
+// Reads a number written with the user's decimal separator, "," or ".".
 // The settings file goes through here too, so a bank written under another
 // locale is not dropped. Group separators are never accepted.
 bool FileTextToFloat(const QString& text, double& value);
@@ -35,7 +35,7 @@ bool IsFloatText(const QString& text);
 bool IsTimeHHMM(const QString& text);
 bool IsBandWord(const QString& text);   // "AM"/"FM", trimmed, any case
 bool IsStereoWord(const QString& text); // "ST"/"MN", trimmed, any case
-bool IsValidTime(const QString& text);  // a time of day in the user's format
+bool IsValidTime(const QString& text);  // "H:mm" or a time of day in the user's format
 
 // Trims blanks and control characters (everything up to U+0020) at both ends.
 QString TrimBlanks(const QString& text);

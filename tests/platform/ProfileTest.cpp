@@ -154,6 +154,78 @@ TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST(Profile, EveryLineItDoesNotWriteStaysInItsPlace)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    // A foreign section first, a NUL byte, a header without its "]", comments
+    // and a line without "=" inside a section the program rewrites.
+    const QByteArray before = QByteArray("top line\n[Foreign]\nA=1\n[Presets\nList=1,\n\n[Audio]\n; volume below\n"
+                                         "Volume=5\nno equals\nStray=x\n\n[Other]\nB=2 ") +
+                              QByteArray(1, '\0') + " after\r\n";
+    WriteFile(path, before);
+    TProfile profile(path);
+    ASSERT_FALSE(profile.ReadFailed());
+    EXPECT_EQ(profile.ReadString(QStringLiteral("Other"), QStringLiteral("B"), QString()),
+              QStringLiteral("2 ") + QChar(0) + QStringLiteral(" after"));
+    EXPECT_FALSE(profile.ValueExists(QStringLiteral("Presets"), QStringLiteral("List")))
+        << "a header without its \"]\" starts no section";
+    profile.EraseSection(QStringLiteral("Audio"));
+    profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 9);
+    profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Mute"), 1);
+    profile.WriteInteger(QStringLiteral("New"), QStringLiteral("C"), 3);
+    const QByteArray after = QByteArray("top line\n[Foreign]\nA=1\n[Presets\nList=1,\n\n[Audio]\n; volume below\n"
+                                        "Volume=9\nno equals\nMute=1\n\n[Other]\nB=2 ") +
+                             QByteArray(1, '\0') + " after\r\n\n[New]\nC=3\n";
+    EXPECT_EQ(profile.Text(), after);
+    // Saved and read again, the same lines come back once, not once more.
+    ASSERT_TRUE(profile.Save());
+    TProfile again(path);
+    EXPECT_EQ(again.Text(), after);
+}
+
+TEST(Profile, ValuesWithBlanksAtTheEndsOrQuotesComeBackAsWritten)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    const QStringList values = {QStringLiteral(" UD0"), QStringLiteral("UD0 "), QStringLiteral("\"quoted\""),
+                                QStringLiteral("\""), QStringLiteral("in side"), QString()};
+    {
+        TProfile profile(path);
+        for (int i = 0; i < values.size(); ++i)
+            profile.WriteString(QStringLiteral("S"), QString::number(i), values[i]);
+        ASSERT_TRUE(profile.Save());
+    }
+    EXPECT_TRUE(ReadFile(path).contains("0=\" UD0\"\n"));
+    EXPECT_TRUE(ReadFile(path).contains("4=in side\n"));
+    TProfile profile(path);
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(profile.ReadString(QStringLiteral("S"), QString::number(i), QStringLiteral("-")), values[i]) << i;
+}
+
+TEST(Profile, ForeignTextAndOverlongLines)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    // 8-bit text from the original platform: Windows-1252, written back as UTF-8.
+    WriteFile(path, "[Presets]\nStation01=M 101,500 Citt\xE0 \x80\n");
+    TProfile old(path);
+    EXPECT_EQ(old.ReadString(QStringLiteral("Presets"), QStringLiteral("Station01"), QString()),
+              QStringLiteral("M 101,500 Citt\u00E0 \u20AC"));
+    ASSERT_TRUE(old.Save());
+    EXPECT_EQ(ReadFile(path), QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0 \xE2\x82\xAC\n"));
+
+    // A line over 64 KiB is no profile: kept as it is, never written over.
+    const QByteArray huge = "[A]\nB=" + QByteArray(64 * 1024 + 1, 'x') + "\n";
+    WriteFile(path, huge);
+    TProfile big(path);
+    EXPECT_TRUE(big.ReadFailed());
+    EXPECT_FALSE(big.Save());
+    EXPECT_EQ(ReadFile(path), huge);
+    WriteFile(path, "[A]\nB=" + QByteArray(64 * 1024 - 2, 'x'));
+    EXPECT_FALSE(TProfile(path).ReadFailed());
+}
+
 TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)
 {
     EXPECT_EQ(ChooseProgramDir(QStringLiteral("/opt/v"), true, QStringLiteral("/c"), QStringLiteral("/h")),

@@ -181,6 +181,9 @@ TEST(Favorites, CorruptFilesLeaveTheTableAlone)
         {"same frequency to three decimals", good + Line("003.089,500.AM.")},
         {"zero frequency while slots are empty", Line("001.000,000.FM.")},
         {"name of 41 characters", QByteArray("001.088,500.FM.") + QByteArray(41, 'n') + "\r\n"},
+        {"frequency too big to write back", Line("001.1000000.FM.")},
+        {"negative frequency", Line("001.-01,500.FM.")},
+        {"line over 64 KiB", QByteArray("001.088,500.FM.") + QByteArray(64 * 1024, ' ') + "\r\n"},
     };
     for (const auto& c : cases) {
         tFavorites table;
@@ -238,6 +241,15 @@ TEST(Favorites, ReadingStopsWhereTheFileIsDecided)
     // Before the hundredth line it is one.
     TServingDevice failsEarly(hundred.left(hundred.size() / 2), QByteArrayLiteral("x"), hundred.size() / 2, true);
     EXPECT_EQ(LoadPresetsFile(failsEarly, table), plReadError);
+}
+
+TEST(Favorites, EightBitFilesFromTheOriginalPlatformKeepTheirLetters)
+{
+    tFavorites table;
+    ASSERT_EQ(Load(QByteArray("001.101,500.FM.Citt\xE0 \x80uro") + "\r\n", table), plLoaded);
+    EXPECT_EQ(table[1].Name, QStringLiteral("Citt\u00E0 \u20ACuro"));
+    // Written back as UTF-8, the name padded to 40 characters.
+    EXPECT_EQ(Save(table), QByteArray("001.101,500.FM.Citt\xC3\xA0 \xE2\x82\xACuro") + QByteArray(30, ' ') + "\r\n");
 }
 
 TEST(Favorites, ReadErrors)

@@ -30,6 +30,14 @@ TEST(Helpers, FrequencyTextFollowsTheUserSeparator)
     EXPECT_EQ(FrequencyText(87.5), QStringLiteral("087,500"));
     EXPECT_EQ(FrequencyText(0.531), QStringLiteral("000,531"));
     EXPECT_EQ(FileFrequencyText(87.5), QStringLiteral("087,500"));
+    // A mark of another script never goes into a file, and such a user still reads ".".
+    TScopedLocale arabic(QLocale(QLocale::Arabic, QLocale::Egypt));
+    ASSERT_NE(QLocale().decimalPoint(), QStringLiteral(","));
+    ASSERT_NE(QLocale().decimalPoint(), QStringLiteral("."));
+    EXPECT_EQ(FileFrequencyText(87.5), QStringLiteral("087,500"));
+    double read = 0;
+    EXPECT_TRUE(FileTextToFloat(QStringLiteral("087.500"), read));
+    EXPECT_DOUBLE_EQ(read, 87.5);
 }
 
 TEST(Helpers, SameFrequencyComparesAtTheThirdDecimal)
@@ -88,6 +96,15 @@ TEST(Helpers, TimeChecks)
     EXPECT_FALSE(IsTimeHHMM(QStringLiteral("12a0")));
     EXPECT_FALSE(IsTimeHHMM(QStringLiteral("123")));
     EXPECT_FALSE(IsTimeHHMM(QStringLiteral("-123")));
+
+    // Hours and minutes are a time in every locale, seconds or AM/PM or not.
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates), Italian}) {
+        TScopedLocale scoped(locale);
+        EXPECT_TRUE(IsValidTime(QStringLiteral("07:05"))) << locale.name().toStdString();
+        EXPECT_TRUE(IsValidTime(QStringLiteral("23:59"))) << locale.name().toStdString();
+        EXPECT_FALSE(IsValidTime(QStringLiteral("24:00"))) << locale.name().toStdString();
+        EXPECT_FALSE(IsValidTime(QStringLiteral("7:5"))) << locale.name().toStdString();
+    }
 
     EXPECT_EQ(HourOfTime(45000.75), 18);
     EXPECT_EQ(MinuteOfTime(45000.75 + 5.0 / 1440), 5);
