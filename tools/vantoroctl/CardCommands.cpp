@@ -127,7 +127,8 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
     checkBand(o.band);
     std::vector<TCommand> commands;
     for (int i = 0; i < words.size(); ++i) {
-        TCommand c{words[i]};
+        TCommand c;
+        c.word = words[i];
         auto argument = [&]() {
             if (i + 1 >= words.size()) throw TUsageError(c.word + QStringLiteral(" needs a value"));
             return words[++i];
