@@ -338,7 +338,10 @@ TEST(Vantoroctl, SerialDevicesFollowTheSettingsFileOrTheDeviceOption)
                                                 QStringLiteral("status")});
     EXPECT_EQ(given.code, 3);
     EXPECT_TRUE(given.err.contains(QStringLiteral("/nonexistent/given"))) << given.err.toStdString();
-    EXPECT_EQ(run({QStringLiteral("--device"), QStringLiteral("/dev/null"), QStringLiteral("status")}).code, 2)
+    EXPECT_EQ(run({QStringLiteral("--model"), QStringLiteral("radiotrack"), QStringLiteral("--device"),
+                   QStringLiteral("/dev/null"), QStringLiteral("status")})
+                  .code,
+              2)
         << "the ISA cards have no device";
 }
 
