@@ -1,8 +1,6 @@
 # What `cmake --install` puts where (GNUInstallDirs), and the Debian package
 # CPack builds from it. The program finds its data in share/vantoro relative
 # to its executable, so any prefix works.
-set(VANTORO_HOMEPAGE "https://vantoro.org" CACHE STRING
-    "The project's home page, named by the package and the AppStream metainfo")
 set(VANTORO_MAINTAINER "The Vantoro developers <vantoro@example.org>" CACHE STRING
     "The package's maintainer")
 set(VANTORO_APP_ID org.vantoro.Vantoro)

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const QString sWinPos = QStringLiteral("WinPos");
@@ -17,6 +19,7 @@ const QString sConfiguration = QStringLiteral("Configuration");
 const QString sDisplayMode = QStringLiteral("DisplayMode");
 const QString sPresets = QStringLiteral("Presets");
 const QString sSerial = QStringLiteral("Serial");
+const QString sHelp = QStringLiteral("Help");
 
 constexpr int MaxVolume = 256;
 
@@ -138,6 +141,8 @@ void ReadSettings(const TProfile& p, TSettings& s)
     // 9.
     s.X = p.ReadInteger(sWinPos, Key("X"), 0);
     s.Y = p.ReadInteger(sWinPos, Key("Y"), 0);
+    s.HelpWidth = std::max(0, p.ReadInteger(sHelp, Key("Width"), 0));
+    s.HelpHeight = std::max(0, p.ReadInteger(sHelp, Key("Height"), 0));
     // 10. The model follows from Hardware (Model()); the port is as read.
     // 11.
     s.ColorGenericButton = InRange(p.ReadInteger(sConfiguration, Key("ColorGenericButton"), 4), 0, 7, 4);
@@ -236,6 +241,9 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
             serial.Keys.emplace_back(QStringLiteral("Com") + Int(it.key()), it.value());
         sections.push_back(std::move(serial));
     }
+    // The help window's size, once it has one.
+    if (s.HelpWidth > 0 && s.HelpHeight > 0)
+        sections.push_back({sHelp, {{Key("Width"), Int(s.HelpWidth)}, {Key("Height"), Int(s.HelpHeight)}}});
     return sections;
 }
 

@@ -63,6 +63,9 @@ struct TSettings {
     // "Serial": device paths of COM numbers that are not /dev/ttyS{n-1},
     // such as USB adapters (Com5=/dev/ttyUSB0). Empty when the section is absent.
     QMap<int, QString> SerialDevices;
+    // "Help": the help window's size; 0 until it has been opened.
+    int HelpWidth = 0;
+    int HelpHeight = 0;
 
     tModel Model() const { return IndexToModel(Hardware); }
     void SetModel(tModel model) { Hardware = ModelToIndex(model); }

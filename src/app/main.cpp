@@ -174,6 +174,7 @@ int main(int argc, char** argv)
 
     tdMain window(std::move(env));
     prompts.SetParent(&window);
+    dialogs.Help = [&window](const QString& topic) { window.ShowHelp(topic); };
     try {
         if (!window.Start()) return 0;
     } catch (const std::exception& e) {

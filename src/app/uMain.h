@@ -14,6 +14,7 @@
 //   uMainSettings.cpp the settings dialog and taking over its result
 //   uMainOrganize.cpp the organizer over the station archive
 //   uMainStations.cpp the presets editor and the jump-to dialog
+//   uMainHelp.cpp     the help window and the about box
 
 #include "Favorites.h"
 #include "RadioCards.h"
@@ -37,6 +38,7 @@ class QTimer;
 class QToolButton;
 class TDisplay;
 class TGlyphs;
+class THelpWindow;
 class THardwareEnv;
 class TPrompts;
 class TSettingsFile;
@@ -76,6 +78,8 @@ public:
     // The script editor over a copy of the loaded script; on OK the edited
     // script and the file it was last loaded from or saved to (empty if none).
     virtual bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) = 0;
+    // The about box.
+    virtual void About(QWidget* parent) = 0;
 };
 
 // What the window is given from outside.
@@ -87,7 +91,7 @@ struct TMainEnv {
     std::function<QDateTime()> Now;             // null: the system clock
     std::function<void(tModel)> BeforeOpen;     // called before the card is opened
     std::function<void(const QString&)> OnError; // the application's error handler
-    std::function<void(const QString&)> Help;    // opens the help at a topic; null: no help
+    std::function<void(const QString&)> Help;    // opens the help at a topic; null: the help window
     bool Configure = false;                     // "\CONFIGURE" / --configure
     bool UseTray = true;                        // false: no icon at all
     std::function<std::unique_ptr<TTrayHost>()> TrayHost; // null: the desktop's notification area
@@ -186,6 +190,10 @@ public:
     void File_LoadScript();
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
+    // Help: the manual at a topic (also for the dialogs' "Help" buttons), the about box.
+    void ShowHelp(const QString& topic);
+    void Help_Topics();
+    void Help_About();
 
     // State, for the dialogs and the tests.
     TRadioCard& Card() { return *card_; }
@@ -324,7 +332,6 @@ private:
     bool VolumeLevelsUsable() const;
     void EnableVolumeSteps();
     void AfterVolumeChange();
-    void ShowHelp(const QString& topic);
 
     // uMainClock.cpp
     void BuildClock();
@@ -357,6 +364,7 @@ private:
     std::unique_ptr<TGlyphs> glyphs_;
     std::unique_ptr<TRadioCard> card_;
     std::unique_ptr<TSettingsFile> settingsFile_;
+    std::unique_ptr<THelpWindow> help_; // made when first asked for
     TSettings settings_;
 
     // Run-time flags.

@@ -162,7 +162,7 @@ void tdMain::Actions_Prog()
         editor.Beep = [this](int pitch, int ms) {
             if (!env_.Hardware->Beep(pitch, ms)) env_.Prompts->Beep();
         };
-        editor.Help = env_.Help;
+        editor.Help = [this](const QString& topic) { ShowHelp(topic); };
         editor.Now = [this] { return Now().time(); };
         editor.DocumentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         WithDialogRules([&] {

@@ -6,6 +6,7 @@
 
 #include "Glyphs.h"
 #include "HardwareEnv.h"
+#include "HelpWindow.h"
 #include "Helpers.h"
 #include "ProgramDir.h"
 #include "Prompts.h"
@@ -382,6 +383,10 @@ void tdMain::SaveSettings()
     settings_.Frequency = card_->Frequency();
     settings_.TuneStep = int(std::lround(fmTuneStep_ / FMUnit()));
     settings_.CurrentPreset = currentPreset_;
+    if (help_) {
+        settings_.HelpWidth = help_->width();
+        settings_.HelpHeight = help_->height();
+    }
     QString why;
     if (!settingsFile_->Save(settings_, &why)) {
         ReportError(why);

@@ -1,5 +1,6 @@
 #include "uMainDialogs.h"
 
+#include "AboutBox.h"
 #include "DialogParts.h"
 #include "TipOfDay.h"
 #include "uAlarm.h"
@@ -74,4 +75,11 @@ bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tS
     script = dialog.Script();
     fileName = dialog.FileName();
     return true;
+}
+
+void TQtMainDialogs::About(QWidget* parent)
+{
+    TAboutBox dialog(QStringLiteral(VANTORO_VERSION), QUrl(QStringLiteral(VANTORO_HOMEPAGE)), parent);
+    CentreOnScreen(&dialog);
+    dialog.exec();
 }

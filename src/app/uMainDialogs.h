@@ -15,6 +15,7 @@ public:
                int& minute, int& preset) override;
     bool Sleep(QWidget* parent, int& minutes) override;
     bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) override;
+    void About(QWidget* parent) override;
 
     // Opens the help at a topic for the dialogs' "Help" buttons; null: none.
     std::function<void(const QString&)> Help;

@@ -17,8 +17,7 @@ struct tKeyOperation {
     void (tdMain::*Run)();
 };
 
-// One row per command the window offers. Help and about have no row yet:
-// their keys do nothing until their operations join this table.
+// One row per command the window offers; position 33 runs nothing.
 // clang-format off
 const tKeyOperation KeyOperations[] = {
     {1, &tdMain::Volume_Up},
@@ -51,6 +50,8 @@ const tKeyOperation KeyOperations[] = {
     {28, &tdMain::Stations_ClearAll},
     {29, &tdMain::Stations_Memory},
     {30, &tdMain::Stations_Rename},
+    {31, &tdMain::Help_Topics},
+    {32, &tdMain::Help_About},
     {34, &tdMain::File_LoadScript},
     {35, &tdMain::File_LoadPresets},
     {36, &tdMain::Display_MinVolBtn},

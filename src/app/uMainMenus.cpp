@@ -108,6 +108,9 @@ void tdMain::BuildMenus()
     stations->addSeparator();
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &tdMain::Help_Topics);
+    AddItem(help, QStringLiteral("About"), "Help_About", &tdMain::Help_About);
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
@@ -120,6 +123,10 @@ void tdMain::BuildMenus()
     addStations(TrayMenu);
     TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
     TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
+    TrayMenu->addSeparator();
+    QMenu* trayHelp = TrayMenu->addMenu(QStringLiteral("Help"));
+    AddItem(trayHelp, QStringLiteral("Help topics"), "Help_Topics", &tdMain::Help_Topics);
+    AddItem(trayHelp, QStringLiteral("About"), "Help_About", &tdMain::Help_About);
     TrayMenu->addSeparator();
     AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &tdMain::Do_Show)->setEnabled(false);
     AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &tdMain::Do_Hide);

@@ -276,11 +276,6 @@ void tdMain::Volume_Mixer()
     });
 }
 
-void tdMain::ShowHelp(const QString& topic)
-{
-    if (env_.Help) env_.Help(topic);
-}
-
 void tdMain::ApplyVolumeLine(tVolumeLine line)
 {
     const int before = card_->Volume();

@@ -94,6 +94,11 @@ public:
         fileName.clear();
         return true;
     }
+    void About(QWidget*) override
+    {
+        ++aboutCalls;
+        if (whileAbout) whileAbout();
+    }
 
     std::deque<std::optional<std::pair<tModel, int>>> setups; // nullopt = Cancel
     std::pair<tModel, int> setupOffered{mRadioTrack, 0};
@@ -114,6 +119,8 @@ public:
     std::optional<tScript> scriptAnswer;         // nullopt = Cancel
     tScript editedScript;
     int scriptCalls = 0;
+    int aboutCalls = 0;
+    std::function<void()> whileAbout; // runs while the about box is up
 };
 
 class MainWindowTest : public ::testing::Test {
