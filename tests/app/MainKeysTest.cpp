@@ -4,9 +4,11 @@
 // the focus; other keys, the reserved position and lower-case letters in
 // the string run nothing.
 
+#include "HelpWindow.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 
+#include <QApplication>
 #include <QSlider>
 #include <QTest>
 #include <cmath>
@@ -156,6 +158,14 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
          [this](double, int, const QString&) {
              return dialogs.offeredNames == QStringList{QStringLiteral("One")};
          }},
+        {'H', "Help topics",
+         [](double, int, const QString&) {
+             for (QWidget* top : QApplication::topLevelWidgets())
+                 if (auto* help = qobject_cast<THelpWindow*>(top))
+                     return help->isVisible() && help->CurrentTopic() == QLatin1String("Welcome");
+             return false;
+         }},
+        {'6', "About", [this](double, int, const QString&) { return dialogs.aboutCalls == 1; }},
         {'8', "Load script",
          [this](double, int, const QString&) { return Prompted("OpenFileName", "Load script"); }},
         {'9', "Load presets",
