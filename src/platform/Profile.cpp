@@ -5,9 +5,11 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <iterator>
+#include <list>
 #include <vector>
 
 namespace {
@@ -24,12 +26,21 @@ struct tLine {
     bool erased = false;    // a key line the program removed; its place is kept for a rewrite
 };
 
+// Names compare without regard to case: this is the form they are looked up by.
+QString NameKey(const QString& name) { return name.toCaseFolded(); }
+
 struct tSection {
     bool hasHeader = false; // false for the lines before the first header
     QString name;
     QString header; // the header line as read; empty for a section made here
-    std::vector<tLine> lines;
+    // A list, so the index below stays valid when a key goes in before the
+    // section's closing blank lines.
+    std::list<tLine> lines;
+    // The key lines of each name, in file order (erased ones included).
+    QHash<QString, std::vector<tLine*>> byKey;
     bool erased = false; // erased and not written since
+
+    void Index(tLine& line) { byKey[NameKey(line.key)].push_back(&line); }
 };
 
 QString Unquoted(const QString& value)
@@ -73,7 +84,6 @@ tLine ParseLine(const QString& raw, bool& header, QString& name)
     return line;
 }
 
-bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
@@ -82,16 +92,40 @@ bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // were read. Names compare without regard to case; a key or section that
 // appears twice gives its first value, as the Windows profile functions do.
 struct TProfile::Data {
-    std::vector<tSection> sections{1};
+    // Sections do not move once made, so the index can point at them.
+    std::vector<std::unique_ptr<tSection>> sections;
+    // The sections of each name, in file order (a name may appear twice).
+    QHash<QString, std::vector<tSection*>> byName;
 
-    // The first live line of `key` in the sections named `section`.
-    tLine* Find(const QString& section, const QString& key)
+    Data() { sections.push_back(std::make_unique<tSection>()); }
+
+    tSection& AddSection(const QString& name, const QString& header)
     {
-        for (tSection& s : sections) {
-            if (!s.hasHeader || !SameName(s.name, section)) continue;
-            for (tLine& line : s.lines)
-                if (!line.erased && !line.key.isEmpty() && SameName(line.key, key)) return &line;
-        }
+        sections.push_back(std::make_unique<tSection>(tSection{true, name, header, {}, {}, false}));
+        byName[NameKey(name)].push_back(sections.back().get());
+        return *sections.back();
+    }
+
+    const std::vector<tSection*>& Named(const QString& section) const
+    {
+        static const std::vector<tSection*> none;
+        const auto found = byName.constFind(NameKey(section));
+        return found == byName.cend() ? none : *found;
+    }
+
+    static const std::vector<tLine*>& KeyLines(const tSection& s, const QString& foldedKey)
+    {
+        static const std::vector<tLine*> none;
+        const auto found = s.byKey.constFind(foldedKey);
+        return found == s.byKey.cend() ? none : *found;
+    }
+
+    // The first live line of the key folded to `folded` in the sections named `section`.
+    tLine* Find(const std::vector<tSection*>& named, const QString& folded) const
+    {
+        for (const tSection* s : named)
+            for (tLine* line : KeyLines(*s, folded))
+                if (!line->erased) return line;
         return nullptr;
     }
 
@@ -104,10 +138,13 @@ struct TProfile::Data {
             bool header = false;
             QString name;
             tLine line = ParseLine(text.mid(start, end - start), header, name);
-            if (header)
-                sections.push_back({true, name, line.raw, {}, false});
-            else
-                sections.back().lines.push_back(std::move(line));
+            if (header) {
+                AddSection(name, line.raw);
+            } else {
+                tSection& s = *sections.back();
+                s.lines.push_back(std::move(line));
+                if (!s.lines.back().key.isEmpty()) s.Index(s.lines.back());
+            }
             start = end + 1;
         }
     }
@@ -139,32 +176,31 @@ TProfile::~TProfile() = default;
 
 bool TProfile::SectionExists(const QString& section) const
 {
-    for (const tSection& s : data_->sections)
-        if (s.hasHeader && !s.erased && SameName(s.name, section)) return true;
-    return false;
+    const auto& named = data_->Named(section);
+    return std::any_of(named.begin(), named.end(), [](const tSection* s) { return !s->erased; });
 }
 
 QStringList TProfile::Keys(const QString& section) const
 {
     QStringList names;
-    for (const tSection& s : data_->sections) {
-        if (!s.hasHeader || !SameName(s.name, section)) continue;
-        for (const tLine& line : s.lines)
-            if (!line.erased && !line.key.isEmpty() &&
-                !names.contains(line.key, Qt::CaseInsensitive))
+    QSet<QString> seen;
+    for (const tSection* s : data_->Named(section))
+        for (const tLine& line : s->lines)
+            if (!line.erased && !line.key.isEmpty() && !seen.contains(NameKey(line.key))) {
+                seen.insert(NameKey(line.key));
                 names << line.key;
-    }
+            }
     return names;
 }
 
 bool TProfile::ValueExists(const QString& section, const QString& key) const
 {
-    return data_->Find(section, key) != nullptr;
+    return data_->Find(data_->Named(section), NameKey(key)) != nullptr;
 }
 
 QString TProfile::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
-    const tLine* line = data_->Find(section, key);
+    const tLine* line = data_->Find(data_->Named(section), NameKey(key));
     return line ? line->value : fallback;
 }
 
@@ -187,35 +223,33 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
     QString text = value;
     text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 
-    auto& sections = data_->sections;
-    tLine* target = data_->Find(section, key);
-    tSection* last = nullptr;
-    for (tSection& s : sections) {
-        if (!s.hasHeader || !SameName(s.name, section)) continue;
-        last = &s;
-        s.erased = false;
-        for (tLine& line : s.lines) {
-            if (line.key.isEmpty() || !SameName(line.key, key) || &line == target) continue;
+    const QString folded = NameKey(key);
+    const std::vector<tSection*>& named = data_->Named(section);
+    tLine* target = data_->Find(named, folded);
+    tSection* last = named.empty() ? nullptr : named.back();
+    for (tSection* s : named) {
+        s->erased = false;
+        for (tLine* line : Data::KeyLines(*s, folded)) {
+            if (line == target) continue;
             // A key the program writes is there once: other copies go, and
             // without a live copy the first erased one takes it in its place.
-            if (!target && line.erased) {
-                target = &line;
-                line.erased = false;
+            if (!target && line->erased) {
+                target = line;
+                line->erased = false;
             } else {
-                line.erased = true;
+                line->erased = true;
             }
         }
     }
     if (!target) {
         if (!last) {
             // A new section goes at the end, a blank line apart from the one before.
-            tSection& previous = sections.back();
+            tSection& previous = *data_->sections.back();
             if (!previous.lines.empty() || previous.hasHeader) {
                 if (previous.lines.empty() || !previous.lines.back().raw.trimmed().isEmpty())
                     previous.lines.push_back({});
             }
-            sections.push_back({true, section, QString(), {}, false});
-            last = &sections.back();
+            last = &data_->AddSection(section, QString());
         }
         // After the section's last line that is not blank, so blank lines
         // that part it from the next section stay where they are.
@@ -225,6 +259,8 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
                std::prev(at)->key.isEmpty())
             --at;
         target = &*lines.insert(at, tLine{});
+        target->key = key;
+        last->Index(*target);
     }
     target->key = key;
     target->value = text;
@@ -245,10 +281,9 @@ void TProfile::EraseSection(const QString& section)
 {
     // The keys go; the section keeps its place and its comments for the
     // keys written into it again.
-    for (tSection& s : data_->sections) {
-        if (!s.hasHeader || !SameName(s.name, section)) continue;
-        s.erased = true;
-        for (tLine& line : s.lines)
+    for (tSection* s : data_->Named(section)) {
+        s->erased = true;
+        for (tLine& line : s->lines)
             if (!line.key.isEmpty()) line.erased = true;
     }
 }
@@ -256,7 +291,8 @@ void TProfile::EraseSection(const QString& section)
 QByteArray TProfile::Text() const
 {
     QString text;
-    for (const tSection& s : data_->sections) {
+    for (const auto& section : data_->sections) {
+        const tSection& s = *section;
         const bool hasOtherLines = std::any_of(s.lines.begin(), s.lines.end(), [](const tLine& line) {
             return !line.erased && !line.raw.trimmed().isEmpty();
         });
