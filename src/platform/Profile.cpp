@@ -185,11 +185,12 @@ QStringList TProfile::Keys(const QString& section) const
     QStringList names;
     QSet<QString> seen;
     for (const tSection* s : data_->Named(section))
-        for (const tLine& line : s->lines)
-            if (!line.erased && !line.key.isEmpty() && !seen.contains(NameKey(line.key))) {
-                seen.insert(NameKey(line.key));
-                names << line.key;
-            }
+        for (const tLine& line : s->lines) {
+            if (line.erased || line.key.isEmpty()) continue;
+            const qsizetype before = seen.size();
+            seen.insert(NameKey(line.key));
+            if (seen.size() > before) names << line.key;
+        }
     return names;
 }
 
