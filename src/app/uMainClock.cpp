@@ -135,8 +135,11 @@ void tdMain::Actions_Sleep()
 void tdMain::TSleepTimer()
 {
     // A running script keeps the radio as it wants it; the countdown goes
-    // round again.
-    if (runner_.ProgOn) return;
+    // round again, a whole round even when this one was resumed part-way.
+    if (runner_.ProgOn) {
+        TSleep->start(sleepMinutes_ * 60000);
+        return;
+    }
     muted_ = true;
     card_->Mute();
     RefreshMuteIndicator();

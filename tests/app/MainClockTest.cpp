@@ -4,7 +4,11 @@
 #include "MainWindowFixture.h"
 #include "ScriptFile.h"
 
+#include "ModalHelper.h"
+
+#include <QPushButton>
 #include <QSlider>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -203,10 +207,19 @@ TEST_F(MainClockTest, SleepWaitsForARunningScriptToEnd)
     EXPECT_EQ(sleep->interval(), 60000);
     EXPECT_TRUE(sleep->isActive());
 
+    // The presets editor holds the countdown and resumes the part left.
+    WhenModal([](QWidget* dialog) {
+        QThread::msleep(20); // some of the round goes by while it is open
+        dialog->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
+    });
+    window->Stations_EditPresets();
+    EXPECT_LT(sleep->interval(), 60000);
+
     LoadScript(";S\r\nMute off.0800\r\n");
     window->TSleepTimer();
     EXPECT_FALSE(window->Muted());
     EXPECT_TRUE(sleep->isActive());
+    EXPECT_EQ(sleep->interval(), 60000); // the next round is a whole one
     At(8, 1); // the script is over
     ASSERT_FALSE(window->ProgOn());
     window->TSleepTimer();
