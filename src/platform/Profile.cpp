@@ -43,6 +43,9 @@ struct tSection {
     void Index(tLine& line) { byKey[NameKey(line.key)].push_back(&line); }
 };
 
+// A line written from a key has no text of its own until it is saved.
+bool IsBlank(const tLine& line) { return line.key.isEmpty() && line.raw.trimmed().isEmpty(); }
+
 QString Unquoted(const QString& value)
 {
     // One pair of surrounding double quotes is not part of the value.
@@ -247,8 +250,7 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
             // A new section goes at the end, a blank line apart from the one before.
             tSection& previous = *data_->sections.back();
             if (!previous.lines.empty() || previous.hasHeader) {
-                if (previous.lines.empty() || !previous.lines.back().raw.trimmed().isEmpty())
-                    previous.lines.push_back({});
+                if (previous.lines.empty() || !IsBlank(previous.lines.back())) previous.lines.push_back({});
             }
             last = &data_->AddSection(section, QString());
         }
@@ -256,9 +258,7 @@ void TProfile::WriteString(const QString& section, const QString& key, const QSt
         // that part it from the next section stay where they are.
         auto& lines = last->lines;
         auto at = lines.end();
-        while (at != lines.begin() && !std::prev(at)->erased && std::prev(at)->raw.trimmed().isEmpty() &&
-               std::prev(at)->key.isEmpty())
-            --at;
+        while (at != lines.begin() && !std::prev(at)->erased && IsBlank(*std::prev(at))) --at;
         target = &*lines.insert(at, tLine{});
         target->key = key;
         last->Index(*target);

@@ -174,9 +174,10 @@ TEST(Profile, EveryLineItDoesNotWriteStaysInItsPlace)
     profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 9);
     profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Mute"), 1);
     profile.WriteInteger(QStringLiteral("New"), QStringLiteral("C"), 3);
+    profile.WriteInteger(QStringLiteral("Newer"), QStringLiteral("D"), 4);
     const QByteArray after = QByteArray("top line\n[Foreign]\nA=1\n[Presets\nList=1,\n\n[Audio]\n; volume below\n"
                                         "Volume=9\nno equals\nMute=1\n\n[Other]\nB=2 ") +
-                             QByteArray(1, '\0') + " after\r\n\n[New]\nC=3\n";
+                             QByteArray(1, '\0') + " after\r\n\n[New]\nC=3\n\n[Newer]\nD=4\n";
     EXPECT_EQ(profile.Text(), after);
     // Saved and read again, the same lines come back once, not once more.
     ASSERT_TRUE(profile.Save());
