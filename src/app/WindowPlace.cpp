@@ -15,7 +15,8 @@ bool Reachable(const QRect& window, const QRect& screen)
 {
     const QRect top(window.left(), window.top(), window.width(), std::min(GrabHeight, window.height()));
     const QRect shown = top.intersected(screen);
-    return window.top() >= screen.top() && shown.height() == top.height() &&
+    // The title bar sits above the client area: it must be on the screen too.
+    return window.top() >= screen.top() + TitleAllowance && shown.height() == top.height() &&
            shown.width() >= std::min(GrabWidth, window.width());
 }
 

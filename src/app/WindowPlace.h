@@ -8,6 +8,7 @@
 
 // `window` is the window's client area at its stored place; `screens` are the
 // screens' available areas. Returns the client area's new top-left corner:
-// unchanged while the top of the window (where its title bar sits) is on a
-// screen, otherwise inside the nearest screen with room for a title bar.
+// unchanged while the top of the window and the room for its title bar above
+// it are on a screen, otherwise inside the nearest screen with room for a
+// title bar.
 QPoint PlaceOnScreens(const QRect& window, const QList<QRect>& screens);

@@ -20,6 +20,8 @@ TEST(WindowPlaceTest, AReachablePlaceIsKeptAndALostOneComesBackOntoTheNearestScr
         {{-590, 100}, two, {0, 100}},      // 23 px left to grab: pulled in
         {{5000, 300}, two, {1691, 300}},   // far right: the second screen's right edge
         {{4, -92}, two, {4, 32}},          // the title bar above the top: brought down
+        {{0, 0}, two, {0, 32}},            // a first start: no room for the title bar
+        {{200, 32}, two, {200, 32}},       // just room for it
         {{200, 790}, two, {200, 661}},     // only a sliver at the bottom: moved up to fit
         {{-3000, -3000}, {left}, {0, 32}}, // the one screen's top-left corner
         {{300, 300}, {}, {300, 300}},      // no screen known: left alone
