@@ -38,6 +38,7 @@ class QTimer;
 class QToolButton;
 class TDisplay;
 class TGlyphs;
+class TGradientBar;
 class THelpWindow;
 class THardwareEnv;
 class TPrompts;
@@ -404,7 +405,7 @@ private:
     QLabel* icSleepOnOff = nullptr;
     QLabel* icProgOnOff = nullptr;
     QLabel* icScan = nullptr;
-    QWidget* Sep = nullptr;
+    TGradientBar* Sep = nullptr;
     // Tuner.
     QGroupBox* gpTuner = nullptr;
     QSlider* sFrequency = nullptr;

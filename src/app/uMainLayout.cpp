@@ -5,6 +5,7 @@
 
 #include "Display.h"
 #include "Glyphs.h"
+#include "GradientBar.h"
 #include "Helpers.h"
 #include "MainLayout.h"
 #include "SpinButton.h"
@@ -154,7 +155,7 @@ void tdMain::BuildPanel()
     icSleepOnOff = MakePicture(Panel, "icSleepOnOff", QRect(284, 22, 11, 11));
     icProgOnOff = MakePicture(Panel, "icProgOnOff", QRect(262, 37, 26, 11));
 
-    Sep = new QWidget(Panel);
+    Sep = new TGradientBar(Panel);
     Sep->setObjectName(QStringLiteral("Sep"));
     Sep->setGeometry(4, 51, 292, 1);
 
@@ -399,10 +400,8 @@ void tdMain::ApplyColours()
     }
     SetFill(Point, on);
     SetFill(Panel, panel);
-    QPalette sepPalette = Sep->palette();
-    Sep->setAutoFillBackground(true);
-    sepPalette.setColor(QPalette::Window, TextColour(false));
-    Sep->setPalette(sepPalette);
+    // The separator fades from the labels' colour into the panel's.
+    Sep->SetColours(TextColour(true), panel);
     for (QLabel* label : {StationNum, Station, HHMMSS, AM_FM, HZ}) SetTextColour(label, TextColour(true));
     // The signal label keeps its text (only a signal read changes it); dim
     // when it says no signal.

@@ -1,6 +1,7 @@
 // The settings dialog from the main window: what it is offered, and OK
 // taking its result over on the running card; Cancel changing nothing.
 
+#include "GradientBar.h"
 #include "MainWindowFixture.h"
 #include "RadioTrackEmulator.h"
 
@@ -101,6 +102,7 @@ TEST_F(MainWindowTest, OkTakesKeysColoursAndJapaneseFM)
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 76.0);
     EXPECT_EQ(Child<TDisplay>(QStringLiteral("Dig1"))->DigitStyle(), ds7Seg);
     EXPECT_EQ(Child<QLabel>(QStringLiteral("Station"))->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_EQ(Child<TGradientBar>(QStringLiteral("Sep"))->LeftColour(), QColor(255, 255, 0));
     w.KeyPress(QLatin1Char('w'));
     EXPECT_TRUE(w.Muted());
     w.KeyPress(QLatin1Char('m')); // no longer a key
