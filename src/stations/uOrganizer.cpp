@@ -298,8 +298,7 @@ void tdOrganizer::BuildTuner()
     LScan = MakeLabel(StationData, QStringLiteral("LScan"), QStringLiteral("Scan"), QRect(456, 40, 28, 14));
     btScanPrev = MakeToolButton(StationData, "btScanPrev", QStringLiteral("<<"), QStringLiteral("Scan previous"), QRect(486, 38, 26, 18));
     btScanNext = MakeToolButton(StationData, "btScanNext", QStringLiteral(">>"), QStringLiteral("Scan next"), QRect(514, 38, 26, 18));
-    btStopScan = MakeToolButton(StationData, "btStopScan", QStringLiteral("Halt"), QStringLiteral("Halting scanning"), QRect(486, 38, 54, 18));
-    btStopScan->setToolTip(QStringLiteral("Halt scanning"));
+    btStopScan = MakeToolButton(StationData, "btStopScan", QStringLiteral("Halt"), QStringLiteral("Halt scanning"), QRect(486, 38, 54, 18));
     btStopScan->hide();
     Scanning = MakeLabel(StationData, QStringLiteral("Scanning"), QString(), QRect(286, 58, 20, 14));
     Scanning->hide();

@@ -84,3 +84,32 @@ TEST_F(MainDisplayTest, TheStoredLayoutComesBackAndKeysSwitchIt)
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
 }
+
+TEST_F(MainDisplayTest, ButtonsAndLabelsCarryTheirHints)
+{
+    WriteConfigured("VolumeLine=1\nShutDown=1\n");
+    Started();
+    const std::pair<const char*, const char*> hints[] = {
+        {"btTunePrev", "Tune previous"},
+        {"btTuneNext", "Tune next"},
+        {"btJump", "Jump directly to a frequency"},
+        {"btScanPrev", "Scan previous"},
+        {"btScanNext", "Scan next"},
+        {"btStopScan", "Halt scanning"},
+        {"sStep", "Adjust step"},
+        {"btNextPrev", "Next/Prev row of favorites"},
+        {"btMixer", "Goto sound card mixer"},
+        {"btMute", "Mute on/off"},
+        {"btAlarm", "Alarm on/off"},
+        {"btSleep", "Sleep on/off"},
+        {"btProg", "Programming mode on/off (empty)"},
+        {"btClr", "Clear a favorite"},
+        {"btMem", "Store a favorite"},
+        {"btStr", "Force Mono/Stereo"},
+        {"StationNum", "Favorite n."},
+        {"HHMMSS", "Current time"},
+        {"gpPresets", "Internal"},
+    };
+    for (const auto& [name, hint] : hints)
+        EXPECT_EQ(Child<QWidget>(QLatin1String(name))->toolTip(), QLatin1String(hint)) << name;
+}
