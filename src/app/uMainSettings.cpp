@@ -96,14 +96,8 @@ void tdMain::Options_Settings()
     if (busy_) return;
     tSetupValues values = SetupValues();
     const tSetupFacts facts = SetupFacts();
-    dialogOpen_ = true;
-    SetTrayMenuAttached(false);
-    const bool wasMinimized = minimized_;
-    if (!wasMinimized) MinimizeApp();
-    const bool ok = env_.Dialogs->Setup(nullptr, facts, values);
-    if (!wasMinimized) RestoreApp();
-    SetTrayMenuAttached(true);
-    dialogOpen_ = false;
+    bool ok = false;
+    WithDialogRules([&] { ok = env_.Dialogs->Setup(nullptr, facts, values); });
     if (ok) ApplySetup(values);
 }
 
