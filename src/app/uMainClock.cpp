@@ -50,6 +50,8 @@ void tdMain::BuildClock()
     Clock = timer("Clock", &tdMain::ClockTimer);
     Beeper = timer("Beeper", &tdMain::BeeperTimer);
     TSleep = timer("TSleep", &tdMain::TSleepTimer);
+    // A held countdown resumes with exactly what was left of it.
+    TSleep->setTimerType(Qt::PreciseTimer);
 }
 
 void tdMain::ShowClock() { HHMMSS->setText(QLocale().toString(Now().time(), ClockFormat())); }

@@ -60,8 +60,7 @@ void tdMain::RunPresetsDialog(const std::function<void()>& show)
     // the sleep countdown goes on afterwards from where it stood.
     const bool alarm = alarmOn_;
     const bool sleep = sleepOn_;
-    // A coarse timer may say a little more than its whole interval is left.
-    const int sleepLeft = TSleep->isActive() ? std::min(TSleep->remainingTime(), TSleep->interval()) : -1;
+    const int sleepLeft = TSleep->isActive() ? TSleep->remainingTime() : -1;
     alarmOn_ = sleepOn_ = false;
     TSleep->stop();
     WithDialogRules(show);

@@ -208,10 +208,8 @@ TEST_F(MainClockTest, SleepWaitsForARunningScriptToEnd)
     EXPECT_TRUE(sleep->isActive());
 
     // The presets editor holds the countdown and resumes the part left.
-    WhenModal([](QWidget* dialog) {
-        QThread::msleep(20); // some of the round goes by while it is open
-        dialog->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
-    });
+    QThread::msleep(20); // some of the round goes by before it opens
+    WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btCancel"))->click(); });
     window->Stations_EditPresets();
     EXPECT_LT(sleep->interval(), 60000);
 
