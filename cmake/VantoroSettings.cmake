@@ -17,6 +17,16 @@ if(VANTORO_SANITIZE)
   target_compile_options(vantoro_settings INTERFACE ${_san})
   target_link_options(vantoro_settings INTERFACE ${_san})
 endif()
+# Fuzzing: all code instrumented for libFuzzer's coverage and checked by the
+# sanitizers; only the fuzz targets themselves link libFuzzer's main.
+if(VANTORO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VANTORO_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++-14")
+  endif()
+  set(_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_compile_options(vantoro_settings INTERFACE -fsanitize=fuzzer-no-link ${_san})
+  target_link_options(vantoro_settings INTERFACE ${_san})
+endif()
 
 # A folder that has not grown any code yet adds nothing.
 function(vantoro_library name)

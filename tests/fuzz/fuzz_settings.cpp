@@ -1,0 +1,4 @@
+// Vantoro.ini read, written and read again through a file of this process's own; the oracle is CheckSettingsFile's (Oracles.cpp).
+#include "FuzzTarget.h"
+
+VANTORO_FUZZ_TARGET(CheckSettingsFile)
