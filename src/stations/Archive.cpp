@@ -335,7 +335,30 @@ tArchiveLoad TArchive::Load(const TProfile& profile)
         lastId_ = std::max(lastId_, id);
     }
     Sort();
+    GiveUniqueIds();
     return {};
+}
+
+void TArchive::GiveUniqueIds()
+{
+    // A hand-edited file may give two nodes one identifier. Once sorted, the
+    // second can come first in the file, and the next load would hang the
+    // first one's rows under it. The first node in tree order keeps the
+    // identifier, later ones get new ones, and every row names its parent's.
+    std::unordered_set<std::int32_t> seen{root_->Record.Id};
+    std::vector<TArchiveNode*> pending{root_.get()};
+    while (!pending.empty()) {
+        TArchiveNode* node = pending.back();
+        pending.pop_back();
+        if (!node->IsRoot() && !seen.insert(node->Record.Id).second) {
+            node->Record.Id = NewId();
+            seen.insert(node->Record.Id);
+        }
+        for (auto child = node->children_.rbegin(); child != node->children_.rend(); ++child) {
+            (*child)->Record.ParentId = node->Record.Id;
+            pending.push_back(child->get());
+        }
+    }
 }
 
 void TArchive::Save(TProfile& profile) const

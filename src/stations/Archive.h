@@ -132,6 +132,7 @@ private:
     std::int32_t lastId_ = 0; // the identifier counter
 
     std::int32_t NewId();
+    void GiveUniqueIds();
     static void Destroy(std::unique_ptr<TArchiveNode> top);
     TArchiveNode* Append(TArchiveNode& parent, std::unique_ptr<TArchiveNode> node);
 

@@ -173,12 +173,16 @@ TEST_F(ArchiveTest, RepeatedIdentifiersTakeTheFirstInTreeOrderAndNewOnesAreAbove
     TArchive archive;
     ASSERT_EQ(Load(archive).Result, tArchiveLoad::Loaded);
     EXPECT_EQ(Outline(archive), QStringLiteral("Under root\nFirst/\n  Nested/\n    Child\nSecond/\nZero id/\n"));
+    // The later copies of an identifier ("Second", and "Zero id", which has
+    // the root's) get new ones, so the saved file names each parent once.
+    EXPECT_EQ(Named(archive, QStringLiteral("Second"))->Record.Id, 41);
+    EXPECT_EQ(Named(archive, QStringLiteral("Zero id"))->Record.Id, 42);
 
     TArchiveNode* folder = archive.AddFolder(archive.Root());
     TArchiveNode* station = archive.AddStation(*folder, 0, 0.531);
-    EXPECT_EQ(folder->Record.Id, 41);
-    EXPECT_EQ(station->Record.Id, 42);
-    EXPECT_EQ(station->Record.ParentId, 41);
+    EXPECT_EQ(folder->Record.Id, 43);
+    EXPECT_EQ(station->Record.Id, 44);
+    EXPECT_EQ(station->Record.ParentId, 43);
     EXPECT_EQ(station->Name, QStringLiteral("Station Name"));
     EXPECT_EQ(archive.AddFolder(*station), nullptr); // stations hold nothing
 
