@@ -82,7 +82,8 @@ tLine ParseLine(const QString& raw, bool& header, QString& name)
     const qsizetype eq = text.indexOf(QLatin1Char('='));
     if (eq > 0) {
         line.key = text.left(eq).trimmed();
-        line.value = Unquoted(text.mid(eq + 1).trimmed());
+        // A carriage return inside a value reads as the blank it is written as.
+        line.value = Unquoted(text.mid(eq + 1).trimmed()).replace(QLatin1Char('\r'), QLatin1Char(' '));
     }
     return line;
 }

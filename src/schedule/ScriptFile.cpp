@@ -123,7 +123,8 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     if (!header.startsWith(QLatin1Char(';')))
         return fail(slCorrupt, 1, QStringLiteral("the first line must begin with \";\" and the title"));
     tScript fresh;
-    fresh.Title = header.mid(1);
+    // A carriage return in the title reads as the blank it is written as.
+    fresh.Title = header.mid(1).replace(QLatin1Char('\r'), QLatin1Char(' '));
     for (int n = 2; n <= lines.size(); ++n) {
         const QString line = TrimBlanks(lines[n - 1]);
         if (line.isEmpty()) {

@@ -42,8 +42,9 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
     else if (rest.left(2) != QLatin1String("AM"))
         return false;
 
-    // 3.4 name: the rest, which may itself hold ".".
-    const QString name = TrimBlanks(rest.mid(3));
+    // 3.4 name: the rest, which may itself hold "."; a carriage return in
+    // it reads as the blank it is written as.
+    const QString name = TrimBlanks(rest.mid(3).replace(QLatin1Char('\r'), QLatin1Char(' ')));
     if (CharCount(name) > NameWidth) return false;
 
     // 3.5 a preset number appears only once.
