@@ -3,6 +3,7 @@
 #include "Favorites.h"
 #include "Helpers.h"
 #include "SafeSave.h"
+#include "TextDecoding.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -115,7 +116,7 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     const QByteArray bytes = device.readAll();
     if (!device.isSequential() && !device.atEnd()) return fail(slReadError, 0, device.errorString());
 
-    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    QStringList lines = DecodeFileText(bytes).split(QLatin1Char('\n'));
     // The line end of the last line does not begin another one.
     if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
 

@@ -115,6 +115,13 @@ TEST(ScriptFile, LinesAreTrimmedAndWordsMatchInAnyCase)
     EXPECT_TRUE(script.At(4).Stereo);
 }
 
+TEST(ScriptFile, AFileThatIsNotUtf8ReadsAsWindows1252)
+{
+    tScript script;
+    ASSERT_EQ(Load(File({";Citt\xe0", "Off.0800"}), script), slLoaded);
+    EXPECT_EQ(script.Title, QStringLiteral("Citt\u00e0"));
+}
+
 TEST(ScriptFile, AMissingFileIsAReadError)
 {
     tScript script;
