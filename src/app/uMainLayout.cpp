@@ -10,6 +10,7 @@
 #include "MainLayout.h"
 #include "SpinButton.h"
 #include "TrayIcon.h"
+#include "WidgetKit.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -48,21 +49,6 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QRect& geometry, co
     label->setGeometry(geometry);
     label->setToolTip(hint);
     return label;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void SetFill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "Display.h"
 #include "Glyphs.h"
 #include "Helpers.h"
+#include "WidgetKit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -35,21 +36,6 @@ QLabel* PanelLabel(QWidget* panel, const char* name, const QString& text, const 
     label->setFont(font);
     label->setAlignment(align);
     return label;
-}
-
-void SetFill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 QPixmap Swatch(const QColor& colour)

@@ -3,6 +3,8 @@
 #include "Display.h"
 #include "Helpers.h"
 #include "SpinButton.h"
+#include "TunerScale.h"
+#include "WidgetKit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,8 +26,6 @@ namespace {
 constexpr int RowHeight = 17;
 constexpr int PreviewMs = 5000;
 constexpr int ScaleLeft = 22;
-const char* const AMScale[12] = {"531", "630", "729", "828", "927", "1026", "1125", "1224", "1323", "1422", "1521", "1620"};
-const char* const FMScale[9] = {"76", "80", "84", "88", "92", "96", "100", "104", "108"};
 
 // Row k shows slot k + 1: the current preset's red dot, its number, and for
 // a used slot its frequency, band and name, between thin rules.
@@ -71,33 +71,6 @@ public:
 private:
     const TEditFavorites& editor_;
 };
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
-                            const QRect& geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
-    return button;
-}
-
-void SetFill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -197,8 +170,8 @@ void tdEditFavorites::BuildTuner()
     Point = new QWidget(panel);
     Point->setObjectName(QStringLiteral("Point"));
     Point->setGeometry(75, 33, 4, 4);
-    AM_FM = MakeLabel(group, "AM_FM", QString(), QRect(164, 22, 30, 16));
-    HZ = MakeLabel(group, "HZ", QString(), QRect(164, 42, 30, 16));
+    AM_FM = MakeLabel(group, QStringLiteral("AM_FM"), QString(), QRect(164, 22, 30, 16));
+    HZ = MakeLabel(group, QStringLiteral("HZ"), QString(), QRect(164, 42, 30, 16));
     btFM = MakeToolButton(group, "btFM", QStringLiteral("fm"), QString(), QRect(226, 24, 34, 22));
     btAM = MakeToolButton(group, "btAM", QStringLiteral("am"), QString(), QRect(262, 24, 34, 22));
     btFM->setCheckable(true);
@@ -221,7 +194,7 @@ void tdEditFavorites::BuildTuner()
         Refresh();
     });
     for (int i = 0; i < 12; ++i)
-        Freq[std::size_t(i)] = MakeLabel(group, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')).toLatin1().constData(),
+        Freq[std::size_t(i)] = MakeLabel(group, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
                                          QString(), QRect(0, 86, 30, 14));
 
     btTunePrev = MakeToolButton(group, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(8, 114, 26, 22));
@@ -236,9 +209,9 @@ void tdEditFavorites::BuildTuner()
         editor_.TuneNext();
         Refresh();
     });
-    Step = MakeLabel(group, "Step", QString(), QRect(120, 118, 28, 14));
+    Step = MakeLabel(group, QStringLiteral("Step"), QString(), QRect(120, 118, 28, 14));
     Step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LStep = MakeLabel(group, "LStep", QStringLiteral("kHz"), QRect(152, 118, 24, 14));
+    LStep = MakeLabel(group, QStringLiteral("LStep"), QStringLiteral("kHz"), QRect(152, 118, 24, 14));
     btSpinStep = new TSpinButton(group);
     btSpinStep->setObjectName(QStringLiteral("btSpinStep"));
     btSpinStep->setGeometry(178, 114, 13, 22);
@@ -260,14 +233,14 @@ void tdEditFavorites::BuildTuner()
         Refresh();
     });
 
-    ErrMsg = MakeLabel(this, "ErrMsg", QStringLiteral("Duplicated frequency"), QRect(306, 210, 150, 16));
+    ErrMsg = MakeLabel(this, QStringLiteral("ErrMsg"), QStringLiteral("Duplicated frequency"), QRect(306, 210, 150, 16));
     QPalette red = ErrMsg->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     ErrMsg->setPalette(red);
     QFont bold = ErrMsg->font();
     bold.setBold(true);
     ErrMsg->setFont(bold);
-    StoredEntries = MakeLabel(this, "StoredEntries", QString(), QRect(470, 210, 142, 16));
+    StoredEntries = MakeLabel(this, QStringLiteral("StoredEntries"), QString(), QRect(470, 210, 142, 16));
     StoredEntries->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -361,26 +334,7 @@ void tdEditFavorites::ShowTuner()
     for (QWidget* w : std::initializer_list<QWidget*>{Step, LStep, btSpinStep, StepSlider}) w->setVisible(fm);
     AM_FM->setText(fm ? QStringLiteral("FM") : QStringLiteral("AM"));
     HZ->setText(fm ? QStringLiteral("MHz") : QStringLiteral("kHz"));
-    for (int i = 0; i < 12; ++i) {
-        QLabel* label = Freq[std::size_t(i)];
-        const bool shown = !fm || i < 9;
-        label->setVisible(shown);
-        label->setText(shown ? QLatin1String(fm ? FMScale[i] : AMScale[i]) : QLatin1String(""));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->move(ScaleLeft + i * (fm ? 33 : 24) - label->width() / 2, label->y());
-    }
-    {
-        const QSignalBlocker blocker(Frequency);
-        if (fm)
-            Frequency->setRange(76000, 108000);
-        else
-            Frequency->setRange(531, 1620);
-        Frequency->setSingleStep(fm ? 1000 : 9);
-        Frequency->setPageStep(fm ? 1000 : 99);
-        Frequency->setValue(int(std::lround(f * 1000)));
-    }
-    Frequency->setToolTip(fm ? QLocale().toString(f, 'f', 3) + QStringLiteral(" MHz")
-                             : QString::number(std::lround(f * 1000)) + QStringLiteral(" kHz"));
+    ShowTunerScale(Freq, ScaleLeft, Frequency, fm, f, 1000);
     btTunePrev->setEnabled(editor_.CanTunePrev());
     btTuneNext->setEnabled(editor_.CanTuneNext());
     Step->setText(QString::number(editor_.StepKHz()));

@@ -6,6 +6,8 @@
 #include "Helpers.h"
 #include "Prompts.h"
 #include "SpinButton.h"
+#include "TunerScale.h"
+#include "WidgetKit.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -28,42 +30,6 @@ const QString NodeMime = QStringLiteral("application/x-vantoro-archive-node");
 
 constexpr int Width = 620;
 constexpr int ScaleLeft = 170;
-const char* const AMScale[12] = {"531", "630", "729", "828", "927", "1026", "1125", "1224", "1323", "1422", "1521", "1620"};
-const char* const FMScale[9] = {"76", "80", "84", "88", "92", "96", "100", "104", "108"};
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
-                            const QRect& geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
-    return button;
-}
-
-void SetFill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 } // namespace
 
@@ -411,26 +377,7 @@ void tdOrganizer::ShowTuner(int signal)
     btScanNext->setVisible(fm && !busy_);
     AM_FM->setText(fm ? QStringLiteral("FM") : QStringLiteral("AM"));
     HZ->setText(fm ? QStringLiteral("MHz") : QStringLiteral("kHz"));
-    for (int i = 0; i < 12; ++i) {
-        QLabel* label = Freq[std::size_t(i)];
-        const bool shown = !fm || i < 9;
-        label->setVisible(shown);
-        label->setText(shown ? QLatin1String(fm ? FMScale[i] : AMScale[i]) : QLatin1String(""));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->move(ScaleLeft + i * (fm ? 33 : 24) - label->width() / 2, label->y());
-    }
-    {
-        const QSignalBlocker blocker(Frequency);
-        if (fm)
-            Frequency->setRange(76000, 108000);
-        else
-            Frequency->setRange(531, 1620);
-        Frequency->setSingleStep(fm ? int(std::lround(tuner_.FMUnit() * 1000)) : 9);
-        Frequency->setPageStep(fm ? 1000 : 99);
-        Frequency->setValue(int(std::lround(f * 1000)));
-    }
-    Frequency->setToolTip(fm ? QLocale().toString(f, 'f', 3) + QStringLiteral(" MHz")
-                             : QString::number(std::lround(f * 1000)) + QStringLiteral(" kHz"));
+    ShowTunerScale(Freq, ScaleLeft, Frequency, fm, f, int(std::lround(tuner_.FMUnit() * 1000)));
     if (signal != -1) ShowSignalLabel(signal);
     btTunePrev->setEnabled(tuner_.CanTunePrev());
     btTuneNext->setEnabled(tuner_.CanTuneNext());

@@ -1,0 +1,20 @@
+#pragma once
+// Small helpers the dialogs build their fixed-layout controls with.
+
+#include <QString>
+
+class QColor;
+class QLabel;
+class QRect;
+class QToolButton;
+class QWidget;
+
+// Fills the widget's background with `colour`.
+void SetFill(QWidget* widget, const QColor& colour);
+// Draws the widget's text in `colour`.
+void SetTextColour(QWidget* widget, const QColor& colour);
+// A label named `name` with `text`, placed at `geometry` in `parent`.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
+// A tool button named `name` with `caption` and the balloon hint `hint`.
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                            const QRect& geometry);
