@@ -184,19 +184,9 @@ void tdMain::Actions_Prog()
 void tdMain::File_LoadScript()
 {
     if (busy_) return;
-    if (runner_.Script.Count() > 0 &&
-        !env_.Prompts->AskYesNo(WarningTitle(),
-                                QStringLiteral("If you load a new script, the\ncurrent script will be erased.\n"
-                                               "Are you sure ?"),
-                                tPromptIcon::Information))
-        return;
-    tFileDialogRequest request;
-    request.Title = QStringLiteral("Load script");
-    request.Filter = ScriptFileFilter();
-    request.DefaultSuffix = ScriptFileSuffix();
-    request.Directory = runner_.ScriptFileName.isEmpty() ? env_.ProgramDir
-                                                         : QFileInfo(runner_.ScriptFileName).absolutePath();
-    const QString fileName = env_.Prompts->OpenFileName(request);
+    const QString fileName = AskScriptFileToLoad(
+        *env_.Prompts, runner_.Script.Count() > 0,
+        runner_.ScriptFileName.isEmpty() ? env_.ProgramDir : QFileInfo(runner_.ScriptFileName).absolutePath());
     if (fileName.isEmpty()) return;
 
     runner_.ProgOn = false;

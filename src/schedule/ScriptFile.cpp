@@ -2,6 +2,7 @@
 
 #include "Favorites.h"
 #include "Helpers.h"
+#include "Prompts.h"
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
@@ -220,3 +221,18 @@ QString ScriptFileFilter()
 }
 
 QString ScriptFileSuffix() { return QStringLiteral("vxs"); }
+
+QString AskScriptFileToLoad(TPrompts& prompts, bool replacing, const QString& directory)
+{
+    if (replacing && !prompts.AskYesNo(WarningTitle(),
+                                       QStringLiteral("If you load a new script, the\ncurrent script will be erased.\n"
+                                                      "Are you sure ?"),
+                                       tPromptIcon::Information))
+        return {};
+    tFileDialogRequest request;
+    request.Title = QStringLiteral("Load script");
+    request.Filter = ScriptFileFilter();
+    request.DefaultSuffix = ScriptFileSuffix();
+    request.Directory = directory;
+    return prompts.OpenFileName(request);
+}

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 class QIODevice;
+class TPrompts;
 struct tFavorites;
 
 // Results of LoadScriptFile.
@@ -47,3 +48,8 @@ QString ScriptWriteErrorText();
 // The open and save dialogs of script files.
 QString ScriptFileFilter();
 QString ScriptFileSuffix();
+
+// Asks which script file to load, starting in `directory`; when `replacing`,
+// first whether the script there may be erased. Empty when the user says no
+// or cancels.
+QString AskScriptFileToLoad(TPrompts& prompts, bool replacing, const QString& directory);

@@ -319,18 +319,9 @@ void tdProgr::btNewClick()
 
 void tdProgr::btLoadClick()
 {
-    if (!script_.Actions.empty() &&
-        !env_.Prompts->AskYesNo(WarningTitle(),
-                                QStringLiteral("If you load a new script, the\ncurrent script will be erased.\n"
-                                               "Are you sure ?"),
-                                tPromptIcon::Information))
-        return;
-    tFileDialogRequest request;
-    request.Title = QStringLiteral("Load script");
-    request.Filter = ScriptFileFilter();
-    request.DefaultSuffix = ScriptFileSuffix();
-    request.Directory = fileName_.isEmpty() ? env_.DocumentsDir : QFileInfo(fileName_).absolutePath();
-    const QString name = env_.Prompts->OpenFileName(request);
+    const QString name = AskScriptFileToLoad(*env_.Prompts, !script_.Actions.empty(),
+                                             fileName_.isEmpty() ? env_.DocumentsDir
+                                                                 : QFileInfo(fileName_).absolutePath());
     if (name.isEmpty()) return;
     tScript fresh;
     const std::uint8_t result = LoadScriptFile(name, fresh);
