@@ -1,9 +1,9 @@
 #include "uAlarm.h"
 
 #include "Display.h"
+#include "PictureDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -124,30 +124,10 @@ tdAlarm::tdAlarm(const std::vector<tAlarmEntry>& favorites, int currentPreset, i
     grid->addWidget(new QLabel(QStringLiteral("Jump to"), group), 2, 0);
     grid->addWidget(Favorites, 2, 1, 1, 2);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btHelp = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    btHelp->setObjectName(QStringLiteral("btHelp"));
-    auto* btCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btCancel->setObjectName(QStringLiteral("btCancel"));
-    btOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btOk->setObjectName(QStringLiteral("btOk"));
-    btOk->setDefault(true);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(picture);
-    top->addWidget(group);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
+    btOk = LayOutPictureDialog(this, picture, group, OnHelp, QStringLiteral("The_Alarm_function"));
     connect(HH, &QSpinBox::valueChanged, this, &tdAlarm::HHChange);
     connect(MM, &QSpinBox::valueChanged, this, &tdAlarm::MMChange);
     connect(Favorites, &QComboBox::currentIndexChanged, this, &tdAlarm::SetOkState);
-    connect(btHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp(QStringLiteral("The_Alarm_function"));
-    });
-    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btOk, &QPushButton::clicked, this, &tdAlarm::btOkClick);
     MMChange(); // a minute of 60 handed in is carried too
 }

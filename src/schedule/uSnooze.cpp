@@ -1,8 +1,8 @@
 #include "uSnooze.h"
 
 #include "AlarmSetting.h"
+#include "PictureDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +11,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -52,27 +51,7 @@ tdSnooze::tdSnooze(int minutes, QWidget* parent) : QDialog(parent)
     row->addWidget(sMinutes);
     row->addWidget(new QLabel(QStringLiteral("Minutes"), group));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* btHelp = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    btHelp->setObjectName(QStringLiteral("btHelp"));
-    auto* btCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    btCancel->setObjectName(QStringLiteral("btCancel"));
-    auto* btOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btOk->setObjectName(QStringLiteral("btOk"));
-    btOk->setDefault(true);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(picture);
-    top->addWidget(group);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(btHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp(QStringLiteral("Sleep_function"));
-    });
-    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* btOk = LayOutPictureDialog(this, picture, group, OnHelp, QStringLiteral("Sleep_function"));
     connect(btOk, &QPushButton::clicked, this, [this] {
         minutes_ = sMinutes->value();
         accept();
