@@ -110,8 +110,10 @@ void tdMain::ApplySetup(const tSetupValues& values)
     card_->SetMutedStartup(false);
     // 2. A new model or port: the card is closed and opened again there.
     // The port counts on its own, so the card in use can move to its other port.
+    // A card that is not open (it failed to open, or a tuner was pulled out
+    // and put back) is tried again on the same port.
     const bool newModel = values.Model != card_->Model();
-    if (newModel || values.Port != card_->Port()) {
+    if (newModel || values.Port != card_->Port() || !card_->Active()) {
         card_->Close();
         card_->SetModel(values.Model);
         SetCardPort(values.Port);

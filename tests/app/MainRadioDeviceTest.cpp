@@ -1,5 +1,6 @@
 // The main window on a Linux radio device (the emulated one): hardware seek,
-// the station's RDS name, and a tuner pulled out while the program runs.
+// the station's RDS name, and a tuner pulled out while the program runs and
+// plugged back in.
 
 #include "MainWindowFixture.h"
 
@@ -34,4 +35,10 @@ TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
     ASSERT_FALSE(prompts.calls.empty());
     EXPECT_TRUE(prompts.calls.back().Text.contains(QStringLiteral("/dev/radio0"))) << prompts.calls.back().Text.toStdString();
     EXPECT_FALSE(w.Closed());
+
+    // Plugged back in, OK in the settings opens it again, on the same port.
+    hw.Radio().SetPlugged(true);
+    dialogs.setups.push_back(std::pair{mV4L2, 1});
+    w.Options_Settings();
+    EXPECT_TRUE(w.Card().Active());
 }
