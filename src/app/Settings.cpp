@@ -120,6 +120,7 @@ void ReadSettings(const TProfile& p, TSettings& s)
     s.VolumeLine = IndexToVolumeLine(p.ReadInteger(sConfiguration, Key("VolumeLine"), 0));
     // 2.
     s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
+    s.UsbAudio = p.ReadBool(sAudio, Key("UsbAudio"), true);
     // 3.
     s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tFavorites::Count, 0);
     // 4.
@@ -184,7 +185,7 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
     // Writing step 1.
     sections.push_back({sWinPos, {{Key("X"), Int(s.X)}, {Key("Y"), Int(s.Y)}}});
     // 2.
-    sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}}});
+    sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}, {Key("UsbAudio"), Bool(s.UsbAudio)}}});
     // 3.
     sections.push_back({sAlarm,
                         {{Key("Station"), Int(s.AlarmStation)},

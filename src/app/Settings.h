@@ -22,6 +22,7 @@ struct TSettings {
     int Y = 0;
     // "Audio"
     int Volume = 0; // 0..256
+    bool UsbAudio = true; // a radio device's USB sound played on the sound card
     // "Alarm"
     int AlarmStation = 0; // preset 1..100, 0 none
     int AlarmHour = 6;

@@ -195,6 +195,7 @@ void tdMain::OpenCard()
     muted_ = settings_.StartMuted;
     card_->SetMuteOnExit(false);
     card_->SetStereo(!settings_.ForceStereoOff);
+    card_->SetUsbAudio(settings_.UsbAudio);
     const tVolumeLine line = settings_.VolumeLine;
     if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
 

@@ -25,6 +25,7 @@ tSetupValues tdMain::SetupValues() const
     v.LaunchAlarm = s.LaunchAlarm;
     v.StartMuted = s.StartMuted;
     v.ForceStereoOff = s.ForceStereoOff;
+    v.UsbAudio = s.UsbAudio;
     v.ShutDown = s.ShutDown;
     v.Background = s.Background;
     v.Foreground = s.Foreground;
@@ -76,6 +77,7 @@ void tdMain::TakeSetupValues(const tSetupValues& v)
     s.LaunchAlarm = v.LaunchAlarm;
     s.StartMuted = v.StartMuted;
     s.ForceStereoOff = v.ForceStereoOff;
+    s.UsbAudio = v.UsbAudio;
     s.ShutDown = v.ShutDown;
     s.Background = v.Background;
     s.Foreground = v.Foreground;
@@ -108,6 +110,7 @@ void tdMain::ApplySetup(const tSetupValues& values)
     // silenced is silenced again once retuned.
     const bool wasMuted = card_->Active() && card_->Muted();
     card_->SetMutedStartup(false);
+    card_->SetUsbAudio(values.UsbAudio);
     // 2. A new model or port: the card is closed and opened again there.
     // The port counts on its own, so the card in use can move to its other port.
     // A card that is not open (it failed to open, or a tuner was pulled out

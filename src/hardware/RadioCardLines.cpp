@@ -26,6 +26,7 @@ void TRadioCard::RefreshMutedFromLine()
 {
     const int m = LineMuteControl(volumeLine_);
     if (mixer_ && mixer_->Exists(m)) muted_ = mixer_->Value(m, 0) != mixer_->Minimum(m);
+    VlFollowAudio();
 }
 
 int TRadioCard::LineStepsPerUnit() const { return volumeMax_ > 0 ? Line(volumeLine_).maximum / volumeMax_ : 0; }
@@ -58,6 +59,7 @@ void TRadioCard::MuteLine()
     const int m = LineMuteControl(volumeLine_);
     if (mixer_ && m >= 0) mixer_->SetValue(m, 0, mixer_->Maximum(m));
     muted_ = true;
+    VlFollowAudio();
 }
 
 void TRadioCard::LineUnmute()
@@ -66,6 +68,7 @@ void TRadioCard::LineUnmute()
     if (mixer_ && m >= 0) mixer_->SetValue(m, 0, mixer_->Minimum(m));
     muted_ = false;
     startMutedPending_ = false;
+    VlFollowAudio();
 }
 
 void TRadioCard::MixerControlChange(TMixerControls* sender, int control)

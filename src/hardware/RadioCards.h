@@ -6,6 +6,7 @@
 // An eighth model is any Linux radio device (Video4Linux2), whose bands,
 // steps and controls come from the device itself.
 
+#include "AudioLoop.h"
 #include "ComDrv32.h"
 #include "MixerControls.h"
 #include "PortAccess.h"
@@ -167,6 +168,13 @@ public:
     // Called when the radio device fails (unplugged): the card has closed
     // itself; the text says what happened.
     std::function<void(const QString& what)> OnDeviceError;
+    // Whether a radio device's USB sound is played on the sound card while
+    // the card is open and not muted (off unless asked for).
+    bool UsbAudio() const { return usbAudio_; }
+    void SetUsbAudio(bool value);
+    // The loop of the open radio device's USB sound; null when it has none
+    // or UsbAudio is off.
+    const TAudioLoop* UsbAudioLoop() const { return audio_.get(); }
 
 private:
     struct LineInfo {
@@ -240,6 +248,8 @@ private:
     void VlUnmute();
     void VlSetVolume(int value);
     tSignal VlCheckSignal();
+    // Starts the USB sound while the card is open and not muted, else stops it.
+    void VlFollowAudio();
 
     // The common close tail of all models: mute the line on exit or mark muted.
     void CloseTail();
@@ -252,6 +262,8 @@ private:
     std::unique_ptr<TMixerControls> mixer_;
     std::array<LineInfo, 3> lines_{};
     std::unique_ptr<TV4l2Radio> v4l2_;
+    std::unique_ptr<TAudioLoop> audio_;
+    bool usbAudio_ = false;
     tV4l2Info deviceInfo_; // what the radio device said when it last opened
     QString devicePath_;
     TRdsBlockAssembler rdsBlocks_;

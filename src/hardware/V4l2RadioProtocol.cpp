@@ -27,6 +27,7 @@ tV4l2Range TRadioCard::AMRange() const
 bool TRadioCard::VlCall(int result)
 {
     if (IsDeviceGone(result) && v4l2_) {
+        audio_.reset();
         v4l2_.reset();
         active_ = false;
         muted_ = true;
@@ -77,11 +78,14 @@ void TRadioCard::VlOpen()
     VlApplyDeviceCaps();
     muted_ = startMutedPending_;
     if (!VlCall(v4l2_->SetStereo(stereo_)) || !VlCall(v4l2_->SetMute(muted_))) return;
+    if (usbAudio_) audio_ = env_.UsbAudioLoop(path);
     if (IsCardLine(volumeLine_)) Unmute();
+    VlFollowAudio();
 }
 
 void TRadioCard::VlClose()
 {
+    audio_.reset();
     if (v4l2_) VlCall(v4l2_->SetMute(true));
     v4l2_.reset();
     CloseTail();
@@ -98,6 +102,7 @@ void TRadioCard::VlMute()
 {
     if (v4l2_) VlCall(v4l2_->SetMute(true));
     muted_ = true;
+    VlFollowAudio();
 }
 
 void TRadioCard::VlUnmute()
@@ -105,6 +110,27 @@ void TRadioCard::VlUnmute()
     if (!v4l2_ || !VlCall(v4l2_->SetMute(false))) return;
     muted_ = false;
     startMutedPending_ = false;
+    VlFollowAudio();
+}
+
+void TRadioCard::SetUsbAudio(bool value)
+{
+    if (value == usbAudio_) return;
+    usbAudio_ = value;
+    if (!value)
+        audio_.reset();
+    else if (v4l2_)
+        audio_ = env_.UsbAudioLoop(devicePath_);
+    VlFollowAudio();
+}
+
+void TRadioCard::VlFollowAudio()
+{
+    if (!audio_) return;
+    if (active_ && v4l2_ && !muted_)
+        audio_->Start();
+    else
+        audio_->Stop();
 }
 
 void TRadioCard::VlSetVolume(int value)

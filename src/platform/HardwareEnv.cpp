@@ -2,6 +2,7 @@
 
 #include "AlsaMixerDevice.h"
 #include "Beep.h"
+#include "UsbSound.h"
 
 THardwareEnv::THardwareEnv(const QString& traceFile)
 {
@@ -61,6 +62,13 @@ std::unique_ptr<TMixerDevice> TRealHardware::MixerDevice()
 {
     if (!SoundCardPresent()) return nullptr;
     return std::make_unique<TAlsaMixerDevice>();
+}
+
+std::unique_ptr<TAudioLoop> TRealHardware::UsbAudioLoop(const QString& radioDevice)
+{
+    const QString capture = UsbCaptureDevice(radioDevice);
+    if (capture.isEmpty()) return nullptr;
+    return std::make_unique<TAudioLoop>(capture.toStdString(), "default");
 }
 
 bool TRealHardware::Tone(int pitch, int ms) { return PlayTone(pitch, ms); }

@@ -3,6 +3,7 @@
 // serial devices, radio devices, the sound card's mixer and the trace. The real machine and
 // the simulator both provide one; the card code cannot tell them apart.
 
+#include "AudioLoop.h"
 #include "DirectPortAccess.h"
 #include "MixerDevice.h"
 #include "PortAccess.h"
@@ -51,6 +52,9 @@ public:
     // Opens a radio device, traced when a trace is kept; null with the errno
     // in `error` when it cannot be opened.
     std::unique_ptr<TV4l2Device> OpenRadioDevice(const QString& path, int* error);
+    // The loop that plays a radio device's USB sound on the sound card, not
+    // yet started; null when the device has no sound of its own on USB.
+    virtual std::unique_ptr<TAudioLoop> UsbAudioLoop(const QString& /*radioDevice*/) { return nullptr; }
 
 protected:
     // Plays the tone; a machine without a way to play one says false.
@@ -80,6 +84,8 @@ public:
     bool PortAccess(QString* reason) override;
     bool Simulated() const override { return false; }
     std::unique_ptr<TMixerDevice> MixerDevice() override;
+    // The tuner's capture device (sysfs) looped to ALSA's "default" device.
+    std::unique_ptr<TAudioLoop> UsbAudioLoop(const QString& radioDevice) override;
 
 protected:
     bool Tone(int pitch, int ms) override;

@@ -28,6 +28,7 @@ struct tSetupValues {
     bool LaunchAlarm = false;
     bool StartMuted = false;
     bool ForceStereoOff = false;
+    bool UsbAudio = true;
     int ShutDown = 2; // 0 mute, 1 leave playing, 2 ask
     int Background = 2; // unlit read-out colour, palette index 0..15
     int Foreground = 10; // lit read-out colour

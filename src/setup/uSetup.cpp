@@ -219,6 +219,13 @@ QWidget* tdSetup::BuildVolumePage()
     layout->addLayout(top);
     layout->addWidget(new QLabel(QStringLiteral("The sound volume is controlled trough"), page));
     layout->addWidget(ScList);
+    xUsbAudio = Named(new QCheckBox(QStringLiteral("Play the tuner's USB sound through the sound card"), page),
+                      "xUsbAudio");
+    xUsbAudio->setToolTip(QStringLiteral("For radio devices that deliver their sound over USB; "
+                                         "tuners wired to the sound card play through that cable."));
+    xUsbAudio->setChecked(model_.Values().UsbAudio);
+    connect(xUsbAudio, &QCheckBox::toggled, this, [this](bool on) { model_.Plain().UsbAudio = on; });
+    layout->addWidget(xUsbAudio);
     layout->addStretch();
     return page;
 }
@@ -287,6 +294,7 @@ void tdSetup::FillVolumeList()
 void tdSetup::ShowModel()
 {
     FillVolumeList();
+    xUsbAudio->setEnabled(model_.Values().Model == mV4L2);
     {
         const QSignalBlocker blocker(xJapFM);
         xJapFM->setEnabled(model_.JapaneseFMAllowed());

@@ -90,6 +90,7 @@ private:
     QComboBox* Port_Radio = nullptr;
     // Volume control page.
     QListWidget* ScList = nullptr;
+    QCheckBox* xUsbAudio = nullptr;
     QLabel* LMessage = nullptr;
     // Colors page.
     QWidget* Panel = nullptr;

@@ -3,6 +3,7 @@
 // plugged back in.
 
 #include "MainWindowFixture.h"
+#include "QuietAudio.h"
 
 #include <QCoreApplication>
 
@@ -41,4 +42,24 @@ TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
     dialogs.setups.push_back(std::pair{mV4L2, 1});
     w.Options_Settings();
     EXPECT_TRUE(w.Card().Active());
+}
+
+TEST_F(MainWindowTest, UsbSoundFollowsMuteAndTheSettingsOption)
+{
+    hw.UsbAudio = [](const QString&) { return QuietUsbAudioLoop(); };
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n"); // no UsbAudio key: on
+    tdMain& w = Started();
+    const auto playing = [&w] { return w.Card().UsbAudioLoop() && w.Card().UsbAudioLoop()->Running(); };
+    EXPECT_TRUE(playing());
+    w.KeyPress(QLatin1Char('m'));
+    EXPECT_FALSE(playing());
+    w.KeyPress(QLatin1Char('m'));
+    EXPECT_TRUE(playing());
+
+    dialogs.setups.push_back(std::pair{mV4L2, 1});
+    dialogs.editSetup = [](tSetupValues& v) { v.UsbAudio = false; };
+    w.Options_Settings();
+    EXPECT_FALSE(w.Card().UsbAudioLoop());
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_FALSE(SavedProfile().ReadBool(QStringLiteral("Audio"), QStringLiteral("UsbAudio"), true));
 }

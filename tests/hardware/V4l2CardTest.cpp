@@ -1,6 +1,7 @@
 // The radio card on a Linux radio device, against the emulated device: units,
 // bands, hardware seek, signal, controls and a device that goes away.
 
+#include "QuietAudio.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
 
@@ -200,4 +201,62 @@ TEST_F(V4l2Card, DecodesTheStationsRdsAndForgetsItOnRetuning)
     card.PollRds();
     EXPECT_TRUE(card.Rds().Ps().isEmpty());
     EXPECT_FALSE(card.Rds().Pi().has_value());
+}
+
+namespace {
+class V4l2CardUsbAudio : public V4l2Card {
+protected:
+    void SetUp() override
+    {
+        sim.UsbAudio = [this](const QString& device) -> std::unique_ptr<TAudioLoop> {
+            asked << device;
+            if (!hasUsbSound) return nullptr;
+            return QuietUsbAudioLoop();
+        };
+        card.SetUsbAudio(true);
+    }
+    bool Playing() const { return card.UsbAudioLoop() && card.UsbAudioLoop()->Running(); }
+    bool hasUsbSound = true;
+    QStringList asked;
+};
+} // namespace
+
+TEST_F(V4l2CardUsbAudio, PlaysItsUsbSoundWhileOpenAndNotMuted)
+{
+    card.SetMutedStartup(true);
+    Open();
+    EXPECT_EQ(asked, QStringList{QStringLiteral("/dev/radio0")});
+    EXPECT_FALSE(Playing());
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        bool playing;
+    } steps[] = {
+        {"unmuted", [&] { card.Unmute(); }, true},
+        {"muted", [&] { card.Mute(); }, false},
+        {"unmuted again", [&] { card.Unmute(); }, true},
+        {"option off", [&] { card.SetUsbAudio(false); }, false},
+        {"option on", [&] { card.SetUsbAudio(true); }, true},
+        {"closed", [&] { card.Close(); }, false},
+        {"opened", [&] { card.Open(); }, true},
+        {"unplugged", [&] { sim.Radio().SetPlugged(false), card.Tune(true, bFM, 95.0); }, false},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(Playing(), s.playing) << s.step;
+    }
+    EXPECT_FALSE(card.UsbAudioLoop()) << "an unplugged tuner's loop is let go";
+}
+
+TEST_F(V4l2CardUsbAudio, NoLoopWhenTheSoundGoesByCableOrTheOptionIsOff)
+{
+    hasUsbSound = false;
+    Open();
+    EXPECT_FALSE(card.UsbAudioLoop());
+    card.Close();
+    hasUsbSound = true;
+    card.SetUsbAudio(false);
+    card.Open();
+    EXPECT_FALSE(card.UsbAudioLoop());
+    EXPECT_EQ(asked.size(), 1) << "the option off asks for no loop";
 }

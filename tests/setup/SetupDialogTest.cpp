@@ -194,3 +194,15 @@ TEST(SetupDialog, ARadioDeviceIsChosenFromTheDevicesFoundWithTheirCardNames)
     EXPECT_EQ(d.Values().Model, mV4L2);
     EXPECT_EQ(d.Values().Port, 2);
 }
+
+TEST(SetupDialog, UsbSoundOptionIsForRadioDevicesAndKept)
+{
+    tdSetup d(Values(), Facts());
+    auto* option = Find<QCheckBox>(d, "xUsbAudio");
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_FALSE(option->isEnabled());
+    Find<QListWidget>(d, "HwList")->setCurrentRow(mV4L2);
+    ASSERT_TRUE(option->isEnabled());
+    option->click();
+    EXPECT_FALSE(d.Values().UsbAudio);
+}
