@@ -127,6 +127,9 @@ public:
     // Reads the card's RDS (on a timer): the station's name goes in the
     // station label while no preset names the frequency.
     void PollRds();
+    // Says once (on the same timer) why a radio device's USB sound stopped
+    // playing on its own; said again only after it has played once more.
+    void CheckUsbAudio();
     void Actions_TunePrev();
     void Actions_TuneNext();
     void Actions_StepDec();
@@ -382,6 +385,7 @@ private:
     bool stopRequest_ = false;
     bool shutdownFlag_ = false;
     bool closePending_ = false; // a close asked for while a scan ran
+    bool usbAudioReported_ = false;
     bool closed_ = false;
     bool started_ = false;
     int sleepMinutes_ = 20;

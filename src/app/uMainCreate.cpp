@@ -51,6 +51,7 @@ tdMain::tdMain(TMainEnv env, QWidget* parent)
     rdsTimer_ = new QTimer(this);
     rdsTimer_->setInterval(500);
     connect(rdsTimer_, &QTimer::timeout, this, &tdMain::PollRds);
+    connect(rdsTimer_, &QTimer::timeout, this, &tdMain::CheckUsbAudio);
     rdsTimer_->start();
 }
 

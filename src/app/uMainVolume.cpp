@@ -8,6 +8,7 @@
 
 #include "HardwareEnv.h"
 #include "Mixer.h"
+#include "Prompts.h"
 #include "uMixer.h"
 
 #include <QAction>
@@ -304,4 +305,21 @@ void tdMain::ApplyVolumeLine(tVolumeLine line)
     // The slider's range and the enabled commands follow the new line.
     SetUpVolumeSlider();
     EnableVolumeControls();
+}
+
+void tdMain::CheckUsbAudio()
+{
+    const TAudioLoop* loop = card_->UsbAudioLoop();
+    if (!loop || busy_ || dialogOpen_) return;
+    if (loop->Running()) {
+        usbAudioReported_ = false;
+        return;
+    }
+    const std::string error = loop->Error();
+    if (error.empty() || usbAudioReported_) return;
+    usbAudioReported_ = true;
+    env_.Prompts->Message(WarningTitle(),
+                          QStringLiteral("The tuner's sound cannot be played on the sound card (%1).")
+                              .arg(QString::fromStdString(error)),
+                          tPromptIcon::Warning);
 }

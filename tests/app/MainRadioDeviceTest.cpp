@@ -63,3 +63,25 @@ TEST_F(MainWindowTest, UsbSoundFollowsMuteAndTheSettingsOption)
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
     EXPECT_FALSE(SavedProfile().ReadBool(QStringLiteral("Audio"), QStringLiteral("UsbAudio"), true));
 }
+
+TEST_F(MainWindowTest, UsbSoundThatCannotPlayIsSaidOnce)
+{
+    hw.UsbAudio = [](const QString&) {
+        return std::make_unique<TAudioLoop>("plughw:1,0", "default", [](const std::string& name, bool, std::string* why) {
+            *why = name + ": Device or resource busy";
+            return std::unique_ptr<TAudioStream>();
+        });
+    };
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
+    tdMain& w = Started();
+    ASSERT_TRUE(w.Card().UsbAudioLoop());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (w.Card().UsbAudioLoop()->Running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const std::size_t before = prompts.calls.size();
+    w.CheckUsbAudio();
+    w.CheckUsbAudio();
+    ASSERT_EQ(prompts.calls.size(), before + 1);
+    EXPECT_TRUE(prompts.calls.back().Text.contains(QStringLiteral("plughw:1,0: Device or resource busy")))
+        << prompts.calls.back().Text.toStdString();
+}
