@@ -84,8 +84,9 @@ QString DifferentPreset(const tFavorites& a, const tFavorites& b)
 {
     for (int n = 1; n <= tFavorites::Count; ++n) {
         const tFavorite &x = a[n], &y = b[n];
-        if (x.Used != y.Used || (x.Used && (x.Band != y.Band || x.Name != y.Name ||
-                                            FileFrequencyText(x.Frequency) != FileFrequencyText(y.Frequency))))
+        if (x.Used != y.Used ||
+            (x.Used && (x.Band != y.Band || x.Name != y.Name ||
+                        FileFrequencyText(x.Frequency) != FileFrequencyText(y.Frequency))))
             return QStringLiteral("preset %1 differs").arg(n);
     }
     return {};
@@ -109,7 +110,8 @@ QStringList KeptLines(const QString& text)
 {
     static const QSet<QString> owned = [] {
         QSet<QString> names{QStringLiteral("serial")};
-        for (const tSettingsSection& s : SettingsSections(TSettings())) names << s.Name.toLower();
+        for (const tSettingsSection& s : SettingsSections(TSettings()))
+            names << s.Name.toLower();
         return names;
     }();
     QStringList kept, blanks;
@@ -124,7 +126,8 @@ QStringList KeptLines(const QString& text)
             continue;
         }
         const bool comment = t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#'));
-        const bool keyLine = !comment && !t.startsWith(QLatin1Char('[')) && t.indexOf(QLatin1Char('=')) > 0;
+        const bool keyLine =
+            !comment && !t.startsWith(QLatin1Char('[')) && t.indexOf(QLatin1Char('=')) > 0;
         if (t.isEmpty()) {
             if (foreign) blanks << line;
         } else if (foreign || !keyLine) {
@@ -141,7 +144,8 @@ QString TreeText(const TArchive& archive)
 {
     QString text;
     archive.Walk([&](const TArchiveNode& node, int depth) {
-        text += QString::number(depth) + QLatin1Char(':') + TArchive::RowText(node) + QLatin1Char('\n');
+        text +=
+            QString::number(depth) + QLatin1Char(':') + TArchive::RowText(node) + QLatin1Char('\n');
     });
     return text;
 }
@@ -171,7 +175,8 @@ QString FrequencyRoundTrip(double value)
 {
     static const QRegularExpression shape(QStringLiteral("^-?[0-9]{3,},[0-9]{3}$"));
     const QString printed = FileFrequencyText(value);
-    if (!shape.match(printed).hasMatch()) return QStringLiteral("%1 printed as \"%2\"").arg(value).arg(printed);
+    if (!shape.match(printed).hasMatch())
+        return QStringLiteral("%1 printed as \"%2\"").arg(value).arg(printed);
     double back = 0;
     if (!FileTextToFloat(printed, back) || FileFrequencyText(back) != printed)
         return QStringLiteral("\"%1\" does not read back as itself").arg(printed);
@@ -184,20 +189,24 @@ QString FrequencyRoundTrip(double value)
 QString CheckText(const QString& text, unsigned char pick)
 {
     const QString trimmed = TrimBlanks(text);
-    if (!trimmed.isEmpty() && (trimmed.front().unicode() <= 0x20 || trimmed.back().unicode() <= 0x20))
+    if (!trimmed.isEmpty() &&
+        (trimmed.front().unicode() <= 0x20 || trimmed.back().unicode() <= 0x20))
         return QStringLiteral("TrimBlanks left a blank at an end");
     if (!text.contains(trimmed)) return QStringLiteral("TrimBlanks changed the inside");
 
     const int count = CharCount(text);
-    if (LeftChars(text, count) != text) return QStringLiteral("LeftChars of every character is not the text");
+    if (LeftChars(text, count) != text)
+        return QStringLiteral("LeftChars of every character is not the text");
     const int k = pick % (count + 1);
     const QString left = LeftChars(text, k);
-    if (CharCount(left) != k || !text.startsWith(left)) return QStringLiteral("LeftChars(%1) is wrong").arg(k);
+    if (CharCount(left) != k || !text.startsWith(left))
+        return QStringLiteral("LeftChars(%1) is wrong").arg(k);
     if (!left.isEmpty() && left.back().isHighSurrogate() && text.size() > left.size() &&
         text[left.size()].isLowSurrogate())
         return QStringLiteral("LeftChars split a character");
 
-    if (IsTimeHHMM(text) != (text.size() >= 4 && QTime::fromString(text.left(4), QStringLiteral("HHmm")).isValid()))
+    if (IsTimeHHMM(text) !=
+        (text.size() >= 4 && QTime::fromString(text.left(4), QStringLiteral("HHmm")).isValid()))
         return QStringLiteral("IsTimeHHMM is wrong");
     const int code = ActionCode(text);
     if (code != 0 && ActionWord(tActionKind(code)).compare(text, Qt::CaseInsensitive) != 0)
@@ -219,14 +228,18 @@ QString CheckPresetsFile(const QByteArray& input)
         const std::uint8_t result = LoadPresets(input, table);
         if (result == plReadError) return QStringLiteral("read error from memory");
         if (result != plLoaded)
-            return DifferentPreset(table, before).isEmpty() ? QString() : QStringLiteral("a corrupt file changed the table");
+            return DifferentPreset(table, before).isEmpty()
+                       ? QString()
+                       : QStringLiteral("a corrupt file changed the table");
         const QByteArray written = PresetsText(table);
         return InEveryLocale([&]() -> QString {
             tFavorites again;
-            if (LoadPresets(written, again) != plLoaded) return QStringLiteral("the written copy does not load");
+            if (LoadPresets(written, again) != plLoaded)
+                return QStringLiteral("the written copy does not load");
             const QString fault = DifferentPreset(table, again);
             if (!fault.isEmpty()) return QStringLiteral("the written copy: ") + fault;
-            return PresetsText(again) == written ? QString() : QStringLiteral("a second copy differs");
+            return PresetsText(again) == written ? QString()
+                                                 : QStringLiteral("a second copy differs");
         });
     });
 }
@@ -244,16 +257,20 @@ QString CheckSettingsFile(const QByteArray& input)
         TSettingsFile first(dir);
         const TSettings read = first.Read();
         if (first.Profile().ReadFailed())
-            return !first.Save(read) && ReadBytes(path) == input ? QString() : QStringLiteral("an unreadable file was written");
+            return !first.Save(read) && ReadBytes(path) == input
+                       ? QString()
+                       : QStringLiteral("an unreadable file was written");
         if (!first.Save(read)) return QStringLiteral("the save failed");
         const QByteArray written = ReadBytes(path);
         if (KeptLines(DecodeFileText(input)) != KeptLines(QString::fromUtf8(written)))
             return QStringLiteral("lines the program does not write were changed, moved or lost");
         TSettingsFile second(dir);
         const TSettings again = second.Read();
-        if (second.Profile().ReadFailed() || !SameSections(SettingsSections(read), SettingsSections(again)))
+        if (second.Profile().ReadFailed() ||
+            !SameSections(SettingsSections(read), SettingsSections(again)))
             return QStringLiteral("the saved file reads back different values");
-        if (!second.Save(again) || ReadBytes(path) != written) return QStringLiteral("a second save changed the file");
+        if (!second.Save(again) || ReadBytes(path) != written)
+            return QStringLiteral("a second save changed the file");
         return {};
     });
 }
@@ -268,14 +285,18 @@ QString CheckHelpers(const QByteArray& input)
     const QString text = QString::fromUtf8(input);
     double raw = 0;
     if (input.size() >= qsizetype(sizeof raw)) std::memcpy(&raw, input.constData(), sizeof raw);
-    const auto byte = [&](int i) { return input.size() > i ? static_cast<unsigned char>(input[i]) : 0u; };
+    const auto byte = [&](int i) {
+        return input.size() > i ? static_cast<unsigned char>(input[i]) : 0u;
+    };
     return InEveryLocale([&]() -> QString {
         QString fault = FrequencyRoundTrip(raw);
         double read = 0;
         if (fault.isEmpty() && FileTextToFloat(text, read)) fault = FrequencyRoundTrip(read);
         if (fault.isEmpty()) fault = CheckText(text, byte(0));
-        const QString time = QStringLiteral("%1:%2").arg(byte(1) % 24).arg(ZeroPad(byte(2) % 60, 2));
-        if (fault.isEmpty() && !IsValidTime(time)) fault = time + QStringLiteral(" is not a valid time");
+        const QString time =
+            QStringLiteral("%1:%2").arg(byte(1) % 24).arg(ZeroPad(byte(2) % 60, 2));
+        if (fault.isEmpty() && !IsValidTime(time))
+            fault = time + QStringLiteral(" is not a valid time");
         const int hour = HourOfTime(raw), minute = MinuteOfTime(raw);
         if (fault.isEmpty() && (hour < 0 || hour > 23 || minute < 0 || minute > 59))
             fault = QStringLiteral("%1 has the time %2:%3").arg(raw).arg(hour).arg(minute);
@@ -294,14 +315,18 @@ QString CheckScriptFile(const QByteArray& input)
         const std::uint8_t result = LoadScript(input, script);
         if (result == slReadError) return QStringLiteral("read error from memory");
         if (result != slLoaded)
-            return script.Title == QLatin1String("before") && script.Actions.empty() ? QString()
-                                                                                     : QStringLiteral("a corrupt file changed the script");
+            return script.Title == QLatin1String("before") && script.Actions.empty()
+                       ? QString()
+                       : QStringLiteral("a corrupt file changed the script");
         const tFavorites presets;
         const QByteArray written = ScriptFileText(script, presets);
         tScript again;
-        if (LoadScript(written, again) != slLoaded) return QStringLiteral("the written copy does not load");
-        if (!again.SameAs(AsWritten(script))) return QStringLiteral("the written copy is a different script");
-        return ScriptFileText(again, presets) == written ? QString() : QStringLiteral("a second copy differs");
+        if (LoadScript(written, again) != slLoaded)
+            return QStringLiteral("the written copy does not load");
+        if (!again.SameAs(AsWritten(script)))
+            return QStringLiteral("the written copy is a different script");
+        return ScriptFileText(again, presets) == written ? QString()
+                                                         : QStringLiteral("a second copy differs");
     });
 }
 
@@ -318,13 +343,16 @@ QString CheckArchiveFile(const QByteArray& input)
         QFile::remove(copy);
         TArchive archive;
         if (archive.Load(TProfile(path)).Result != tArchiveLoad::Loaded)
-            return archive.NodeCount() == 1 ? QString() : QStringLiteral("a failed load left nodes");
+            return archive.NodeCount() == 1 ? QString()
+                                            : QStringLiteral("a failed load left nodes");
         TProfile saved(copy);
         archive.Save(saved);
         if (!saved.Save()) return QStringLiteral("the save failed");
         TArchive again;
-        if (again.Load(TProfile(copy)).Result != tArchiveLoad::Loaded) return QStringLiteral("the saved copy does not load");
-        if (TreeText(again) != TreeText(archive)) return QStringLiteral("the saved copy is a different tree");
+        if (again.Load(TProfile(copy)).Result != tArchiveLoad::Loaded)
+            return QStringLiteral("the saved copy does not load");
+        if (TreeText(again) != TreeText(archive))
+            return QStringLiteral("the saved copy is a different tree");
         TProfile resaved(dir.filePath(QStringLiteral("never-written.db")));
         again.Save(resaved);
         return resaved.Text() == saved.Text() ? QString() : QStringLiteral("a second save differs");

@@ -28,11 +28,13 @@ TEST_P(FuzzReplay, EverySeedAndRegressionKeepsTheOracle)
 {
     int seeds = 0;
     for (const char* folder : {"corpus", "regressions"}) {
-        const QDir dir(QStringLiteral(VANTORO_FUZZ_DIR "/%1/%2").arg(QLatin1String(folder), QLatin1String(GetParam().Name)));
+        const QDir dir(QStringLiteral(VANTORO_FUZZ_DIR "/%1/%2")
+                           .arg(QLatin1String(folder), QLatin1String(GetParam().Name)));
         for (const QString& name : dir.entryList(QDir::Files)) {
             QFile file(dir.filePath(name));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-            EXPECT_EQ(GetParam().Oracle(file.readAll()).toStdString(), "") << dir.filePath(name).toStdString();
+            EXPECT_EQ(GetParam().Oracle(file.readAll()).toStdString(), "")
+                << dir.filePath(name).toStdString();
             seeds += folder[0] == 'c';
         }
     }
