@@ -74,11 +74,7 @@ QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& 
 QToolButton* tdMain::MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                                 const QRect& geometry)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
+    QToolButton* button = MakeToolButton(parent, name, caption, hint, geometry);
     button->setFont(PanelFont(Small, false, {caption}, geometry.size() - QSize(4, 0)));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
