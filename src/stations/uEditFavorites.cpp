@@ -1,9 +1,8 @@
 #include "uEditFavorites.h"
 
-#include "Display.h"
 #include "Helpers.h"
 #include "SpinButton.h"
-#include "TunerScale.h"
+#include "TunerPanel.h"
 #include "WidgetKit.h"
 
 #include <QGroupBox>
@@ -152,24 +151,7 @@ void tdEditFavorites::BuildTuner()
     group->setObjectName(QStringLiteral("StationData"));
     group->setGeometry(306, 56, 306, 150);
 
-    auto* panel = new QWidget(group);
-    panel->setGeometry(8, 18, 150, 42);
-    SetFill(panel, Qt::black);
-    for (int i = 0; i < 6; ++i) {
-        auto* cell = new TDisplay(panel);
-        cell->setObjectName(QStringLiteral("Dig%1").arg(i + 1));
-        cell->setGeometry(4 + i * 24 + (i >= 3 ? 4 : 0), 4, 21, 34);
-        cell->SetMargin(2);
-        cell->SetSegWidth(3);
-        cell->SetBackColor(Qt::black);
-        cell->SetPenOnColor(Qt::black);
-        cell->SetPenOffColor(Qt::black);
-        cell->SetOffColor(QColor(0, 40, 40));
-        Dig[std::size_t(i)] = cell;
-    }
-    Point = new QWidget(panel);
-    Point->setObjectName(QStringLiteral("Point"));
-    Point->setGeometry(75, 33, 4, 4);
+    Readout = MakeTunerReadout(group, QRect(8, 18, 150, 42), QSize(21, 34), 24, 3, QRect(75, 33, 4, 4));
     AM_FM = MakeLabel(group, QStringLiteral("AM_FM"), QString(), QRect(164, 22, 30, 16));
     HZ = MakeLabel(group, QStringLiteral("HZ"), QString(), QRect(164, 42, 30, 16));
     btFM = MakeToolButton(group, "btFM", QStringLiteral("fm"), QString(), QRect(226, 24, 34, 22));
@@ -343,14 +325,7 @@ void tdEditFavorites::ShowTuner()
         StepSlider->setValue(editor_.StepUnits());
     }
 
-    const QColor colour = editor_.OutsideCard() ? QColor(Qt::red) : QColor(Qt::cyan);
-    const QString cells = editor_.Readout();
-    for (int i = 0; i < 6; ++i) {
-        Dig[std::size_t(i)]->SetOnColor(colour);
-        Dig[std::size_t(i)]->SetDigit(char(cells[i].toLatin1()));
-    }
-    SetFill(Point, colour);
-    Point->setVisible(editor_.PointShown());
+    ShowTunerReadout(Readout, editor_.Readout(), editor_.PointShown(), editor_.OutsideCard());
 }
 
 void tdEditFavorites::ShowListen()

@@ -4,6 +4,7 @@
 // this is its face.
 
 #include "EditFavorites.h"
+#include "TunerPanel.h"
 
 #include <QDialog>
 #include <array>
@@ -17,7 +18,6 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QToolButton;
-class TDisplay;
 class TSpinButton;
 
 class tdEditFavorites final : public QDialog {
@@ -53,8 +53,7 @@ private:
     TEditFavorites editor_;
     QListWidget* Presets = nullptr;
     QLineEdit* StationName = nullptr;
-    std::array<TDisplay*, 6> Dig{};
-    QWidget* Point = nullptr;
+    tTunerReadout Readout;
     QToolButton* btFM = nullptr;
     QToolButton* btAM = nullptr;
     QLabel* AM_FM = nullptr;

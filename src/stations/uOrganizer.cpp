@@ -1,12 +1,11 @@
 #include "uOrganizer.h"
 
 #include "ArchiveModel.h"
-#include "Display.h"
 #include "Glyphs.h"
 #include "Helpers.h"
 #include "Prompts.h"
 #include "SpinButton.h"
-#include "TunerScale.h"
+#include "TunerPanel.h"
 #include "WidgetKit.h"
 
 #include <QApplication>
@@ -193,24 +192,7 @@ void tdOrganizer::BuildTuner()
     StationData->setObjectName(QStringLiteral("StationData"));
     StationData->setGeometry(8, 246, 604, 78);
 
-    auto* panel = new QWidget(StationData);
-    panel->setGeometry(8, 16, 118, 36);
-    SetFill(panel, Qt::black);
-    for (int i = 0; i < 6; ++i) {
-        auto* cell = new TDisplay(panel);
-        cell->setObjectName(QStringLiteral("Dig%1").arg(i + 1));
-        cell->setGeometry(4 + i * 18 + (i >= 3 ? 4 : 0), 4, 16, 28);
-        cell->SetMargin(2);
-        cell->SetSegWidth(2);
-        cell->SetBackColor(Qt::black);
-        cell->SetPenOnColor(Qt::black);
-        cell->SetPenOffColor(Qt::black);
-        cell->SetOffColor(QColor(0, 40, 40));
-        Dig[std::size_t(i)] = cell;
-    }
-    Point = new QWidget(panel);
-    Point->setObjectName(QStringLiteral("Point"));
-    Point->setGeometry(59, 28, 3, 3);
+    Readout = MakeTunerReadout(StationData, QRect(8, 16, 118, 36), QSize(16, 28), 18, 2, QRect(59, 28, 3, 3));
     AM_FM = MakeLabel(StationData, QStringLiteral("AM_FM"), QString(), QRect(132, 16, 30, 14));
     HZ = MakeLabel(StationData, QStringLiteral("HZ"), QString(), QRect(132, 30, 30, 14));
     Tuned = MakeLabel(StationData, QStringLiteral("Tuned"), QString(), QRect(132, 44, 16, 14));
@@ -385,14 +367,7 @@ void tdOrganizer::ShowTuner(int signal)
         btScanPrev->setEnabled(tuner_.CanTunePrev());
         btScanNext->setEnabled(tuner_.CanTuneNext());
     }
-    const QColor colour = tuner_.OutOfRange() ? QColor(Qt::red) : QColor(Qt::cyan);
-    const QString cells = tuner_.Readout();
-    for (int i = 0; i < 6; ++i) {
-        Dig[std::size_t(i)]->SetOnColor(colour);
-        Dig[std::size_t(i)]->SetDigit(char(cells[i].toLatin1()));
-    }
-    SetFill(Point, colour);
-    Point->setVisible(tuner_.PointShown());
+    ShowTunerReadout(Readout, tuner_.Readout(), tuner_.PointShown(), tuner_.OutOfRange());
     LOut->setVisible(tuner_.OutOfRange());
 }
 

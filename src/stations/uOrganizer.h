@@ -6,6 +6,7 @@
 
 #include "Archive.h"
 #include "Organizer.h"
+#include "TunerPanel.h"
 
 #include <QDialog>
 #include <QTreeView>
@@ -18,7 +19,6 @@ class QMenu;
 class QSlider;
 class QToolButton;
 class TArchiveModel;
-class TDisplay;
 class TGlyphs;
 class TPrompts;
 class TSpinButton;
@@ -125,8 +125,7 @@ private:
     QAction* miClear = nullptr;
     int menuButton_ = 0;
     QGroupBox* StationData = nullptr;
-    std::array<TDisplay*, 6> Dig{};
-    QWidget* Point = nullptr;
+    tTunerReadout Readout;
     QLabel* Tuned = nullptr;
     QLabel* AM_FM = nullptr;
     QLabel* HZ = nullptr;
