@@ -411,6 +411,13 @@ void tdProgr::ShowScript(int select)
     ScriptList->setCurrentRow(select);
 }
 
+void tdProgr::ShowScriptAndSelect(int row)
+{
+    ShowScript(-1);
+    RefreshEnabled();
+    ScriptList->setCurrentRow(row);
+}
+
 void tdProgr::RefreshEnabled()
 {
     const bool any = !script_.Actions.empty();

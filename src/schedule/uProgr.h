@@ -81,6 +81,9 @@ private:
     void FillLists();
     void ShowScript(int select);
     void RefreshEnabled();
+    // After a change to the script: the list and the buttons afresh, then
+    // `row` selected as a click would select it.
+    void ShowScriptAndSelect(int row);
     void ScriptClick();
     void FillPanel(const zAction& action);
     void ShowRange(int index);

@@ -154,9 +154,7 @@ void tdProgr::RightClick()
         env_.Prompts->Beep();
         return;
     }
-    ShowScript(-1);
-    RefreshEnabled();
-    ScriptList->setCurrentRow(at);
+    ShowScriptAndSelect(at);
 }
 
 bool tdProgr::ProgDragOver(bool fromKinds) const
@@ -178,9 +176,7 @@ void tdProgr::ProgDragDrop(bool fromKinds, int row)
         env_.Prompts->Beep();
         return;
     }
-    ShowScript(-1);
-    RefreshEnabled();
-    ScriptList->setCurrentRow(at);
+    ShowScriptAndSelect(at);
 }
 
 void tdProgr::LeftClick()
@@ -191,9 +187,7 @@ void tdProgr::LeftClick()
     const int next = DeleteAction(script_, s);
     if (next < 0)
         for (QWidget* panel : {gVolume, gFreq, gPreset, gBeep}) panel->hide();
-    ShowScript(-1);
-    RefreshEnabled();
-    ScriptList->setCurrentRow(next);
+    ShowScriptAndSelect(next);
 }
 
 void tdProgr::SaveClick()
@@ -333,9 +327,7 @@ void tdProgr::btLoadClick()
     SetFileName(name);
     Title->setText(fresh.Title);
     script_.Actions = std::move(fresh.Actions);
-    ShowScript(-1);
-    RefreshEnabled();
-    ScriptList->setCurrentRow(script_.Actions.empty() ? -1 : 0);
+    ShowScriptAndSelect(script_.Actions.empty() ? -1 : 0);
 }
 
 bool tdProgr::Write(const QString& fileName)
