@@ -1,6 +1,7 @@
 #include "EditFavorites.h"
 #include "FakePrompts.h"
 #include "Helpers.h"
+#include "PresetSupport.h"
 #include "SimulatedHardware.h"
 
 #include <QFile>
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-tFavorite Preset(double frequency, std::uint8_t band, const QString& name)
-{
-    tFavorite slot;
-    slot.Name = name;
-    slot.Frequency = frequency;
-    slot.Band = band;
-    slot.Used = 1;
-    return slot;
-}
 
 // An emulated RadioTrack (FM only, 25 kHz grid) playing 95.0 MHz, and a bank
 // of four presets with preset 3 current.

@@ -2,6 +2,7 @@
 #include "FakePrompts.h"
 #include "FileSizeLimit.h"
 #include "Helpers.h"
+#include "PresetSupport.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -13,16 +14,6 @@
 namespace {
 
 const QLocale Italian(QLocale::Italian, QLocale::Italy);
-
-tFavorite Preset(double frequency, std::uint8_t band, const QString& name)
-{
-    tFavorite slot;
-    slot.Name = name;
-    slot.Frequency = frequency;
-    slot.Band = band;
-    slot.Used = 1;
-    return slot;
-}
 
 QByteArray Save(const tFavorites& table)
 {

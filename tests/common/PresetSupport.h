@@ -1,0 +1,16 @@
+#pragma once
+// A used preset slot, as the preset tests build their banks.
+
+#include "Favorites.h"
+
+#include <QString>
+
+inline tFavorite Preset(double frequency, std::uint8_t band, const QString& name)
+{
+    tFavorite slot;
+    slot.Name = name;
+    slot.Frequency = frequency;
+    slot.Band = band;
+    slot.Used = 1;
+    return slot;
+}
