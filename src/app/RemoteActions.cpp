@@ -1,6 +1,6 @@
 #include "RemoteActions.h"
 
-#include "uMain.h"
+#include "MainWindow.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -86,7 +86,7 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action)
     return true;
 }
 
-void RunRemoteAction(tdMain& window, TRemoteAction action)
+void RunRemoteAction(TMainWindow& window, TRemoteAction action)
 {
     if (window.DialogOpen()) return;
     switch (action) {

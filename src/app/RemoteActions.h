@@ -11,7 +11,7 @@
 #include <optional>
 
 class QLocalServer;
-class tdMain;
+class TMainWindow;
 
 enum class TRemoteAction { Mute, Scan };
 
@@ -42,4 +42,4 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action);
 
 // The main window's own command for the action; ignored while one of its
 // dialogs is up, as the tray icon's clicks are.
-void RunRemoteAction(tdMain& window, TRemoteAction action);
+void RunRemoteAction(TMainWindow& window, TRemoteAction action);

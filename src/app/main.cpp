@@ -16,10 +16,10 @@
 #include "RemoteActions.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
-#include "uCannotStart.h"
-#include "uGiveIO.h"
-#include "uMain.h"
-#include "uMainDialogs.h"
+#include "CannotStartDialog.h"
+#include "PortAccessWarning.h"
+#include "MainWindow.h"
+#include "MainDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,12 +116,12 @@ int main(int argc, char** argv)
     const bool isNT = IsWindowsNT4Up();
     const bool is9x = IsWindows9x();
     TVantoroApplication app(argc, argv);
-    tdMain::SetUpApplication();
+    TMainWindow::SetUpApplication();
     const TOptions options = ParseOptions(QApplication::arguments());
 
     // 4.
     if (!isNT && !is9x) {
-        tdCannotStart dialog;
+        TCannotStartDialog dialog;
         dialog.exec();
         return 0;
     }
@@ -154,7 +154,7 @@ int main(int argc, char** argv)
         const int code = TSettingsFile(programDir).Read().Hardware;
         QString reason;
         if (IsPortCardIndex(code) && !hardware->PortAccess(&reason)) {
-            tdGiveIO dialog(reason);
+            TPortAccessWarning dialog(reason);
             dialog.exec();
             return 0;
         }
@@ -172,7 +172,7 @@ int main(int argc, char** argv)
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
     if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
 
-    tdMain window(std::move(env));
+    TMainWindow window(std::move(env));
     prompts.SetParent(&window);
     dialogs.Help = [&window](const QString& topic) { window.ShowHelp(topic); };
     try {

@@ -2,7 +2,6 @@
 
 #include "HardwareEnv.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <fcntl.h>
@@ -71,7 +70,7 @@ tDevCaps BuildModelTable()
 
 TRadioCard::TRadioCard(THardwareEnv& env, std::unique_ptr<TMixerControls> mixer)
     : env_(env), io_(env.Ports()), waiter_(env.Waiter()), caps_(BuildModelTable()),
-      com_(std::make_unique<TCommPortDriver>(&env)), mixer_(std::move(mixer))
+      com_(std::make_unique<TSerialPort>(&env)), mixer_(std::move(mixer))
 {
     if (!mixer_) return;
     mixer_->OnControlChange = [this](TMixerControls* sender, int control) {
@@ -388,15 +387,6 @@ double SnapFrequency(double freq, double step, double minF, double maxF)
     if (freq > maxF) freq = maxF;
     if (step <= 0) return freq;
     return minF + step * RoundHalfEven((freq - minF) / step);
-}
-
-QString FrequencyToStr(double value, double minF, double maxF)
-{
-    value = std::isnan(value) ? minF : std::clamp(value, minF, maxF);
-    QString text = QString::number(value, 'f', 3);
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    text.replace(dot, 1, QLocale().decimalPoint());
-    return text.rightJustified(text.size() - dot + 3, QLatin1Char('0'));
 }
 
 int ModelToIndex(tModel model) { return int(model) + 1; }

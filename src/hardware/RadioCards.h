@@ -7,7 +7,7 @@
 // steps and controls come from the device itself.
 
 #include "AudioLoop.h"
-#include "ComDrv32.h"
+#include "SerialPort.h"
 #include "MixerControls.h"
 #include "PortAccess.h"
 #include "RdsDecoder.h"
@@ -153,7 +153,7 @@ public:
     void MixerControlChange(TMixerControls* sender, int control);
 
     // The driver of the serial models (only its port number is ever changed here).
-    TCommPortDriver& ComDriver() { return *com_; }
+    TSerialPort& SerialPort() { return *com_; }
 
     // Radio devices. One hardware seek from the current frequency to the next
     // station up or down the band; false when none was found or the card
@@ -258,7 +258,7 @@ private:
     TPortAccess& io_;
     TWaiter& waiter_;
     tDevCaps caps_;
-    std::unique_ptr<TCommPortDriver> com_;
+    std::unique_ptr<TSerialPort> com_;
     std::unique_ptr<TMixerControls> mixer_;
     std::array<LineInfo, 3> lines_{};
     std::unique_ptr<TV4l2Radio> v4l2_;
@@ -292,7 +292,6 @@ private:
 // Utility functions.
 double RoundHalfEven(double value);
 double SnapFrequency(double freq, double step, double minF, double maxF);
-QString FrequencyToStr(double value, double minF, double maxF);
 int ModelToIndex(tModel model);
 tModel IndexToModel(int index);
 bool IsPortCardIndex(int index);

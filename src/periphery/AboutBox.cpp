@@ -10,7 +10,7 @@
 
 TAboutBox::TAboutBox(const QString& version, const QUrl& homePage, QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("tdAbout"));
+    setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Vantoro"));
     auto* name = new QLabel(QStringLiteral("<b>Vantoro</b> %1").arg(version.toHtmlEscaped()), this);
     name->setObjectName(QStringLiteral("lbName"));

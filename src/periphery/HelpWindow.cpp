@@ -11,7 +11,7 @@
 
 THelpWindow::THelpWindow(const QString& fileName, QWidget* parent) : QWidget(parent, Qt::Window), fileName_(fileName)
 {
-    setObjectName(QStringLiteral("tdHelp"));
+    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Vantoro Help"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpText"));

@@ -12,7 +12,7 @@
 
 TTipOfDay::TTipOfDay(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("tdTipOfDay"));
+    setObjectName(QStringLiteral("TipOfDay"));
     setWindowTitle(QStringLiteral("Tip of the day"));
 
     auto* heading = new QLabel(QStringLiteral("Did you know..."), this);

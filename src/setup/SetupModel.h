@@ -41,7 +41,7 @@ struct tSetupValues {
 };
 
 // A serial port the dialog may offer: its COM number and the device behind it.
-struct tSerialPort {
+struct tSerialPortChoice {
     int Number = 0;
     QString Device;
 };
@@ -62,7 +62,7 @@ struct tSetupFacts {
     bool Cd = false;
     bool PortAccess = true; // the I/O-port cards can be reached
     QString PortAccessReason; // the system's words when they cannot
-    std::vector<tSerialPort> SerialPorts; // free, or held by the card in use
+    std::vector<tSerialPortChoice> SerialPorts; // free, or held by the card in use
     std::vector<tRadioDevice> RadioDevices;
     int InstalledModel = -1; // the card in use (a tModel), -1 when none is configured yet
     QString DefaultKeys; // what "Reset to default" restores

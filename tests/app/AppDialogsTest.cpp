@@ -1,7 +1,7 @@
-#include "uAskName.h"
-#include "uCannotStart.h"
-#include "uExit.h"
-#include "uGiveIO.h"
+#include "StationNamePrompt.h"
+#include "CannotStartDialog.h"
+#include "ExitQuestion.h"
+#include "PortAccessWarning.h"
 
 #include "ModalHelper.h"
 
@@ -21,11 +21,11 @@ QPushButton* Button(QWidget* dialog, const char* name)
 
 TEST(ExitDialog, YesIsOfferedOnlyWhenTheCardMayPlayOn)
 {
-    tdExit free(false);
+    TExitQuestion free(false);
     EXPECT_EQ(free.windowTitle(), QStringLiteral("Power-off message"));
     EXPECT_TRUE(free.YesButton()->isEnabled());
     EXPECT_TRUE(free.YesButton()->isDefault());
-    tdExit forced(true);
+    TExitQuestion forced(true);
     EXPECT_FALSE(forced.YesButton()->isEnabled());
     EXPECT_FALSE(forced.YesButton()->isDefault()); // Enter must not pick a disabled answer
     EXPECT_TRUE(forced.NoButton()->isDefault());
@@ -35,7 +35,7 @@ TEST(ExitDialog, YesIsOfferedOnlyWhenTheCardMayPlayOn)
 
 TEST(ExitDialog, EachButtonGivesItsAnswerAndDismissingKeepsRunning)
 {
-    tdExit dialog(false);
+    TExitQuestion dialog(false);
     const std::pair<const char*, tExitAnswer> cases[] = {
         {"btYes", tExitAnswer::Yes}, {"btNo", tExitAnswer::No}, {"btNotExit", tExitAnswer::Abort}};
     for (const auto& [name, answer] : cases) {
@@ -48,16 +48,16 @@ TEST(ExitDialog, EachButtonGivesItsAnswerAndDismissingKeepsRunning)
     WhenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
     EXPECT_EQ(dialog.Ask(), tExitAnswer::Abort);
     // Enter on a card that must be muted answers No, never Yes.
-    tdExit forced(true);
+    TExitQuestion forced(true);
     WhenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
     EXPECT_EQ(forced.Ask(), tExitAnswer::No);
 }
 
 TEST(StartupWarnings, TextsCaptionsAndTheSystemsReason)
 {
-    tdGiveIO giveIO(QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)"));
-    EXPECT_EQ(giveIO.windowTitle(), QStringLiteral("Warning"));
-    const QStringList lines = giveIO.Text().split(QLatin1Char('\n'));
+    TPortAccessWarning warning(QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)"));
+    EXPECT_EQ(warning.windowTitle(), QStringLiteral("Warning"));
+    const QStringList lines = warning.Text().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], QStringLiteral("The running operating system is Linux and the installed radio card "
                                        "is controlled by direct access to I/O ports."));
@@ -66,17 +66,17 @@ TEST(StartupWarnings, TextsCaptionsAndTheSystemsReason)
     EXPECT_TRUE(lines[3].contains(QStringLiteral("CAP_SYS_RAWIO capability (setcap cap_sys_rawio+ep)")));
     EXPECT_EQ(lines[5], QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for major details."));
     EXPECT_TRUE(lines[6].contains(QStringLiteral("this kernel offers no I/O port access")));
-    EXPECT_EQ(tdGiveIO(QStringLiteral("  ")).Text().split(QLatin1Char('\n')).size(), 6);
+    EXPECT_EQ(TPortAccessWarning(QStringLiteral("  ")).Text().split(QLatin1Char('\n')).size(), 6);
 
-    tdCannotStart cannot;
+    TCannotStartDialog cannot;
     EXPECT_EQ(cannot.windowTitle(), QStringLiteral("Warning"));
     WhenModal([](QWidget* d) { Button(d, "btContinue")->click(); });
     EXPECT_EQ(cannot.exec(), int(QDialog::Accepted));
 }
 
-TEST(AskName, NamesAreLimitedToFortyCharacters)
+TEST(StationNamePrompt, NamesAreLimitedToFortyCharacters)
 {
-    tdAskName dialog(QString(50, QLatin1Char('x')));
+    TStationNamePrompt dialog(QString(50, QLatin1Char('x')));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Asking for station name"));
     EXPECT_EQ(dialog.Name().size(), 40); // a longer stored name is cut on the way in
 
@@ -93,20 +93,20 @@ TEST(AskName, NamesAreLimitedToFortyCharacters)
     edit->clear();
     for (int i = 0; i < 41; ++i) edit->insert(note); // typed one at a time; the last is refused
     EXPECT_EQ(edit->text(), forty);
-    tdAskName prefilled(forty + note + note);
+    TStationNamePrompt prefilled(forty + note + note);
     EXPECT_EQ(prefilled.Name(), forty);
 }
 
-TEST(AskName, OkGivesTheTrimmedNameAndCancelNothing)
+TEST(StationNamePrompt, OkGivesTheTrimmedNameAndCancelNothing)
 {
     WhenModal([](QWidget* d) {
         auto* edit = d->findChild<QLineEdit*>(QStringLiteral("sName"));
         edit->setText(QStringLiteral("  Night Talk \t"));
         Button(d, "btOK")->click();
     });
-    EXPECT_EQ(tdAskName::Ask(QStringLiteral("old")), std::optional<QString>(QStringLiteral("Night Talk")));
+    EXPECT_EQ(TStationNamePrompt::Ask(QStringLiteral("old")), std::optional<QString>(QStringLiteral("Night Talk")));
     WhenModal([](QWidget* d) { QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("sName")), Qt::Key_Return); });
-    EXPECT_EQ(tdAskName::Ask(QStringLiteral("Kept")), std::optional<QString>(QStringLiteral("Kept")));
+    EXPECT_EQ(TStationNamePrompt::Ask(QStringLiteral("Kept")), std::optional<QString>(QStringLiteral("Kept")));
     WhenModal([](QWidget* d) { Button(d, "btCancel")->click(); });
-    EXPECT_FALSE(tdAskName::Ask(QStringLiteral("old")).has_value());
+    EXPECT_FALSE(TStationNamePrompt::Ask(QStringLiteral("old")).has_value());
 }

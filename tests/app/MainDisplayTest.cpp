@@ -63,7 +63,7 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
 TEST_F(MainDisplayTest, TheStoredLayoutComesBackAndKeysSwitchIt)
 {
     WriteConfigured("ShutDown=1\n[DisplayMode]\nDisplayType=4\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_TRUE(Checked("Display_MinVolBtn"));
     EXPECT_EQ(Button("btMute")->pos(), QPoint(123, 78));
     w.KeyPress(QLatin1Char('1'));

@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
-#include "uMainDialogs.h"
+#include "MainDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -83,7 +83,7 @@ TEST_F(MainHelpTest, EveryDialogsHelpButtonOpensItsTopic)
     env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
     env.UseTray = false;
     env.Help = [&](const QString& topic) { topics << topic; };
-    window = std::make_unique<tdMain>(std::move(env));
+    window = std::make_unique<TMainWindow>(std::move(env));
     qtDialogs.Help = [this](const QString& topic) { window->ShowHelp(topic); };
     ASSERT_TRUE(window->Start());
 

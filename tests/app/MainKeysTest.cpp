@@ -30,12 +30,12 @@ class MainKeysTest : public MainWindowTest
 protected:
     // Tuned to 98 MHz with a 50 kHz step and preset 1 stored there, every
     // fake's record cleared.
-    tdMain& Ready(const char* keys = nullptr)
+    TMainWindow& Ready(const char* keys = nullptr)
     {
         QByteArray ini = QByteArray(Zoltrix) + "[Audio]\nVolume=128\n";
         if (keys) ini += QByteArray("[Configuration]\nKeyboardCommands=") + keys + "\n";
         WriteIni(ini.constData());
-        tdMain& w = Started();
+        TMainWindow& w = Started();
         w.TuneTo(bFM, false, 98.0);
         w.Actions_StepDec();
         StoreByMem(1, QStringLiteral("One"));
@@ -67,7 +67,7 @@ protected:
     // Everything a command could change, as one text.
     QString State() const
     {
-        const tdMain& w = *window;
+        const TMainWindow& w = *window;
         return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
             .arg(window->Card().Frequency())
             .arg(w.FMTuneStep())
@@ -97,7 +97,7 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
         {'0', "Volume reset",
          [this](double, int, const QString&) { return window->Card().Volume() == 0; }},
         {'X', "Mixer",
-         [](double, int, const QString& modal) { return modal == QLatin1String("tdMixer"); }},
+         [](double, int, const QString& modal) { return modal == QLatin1String("TMixerDialog"); }},
         {'M', "Mute", [this](double, int, const QString&) { return window->Muted(); }},
         {'-', "Tune left",
          [this](double s, int, const QString&) {
@@ -125,16 +125,16 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
         {'!', "Stop scan", [this](double, int, const QString&) { return window->StopRequest(); }},
         {'E', "Edit presets",
          [](double, int, const QString& modal) {
-             return modal == QLatin1String("tdEditFavorites");
+             return modal == QLatin1String("TPresetsEditor");
          }},
         {'I', "Settings", [this](double, int, const QString&) { return dialogs.setupCalls == 1; }},
         {'O', "Organize",
-         [](double, int, const QString& modal) { return modal == QLatin1String("tdOrganizer"); }},
+         [](double, int, const QString& modal) { return modal == QLatin1String("TOrganizerDialog"); }},
         {'P', "Scripting",
          [this](double, int, const QString&) { return dialogs.scriptCalls == 1; }},
         {'Q', "Exit", [this](double, int, const QString&) { return window->Closed(); }},
         {'J', "Quick jump",
-         [](double, int, const QString& modal) { return modal == QLatin1String("tdJumpTo"); }},
+         [](double, int, const QString& modal) { return modal == QLatin1String("TJumpToDialog"); }},
         {'T', "Always on top",
          [this](double, int, const QString&) { return window->Settings().AlwaysOnTop; }},
         {'1', "Display", [this](double, int, const QString&) { return window->Settings().DisplayType == 1; }},
@@ -172,7 +172,7 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
          [this](double, int, const QString&) { return Prompted("OpenFileName", "Load presets"); }},
     };
     for (const auto& row : rows) {
-        tdMain& w = Ready();
+        TMainWindow& w = Ready();
         ASSERT_TRUE(w.Card().Stereo());
         prompts.answers = {true}; // "Load presets" may erase the bank
         const double step = w.FMTuneStep();
@@ -198,7 +198,7 @@ TEST_F(MainKeysTest, ReservedUnknownAndLowerCaseKeysRunNothing)
     QByteArray keys = DefaultKeyboardCommands().toLatin1();
     std::swap(keys[0], keys[ReservedKeyPosition - 1]);
     keys[4] = 'w';
-    tdMain& w = Ready(keys.constData());
+    TMainWindow& w = Ready(keys.constData());
     ASSERT_EQ(w.Settings().KeyboardCommands, QLatin1String(keys));
     const int volume = w.Card().Volume();
     const QString quiet = State();
@@ -214,7 +214,7 @@ TEST_F(MainKeysTest, ADuplicatedKeyStringIsReplacedByTheDefaultAtStart)
 {
     QByteArray keys = DefaultKeyboardCommands().toLatin1();
     keys[1] = 'U'; // "Volume down" takes "Volume up"'s key
-    tdMain& w = Ready(keys.constData());
+    TMainWindow& w = Ready(keys.constData());
     EXPECT_EQ(w.Settings().KeyboardCommands, DefaultKeyboardCommands());
     const int volume = w.Card().Volume();
     w.KeyPress(QLatin1Char('d'));
@@ -223,7 +223,7 @@ TEST_F(MainKeysTest, ADuplicatedKeyStringIsReplacedByTheDefaultAtStart)
 
 TEST_F(MainKeysTest, TypedKeysReachTheCommandsFromTheWindowAndItsListedControls)
 {
-    tdMain& w = Ready();
+    TMainWindow& w = Ready();
     QList<QWidget*> targets{&w};
     for (const char* name : {"sFrequency", "sStep", "sVolume", "Temp"})
         targets << Child<QSlider>(QLatin1String(name));

@@ -4,7 +4,7 @@
 #include "ArchiveModel.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
-#include "uOrganizer.h"
+#include "OrganizerDialog.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -26,7 +26,7 @@ protected:
         file.write(text);
     }
     // Selects the node of that name in the open organizer.
-    static void Select(tdOrganizer& d, const QString& name)
+    static void Select(TOrganizerDialog& d, const QString& name)
     {
         const TArchiveNode* found = nullptr;
         d.Archive().Walk([&](const TArchiveNode& n, int) {
@@ -45,7 +45,7 @@ TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
 {
     WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
     WriteDb(Example);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     dialogs.sleep = 30;
     w.Actions_Sleep();
     auto* sleepTimer = w.findChild<QTimer*>(QStringLiteral("TSleep"));
@@ -53,7 +53,7 @@ TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
 
     bool seen = false;
     WhenModal([&](QWidget* widget) {
-        auto* d = qobject_cast<tdOrganizer*>(widget);
+        auto* d = qobject_cast<TOrganizerDialog*>(widget);
         ASSERT_NE(d, nullptr);
         seen = true;
         EXPECT_TRUE(w.DialogOpen());
@@ -86,9 +86,9 @@ TEST_F(MainOrganizeTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
 {
     WriteConfigured("ShutDown=1\n");
     WriteDb("[Other]\r\nKey=kept\r\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     WhenModal([&](QWidget* widget) {
-        auto* d = qobject_cast<tdOrganizer*>(widget);
+        auto* d = qobject_cast<TOrganizerDialog*>(widget);
         ASSERT_NE(d, nullptr);
         d->AddFolder();
         d->AddStation();

@@ -10,7 +10,7 @@
 TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
 {
     WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_TRUE(w.Card().Active());
     EXPECT_EQ(w.Card().Caps().Name, QStringLiteral("V4L2 radio device"));
 
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, UsbSoundFollowsMuteAndTheSettingsOption)
 {
     hw.UsbAudio = [](const QString&) { return QuietUsbAudioLoop(); };
     WriteIni("[Configuration]\nHardware=8\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n"); // no UsbAudio key: on
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     const auto playing = [&w] { return w.Card().UsbAudioLoop() && w.Card().UsbAudioLoop()->Running(); };
     EXPECT_TRUE(playing());
     w.KeyPress(QLatin1Char('m'));
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, UsbSoundThatCannotPlayIsSaidOnce)
         });
     };
     WriteIni("[Configuration]\nHardware=8\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_TRUE(w.Card().UsbAudioLoop());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (w.Card().UsbAudioLoop()->Running() && std::chrono::steady_clock::now() < deadline)

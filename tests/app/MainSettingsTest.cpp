@@ -9,7 +9,7 @@
 
 namespace {
 
-void OpenSettings(tdMain& w)
+void OpenSettings(TMainWindow& w)
 {
     const QList<QAction*> items = w.findChildren<QAction*>(QStringLiteral("Options_Settings"));
     ASSERT_EQ(items.size(), 2); // main menu and tray menu
@@ -27,7 +27,7 @@ double RadioTrackAt(TSimulatedHardware& hw, std::uint16_t base)
 TEST_F(MainWindowTest, FirstRunOnASerialReceiverKeepsTheChosenComPort)
 {
     dialogs.setups.push_back(std::pair{mRadioMan, 1});
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(dialogs.setupFacts.InstalledModel, -1); // nothing installed yet
     EXPECT_EQ(dialogs.setupFacts.SerialPorts.size(), 8u);
     EXPECT_EQ(dialogs.setupFacts.SerialPorts[0].Device, hw.ComDevice(1));
@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, FirstRunOnASerialReceiverKeepsTheChosenComPort)
 TEST_F(MainWindowTest, OkMovesTheRunningCardToAnotherModelAndPortAndRetunes)
 {
     WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\nTuneStep=4\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_DOUBLE_EQ(w.FMTuneStep(), 0.1);
     dialogs.setups.push_back(std::pair{mRadioMan, 1});
     OpenSettings(w);
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, OkMovesTheRunningCardToAnotherModelAndPortAndRetunes)
 TEST_F(MainWindowTest, APortChangedAloneIsKept)
 {
     WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_DOUBLE_EQ(RadioTrackAt(hw, 0x30C), 95.0);
     dialogs.setups.push_back(std::pair{mRadioTrack, 2});
     OpenSettings(w);
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, APortChangedAloneIsKept)
 TEST_F(MainWindowTest, OkTakesKeysColoursAndJapaneseFM)
 {
     WriteIni("[Configuration]\nHardware=4\nPort=2\nShutDown=1\n[Frequency]\nFrequency=M 095.000\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     dialogs.setups.push_back(std::pair{mRadioMan, 2});
     dialogs.editSetup = [](tSetupValues& v) {
         v.KeyboardCommands[4] = QLatin1Char('W'); // "Mute on/off"
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, OkTakesKeysColoursAndJapaneseFM)
 TEST_F(MainWindowTest, CancelInTheSettingsChangesNothing)
 {
     WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 095.000\nTuneStep=4\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     const auto before = SettingsSections(w.Settings());
     dialogs.setups.push_back(std::nullopt);
     dialogs.editSetup = [](tSetupValues& v) { v.Style = 3; };
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, CancelInTheSettingsChangesNothing)
 TEST_F(MainWindowTest, OkLeavesAMutedRadioMuted)
 {
     WriteConfigured("ShutDown=1\nVolumeLine=1\n[Audio]\nVolume=128\n[Frequency]\nFrequency=M 095.000\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_FALSE(w.Muted());
     w.Volume_Mute();
     ASSERT_TRUE(w.Muted());

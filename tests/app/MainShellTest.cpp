@@ -24,14 +24,14 @@ QMenu* MenuOf(QWidget* window, const QString& title)
 TEST_F(MainWindowTest, TheWindowOpensWhereItClosedAndALostPlaceComesBackOnScreen)
 {
     WriteConfigured("ShutDown=1\n[WinPos]\nX=40\nY=60\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(w.geometry().topLeft(), QPoint(40, 60));
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
     EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("WinPos"), QStringLiteral("X"), 0), 40);
     EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("WinPos"), QStringLiteral("Y"), 0), 60);
 
     WriteConfigured("ShutDown=1\n[WinPos]\nX=9000\nY=-500\n");
-    tdMain& lost = Started();
+    TMainWindow& lost = Started();
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(lost.geometry().topLeft()));
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
 }
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, TheWindowOpensWhereItClosedAndALostPlaceComesBackOnScreen
 TEST(ApplicationTest, NoDisplayNameIsAddedToTheCaptions)
 {
     const QString before = QCoreApplication::applicationName();
-    tdMain::SetUpApplication();
+    TMainWindow::SetUpApplication();
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Vantoro"));
     EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
     // A display name of its own would stay put; none follows the name.
@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, TheTrayTipFollowsTheStationAndADialogTakesTheTrayAway)
 {
     withTray = true;
     WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_NE(tray, nullptr);
     auto* icon = w.findChild<TTrayIcon*>();
     auto* trayMenu = Child<QMenu>(QStringLiteral("TrayMenu"));
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, StartOptionsTakeEffect)
     // The Zoltrix, which can switch stereo.
     WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\nStartMuted=1\nForceStereoOff=1\n"
              "StartMinimized=1\n[Audio]\nVolume=128\n[DisplayMode]\nAlwaysOnTop=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_TRUE(w.Muted());
     EXPECT_TRUE(w.Card().Muted());
     EXPECT_FALSE(w.Card().Stereo());
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, StartOptionsTakeEffect)
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
 
     WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& plain = Started();
+    TMainWindow& plain = Started();
     EXPECT_FALSE(plain.Muted());
     EXPECT_FALSE(plain.Card().Muted());
     EXPECT_TRUE(plain.Card().Stereo());
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, StartOptionsTakeEffect)
 TEST_F(MainWindowTest, CtrlAOpensTheActionsMenu)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     QApplication::setActiveWindow(&w);
     QMenu* actions = MenuOf(&w, QStringLiteral("&Actions"));
     ASSERT_NE(actions, nullptr);

@@ -14,7 +14,7 @@
 TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
 {
     dialogs.setups.push_back(std::pair{mRadioTrack, 2});
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(dialogs.setupCalls, 1);
     // Nothing configured: the model's default port is offered.
     EXPECT_EQ(dialogs.setupOffered.second, 1);
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, ClockShowsTheTimeInTheUsersLongFormat)
 TEST_F(MainWindowTest, CancelInTheFirstRunDialogEndsWithoutWriting)
 {
     dialogs.setups.push_back(std::nullopt);
-    tdMain& w = Make();
+    TMainWindow& w = Make();
     EXPECT_FALSE(w.Start());
     EXPECT_FALSE(QFileInfo::exists(IniPath()));
     EXPECT_FALSE(w.Card().Active());
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, FullSettingsBringBackTheCurrentPresetAndTheStep)
     WriteConfigured("ShutDown=1\n[Frequency]\nFrequency=M 101.700\nTuneStep=4\n"
                     "[Presets]\nCurrent=13\nList=3,13,\nStation03=M 088.600 Harbour FM\n"
                     "Station13=M 095.000 Vantoro Classic\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(dialogs.setupCalls, 0);
     // The preset wins over the last frequency.
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 95.0);
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, FirstTuningCases)
 
     // A current preset on a band the card lacks: the FM lower limit.
     WriteConfigured("[Presets]\nCurrent=2\nList=2,\nStation02=K 000.999 Coastal News\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(w.Card().Band(), bFM);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
     EXPECT_EQ(w.CurrentPreset(), 0);
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, AFailingSerialPortIsNamedAndStartUpGoesOn)
     TTestHardware machine;
     hardware = &machine;
     WriteIni("[Configuration]\nHardware=4\nPort=1\nShutDown=1\n[Serial]\nCom1=/nonexistent/ttyX\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_EQ(prompts.calls.size(), 1u);
     EXPECT_EQ(prompts.calls[0].Title, QStringLiteral("Warning"));
     EXPECT_EQ(prompts.calls[0].Icon, tPromptIcon::Error);
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, ShutdownChoices)
 {
     // "Not &exit": the window goes on, nothing is written.
     WriteConfigured();
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_FALSE(CloseWith(tExitChoice::Abort));
     EXPECT_EQ(dialogs.exitYesEnabled, std::vector<bool>{true});
     EXPECT_FALSE(QFileInfo::exists(IniPath()) && SavedProfile().SectionExists(QStringLiteral("WinPos")));
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, ShutdownChoices)
 TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
 {
     WriteConfigured();
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.SetShutdownFlag();
     w.close();
     EXPECT_TRUE(w.Closed());
@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
     // The session ends while the shutdown question is up: the question goes
     // and the program closes as above instead of running on.
     WriteConfigured();
-    tdMain& asked = Started();
+    TMainWindow& asked = Started();
     dialogs.whileAskingExit = [&asked] { asked.SessionEnd(); };
     asked.close();
     dialogs.whileAskingExit = nullptr;
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, SessionEndClosesTheCardWithoutAsking)
 TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_TRUE(dir.remove()); // nowhere left to write the settings
     w.SetShutdownFlag();
     w.close();
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)
 TEST_F(MainWindowTest, AFailedSettingsWriteAtAnOrdinaryCloseIsShown)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_TRUE(dir.remove());
     w.close();
     EXPECT_TRUE(w.Closed());
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, AFailedSettingsWriteAtAnOrdinaryCloseIsShown)
 TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     bool busyAtClose = false;
     QTimer::singleShot(0, &w, [&] {
         busyAtClose = w.Busy();
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)
 
     // "Exit" from the menu does the same through the stop request.
     WriteConfigured("ShutDown=1\n");
-    tdMain& again = Started();
+    TMainWindow& again = Started();
     QTimer::singleShot(0, &again, [&] { Items("File_Exit").front()->trigger(); });
     again.Actions_ScanNext();
     EXPECT_TRUE(again.Closed());
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)
 TEST_F(MainWindowTest, ScanStoreQuitAndStartAgain)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.Actions_ScanNext();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
     EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
@@ -284,7 +284,7 @@ TEST_F(MainWindowTest, ScanStoreQuitAndStartAgain)
     w.close();
     ASSERT_TRUE(w.Closed());
 
-    tdMain& again = Started();
+    TMainWindow& again = Started();
     EXPECT_DOUBLE_EQ(again.Card().Frequency(), 88.6);
     EXPECT_EQ(again.CurrentPreset(), 1);
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("1"));
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)
 {
     // A card at volume 0 counts as muted whatever is sent to it.
     WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_FALSE(AllEnabled("Do_Show"));
     w.TrayIconDblClick();
     EXPECT_TRUE(w.Minimized());

@@ -31,7 +31,7 @@ T* In(QWidget* dialog, const char* name)
 TEST_F(MainWindowTest, EditPresetsIsRefusedWithoutPresets)
 {
     WriteConfigured("ShutDown=1\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     bool opened = false;
     WhenModal([&](QWidget* dialog) {
         opened = true;
@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, EditPresetsIsRefusedWithoutPresets)
 TEST_F(MainWindowTest, EditPresetsHandsBackTheBankAndRetunesItsCurrentPreset)
 {
     WriteConfigured(Bank);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_TRUE(w.AlarmOn());
     dialogs.sleep = 1;
     w.Actions_Sleep();
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, EditPresetsHandsBackTheBankAndRetunesItsCurrentPreset)
 TEST_F(MainWindowTest, EditPresetsCancelledLeavesTheBank)
 {
     WriteConfigured(Bank);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     prompts.answers.push_back(true); // leave without saving
     WhenModal([&](QWidget* dialog) {
         In(dialog, "btClear")->click();
@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, JumpToTunesTheTypedFrequencyInTheUsersNotation)
 {
     WriteConfigured("ShutDown=1\n");
     TScopedLocale italian{QLocale(QLocale::Italian, QLocale::Italy)};
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_TRUE(Button("btJump")->isEnabled());
     bool hidden = false;
     WhenModal([&](QWidget* dialog) {

@@ -49,7 +49,7 @@ protected:
 TEST_F(MainVolumeTest, TheSliderDrivesTheLineInAndOutsideChangesMoveIt)
 {
     WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     QSlider* slider = Volume();
     EXPECT_EQ(slider->maximum(), 256);
     EXPECT_EQ(slider->value(), 128);
@@ -103,7 +103,7 @@ TEST_F(MainVolumeTest, TheSliderDrivesTheLineInAndOutsideChangesMoveIt)
 TEST_F(MainVolumeTest, ResetSilencesTheLineAndMuteThenDoesNothing)
 {
     WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     Volume()->setValue(100);
     w.KeyPress(QLatin1Char('0'));
     EXPECT_EQ(Volume()->value(), 0);
@@ -139,7 +139,7 @@ TEST_F(MainVolumeTest, WithoutASoundCardTheCardsOwnVolumeStillWorks)
     TRadioTrackEmulator* card = emulator.get();
     machine.bus.Insert(0x30C, std::move(emulator));
     WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_FALSE(w.Card().SoundCardPresent());
     EXPECT_FALSE(Button("btMixer")->isEnabled());
     EXPECT_FALSE(Hidden(Button("btMixer")));
@@ -209,11 +209,11 @@ TEST_F(MainVolumeTest, NothingToControlShowsTheNoteInsteadOfTheSlider)
 TEST_F(MainVolumeTest, TheMixerWindowOpensUnderTheDialogRulesAndItsChangesComeBack)
 {
     WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     bool seen = false;
     WhenModal([&](QWidget* dialog) {
         seen = true;
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("tdMixer"));
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("MixerDialog"));
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Mixer control"));
         EXPECT_TRUE(w.DialogOpen());
         EXPECT_TRUE(w.Minimized());
@@ -246,7 +246,7 @@ TEST_F(MainVolumeTest, TheMixerWindowsHelpGoesToTheHelpSeam)
     env.Dialogs = &dialogs;
     env.UseTray = false;
     env.Help = [&](const QString& topic) { topics << topic; };
-    window = std::make_unique<tdMain>(std::move(env));
+    window = std::make_unique<TMainWindow>(std::move(env));
     ASSERT_TRUE(window->Start());
     WhenModal([](QWidget* dialog) {
         dialog->findChild<QPushButton*>(QStringLiteral("btHelp"))->click();
@@ -259,7 +259,7 @@ TEST_F(MainVolumeTest, TheMixerWindowsHelpGoesToTheHelpSeam)
 TEST_F(MainVolumeTest, ANewVolumeLineIsTakenOverAndReadBack)
 {
     WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     // The line-in is switched off and at 192 of 256 before it is chosen.
     hw.SoundCard().SetSwitch(QStringLiteral("Line"), false);
     hw.SoundCard().SetVolume(QStringLiteral("Line"), 255 * 192, 255 * 192);
@@ -295,7 +295,7 @@ TEST_F(MainVolumeTest, ASerialReceiverTunesScansAndTakesAMFromTheWindow)
 {
     // A Gemtek RadioMan on COM2, which the emulator serves on a pseudo-terminal.
     WriteIni("[Configuration]\nHardware=4\nPort=2\nVolumeLine=1\nShutDown=1\n[Frequency]\nFrequency=M 095.000\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     TSerialReceiverEmulator* receiver = hw.SerialReceiver(2);
     ASSERT_NE(receiver, nullptr);
     ASSERT_TRUE(w.Card().Active());
@@ -344,7 +344,7 @@ TEST_F(MainVolumeTest, UpAndDownAreOfferedOnlyWhereTheVolumeCanMove)
     for (const char* line : {"VolumeLine=1\n", "VolumeLine=2\n"}) {
         SCOPED_TRACE(line);
         WriteConfigured((QByteArray(line) + "ShutDown=1\n[Audio]\nVolume=128\n").constData());
-        tdMain& w = Started();
+        TMainWindow& w = Started();
         EXPECT_TRUE(AllEnabled("Volume_Up") && AllEnabled("Volume_Down"));
         Volume()->setValue(Volume()->maximum());
         EXPECT_TRUE(NoneEnabled("Volume_Up"));

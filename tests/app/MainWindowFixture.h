@@ -7,7 +7,7 @@
 #include "Display.h"
 #include "Profile.h"
 #include "SimulatedHardware.h"
-#include "uMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -141,7 +141,7 @@ protected:
         WriteIni(text.constData());
     }
 
-    tdMain& Make(bool configure = false)
+    TMainWindow& Make(bool configure = false)
     {
         TMainEnv env;
         env.ProgramDir = dir.path();
@@ -158,13 +158,13 @@ protected:
             tray = host.get();
             return host;
         };
-        window = std::make_unique<tdMain>(std::move(env));
+        window = std::make_unique<TMainWindow>(std::move(env));
         return *window;
     }
 
-    tdMain& Started(bool configure = false)
+    TMainWindow& Started(bool configure = false)
     {
-        tdMain& w = Make(configure);
+        TMainWindow& w = Make(configure);
         EXPECT_TRUE(w.Start());
         return w;
     }
@@ -238,5 +238,5 @@ protected:
     QStringList errors;
     bool withTray = false; // a fake notification area instead of none
     TFakeTray* tray = nullptr; // owned by the window's icon
-    std::unique_ptr<tdMain> window;
+    std::unique_ptr<TMainWindow> window;
 };

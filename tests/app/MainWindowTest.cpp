@@ -18,7 +18,7 @@ const char* const Configured = "ShutDown=1\n";
 TEST_F(MainWindowTest, TuningAtBothBandEdgesByKeyAndButton)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
     EXPECT_FALSE(Button("btTunePrev")->isEnabled());
     EXPECT_FALSE(Button("btScanPrev")->isEnabled());
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, TuningAtBothBandEdgesByKeyAndButton)
 TEST_F(MainWindowTest, StepChangesStayWithinOneUnitAndOneMegahertz)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(LabelText("Step"), QStringLiteral("25"));
     EXPECT_TRUE(NoneEnabled("Actions_StepInc")); // "Step -" at the smallest step
     w.Actions_StepInc();
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, StepChangesStayWithinOneUnitAndOneMegahertz)
 TEST_F(MainWindowTest, BandButtonsFollowTheCard)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     // The RadioTrack has no AM: its button is off and an AM tuning changes nothing.
     EXPECT_FALSE(Button("btAM")->isEnabled());
     EXPECT_TRUE(Button("btFM")->isChecked());
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, StereoSwitchFollowsWhatTheCardCanDo)
 TEST_F(MainWindowTest, ScanStopsAtTheNextStationEitherWay)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     Button("btScanNext")->click();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
     EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, ScanStopsAtTheNextStationEitherWay)
 TEST_F(MainWindowTest, ScanEndsAtTheBandEdgeWithoutAStation)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.TuneTo(bFM, false, 107.95);
     w.Actions_ScanNext();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 108.0);
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, ScanEndsAtTheBandEdgeWithoutAStation)
 TEST_F(MainWindowTest, HaltBetweenStepsKeepsTheFrequency)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.TuneTo(bFM, false, 96.0);
     ASSERT_EQ(LabelText("Tuned"), QStringLiteral("?????"));
     bool stopShown = false, scanPicture = false, busy = false, secondScanIgnored = false;
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, HaltBetweenStepsKeepsTheFrequency)
 TEST_F(MainWindowTest, AScanStepOnAPresetShowsItWhileTheScanGoesOn)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nList=5,\nStation05=M 087.500 Quiet spot\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     QString shownAt875;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, &w, [&] {
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, AScanStepOnAPresetShowsItWhileTheScanGoesOn)
 TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
 {
     WriteConfigured(Configured);
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.TuneTo(bFM, false, 88.6);
     StoreByMem(3, QStringLiteral("  Harbour FM  "));
     EXPECT_FALSE(w.StorePending());
@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, MemoryMatchesAPresetReadFromTextByItsPrintedFrequency)
 {
     // Read back from text, the stored value is not exactly the tuned one.
     WriteConfigured("ShutDown=1\n[Presets]\nList=2,\nStation02=M 88.6000001 Harbour FM\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     w.TuneTo(bFM, false, 88.6);
     EXPECT_EQ(w.CurrentPreset(), 2);
     EXPECT_TRUE(NoneEnabled("Stations_Memory"));
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, ClearingTheCurrentPresetRetunesAndShowsNoPreset)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=25\nList=7,25,\nStation07=M 095.000 Classic\n"
                     "Station25=M 101.700 City Talk\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     ASSERT_EQ(w.CurrentPreset(), 25);
     ASSERT_EQ(w.PresetRow(), 3);
     EXPECT_TRUE(AllEnabled("Stations_Clear"));
@@ -319,7 +319,7 @@ TEST_F(MainWindowTest, ClearingTheCurrentPresetRetunesAndShowsNoPreset)
 TEST_F(MainWindowTest, RenameChangesLabelHintAndMenus)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=4\nList=4,\nStation04=M 095.000 Classic\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     dialogs.names.push_back(QStringLiteral(" Vantoro Classic "));
     w.Stations_Rename();
     EXPECT_EQ(dialogs.offeredNames, QStringList{QStringLiteral("Classic")});
@@ -337,7 +337,7 @@ TEST_F(MainWindowTest, RenameChangesLabelHintAndMenus)
 TEST_F(MainWindowTest, ClearAllAsksFirst)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=1\nList=1,2,\nStation01=M 088.600 A\nStation02=M 095.000 B\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     prompts.answers.push_back(false);
     w.Stations_ClearAll();
     ASSERT_EQ(prompts.calls.size(), 2u);
@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, ClearAllAsksFirst)
 TEST_F(MainWindowTest, LoadPresets)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=1\nList=1,\nStation01=M 095.000 Old\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     tFavorites table;
     table[2].Name = QStringLiteral("Jazz");
     table[2].Frequency = 107.9;
@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, LoadPresets)
 TEST_F(MainWindowTest, RowSwitchingAndRecallAcrossRows)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nList=1,100,\nStation01=M 088.600 First\nStation00=M 107.900 Last\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_EQ(w.PresetRow(), 1);
     w.btNextPrevTopClick();
     EXPECT_EQ(w.PresetRow(), 1);
@@ -441,7 +441,7 @@ TEST_F(MainWindowTest, PresetsOutsideTheFMBandInUse)
     // 80.0 MHz lies in the Japanese band only: its items are disabled and
     // its button tunes the FM lower limit instead.
     WriteConfigured("ShutDown=1\n[Presets]\nList=2,\nStation02=M 080.000 Tokai\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     EXPECT_TRUE(NoneEnabled("m02"));
     w.TuneTo(bFM, false, 95.0);
     Button("btRadio02")->click();

@@ -57,7 +57,7 @@ TEST(RemoteActions, OnlyTheKnownWordsAreActedOn)
 TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
 {
     WriteConfigured("VolumeLine=1\nShutDown=2\n[Audio]\nVolume=128\n");
-    tdMain& w = Started();
+    TMainWindow& w = Started();
     RunRemoteAction(w, TRemoteAction::Mute);
     EXPECT_TRUE(w.Muted());
     EXPECT_TRUE(w.Card().Muted());

@@ -4,7 +4,7 @@
 #include "MixerSupport.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
-#include "uMixer.h"
+#include "MixerDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +14,7 @@
 
 class MixerDialog : public ::testing::Test {
 protected:
-    void Open(tVolumeLine line = vlLineIn) { dialog = std::make_unique<tdMixer>(OpenOn(card), line); }
+    void Open(tVolumeLine line = vlLineIn) { dialog = std::make_unique<TMixerDialog>(OpenOn(card), line); }
     template <typename T> T* Find(const char* name)
     {
         T* widget = dialog->findChild<T*>(QLatin1String(name));
@@ -25,7 +25,7 @@ protected:
     long Line(int channel) const { return card->Volume(QStringLiteral("Line"), channel); }
 
     std::shared_ptr<TEmulatedSoundCard> card = TEmulatedSoundCard::Standard();
-    std::unique_ptr<tdMixer> dialog;
+    std::unique_ptr<TMixerDialog> dialog;
 };
 
 TEST_F(MixerDialog, ShowsTheCardAsItIsAndTheRadiosLineInBold)
@@ -53,11 +53,11 @@ TEST_F(MixerDialog, ShowsTheCardAsItIsAndTheRadiosLineInBold)
 
 TEST_F(MixerDialog, BalanceSplitsTheVolumeBetweenTheChannels)
 {
-    EXPECT_EQ(tdMixer::ChannelsFromSliders(200, -100), std::make_pair(200, 0));
-    EXPECT_EQ(tdMixer::ChannelsFromSliders(200, 50), std::make_pair(100, 200));
-    EXPECT_EQ(tdMixer::BalanceFromChannels(100, 200), 50);
-    EXPECT_EQ(tdMixer::BalanceFromChannels(200, 0), -100);
-    EXPECT_EQ(tdMixer::BalanceFromChannels(0, 0), 0);
+    EXPECT_EQ(TMixerDialog::ChannelsFromSliders(200, -100), std::make_pair(200, 0));
+    EXPECT_EQ(TMixerDialog::ChannelsFromSliders(200, 50), std::make_pair(100, 200));
+    EXPECT_EQ(TMixerDialog::BalanceFromChannels(100, 200), 50);
+    EXPECT_EQ(TMixerDialog::BalanceFromChannels(200, 0), -100);
+    EXPECT_EQ(TMixerDialog::BalanceFromChannels(0, 0), 0);
 
     Open();
     Slider("LiPanning")->setValue(-100);
@@ -119,7 +119,7 @@ TEST_F(MixerDialog, MissingLineIsDisabledAndTheWindowStillOpens)
     dialog->show();
     EXPECT_TRUE(dialog->isVisible());
 
-    tdMixer none(nullptr, vlLineIn);
+    TMixerDialog none(nullptr, vlLineIn);
     EXPECT_FALSE(none.findChild<QSlider*>(QStringLiteral("mVolume"))->isEnabled());
     EXPECT_FALSE(none.findChild<QPushButton*>(QStringLiteral("LiMute"))->isEnabled());
 }
@@ -138,7 +138,7 @@ TEST_F(MixerDialog, ChangesHereReachTheRadioCard)
     radio.Open();
 
     QString dialogWhy;
-    tdMixer window(OpenSoundCardMixer(sim, &dialogWhy), radio.VolumeLine());
+    TMixerDialog window(OpenSoundCardMixer(sim, &dialogWhy), radio.VolumeLine());
     window.findChild<QSlider*>(QStringLiteral("LiVolume"))->setValue(255 * 128);
     ASSERT_TRUE(QTest::qWaitFor([&] { return volume == 128; }, 2000));
 }

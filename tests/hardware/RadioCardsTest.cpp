@@ -1,5 +1,6 @@
 // The component's model table, setter rules, volume line and utilities.
 
+#include "Helpers.h"
 #include "RadioCards.h"
 #include "TestHardware.h"
 #include "TestSupport.h"

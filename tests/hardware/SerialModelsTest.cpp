@@ -29,7 +29,7 @@ protected:
         card.Open();
         receiver = sim.SerialReceiver(2);
         ASSERT_NE(receiver, nullptr);
-        ASSERT_TRUE(card.ComDriver().IsOpen());
+        ASSERT_TRUE(card.SerialPort().IsOpen());
         Trace();
     }
     // Trace lines written since the last call.
@@ -63,14 +63,14 @@ TEST_F(SerialModels, OpenWaitsThenRaisesTheLinesAndSendsNothing)
     card.SetPort(2);
     card.Open();
     EXPECT_EQ(Trace(), QStringList{QStringLiteral("wait 200")});
-    EXPECT_EQ(card.ComDriver().DeviceName(), sim.SerialReceiver(2)->SlavePath());
+    EXPECT_EQ(card.SerialPort().DeviceName(), sim.SerialReceiver(2)->SlavePath());
     EXPECT_TRUE(sim.SerialReceiver(2)->Received().isEmpty());
     card.Close();
-    EXPECT_FALSE(card.ComDriver().IsOpen());
+    EXPECT_FALSE(card.SerialPort().IsOpen());
     EXPECT_TRUE(card.Muted());
     // The line is free again for the next open.
     card.Open();
-    EXPECT_TRUE(card.ComDriver().IsOpen());
+    EXPECT_TRUE(card.SerialPort().IsOpen());
 }
 
 TEST_F(SerialModels, JapaneseFMChannelDigits)
@@ -202,7 +202,7 @@ TEST(SerialModelsLine, PortZeroDoesNothing)
     card.Open(); // would raise if it tried the line
     card.Tune(false, bFM, 90.0);
     EXPECT_EQ(card.CheckSignal(), sgNone);
-    EXPECT_FALSE(card.ComDriver().IsOpen());
+    EXPECT_FALSE(card.SerialPort().IsOpen());
     EXPECT_TRUE(hw.Take().isEmpty());
 }
 
@@ -270,17 +270,17 @@ TEST_F(SerialLine, EveryCommandButTheQueryDropsWhatWasWaitingOnTheLine)
         {"unmute", [&] { card.Unmute(); }}};
     for (const auto& [name, command] : commands) {
         pty.Write(tuned); // an answer that came in before the command
-        ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 4; })) << name;
+        ASSERT_TRUE(WaitFor([&] { return card.SerialPort().InputCount() >= 4; })) << name;
         command();
         card.Tune(false, bFM, 90.0); // the check runs on FM only
         pty.Write(QByteArray("\x06", 1)); // a stray byte after the last command stays for the query
-        ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 1; })) << name;
+        ASSERT_TRUE(WaitFor([&] { return card.SerialPort().InputCount() >= 1; })) << name;
         EXPECT_EQ(card.CheckSignal(), sgNone) << name; // the query itself gets no answer
         pty.Read(64, 50);
     }
     // The query keeps what is waiting: a reply already on its way counts.
     pty.Write(tuned);
-    ASSERT_TRUE(WaitFor([&] { return card.ComDriver().InputCount() >= 4; }));
+    ASSERT_TRUE(WaitFor([&] { return card.SerialPort().InputCount() >= 4; }));
     EXPECT_EQ(card.CheckSignal(), sgTuned);
 }
 

@@ -1,8 +1,8 @@
 #include "AlarmSetting.h"
 #include "Display.h"
 #include "Favorites.h"
-#include "uAlarm.h"
-#include "uSnooze.h"
+#include "AlarmDialog.h"
+#include "SleepDialog.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -31,7 +31,7 @@ std::vector<int> Offered(const tAlarmBands& bands)
     return numbers;
 }
 
-QString Cells(const tdAlarm& dialog)
+QString Cells(const TAlarmDialog& dialog)
 {
     QString text;
     for (const char* name : {"H1", "H2", "M1", "M2"})
@@ -53,7 +53,7 @@ TEST(AlarmFavorites, OnlyWhatTheCardCanReceive)
 TEST(AlarmDialog, OpensWithTheTimeAndTheCurrentStationAndCarriesTheMinute)
 {
     const auto entries = AlarmFavorites(Bank(), {true, true, 87.0, 108.0});
-    tdAlarm dialog(entries, 12, 6, 30);
+    TAlarmDialog dialog(entries, 12, 6, 30);
     EXPECT_EQ(Cells(dialog), QStringLiteral("0630"));
     auto* favorites = dialog.findChild<QComboBox*>(QStringLiteral("Favorites"));
     EXPECT_EQ(favorites->currentText(), QStringLiteral("12 - Coastal"));
@@ -78,10 +78,10 @@ TEST(AlarmDialog, OpensWithTheTimeAndTheCurrentStationAndCarriesTheMinute)
 
 TEST(AlarmDialog, OkNeedsAChosenFavorite)
 {
-    tdAlarm none({}, 0, 6, 30);
+    TAlarmDialog none({}, 0, 6, 30);
     EXPECT_FALSE(none.findChild<QPushButton*>(QStringLiteral("btOk"))->isEnabled());
 
-    tdAlarm unlisted(AlarmFavorites(Bank(), {}), 3, 6, 30); // the current station is not offered
+    TAlarmDialog unlisted(AlarmFavorites(Bank(), {}), 3, 6, 30); // the current station is not offered
     auto* ok = unlisted.findChild<QPushButton*>(QStringLiteral("btOk"));
     EXPECT_FALSE(ok->isEnabled());
     unlisted.findChild<QComboBox*>(QStringLiteral("Favorites"))->setCurrentIndex(0);
@@ -90,7 +90,7 @@ TEST(AlarmDialog, OkNeedsAChosenFavorite)
 
 TEST(SleepDialog, OffersOneToHundredTwentyMinutes)
 {
-    tdSnooze dialog(500);
+    TSleepDialog dialog(500);
     auto* minutes = dialog.findChild<QSpinBox*>(QStringLiteral("sMinutes"));
     EXPECT_EQ(minutes->value(), 120);
     EXPECT_EQ(minutes->minimum(), 1);

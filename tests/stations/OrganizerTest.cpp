@@ -6,7 +6,7 @@
 #include "FakePrompts.h"
 #include "Glyphs.h"
 #include "SimulatedHardware.h"
-#include "uOrganizer.h"
+#include "OrganizerDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,9 +39,9 @@ protected:
         setup.ColorFavNotAssButton = 5;
     }
 
-    tdOrganizer& Open()
+    TOrganizerDialog& Open()
     {
-        dialog = std::make_unique<tdOrganizer>(std::move(archive), presets, current, setup, card, prompts, glyphs);
+        dialog = std::make_unique<TOrganizerDialog>(std::move(archive), presets, current, setup, card, prompts, glyphs);
         return *dialog;
     }
     TArchiveNode* Node(const QString& name)
@@ -88,7 +88,7 @@ protected:
     tOrganizerSetup setup;
     TFakePrompts prompts;
     TGlyphs glyphs;
-    std::unique_ptr<tdOrganizer> dialog;
+    std::unique_ptr<TOrganizerDialog> dialog;
 };
 
 } // namespace
@@ -96,7 +96,7 @@ protected:
 TEST_F(OrganizerTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
 {
     card.Unmute();
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Channels organizer"));
     EXPECT_TRUE(card.Muted()); // the root is selected
     EXPECT_EQ(d.height(), 308);
@@ -134,7 +134,7 @@ TEST_F(OrganizerTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
 TEST_F(OrganizerTest, OnlyTheRootMeansNothingToRenameOrDelete)
 {
     archive = TArchive();
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     EXPECT_FALSE(Child<QAction>(QStringLiteral("miRename"))->isEnabled());
     EXPECT_FALSE(Child<QAction>(QStringLiteral("miDelete"))->isEnabled());
     EXPECT_TRUE(Child<QAction>(QStringLiteral("miAdd"))->isEnabled());
@@ -153,7 +153,7 @@ TEST_F(OrganizerTest, OnlyTheRootMeansNothingToRenameOrDelete)
 
 TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
 {
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     TArchiveModel& model = d.Model();
     const QModelIndex root = model.IndexOf(&d.Archive().Root());
     EXPECT_FALSE(model.setData(root, QStringLiteral("Top"), Qt::EditRole));
@@ -192,7 +192,7 @@ TEST_F(OrganizerTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
     UsePreset(9, QStringLiteral("Current"), 95.0);
     presets[9].Current = 1;
     current = 9;
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     EXPECT_TRUE(Shows(9, TGlyphs::ButtonName(2, false))); // unlit at opening, the current one too
     EXPECT_TRUE(Shows(1, TGlyphs::ButtonName(5, false)));
     EXPECT_EQ(Child(QStringLiteral("btRadio07"))->toolTip(), QStringLiteral("099.000 - Old"));
@@ -229,7 +229,7 @@ TEST_F(OrganizerTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
 TEST_F(OrganizerTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
 {
     for (int n : {1, 50, 100}) UsePreset(n, QStringLiteral("P"), 90.0 + n / 10.0, n == 50 ? 0 : 1);
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     d.ClearAllPresets(); // answered No
     EXPECT_EQ(presets.UsedCount(), 3);
     prompts.answers.push_back(true);
@@ -248,7 +248,7 @@ TEST_F(OrganizerTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
 
 TEST_F(OrganizerTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheStation)
 {
-    tdOrganizer& d = Open();
+    TOrganizerDialog& d = Open();
     Select(QStringLiteral("Quiet"));
     Child(QStringLiteral("btScanNext"))->click();
     EXPECT_DOUBLE_EQ(card.Frequency(), 88.6);

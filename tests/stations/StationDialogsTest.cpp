@@ -2,8 +2,8 @@
 #include "NumEdit.h"
 #include "SimulatedHardware.h"
 #include "TestSupport.h"
-#include "uEditFavorites.h"
-#include "uJumpTo.h"
+#include "PresetsEditor.h"
+#include "JumpToDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -30,7 +30,7 @@ TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
         TScopedLocale scoped{QLocale(QLatin1String(locale))};
         tJumpCard card;
         card.FMStep = 0.025;
-        tdJumpTo dialog(card);
+        TJumpToDialog dialog(card);
         EXPECT_FALSE(Child<QToolButton>(dialog, "btAM")->isEnabled());
         EXPECT_EQ(Child<QLabel>(dialog, "LFreq")->text(), QStringLiteral("MHz"));
         auto* freq = Child<TNumEdit>(dialog, "Freq");
@@ -48,7 +48,7 @@ TEST(JumpToDialogTest, TheEditClampsAndTheSliderWritesBack)
 {
     tJumpCard card;
     card.HasAM = true;
-    tdJumpTo dialog(card);
+    TJumpToDialog dialog(card);
     auto* freq = Child<TNumEdit>(dialog, "Freq");
     freq->clear();
     QTest::keyClicks(freq, QStringLiteral("150"));
@@ -62,7 +62,7 @@ TEST(JumpToDialogTest, TheEditClampsAndTheSliderWritesBack)
     EXPECT_EQ(freq->text(), QLocale().toString(100.0, 'f', 3));
 }
 
-class EditFavoritesDialogTest : public ::testing::Test {
+class PresetsEditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -86,9 +86,9 @@ protected:
     TFakePrompts prompts;
 };
 
-TEST_F(EditFavoritesDialogTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
+TEST_F(PresetsEditorTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
 {
-    tdEditFavorites dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, card, prompts);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit presets - Internal"));
     EXPECT_FALSE(Child<QLabel>(dialog, "ErrMsg")->isVisibleTo(&dialog));
     dialog.Editor().Select(3);
@@ -101,9 +101,9 @@ TEST_F(EditFavoritesDialogTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
     EXPECT_TRUE(Child<QPushButton>(dialog, "btOk")->isEnabled());
 }
 
-TEST_F(EditFavoritesDialogTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
+TEST_F(PresetsEditorTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
 {
-    tdEditFavorites dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, card, prompts);
     auto* listen = Child<QPushButton>(dialog, "btListen");
     auto* preview = Child<QTimer>(dialog, "Preview");
     listen->click();
@@ -117,9 +117,9 @@ TEST_F(EditFavoritesDialogTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
     EXPECT_EQ(listen->text(), QStringLiteral("Listen"));
 }
 
-TEST_F(EditFavoritesDialogTest, CancelWithChangesStaysOpenOnNo)
+TEST_F(PresetsEditorTest, CancelWithChangesStaysOpenOnNo)
 {
-    tdEditFavorites dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, card, prompts);
     dialog.show();
     Child<QPushButton>(dialog, "btClear")->click();
     Child<QPushButton>(dialog, "btCancel")->click();

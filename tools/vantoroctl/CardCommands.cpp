@@ -4,6 +4,7 @@
 #include "HardwareEnv.h"
 #include "Mixer.h"
 #include "ProgramDir.h"
+#include "Helpers.h"
 #include "RadioCards.h"
 #include "RadioCommands.h"
 #include "Settings.h"

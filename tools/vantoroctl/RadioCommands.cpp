@@ -3,6 +3,7 @@
 #include "RadioCommands.h"
 
 #include "CardCommands.h"
+#include "Helpers.h"
 #include "RadioCards.h"
 
 #include <QFile>

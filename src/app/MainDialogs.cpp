@@ -1,0 +1,85 @@
+#include "MainDialogs.h"
+
+#include "AboutBox.h"
+#include "DialogParts.h"
+#include "TipOfDay.h"
+#include "AlarmDialog.h"
+#include "ScriptEditor.h"
+#include "StationNamePrompt.h"
+#include "ExitQuestion.h"
+#include "SettingsDialog.h"
+#include "SleepDialog.h"
+
+bool TQtMainDialogs::Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values)
+{
+    TSettingsDialog dialog(values, facts, parent);
+    dialog.OnHelp = Help;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    values = dialog.Values();
+    return true;
+}
+
+tExitChoice TQtMainDialogs::AskExit(QWidget* parent, bool yesEnabled)
+{
+    TExitQuestion dialog(!yesEnabled, parent);
+    switch (dialog.Ask()) {
+    case tExitAnswer::Yes: return tExitChoice::Yes;
+    case tExitAnswer::No: return tExitChoice::No;
+    default: return tExitChoice::Abort;
+    }
+}
+
+bool TQtMainDialogs::AskName(QWidget* parent, QString& name)
+{
+    const std::optional<QString> answer = TStationNamePrompt::Ask(name, parent);
+    if (!answer) return false;
+    name = *answer;
+    return true;
+}
+
+bool TQtMainDialogs::TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart)
+{
+    return TTipOfDay::Run(tipsFile, showAtStart, parent);
+}
+
+bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+                           int& hour, int& minute, int& preset)
+{
+    const tDevCap& caps = card.Caps();
+    TAlarmDialog dialog(AlarmFavorites(presets, {caps.HasFM, caps.HasAM, card.FMMin(), card.FMMax()}), currentPreset, hour,
+                   minute, parent);
+    dialog.OnHelp = Help;
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    hour = dialog.Hour();
+    minute = dialog.Minute();
+    preset = dialog.Preset();
+    return true;
+}
+
+bool TQtMainDialogs::Sleep(QWidget* parent, int& minutes)
+{
+    TSleepDialog dialog(minutes, parent);
+    dialog.OnHelp = Help;
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    minutes = dialog.Minutes();
+    return true;
+}
+
+bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName)
+{
+    TScriptEditor dialog(env, script, fileName, parent);
+    CentreOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    script = dialog.Script();
+    fileName = dialog.FileName();
+    return true;
+}
+
+void TQtMainDialogs::About(QWidget* parent)
+{
+    TAboutBox dialog(QStringLiteral(VANTORO_VERSION), QUrl(QStringLiteral(VANTORO_HOMEPAGE)), parent);
+    CentreOnScreen(&dialog);
+    dialog.exec();
+}

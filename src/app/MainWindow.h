@@ -1,0 +1,460 @@
+#pragma once
+// The main window: the radio's front panel. It owns the radio card, the
+// presets bank and the settings for the life of the program, and every
+// change of frequency goes through TuneTo. The window is split by concern:
+//   MainWindowCreate.cpp   start-up, close and the settings written back
+//   MainWindowLayout.cpp   the panel's controls, their places and colours
+//   MainWindowTuning.cpp   TuneTo, the band display, sliders and step
+//   MainWindowScan.cpp     scanning
+//   MainWindowPresets.cpp  the presets bank, its buttons and submenus
+//   MainWindowVolume.cpp   volume and mute, the mixer window
+//   MainWindowMenus.cpp    main menu, tray menu, dialog rules
+//   MainWindowKeys.cpp     the single-key commands
+//   MainWindowClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
+//   MainWindowSettings.cpp the settings dialog and taking over its result
+//   MainWindowOrganize.cpp the organizer over the station archive
+//   MainWindowStations.cpp the presets editor and the jump-to dialog
+//   MainWindowHelp.cpp     the help window and the about box
+
+#include "Favorites.h"
+#include "RadioCards.h"
+#include "ScriptEdit.h"
+#include "ScriptRunner.h"
+#include "Settings.h"
+#include "SetupModel.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QSlider;
+class QTimer;
+class QToolButton;
+class TDisplay;
+class TGlyphs;
+class TGradientBar;
+class THelpWindow;
+class THardwareEnv;
+class TPrompts;
+class TSettingsFile;
+class TSpinButton;
+class TTrayHost;
+class TTrayIcon;
+
+// The desktop's font at `scale` of its size (bold if asked), made smaller
+// until each of `texts` fits `box`: the panel keeps its fixed geometry and
+// its texts still follow the user's font and the screen's density.
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box);
+
+// The width of a frequency scale label: the space up to the next mark.
+int ScaleLabelWidth(tBand band, bool japaneseFM);
+
+// The answer of the power-off question.
+enum class tExitChoice { Yes, No, Abort };
+
+// The modal dialogs the window opens, so tests can answer them.
+class TMainDialogs {
+public:
+    virtual ~TMainDialogs() = default;
+    // The settings dialog over `values`, which it changes only on OK; false on Cancel.
+    virtual bool Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values) = 0;
+    // "Do you want the music to be in background ?"
+    virtual tExitChoice AskExit(QWidget* parent, bool yesEnabled) = 0;
+    // "Asking for station name"; `name` comes filled in; false on Cancel.
+    virtual bool AskName(QWidget* parent, QString& name) = 0;
+    // Runs the tip of the day over `tipsFile`; gives back the show-at-start box.
+    virtual bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) = 0;
+    // "Alarm setting": comes with the alarm time and favourite, gives back
+    // the chosen ones; false on Cancel.
+    virtual bool Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+                       int& hour, int& minute, int& preset) = 0;
+    // "Sleep": the minutes 1..120; false on Cancel.
+    virtual bool Sleep(QWidget* parent, int& minutes) = 0;
+    // The script editor over a copy of the loaded script; on OK the edited
+    // script and the file it was last loaded from or saved to (empty if none).
+    virtual bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) = 0;
+    // The about box.
+    virtual void About(QWidget* parent) = 0;
+};
+
+// What the window is given from outside.
+struct TMainEnv {
+    QString ProgramDir;
+    THardwareEnv* Hardware = nullptr;
+    TPrompts* Prompts = nullptr;
+    TMainDialogs* Dialogs = nullptr;
+    std::function<QDateTime()> Now;             // null: the system clock
+    std::function<void(tModel)> BeforeOpen;     // called before the card is opened
+    std::function<void(const QString&)> OnError; // the application's error handler
+    std::function<void(const QString&)> Help;    // opens the help at a topic; null: the help window
+    bool Configure = false;                     // "\CONFIGURE" / --configure
+    bool UseTray = true;                        // false: no icon at all
+    std::function<std::unique_ptr<TTrayHost>()> TrayHost; // null: the desktop's notification area
+};
+
+class TMainWindow : public QMainWindow, private TScriptTarget {
+    Q_OBJECT
+public:
+    explicit TMainWindow(TMainEnv env, QWidget* parent = nullptr);
+    ~TMainWindow() override;
+
+    // The application's name and quit rule, set once before the window is made.
+    static void SetUpApplication();
+
+    // Reads the settings, opens the card and tunes. False when the program must end at once
+    // (Cancel in the first-run dialog): nothing is written then.
+    bool Start();
+
+    // Session end, SIGTERM and SIGHUP: close without asking, card closed.
+    void SetShutdownFlag() { shutdownFlag_ = true; }
+    // Sets the flag and closes, also while a dialog or the shutdown question is up.
+    void SessionEnd();
+    bool ShutdownFlag() const { return shutdownFlag_; }
+    // Set once the settings were written and the window may go.
+    bool Closed() const { return closed_; }
+
+    // Tuning.
+    int TuneTo(tBand band, bool quiet, double frequency);
+    // The displays after the card has moved to `frequency`: presets, sliders,
+    // signal, read-out. The signal status, or 0 when `quiet`.
+    int ShowTuning(double frequency, bool quiet);
+    // Reads the card's RDS (on a timer): the station's name goes in the
+    // station label while no preset names the frequency.
+    void PollRds();
+    // Says once (on the same timer) why a radio device's USB sound stopped
+    // playing on its own; said again only after it has played once more.
+    void CheckUsbAudio();
+    void Actions_TunePrev();
+    void Actions_TuneNext();
+    void Actions_StepDec();
+    void Actions_StepInc();
+    void btFMClick();
+    void btAMClick();
+    void Actions_Jump();
+    void Actions_Stereo();
+    int ShowSignal(); // the signal status 0..3
+    // Scanning.
+    void Actions_ScanPrev() { Scan(false); }
+    void Actions_ScanNext() { Scan(true); }
+    void Actions_StopScan();
+    // Presets.
+    void btRadioClick(int button); // 1..10
+    void btNextPrevTopClick();
+    void btNextPrevBottomClick();
+    void Stations_Memory();
+    void btClrClick();
+    void Stations_Clear();
+    void Stations_Rename();
+    void Stations_ClearAll();
+    void File_LoadPresets();
+    void Stations_Organize();
+    void Stations_EditPresets();
+    void RecallPreset(int n, bool tune);
+    void StorePreset(int n);
+    void ClearPreset(int n);
+    void RenamePreset(int n);
+    // Window.
+    void File_Exit();
+    void Do_Show();
+    void Do_Hide();
+    void TrayIconClick();
+    void TrayIconDblClick();
+    void KeyPress(QChar key);
+    // Layouts.
+    void Display_Complete() { SetDisplayType(0); }
+    void Display_Minimal() { SetDisplayType(1); }
+    void Display_MinTuner() { SetDisplayType(2); }
+    void Display_MinPresets() { SetDisplayType(3); }
+    void Display_MinVolBtn() { SetDisplayType(4); }
+    void Display_MinVolBtnPre() { SetDisplayType(5); }
+    void Display_AlwaysOnTop();
+    // Volume and mute.
+    void Volume_Up();
+    void Volume_Down();
+    void Volume_0();
+    void Volume_Mute();
+    void Volume_Mixer();
+    void sVolumeChange(int position);
+    void RadioCardMixerChange(int volume, bool mute);
+    // A volume line chosen in the settings dialog, taken over by the card.
+    void ApplyVolumeLine(tVolumeLine line);
+    // Clock, alarm, sleep and scripts; the three timers' handlers.
+    void ClockTimer();
+    void BeeperTimer();
+    void TSleepTimer();
+    void Actions_Alarm();
+    void Actions_Sleep();
+    void Actions_Prog();
+    void File_LoadScript();
+    // Settings: the dialog, and on OK its result applied to the running card.
+    void Options_Settings();
+    // Help: the manual at a topic (also for the dialogs' "Help" buttons), the about box.
+    void ShowHelp(const QString& topic);
+    void Help_Topics();
+    void Help_About();
+
+    // State, for the dialogs and the tests.
+    TRadioCard& Card() { return *card_; }
+    const TSettings& Settings() const { return settings_; }
+    const tFavorites& Favorites() const { return settings_.Presets; }
+    bool Busy() const { return busy_; }
+    bool StopRequest() const { return stopRequest_; }
+    bool StorePending() const { return storePending_; }
+    bool ClearPending() const { return clearPending_; }
+    bool Muted() const { return muted_; }
+    bool AlarmOn() const { return alarmOn_; }
+    bool SleepOn() const { return sleepOn_; }
+    bool ProgOn() const { return runner_.ProgOn; }
+    const TScriptRunner& Runner() const { return runner_; }
+    bool Minimized() const { return minimized_; }
+    bool DialogOpen() const { return dialogOpen_; }
+    int PresetRow() const { return presetRow_; }
+    int CurrentPreset() const { return currentPreset_; }
+    double FMTuneStep() const { return fmTuneStep_; }
+    QString FrequencyHint(tBand band, double frequency) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // MainWindowCreate.cpp
+    bool FormCloseQuery();
+    void SaveSettings();
+    void OpenCard();
+    void SetCardPort(int port);
+    void OpenCardDevice();
+    void FirstTuning();
+    void FirstTuningFallback();
+    void PlaceWindow();
+    void ArmAlarmAtStart();
+    QString DataFile(const QString& name) const;
+    QDateTime Now() const;
+    void ReportError(const QString& what);
+
+    // MainWindowSettings.cpp
+    tSetupValues SetupValues() const;
+    tSetupFacts SetupFacts() const;
+    void TakeSetupValues(const tSetupValues& values);
+    void ApplySetup(const tSetupValues& values);
+
+    // MainWindowLayout.cpp
+    void BuildForm();
+    void BuildPanel();
+    void BuildTuner();
+    void BuildPresetsGroup();
+    void BuildButtons();
+    QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                            const QRect& geometry);
+    void ApplyLayout();
+    void SetDisplayType(int type);
+    void ApplyColours();
+    QColor TextColour(bool bright) const;
+    void SetStationName(const QString& name);
+    QPixmap Picture(const QString& name) const;
+    void RefreshMuteIndicator();
+    // Flips Muted and mutes or unmutes the card to match.
+    void ToggleMute();
+    void RefreshAlarmIndicator();
+    void RefreshSleepIndicator();
+    void RefreshProgIndicator();
+    void RefreshMemButton();
+    void RefreshClrButton();
+    void RefreshStrButton();
+    void RefreshGlyphs(bool presets);
+
+    // MainWindowTuning.cpp
+    void SetBandDisplay(tBand band);
+    void SetSliderRange(tBand band);
+    void SetFrequencySlider(double frequency);
+    void UpdateReadout();
+    void UpdateEdgeControls();
+    void UpdateStepControls();
+    void SetStepFromSlider(int position);
+    void EnableBandButtons();
+    void SetBandButtons(tBand band);
+    void SetTunedLabel(int status);
+    void sFrequencyChange(int position);
+    double SnapToBand(tBand band, double frequency) const;
+    double FMUnit() const;
+    int StepUnits() const;
+    bool FrequencyStored() const;
+    void EnableMemoryItems();
+
+    // MainWindowScan.cpp
+    void Scan(bool upward);
+    bool AtEdge(bool upward) const;
+    // One step of a scan: the device's hardware seek where it has one, else
+    // one tuning step. The signal status, 0 for none; `moved` false when the
+    // scan can go no further.
+    int ScanStep(bool upward, bool& moved);
+    void EnterScanMode(bool upward);
+    void LeaveScanMode(bool upward);
+
+    // MainWindowPresets.cpp
+    static int RowOf(int n) { return (n + 9) / 10; }
+    static int PosOf(int n) { return (n - 1) % 10 + 1; }
+    int PresetOfButton(int button) const { return button + (presetRow_ - 1) * 10; }
+    void MatchPreset();
+    void ShowPresetRow();
+    void SetCurrentPreset(int n);
+    void ShowSlot(int n);
+    void SetButtonGlyph(int n, bool on);
+    QString SlotHint(int n) const;
+    bool SlotReceivable(int n) const;
+    void RebuildPresetMenus();
+    void AddPresetItems(int n);
+    void UncheckPresetItems();
+    void CheckPresetItems(int n);
+    void SetPresetItemCaptions(int n);
+    void FavMenu(int n);
+    void btMenuPopup(int button, const QPoint& where);
+
+    // MainWindowOrganize.cpp
+    // A dialog that edits the bank: alarm and sleep wait while it is up, and
+    // the bank is shown and tuned afresh after it.
+    void RunPresetsDialog(const std::function<void()>& show);
+
+    // MainWindowVolume.cpp
+    static std::unique_ptr<TMixerControls> SoundCardMixer(THardwareEnv& env);
+    void BuildVolumeGroup();
+    void AddVolumeItems(QMenu* menu);
+    bool CanSetVolume() const;
+    bool SilentByVolume() const;
+    void ShowVolumeHint();
+    void ShowVolume();
+    void SetUpVolumeSlider();
+    void EnableVolumeControls();
+    bool NothingToControl() const;
+    bool VolumeLevelsUsable() const;
+    void EnableVolumeSteps();
+    void AfterVolumeChange();
+
+    // MainWindowClock.cpp
+    void BuildClock();
+    void ShowClock();
+    void CheckAlarm(const QTime& now);
+    // Runs a modal dialog under the window's rules: tray menu detached and
+    // the window hidden while it is up.
+    void WithDialogRules(const std::function<void()>& show);
+    void ScriptMute(bool mute) override;
+    void ScriptVolume(int step) override;
+    void ScriptJumpTo(std::uint8_t band, double frequency, bool stereo) override;
+    void ScriptPreset(int preset, bool stereo) override;
+    void ScriptOff() override;
+    void ScriptStartBeeper() override;
+    void ScriptStereo(bool stereo);
+
+    // MainWindowMenus.cpp
+    void BuildMenus();
+    void BuildTray();
+    QAction* AddItem(QMenu* menu, const QString& caption, const char* name, void (TMainWindow::*handler)());
+    void SetItemsEnabled(const char* name, bool enabled);
+    void SetItemsChecked(const char* name, bool checked);
+    QList<QAction*> Items(const char* name) const;
+    void SetTrayTip(const QString& text);
+    void MinimizeApp();
+    void RestoreApp();
+    void SetTrayMenuAttached(bool attached);
+
+    TMainEnv env_;
+    std::unique_ptr<TGlyphs> glyphs_;
+    std::unique_ptr<TRadioCard> card_;
+    std::unique_ptr<TSettingsFile> settingsFile_;
+    std::unique_ptr<THelpWindow> help_; // made when first asked for
+    TSettings settings_;
+
+    // Run-time flags.
+    bool busy_ = false;
+    bool alarmOn_ = false;
+    bool sleepOn_ = false;
+    bool muted_ = false;
+    bool storePending_ = false;
+    bool clearPending_ = false;
+    bool stereoWanted_ = false;
+    bool tunedCheck_ = false;
+    bool minimized_ = false;
+    bool dialogOpen_ = false;
+    bool stopRequest_ = false;
+    bool shutdownFlag_ = false;
+    bool closePending_ = false; // a close asked for while a scan ran
+    bool usbAudioReported_ = false;
+    bool closed_ = false;
+    bool started_ = false;
+    int sleepMinutes_ = 20;
+    int presetRow_ = 1;
+    int currentPreset_ = 0;
+    double fmTuneStep_ = 0.025;
+    QString lastPresetsFile_;
+
+    // Read-out panel.
+    QWidget* Panel = nullptr;
+    std::array<TDisplay*, 6> Dig{};
+    QWidget* Point = nullptr;
+    QLabel* AM_FM = nullptr;
+    QLabel* HZ = nullptr;
+    QLabel* Tuned = nullptr;
+    QLabel* StationNum = nullptr;
+    QLabel* Station = nullptr;
+    QLabel* HHMMSS = nullptr;
+    QLabel* icMusicOnOff = nullptr;
+    QLabel* icAlarmOnOff = nullptr;
+    QLabel* icSleepOnOff = nullptr;
+    QLabel* icProgOnOff = nullptr;
+    QLabel* icScan = nullptr;
+    TGradientBar* Sep = nullptr;
+    // Tuner.
+    QGroupBox* gpTuner = nullptr;
+    QSlider* sFrequency = nullptr;
+    std::array<QLabel*, 12> Freq{};
+    QToolButton* btAM = nullptr;
+    QToolButton* btFM = nullptr;
+    QToolButton* btTunePrev = nullptr;
+    QToolButton* btTuneNext = nullptr;
+    QLabel* LScan = nullptr;
+    QToolButton* btScanPrev = nullptr;
+    QToolButton* btScanNext = nullptr;
+    QToolButton* btStopScan = nullptr;
+    QToolButton* btJump = nullptr;
+    QLabel* Step = nullptr;
+    QLabel* LStep = nullptr;
+    TSpinButton* btSpinStep = nullptr;
+    QSlider* sStep = nullptr;
+    QSlider* Temp = nullptr;
+    // Presets.
+    QGroupBox* gpPresets = nullptr;
+    std::array<QToolButton*, 10> btRadio{};
+    TSpinButton* btNextPrev = nullptr;
+    // Volume group and panel buttons.
+    QGroupBox* gpVolume = nullptr;
+    QSlider* sVolume = nullptr;
+    QToolButton* btMixer = nullptr;
+    QLabel* VcDisabled = nullptr;
+    QToolButton* btMute = nullptr;
+    QToolButton* btAlarm = nullptr;
+    QToolButton* btSleep = nullptr;
+    QToolButton* btProg = nullptr;
+    QToolButton* btClr = nullptr;
+    QToolButton* btMem = nullptr;
+    QToolButton* btStr = nullptr;
+    QToolButton* OnOff = nullptr;
+    // Menus.
+    QMenu* RadioPresets = nullptr; // main menu "Presets"
+    QMenu* TrayMenu = nullptr;
+    QMenu* TrayPresets = nullptr;
+    QMenu* btMenu = nullptr;
+    int btMenuButton_ = 0; // the button the popup was opened on
+    TTrayIcon* trayIcon_ = nullptr;
+    QTimer* Clock = nullptr;
+    QTimer* TSleep = nullptr;
+    QTimer* Beeper = nullptr;
+    TScriptRunner runner_{*this};
+    QTimer* rdsTimer_ = nullptr;
+};

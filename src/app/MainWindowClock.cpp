@@ -1,0 +1,261 @@
+// The time of day on the main window: the one-second clock with the signal
+// check, the alarm and the run of the loaded script; the sleep timer; the
+// beeper of a script's beep action; the commands that switch them.
+
+#include "MainWindow.h"
+
+#include "HardwareEnv.h"
+#include "Prompts.h"
+#include "ScriptFile.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+
+// The user's long time format without its time zone, which the panel clock
+// has no room for.
+QString ClockFormat()
+{
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString clock;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t')) continue;
+        clock += c;
+    }
+    return clock.simplified();
+}
+
+QString ProgHint(const QString& source) { return QStringLiteral("Programming mode on/off (%1)").arg(source); }
+
+} // namespace
+
+void TMainWindow::BuildClock()
+{
+    auto timer = [this](const char* name, void (TMainWindow::*handler)()) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QLatin1String(name));
+        t->setInterval(1000);
+        connect(t, &QTimer::timeout, this, handler);
+        return t;
+    };
+    Clock = timer("Clock", &TMainWindow::ClockTimer);
+    Beeper = timer("Beeper", &TMainWindow::BeeperTimer);
+    TSleep = timer("TSleep", &TMainWindow::TSleepTimer);
+    // A held countdown resumes with exactly what was left of it.
+    TSleep->setTimerType(Qt::PreciseTimer);
+}
+
+void TMainWindow::ShowClock() { HHMMSS->setText(QLocale().toString(Now().time(), ClockFormat())); }
+
+void TMainWindow::ClockTimer()
+{
+    // The signal is read on every second tick.
+    if (settings_.CheckIfTuned) {
+        if (tunedCheck_) ShowSignal();
+        tunedCheck_ = !tunedCheck_;
+    }
+    ShowClock();
+    const QTime now = Now().time();
+    if (runner_.ProgOn) {
+        if (runner_.Tick(now) == TScriptRunner::tkEnded) RefreshProgIndicator();
+        return;
+    }
+    CheckAlarm(now);
+}
+
+void TMainWindow::CheckAlarm(const QTime& now)
+{
+    // An armed alarm waits for its minute, however far off, recalls its
+    // preset in the first tick of it and is off from then on.
+    if (!alarmOn_ || now.hour() != settings_.AlarmHour || now.minute() != settings_.AlarmMinute) return;
+    alarmOn_ = false;
+    RefreshAlarmIndicator();
+    if (settings_.AlarmStation != 0) RecallPreset(settings_.AlarmStation, true);
+}
+
+void TMainWindow::WithDialogRules(const std::function<void()>& show)
+{
+    dialogOpen_ = true;
+    SetTrayMenuAttached(false);
+    const bool wasMinimized = minimized_;
+    if (!wasMinimized) MinimizeApp();
+    show();
+    if (!wasMinimized) RestoreApp();
+    SetTrayMenuAttached(true);
+    dialogOpen_ = false;
+}
+
+void TMainWindow::Actions_Alarm()
+{
+    if (busy_) return;
+    if (settings_.Presets.UsedCount() == 0) {
+        env_.Prompts->Message(WarningTitle(), QStringLiteral("Favorites aren't defined"), tPromptIcon::Error);
+        return;
+    }
+    if (alarmOn_) {
+        alarmOn_ = false;
+    } else {
+        int hour = settings_.AlarmHour, minute = settings_.AlarmMinute, preset = settings_.AlarmStation;
+        WithDialogRules([&] {
+            if (!env_.Dialogs->Alarm(nullptr, *card_, settings_.Presets, currentPreset_, hour, minute, preset)) return;
+            settings_.AlarmHour = hour;
+            settings_.AlarmMinute = minute;
+            settings_.AlarmStation = preset;
+            alarmOn_ = true;
+        });
+    }
+    RefreshAlarmIndicator();
+}
+
+void TMainWindow::Actions_Sleep()
+{
+    if (busy_) return;
+    if (sleepOn_) {
+        sleepOn_ = false;
+        TSleep->stop();
+    } else {
+        int minutes = sleepMinutes_;
+        WithDialogRules([&] {
+            if (!env_.Dialogs->Sleep(nullptr, minutes)) return;
+            sleepMinutes_ = minutes;
+            TSleep->start(minutes * 60000);
+            sleepOn_ = true;
+        });
+    }
+    RefreshSleepIndicator();
+}
+
+void TMainWindow::TSleepTimer()
+{
+    // A running script keeps the radio as it wants it; the countdown goes
+    // round again, a whole round even when this one was resumed part-way.
+    if (runner_.ProgOn) {
+        TSleep->start(sleepMinutes_ * 60000);
+        return;
+    }
+    muted_ = true;
+    card_->Mute();
+    RefreshMuteIndicator();
+    sleepOn_ = false;
+    RefreshSleepIndicator();
+    TSleep->stop();
+}
+
+void TMainWindow::Actions_Prog()
+{
+    if (busy_) return;
+    if (runner_.ProgOn) {
+        runner_.ProgOn = false;
+    } else {
+        // The editor works on a copy: only OK hands a script back.
+        tScript script = runner_.Script;
+        QString fileName = runner_.ScriptFileName;
+        tScriptEditorEnv editor;
+        editor.Card = card_.get();
+        editor.Presets = &settings_.Presets;
+        editor.Prompts = env_.Prompts;
+        editor.Muted = muted_;
+        editor.Beep = [this](int pitch, int ms) {
+            if (!env_.Hardware->Beep(pitch, ms)) env_.Prompts->Beep();
+        };
+        editor.Help = [this](const QString& topic) { ShowHelp(topic); };
+        editor.Now = [this] { return Now().time(); };
+        editor.DocumentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        WithDialogRules([&] {
+            if (!env_.Dialogs->EditScript(nullptr, editor, script, fileName)) return;
+            runner_.Script = std::move(script);
+            runner_.ScriptFileName = fileName;
+            btProg->setToolTip(ProgHint(QStringLiteral("internal")));
+            runner_.ProgOn = true;
+        });
+    }
+    RefreshProgIndicator();
+}
+
+void TMainWindow::File_LoadScript()
+{
+    if (busy_) return;
+    const QString fileName = AskScriptFileToLoad(
+        *env_.Prompts, runner_.Script.Count() > 0,
+        runner_.ScriptFileName.isEmpty() ? env_.ProgramDir : QFileInfo(runner_.ScriptFileName).absolutePath());
+    if (fileName.isEmpty()) return;
+
+    runner_.ProgOn = false;
+    tScript script;
+    const std::uint8_t result = LoadScriptFile(fileName, script);
+    if (result != slLoaded) {
+        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Error);
+    } else {
+        runner_.ScriptFileName = fileName;
+        runner_.Script = std::move(script);
+        btProg->setToolTip(ProgHint(fileName));
+        runner_.ProgOn = true;
+    }
+    RefreshProgIndicator();
+}
+
+void TMainWindow::BeeperTimer()
+{
+    if (const auto beep = runner_.BeeperTick())
+        if (!env_.Hardware->Beep(beep->Pitch, beep->MSecs)) env_.Prompts->Beep();
+    if (!runner_.BeeperRunning()) Beeper->stop();
+}
+
+void TMainWindow::ScriptStartBeeper() { Beeper->start(); }
+
+void TMainWindow::ScriptMute(bool mute)
+{
+    muted_ = mute;
+    if (mute)
+        card_->Mute();
+    else
+        card_->Unmute();
+    RefreshMuteIndicator();
+}
+
+void TMainWindow::ScriptVolume(int step)
+{
+    // A step is 5% of the slider's whole range, whatever the line's scale;
+    // the slider's own handler applies it.
+    sVolume->setValue(int(std::lround(step * sVolume->maximum() / 20.0)));
+}
+
+void TMainWindow::ScriptStereo(bool stereo)
+{
+    // The stereo command flips the flag and re-tunes; a card that cannot
+    // switch keeps its flag as it is.
+    if (!card_->Caps().CanSetStereo) return;
+    stereoWanted_ = !stereo;
+    Actions_Stereo();
+}
+
+void TMainWindow::ScriptJumpTo(std::uint8_t band, double frequency, bool stereo)
+{
+    TuneTo(band == 0 ? bAM : bFM, false, frequency);
+    ScriptStereo(stereo);
+}
+
+void TMainWindow::ScriptPreset(int preset, bool stereo)
+{
+    if (preset < 1 || preset > tFavorites::Count || !settings_.Presets[preset].Used) return;
+    RecallPreset(preset, true);
+    ScriptStereo(stereo);
+}
+
+void TMainWindow::ScriptOff()
+{
+    // Silent before the close path, which may still ask the shutdown question.
+    muted_ = true;
+    card_->Mute();
+    RefreshMuteIndicator();
+    close();
+}

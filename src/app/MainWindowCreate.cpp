@@ -1,0 +1,403 @@
+// The main window's life: built from its controls, the settings read and the
+// card brought up, the clock, and the close with the shutdown choice and the
+// settings written back.
+
+#include "MainWindow.h"
+
+#include "Glyphs.h"
+#include "HardwareEnv.h"
+#include "HelpWindow.h"
+#include "Helpers.h"
+#include "ProgramDir.h"
+#include "Prompts.h"
+#include "TrayIcon.h"
+#include "WindowPlace.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <cstdio>
+
+TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
+      card_(std::make_unique<TRadioCard>(*env_.Hardware, SoundCardMixer(*env_.Hardware)))
+{
+    // The form, its menus and the tray icon, active from the start.
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Vantoro"));
+    BuildForm();
+    BuildMenus();
+    BuildTray();
+    installEventFilter(this);
+    BuildClock();
+    // A radio device that fails (unplugged) has closed the card by itself;
+    // say so once the request under way has returned, and keep running.
+    card_->OnDeviceError = [this](const QString& what) {
+        QTimer::singleShot(0, this, [this, what] {
+            env_.Prompts->Message(WarningTitle(),
+                                  what + QStringLiteral("\nThe radio is closed. Plug it in again and choose it in "
+                                                        "the settings to open it again."),
+                                  tPromptIcon::Error);
+        });
+    };
+    rdsTimer_ = new QTimer(this);
+    rdsTimer_->setInterval(500);
+    connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::PollRds);
+    connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::CheckUsbAudio);
+    rdsTimer_->start();
+}
+
+TMainWindow::~TMainWindow()
+{
+    // The tray icon must not open its menu once the window is going.
+    if (trayIcon_) trayIcon_->DetachMenu();
+}
+
+QDateTime TMainWindow::Now() const { return env_.Now ? env_.Now() : QDateTime::currentDateTime(); }
+
+void TMainWindow::ReportError(const QString& what)
+{
+    if (env_.OnError) {
+        env_.OnError(what);
+        return;
+    }
+    env_.Prompts->Beep();
+    std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(what));
+}
+
+QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(name, env_.ProgramDir); }
+
+bool TMainWindow::Start()
+{
+    // First values; the settings file overrides them.
+    busy_ = alarmOn_ = sleepOn_ = muted_ = runner_.ProgOn = false;
+    storePending_ = clearPending_ = stereoWanted_ = tunedCheck_ = minimized_ = dialogOpen_ = false;
+    presetRow_ = 1;
+    currentPreset_ = 0;
+    lastPresetsFile_.clear();
+
+    // The settings file and the presets bank it holds.
+    settingsFile_ = std::make_unique<TSettingsFile>(env_.ProgramDir);
+    settings_ = settingsFile_->Read();
+
+    // The serial ports the settings name, before the dialog shows them.
+    for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
+        env_.Hardware->MapComDevice(it.key(), it.value());
+
+    // A first run (or --configure) asks for the card before anything opens it.
+    if (!settings_.Configured() || env_.Configure) {
+        if (settings_.Port == 0) settings_.Port = card_->GetDevCap(settings_.Model()).DefaultPort;
+        dialogOpen_ = true;
+        SetTrayMenuAttached(false);
+        tSetupValues values = SetupValues();
+        if (!env_.Dialogs->Setup(nullptr, SetupFacts(), values)) {
+            // Cancel ends the program: nothing asked, nothing written.
+            closed_ = true;
+            return false;
+        }
+        TakeSetupValues(values);
+        SetTrayMenuAttached(true);
+        dialogOpen_ = false;
+    }
+
+    OpenCard();
+
+    // The step as a count of the card's FM unit, at most 1 MHz.
+    const int units = StepUnits();
+    fmTuneStep_ = (settings_.TuneStep <= units ? settings_.TuneStep : 1) * FMUnit();
+    // The last frequency of the band in use, for the first tuning.
+    if (settings_.Band == bFM)
+        card_->SetLastFM(settings_.Frequency);
+    else
+        card_->SetLastAM(settings_.Frequency);
+    // The settings model marked the current slot and read the bank.
+    currentPreset_ = settings_.CurrentPreset;
+
+    // Layout and place (always-on-top is applied before the window first
+    // shows, as changing it later would hide the window again).
+    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
+    ApplyLayout();
+    PlaceWindow();
+    started_ = true;
+    if (settings_.StartMinimized)
+        MinimizeApp();
+    else
+        RestoreApp();
+
+    // The front panel from the state.
+    RebuildPresetMenus();
+    SetUpVolumeSlider();
+    ApplyColours();
+    RefreshGlyphs(false);
+    SetSliderRange(card_->Band());
+    {
+        const QSignalBlocker blocker(sStep);
+        sStep->setRange(1, units);
+        sStep->setPageStep(1);
+        sStep->setValue(int(std::lround(fmTuneStep_ / FMUnit())));
+    }
+    EnableBandButtons();
+
+    FirstTuning();
+
+    // Sound on unless the user wants a muted start.
+    if (!settings_.StartMuted && card_->Active()) card_->UnmuteCard();
+    RefreshMuteIndicator();
+    ShowPresetRow();
+    UpdateStepControls();
+    gpPresets->setToolTip(QStringLiteral("Internal"));
+    btProg->setToolTip(QStringLiteral("Programming mode on/off (empty)"));
+    EnableVolumeControls();
+
+    ArmAlarmAtStart();
+
+    // The tip of the day, when the user has not switched it off.
+    if (settings_.TipOfTheDay)
+        settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
+
+    ShowClock();
+    Clock->start();
+    return true;
+}
+
+void TMainWindow::PlaceWindow()
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    setGeometry(QRect(PlaceOnScreens(QRect(QPoint(settings_.X, settings_.Y), size()), screens), size()));
+}
+
+void TMainWindow::SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    // No display name: the desktop would add it to every caption, and the
+    // captions are the program's own texts.
+    // The window hides to the tray and dialogs come and go; the program ends
+    // only through the main window's close.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TMainWindow::OpenCard()
+{
+    // The card as the settings describe it: model, port, volume path.
+    card_->SetMutedStartup(settings_.StartMuted);
+    card_->SetModel(settings_.Model());
+    SetCardPort(settings_.Port);
+    card_->SetVolumeLine(settings_.VolumeLine);
+    card_->SetJapaneseFM(settings_.JapaneseFM);
+    muted_ = settings_.StartMuted;
+    card_->SetMuteOnExit(false);
+    card_->SetStereo(!settings_.ForceStereoOff);
+    card_->SetUsbAudio(settings_.UsbAudio);
+    const tVolumeLine line = settings_.VolumeLine;
+    if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
+
+    OpenCardDevice();
+    SetUpVolumeSlider();
+    card_->InitVolume(settings_.Volume);
+    stereoWanted_ = card_->Stereo();
+    RefreshStrButton();
+    SetItemsChecked("Actions_Stereo", stereoWanted_);
+}
+
+void TMainWindow::SetCardPort(int port)
+{
+    try {
+        card_->SetPort(port);
+    } catch (const ePortNotFound&) {
+        // A hand-edited port beyond the model's list: its default port instead.
+        card_->SetPort(card_->Caps().DefaultPort);
+    }
+    settings_.Port = card_->Port();
+}
+
+void TMainWindow::OpenCardDevice()
+{
+    if (env_.BeforeOpen) env_.BeforeOpen(card_->Model());
+    try {
+        card_->Open();
+    } catch (const std::exception&) {
+        // The card stays closed, so it can be set up again; start-up goes on.
+        card_->Close();
+        const tDevCap& caps = card_->Caps();
+        QString device;
+        if (caps.Connection == cnSerial) {
+            const int com = caps.Ports[std::size_t(card_->Port())];
+            device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
+        } else if (caps.Connection == cnDevice) {
+            const QString path = env_.Hardware->RadioDevice(card_->Port());
+            device = path.isEmpty() ? QStringLiteral("radio device %1 (none found)").arg(card_->Port()) : path;
+        } else {
+            device = QStringLiteral("the I/O port 0x%1").arg(caps.Ports[std::size_t(card_->Port())], 3, 16, QLatin1Char('0'));
+        }
+        env_.Prompts->Message(WarningTitle(),
+                              QStringLiteral("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
+                                             "use, or you may not use it.")
+                                  .arg(caps.Maker, caps.Name, device),
+                              tPromptIcon::Error);
+    }
+}
+
+void TMainWindow::FirstTuningFallback()
+{
+    // No last station to go back to: the bottom of the first band the card has.
+    const tDevCap& caps = card_->Caps();
+    if (caps.HasFM) {
+        SetBandDisplay(bFM);
+        TuneTo(bFM, false, card_->FMMin());
+    } else if (caps.HasAM) {
+        SetBandDisplay(bAM);
+        TuneTo(bAM, false, card_->AMMin());
+    }
+}
+
+void TMainWindow::FirstTuning()
+{
+    if (!settings_.LastStation) {
+        FirstTuningFallback();
+        return;
+    }
+    // The last station: the current preset when the card has its band, else
+    // the last frequency.
+    const tDevCap& caps = card_->Caps();
+    if (currentPreset_ != 0) {
+        const bool fm = settings_.Presets[currentPreset_].Band != 0;
+        if ((fm && caps.HasFM) || (!fm && caps.HasAM)) {
+            SetBandDisplay(fm ? bFM : bAM);
+            RecallPreset(currentPreset_, true);
+        } else {
+            FirstTuningFallback();
+        }
+        return;
+    }
+    const tBand band = settings_.Band;
+    if ((band == bFM && caps.HasFM) || (band == bAM && caps.HasAM)) {
+        SetBandDisplay(band);
+        TuneTo(band, false, settings_.Frequency);
+    }
+}
+
+void TMainWindow::ArmAlarmAtStart()
+{
+    // An FM alarm preset must lie within the FM band now in use.
+    alarmOn_ = false;
+    const int n = settings_.AlarmStation;
+    if (settings_.LaunchAlarm && n >= 1 && n <= tFavorites::Count) {
+        const tFavorite& slot = settings_.Presets[n];
+        if (slot.Band == 0) {
+            alarmOn_ = card_->Caps().HasAM;
+        } else {
+            const QString f = FrequencyText(slot.Frequency);
+            alarmOn_ = card_->Caps().HasFM && f >= FrequencyText(card_->FMMin()) && f <= FrequencyText(card_->FMMax());
+        }
+    }
+    RefreshAlarmIndicator();
+}
+
+
+void TMainWindow::SessionEnd()
+{
+    shutdownFlag_ = true;
+    // A dialog still up is dismissed, as nobody is there to answer it; the
+    // shutdown question, if that is the one, then lets the close go on.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) modal->close();
+    close();
+}
+
+void TMainWindow::File_Exit()
+{
+    stopRequest_ = true;
+    close();
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closed_ || !started_) {
+        event->accept();
+        return;
+    }
+    if (busy_) {
+        // The scan loop is still running on this stack: end it first and close
+        // once it has let go of the card and the controls.
+        stopRequest_ = true;
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainWindow::FormCloseQuery()
+{
+    // The client area's place, as PlaceWindow restores it: the
+    // frame's place is known only once a window manager has framed the
+    // window, so storing it would move the window by the frame every run.
+    settings_.X = geometry().x();
+    settings_.Y = geometry().y();
+    // The shutdown choice: close the card, leave it playing, or ask.
+    if (!shutdownFlag_) {
+        switch (settings_.ShutDown) {
+        case 0: card_->Close(); break;
+        case 1: break;
+        default: {
+            dialogOpen_ = true;
+            SetTrayMenuAttached(false);
+            const bool wasMinimized = minimized_;
+            if (!wasMinimized) MinimizeApp();
+            const tExitChoice choice = env_.Dialogs->AskExit(nullptr, !card_->Caps().ForcedMuteOnExit);
+            // A session end or a signal while the question was up cannot
+            // start a second close; it ends this one whatever was answered.
+            if (choice == tExitChoice::Abort && !shutdownFlag_) {
+                if (!wasMinimized) RestoreApp();
+                SetTrayMenuAttached(true);
+                dialogOpen_ = false;
+                return false; // the user chose to stay
+            }
+            if (choice == tExitChoice::No) card_->Close();
+            break;
+        }
+        }
+    }
+    // A session end always closes the card; then the settings are written.
+    if (shutdownFlag_) card_->Close();
+    SaveSettings();
+    closed_ = true;
+    Clock->stop();
+    if (trayIcon_) trayIcon_->Hide();
+    QCoreApplication::quit();
+    return true;
+}
+
+void TMainWindow::SaveSettings()
+{
+    settings_.Volume = card_->Volume();
+    settings_.Band = card_->Band();
+    settings_.Frequency = card_->Frequency();
+    settings_.TuneStep = int(std::lround(fmTuneStep_ / FMUnit()));
+    settings_.CurrentPreset = currentPreset_;
+    if (help_) {
+        settings_.HelpWidth = help_->width();
+        settings_.HelpHeight = help_->height();
+    }
+    QString why;
+    if (!settingsFile_->Save(settings_, &why)) {
+        ReportError(why);
+        // At a session end or a signal nobody is there to answer a box, and
+        // waiting for one would keep the program from ending.
+        if (!shutdownFlag_)
+            env_.Prompts->Message(WarningTitle(),
+                                  QStringLiteral("The settings could not be written:\n") + why,
+                                  tPromptIcon::Error);
+    }
+}

@@ -1,0 +1,229 @@
+// The main menu, the tray icon with its menu, the preset button popup, and
+// hiding to and showing from the tray.
+//
+// A command offered in several places has one object name for all of its
+// items (main menu and tray menu), so enabling and checking reach them all.
+
+#include "MainWindow.h"
+
+#include "Glyphs.h"
+#include "MainLayout.h"
+#include "TrayIcon.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+QAction* TMainWindow::AddItem(QMenu* menu, const QString& caption, const char* name, void (TMainWindow::*handler)())
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return item;
+}
+
+QList<QAction*> TMainWindow::Items(const char* name) const { return findChildren<QAction*>(QLatin1String(name)); }
+
+void TMainWindow::SetItemsEnabled(const char* name, bool enabled)
+{
+    for (QAction* item : Items(name)) item->setEnabled(enabled);
+}
+
+void TMainWindow::SetItemsChecked(const char* name, bool checked)
+{
+    for (QAction* item : Items(name)) {
+        item->setCheckable(true);
+        item->setChecked(checked);
+    }
+}
+
+void TMainWindow::BuildMenus()
+{
+    // The tuning and scanning items; the tray menu has Alarm before Sleep.
+    auto addActions = [this](QMenu* menu, bool tray) {
+        AddItem(menu, QStringLiteral("Jump to"), "Actions_Jump", &TMainWindow::Actions_Jump);
+        AddItem(menu, QStringLiteral("Tune left"), "Actions_TunePrev", &TMainWindow::Actions_TunePrev);
+        AddItem(menu, QStringLiteral("Tune right"), "Actions_TuneNext", &TMainWindow::Actions_TuneNext);
+        menu->addSeparator();
+        // "Step +" makes the step larger.
+        AddItem(menu, QStringLiteral("Step +"), "Actions_StepDec", &TMainWindow::Actions_StepDec);
+        AddItem(menu, QStringLiteral("Step -"), "Actions_StepInc", &TMainWindow::Actions_StepInc);
+        menu->addSeparator();
+        AddItem(menu, QStringLiteral("Scan left"), "Actions_ScanPrev", &TMainWindow::Actions_ScanPrev);
+        AddItem(menu, QStringLiteral("Scan right"), "Actions_ScanNext", &TMainWindow::Actions_ScanNext);
+        AddItem(menu, QStringLiteral("Scan stop"), "Actions_StopScan", &TMainWindow::Actions_StopScan)->setEnabled(false);
+        menu->addSeparator();
+        auto sleep = [&] { AddItem(menu, QStringLiteral("Sleep"), "Actions_Sleep", &TMainWindow::Actions_Sleep)->setCheckable(true); };
+        auto alarm = [&] { AddItem(menu, QStringLiteral("Alarm"), "Actions_Alarm", &TMainWindow::Actions_Alarm)->setCheckable(true); };
+        if (tray) {
+            alarm();
+            sleep();
+        } else {
+            sleep();
+            alarm();
+        }
+        AddItem(menu, QStringLiteral("Scripting"), "Actions_Prog", &TMainWindow::Actions_Prog)->setCheckable(true);
+        AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &TMainWindow::Actions_Stereo)->setCheckable(true);
+    };
+    auto addStations = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Organize"), "Stations_Organize", &TMainWindow::Stations_Organize);
+        AddItem(menu, QStringLiteral("Edit presets"), "Stations_EditPresets", &TMainWindow::Stations_EditPresets);
+        AddItem(menu, QStringLiteral("Clear"), "Stations_Clear", &TMainWindow::Stations_Clear);
+        AddItem(menu, QStringLiteral("Clear all"), "Stations_ClearAll", &TMainWindow::Stations_ClearAll);
+        AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &TMainWindow::Stations_Memory);
+        AddItem(menu, QStringLiteral("Rename"), "Stations_Rename", &TMainWindow::Stations_Rename);
+    };
+    auto addDisplay = [this](QMenu* menu) {
+        AddItem(menu, QStringLiteral("Always on top"), "Display_AlwaysOnTop", &TMainWindow::Display_AlwaysOnTop)
+            ->setCheckable(true);
+        menu->addSeparator();
+        static constexpr void (TMainWindow::*layouts[])() = {&TMainWindow::Display_Complete,  &TMainWindow::Display_Minimal,
+                                                       &TMainWindow::Display_MinTuner,  &TMainWindow::Display_MinPresets,
+                                                       &TMainWindow::Display_MinVolBtn, &TMainWindow::Display_MinVolBtnPre};
+        for (int type = 0; type < MainLayoutCount; ++type) {
+            const tMainLayout& layout = *MainLayoutOf(type);
+            AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type])->setCheckable(true);
+        }
+    };
+
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("RadioMenu"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    AddItem(file, QStringLiteral("Load script"), "File_LoadScript", &TMainWindow::File_LoadScript);
+    AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &TMainWindow::File_LoadPresets);
+    file->addSeparator();
+    AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
+    QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
+    addActions(actions, false);
+    auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
+    connect(actionsKey, &QShortcut::activated, bar, [bar, actions] { bar->setActiveAction(actions->menuAction()); });
+    AddVolumeItems(bar->addMenu(QStringLiteral("&Volume")));
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    AddItem(options, QStringLiteral("&Settings"), "Options_Settings", &TMainWindow::Options_Settings);
+    addDisplay(options->addMenu(QStringLiteral("D&isplay")));
+    QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
+    addStations(stations);
+    stations->addSeparator();
+    RadioPresets = stations->addMenu(QStringLiteral("Presets"));
+    RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+
+    TrayMenu = new QMenu(this);
+    TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    addActions(TrayMenu->addMenu(QStringLiteral("Actions")), true);
+    AddVolumeItems(TrayMenu->addMenu(QStringLiteral("Volume")));
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Setup"), "Options_Settings", &TMainWindow::Options_Settings);
+    addDisplay(TrayMenu->addMenu(QStringLiteral("Display")));
+    TrayMenu->addSeparator();
+    addStations(TrayMenu);
+    TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
+    TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
+    TrayMenu->addSeparator();
+    QMenu* trayHelp = TrayMenu->addMenu(QStringLiteral("Help"));
+    AddItem(trayHelp, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    AddItem(trayHelp, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &TMainWindow::Do_Show)->setEnabled(false);
+    AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &TMainWindow::Do_Hide);
+    TrayMenu->addSeparator();
+    AddItem(TrayMenu, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
+
+    btMenu = new QMenu(this);
+    btMenu->setObjectName(QStringLiteral("btMenu"));
+    auto popupItem = [this](const QString& caption, const char* name, auto action) {
+        QAction* item = btMenu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, [this, action] {
+            if (busy_) return;
+            (this->*action)(PresetOfButton(btMenuButton_));
+        });
+    };
+    popupItem(QStringLiteral("Memory"), "Popup_Memory", &TMainWindow::StorePreset);
+    popupItem(QStringLiteral("Clear"), "Popup_Clear", &TMainWindow::ClearPreset);
+    QAction* clearAll = btMenu->addAction(QStringLiteral("Clear all"));
+    clearAll->setObjectName(QStringLiteral("Popup_ClearAll"));
+    connect(clearAll, &QAction::triggered, this, &TMainWindow::Stations_ClearAll);
+    popupItem(QStringLiteral("Rename"), "Popup_Rename", &TMainWindow::RenamePreset);
+}
+
+void TMainWindow::BuildTray()
+{
+    if (!env_.UseTray) return;
+    trayIcon_ = new TTrayIcon(this, env_.TrayHost ? env_.TrayHost() : nullptr);
+    trayIcon_->SetIcon(glyphs_->MuteIcon(true));
+    trayIcon_->SetTip(QStringLiteral("Vantoro"));
+    trayIcon_->AttachMenu(TrayMenu);
+    connect(trayIcon_, &TTrayIcon::Click, this, &TMainWindow::TrayIconClick);
+    connect(trayIcon_, &TTrayIcon::DoubleClick, this, &TMainWindow::TrayIconDblClick);
+    trayIcon_->Show();
+}
+
+void TMainWindow::SetTrayTip(const QString& text)
+{
+    if (trayIcon_) trayIcon_->SetTip(text);
+}
+
+void TMainWindow::SetTrayMenuAttached(bool attached)
+{
+    if (!trayIcon_) return;
+    if (attached)
+        trayIcon_->ReattachMenu();
+    else
+        trayIcon_->DetachMenu();
+}
+
+void TMainWindow::MinimizeApp()
+{
+    minimized_ = true;
+    SetItemsEnabled("Do_Hide", false);
+    SetItemsEnabled("Do_Show", true);
+    // With no notification area the window goes to the taskbar instead, so it
+    // can always be reached again.
+    HideWindow(this, trayIcon_ && trayIcon_->Usable());
+}
+
+void TMainWindow::RestoreApp()
+{
+    minimized_ = false;
+    SetItemsEnabled("Do_Hide", true);
+    SetItemsEnabled("Do_Show", false);
+    RestoreWindow(this);
+}
+
+void TMainWindow::Do_Hide() { MinimizeApp(); }
+
+void TMainWindow::Do_Show() { RestoreApp(); }
+
+void TMainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !started_) return;
+    // The title bar's minimise button hides to the tray like "Hide" does. With
+    // no notification area the window waits on the taskbar instead, and being
+    // brought back from there is a "Show": otherwise "Show" and "Hide" and the
+    // next dialog would take the visible window for a hidden one.
+    if (isMinimized() && !minimized_)
+        MinimizeApp();
+    else if (!isMinimized() && minimized_ && isVisible())
+        RestoreApp();
+}
+
+void TMainWindow::TrayIconClick()
+{
+    if (dialogOpen_) return;
+    ToggleMute();
+}
+
+void TMainWindow::TrayIconDblClick()
+{
+    if (dialogOpen_) return;
+    if (minimized_)
+        Do_Show();
+    else
+        Do_Hide();
+}

@@ -1,0 +1,87 @@
+// "Organize": the station archive in "Vantoro.db" beside the settings, edited
+// in the organizer, which also fills presets of the live bank.
+
+#include "MainWindow.h"
+
+#include "Archive.h"
+#include "Profile.h"
+#include "Prompts.h"
+#include "OrganizerDialog.h"
+
+#include <QDir>
+#include <QSlider>
+#include <QTimer>
+#include <algorithm>
+
+void TMainWindow::Stations_Organize()
+{
+    if (busy_) return;
+    const QString file = QDir(env_.ProgramDir).filePath(QStringLiteral("Vantoro.db"));
+    TProfile profile(file);
+    TArchive archive;
+    const tArchiveLoad loaded = archive.Load(profile);
+    // The file stays as it is; the user is told where to look.
+    if (loaded.Result == tArchiveLoad::Unreadable) {
+        env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive %1 cannot be read").arg(file),
+                              tPromptIcon::Error);
+        return;
+    }
+    if (loaded.Result == tArchiveLoad::BadRow) {
+        env_.Prompts->Message(WarningTitle(),
+                              QStringLiteral("The station archive %1 cannot be read: %2 (\"%3\") does not convert")
+                                  .arg(file, loaded.RowKey, loaded.Value),
+                              tPromptIcon::Error);
+        return;
+    }
+
+    tOrganizerSetup setup;
+    setup.FMStep = fmTuneStep_;
+    setup.StepMin = sStep->minimum();
+    setup.StepMax = sStep->maximum();
+    setup.ColorFavAssButtonFM = settings_.ColorFavAssButtonFM;
+    setup.ColorFavAssButtonAM = settings_.ColorFavAssButtonAM;
+    setup.ColorFavNotAssButton = settings_.ColorFavNotAssButton;
+    RunPresetsDialog([&] {
+        TOrganizerDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
+                           *glyphs_);
+        dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
+        if (dialog.exec() != QDialog::Accepted) return;
+        dialog.Archive().Save(profile);
+        QString error;
+        if (!profile.Save(&error))
+            env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive could not be written: %1").arg(error),
+                                  tPromptIcon::Error);
+    });
+}
+
+void TMainWindow::RunPresetsDialog(const std::function<void()>& show)
+{
+    // No alarm goes off and no sleep ends while the bank is being edited;
+    // the sleep countdown goes on afterwards from where it stood.
+    const bool alarm = alarmOn_;
+    const bool sleep = sleepOn_;
+    const int sleepLeft = TSleep->isActive() ? TSleep->remainingTime() : -1;
+    alarmOn_ = sleepOn_ = false;
+    TSleep->stop();
+    WithDialogRules(show);
+
+    RebuildPresetMenus();
+    alarmOn_ = alarm;
+    sleepOn_ = sleep;
+    if (sleepLeft >= 0) TSleep->start(sleepLeft);
+    RefreshGlyphs(true);
+    SetCurrentPreset(currentPreset_);
+    if (currentPreset_ != 0 && settings_.Presets[currentPreset_].Used) {
+        presetRow_ = RowOf(currentPreset_);
+        ShowPresetRow();
+        RecallPreset(currentPreset_, true);
+    } else if (currentPreset_ != 0) {
+        TuneTo(card_->Band(), false, 0);
+        SetCurrentPreset(0);
+    } else if (card_->Caps().HasFM) {
+        TuneTo(bFM, false, FMLow);
+    } else {
+        TuneTo(bAM, false, AMLow);
+    }
+    if (!muted_) card_->Unmute();
+}

@@ -1,0 +1,170 @@
+// The settings dialog from the main window: what it is given, and how its
+// result reaches the running card, the front panel and the settings.
+
+#include "MainWindow.h"
+
+#include "HardwareEnv.h"
+#include "SpinButton.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+#include <QSlider>
+
+tSetupValues TMainWindow::SetupValues() const
+{
+    const TSettings& s = settings_;
+    tSetupValues v;
+    v.Model = s.Model();
+    v.Port = s.Port;
+    v.VolumeLine = s.VolumeLine;
+    v.CheckIfTuned = s.CheckIfTuned;
+    v.JapaneseFM = s.JapaneseFM;
+    v.LastStation = s.LastStation;
+    v.StartMinimized = s.StartMinimized;
+    v.TipOfTheDay = s.TipOfTheDay;
+    v.LaunchAlarm = s.LaunchAlarm;
+    v.StartMuted = s.StartMuted;
+    v.ForceStereoOff = s.ForceStereoOff;
+    v.UsbAudio = s.UsbAudio;
+    v.ShutDown = s.ShutDown;
+    v.Background = s.Background;
+    v.Foreground = s.Foreground;
+    v.Style = s.Style;
+    v.ColorPanel = s.ColorPanel;
+    v.ButtonColours = {s.ColorGenericButton, s.ColorFavAssButtonFM, s.ColorFavAssButtonAM, s.ColorFavNotAssButton};
+    v.ColorText = s.ColorText;
+    v.ColorFlag = s.ColorFlag;
+    v.KeyboardCommands = s.KeyboardCommands;
+    return v;
+}
+
+tSetupFacts TMainWindow::SetupFacts() const
+{
+    tSetupFacts f;
+    f.SoundCard = card_->SoundCardPresent();
+    f.LineIn = card_->LineAvailable(vlLineIn);
+    f.Microphone = card_->LineAvailable(vlMicIn);
+    f.Cd = card_->LineAvailable(vlCd);
+    f.PortAccess = env_.Hardware->PortAccess(&f.PortAccessReason);
+    // A port the card in use holds is not free, yet it is the card's own.
+    const bool serialInUse = card_->Active() && card_->Caps().Connection == cnSerial;
+    for (int n = 1; n <= 8; ++n)
+        if (IsComPortFree(*env_.Hardware, n) || (serialInUse && card_->Port() == n))
+            f.SerialPorts.push_back({n, env_.Hardware->ComDevice(n)});
+    const int radios = std::min(int(env_.Hardware->RadioDevices().size()), 8);
+    for (int n = 1; n <= radios; ++n) {
+        const QString path = env_.Hardware->RadioDevice(n);
+        int error = 0;
+        const auto device = env_.Hardware->OpenRadioDevice(path, &error);
+        f.RadioDevices.push_back({n, path, device ? V4l2CardName(*device) : QString()});
+    }
+    f.InstalledModel = settings_.Hardware != 0 ? int(settings_.Model()) : -1;
+    f.DefaultKeys = DefaultKeyboardCommands();
+    return f;
+}
+
+void TMainWindow::TakeSetupValues(const tSetupValues& v)
+{
+    TSettings& s = settings_;
+    s.SetModel(v.Model);
+    s.Port = v.Port;
+    s.VolumeLine = v.VolumeLine;
+    s.CheckIfTuned = v.CheckIfTuned;
+    s.JapaneseFM = v.JapaneseFM;
+    s.LastStation = v.LastStation;
+    s.StartMinimized = v.StartMinimized;
+    s.TipOfTheDay = v.TipOfTheDay;
+    s.LaunchAlarm = v.LaunchAlarm;
+    s.StartMuted = v.StartMuted;
+    s.ForceStereoOff = v.ForceStereoOff;
+    s.UsbAudio = v.UsbAudio;
+    s.ShutDown = v.ShutDown;
+    s.Background = v.Background;
+    s.Foreground = v.Foreground;
+    s.Style = v.Style;
+    s.ColorPanel = v.ColorPanel;
+    s.ColorGenericButton = v.ButtonColours[brGeneric];
+    s.ColorFavAssButtonFM = v.ButtonColours[brFavFM];
+    s.ColorFavAssButtonAM = v.ButtonColours[brFavAM];
+    s.ColorFavNotAssButton = v.ButtonColours[brNotAssigned];
+    s.ColorText = v.ColorText;
+    s.ColorFlag = v.ColorFlag;
+    // Keys chosen at the first start are kept as well: the dialog offered them.
+    if (IsValidKeyboardCommands(v.KeyboardCommands)) s.KeyboardCommands = v.KeyboardCommands;
+}
+
+void TMainWindow::Options_Settings()
+{
+    if (busy_) return;
+    tSetupValues values = SetupValues();
+    const tSetupFacts facts = SetupFacts();
+    bool ok = false;
+    WithDialogRules([&] { ok = env_.Dialogs->Setup(nullptr, facts, values); });
+    if (ok) ApplySetup(values);
+}
+
+void TMainWindow::ApplySetup(const tSetupValues& values)
+{
+    // 1. Clearing the start-up mute also clears the card's muted state, and
+    // the retuning below would then switch the sound on: a radio the user
+    // silenced is silenced again once retuned.
+    const bool wasMuted = card_->Active() && card_->Muted();
+    card_->SetMutedStartup(false);
+    card_->SetUsbAudio(values.UsbAudio);
+    // 2. A new model or port: the card is closed and opened again there.
+    // The port counts on its own, so the card in use can move to its other port.
+    // A card that is not open (it failed to open, or a tuner was pulled out
+    // and put back) is tried again on the same port.
+    const bool newModel = values.Model != card_->Model();
+    if (newModel || values.Port != card_->Port() || !card_->Active()) {
+        card_->Close();
+        card_->SetModel(values.Model);
+        SetCardPort(values.Port);
+        card_->SetStereo(stereoWanted_);
+        OpenCardDevice();
+        if (card_->Active() && card_->Caps().NeedsWarmUp) env_.Hardware->Waiter().Wait(600);
+    }
+    // 3.
+    if (values.JapaneseFM != card_->JapaneseFM()) {
+        card_->SetJapaneseFM(values.JapaneseFM);
+        SetBandDisplay(card_->Band());
+        if (card_->Band() == bFM) TuneTo(bFM, false, card_->FMMin());
+    }
+    // 4. Another card's own volume has its own levels, so a new model takes
+    // its line afresh even when the line stays the same.
+    if (newModel || values.VolumeLine != card_->VolumeLine()) ApplyVolumeLine(values.VolumeLine);
+    // 5. The step starts again at one unit.
+    fmTuneStep_ = FMUnit();
+    const tDevCap& caps = card_->Caps();
+    const tBand band = card_->Band();
+    const bool bandKept = (band == bFM && caps.HasFM) || (band == bAM && caps.HasAM);
+    SetBandDisplay(bandKept ? band : (caps.HasFM ? bFM : bAM));
+    {
+        const QSignalBlocker blocker(sStep);
+        sStep->setRange(1, StepUnits());
+        sStep->setValue(1);
+    }
+    UpdateStepControls();
+    // 6. A band the new card cannot receive gives way to its lowest frequency.
+    if (currentPreset_ != 0)
+        RecallPreset(currentPreset_, true);
+    else if (bandKept)
+        TuneTo(band, false, card_->Frequency());
+    else
+        FirstTuningFallback();
+    if (wasMuted && !card_->Muted()) card_->Mute();
+    // 7.
+    SetUpVolumeSlider();
+    EnableBandButtons();
+    // 8.
+    TakeSetupValues(values);
+    settings_.SetModel(card_->Model());
+    settings_.Port = card_->Port();
+    settings_.VolumeLine = card_->VolumeLine();
+    settings_.JapaneseFM = card_->JapaneseFM();
+    EnableVolumeControls();
+    // 9.
+    ApplyColours();
+    RefreshGlyphs(true);
+    RebuildPresetMenus();
+}

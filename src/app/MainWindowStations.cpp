@@ -1,0 +1,39 @@
+// The presets editor and the jump-to dialog, both under the dialog rules;
+// the editor runs as a dialog that edits the bank (RunPresetsDialog).
+
+#include "MainWindow.h"
+
+#include "Prompts.h"
+#include "PresetsEditor.h"
+#include "JumpToDialog.h"
+
+#include <QSlider>
+
+void TMainWindow::Actions_Jump()
+{
+    if (busy_) return;
+    TJumpToDialog dialog(JumpCardOf(*card_));
+    dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
+    bool ok = false;
+    WithDialogRules([&] { ok = dialog.exec() == QDialog::Accepted; });
+    if (ok) TuneTo(dialog.Band(), false, dialog.Frequency());
+}
+
+void TMainWindow::Stations_EditPresets()
+{
+    if (busy_ || settings_.Presets.UsedCount() == 0) return;
+    tEditFavoritesSetup setup;
+    setup.Current = currentPreset_;
+    setup.FileName = lastPresetsFile_;
+    setup.FMStep = fmTuneStep_;
+    setup.StepMin = sStep->minimum();
+    setup.StepMax = sStep->maximum();
+    setup.Directory = env_.ProgramDir;
+    RunPresetsDialog([&] {
+        TPresetsEditor dialog(settings_.Presets, setup, *card_, *env_.Prompts);
+        dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
+        if (dialog.exec() != QDialog::Accepted) return;
+        currentPreset_ = dialog.Editor().Current();
+        lastPresetsFile_ = dialog.Editor().FileName();
+    });
+}

@@ -1,0 +1,443 @@
+// The script editor's controls, its lists with their drawing and dragging,
+// and what opening does.
+
+#include "ScriptEditor.h"
+
+#include "ActionIcons.h"
+#include "AlarmSetting.h"
+#include "Favorites.h"
+#include "Helpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QDragEnterEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int KindRole = Qt::UserRole;
+constexpr int TimeRole = Qt::UserRole + 1;
+
+// A row: the kind's icon at (5, 2), its word at `wordLeft`, and in the
+// script list the time in a column after the widest word.
+class TRowDelegate final : public QStyledItemDelegate {
+public:
+    TRowDelegate(int wordLeft, QObject* parent) : QStyledItemDelegate(parent), wordLeft_(wordLeft) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
+        p->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+        const QRect r = option.rect;
+        p->drawPixmap(r.left() + 5, r.top() + 2, ActionIcon(index.data(KindRole).toInt()));
+        const int base = r.top() + 3 + option.fontMetrics.ascent();
+        p->drawText(r.left() + wordLeft_, base, index.data(Qt::DisplayRole).toString());
+        const QString time = index.data(TimeRole).toString();
+        if (!time.isEmpty())
+            p->drawText(r.left() + 25 + option.fontMetrics.horizontalAdvance(QStringLiteral("Mute off")) + 7, base, time);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 20};
+    }
+
+private:
+    int wordLeft_;
+};
+
+// The time column: the locale's time of day without its seconds, "0" in
+// front of a one-digit hour.
+QString TimeColumn(const QTime& time)
+{
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[^hHmMaApP\\s']?s+")));
+    QString text = QLocale().toString(time, format).trimmed();
+    if (text.size() < 5) text.prepend(QLatin1Char('0'));
+    return text;
+}
+
+QString RangeText(int hour, int minute) { return ZeroPad(hour, 2) + QLatin1Char(':') + ZeroPad(minute, 2); }
+
+QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text, bool checkable = false)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setText(text);
+    b->setCheckable(checkable);
+    return b;
+}
+
+QSpinBox* Spin(QWidget* parent, const char* name, int lo, int hi)
+{
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(lo, hi);
+    return s;
+}
+
+} // namespace
+
+TProgList::TProgList(TScriptEditor& editor, bool kinds, QWidget* parent)
+    : QListWidget(parent), editor_(editor), kinds_(kinds)
+{
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setItemDelegate(new TRowDelegate(kinds ? 27 : 25, this));
+}
+
+bool TProgList::Accepts(QDropEvent* event) const
+{
+    auto* source = qobject_cast<TProgList*>(event->source());
+    if (!source || source->parent() != parent()) return false;
+    if (kinds_) return !source->kinds_ && editor_.ActionsDragOver();
+    return editor_.ProgDragOver(source->kinds_);
+}
+
+void TProgList::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (Accepts(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TProgList::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (Accepts(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TProgList::dropEvent(QDropEvent* event)
+{
+    if (!Accepts(event)) {
+        event->ignore();
+        return;
+    }
+    // The editor rebuilds the lists itself; the view must not move items.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    const bool fromKinds = static_cast<TProgList*>(event->source())->kinds_;
+    if (kinds_) {
+        editor_.ActionsDragDrop();
+    } else {
+        const QModelIndex at = indexAt(event->position().toPoint());
+        editor_.ProgDragDrop(fromKinds, at.isValid() ? at.row() : -1);
+    }
+}
+
+TScriptEditor::TScriptEditor(tScriptEditorEnv env, const tScript& loaded, const QString& fileName, QWidget* parent)
+    : QDialog(parent), env_(std::move(env)), loaded_(loaded), script_(loaded)
+{
+    setObjectName(QStringLiteral("ScriptEditor"));
+    BuildControls();
+
+    // 1. The tuning to come back to, and the panel on the card's band.
+    TRadioCard& card = *env_.Card;
+    savedFrequency_ = card.Frequency();
+    savedBand_ = card.Band();
+    savedStereo_ = card.Stereo();
+    ApplyBand(savedBand_ == bAM ? 0 : 1);
+    // 4.
+    SetFileName(fileName);
+    // 5, 6, 7.
+    FillLists();
+    Title->setText(script_.Title);
+    ShowScript(-1);
+    // 8. The first action is selected, but its values show only once clicked.
+    RefreshEnabled();
+    if (!script_.Actions.empty()) {
+        const QSignalBlocker blocker(ScriptList);
+        ScriptList->setCurrentRow(0);
+    }
+}
+
+TScriptEditor::~TScriptEditor() = default;
+
+void TScriptEditor::BuildControls()
+{
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("MainMenu"));
+    QMenu* file = menuBar->addMenu(QStringLiteral("File"));
+    miNew = file->addAction(QStringLiteral("New"), this, &TScriptEditor::btNewClick);
+    file->addAction(QStringLiteral("Load"), this, &TScriptEditor::btLoadClick);
+    miSave = file->addAction(QStringLiteral("Save"), this, &TScriptEditor::btSaveClick);
+    file->addAction(QStringLiteral("Save as"), this, &TScriptEditor::iSaveAsClick);
+
+    btNew = ToolButton(this, "btNew", QStringLiteral("New"));
+    btLoad = ToolButton(this, "btLoad", QStringLiteral("Load"));
+    btSave = ToolButton(this, "btSave", QStringLiteral("Save"));
+    Title = new QLineEdit(this);
+    Title->setObjectName(QStringLiteral("Title"));
+
+    Actions = new TProgList(*this, true, this);
+    Actions->setObjectName(QStringLiteral("Actions"));
+    Actions->setFixedWidth(110);
+    ScriptList = new TProgList(*this, false, this);
+    ScriptList->setObjectName(QStringLiteral("Script"));
+    ScriptList->setMinimumWidth(170);
+    ScriptList->setContextMenuPolicy(Qt::CustomContextMenu);
+    ProgMenu = new QMenu(this);
+    ProgMenu->setObjectName(QStringLiteral("ProgMenu"));
+    ProgMenu->addAction(QStringLiteral("Add"), this, &TScriptEditor::RightClick);
+    ProgMenu->addAction(QStringLiteral("Delete"), this, &TScriptEditor::LeftClick);
+    Right = new QPushButton(QStringLiteral("Add"), this);
+    Right->setObjectName(QStringLiteral("Right"));
+    Left = new QPushButton(QStringLiteral("Delete"), this);
+    Left->setObjectName(QStringLiteral("Left"));
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Property for this item"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto panel = [this](const char* name) {
+        auto* w = new QWidget(GroupBox1);
+        w->setObjectName(QLatin1String(name));
+        w->hide();
+        return w;
+    };
+
+    gVolume = panel("gVolume");
+    Volume = new QSlider(Qt::Horizontal, gVolume);
+    Volume->setObjectName(QStringLiteral("Volume"));
+    Volume->setRange(0, 20);
+    Volume->setTickPosition(QSlider::TicksBelow);
+    Perc = new QLabel(VolumePercent(0), gVolume);
+    Perc->setObjectName(QStringLiteral("Perc"));
+    auto* volumeRow = new QHBoxLayout(gVolume);
+    volumeRow->addWidget(new QLabel(QStringLiteral("Volume"), gVolume));
+    volumeRow->addWidget(Volume);
+    volumeRow->addWidget(Perc);
+
+    gFreq = panel("gFreq");
+    Freq = new QDoubleSpinBox(gFreq);
+    Freq->setObjectName(QStringLiteral("Freq"));
+    Freq->setDecimals(3);
+    btFM = ToolButton(gFreq, "btFM", QStringLiteral("fm"), true);
+    btAM = ToolButton(gFreq, "btAM", QStringLiteral("am"), true);
+    btFM->setAutoExclusive(true);
+    btAM->setAutoExclusive(true);
+    FreqStereo = new QCheckBox(QStringLiteral("Stereo"), gFreq);
+    FreqStereo->setObjectName(QStringLiteral("FreqStereo"));
+    btPrFreq = ToolButton(gFreq, "btPrFreq", QStringLiteral("Test"), true);
+    Tuned = new QLabel(gFreq);
+    Tuned->setObjectName(QStringLiteral("Tuned"));
+    Tuned->hide();
+    auto* freqGrid = new QGridLayout(gFreq);
+    freqGrid->addWidget(new QLabel(QStringLiteral("Freq"), gFreq), 0, 0);
+    freqGrid->addWidget(Freq, 0, 1);
+    freqGrid->addWidget(btFM, 0, 2);
+    freqGrid->addWidget(btAM, 0, 3);
+    freqGrid->addWidget(FreqStereo, 1, 1);
+    freqGrid->addWidget(btPrFreq, 1, 2);
+    freqGrid->addWidget(Tuned, 1, 3);
+
+    gPreset = panel("gPreset");
+    Presets = new QComboBox(gPreset);
+    Presets->setObjectName(QStringLiteral("Presets"));
+    PresetStereo = new QCheckBox(QStringLiteral("Stereo"), gPreset);
+    PresetStereo->setObjectName(QStringLiteral("PresetStereo"));
+    auto* presetRow = new QHBoxLayout(gPreset);
+    presetRow->addWidget(new QLabel(QStringLiteral("Jump to"), gPreset));
+    presetRow->addWidget(Presets, 1);
+    presetRow->addWidget(PresetStereo);
+
+    gBeep = panel("gBeep");
+    Times = Spin(gBeep, "Times", 1, 50);
+    BFreq = Spin(gBeep, "BFreq", 1, 20000);
+    MSecs = Spin(gBeep, "MSecs", 1, 1000);
+    btPrBeep = ToolButton(gBeep, "btPrBeep", QStringLiteral("Preview"), true);
+    auto* beepGrid = new QGridLayout(gBeep);
+    beepGrid->addWidget(new QLabel(QStringLiteral("Times"), gBeep), 0, 0);
+    beepGrid->addWidget(Times, 0, 1);
+    beepGrid->addWidget(new QLabel(QStringLiteral("Frequency"), gBeep), 1, 0);
+    beepGrid->addWidget(BFreq, 1, 1);
+    beepGrid->addWidget(new QLabel(QStringLiteral("Duration"), gBeep), 2, 0);
+    beepGrid->addWidget(MSecs, 2, 1);
+    beepGrid->addWidget(btPrBeep, 2, 2);
+
+    gCommon = panel("gCommon");
+    TimeHH = Spin(gCommon, "TimeHH", 0, 23);
+    TimeMM = Spin(gCommon, "TimeMM", 0, 59);
+    bTime = new QLabel(QStringLiteral("99:99"), gCommon);
+    bTime->setObjectName(QStringLiteral("bTime"));
+    eTime = new QLabel(QStringLiteral("99:99"), gCommon);
+    eTime->setObjectName(QStringLiteral("eTime"));
+    auto* save = new QPushButton(QStringLiteral("Save"), gCommon);
+    save->setObjectName(QStringLiteral("Save"));
+    auto* reload = new QPushButton(QStringLiteral("Reload"), gCommon);
+    reload->setObjectName(QStringLiteral("Reload"));
+    auto* commonGrid = new QGridLayout(gCommon);
+    commonGrid->addWidget(new QLabel(QStringLiteral("Event time"), gCommon), 0, 0);
+    commonGrid->addWidget(new QLabel(QStringLiteral("HH"), gCommon), 0, 1);
+    commonGrid->addWidget(TimeHH, 0, 2);
+    commonGrid->addWidget(new QLabel(QStringLiteral("MM"), gCommon), 0, 3);
+    commonGrid->addWidget(TimeMM, 0, 4);
+    auto* rangeRow = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(new QLabel(QStringLiteral("The range is from"), gCommon)),
+                       static_cast<QWidget*>(bTime), static_cast<QWidget*>(new QLabel(QStringLiteral("to"), gCommon)),
+                       static_cast<QWidget*>(eTime)})
+        rangeRow->addWidget(w);
+    rangeRow->addStretch();
+    commonGrid->addLayout(rangeRow, 1, 0, 1, 5);
+    commonGrid->addWidget(save, 2, 3);
+    commonGrid->addWidget(reload, 2, 4);
+
+    auto* groupLayout = new QVBoxLayout(GroupBox1);
+    for (QWidget* w : {gVolume, gFreq, gPreset, gBeep}) groupLayout->addWidget(w);
+    groupLayout->addStretch();
+    groupLayout->addWidget(gCommon);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* btHelp = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    btHelp->setObjectName(QStringLiteral("btHelp"));
+    auto* btCancel = buttons->addButton(QDialogButtonBox::Cancel);
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+    btOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    btOk->setObjectName(QStringLiteral("btOk"));
+
+    auto* top = new QHBoxLayout;
+    for (QToolButton* b : {btNew, btLoad, btSave}) top->addWidget(b);
+    top->addSpacing(12);
+    top->addWidget(new QLabel(QStringLiteral("Title"), this));
+    top->addWidget(Title, 1);
+    auto* kinds = new QVBoxLayout;
+    kinds->addWidget(new QLabel(QStringLiteral("Events"), this));
+    kinds->addWidget(Actions);
+    kinds->addWidget(Right);
+    kinds->addStretch();
+    auto* program = new QVBoxLayout;
+    program->addWidget(new QLabel(QStringLiteral("Program"), this));
+    program->addWidget(ScriptList);
+    program->addWidget(Left);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(kinds);
+    middle->addLayout(program);
+    middle->addWidget(GroupBox1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The panels come and go inside; the dialog keeps its size.
+    GroupBox1->setFixedSize(350, 270);
+    ScriptList->setMinimumHeight(240);
+
+    Preview = new QTimer(this);
+    Preview->setObjectName(QStringLiteral("Preview"));
+
+    connect(btNew, &QToolButton::clicked, this, &TScriptEditor::btNewClick);
+    connect(btLoad, &QToolButton::clicked, this, &TScriptEditor::btLoadClick);
+    connect(btSave, &QToolButton::clicked, this, &TScriptEditor::btSaveClick);
+    connect(Right, &QPushButton::clicked, this, &TScriptEditor::RightClick);
+    connect(Left, &QPushButton::clicked, this, &TScriptEditor::LeftClick);
+    // A click on the row already selected shows its values too.
+    connect(ScriptList, &QListWidget::currentRowChanged, this, [this] { ScriptClick(); });
+    connect(ScriptList, &QListWidget::itemClicked, this, [this] { ScriptClick(); });
+    connect(ScriptList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ProgMenu->popup(ScriptList->viewport()->mapToGlobal(at)); });
+    connect(Volume, &QSlider::valueChanged, this, [this](int v) { Perc->setText(VolumePercent(v)); });
+    connect(btFM, &QToolButton::toggled, this, [this](bool down) {
+        if (down) ApplyBand(1);
+    });
+    connect(btAM, &QToolButton::toggled, this, [this](bool down) {
+        if (down) ApplyBand(0);
+    });
+    connect(Presets, &QComboBox::activated, this, [this] {
+        const int s = Selected();
+        ShowPresetStereo(EntryPreset(Presets->currentText()), s >= 0 && script_.At(s + 1).Stereo);
+    });
+    connect(TimeHH, &QSpinBox::valueChanged, this, &TScriptEditor::TimeHHChange);
+    connect(TimeMM, &QSpinBox::valueChanged, this, &TScriptEditor::TimeMMChange);
+    connect(save, &QPushButton::clicked, this, &TScriptEditor::SaveClick);
+    connect(reload, &QPushButton::clicked, this, &TScriptEditor::ReloadClick);
+    connect(btPrFreq, &QToolButton::clicked, this, &TScriptEditor::btPrFreqClick);
+    connect(btPrBeep, &QToolButton::clicked, this, &TScriptEditor::btPrBeepClick);
+    connect(Preview, &QTimer::timeout, this, &TScriptEditor::PreviewTick);
+    connect(btHelp, &QPushButton::clicked, this, [this] {
+        if (env_.Help) env_.Help(QStringLiteral("Scripting"));
+    });
+    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btOk, &QPushButton::clicked, this, &TScriptEditor::btOkClick);
+}
+
+void TScriptEditor::FillLists()
+{
+    const tFavorites& presets = *env_.Presets;
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        if (!presets[n].Used) continue;
+        if (defaultPreset_ == 0) defaultPreset_ = n;
+        Presets->addItem(PresetNumText(n) + QStringLiteral(" - ") + presets[n].Name, n);
+    }
+    Presets->setCurrentIndex(Presets->count() > 0 ? 0 : -1);
+    std::vector<tActionKind> kinds = {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zOff};
+    if (defaultPreset_ != 0) kinds.insert(kinds.begin(), zPreset);
+    for (tActionKind kind : kinds) {
+        auto* item = new QListWidgetItem(ActionWord(kind), Actions);
+        item->setData(KindRole, int(kind));
+    }
+    Actions->setFixedHeight(defaultPreset_ != 0 ? 144 : 124);
+}
+
+void TScriptEditor::ShowScript(int select)
+{
+    const QSignalBlocker blocker(ScriptList);
+    ScriptList->clear();
+    for (const zAction& action : script_.Actions) {
+        auto* item = new QListWidgetItem(ActionWord(action.Kind), ScriptList);
+        item->setData(KindRole, int(action.Kind));
+        item->setData(TimeRole, TimeColumn(action.Time));
+    }
+    ScriptList->setCurrentRow(select);
+}
+
+void TScriptEditor::ShowScriptAndSelect(int row)
+{
+    ShowScript(-1);
+    RefreshEnabled();
+    ScriptList->setCurrentRow(row);
+}
+
+void TScriptEditor::RefreshEnabled()
+{
+    const bool any = !script_.Actions.empty();
+    gCommon->setVisible(any);
+    gCommon->setEnabled(any);
+    for (QWidget* w : std::initializer_list<QWidget*>{btNew, btSave, Left, btOk}) w->setEnabled(any);
+    miNew->setEnabled(any);
+    miSave->setEnabled(any);
+}
+
+void TScriptEditor::SetFileName(const QString& fileName)
+{
+    fileName_ = fileName;
+    setWindowTitle(fileName.isEmpty() ? QStringLiteral("Programming -")
+                                      : QStringLiteral("Script - (%1)").arg(fileName));
+}
+
+void TScriptEditor::ShowRange(int index)
+{
+    range_ = ActionRange(script_, index);
+    bTime->setText(RangeText(range_.BeginHour, range_.BeginMinute));
+    eTime->setText(RangeText(range_.EndHour, range_.EndMinute));
+}

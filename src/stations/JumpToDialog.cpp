@@ -1,0 +1,122 @@
+#include "JumpToDialog.h"
+
+#include "NumEdit.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+#include <algorithm>
+
+TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(parent), jump_(card)
+{
+    setObjectName(QStringLiteral("JumpToDialog"));
+    setWindowTitle(QStringLiteral("Jump to"));
+    setFixedSize(262, 136);
+
+    auto* group = new QGroupBox(QStringLiteral("Set frequency"), this);
+    group->setGeometry(8, 4, 246, 88);
+    auto* label = new QLabel(QStringLiteral("Frequency"), group);
+    label->setGeometry(10, 24, 60, 16);
+    auto band = [group](const char* name, const QString& caption, int left) {
+        auto* button = new QToolButton(group);
+        button->setObjectName(QLatin1String(name));
+        button->setText(caption);
+        button->setCheckable(true);
+        button->setGeometry(left, 20, 28, 22);
+        return button;
+    };
+    btFM = band("btFM", QStringLiteral("fm"), 72);
+    btAM = band("btAM", QStringLiteral("am"), 102);
+    auto* bands = new QButtonGroup(this);
+    bands->addButton(btFM);
+    bands->addButton(btAM);
+    Freq = new TNumEdit(group);
+    Freq->setObjectName(QStringLiteral("Freq"));
+    Freq->SetDecimals(3);
+    Freq->setGeometry(136, 20, 62, 22);
+    LFreq = new QLabel(group);
+    LFreq->setObjectName(QStringLiteral("LFreq"));
+    LFreq->setGeometry(204, 24, 36, 16);
+    sFreq = new QSlider(Qt::Horizontal, group);
+    sFreq->setObjectName(QStringLiteral("sFreq"));
+    sFreq->setGeometry(10, 54, 226, 24);
+
+    auto button = [this](const char* name, const QString& caption, int left) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(left, 102, 76, 26);
+        return b;
+    };
+    QPushButton* btOk = button("btOk", QStringLiteral("Ok"), 8);
+    btOk->setDefault(true);
+    QPushButton* btCancel = button("btCancel", QStringLiteral("Cancel"), 93);
+    QPushButton* btHelp = button("btHelp", QStringLiteral("Help"), 178);
+
+    btFM->setEnabled(card.HasFM);
+    btAM->setEnabled(card.HasAM);
+    (jump_.Band() == bAM ? btAM : btFM)->setChecked(true);
+    ShowBand();
+
+    connect(btFM, &QToolButton::toggled, this, [this](bool down) { BandClick(bFM, down); });
+    connect(btAM, &QToolButton::toggled, this, [this](bool down) { BandClick(bAM, down); });
+    // The slider follows every key, not only a finished entry.
+    connect(Freq, &QLineEdit::textEdited, this, [this](const QString& text) {
+        bool ok = false;
+        const double value = QLocale().toDouble(text, &ok);
+        if (ok) FreqChange(std::clamp(value, jump_.Minimum(), jump_.Maximum()));
+    });
+    connect(Freq, &TNumEdit::ValueChanged, this, &TJumpToDialog::FreqChange);
+    connect(sFreq, &QSlider::valueChanged, this, &TJumpToDialog::sFreqChange);
+    connect(btOk, &QPushButton::clicked, this, &TJumpToDialog::OkClick);
+    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btHelp, &QPushButton::clicked, this, [this] {
+        if (OnHelp) OnHelp(HelpTopic());
+    });
+}
+
+void TJumpToDialog::ShowBand()
+{
+    const QSignalBlocker edit(Freq);
+    const QSignalBlocker slider(sFreq);
+    LFreq->setText(jump_.Unit());
+    Freq->SetRange(jump_.Minimum(), jump_.Maximum());
+    Freq->setMaxLength(jump_.MaxLength());
+    Freq->SetValue(jump_.Remembered(jump_.Band()));
+    sFreq->setRange(jump_.SliderMinimum(), jump_.SliderMaximum());
+    sFreq->setSingleStep(jump_.SliderStep());
+    sFreq->setPageStep(jump_.SliderStep() * 10);
+    sFreq->setValue(jump_.SliderPosition());
+}
+
+void TJumpToDialog::BandClick(tBand band, bool down)
+{
+    if (!down) return;
+    jump_.SetBand(band);
+    ShowBand();
+}
+
+void TJumpToDialog::FreqChange(double value)
+{
+    jump_.Typed(value);
+    const QSignalBlocker slider(sFreq);
+    sFreq->setValue(jump_.SliderPosition());
+}
+
+void TJumpToDialog::sFreqChange(int position)
+{
+    const double value = jump_.Slid(position);
+    const QSignalBlocker edit(Freq);
+    Freq->SetValue(value);
+}
+
+void TJumpToDialog::OkClick()
+{
+    // What was typed or slid to last, whether or not the entry was finished.
+    jump_.Accept(jump_.Remembered(jump_.Band()));
+    accept();
+}

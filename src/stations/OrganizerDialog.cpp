@@ -1,0 +1,554 @@
+#include "OrganizerDialog.h"
+
+#include "ArchiveModel.h"
+#include "Glyphs.h"
+#include "Helpers.h"
+#include "Prompts.h"
+#include "SpinButton.h"
+#include "TunerPanel.h"
+#include "WidgetKit.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+
+// A drag of the selected tree node; the data only marks it as ours.
+const QString NodeMime = QStringLiteral("application/x-vantoro-archive-node");
+
+constexpr int Width = 620;
+constexpr int ScaleLeft = 170;
+
+} // namespace
+
+void TRadioTree::startDrag(Qt::DropActions)
+{
+    if (!currentIndex().isValid()) return;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(NodeMime, QByteArray());
+    drag->setMimeData(data);
+    drag->setPixmap(model()->data(currentIndex(), Qt::DecorationRole).value<QIcon>().pixmap(16, 16));
+    drag->exec(Qt::MoveAction);
+}
+
+void TRadioTree::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->source() == this)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TRadioTree::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->source() == this)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TRadioTree::dropEvent(QDropEvent* event)
+{
+    if (event->source() != this) return event->ignore();
+    // The tree moves the node itself; nothing is to be removed by the drag.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (target.isValid()) emit Dropped(target);
+}
+
+void TRadioTree::keyPressEvent(QKeyEvent* event)
+{
+    QTreeView::keyPressEvent(event);
+    emit KeyEvent();
+}
+
+void TRadioTree::keyReleaseEvent(QKeyEvent* event)
+{
+    QTreeView::keyReleaseEvent(event);
+    emit KeyEvent();
+}
+
+TOrganizerDialog::TOrganizerDialog(TArchive archive, tFavorites& presets, int& currentPreset, const tOrganizerSetup& setup,
+                         TRadioCard& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent)
+    : QDialog(parent), archive_(std::move(archive)), presets_(presets), current_(currentPreset), setup_(setup),
+      card_(card), prompts_(prompts), glyphs_(glyphs), tuner_(card, setup.FMStep)
+{
+    setObjectName(QStringLiteral("OrganizerDialog"));
+    setWindowTitle(QStringLiteral("Channels organizer"));
+    BuildTree();
+    BuildPresets();
+    BuildTuner();
+    BuildButtons();
+    tuner_.OnSet = [this](double f, tBand band) {
+        TArchiveNode* node = Selected();
+        if (!node || !node->IsStation()) return;
+        node->Record.Frequency = f;
+        node->Record.Band = std::uint8_t(band);
+    };
+    {
+        const QSignalBlocker blocker(StepSlider);
+        StepSlider->setRange(setup_.StepMin, setup_.StepMax);
+        StepSlider->setValue(tuner_.StepUnits());
+    }
+    Step->setText(QString::number(tuner_.StepKHz()));
+    SetTuner(bFM, std::nullopt);
+    RadioTree->setCurrentIndex(model_->IndexOf(&archive_.Root()));
+    ApplySelection();
+}
+
+TOrganizerDialog::~TOrganizerDialog() = default;
+
+void TOrganizerDialog::BuildTree()
+{
+    model_ = new TArchiveModel(archive_, this);
+    model_->OnRename = [this](TArchiveNode& node, const QString& text) { return Renamed(node, text); };
+    RadioTree = new TRadioTree(this);
+    RadioTree->setObjectName(QStringLiteral("RadioTree"));
+    RadioTree->setGeometry(8, 8, 250, 236);
+    RadioTree->header()->hide();
+    RadioTree->setModel(model_);
+    RadioTree->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    RadioTree->setDragEnabled(true);
+    RadioTree->setAcceptDrops(true);
+    RadioTree->setDropIndicatorShown(true);
+    RadioTree->setDragDropMode(QAbstractItemView::DragDrop);
+    RadioTree->setUniformRowHeights(true); // large archives open without a stall
+    RadioTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RadioTree, &TRadioTree::Dropped, this, &TOrganizerDialog::DropOnTree);
+    connect(RadioTree, &TRadioTree::KeyEvent, this, &TOrganizerDialog::ApplySelection);
+    connect(RadioTree, &QTreeView::clicked, this, &TOrganizerDialog::ApplySelection);
+    connect(RadioTree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TOrganizerDialog::ApplySelection);
+    connect(RadioTree, &QTreeView::expanded, this, [this](const QModelIndex& i) { model_->SetOpen(i, true); });
+    connect(RadioTree, &QTreeView::collapsed, this, [this](const QModelIndex& i) { model_->SetOpen(i, false); });
+    RadioTree->expand(model_->IndexOf(&archive_.Root()));
+
+    OrgMenu = new QMenu(this);
+    OrgMenu->setObjectName(QStringLiteral("OrgMenu"));
+    miRename = OrgMenu->addAction(QStringLiteral("Rename"), this, &TOrganizerDialog::Rename);
+    miRename->setObjectName(QStringLiteral("miRename"));
+    miDelete = OrgMenu->addAction(QStringLiteral("Delete"), this, &TOrganizerDialog::Delete);
+    miDelete->setObjectName(QStringLiteral("miDelete"));
+    QMenu* add = OrgMenu->addMenu(QStringLiteral("Add"));
+    miAdd = add->menuAction();
+    miAdd->setObjectName(QStringLiteral("miAdd"));
+    add->addAction(QStringLiteral("Folder"), this, &TOrganizerDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
+    add->addAction(QStringLiteral("Station"), this, &TOrganizerDialog::AddStation)->setObjectName(QStringLiteral("miStation"));
+    connect(RadioTree, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { OrgMenu->popup(RadioTree->viewport()->mapToGlobal(at)); });
+}
+
+void TOrganizerDialog::BuildPresets()
+{
+    gpPresets = new QGroupBox(QStringLiteral("Presets"), this);
+    gpPresets->setObjectName(QStringLiteral("gpPresets"));
+    gpPresets->setGeometry(266, 2, 346, 242);
+    BtMenu = new QMenu(this);
+    BtMenu->setObjectName(QStringLiteral("BtMenu"));
+    miClear = BtMenu->addAction(QStringLiteral("Clear"), this, [this] { ClearPreset(menuButton_); });
+    miClear->setObjectName(QStringLiteral("miClear"));
+    BtMenu->addAction(QStringLiteral("Clear all"), this, &TOrganizerDialog::ClearAllPresets)
+        ->setObjectName(QStringLiteral("miClearAll"));
+    QFont small = font();
+    small.setPixelSize(9);
+    for (int n = 1; n <= tFavorites::Count; ++n) {
+        auto* button = new QToolButton(gpPresets);
+        button->setObjectName(QStringLiteral("btRadio") + PresetNumText(n));
+        button->setText(PresetNumText(n));
+        button->setFont(small);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setIconSize(QSize(16, 11));
+        button->setGeometry(8 + ((n - 1) % 10) * 33, 18 + ((n - 1) / 10) * 22, 33, 22);
+        button->setAcceptDrops(true);
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this, [this] { RadioTree->setFocus(); });
+        connect(button, &QWidget::customContextMenuRequested, this, [this, n, button](const QPoint& at) {
+            menuButton_ = n;
+            miClear->setEnabled(presets_[n].Used != 0);
+            BtMenu->popup(button->mapToGlobal(at));
+        });
+        btRadio[std::size_t(n)] = button;
+        // Every button starts unlit, the current preset's too.
+        ShowPresetButton(n, false);
+    }
+}
+
+void TOrganizerDialog::BuildTuner()
+{
+    StationData = new QGroupBox(QStringLiteral("Tuner"), this);
+    StationData->setObjectName(QStringLiteral("StationData"));
+    StationData->setGeometry(8, 246, 604, 78);
+
+    Readout = MakeTunerReadout(StationData, QRect(8, 16, 118, 36), QSize(16, 28), 18, 2, QRect(59, 28, 3, 3));
+    AM_FM = MakeLabel(StationData, QStringLiteral("AM_FM"), QString(), QRect(132, 16, 30, 14));
+    HZ = MakeLabel(StationData, QStringLiteral("HZ"), QString(), QRect(132, 30, 30, 14));
+    Tuned = MakeLabel(StationData, QStringLiteral("Tuned"), QString(), QRect(132, 44, 16, 14));
+    SetFill(Tuned, Qt::black);
+    Tuned->setAlignment(Qt::AlignCenter);
+    LOut = MakeLabel(StationData, QStringLiteral("LOut"), QStringLiteral("OUT OF RANGE"), QRect(330, 58, 100, 14));
+    SetTextColour(LOut, Qt::red);
+
+    Frequency = new QSlider(Qt::Horizontal, StationData);
+    Frequency->setObjectName(QStringLiteral("Frequency"));
+    Frequency->setGeometry(ScaleLeft - 5, 14, 274, 20);
+    connect(Frequency, &QSlider::valueChanged, this, [this](int position) {
+        SetTuner(tuner_.BandShown(), position / 1000.0, Frequency->isSliderDown());
+    });
+    connect(Frequency, &QSlider::sliderReleased, this, [this] {
+        const bool fm = tuner_.BandShown() == bFM;
+        const double f = tuner_.Frequency();
+        Frequency->setToolTip(FrequencyText(f) + (fm ? QStringLiteral(" MHz") : QStringLiteral(" kHz")));
+        SetTuner(tuner_.BandShown(), f);
+    });
+    // Small enough that the twelve AM marks, 24 pixels apart, do not run together.
+    QFont scale = font();
+    scale.setPixelSize(9);
+    for (int i = 0; i < 12; ++i) {
+        Freq[std::size_t(i)] = MakeLabel(StationData, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
+                                         QString(), QRect(0, 34, 24, 12));
+        Freq[std::size_t(i)]->setFont(scale);
+    }
+
+    btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(456, 14, 22, 20));
+    btTunePrev->setArrowType(Qt::LeftArrow);
+    btTuneNext = MakeToolButton(StationData, "btTuneNext", QString(), QStringLiteral("Tune next"), QRect(480, 14, 22, 20));
+    btTuneNext->setArrowType(Qt::RightArrow);
+    connect(btTunePrev, &QToolButton::clicked, this, [this] {
+        if (busy_) return;
+        tuner_.TunePrev(Frequency->value() / 1000.0);
+        ShowTuner(-2);
+    });
+    connect(btTuneNext, &QToolButton::clicked, this, [this] {
+        if (busy_) return;
+        tuner_.TuneNext(Frequency->value() / 1000.0);
+        ShowTuner(-2);
+    });
+    btFM = MakeToolButton(StationData, "btFM", QStringLiteral("fm"), QString(), QRect(524, 14, 34, 20));
+    btAM = MakeToolButton(StationData, "btAM", QStringLiteral("am"), QString(), QRect(560, 14, 34, 20));
+    btFM->setCheckable(true);
+    btAM->setCheckable(true);
+    connect(btFM, &QToolButton::clicked, this, [this] { SetTuner(bFM, std::nullopt); });
+    connect(btAM, &QToolButton::clicked, this, [this] { SetTuner(bAM, std::nullopt); });
+
+    LScan = MakeLabel(StationData, QStringLiteral("LScan"), QStringLiteral("Scan"), QRect(456, 40, 28, 14));
+    btScanPrev = MakeToolButton(StationData, "btScanPrev", QStringLiteral("<<"), QStringLiteral("Scan previous"), QRect(486, 38, 26, 18));
+    btScanNext = MakeToolButton(StationData, "btScanNext", QStringLiteral(">>"), QStringLiteral("Scan next"), QRect(514, 38, 26, 18));
+    btStopScan = MakeToolButton(StationData, "btStopScan", QStringLiteral("Halt"), QStringLiteral("Halt scanning"), QRect(486, 38, 54, 18));
+    btStopScan->hide();
+    Scanning = MakeLabel(StationData, QStringLiteral("Scanning"), QString(), QRect(286, 58, 20, 14));
+    Scanning->hide();
+    connect(btScanPrev, &QToolButton::clicked, this, [this] { Scan(false); });
+    connect(btScanNext, &QToolButton::clicked, this, [this] { Scan(true); });
+    connect(btStopScan, &QToolButton::clicked, this, [this] { stop_ = true; });
+
+    Step = MakeLabel(StationData, QStringLiteral("Step"), QString(), QRect(542, 40, 20, 14));
+    Step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LStep = MakeLabel(StationData, QStringLiteral("LStep"), QStringLiteral("kHz"), QRect(564, 40, 24, 14));
+    btSpinStep = new TSpinButton(StationData);
+    btSpinStep->setObjectName(QStringLiteral("btSpinStep"));
+    btSpinStep->setGeometry(588, 36, 11, 20);
+    StepSlider = new QSlider(Qt::Horizontal, StationData);
+    StepSlider->setObjectName(QStringLiteral("StepSlider"));
+    StepSlider->setToolTip(QStringLiteral("Adjust step"));
+    StepSlider->setGeometry(456, 58, 140, 16);
+    connect(StepSlider, &QSlider::valueChanged, this, [this](int position) {
+        tuner_.SetStepUnits(position);
+        Step->setText(QString::number(tuner_.StepKHz()));
+    });
+    auto spin = [this](int delta) {
+        if (busy_) return;
+        const int units = tuner_.StepUnits() + delta;
+        if (units < StepSlider->minimum() || units > StepSlider->maximum()) return;
+        StepSlider->setValue(units);
+    };
+    connect(btSpinStep, &TSpinButton::TopClick, this, [spin] { spin(1); });
+    connect(btSpinStep, &TSpinButton::BottomClick, this, [spin] { spin(-1); });
+}
+
+void TOrganizerDialog::BuildButtons()
+{
+    btOk = new QPushButton(QStringLiteral("OK"), this);
+    btOk->setObjectName(QStringLiteral("btOk"));
+    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+    btHelp = new QPushButton(QStringLiteral("Help"), this);
+    btHelp->setObjectName(QStringLiteral("btHelp"));
+    btOk->setDefault(true);
+    connect(btOk, &QPushButton::clicked, this, [this] {
+        stop_ = true;
+        accept();
+    });
+    connect(btCancel, &QPushButton::clicked, this, &TOrganizerDialog::reject);
+    connect(btHelp, &QPushButton::clicked, this, [this] {
+        if (OnHelp) OnHelp(HelpTopic());
+    });
+}
+
+void TOrganizerDialog::reject()
+{
+    stop_ = true;
+    QDialog::reject();
+}
+
+void TOrganizerDialog::SetHeight(bool station)
+{
+    const int buttons = station ? 330 : 252;
+    btOk->setGeometry(Width - 3 * 82, buttons, 75, 25);
+    btCancel->setGeometry(Width - 2 * 82, buttons, 75, 25);
+    btHelp->setGeometry(Width - 82, buttons, 75, 25);
+    setFixedSize(Width, station ? 386 : 308);
+}
+
+TArchiveNode* TOrganizerDialog::Selected() const { return model_->Node(RadioTree->currentIndex()); }
+
+void TOrganizerDialog::MuteForBand()
+{
+    if (tuner_.CardHasBand()) card_.Mute();
+}
+
+void TOrganizerDialog::ApplySelection()
+{
+    TArchiveNode* node = Selected();
+    const bool rootAlone = archive_.Root().ChildCount() == 0;
+    const bool station = node && node->IsStation();
+    miDelete->setEnabled(!rootAlone && node && !node->IsRoot());
+    miRename->setEnabled(!rootAlone && node && !node->IsRoot());
+    miAdd->setEnabled(node && !station);
+    StationData->setVisible(station);
+    SetHeight(station);
+    if (rootAlone || !station) {
+        MuteForBand();
+        return;
+    }
+    if (RadioTree->Editing()) return;
+    if (tuner_.CardHasBand()) card_.Unmute();
+    SetTuner(node->Record.Band == 0 ? bAM : bFM, node->Record.Frequency);
+}
+
+void TOrganizerDialog::SetTuner(tBand band, std::optional<double> frequency, bool dragging)
+{
+    ShowTuner(tuner_.Set(band, frequency, dragging));
+}
+
+void TOrganizerDialog::ShowTuner(int signal)
+{
+    const bool fm = tuner_.BandShown() == bFM;
+    const double f = tuner_.Frequency();
+    {
+        const QSignalBlocker fmBlocker(btFM);
+        const QSignalBlocker amBlocker(btAM);
+        btFM->setChecked(fm);
+        btAM->setChecked(!fm);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{Step, LStep, btSpinStep, StepSlider, LScan})
+        w->setVisible(fm);
+    btScanPrev->setVisible(fm && !busy_);
+    btScanNext->setVisible(fm && !busy_);
+    AM_FM->setText(fm ? QStringLiteral("FM") : QStringLiteral("AM"));
+    HZ->setText(fm ? QStringLiteral("MHz") : QStringLiteral("kHz"));
+    ShowTunerScale(Freq, ScaleLeft, Frequency, fm, f, int(std::lround(tuner_.FMUnit() * 1000)));
+    if (signal != -1) ShowSignalLabel(signal);
+    btTunePrev->setEnabled(tuner_.CanTunePrev());
+    btTuneNext->setEnabled(tuner_.CanTuneNext());
+    if (!busy_) {
+        btScanPrev->setEnabled(tuner_.CanTunePrev());
+        btScanNext->setEnabled(tuner_.CanTuneNext());
+    }
+    ShowTunerReadout(Readout, tuner_.Readout(), tuner_.PointShown(), tuner_.OutOfRange());
+    LOut->setVisible(tuner_.OutOfRange());
+}
+
+void TOrganizerDialog::ShowSignalLabel(int signal)
+{
+    // A band the card cannot receive has nothing to hear.
+    if (!tuner_.CardHasBand()) {
+        Tuned->setText(QStringLiteral("!"));
+        SetTextColour(Tuned, Qt::gray);
+        return;
+    }
+    // -2: what the card hears now, after a command that did not say.
+    if (signal == -2) {
+        signal = tuner_.BandShown() == bFM && tuner_.Frequency() >= card_.FMMin() ? int(card_.CheckSignal()) : 0;
+    }
+    static const char* const Marks[4] = {"?", "T", "S", "M"};
+    Tuned->setText(QLatin1String(Marks[std::clamp(signal, 0, 3)]));
+    SetTextColour(Tuned, signal > 0 ? QColor(Qt::white) : QColor(Qt::gray));
+}
+
+void TOrganizerDialog::ShowPresetButton(int n, bool on)
+{
+    const tFavorite& slot = presets_[n];
+    const int colour = !slot.Used ? setup_.ColorFavNotAssButton
+                       : slot.Band == 0 ? setup_.ColorFavAssButtonAM
+                                        : setup_.ColorFavAssButtonFM;
+    QToolButton* button = btRadio[std::size_t(n)];
+    button->setIcon(glyphs_.Pixmap(TGlyphs::ButtonName(colour, on)));
+    button->setToolTip(slot.Used ? FrequencyText(slot.Frequency) + QStringLiteral(" - ") + slot.Name : QString());
+}
+
+// ---- the tree ----
+
+void TOrganizerDialog::AddFolder()
+{
+    const QModelIndex at = RadioTree->currentIndex();
+    if (busy_ || !Selected() || Selected()->IsStation()) return;
+    model_->AddFolder(at);
+    RadioTree->expand(at);
+}
+
+void TOrganizerDialog::AddStation()
+{
+    const QModelIndex at = RadioTree->currentIndex();
+    if (busy_ || !Selected() || Selected()->IsStation()) return;
+    const tBand band = tuner_.BandShown();
+    const double low = band == bAM ? AMLow : card_.JapaneseFM() ? JapaneseFMLow : FMLow;
+    model_->AddStation(at, std::uint8_t(band), low);
+    RadioTree->expand(at);
+}
+
+void TOrganizerDialog::Rename()
+{
+    if (busy_ || !Selected()) return;
+    RadioTree->edit(RadioTree->currentIndex());
+}
+
+bool TOrganizerDialog::Renamed(TArchiveNode& node, const QString& text)
+{
+    const tArchiveRule rule = archive_.Rename(node, text);
+    if (rule != tArchiveRule::Allowed) Warn(rule);
+    return rule == tArchiveRule::Allowed;
+}
+
+void TOrganizerDialog::Warn(tArchiveRule rule)
+{
+    prompts_.Message(WarningTitle(), ArchiveRuleText(rule), tPromptIcon::Warning);
+}
+
+void TOrganizerDialog::Delete()
+{
+    TArchiveNode* node = Selected();
+    if (busy_ || !node || node->IsRoot()) return;
+    model_->Delete(RadioTree->currentIndex());
+    ApplySelection();
+}
+
+void TOrganizerDialog::DropOnTree(const QModelIndex& target)
+{
+    TArchiveNode* node = Selected();
+    TArchiveNode* onto = model_->Node(target);
+    if (busy_ || !node || !onto) return;
+    const tArchiveRule rule = TArchive::CheckMove(*node, *onto);
+    if (rule != tArchiveRule::Allowed) return Warn(rule);
+    model_->Move(RadioTree->currentIndex(), target);
+    RadioTree->expand(target);
+    RadioTree->setCurrentIndex(model_->IndexOf(node));
+}
+
+// ---- the presets ----
+
+bool TOrganizerDialog::CanDropOnPreset() const
+{
+    const TArchiveNode* node = Selected();
+    return !busy_ && node && node->IsStation() && CanAssignPreset(presets_, node->Record);
+}
+
+void TOrganizerDialog::DropOnPreset(int n)
+{
+    if (!CanDropOnPreset() || n < 1 || n > tFavorites::Count) return;
+    const int previous = current_;
+    const TArchiveNode* node = Selected();
+    AssignPreset(presets_, current_, n, node->Name, node->Record);
+    if (previous >= 1 && previous <= tFavorites::Count && previous != n) ShowPresetButton(previous, false);
+    ShowPresetButton(n, true);
+}
+
+void TOrganizerDialog::ClearPreset(int n)
+{
+    if (busy_ || n < 1 || n > tFavorites::Count) return;
+    ClearPresetSlot(presets_, current_, n);
+    ShowPresetButton(n, false);
+}
+
+void TOrganizerDialog::ClearAllPresets()
+{
+    if (busy_) return;
+    if (!prompts_.AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure ?"), tPromptIcon::Stop))
+        return;
+    ClearAllPresetSlots(presets_, card_);
+    for (int n = 1; n <= tFavorites::Count; ++n) ShowPresetButton(n, false);
+}
+
+bool TOrganizerDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const QString name = watched->objectName();
+    if (!name.startsWith(QLatin1String("btRadio"))) return QDialog::eventFilter(watched, event);
+    const int number = name.right(2).toInt();
+    const int n = number == 0 ? tFavorites::Count : number;
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (drag->source() == RadioTree && CanDropOnPreset())
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->source() != RadioTree) return false;
+        drop->setDropAction(Qt::IgnoreAction);
+        drop->accept();
+        DropOnPreset(n);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- scanning ----
+
+void TOrganizerDialog::Scan(bool upward)
+{
+    if (busy_ || tuner_.ScanRefused(upward)) return;
+    busy_ = true;
+    RadioTree->setEnabled(false);
+    btScanPrev->setEnabled(false);
+    btScanNext->setEnabled(false);
+    btScanPrev->hide();
+    btScanNext->hide();
+    btStopScan->move(228, btStopScan->y());
+    btStopScan->show();
+    SetTextColour(Tuned, Qt::gray);
+    Scanning->setText(upward ? QStringLiteral(">") : QStringLiteral("<"));
+    Scanning->show();
+    stop_ = false;
+    {
+        // Only the user's own moves of the slider reach its handler.
+        const QSignalBlocker blocker(Frequency);
+        tuner_.Scan(
+            upward,
+            [this] {
+                QApplication::processEvents();
+                return stop_;
+            },
+            [this](int signal) { ShowTuner(signal); });
+    }
+    busy_ = false;
+    btStopScan->hide();
+    Scanning->hide();
+    ShowTuner(-1);
+    btScanPrev->setEnabled(!SameFrequency(card_.Frequency(), card_.MinFrequency()));
+    btScanNext->setEnabled(true);
+    RadioTree->setEnabled(true);
+}
