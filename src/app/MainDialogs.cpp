@@ -1,14 +1,14 @@
 #include "MainDialogs.h"
 
 #include "AboutBox.h"
-#include "DialogParts.h"
-#include "TipOfDay.h"
 #include "AlarmDialog.h"
-#include "ScriptEditor.h"
-#include "StationNamePrompt.h"
+#include "DialogParts.h"
 #include "ExitQuestion.h"
+#include "ScriptEditor.h"
 #include "SettingsDialog.h"
 #include "SleepDialog.h"
+#include "StationNamePrompt.h"
+#include "TipOfDay.h"
 
 bool TQtMainDialogs::Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values)
 {

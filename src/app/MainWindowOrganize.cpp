@@ -4,9 +4,9 @@
 #include "MainWindow.h"
 
 #include "Archive.h"
+#include "OrganizerDialog.h"
 #include "Profile.h"
 #include "Prompts.h"
-#include "OrganizerDialog.h"
 
 #include <QDir>
 #include <QSlider>

@@ -3,9 +3,9 @@
 
 #include "MainWindow.h"
 
-#include "Prompts.h"
-#include "PresetsEditor.h"
 #include "JumpToDialog.h"
+#include "PresetsEditor.h"
+#include "Prompts.h"
 
 #include <QSlider>
 

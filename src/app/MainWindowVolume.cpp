@@ -8,8 +8,8 @@
 
 #include "HardwareEnv.h"
 #include "Mixer.h"
-#include "Prompts.h"
 #include "MixerDialog.h"
+#include "Prompts.h"
 
 #include <QAction>
 #include <QGroupBox>

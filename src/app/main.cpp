@@ -8,18 +8,18 @@
 // wait and serial byte; --mute and --scan are the desktop actions, handed to
 // the copy that runs (or done by this one once its window is up).
 
+#include "CannotStartDialog.h"
 #include "HardwareEnv.h"
 #include "InstanceLock.h"
+#include "MainDialogs.h"
+#include "MainWindow.h"
 #include "OsVersion.h"
+#include "PortAccessWarning.h"
 #include "ProgramDir.h"
 #include "QtPrompts.h"
 #include "RemoteActions.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
-#include "CannotStartDialog.h"
-#include "PortAccessWarning.h"
-#include "MainWindow.h"
-#include "MainDialogs.h"
 
 #include <QApplication>
 #include <QDir>

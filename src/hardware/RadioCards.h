@@ -7,10 +7,10 @@
 // steps and controls come from the device itself.
 
 #include "AudioLoop.h"
-#include "SerialPort.h"
 #include "MixerControls.h"
 #include "PortAccess.h"
 #include "RdsDecoder.h"
+#include "SerialPort.h"
 #include "V4l2Radio.h"
 
 #include <QByteArray>

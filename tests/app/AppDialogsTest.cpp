@@ -1,7 +1,7 @@
-#include "StationNamePrompt.h"
 #include "CannotStartDialog.h"
 #include "ExitQuestion.h"
 #include "PortAccessWarning.h"
+#include "StationNamePrompt.h"
 
 #include "ModalHelper.h"
 

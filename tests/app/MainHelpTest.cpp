@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
+#include "MainDialogs.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
-#include "MainDialogs.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,12 +2,12 @@
 // The main window on the emulated card in a temporary program directory,
 // with prompts and dialogs answered by the test.
 
+#include "Display.h"
 #include "FakePrompts.h"
 #include "FakeTray.h"
-#include "Display.h"
+#include "MainWindow.h"
 #include "Profile.h"
 #include "SimulatedHardware.h"
-#include "MainWindow.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The mixer window over the emulated sound card.
 
 #include "EmulatedMixerDevice.h"
+#include "MixerDialog.h"
 #include "MixerSupport.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
-#include "MixerDialog.h"
 
 #include <QLabel>
 #include <QPushButton>

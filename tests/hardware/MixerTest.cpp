@@ -3,8 +3,8 @@
 
 #include "AlsaMixerDevice.h"
 #include "EmulatedMixerDevice.h"
-#include "MixerSupport.h"
 #include "Mixer.h"
+#include "MixerSupport.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
 

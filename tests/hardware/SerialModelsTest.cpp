@@ -4,8 +4,8 @@
 #include "PtyPair.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
-#include "TestSupport.h"
 #include "TestHardware.h"
+#include "TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QFile>

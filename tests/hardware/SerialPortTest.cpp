@@ -1,9 +1,9 @@
 // The serial port driver: its property rules, and its work on a real
 // pseudo-terminal line.
 
-#include "SerialPort.h"
 #include "HardwareEnv.h"
 #include "PtyPair.h"
+#include "SerialPort.h"
 #include "TestHardware.h"
 
 #include <QBuffer>

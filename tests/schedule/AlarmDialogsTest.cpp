@@ -1,7 +1,7 @@
+#include "AlarmDialog.h"
 #include "AlarmSetting.h"
 #include "Display.h"
 #include "Favorites.h"
-#include "AlarmDialog.h"
 #include "SleepDialog.h"
 
 #include <QComboBox>

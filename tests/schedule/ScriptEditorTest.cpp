@@ -3,9 +3,9 @@
 
 #include "FakePrompts.h"
 #include "Favorites.h"
+#include "ScriptEditor.h"
 #include "ScriptFile.h"
 #include "SimulatedHardware.h"
-#include "ScriptEditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>

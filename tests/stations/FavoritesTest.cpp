@@ -1,5 +1,5 @@
-#include "Favorites.h"
 #include "FakePrompts.h"
+#include "Favorites.h"
 #include "FileSizeLimit.h"
 #include "Helpers.h"
 #include "PresetSupport.h"

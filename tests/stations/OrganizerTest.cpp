@@ -5,8 +5,8 @@
 #include "ArchiveModel.h"
 #include "FakePrompts.h"
 #include "Glyphs.h"
-#include "SimulatedHardware.h"
 #include "OrganizerDialog.h"
+#include "SimulatedHardware.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "FakePrompts.h"
+#include "JumpToDialog.h"
 #include "NumEdit.h"
+#include "PresetsEditor.h"
 #include "SimulatedHardware.h"
 #include "TestSupport.h"
-#include "PresetsEditor.h"
-#include "JumpToDialog.h"
 
 #include <QAction>
 #include <QLabel>

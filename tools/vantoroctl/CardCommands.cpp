@@ -2,9 +2,9 @@
 
 #include "DirectPortAccess.h"
 #include "HardwareEnv.h"
+#include "Helpers.h"
 #include "Mixer.h"
 #include "ProgramDir.h"
-#include "Helpers.h"
 #include "RadioCards.h"
 #include "RadioCommands.h"
 #include "Settings.h"
