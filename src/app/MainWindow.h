@@ -118,6 +118,9 @@ public:
     bool ShutdownFlag() const { return shutdownFlag_; }
     // Set once the settings were written and the window may go.
     bool Closed() const { return closed_; }
+    // Shows the window, from the tray too, raised and active, as a second start
+    // or a desktop's "raise" asks; an open dialog of the program comes up over it.
+    void BringToFront();
 
     // Tuning.
     int TuneTo(tBand band, bool quiet, double frequency);

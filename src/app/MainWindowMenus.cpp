@@ -11,6 +11,7 @@
 #include "TrayIcon.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -193,6 +194,15 @@ void TMainWindow::RestoreApp()
     SetItemsEnabled("Do_Hide", true);
     SetItemsEnabled("Do_Show", false);
     RestoreWindow(this);
+}
+
+void TMainWindow::BringToFront()
+{
+    if (minimized_)
+        RestoreApp();
+    else
+        RestoreWindow(this);
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != this) RestoreWindow(dialog);
 }
 
 void TMainWindow::Do_Hide() { MinimizeApp(); }
