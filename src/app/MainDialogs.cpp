@@ -4,6 +4,7 @@
 #include "AlarmDialog.h"
 #include "DialogParts.h"
 #include "ExitQuestion.h"
+#include "QtPrompts.h"
 #include "ScriptEditor.h"
 #include "SettingsDialog.h"
 #include "SleepDialog.h"
@@ -69,7 +70,13 @@ bool TQtMainDialogs::Sleep(QWidget* parent, int& minutes)
 
 bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName)
 {
-    TScriptEditor dialog(env, script, fileName, parent);
+    // The editor's questions, messages and file dialogs open over the
+    // editor, not over the window hidden behind it.
+    TQtPrompts prompts;
+    tScriptEditorEnv editorEnv = env;
+    editorEnv.Prompts = &prompts;
+    TScriptEditor dialog(editorEnv, script, fileName, parent);
+    prompts.SetParent(&dialog);
     CentreOnScreen(&dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     script = dialog.Script();

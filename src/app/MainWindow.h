@@ -213,7 +213,7 @@ public:
     bool Muted() const { return muted_; }
     bool AlarmOn() const { return alarmOn_; }
     bool SleepOn() const { return sleepOn_; }
-    bool ProgOn() const { return runner_.ProgOn; }
+    bool ProgOn() const { return runner_.ProgOn(); }
     const TScriptRunner& Runner() const { return runner_; }
     bool Minimized() const { return minimized_; }
     bool DialogOpen() const { return dialogOpen_; }
@@ -347,6 +347,8 @@ private:
     // Runs a modal dialog under the window's rules: tray menu detached and
     // the window hidden while it is up.
     void WithDialogRules(const std::function<void()>& show);
+    // As above, with the alarm and the sleep countdown held while it is up.
+    void WithAlarmAndSleepHeld(const std::function<void()>& show);
     void ScriptMute(bool mute) override;
     void ScriptVolume(int step) override;
     void ScriptJumpTo(std::uint8_t band, double frequency, bool stereo) override;

@@ -64,12 +64,12 @@ void TMainWindow::ClockTimer()
         tunedCheck_ = !tunedCheck_;
     }
     ShowClock();
-    const QTime now = Now().time();
-    if (runner_.ProgOn) {
+    const QDateTime now = Now();
+    if (runner_.ProgOn()) {
         if (runner_.Tick(now) == TScriptRunner::tkEnded) RefreshProgIndicator();
         return;
     }
-    CheckAlarm(now);
+    CheckAlarm(now.time());
 }
 
 void TMainWindow::CheckAlarm(const QTime& now)
@@ -79,7 +79,14 @@ void TMainWindow::CheckAlarm(const QTime& now)
     if (!alarmOn_ || now.hour() != settings_.AlarmHour || now.minute() != settings_.AlarmMinute) return;
     alarmOn_ = false;
     RefreshAlarmIndicator();
-    if (settings_.AlarmStation != 0) RecallPreset(settings_.AlarmStation, true);
+    if (settings_.AlarmStation == 0) return;
+    RecallPreset(settings_.AlarmStation, true);
+    // The alarm is there to be heard: a radio muted for the night plays.
+    if (muted_) {
+        card_->Unmute();
+        muted_ = card_->Muted() || SilentByVolume();
+        RefreshMuteIndicator();
+    }
 }
 
 void TMainWindow::WithDialogRules(const std::function<void()>& show)
@@ -92,6 +99,22 @@ void TMainWindow::WithDialogRules(const std::function<void()>& show)
     if (!wasMinimized) RestoreApp();
     SetTrayMenuAttached(true);
     dialogOpen_ = false;
+}
+
+void TMainWindow::WithAlarmAndSleepHeld(const std::function<void()>& show)
+{
+    // Nothing goes off behind a dialog that tunes and mutes the card itself:
+    // the alarm waits, and the sleep countdown goes on afterwards from where
+    // it stood.
+    const bool alarm = alarmOn_;
+    const bool sleep = sleepOn_;
+    const int sleepLeft = TSleep->isActive() ? TSleep->remainingTime() : -1;
+    alarmOn_ = sleepOn_ = false;
+    TSleep->stop();
+    WithDialogRules(show);
+    alarmOn_ = alarm;
+    sleepOn_ = sleep;
+    if (sleepLeft >= 0) TSleep->start(sleepLeft);
 }
 
 void TMainWindow::Actions_Alarm()
@@ -138,7 +161,7 @@ void TMainWindow::TSleepTimer()
 {
     // A running script keeps the radio as it wants it; the countdown goes
     // round again, a whole round even when this one was resumed part-way.
-    if (runner_.ProgOn) {
+    if (runner_.ProgOn()) {
         TSleep->start(sleepMinutes_ * 60000);
         return;
     }
@@ -153,8 +176,8 @@ void TMainWindow::TSleepTimer()
 void TMainWindow::Actions_Prog()
 {
     if (busy_) return;
-    if (runner_.ProgOn) {
-        runner_.ProgOn = false;
+    if (runner_.ProgOn()) {
+        runner_.Stop();
     } else {
         // The editor works on a copy: only OK hands a script back.
         tScript script = runner_.Script;
@@ -163,19 +186,20 @@ void TMainWindow::Actions_Prog()
         editor.Card = card_.get();
         editor.Presets = &settings_.Presets;
         editor.Prompts = env_.Prompts;
-        editor.Muted = muted_;
+        // Asked on closing: the window's mute then, not a copy from now.
+        editor.Muted = [this] { return muted_; };
         editor.Beep = [this](int pitch, int ms) {
             if (!env_.Hardware->Beep(pitch, ms)) env_.Prompts->Beep();
         };
         editor.Help = [this](const QString& topic) { ShowHelp(topic); };
         editor.Now = [this] { return Now().time(); };
         editor.DocumentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        WithDialogRules([&] {
+        WithAlarmAndSleepHeld([&] {
             if (!env_.Dialogs->EditScript(nullptr, editor, script, fileName)) return;
             runner_.Script = std::move(script);
             runner_.ScriptFileName = fileName;
             btProg->setToolTip(ProgHint(QStringLiteral("internal")));
-            runner_.ProgOn = true;
+            runner_.Start(Now());
         });
     }
     RefreshProgIndicator();
@@ -189,7 +213,7 @@ void TMainWindow::File_LoadScript()
         runner_.ScriptFileName.isEmpty() ? env_.ProgramDir : QFileInfo(runner_.ScriptFileName).absolutePath());
     if (fileName.isEmpty()) return;
 
-    runner_.ProgOn = false;
+    runner_.Stop();
     tScript script;
     const std::uint8_t result = LoadScriptFile(fileName, script);
     if (result != slLoaded) {
@@ -198,7 +222,7 @@ void TMainWindow::File_LoadScript()
         runner_.ScriptFileName = fileName;
         runner_.Script = std::move(script);
         btProg->setToolTip(ProgHint(fileName));
-        runner_.ProgOn = true;
+        runner_.Start(Now());
     }
     RefreshProgIndicator();
 }

@@ -78,7 +78,8 @@ QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(n
 bool TMainWindow::Start()
 {
     // First values; the settings file overrides them.
-    busy_ = alarmOn_ = sleepOn_ = muted_ = runner_.ProgOn = false;
+    busy_ = alarmOn_ = sleepOn_ = muted_ = false;
+    runner_.Stop();
     storePending_ = clearPending_ = stereoWanted_ = tunedCheck_ = minimized_ = dialogOpen_ = false;
     presetRow_ = 1;
     currentPreset_ = 0;

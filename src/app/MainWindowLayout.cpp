@@ -422,7 +422,7 @@ void TMainWindow::RefreshSleepIndicator()
 
 void TMainWindow::RefreshProgIndicator()
 {
-    const bool on = runner_.ProgOn;
+    const bool on = runner_.ProgOn();
     btProg->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, on)));
     icProgOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("PROG"), settings_.ColorFlag, on)));
     SetItemsChecked("Actions_Prog", on);

@@ -63,6 +63,11 @@ double FitFrequency(double frequency, std::uint8_t band, double fmStep)
     return std::min(high, low + std::nearbyint(steps) * step);
 }
 
+QString PresetActionNeedsPresetText()
+{
+    return QStringLiteral("A preset action needs a stored preset.\nStore a preset first, or choose another action.");
+}
+
 QString VolumePercent(int step) { return QString::number(step * 5) + QLatin1Char('%'); }
 
 int AddAction(tScript& script, zAction action, QTime now)

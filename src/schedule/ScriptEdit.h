@@ -26,6 +26,9 @@ int MinuteInRange(const tTimeRange& range, int hour, int minute);
 // (AM 0.009, FM `fmStep`), ties to even.
 double FitFrequency(double frequency, std::uint8_t band, double fmStep);
 
+// Why a preset action cannot be stored while no preset is.
+QString PresetActionNeedsPresetText();
+
 // `Perc` of a volume step: 7 gives "35%".
 QString VolumePercent(int step);
 
@@ -52,7 +55,7 @@ struct tScriptEditorEnv {
     TRadioCard* Card = nullptr;          // tested on, re-tuned after every test
     const tFavorites* Presets = nullptr; // the presets in use are offered
     TPrompts* Prompts = nullptr;
-    bool Muted = false;                  // the main window's mute, put back on closing
+    std::function<bool()> Muted;         // the main window's mute now, put back on closing; null: not muted
     std::function<void(int pitch, int ms)> Beep;
     std::function<void(const QString&)> Help;
     std::function<QTime()> Now;          // the time a first action is added at; null: the system clock

@@ -367,6 +367,10 @@ void TScriptEditor::BuildControls()
         const int s = Selected();
         ShowPresetStereo(EntryPreset(Presets->currentText()), s >= 0 && script_.At(s + 1).Stereo);
     });
+    // A typed time is put within its range when the editing ends, not at
+    // each key: "45" must not become the range's first minute at its "4".
+    TimeHH->setKeyboardTracking(false);
+    TimeMM->setKeyboardTracking(false);
     connect(TimeHH, &QSpinBox::valueChanged, this, &TScriptEditor::TimeHHChange);
     connect(TimeMM, &QSpinBox::valueChanged, this, &TScriptEditor::TimeMMChange);
     connect(save, &QPushButton::clicked, this, &TScriptEditor::SaveClick);

@@ -194,8 +194,18 @@ void TScriptEditor::SaveClick()
 {
     const int s = Selected();
     if (s < 0) return;
+    // A preset action points at a stored preset, or the script it is saved
+    // in could not be read back.
+    if (script_.At(s + 1).Kind == zPreset && Presets->count() == 0) {
+        env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Error);
+        return;
+    }
+    // A time still being typed counts, put within its range.
+    TimeHH->interpretText();
+    TimeMM->interpretText();
+    const int hour = HourInRange(range_, TimeHH->value());
     zAction& action = script_.Actions[std::size_t(s)];
-    action.Time = QTime(TimeHH->value(), TimeMM->value());
+    action.Time = QTime(hour, MinuteInRange(range_, hour, TimeMM->value()));
     switch (action.Kind) {
     case zBeep:
         action.Times = std::uint8_t(Times->value());
@@ -336,7 +346,8 @@ bool TScriptEditor::Write(const QString& fileName)
     written.Title = Title->text();
     QString why;
     if (!SaveScriptFile(fileName, written, *env_.Presets, &why)) {
-        env_.Prompts->Message(WarningTitle(), ScriptWriteErrorText(), tPromptIcon::Error);
+        const QString reason = why.isEmpty() ? QString() : QStringLiteral("\n(%1)").arg(why);
+        env_.Prompts->Message(WarningTitle(), ScriptWriteErrorText() + reason, tPromptIcon::Error);
         return false;
     }
     SetFileName(fileName);
@@ -377,7 +388,8 @@ void TScriptEditor::Restore()
 {
     EndPreview();
     env_.Card->Tune(savedStereo_, savedBand_, savedFrequency_);
-    if (env_.Muted)
+    // The window's mute as it is now: a sleep that ended meanwhile counts.
+    if (env_.Muted && env_.Muted())
         env_.Card->Mute();
     else
         env_.Card->Unmute();

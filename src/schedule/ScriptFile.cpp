@@ -6,30 +6,62 @@
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
+#include <QLocale>
 #include <QStringList>
+#include <cmath>
+#include <optional>
 
 namespace {
 
-// The text up to the next "." and what follows it; with no "." left the
-// field is empty, unless it is the line's last field, which is the rest.
-QString NextField(QString& rest, bool last)
-{
-    if (last) {
-        const QString field = rest;
-        rest.clear();
+// The fields of an action line after its time, one after the other: each is
+// the text up to the next "."; the line's last field is all that is left.
+// A field the line ends before is missing, which its check names.
+class TFields {
+public:
+    TFields(const QString& rest, bool none) : rest_(rest), ended_(none) {}
+
+    std::optional<QString> Next(bool last)
+    {
+        if (ended_) return std::nullopt;
+        const qsizetype dot = last ? -1 : rest_.indexOf(QLatin1Char('.'));
+        if (dot < 0) {
+            ended_ = true;
+            return rest_;
+        }
+        const QString field = rest_.left(dot);
+        rest_ = rest_.mid(dot + 1);
         return field;
     }
-    const qsizetype dot = rest.indexOf(QLatin1Char('.'));
-    if (dot < 0) {
-        rest.clear();
-        return QString();
-    }
-    const QString field = rest.left(dot);
-    rest = rest.mid(dot + 1);
-    return field;
+    // How many fields are left, counting those the last one would swallow.
+    qsizetype Left() const { return ended_ ? 0 : rest_.count(QLatin1Char('.')) + 1; }
+
+private:
+    QString rest_;
+    bool ended_;
+};
+
+bool AllDigits(const QString& text)
+{
+    if (text.isEmpty()) return false;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
 }
+
+// "098" and "500" as 98.5, whatever the user's decimal mark.
+bool ReadDottedFrequency(const QString& whole, const QString& decimals, double& value)
+{
+    bool ok = false;
+    const double v = QLocale::c().toDouble(whole + QLatin1Char('.') + decimals, &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+QString Missing(const char* name) { return QStringLiteral("%1 is missing").arg(QLatin1String(name)); }
 
 bool Word(const QString& field, const char* word)
 {
@@ -47,7 +79,9 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
     }
     QString rest = line.mid(dot + 1);
     const bool bare = kind == zMuteOn || kind == zMuteOff || kind == zOff;
-    if (bare ? rest.size() != 4 : rest.indexOf(QLatin1Char('.')) != 4) {
+    // A time with nothing after it: the fields are missing, not the time.
+    const bool noFields = !bare && rest.size() == 4;
+    if (bare ? rest.size() != 4 : !noFields && rest.indexOf(QLatin1Char('.')) != 4) {
         why = bare ? QStringLiteral("the time must be four digits, HHMM") :
                      QStringLiteral("the time must be four digits, HHMM, then \".\"");
         return false;
@@ -57,12 +91,16 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
         return false;
     }
     action = MakeAction(kind, QTime(rest.left(2).toInt(), rest.mid(2, 2).toInt()));
-    rest = rest.mid(5);
+    TFields fields(rest.mid(5), noFields);
 
     auto integer = [&](bool last, int lo, int hi, const char* name, auto& into) {
-        const QString field = NextField(rest, last);
+        const std::optional<QString> field = fields.Next(last);
+        if (!field) {
+            why = Missing(name);
+            return false;
+        }
         int value = 0;
-        if (!IsIntInRange(field, lo, hi) || !TextToInt(field, value)) {
+        if (!IsIntInRange(*field, lo, hi) || !TextToInt(*field, value)) {
             why = QStringLiteral("%1 must be a whole number from %2 to %3").arg(QLatin1String(name)).arg(lo).arg(hi);
             return false;
         }
@@ -70,12 +108,16 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
         return true;
     };
     auto stereo = [&](bool& into) {
-        const QString field = NextField(rest, true);
-        if (!IsStereoWord(field)) {
+        const std::optional<QString> field = fields.Next(true);
+        if (!field) {
+            why = Missing("the stereo word (ST or MN)");
+            return false;
+        }
+        if (!IsStereoWord(*field)) {
             why = QStringLiteral("stereo must be ST or MN");
             return false;
         }
-        into = Word(field, "ST");
+        into = Word(*field, "ST");
         return true;
     };
 
@@ -87,17 +129,35 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
     case zVolume: return integer(true, 0, 20, "the volume", action.Volume);
     case zPreset: return integer(false, 1, 100, "the preset number", action.Preset) && stereo(action.Stereo);
     case zJumpTo: {
-        if (!FileTextToFloat(NextField(rest, false), action.Frequency)) {
+        const std::optional<QString> frequency = fields.Next(false);
+        if (!frequency) {
+            why = Missing("the frequency");
+            return false;
+        }
+        // Older copies wrote the frequency with a "." mark, which splits it
+        // in two fields: one field too many, both parts digits.
+        bool read = false;
+        if (AllDigits(*frequency) && fields.Left() == 3) {
+            const QString decimals = *fields.Next(false);
+            read = AllDigits(decimals) && ReadDottedFrequency(*frequency, decimals, action.Frequency);
+        } else {
+            read = FileTextToFloat(*frequency, action.Frequency);
+        }
+        if (!read) {
             why = QStringLiteral("not a frequency");
             return false;
         }
-        const QString band = NextField(rest, false);
-        if (!IsBandWord(band)) {
+        const std::optional<QString> band = fields.Next(false);
+        if (!band) {
+            why = Missing("the band (AM or FM)");
+            return false;
+        }
+        if (!IsBandWord(*band)) {
             why = QStringLiteral("the band must be AM or FM");
             return false;
         }
         // Read as the check accepts it: a hand-written "fm" is FM, not AM.
-        action.Band = Word(band, "FM") ? 1 : 0;
+        action.Band = Word(*band, "FM") ? 1 : 0;
         return stereo(action.Stereo);
     }
     default: return true;
@@ -201,7 +261,17 @@ QByteArray ScriptFileText(const tScript& script, const tFavorites& presets)
 
 bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets, QString* error)
 {
-    return SaveFileSafely(fileName, ScriptFileText(script, presets), error);
+    QByteArray text = ScriptFileText(script, presets);
+    // Never a file the reader refuses: an action outside the file's rules
+    // is not written, and the file there stays as it was.
+    QBuffer written(&text);
+    tScript back;
+    tScriptFault fault;
+    if (Parse(written, back, &fault) != slLoaded) {
+        if (error) *error = QStringLiteral("line %1: %2").arg(fault.Line).arg(fault.Why);
+        return false;
+    }
+    return SaveFileSafely(fileName, text, error);
 }
 
 QString ScriptLoadErrorText(std::uint8_t result)

@@ -5,7 +5,8 @@
 //   Jump to.HHMM.098,500.FM.ST   Preset.HHMM.7.MN
 // lines ended by CR LF, fields found by the next ".". The frequency carries
 // the user's decimal separator, or "," where that is "." (a "." would end the
-// field); "," and the user's separator are read.
+// field); "," and the user's separator are read, and so is a "." where the
+// frequency's two parts are digits and the line has one field too many.
 
 #include "Script.h"
 
@@ -36,7 +37,9 @@ std::uint8_t LoadScriptFile(const QString& fileName, tScript& script, tScriptFau
 // The file's bytes. A preset action is written mono when its preset is on AM.
 QByteArray ScriptFileText(const tScript& script, const tFavorites& presets);
 // Writes the file through a temporary file, so a failure leaves the previous
-// file as it was. False on failure, with the reason in *error.
+// file as it was. False on failure, with the reason in *error. A script the
+// reader would refuse (an action outside the file's rules, no action at
+// all) is not written: the reason names its line.
 bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets,
                     QString* error = nullptr);
 

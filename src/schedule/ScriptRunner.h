@@ -6,8 +6,8 @@
 
 #include "Script.h"
 
+#include <QDateTime>
 #include <QString>
-#include <QTime>
 #include <optional>
 
 // What the actions do to the radio; the main window carries them out.
@@ -35,26 +35,37 @@ public:
 
     tScript Script;
     QString ScriptFileName; // empty when the script came from the editor
-    bool ProgOn = false;
+
+    bool ProgOn() const { return progOn_; }
+    // Programming mode on, for the day of `now`: the script's actions run
+    // in their minutes of that day. The last-run key is forgotten, unless
+    // the action of this very minute has already run.
+    void Start(const QDateTime& now);
+    void Stop() { progOn_ = false; }
 
     // The clock's step in programming mode; nothing when the mode is off.
-    // tkEnded: the script is over and the mode went off.
-    tTick Tick(QTime now);
-    // Runs the action at a 1-based position, once in its minute.
-    void RunScriptAction(int position);
+    // tkEnded: the first tick after the last action's minute of the day the
+    // mode started (past midnight too); the mode is off.
+    tTick Tick(const QDateTime& now);
 
     // The beeper's tick: the beep to play now, if any. Afterwards
     // BeeperRunning() says whether the beeper goes on ticking.
     std::optional<tBeep> BeeperTick();
     bool BeeperRunning() const { return beeperRunning_; }
 
-    // The key of the last action run. Kept across the mode and across
-    // scripts, so an action never runs twice in its minute.
+    // The key of the last action run, so an action never runs twice in its
+    // minute, even when the mode is switched off and on again within it.
     const QString& LastScriptKey() const { return lastScriptKey_; }
 
 private:
+    // Runs the action at a 1-based position, once in its minute.
+    void RunScriptAction(int position, const QDateTime& now);
+
     TScriptTarget& target_;
+    bool progOn_ = false;
+    QDate day_;            // the day the mode started on
     QString lastScriptKey_;
+    QDateTime lastRun_;    // the minute the last action ran in
     int beepCount_ = 0;
     zAction beep_;
     bool beeperRunning_ = false;

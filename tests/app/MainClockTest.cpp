@@ -1,11 +1,13 @@
 // The clock tick on the main window: alarm, sleep, the script run and its
 // beeps, all on the window's own clock set by the test.
 
+#include "MainDialogs.h"
 #include "MainWindowFixture.h"
 #include "ScriptFile.h"
 
 #include "ModalHelper.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QThread>
@@ -15,6 +17,10 @@ namespace {
 
 const char* const TwoPresets = "ShutDown=1\n[Presets]\nList=1,2,\nStation01=M 095.000 Classic\n"
                                "Station02=M 101.700 Harbour\n";
+
+// The same with a volume, so muting is heard.
+const char* const Audible = "VolumeLine=1\nShutDown=1\n[Presets]\nList=1,2,\nStation01=M 095.000 Classic\n"
+                            "Station02=M 101.700 Harbour\n[Audio]\nVolume=128\n";
 
 struct MainClockTest : MainWindowTest {
     void At(int h, int m, int s = 0)
@@ -49,7 +55,7 @@ struct MainClockTest : MainWindowTest {
 
 TEST_F(MainClockTest, AnAlarmArmedInTheEveningFiresOnceNextMorning)
 {
-    WriteConfigured(TwoPresets);
+    WriteConfigured(Audible);
     Started();
     now = QDateTime(QDate(2024, 5, 6), QTime(22, 45));
     dialogs.alarm = std::array<int, 3>{6, 30, 2};
@@ -63,9 +69,13 @@ TEST_F(MainClockTest, AnAlarmArmedInTheEveningFiresOnceNextMorning)
         EXPECT_TRUE(window->AlarmOn()) << h << ':' << m;
     }
     EXPECT_DOUBLE_EQ(window->Card().Frequency(), 87.0);
+    window->Volume_Mute(); // muted for the night
+    ASSERT_TRUE(window->Card().Muted());
     NextDayAt(6, 30, 0);
     EXPECT_DOUBLE_EQ(window->Card().Frequency(), 101.7);
     EXPECT_EQ(window->CurrentPreset(), 2);
+    EXPECT_FALSE(window->Card().Muted()) << "the alarm is heard";
+    EXPECT_FALSE(window->Muted());
     EXPECT_FALSE(window->AlarmOn());
     EXPECT_FALSE(Items("Actions_Alarm").front()->isChecked());
 
@@ -126,6 +136,28 @@ TEST_F(MainClockTest, ALoadedScriptTunesAtItsMinuteAndEndsAfterTheLast)
     At(7, 10, 0);
     EXPECT_FALSE(window->ProgOn());
     EXPECT_TRUE(Button("btAlarm")->isEnabled());
+}
+
+TEST_F(MainClockTest, AScriptEndingAt2359EndsAtMidnightAndRunsAgainTheNextDay)
+{
+    WriteConfigured(TwoPresets);
+    Started();
+    now = QDateTime(QDate(2024, 5, 6), QTime(23, 0));
+    const QByteArray night = ";N\r\nMute off.2359\r\n";
+    LoadScript(night);
+    window->Volume_Mute();
+    At(23, 59, 59);
+    EXPECT_FALSE(window->Muted());
+    EXPECT_TRUE(window->ProgOn());
+    NextDayAt(0, 0, 0);
+    EXPECT_FALSE(window->ProgOn()) << "over after its last minute, across midnight";
+
+    // Loaded again the next evening, its minute runs again.
+    now = QDateTime(QDate(2024, 5, 7), QTime(23, 0));
+    LoadScript(night);
+    window->Volume_Mute();
+    NextDayAt(23, 59);
+    EXPECT_FALSE(window->Muted());
 }
 
 TEST_F(MainClockTest, AFailedLoadKeepsTheScriptAndTheModeOff)
@@ -256,6 +288,65 @@ TEST_F(MainClockTest, TheEditorWorksOnACopyAndOnlyOkRunsIt)
     EXPECT_TRUE(window->ProgOn());
     EXPECT_TRUE(window->Runner().Script.SameAs(fresh));
     EXPECT_EQ(Button("btProg")->toolTip(), QStringLiteral("Programming mode on/off (internal)"));
+}
+
+TEST_F(MainClockTest, TheEditorHoldsAlarmAndSleepAndTakesTheMuteOfClosingTime)
+{
+    WriteConfigured(Audible);
+    Started();
+    now = QDateTime(QDate(2024, 5, 6), QTime(6, 0));
+    dialogs.alarm = std::array<int, 3>{6, 30, 2};
+    window->Actions_Alarm();
+    dialogs.sleep = 1;
+    window->Actions_Sleep();
+    QTimer* sleep = Timer("TSleep");
+    bool mutedAtClosing = false;
+    dialogs.whileEditing = [&](const tScriptEditorEnv& env) {
+        EXPECT_FALSE(sleep->isActive());
+        At(6, 30);
+        EXPECT_DOUBLE_EQ(window->Card().Frequency(), 87.0) << "no alarm behind the editor";
+        ASSERT_TRUE(env.Muted);
+        ASSERT_FALSE(env.Muted());
+        window->Volume_Mute();
+        mutedAtClosing = env.Muted();
+    };
+    window->Actions_Prog(); // Cancel
+    EXPECT_TRUE(mutedAtClosing);
+    EXPECT_TRUE(window->AlarmOn());
+    EXPECT_TRUE(window->SleepOn());
+    EXPECT_TRUE(sleep->isActive());
+}
+
+// The editor's questions and messages open over the editor.
+TEST_F(MainClockTest, TheEditorsQuestionsAreItsOwnWindows)
+{
+    WriteConfigured(TwoPresets);
+    Started();
+    TQtMainDialogs qtDialogs;
+    tScriptEditorEnv env;
+    env.Card = &window->Card();
+    const tFavorites presets;
+    env.Presets = &presets;
+    env.Prompts = &prompts;
+    tScript script;
+    script.Actions.push_back(MakeAction(zMuteOn, QTime(6, 0)));
+    QString fileName;
+    QWidget* editor = nullptr;
+    QWidget* boxParent = nullptr;
+    WhenModal([&](QWidget* dialog) {
+        editor = dialog;
+        WhenModal([&](QWidget* box) {
+            auto* question = qobject_cast<QMessageBox*>(box);
+            if (!question) return;
+            boxParent = question->parentWidget();
+            question->button(QMessageBox::No)->click();
+        });
+        dialog->findChild<QToolButton*>(QStringLiteral("btNew"))->click();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_FALSE(qtDialogs.EditScript(nullptr, env, script, fileName));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(boxParent, editor);
 }
 
 TEST_F(MainClockTest, TheSignalIsReadEverySecondTickWhenAsked)

@@ -85,10 +85,11 @@ public:
         minutes = *sleep;
         return true;
     }
-    bool EditScript(QWidget*, const tScriptEditorEnv&, tScript& script, QString& fileName) override
+    bool EditScript(QWidget*, const tScriptEditorEnv& env, tScript& script, QString& fileName) override
     {
         ++scriptCalls;
         editedScript = script;
+        if (whileEditing) whileEditing(env);
         if (!scriptAnswer) return false;
         script = *scriptAnswer;
         fileName.clear();
@@ -119,6 +120,7 @@ public:
     std::optional<tScript> scriptAnswer;         // nullopt = Cancel
     tScript editedScript;
     int scriptCalls = 0;
+    std::function<void(const tScriptEditorEnv&)> whileEditing; // runs while the editor is up
     int aboutCalls = 0;
     std::function<void()> whileAbout; // runs while the about box is up
 };

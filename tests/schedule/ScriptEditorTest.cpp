@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -156,6 +157,15 @@ TEST_F(ScriptEditorTest, TheTimeStaysWithinItsRange)
     EXPECT_EQ(mm->value(), 31);
     Click("Save");
     EXPECT_EQ(editor->Script().At(2).Key(), QStringLiteral("0631"));
+    // Typed, the minute is put in range when the editing ends, not at its "4".
+    mm->selectAll();
+    QTest::keyClicks(mm, QStringLiteral("45"));
+    QTest::keyClick(mm, Qt::Key_Return);
+    EXPECT_EQ(mm->value(), 45);
+    mm->selectAll();
+    QTest::keyClicks(mm, QStringLiteral("2"));
+    Click("Save");
+    EXPECT_EQ(editor->Script().At(2).Key(), QStringLiteral("0631"));
 
     Select(0);
     EXPECT_EQ(Child<QLabel>("bTime")->text(), QStringLiteral("00:00"));
@@ -194,6 +204,28 @@ TEST_F(ScriptEditorTest, SaveStoresThePanelFittedToTheBand)
     EXPECT_FALSE(Child<QCheckBox>("PresetStereo")->isEnabled());
     Click("Save");
     EXPECT_EQ(editor->Script().At(4).Preset, 2);
+}
+
+TEST_F(ScriptEditorTest, APresetActionNeedsAStoredPresetAndAScriptThatCannotBeReadIsNotWritten)
+{
+    presets = tFavorites();
+    tScript loaded = Script({{zPreset, QTime(16, 25)}});
+    loaded.Actions[0].Preset = 7;
+    Open(loaded);
+    Select(0);
+    Click("Save");
+    EXPECT_EQ(editor->Script().At(1).Preset, 7);
+    EXPECT_EQ(prompts.MessageTexts(), QStringList{PresetActionNeedsPresetText()});
+
+    // A preset of 0 is outside the file's rules: nothing is written.
+    loaded.Actions[0].Preset = 0;
+    Open(loaded);
+    const QString path = dir.filePath(QStringLiteral("p.vxs"));
+    prompts.fileNames.push_back(path);
+    Click("btSave");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(prompts.MessageTexts().back().startsWith(QStringLiteral("Script write error\n(line 2: ")));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Programming -"));
 }
 
 TEST_F(ScriptEditorTest, PreviewsTestTheFrequencyAndBeepThenGiveTheCardBack)
@@ -272,10 +304,16 @@ TEST_F(ScriptEditorTest, ClosingAsksAboutChangesAndOkHandsTheScriptOver)
     Click("btCancel");
     EXPECT_EQ(editor->result(), QDialog::Rejected);
 
+    // The window's mute as it is at closing, not as it was at opening.
+    bool muted = false;
+    env.Muted = [&] { return muted; };
+    card.SetVolumeLine(vlNative);
     Open(Script({{zMuteOn, QTime(6, 0)}}));
     Child<QLineEdit>("Title")->setText(QStringLiteral("  New day "));
     const std::size_t calls = prompts.calls.size();
+    muted = true;
     Click("btOk");
+    EXPECT_TRUE(card.Muted());
     EXPECT_EQ(editor->result(), QDialog::Accepted);
     EXPECT_EQ(prompts.calls.size(), calls);
     EXPECT_EQ(editor->Script().Title, QStringLiteral("New day"));

@@ -33,25 +33,30 @@ const QByteArray Example = File({";Morning", "Mute off.0645", "Volume.0646.12", 
 
 TEST(ScriptFile, TheExampleLoadsUnderEitherDecimalMark)
 {
+    // Older copies wrote the frequency with a "." mark.
+    QByteArray dotted = Example;
+    dotted.replace("098,500", "098.500");
     for (const QLocale& locale : {QLocale::c(), Italian}) {
-        TScopedLocale scoped(locale);
-        tScript script;
-        ASSERT_EQ(Load(Example, script), slLoaded) << qPrintable(locale.name());
-        EXPECT_EQ(script.Title, QStringLiteral("Morning"));
-        ASSERT_EQ(script.Count(), 6);
-        const zAction& jump = script.At(3);
-        EXPECT_EQ(jump.Kind, zJumpTo);
-        EXPECT_EQ(jump.Key(), QStringLiteral("0647"));
-        EXPECT_DOUBLE_EQ(jump.Frequency, 98.5);
-        EXPECT_EQ(jump.Band, 1);
-        EXPECT_TRUE(jump.Stereo);
-        EXPECT_EQ(script.At(2).Volume, 12);
-        EXPECT_EQ(script.At(4).Times, 3);
-        EXPECT_EQ(script.At(4).BeepFreq, 5000);
-        EXPECT_EQ(script.At(4).MSecs, 300);
-        EXPECT_EQ(script.At(5).Preset, 7);
-        EXPECT_FALSE(script.At(5).Stereo);
-        EXPECT_EQ(script.At(6).Kind, zOff);
+        for (const QByteArray& text : {Example, dotted}) {
+            TScopedLocale scoped(locale);
+            tScript script;
+            ASSERT_EQ(Load(text, script), slLoaded) << qPrintable(locale.name()) << text.constData();
+            EXPECT_EQ(script.Title, QStringLiteral("Morning"));
+            ASSERT_EQ(script.Count(), 6);
+            const zAction& jump = script.At(3);
+            EXPECT_EQ(jump.Kind, zJumpTo);
+            EXPECT_EQ(jump.Key(), QStringLiteral("0647"));
+            EXPECT_DOUBLE_EQ(jump.Frequency, 98.5);
+            EXPECT_EQ(jump.Band, 1);
+            EXPECT_TRUE(jump.Stereo);
+            EXPECT_EQ(script.At(2).Volume, 12);
+            EXPECT_EQ(script.At(4).Times, 3);
+            EXPECT_EQ(script.At(4).BeepFreq, 5000);
+            EXPECT_EQ(script.At(4).MSecs, 300);
+            EXPECT_EQ(script.At(5).Preset, 7);
+            EXPECT_FALSE(script.At(5).Stereo);
+            EXPECT_EQ(script.At(6).Kind, zOff);
+        }
     }
 }
 
@@ -60,6 +65,7 @@ TEST(ScriptFile, FaultyFilesAreCorruptAtTheirLineAndLeaveTheScriptAlone)
     struct Case {
         QByteArray text;
         int line;
+        const char* why = nullptr; // checked when given
     };
     const std::vector<Case> cases = {
         {File({"Morning", "Off.0800"}), 1},
@@ -75,7 +81,10 @@ TEST(ScriptFile, FaultyFilesAreCorruptAtTheirLineAndLeaveTheScriptAlone)
         {File({";T", "Beep.0700.51.5000.300"}), 2},
         {File({";T", "Beep.0700.3.20001.300"}), 2},
         {File({";T", "Beep.0700.3.5000.0"}), 2},
-        {File({";T", "Beep.0700.3.5000"}), 2},             // a missing field
+        {File({";T", "Beep.0700.3.5000"}), 2, "the length is missing"},
+        {File({";T", "Preset.0700.7"}), 2, "the stereo word (ST or MN) is missing"},
+        {File({";T", "Volume.0700"}), 2, "the volume is missing"},
+        {File({";T", "Jump to.0700.098.5x0.FM.ST"}), 2, "not a frequency"},
         {File({";T", "Volume.0700.21"}), 2},
         {File({";T", "Preset.0700.0.ST"}), 2},
         {File({";T", "Preset.0700.101.ST"}), 2},
@@ -92,6 +101,9 @@ TEST(ScriptFile, FaultyFilesAreCorruptAtTheirLineAndLeaveTheScriptAlone)
         EXPECT_EQ(Load(c.text, script, &fault), slCorrupt) << c.text.constData();
         EXPECT_EQ(fault.Line, c.line) << c.text.constData();
         EXPECT_FALSE(fault.Why.isEmpty());
+        if (c.why) {
+            EXPECT_EQ(fault.Why, QLatin1String(c.why)) << c.text.constData();
+        }
         EXPECT_EQ(script.Title, QStringLiteral("kept"));
         EXPECT_EQ(script.Count(), 0);
     }

@@ -36,10 +36,12 @@ struct Runner : ::testing::Test {
     TRecordingTarget target;
     TScriptRunner runner{target};
 
-    void On(tScript script)
+    // A time of the day the tests run on.
+    static QDateTime At(int h, int m, int s = 0) { return QDateTime(QDate(2024, 5, 6), QTime(h, m, s)); }
+    void On(tScript script, QDateTime now = At(0, 0))
     {
         runner.Script = std::move(script);
-        runner.ProgOn = true;
+        runner.Start(now);
     }
 };
 
@@ -59,30 +61,42 @@ TEST(FindScriptAction, FindsTheMinutesActionOrTellsTheScriptIsOver)
 TEST_F(Runner, AnActionRunsOnceInItsMinuteEvenWhenTheModeIsSwitchedAgain)
 {
     On(Script({{zMuteOn, QTime(7, 30)}, {zMuteOff, QTime(7, 31)}}));
-    EXPECT_EQ(runner.Tick(QTime(7, 29, 59)), TScriptRunner::tkNothing);
-    EXPECT_EQ(runner.Tick(QTime(7, 30, 40)), TScriptRunner::tkRan);
-    runner.Tick(QTime(7, 30, 41));
-    runner.ProgOn = false;
-    runner.ProgOn = true;
-    runner.Tick(QTime(7, 30, 42));
+    EXPECT_EQ(runner.Tick(At(7, 29, 59)), TScriptRunner::tkNothing);
+    EXPECT_EQ(runner.Tick(At(7, 30, 40)), TScriptRunner::tkRan);
+    runner.Tick(At(7, 30, 41));
+    runner.Stop();
+    runner.Start(At(7, 30, 42));
+    runner.Tick(At(7, 30, 42));
     EXPECT_EQ(target.done, Done{"mute"});
     EXPECT_EQ(runner.LastScriptKey(), QStringLiteral("0730"));
 
     // The last action runs in its minute; the next minute ends the mode.
-    runner.Tick(QTime(7, 31));
-    EXPECT_TRUE(runner.ProgOn);
-    EXPECT_EQ(runner.Tick(QTime(7, 32)), TScriptRunner::tkEnded);
-    EXPECT_FALSE(runner.ProgOn);
+    runner.Tick(At(7, 31));
+    EXPECT_TRUE(runner.ProgOn());
+    EXPECT_EQ(runner.Tick(At(7, 32)), TScriptRunner::tkEnded);
+    EXPECT_FALSE(runner.ProgOn());
     EXPECT_EQ(target.done, (Done{"mute", "unmute"}));
+}
+
+TEST_F(Runner, SwitchedOnAgainOnAnotherDayTheLastMinutesActionRunsAgain)
+{
+    On(Script({{zMuteOn, QTime(7, 30)}}), At(7, 0));
+    runner.Tick(At(7, 30));
+    EXPECT_EQ(runner.Tick(At(7, 31)), TScriptRunner::tkEnded);
+    // The next day, even when switched on within that same minute.
+    const QDateTime tomorrow = At(7, 30, 10).addDays(1);
+    runner.Start(tomorrow);
+    EXPECT_EQ(runner.Tick(tomorrow), TScriptRunner::tkRan);
+    EXPECT_EQ(target.done, (Done{"mute", "mute"}));
 }
 
 TEST_F(Runner, AMorningScriptSwitchedOnInTheEveningEndsWithoutRunning)
 {
-    On(Script({{zMuteOn, QTime(7, 30)}, {zOff, QTime(8, 0)}}));
-    EXPECT_EQ(runner.Tick(QTime(19, 0)), TScriptRunner::tkEnded);
-    EXPECT_FALSE(runner.ProgOn);
+    On(Script({{zMuteOn, QTime(7, 30)}, {zOff, QTime(8, 0)}}), At(19, 0));
+    EXPECT_EQ(runner.Tick(At(19, 0)), TScriptRunner::tkEnded);
+    EXPECT_FALSE(runner.ProgOn());
     EXPECT_TRUE(target.done.empty());
-    EXPECT_EQ(runner.Tick(QTime(7, 30)), TScriptRunner::tkNothing);
+    EXPECT_EQ(runner.Tick(At(7, 30)), TScriptRunner::tkNothing);
 }
 
 TEST_F(Runner, EachKindReachesTheRadioWithItsFields)
@@ -93,7 +107,7 @@ TEST_F(Runner, EachKindReachesTheRadioWithItsFields)
     script.Actions[1].Stereo = true;
     script.Actions[2].Preset = 12;
     On(script);
-    for (int m = 0; m < 4; ++m) runner.Tick(QTime(6, m));
+    for (int m = 0; m < 4; ++m) runner.Tick(At(6, m));
     EXPECT_EQ(target.done, (Done{"volume 7", "jump 1 98.500000 1", "preset 12 0", "off"}));
 }
 
@@ -104,7 +118,7 @@ TEST_F(Runner, ABeepActionBeepsItsTimesOneASecondUntilTheModeGoesOff)
     script.Actions[0].BeepFreq = 880;
     script.Actions[0].MSecs = 120;
     On(script);
-    runner.Tick(QTime(7, 0));
+    runner.Tick(At(7, 0));
     EXPECT_EQ(target.done, Done{"beeper"});
     for (int i = 0; i < 3; ++i) {
         const auto beep = runner.BeeperTick();
@@ -119,9 +133,9 @@ TEST_F(Runner, ABeepActionBeepsItsTimesOneASecondUntilTheModeGoesOff)
     // Switching the mode off stops the beeps still to come.
     script.Actions[0].Time = QTime(7, 5);
     On(script);
-    runner.Tick(QTime(7, 5));
+    runner.Tick(At(7, 5));
     ASSERT_TRUE(runner.BeeperTick().has_value());
-    runner.ProgOn = false;
+    runner.Stop();
     EXPECT_FALSE(runner.BeeperTick().has_value());
     EXPECT_FALSE(runner.BeeperRunning());
 }
