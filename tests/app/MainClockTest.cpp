@@ -313,30 +313,28 @@ TEST_F(MainClockTest, TheEditorsQuestionsAreItsOwnWindows)
     WriteConfigured(TwoPresets);
     Started();
     TQtMainDialogs qtDialogs;
+    const tFavorites presets;
     tScriptEditorEnv env;
     env.Card = &window->Card();
-    const tFavorites presets;
     env.Presets = &presets;
     env.Prompts = &prompts;
     tScript script;
     script.Actions.push_back(MakeAction(zMuteOn, QTime(6, 0)));
     QString fileName;
-    QWidget* editor = nullptr;
     QWidget* boxParent = nullptr;
-    WhenModal([&](QWidget* dialog) {
-        editor = dialog;
+    WhenModal([&](QWidget* editor) {
         WhenModal([&](QWidget* box) {
-            auto* question = qobject_cast<QMessageBox*>(box);
-            if (!question) return;
-            boxParent = question->parentWidget();
-            question->button(QMessageBox::No)->click();
+            if (auto* question = qobject_cast<QMessageBox*>(box)) {
+                boxParent = question->parentWidget();
+                question->button(QMessageBox::No)->click();
+            }
         });
-        dialog->findChild<QToolButton*>(QStringLiteral("btNew"))->click();
-        qobject_cast<QDialog*>(dialog)->reject();
+        editor->findChild<QToolButton*>(QStringLiteral("btNew"))->click();
+        qobject_cast<QDialog*>(editor)->reject();
     });
     EXPECT_FALSE(qtDialogs.EditScript(nullptr, env, script, fileName));
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(boxParent, editor);
+    ASSERT_NE(boxParent, nullptr);
+    EXPECT_EQ(boxParent->objectName(), QStringLiteral("ScriptEditor"));
 }
 
 TEST_F(MainClockTest, TheSignalIsReadEverySecondTickWhenAsked)
