@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "WidgetKit.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -58,6 +60,8 @@ void THelpWindow::ShowTopic(const QString& topic)
         create();
         windowHandle()->setTransientParent(owner);
     }
+    FitOnScreen(this, size(), !placed_);
+    placed_ = true;
     show();
     raise();
     activateWindow();

@@ -1,7 +1,10 @@
 #include "WidgetKit.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
+#include <algorithm>
 #include <QToolButton>
 
 void SetFill(QWidget* widget, const QColor& colour)
@@ -36,4 +39,26 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& ca
     button->setToolTip(hint);
     button->setGeometry(geometry);
     return button;
+}
+
+void FitOnScreen(QWidget* window, const QSize& wanted, bool centre)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // A window not yet shown has no frame; leave room for a title bar.
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                   outer.bottom() - inner.bottom());
+    if (!window->isVisible() || frame.isNull()) frame = QMargins(4, 32, 4, 4);
+    const QSize room = area.size().shrunkBy(frame);
+    window->resize(wanted.boundedTo(room).expandedTo(window->minimumSize()));
+    QRect placed(QPoint(), window->size().grownBy(frame));
+    if (centre)
+        placed.moveCenter(area.center());
+    else
+        placed.moveTopLeft(window->frameGeometry().topLeft());
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    window->move(placed.topLeft());
 }

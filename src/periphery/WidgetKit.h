@@ -6,6 +6,7 @@
 class QColor;
 class QLabel;
 class QRect;
+class QSize;
 class QToolButton;
 class QWidget;
 
@@ -18,3 +19,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 // A tool button named `name` with `caption` and the balloon hint `hint`.
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                             const QRect& geometry);
+// Gives a top-level window `wanted` as its size, as far as the screen's
+// available area allows with room for the window manager's frame, and keeps
+// the frame on that area: in its middle when `centre`, else where it was.
+void FitOnScreen(QWidget* window, const QSize& wanted, bool centre);

@@ -331,19 +331,21 @@ QWidget* TSettingsDialog::BuildKeysPage()
         list->setMaxVisibleItems(16);
         for (const QChar c : choices) list->addItem(c == QLatin1Char(' ') ? QStringLiteral("Space") : QString(c), c);
         keyLists_[i] = list;
-        const int row = int(i) / 2, column = int(i) % 2 * 3;
+        // Three columns keep the page low enough for a small screen.
+        const int row = int(i) / 3, column = int(i) % 3 * 3;
         grid->addWidget(new QLabel(QLatin1String(command.Label), page), row, column);
         grid->addWidget(list, row, column + 1);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i] { CmdChange(i); });
     }
-    grid->setColumnMinimumWidth(2, 24);
+    for (int gap : {2, 5}) grid->setColumnMinimumWidth(gap, 24);
     auto* btDefault = new QPushButton(QStringLiteral("Reset to default"), page);
     btDefault->setObjectName(QStringLiteral("btDefault"));
     connect(btDefault, &QPushButton::clicked, this, [this] {
         model_.ResetKeys();
         ShowKeys();
     });
-    grid->addWidget(btDefault, int(KeyCommands.size()) / 2, 3, 1, 2);
+    grid->addWidget(btDefault, (int(KeyCommands.size()) + 2) / 3, 6, 1, 2);
+    grid->setRowStretch((int(KeyCommands.size()) + 2) / 3 + 1, 1);
     ShowKeys();
     return page;
 }
