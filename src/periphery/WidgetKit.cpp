@@ -1,5 +1,7 @@
 #include "WidgetKit.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
@@ -61,4 +63,23 @@ void FitOnScreen(QWidget* window, const QSize& wanted, bool centre)
     placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
     placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
     window->move(placed.topLeft());
+}
+
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box, int stretch)
+{
+    QFont font = QApplication::font();
+    font.setBold(bold);
+    font.setStretch(stretch);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+    // Smaller, half a point at a time, until every text fits the box.
+    for (;;) {
+        const QFontMetricsF metrics(font);
+        bool fits = metrics.ascent() <= box.height() + 1;
+        for (const QString& text : texts) fits = fits && metrics.horizontalAdvance(text) <= box.width();
+        if (fits || font.pointSizeF() <= 5) return font;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
 }
