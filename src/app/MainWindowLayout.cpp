@@ -22,6 +22,14 @@
 
 namespace {
 
+// The focus keeper: it takes the keyboard focus but is never seen.
+class TUnseenSlider final : public QSlider {
+public:
+    using QSlider::QSlider;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
 
 // The panel's type sizes, as shares of the desktop's font, so the panel
 // follows the font the user chose and the screen's density.
@@ -71,7 +79,7 @@ void TMainWindow::BuildForm()
 
     // The hidden slider that takes the keyboard focus away from a preset
     // button once it has been clicked, so keys go on reaching the commands.
-    Temp = new QSlider(Qt::Horizontal, client);
+    Temp = new TUnseenSlider(Qt::Horizontal, client);
     Temp->setObjectName(QStringLiteral("Temp"));
     Temp->setGeometry(0, 0, 1, 1);
     Temp->setFocusPolicy(Qt::StrongFocus);
@@ -317,6 +325,11 @@ void TMainWindow::ApplyLayout()
     }
     for (int type = 0; type < MainLayoutCount; ++type)
         SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
+    // A narrow window keeps every menu on its bar, none behind an overflow
+    // arrow: "Help" moves under "Options" there.
+    const bool narrow = layout->Width < MainLayoutOf(0)->Width;
+    if (auto* help = findChild<QMenu*>(QStringLiteral("HelpMenu"))) help->menuAction()->setVisible(!narrow);
+    if (auto* help = findChild<QMenu*>(QStringLiteral("OptionsHelp"))) help->menuAction()->setVisible(narrow);
     adjustSize();
     setFixedSize(sizeHint());
 }
