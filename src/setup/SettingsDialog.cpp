@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -200,9 +201,16 @@ QWidget* TSettingsDialog::BuildCardPage()
                 [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });
     }
 
+    // The groups share one width, so the list beside them keeps its width
+    // whichever of them a model shows.
     auto* place = new QGridLayout;
+    int widest = 0;
     for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio})
+        widest = std::max(widest, group->sizeHint().width());
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio}) {
+        group->setFixedWidth(widest);
         place->addWidget(group, 0, 0, Qt::AlignTop);
+    }
     place->setRowStretch(1, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(supported);
