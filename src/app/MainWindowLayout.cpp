@@ -23,7 +23,8 @@
 namespace {
 
 // The focus keeper: it takes the keyboard focus but is never seen.
-class TUnseenSlider final : public QSlider {
+class TUnseenSlider final : public QSlider
+{
 public:
     using QSlider::QSlider;
 
@@ -251,11 +252,12 @@ void TMainWindow::BuildButtons()
     // in narrowed letters so that size stays readable. The style draws the
     // caption after the lamp and 4 pixels, inside a 2-pixel border; 2 more
     // pixels keep the widest caption off the right edge.
-    const QFont captions = PanelFont(Normal, false,
-                                     {QStringLiteral("MTE"), QStringLiteral("ALM"), QStringLiteral("SLP"),
-                                      QStringLiteral("PRG"), QStringLiteral("CLR"), QStringLiteral("MEM"),
-                                      QStringLiteral("STR"), QStringLiteral("OFF")},
-                                     QSize(42 - 2 - 16 - 4 - 2 - 2, 21), QFont::Condensed);
+    const QFont captions =
+        PanelFont(Normal, false,
+                  {QStringLiteral("MTE"), QStringLiteral("ALM"), QStringLiteral("SLP"),
+                   QStringLiteral("PRG"), QStringLiteral("CLR"), QStringLiteral("MEM"),
+                   QStringLiteral("STR"), QStringLiteral("OFF")},
+                  QSize(42 - 2 - 16 - 4 - 2 - 2, 21), QFont::Condensed);
     auto panelButton = [this, &captions](const char* name, const char* caption, const char* hint, int left, int top) {
         QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), QLatin1String(hint),
                                     QRect(left, top, 42, 21));
@@ -328,8 +330,10 @@ void TMainWindow::ApplyLayout()
     // A narrow window keeps every menu on its bar, none behind an overflow
     // arrow: "Help" moves under "Options" there.
     const bool narrow = layout->Width < MainLayoutOf(0)->Width;
-    if (auto* help = findChild<QMenu*>(QStringLiteral("HelpMenu"))) help->menuAction()->setVisible(!narrow);
-    if (auto* help = findChild<QMenu*>(QStringLiteral("OptionsHelp"))) help->menuAction()->setVisible(narrow);
+    if (auto* help = findChild<QMenu*>(QStringLiteral("HelpMenu")))
+        help->menuAction()->setVisible(!narrow);
+    if (auto* help = findChild<QMenu*>(QStringLiteral("OptionsHelp")))
+        help->menuAction()->setVisible(narrow);
     adjustSize();
     setFixedSize(sizeHint());
 }

@@ -88,7 +88,8 @@ void TMainWindow::BuildMenus()
         auto* group = new QActionGroup(menu);
         for (int type = 0; type < MainLayoutCount; ++type) {
             const tMainLayout& layout = *MainLayoutOf(type);
-            QAction* item = AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type]);
+            QAction* item =
+                AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type]);
             item->setCheckable(true);
             group->addAction(item);
         }

@@ -191,7 +191,8 @@ QWidget* TMixerDialog::BuildRow(TRow& row, const QString& prefix, const QString&
         box->addWidget(row.mute);
     } else {
         // One label width for every line, so the sliders stand in columns.
-        row.label->setMinimumWidth(row.label->fontMetrics().horizontalAdvance(QStringLiteral("Compact Disc")) + 12);
+        row.label->setMinimumWidth(
+            row.label->fontMetrics().horizontalAdvance(QStringLiteral("Compact Disc")) + 12);
         row.volume->setMinimumWidth(row.volume->fontMetrics().averageCharWidth() * 14);
         auto* box = new QHBoxLayout(panel);
         box->addWidget(row.label);

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
-#include <algorithm>
 #include <QToolButton>
+#include <algorithm>
 
 void SetFill(QWidget* widget, const QColor& colour)
 {
@@ -50,8 +50,8 @@ void FitOnScreen(QWidget* window, const QSize& wanted, bool centre)
     const QRect area = screen->availableGeometry();
     // A window not yet shown has no frame; leave room for a title bar.
     const QRect inner = window->geometry(), outer = window->frameGeometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                   outer.bottom() - inner.bottom());
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
     if (!window->isVisible() || frame.isNull()) frame = QMargins(4, 32, 4, 4);
     const QSize room = area.size().shrunkBy(frame);
     window->resize(wanted.boundedTo(room).expandedTo(window->minimumSize()));
@@ -60,8 +60,10 @@ void FitOnScreen(QWidget* window, const QSize& wanted, bool centre)
         placed.moveCenter(area.center());
     else
         placed.moveTopLeft(window->frameGeometry().topLeft());
-    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
-    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    placed.moveLeft(
+        std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(
+        std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
     window->move(placed.topLeft());
 }
 
@@ -78,7 +80,8 @@ QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& 
     for (;;) {
         const QFontMetricsF metrics(font);
         bool fits = metrics.ascent() <= box.height() + 1;
-        for (const QString& text : texts) fits = fits && metrics.horizontalAdvance(text) <= box.width();
+        for (const QString& text : texts)
+            fits = fits && metrics.horizontalAdvance(text) <= box.width();
         if (fits || font.pointSizeF() <= 5) return font;
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }

@@ -29,4 +29,5 @@ void FitOnScreen(QWidget* window, const QSize& wanted, bool centre);
 // `stretch` percent), made smaller until each of `texts` fits `box`: a panel
 // keeps its fixed geometry and its texts still follow the user's font and the
 // screen's density.
-QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box, int stretch = 100);
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box,
+                int stretch = 100);

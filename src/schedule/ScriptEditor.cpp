@@ -65,7 +65,10 @@ QString RangeText(int hour, int minute) { return ZeroPad(hour, 2) + QLatin1Char(
 
 // The time column: the 24-hour "HH:MM" of the hour field and the range
 // labels, so the dialog shows one kind of time.
-QString TimeColumn(const QTime& time) { return RangeText(time.hour(), time.minute()); }
+QString TimeColumn(const QTime& time)
+{
+    return RangeText(time.hour(), time.minute());
+}
 
 QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text, bool checkable = false)
 {

@@ -44,7 +44,8 @@ T* Named(T* widget, const char* name)
 // A page that scrolls when the screen has too little room for it. It asks
 // for the room its contents want, so the dialog opens no smaller than they
 // need where the screen allows it.
-class TPageScroll final : public QScrollArea {
+class TPageScroll final : public QScrollArea
+{
 public:
     explicit TPageScroll(QWidget* page)
     {

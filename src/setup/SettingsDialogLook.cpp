@@ -26,13 +26,15 @@ namespace {
 
 // A preview label in the desktop's font at `scale` of its size, as the main
 // window's panel has it, made smaller until `widest` fits its place.
-QLabel* PanelLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry, double scale,
-                   const QStringList& widest = {}, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel* PanelLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry,
+                   double scale, const QStringList& widest = {},
+                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* label = new QLabel(text, panel);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(PanelFont(scale, true, widest.isEmpty() ? QStringList{text} : widest, geometry.size()));
+    label->setFont(
+        PanelFont(scale, true, widest.isEmpty() ? QStringList{text} : widest, geometry.size()));
     label->setAlignment(align);
     return label;
 }
@@ -100,9 +102,10 @@ QWidget* TSettingsDialog::BuildPreview()
     icSleepOnOff = picture("icSleepOnOff", QRect(284, 22, 11, 11));
     icProgOnOff = picture("icProgOnOff", QRect(262, 37, 26, 11));
     labels_[0] = PanelLabel(Panel, "StationNum", QStringLiteral("99"), QRect(4, 53, 26, 14), 0.9);
-    labels_[1] = PanelLabel(Panel, "Station", QStringLiteral("Station"), QRect(32, 53, 178, 14), 0.9);
-    labels_[2] = PanelLabel(Panel, "HHMMSS", QStringLiteral("11:22:33"), QRect(212, 53, 84, 14), 0.9, {},
-                            Qt::AlignRight | Qt::AlignVCenter);
+    labels_[1] =
+        PanelLabel(Panel, "Station", QStringLiteral("Station"), QRect(32, 53, 178, 14), 0.9);
+    labels_[2] = PanelLabel(Panel, "HHMMSS", QStringLiteral("11:22:33"), QRect(212, 53, 84, 14),
+                            0.9, {}, Qt::AlignRight | Qt::AlignVCenter);
     return Panel;
 }
 
@@ -336,7 +339,8 @@ QWidget* TSettingsDialog::BuildKeysPage()
         grid->addWidget(list, row, column + 1);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i] { CmdChange(i); });
     }
-    for (int gap : {2, 5}) grid->setColumnMinimumWidth(gap, 24);
+    for (int gap : {2, 5})
+        grid->setColumnMinimumWidth(gap, 24);
     auto* btDefault = new QPushButton(QStringLiteral("Reset to default"), page);
     btDefault->setObjectName(QStringLiteral("btDefault"));
     connect(btDefault, &QPushButton::clicked, this, [this] {

@@ -13,9 +13,13 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
-namespace {
+namespace
+{
 
-QString Text(const QRect& r) { return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()); }
+QString Text(const QRect& r)
+{
+    return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
 
 bool InScrollArea(QWidget* widget)
 {
@@ -38,13 +42,14 @@ void ExpectOnScreen(QWidget* window, const QString& what, bool hasButtons = true
         if (!button->isVisible() || InScrollArea(button)) continue;
         ++buttons;
         const QRect r(button->mapToGlobal(QPoint(0, 0)), button->size());
-        EXPECT_TRUE(area.contains(r)) << qPrintable(what) << ": " << qPrintable(button->text()) << " at "
-                                      << qPrintable(Text(r));
+        EXPECT_TRUE(area.contains(r)) << qPrintable(what) << ": " << qPrintable(button->text())
+                                      << " at " << qPrintable(Text(r));
     }
     EXPECT_EQ(buttons > 0, hasButtons) << qPrintable(what);
 }
 
-class DialogFit : public MainWindowTest {
+class DialogFit : public MainWindowTest
+{
 protected:
     // The window with the dialogs the user sees, not the test's answers.
     TMainWindow& StartWithRealDialogs()
@@ -96,8 +101,7 @@ TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
         {"presets editor", [](TMainWindow& m) { m.Stations_EditPresets(); }, closeIt},
         {"organizer", [](TMainWindow& m) { m.Stations_Organize(); }, closeIt},
         {"jump to", [](TMainWindow& m) { m.Actions_Jump(); }, closeIt},
-        {"settings",
-         [](TMainWindow& m) { m.Options_Settings(); },
+        {"settings", [](TMainWindow& m) { m.Options_Settings(); },
          [](QWidget* d) {
              auto* pages = d->findChild<QTabWidget*>(QStringLiteral("Pages"));
              ASSERT_NE(pages, nullptr);
@@ -125,13 +129,17 @@ TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
     // The help window, also when the size it had last time is too large.
     for (const QSize saved : {QSize(), QSize(3000, 2000)}) {
         window.reset();
-        WriteConfigured(qPrintable(QStringLiteral("[Help]\nWidth=%1\nHeight=%2\n").arg(saved.width()).arg(saved.height())));
+        WriteConfigured(qPrintable(QStringLiteral("[Help]\nWidth=%1\nHeight=%2\n")
+                                       .arg(saved.width())
+                                       .arg(saved.height())));
         StartWithRealDialogs().Help_Topics();
         QWidget* help = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->objectName() == QLatin1String("HelpWindow") && top->isVisible()) help = top;
-        ExpectOnScreen(help, QStringLiteral("help window, saved size %1x%2").arg(saved.width()).arg(saved.height()),
-                       false);
+        ExpectOnScreen(
+            help,
+            QStringLiteral("help window, saved size %1x%2").arg(saved.width()).arg(saved.height()),
+            false);
     }
 }
 

@@ -39,7 +39,8 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
     // Help topics lies in a visible menu that has its place on the bar.
     std::function<bool(QMenu*)> reaches = [&](QMenu* menu) {
         for (QAction* a : menu->actions())
-            if (a->isVisible() && (a->objectName() == QLatin1String("Help_Topics") || (a->menu() && reaches(a->menu()))))
+            if (a->isVisible() && (a->objectName() == QLatin1String("Help_Topics") ||
+                                   (a->menu() && reaches(a->menu()))))
                 return true;
         return false;
     };
@@ -72,7 +73,8 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
         for (QAction* menu : bar->actions()) {
             if (!menu->isVisible()) continue;
             const QRect place = bar->actionGeometry(menu);
-            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place)) << qPrintable(menu->text());
+            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+                << qPrintable(menu->text());
             help = help || reaches(menu->menu());
         }
         EXPECT_TRUE(help);

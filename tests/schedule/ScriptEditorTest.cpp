@@ -13,11 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QLocale>
 #include <QToolButton>
 #include <gtest/gtest.h>
 

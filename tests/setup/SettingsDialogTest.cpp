@@ -82,8 +82,10 @@ TEST(SetupDialog, TheModelListSwitchesThePortGroups)
     // warning of a machine without port access or a long card name.
     tSetupFacts blocked = Facts();
     blocked.PortAccess = false;
-    blocked.PortAccessReason = QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)");
-    blocked.RadioDevices = {{0, QStringLiteral("/dev/radio0"), QStringLiteral("Emulated FM receiver with RDS")}};
+    blocked.PortAccessReason =
+        QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)");
+    blocked.RadioDevices = {
+        {0, QStringLiteral("/dev/radio0"), QStringLiteral("Emulated FM receiver with RDS")}};
     TSettingsDialog wide(Values(), blocked);
     auto* models = Find<QListWidget>(wide, "HwList");
     wide.show();
