@@ -47,11 +47,6 @@ class TSpinButton;
 class TTrayHost;
 class TTrayIcon;
 
-// The desktop's font at `scale` of its size (bold if asked), made smaller
-// until each of `texts` fits `box`: the panel keeps its fixed geometry and
-// its texts still follow the user's font and the screen's density.
-QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box);
-
 // The width of a frequency scale label: the space up to the next mark.
 int ScaleLabelWidth(tBand band, bool japaneseFM);
 

@@ -22,6 +22,15 @@
 
 namespace {
 
+// The focus keeper: it takes the keyboard focus but is never seen.
+class TUnseenSlider final : public QSlider
+{
+public:
+    using QSlider::QSlider;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
 
 // The panel's type sizes, as shares of the desktop's font, so the panel
 // follows the font the user chose and the screen's density.
@@ -53,24 +62,6 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QRect& geometry, co
 
 } // namespace
 
-QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box)
-{
-    QFont font = QApplication::font();
-    font.setBold(bold);
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * scale);
-    else
-        font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
-    // Smaller, half a point at a time, until every text fits the box.
-    for (;;) {
-        const QFontMetricsF metrics(font);
-        bool fits = metrics.ascent() <= box.height() + 1;
-        for (const QString& text : texts) fits = fits && metrics.horizontalAdvance(text) <= box.width();
-        if (fits || font.pointSizeF() <= 5) return font;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-}
-
 QToolButton* TMainWindow::MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                                 const QRect& geometry)
 {
@@ -89,7 +80,7 @@ void TMainWindow::BuildForm()
 
     // The hidden slider that takes the keyboard focus away from a preset
     // button once it has been clicked, so keys go on reaching the commands.
-    Temp = new QSlider(Qt::Horizontal, client);
+    Temp = new TUnseenSlider(Qt::Horizontal, client);
     Temp->setObjectName(QStringLiteral("Temp"));
     Temp->setGeometry(0, 0, 1, 1);
     Temp->setFocusPolicy(Qt::StrongFocus);
@@ -257,12 +248,16 @@ void TMainWindow::BuildButtons()
     gpVolume->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
 
     // Lamp and three letters must fit the 42-pixel buttons, at the letters'
-    // own spacing: one smaller size for all eight rather than letters run together.
-    const QFont captions = PanelFont(Tiny, false,
-                                     {QStringLiteral("MTE"), QStringLiteral("ALM"), QStringLiteral("SLP"),
-                                      QStringLiteral("PRG"), QStringLiteral("CLR"), QStringLiteral("MEM"),
-                                      QStringLiteral("STR"), QStringLiteral("OFF")},
-                                     QSize(42 - 16 - 6, 21));
+    // own spacing: one size for all eight rather than letters run together,
+    // in narrowed letters so that size stays readable. The style draws the
+    // caption after the lamp and 4 pixels, inside a 2-pixel border; 2 more
+    // pixels keep the widest caption off the right edge.
+    const QFont captions =
+        PanelFont(Normal, false,
+                  {QStringLiteral("MTE"), QStringLiteral("ALM"), QStringLiteral("SLP"),
+                   QStringLiteral("PRG"), QStringLiteral("CLR"), QStringLiteral("MEM"),
+                   QStringLiteral("STR"), QStringLiteral("OFF")},
+                  QSize(42 - 2 - 16 - 4 - 2 - 2, 21), QFont::Condensed);
     auto panelButton = [this, &captions](const char* name, const char* caption, const char* hint, int left, int top) {
         QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), QLatin1String(hint),
                                     QRect(left, top, 42, 21));
@@ -332,6 +327,13 @@ void TMainWindow::ApplyLayout()
     }
     for (int type = 0; type < MainLayoutCount; ++type)
         SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
+    // A narrow window keeps every menu on its bar, none behind an overflow
+    // arrow: "Help" moves under "Options" there.
+    const bool narrow = layout->Width < MainLayoutOf(0)->Width;
+    if (auto* help = findChild<QMenu*>(QStringLiteral("HelpMenu")))
+        help->menuAction()->setVisible(!narrow);
+    if (auto* help = findChild<QMenu*>(QStringLiteral("OptionsHelp")))
+        help->menuAction()->setVisible(narrow);
     adjustSize();
     setFixedSize(sizeHint());
 }

@@ -11,6 +11,7 @@
 #include "TrayIcon.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
@@ -83,9 +84,14 @@ void TMainWindow::BuildMenus()
         static constexpr void (TMainWindow::*layouts[])() = {&TMainWindow::Display_Complete,  &TMainWindow::Display_Minimal,
                                                        &TMainWindow::Display_MinTuner,  &TMainWindow::Display_MinPresets,
                                                        &TMainWindow::Display_MinVolBtn, &TMainWindow::Display_MinVolBtnPre};
+        // One layout at a time: the six items are one exclusive group.
+        auto* group = new QActionGroup(menu);
         for (int type = 0; type < MainLayoutCount; ++type) {
             const tMainLayout& layout = *MainLayoutOf(type);
-            AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type])->setCheckable(true);
+            QAction* item =
+                AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type]);
+            item->setCheckable(true);
+            group->addAction(item);
         }
     };
 
@@ -110,8 +116,15 @@ void TMainWindow::BuildMenus()
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
     AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
     AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+    // The narrow layouts have no room for six menus: there the same items
+    // stand under "Options" (ApplyLayout shows one of the two).
+    QMenu* optionsHelp = options->addMenu(QStringLiteral("&Help"));
+    optionsHelp->setObjectName(QStringLiteral("OptionsHelp"));
+    optionsHelp->addActions(help->actions());
+    optionsHelp->menuAction()->setVisible(false);
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));

@@ -10,6 +10,7 @@
 #include "Mixer.h"
 #include "MixerDialog.h"
 #include "Prompts.h"
+#include "WidgetKit.h"
 
 #include <QAction>
 #include <QGroupBox>

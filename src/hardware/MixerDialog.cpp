@@ -80,11 +80,8 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
         s->setPageStep(10);
         s->setTickInterval(10);
     }
-    auto* left = new QVBoxLayout;
-    left->addWidget(master, 1);
-    left->addWidget(advanced);
-
-    // Right: the lines a radio card may use.
+    // Left: the master output. Right: the lines a radio card may use, and
+    // the tone controls under them, so neither column stands half empty.
     QWidget* lineIn = BuildRow(rows_[rLineIn], QStringLiteral("Li"), QStringLiteral("Line in"), false);
     lineIn->setObjectName(QStringLiteral("gLineIn"));
     QWidget* mic = BuildRow(rows_[rMic], QStringLiteral("Mic"), QStringLiteral("Microphone"), false);
@@ -104,11 +101,12 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
     right->addWidget(lineIn);
     right->addWidget(mic);
     right->addWidget(cd);
+    right->addWidget(advanced);
     right->addStretch(1);
     right->addLayout(buttons);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
+    layout->addWidget(master);
     layout->addLayout(right, 1);
 
     // The microphone's balance is never offered: microphones are mono.
@@ -163,9 +161,23 @@ QWidget* TMixerDialog::BuildRow(TRow& row, const QString& prefix, const QString&
     row.mute = new QPushButton(QStringLiteral("Mute"), panel);
     row.mute->setObjectName(prefix + QStringLiteral("Mute"));
     row.mute->setCheckable(true);
+    // A pressed Mute must read as "silent" at a glance, not by a shade.
+    connect(row.mute, &QPushButton::toggled, row.mute, [button = row.mute](bool on) {
+        QPalette palette = button->parentWidget()->palette();
+        QFont font = button->parentWidget()->font();
+        if (on) {
+            palette.setColor(QPalette::Button, QColor(190, 40, 40));
+            palette.setColor(QPalette::ButtonText, Qt::white);
+            font.setBold(true);
+        }
+        button->setPalette(palette);
+        button->setFont(font);
+    });
 
     auto* balance = new QHBoxLayout;
     balance->addWidget(Small(QStringLiteral("L"), panel));
+    // The balance keeps a usable length when the dialog is narrow.
+    row.balance->setMinimumWidth(row.balance->fontMetrics().averageCharWidth() * 10);
     balance->addWidget(row.balance, 1);
     balance->addWidget(Small(QStringLiteral("R"), panel));
     if (vertical) {
@@ -178,8 +190,10 @@ QWidget* TMixerDialog::BuildRow(TRow& row, const QString& prefix, const QString&
         box->addLayout(balance);
         box->addWidget(row.mute);
     } else {
-        row.label->setMinimumWidth(90);
-        row.volume->setMinimumWidth(140);
+        // One label width for every line, so the sliders stand in columns.
+        row.label->setMinimumWidth(
+            row.label->fontMetrics().horizontalAdvance(QStringLiteral("Compact Disc")) + 12);
+        row.volume->setMinimumWidth(row.volume->fontMetrics().averageCharWidth() * 14);
         auto* box = new QHBoxLayout(panel);
         box->addWidget(row.label);
         box->addWidget(row.volume, 3);

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "WidgetKit.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +51,10 @@ void THelpWindow::ShowTopic(const QString& topic)
         browser_->setSource(url, QTextDocument::HtmlResource);
         if (!HasTopic(topic)) browser_->verticalScrollBar()->setValue(0);
     }
+    // Placed before the native window is made, so the window manager takes
+    // the place as the frame's.
+    FitOnScreen(this, size(), !placed_);
+    placed_ = true;
     // A modal dialog blocks every window but its own; the help it asked for
     // must stay readable and scrollable while it is up.
     QWidget* modal = QApplication::activeModalWidget();

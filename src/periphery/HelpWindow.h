@@ -18,7 +18,8 @@ public:
     static QStringList Topics();
 
     // Shows the window at `topic` (the top of the manual for a topic it does
-    // not hold) and brings it to the front. Opened from a modal dialog's
+    // not hold) and brings it to the front, within the screen's available
+    // area (in its middle the first time). Opened from a modal dialog's
     // "Help", the window belongs to that dialog, which then does not block it.
     void ShowTopic(const QString& topic);
 
@@ -37,4 +38,5 @@ private:
     QString fileName_;
     QTextBrowser* browser_ = nullptr;
     bool loaded_ = false;
+    bool placed_ = false; // placed on the screen once; later shows keep the place
 };

@@ -1,8 +1,13 @@
 #include "WidgetKit.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 void SetFill(QWidget* widget, const QColor& colour)
 {
@@ -36,4 +41,48 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& ca
     button->setToolTip(hint);
     button->setGeometry(geometry);
     return button;
+}
+
+void FitOnScreen(QWidget* window, const QSize& wanted, bool centre)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // A window not yet shown has no frame; leave room for a title bar.
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (!window->isVisible() || frame.isNull()) frame = QMargins(4, 32, 4, 4);
+    const QSize room = area.size().shrunkBy(frame);
+    window->resize(wanted.boundedTo(room).expandedTo(window->minimumSize()));
+    QRect placed(QPoint(), window->size().grownBy(frame));
+    if (centre)
+        placed.moveCenter(area.center());
+    else
+        placed.moveTopLeft(window->frameGeometry().topLeft());
+    placed.moveLeft(
+        std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(
+        std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    window->move(placed.topLeft());
+}
+
+QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& box, int stretch)
+{
+    QFont font = QApplication::font();
+    font.setBold(bold);
+    font.setStretch(stretch);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+    // Smaller, half a point at a time, until every text fits the box.
+    for (;;) {
+        const QFontMetricsF metrics(font);
+        bool fits = metrics.ascent() <= box.height() + 1;
+        for (const QString& text : texts)
+            fits = fits && metrics.horizontalAdvance(text) <= box.width();
+        if (fits || font.pointSizeF() <= 5) return font;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
 }

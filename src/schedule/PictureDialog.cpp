@@ -19,8 +19,10 @@ QPushButton* LayOutPictureDialog(QDialog* dialog, QWidget* picture, QWidget* gro
     btOk->setDefault(true);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picture);
-    top->addWidget(group);
+    // The group takes the width the buttons give the dialog, so no gap opens
+    // between it and the picture.
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addWidget(group, 1);
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(top);
     layout->addWidget(buttons);

@@ -18,12 +18,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
@@ -63,18 +61,14 @@ private:
     int wordLeft_;
 };
 
-// The time column: the locale's time of day without its seconds, "0" in
-// front of a one-digit hour.
+QString RangeText(int hour, int minute) { return ZeroPad(hour, 2) + QLatin1Char(':') + ZeroPad(minute, 2); }
+
+// The time column: the 24-hour "HH:MM" of the hour field and the range
+// labels, so the dialog shows one kind of time.
 QString TimeColumn(const QTime& time)
 {
-    QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    format.remove(QRegularExpression(QStringLiteral("[^hHmMaApP\\s']?s+")));
-    QString text = QLocale().toString(time, format).trimmed();
-    if (text.size() < 5) text.prepend(QLatin1Char('0'));
-    return text;
+    return RangeText(time.hour(), time.minute());
 }
-
-QString RangeText(int hour, int minute) { return ZeroPad(hour, 2) + QLatin1Char(':') + ZeroPad(minute, 2); }
 
 QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text, bool checkable = false)
 {
@@ -287,11 +281,17 @@ void TScriptEditor::BuildControls()
     auto* reload = new QPushButton(QStringLiteral("Reload"), gCommon);
     reload->setObjectName(QStringLiteral("Reload"));
     auto* commonGrid = new QGridLayout(gCommon);
-    commonGrid->addWidget(new QLabel(QStringLiteral("Event time"), gCommon), 0, 0);
-    commonGrid->addWidget(new QLabel(QStringLiteral("HH"), gCommon), 0, 1);
-    commonGrid->addWidget(TimeHH, 0, 2);
-    commonGrid->addWidget(new QLabel(QStringLiteral("MM"), gCommon), 0, 3);
-    commonGrid->addWidget(TimeMM, 0, 4);
+    // Hour and minute side by side, each beside its label and of one width.
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(new QLabel(QStringLiteral("Event time"), gCommon));
+    timeRow->addSpacing(8);
+    timeRow->addWidget(new QLabel(QStringLiteral("HH"), gCommon));
+    timeRow->addWidget(TimeHH);
+    timeRow->addSpacing(8);
+    timeRow->addWidget(new QLabel(QStringLiteral("MM"), gCommon));
+    timeRow->addWidget(TimeMM);
+    timeRow->addStretch();
+    commonGrid->addLayout(timeRow, 0, 0, 1, 5);
     auto* rangeRow = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(new QLabel(QStringLiteral("The range is from"), gCommon)),
                        static_cast<QWidget*>(bTime), static_cast<QWidget*>(new QLabel(QStringLiteral("to"), gCommon)),
@@ -299,8 +299,11 @@ void TScriptEditor::BuildControls()
         rangeRow->addWidget(w);
     rangeRow->addStretch();
     commonGrid->addLayout(rangeRow, 1, 0, 1, 5);
-    commonGrid->addWidget(save, 2, 3);
-    commonGrid->addWidget(reload, 2, 4);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addStretch();
+    saveRow->addWidget(save);
+    saveRow->addWidget(reload);
+    commonGrid->addLayout(saveRow, 2, 0, 1, 5);
 
     auto* groupLayout = new QVBoxLayout(GroupBox1);
     for (QWidget* w : {gVolume, gFreq, gPreset, gBeep}) groupLayout->addWidget(w);
@@ -332,7 +335,7 @@ void TScriptEditor::BuildControls()
     auto* middle = new QHBoxLayout;
     middle->addLayout(kinds);
     middle->addLayout(program);
-    middle->addWidget(GroupBox1, 1);
+    middle->addWidget(GroupBox1, 1, Qt::AlignTop); // its caption level with "Events" and "Program"
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addLayout(top);

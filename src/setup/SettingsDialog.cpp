@@ -5,6 +5,7 @@
 
 #include "ComCombo.h"
 #include "Glyphs.h"
+#include "WidgetKit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,9 +17,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +41,27 @@ T* Named(T* widget, const char* name)
     return widget;
 }
 
+// A page that scrolls when the screen has too little room for it. It asks
+// for the room its contents want, so the dialog opens no smaller than they
+// need where the screen allows it.
+class TPageScroll final : public QScrollArea
+{
+public:
+    explicit TPageScroll(QWidget* page)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(page);
+        viewport()->setAutoFillBackground(false);
+        page->setAutoFillBackground(false);
+    }
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
 } // namespace
 
 TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, QWidget* parent)
@@ -47,12 +71,12 @@ TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, 
     setWindowTitle(QStringLiteral("Settings"));
 
     pages_ = Named(new QTabWidget(this), "Pages");
-    pages_->addTab(BuildCardPage(), QStringLiteral("Radio card"));
-    pages_->addTab(BuildVolumePage(), QStringLiteral("Volume control"));
-    pages_->addTab(BuildStartPage(), QStringLiteral("Start/close"));
-    pages_->addTab(BuildColorsPage(), QStringLiteral("Colors"));
-    pages_->addTab(BuildButtonsPage(), QStringLiteral("Buttons"));
-    pages_->addTab(BuildKeysPage(), QStringLiteral("Keys"));
+    pages_->addTab(new TPageScroll(BuildCardPage()), QStringLiteral("Radio card"));
+    pages_->addTab(new TPageScroll(BuildVolumePage()), QStringLiteral("Volume control"));
+    pages_->addTab(new TPageScroll(BuildStartPage()), QStringLiteral("Start/close"));
+    pages_->addTab(new TPageScroll(BuildColorsPage()), QStringLiteral("Colors"));
+    pages_->addTab(new TPageScroll(BuildButtonsPage()), QStringLiteral("Buttons"));
+    pages_->addTab(new TPageScroll(BuildKeysPage()), QStringLiteral("Keys"));
 
     btOk = Named(new QPushButton(QStringLiteral("OK"), this), "btOk");
     btOk->setDefault(true);
@@ -76,6 +100,7 @@ TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, 
         HwList->setCurrentRow(int(model_.Values().Model));
     }
     ShowModel();
+    FitOnScreen(this, sizeHint(), true);
 }
 
 TSettingsDialog::~TSettingsDialog() = default;
@@ -177,9 +202,16 @@ QWidget* TSettingsDialog::BuildCardPage()
                 [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });
     }
 
+    // The groups share one width, so the list beside them keeps its width
+    // whichever of them a model shows.
     auto* place = new QGridLayout;
+    int widest = 0;
     for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio})
+        widest = std::max(widest, group->sizeHint().width());
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio}) {
+        group->setFixedWidth(widest);
         place->addWidget(group, 0, 0, Qt::AlignTop);
+    }
     place->setRowStretch(1, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(supported);

@@ -24,16 +24,17 @@
 
 namespace {
 
-QLabel* PanelLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry, int pixelSize,
+// A preview label in the desktop's font at `scale` of its size, as the main
+// window's panel has it, made smaller until `widest` fits its place.
+QLabel* PanelLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry,
+                   double scale, const QStringList& widest = {},
                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* label = new QLabel(text, panel);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(
+        PanelFont(scale, true, widest.isEmpty() ? QStringList{text} : widest, geometry.size()));
     label->setAlignment(align);
     return label;
 }
@@ -74,8 +75,8 @@ QWidget* TSettingsDialog::BuildPreview()
     Panel = new QWidget;
     Panel->setObjectName(QStringLiteral("Panel"));
     Panel->setFixedSize(300, 69);
-    labels_[3] = PanelLabel(Panel, "AM_FM", QStringLiteral("FM"), QRect(4, 5, 30, 16), 13);
-    labels_[4] = PanelLabel(Panel, "HZ", QStringLiteral("MHz"), QRect(4, 30, 32, 14), 11);
+    labels_[3] = PanelLabel(Panel, "AM_FM", QStringLiteral("FM"), QRect(4, 5, 30, 16), 1.1);
+    labels_[4] = PanelLabel(Panel, "HZ", QStringLiteral("MHz"), QRect(4, 30, 32, 14), 0.9);
     const int cellLeft[6] = {36, 70, 104, 146, 180, 214};
     const char sample[] = "107900";
     for (std::size_t i = 0; i < Dig.size(); ++i) {
@@ -89,7 +90,7 @@ QWidget* TSettingsDialog::BuildPreview()
     Point = new QWidget(Panel);
     Point->setObjectName(QStringLiteral("Point"));
     Point->setGeometry(139, 40, 6, 6);
-    Tuned = PanelLabel(Panel, "Tuned", QStringLiteral("Tuned"), QRect(252, 4, 46, 13), 11);
+    Tuned = PanelLabel(Panel, "Tuned", QStringLiteral("Tuned"), QRect(252, 4, 46, 13), 0.9);
     auto picture = [this](const char* name, const QRect& geometry) {
         auto* label = new QLabel(Panel);
         label->setObjectName(QLatin1String(name));
@@ -100,10 +101,11 @@ QWidget* TSettingsDialog::BuildPreview()
     icAlarmOnOff = picture("icAlarmOnOff", QRect(269, 22, 11, 11));
     icSleepOnOff = picture("icSleepOnOff", QRect(284, 22, 11, 11));
     icProgOnOff = picture("icProgOnOff", QRect(262, 37, 26, 11));
-    labels_[0] = PanelLabel(Panel, "StationNum", QStringLiteral("99"), QRect(4, 53, 26, 14), 11);
-    labels_[1] = PanelLabel(Panel, "Station", QStringLiteral("Station"), QRect(32, 53, 178, 14), 11);
-    labels_[2] = PanelLabel(Panel, "HHMMSS", QStringLiteral("11:22:33"), QRect(212, 53, 84, 14), 11,
-                            Qt::AlignRight | Qt::AlignVCenter);
+    labels_[0] = PanelLabel(Panel, "StationNum", QStringLiteral("99"), QRect(4, 53, 26, 14), 0.9);
+    labels_[1] =
+        PanelLabel(Panel, "Station", QStringLiteral("Station"), QRect(32, 53, 178, 14), 0.9);
+    labels_[2] = PanelLabel(Panel, "HHMMSS", QStringLiteral("11:22:33"), QRect(212, 53, 84, 14),
+                            0.9, {}, Qt::AlignRight | Qt::AlignVCenter);
     return Panel;
 }
 
@@ -331,19 +333,22 @@ QWidget* TSettingsDialog::BuildKeysPage()
         list->setMaxVisibleItems(16);
         for (const QChar c : choices) list->addItem(c == QLatin1Char(' ') ? QStringLiteral("Space") : QString(c), c);
         keyLists_[i] = list;
-        const int row = int(i) / 2, column = int(i) % 2 * 3;
+        // Three columns keep the page low enough for a small screen.
+        const int row = int(i) / 3, column = int(i) % 3 * 3;
         grid->addWidget(new QLabel(QLatin1String(command.Label), page), row, column);
         grid->addWidget(list, row, column + 1);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i] { CmdChange(i); });
     }
-    grid->setColumnMinimumWidth(2, 24);
+    for (int gap : {2, 5})
+        grid->setColumnMinimumWidth(gap, 24);
     auto* btDefault = new QPushButton(QStringLiteral("Reset to default"), page);
     btDefault->setObjectName(QStringLiteral("btDefault"));
     connect(btDefault, &QPushButton::clicked, this, [this] {
         model_.ResetKeys();
         ShowKeys();
     });
-    grid->addWidget(btDefault, int(KeyCommands.size()) / 2, 3, 1, 2);
+    grid->addWidget(btDefault, (int(KeyCommands.size()) + 2) / 3, 6, 1, 2);
+    grid->setRowStretch((int(KeyCommands.size()) + 2) / 3 + 1, 1);
     ShowKeys();
     return page;
 }

@@ -3,7 +3,9 @@
 #include "MainLayout.h"
 #include "MainWindowFixture.h"
 
+#include <QActionGroup>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -29,7 +31,19 @@ protected:
 TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
 {
     WriteConfigured("VolumeLine=1\nShutDown=1\n");
-    Started();
+    Started().show();
+    // The hidden focus slider in the top-left corner leaves no mark.
+    const QImage corner = window->centralWidget()->grab(QRect(0, 0, 4, 3)).toImage();
+    EXPECT_EQ(corner.pixel(0, 0), corner.pixel(3, 2));
+    QMenuBar* bar = window->menuBar();
+    // Help topics lies in a visible menu that has its place on the bar.
+    std::function<bool(QMenu*)> reaches = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->isVisible() && (a->objectName() == QLatin1String("Help_Topics") ||
+                                   (a->menu() && reaches(a->menu()))))
+                return true;
+        return false;
+    };
     struct Case {
         bool tuner, presets, volume;
     };
@@ -49,7 +63,21 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
         for (const char* button : {"btMute", "btAlarm", "btSleep", "btProg", "btClr", "btMem", "btStr", "OnOff"})
             EXPECT_EQ(Shown(button), c.volume) << button;
         for (int other = 0; other < MainLayoutCount; ++other)
-            for (QAction* item : Items(LayoutCommands[other])) EXPECT_EQ(item->isChecked(), other == type);
+            for (QAction* item : Items(LayoutCommands[other])) {
+                EXPECT_EQ(item->isChecked(), other == type);
+                ASSERT_NE(item->actionGroup(), nullptr);
+                EXPECT_TRUE(item->actionGroup()->isExclusive());
+            }
+        // Every menu on the bar, none behind the overflow arrow.
+        bool help = false;
+        for (QAction* menu : bar->actions()) {
+            if (!menu->isVisible()) continue;
+            const QRect place = bar->actionGeometry(menu);
+            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+                << qPrintable(menu->text());
+            help = help || reaches(menu->menu());
+        }
+        EXPECT_TRUE(help);
     }
     // The last layout, with the presets above the volume group and the rows below.
     EXPECT_EQ(Child<QGroupBox>(QStringLiteral("gpVolume"))->geometry(), QRect(0, 120, 120, 47));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -99,6 +100,11 @@ TEST_F(ScriptEditorTest, OpensOnTheLoadedScriptWithNothingToEditYet)
     EXPECT_EQ(Child<QListWidget>("Actions")->item(0)->text(), QStringLiteral("Preset"));
     EXPECT_EQ(Child<QLabel>("bTime")->text(), QStringLiteral("99:99"));
     EXPECT_EQ(List()->item(0)->data(Qt::UserRole + 1).toString(), QStringLiteral("06:00")); // the time column
+    // The column uses the 24-hour clock of the hour field and the range, whatever the locale's.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Open(Script({{zMuteOn, QTime(16, 23)}}));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(List()->item(0)->data(Qt::UserRole + 1).toString(), QStringLiteral("16:23"));
     EXPECT_TRUE(Child<QPushButton>("btOk")->isEnabled());
 
     Open();

@@ -7,6 +7,7 @@
 #include "Display.h"
 #include "Glyphs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -76,6 +77,25 @@ TEST(SetupDialog, TheModelListSwitchesThePortGroups)
     EXPECT_FALSE(Find<QCheckBox>(d, "xJapFM")->isEnabled());
     EXPECT_EQ(d.Values().Model, mRadioTrack);
     EXPECT_EQ(d.Values().Port, 2);
+
+    // The list keeps its width whichever port group a model shows, also the
+    // warning of a machine without port access or a long card name.
+    tSetupFacts blocked = Facts();
+    blocked.PortAccess = false;
+    blocked.PortAccessReason =
+        QStringLiteral("this kernel offers no I/O port access (ioperm: Function not implemented)");
+    blocked.RadioDevices = {
+        {0, QStringLiteral("/dev/radio0"), QStringLiteral("Emulated FM receiver with RDS")}};
+    TSettingsDialog wide(Values(), blocked);
+    auto* models = Find<QListWidget>(wide, "HwList");
+    wide.show();
+    QApplication::processEvents();
+    const int width = models->width();
+    for (int row = 0; row < ModelCount; ++row) {
+        models->setCurrentRow(row);
+        QApplication::processEvents();
+        EXPECT_EQ(models->width(), width) << row;
+    }
 }
 
 TEST(SetupDialog, AnIOPortCardThatCannotBeReachedCannotBeConfirmed)
