@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 
+#include <QLocale>
 #include <QSlider>
 #include <cmath>
 
@@ -18,7 +19,11 @@ tPlayerState TMainWindow::PlayerState() const
     const tBand band = card_->Band();
     state.StationKey = (band == bAM ? QStringLiteral("AM") : QStringLiteral("FM")) +
                        QString::number(std::lround(card_->Frequency() * 1000));
+    // The window's hint without a decimal mark left bare ("95 MHz", not "95. MHz").
     state.FrequencyText = FrequencyHint(band, card_->Frequency());
+    const QString mark = QLocale().decimalPoint();
+    if (state.FrequencyText.endsWith(mark + QStringLiteral(" MHz")))
+        state.FrequencyText.remove(state.FrequencyText.size() - 4 - mark.size(), mark.size());
     if (currentPreset_ != 0) state.PresetName = settings_.Presets[currentPreset_].Name;
     if (card_->Active() && card_->Caps().HasRds) state.RdsName = card_->Rds().Ps().trimmed();
     state.CurrentPreset = currentPreset_;
@@ -27,7 +32,10 @@ tPlayerState TMainWindow::PlayerState() const
     return state;
 }
 
-void TMainWindow::PlayerToggleMute() { Volume_Mute(); }
+void TMainWindow::PlayerToggleMute()
+{
+    Volume_Mute();
+}
 
 void TMainWindow::PlayerRecallPreset(int n)
 {

@@ -7,28 +7,67 @@ TMediaPlayerControls::TMediaPlayerControls(TMediaPlayerService* service)
 {
 }
 
-QString TMediaPlayerControls::PlaybackStatus() const { return service_->PlaybackStatus(); }
+QString TMediaPlayerControls::PlaybackStatus() const
+{
+    return service_->PlaybackStatus();
+}
 
-QVariantMap TMediaPlayerControls::Metadata() const { return service_->Metadata(); }
+QVariantMap TMediaPlayerControls::Metadata() const
+{
+    return service_->Metadata();
+}
 
-double TMediaPlayerControls::Volume() const { return service_->Volume(); }
+double TMediaPlayerControls::Volume() const
+{
+    return service_->Volume();
+}
 
-void TMediaPlayerControls::SetVolume(double volume) { service_->SetVolume(volume); }
+void TMediaPlayerControls::SetVolume(double volume)
+{
+    service_->SetVolume(volume);
+}
 
-bool TMediaPlayerControls::CanGoNext() const { return service_->CanGoNext(); }
+bool TMediaPlayerControls::CanGoNext() const
+{
+    return service_->CanGoNext();
+}
 
-bool TMediaPlayerControls::CanGoPrevious() const { return service_->CanGoPrevious(); }
+bool TMediaPlayerControls::CanGoPrevious() const
+{
+    return service_->CanGoPrevious();
+}
 
-bool TMediaPlayerControls::CanPlayPause() const { return service_->CanPlayPause(); }
+bool TMediaPlayerControls::CanPlayPause() const
+{
+    return service_->CanPlayPause();
+}
 
-void TMediaPlayerControls::Next() { service_->Next(); }
+void TMediaPlayerControls::Next()
+{
+    service_->Next();
+}
 
-void TMediaPlayerControls::Previous() { service_->Previous(); }
+void TMediaPlayerControls::Previous()
+{
+    service_->Previous();
+}
 
-void TMediaPlayerControls::Pause() { service_->Pause(); }
+void TMediaPlayerControls::Pause()
+{
+    service_->Pause();
+}
 
-void TMediaPlayerControls::PlayPause() { service_->PlayPause(); }
+void TMediaPlayerControls::PlayPause()
+{
+    service_->PlayPause();
+}
 
-void TMediaPlayerControls::Stop() { service_->Stop(); }
+void TMediaPlayerControls::Stop()
+{
+    service_->Stop();
+}
 
-void TMediaPlayerControls::Play() { service_->Play(); }
+void TMediaPlayerControls::Play()
+{
+    service_->Play();
+}

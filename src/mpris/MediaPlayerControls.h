@@ -8,7 +8,8 @@
 
 class TMediaPlayerService;
 
-class TMediaPlayerControls final : public QDBusAbstractAdaptor {
+class TMediaPlayerControls final : public QDBusAbstractAdaptor
+{
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
@@ -29,7 +30,7 @@ public:
 
     QString PlaybackStatus() const;
     double Rate() const { return 1.0; }
-    void SetRate(double) {}
+    void SetRate(double) {} // a radio plays at one rate
     QVariantMap Metadata() const;
     double Volume() const;
     void SetVolume(double volume);
@@ -48,9 +49,13 @@ public slots:
     void Stop();
     void Play();
     // Nothing to seek in and no addresses to open: these do nothing.
-    void Seek(qlonglong) {}
-    void SetPosition(const QDBusObjectPath&, qlonglong) {}
-    void OpenUri(const QString&) {}
+    void Seek(qlonglong Offset) { Q_UNUSED(Offset) }
+    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position)
+    {
+        Q_UNUSED(TrackId)
+        Q_UNUSED(Position)
+    }
+    void OpenUri(const QString& Uri) { Q_UNUSED(Uri) }
 
 signals:
     void Seeked(qlonglong Position);

@@ -2,8 +2,17 @@
 
 #include "MediaPlayerService.h"
 
-TMediaPlayerRoot::TMediaPlayerRoot(TMediaPlayerService* service) : QDBusAbstractAdaptor(service), service_(service) {}
+TMediaPlayerRoot::TMediaPlayerRoot(TMediaPlayerService* service)
+    : QDBusAbstractAdaptor(service), service_(service)
+{
+}
 
-void TMediaPlayerRoot::Raise() { service_->Raise(); }
+void TMediaPlayerRoot::Raise()
+{
+    service_->Raise();
+}
 
-void TMediaPlayerRoot::Quit() { service_->Quit(); }
+void TMediaPlayerRoot::Quit()
+{
+    service_->Quit();
+}

@@ -6,7 +6,8 @@
 
 class TMediaPlayerService;
 
-class TMediaPlayerRoot final : public QDBusAbstractAdaptor {
+class TMediaPlayerRoot final : public QDBusAbstractAdaptor
+{
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
     Q_PROPERTY(bool CanQuit READ CanQuit)

@@ -12,14 +12,16 @@
 #include <cmath>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // The track id of a station: one path per band and frequency, the same in
 // every run. Without a station, the id the interface reserves for "none".
 QString TrackId(const QString& stationKey)
 {
     static const QRegularExpression element(QStringLiteral("^[A-Za-z0-9_]+$"));
-    if (!element.match(stationKey).hasMatch()) return QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+    if (!element.match(stationKey).hasMatch())
+        return QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
     return QStringLiteral("/org/vantoro/Vantoro/station/") + stationKey;
 }
 
@@ -34,7 +36,10 @@ TMediaPlayerService::TMediaPlayerService(TPlayerHost& host, QObject* parent)
     connect(announceTimer_, &QTimer::timeout, this, &TMediaPlayerService::Announce);
 }
 
-TMediaPlayerService::~TMediaPlayerService() { Unpublish(); }
+TMediaPlayerService::~TMediaPlayerService()
+{
+    Unpublish();
+}
 
 bool TMediaPlayerService::Publish(const QDBusConnection& bus)
 {
@@ -68,7 +73,10 @@ void TMediaPlayerService::Unpublish()
     name_.clear();
 }
 
-void TMediaPlayerService::Raise() { host_.PlayerRaise(); }
+void TMediaPlayerService::Raise()
+{
+    host_.PlayerRaise();
+}
 
 void TMediaPlayerService::Quit()
 {
@@ -113,11 +121,15 @@ double TMediaPlayerService::Volume() const
 
 void TMediaPlayerService::SetVolume(double volume)
 {
-    if (!host_.TakesCommands() || !std::isfinite(volume) || !host_.PlayerState().VolumeUsable) return;
+    if (!host_.TakesCommands() || !std::isfinite(volume) || !host_.PlayerState().VolumeUsable)
+        return;
     host_.PlayerSetVolume(std::clamp(volume, 0.0, 1.0));
 }
 
-bool TMediaPlayerService::CanPlayPause() const { return host_.PlayerState().CanMute; }
+bool TMediaPlayerService::CanPlayPause() const
+{
+    return host_.PlayerState().CanMute;
+}
 
 void TMediaPlayerService::MuteTo(bool mute)
 {
@@ -130,12 +142,21 @@ void TMediaPlayerService::PlayPause()
     if (host_.TakesCommands()) host_.PlayerToggleMute();
 }
 
-void TMediaPlayerService::Play() { MuteTo(false); }
+void TMediaPlayerService::Play()
+{
+    MuteTo(false);
+}
 
-void TMediaPlayerService::Pause() { MuteTo(true); }
+void TMediaPlayerService::Pause()
+{
+    MuteTo(true);
+}
 
 // A radio cannot stop where it is and go on from there: Stop mutes it.
-void TMediaPlayerService::Stop() { MuteTo(true); }
+void TMediaPlayerService::Stop()
+{
+    MuteTo(true);
+}
 
 int TMediaPlayerService::PresetAfter(bool forward) const
 {
@@ -183,10 +204,12 @@ QVariantMap TMediaPlayerService::TakeChanges()
 {
     const tAnnounced now = Current();
     QVariantMap changed;
-    if (now.Status != announced_.Status) changed.insert(QStringLiteral("PlaybackStatus"), now.Status);
+    if (now.Status != announced_.Status)
+        changed.insert(QStringLiteral("PlaybackStatus"), now.Status);
     if (now.Track != announced_.Track) changed.insert(QStringLiteral("Metadata"), Metadata());
     if (now.Volume != announced_.Volume) changed.insert(QStringLiteral("Volume"), now.Volume);
-    if (now.CanGoNext != announced_.CanGoNext) changed.insert(QStringLiteral("CanGoNext"), now.CanGoNext);
+    if (now.CanGoNext != announced_.CanGoNext)
+        changed.insert(QStringLiteral("CanGoNext"), now.CanGoNext);
     if (now.CanGoPrevious != announced_.CanGoPrevious)
         changed.insert(QStringLiteral("CanGoPrevious"), now.CanGoPrevious);
     if (now.CanPlayPause != announced_.CanPlayPause) {
@@ -201,9 +224,9 @@ void TMediaPlayerService::Announce()
 {
     const QVariantMap changed = TakeChanges();
     if (changed.isEmpty() || !bus_) return;
-    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(ObjectPath),
-                                                     QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QLatin1String(ObjectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("PropertiesChanged"));
     signal << QLatin1String(PlayerInterface) << changed << QStringList();
     bus_->send(signal);
 }

@@ -20,7 +20,8 @@
 
 class QTimer;
 
-class TMediaPlayerService final : public QObject {
+class TMediaPlayerService final : public QObject
+{
     Q_OBJECT
 public:
     static constexpr const char* ServiceName = "org.mpris.MediaPlayer2.vantoro";

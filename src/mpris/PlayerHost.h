@@ -20,7 +20,8 @@ struct tPlayerState {
     QList<int> Presets;        // the used presets the card can receive, in number order
 };
 
-class TPlayerHost {
+class TPlayerHost
+{
 public:
     virtual ~TPlayerHost() = default;
     virtual tPlayerState PlayerState() const = 0;
@@ -32,5 +33,6 @@ public:
     virtual void PlayerRecallPreset(int n) = 0;
     virtual void PlayerSetVolume(double fraction) = 0; // 0..1 onto the slider
     virtual void PlayerRaise() = 0;
-    virtual void PlayerQuit() = 0; // as the exit command; may ask, so it runs after the call's answer
+    virtual void
+    PlayerQuit() = 0; // as the exit command; may ask, so it runs after the call's answer
 };

@@ -9,9 +9,11 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class TFakeHost final : public TPlayerHost {
+class TFakeHost final : public TPlayerHost
+{
 public:
     tPlayerState PlayerState() const override { return state; }
     bool TakesCommands() const override { return takes; }
@@ -21,7 +23,10 @@ public:
         state.Muted = !state.Muted;
     }
     void PlayerRecallPreset(int n) override { calls << QStringLiteral("recall %1").arg(n); }
-    void PlayerSetVolume(double fraction) override { calls << QStringLiteral("volume %1").arg(fraction); }
+    void PlayerSetVolume(double fraction) override
+    {
+        calls << QStringLiteral("volume %1").arg(fraction);
+    }
     void PlayerRaise() override { calls << QStringLiteral("raise"); }
     void PlayerQuit() override { calls << QStringLiteral("quit"); }
 
@@ -51,22 +56,21 @@ TEST(MediaPlayerService, NextAndPreviousWalkTheUsedPresetsInNumberOrderAndWrap)
         int previous;
     };
     const tRow rows[] = {
-        {{1, 3, 7}, 3, 7, 1},
-        {{1, 3, 7}, 7, 1, 3},  // the last wraps to the first
-        {{1, 3, 7}, 1, 3, 7},  // and the first back to the last
-        {{7, 1, 3}, 3, 7, 1},  // in number order, whatever order the host gives
-        {{1, 3, 7}, 0, 1, 7},  // on no preset: the lowest and the highest
-        {{1, 3, 7}, 4, 7, 3},  // on a preset the card cannot receive
-        {{5}, 5, 0, 0},        // only the current one: nowhere to go
-        {{5}, 0, 5, 5},
-        {{}, 0, 0, 0},
+        {{1, 3, 7}, 3, 7, 1}, {{1, 3, 7}, 7, 1, 3}, // the last wraps to the first
+        {{1, 3, 7}, 1, 3, 7},                       // and the first back to the last
+        {{7, 1, 3}, 3, 7, 1}, // in number order, whatever order the host gives
+        {{1, 3, 7}, 0, 1, 7}, // on no preset: the lowest and the highest
+        {{1, 3, 7}, 4, 7, 3}, // on a preset the card cannot receive
+        {{5}, 5, 0, 0},       // only the current one: nowhere to go
+        {{5}, 0, 5, 5},       {{}, 0, 0, 0},
     };
     for (const tRow& row : rows) {
         TFakeHost host;
         host.state.Presets = row.presets;
         host.state.CurrentPreset = row.current;
         TMediaPlayerService service(host);
-        SCOPED_TRACE(testing::Message() << "current " << row.current << " of " << row.presets.size());
+        SCOPED_TRACE(testing::Message()
+                     << "current " << row.current << " of " << row.presets.size());
         EXPECT_EQ(service.PresetAfter(true), row.next);
         EXPECT_EQ(service.PresetAfter(false), row.previous);
         EXPECT_EQ(service.CanGoNext(), row.next != 0);
@@ -99,9 +103,21 @@ TEST(MediaPlayerService, CallsBecomeTheRadiosOwnCommandsUnlessADialogIsUp)
         {"Pause muted", true, true, &TMediaPlayerService::Pause, {}},
         {"Stop playing", false, true, &TMediaPlayerService::Stop, mute},
         {"Stop muted", true, true, &TMediaPlayerService::Stop, {}},
-        {"Volume", false, true, [](TMediaPlayerService& s) { s.SetVolume(0.25); }, {QStringLiteral("volume 0.25")}},
-        {"Volume above 1", false, true, [](TMediaPlayerService& s) { s.SetVolume(7); }, {QStringLiteral("volume 1")}},
-        {"Volume below 0", false, true, [](TMediaPlayerService& s) { s.SetVolume(-1); }, {QStringLiteral("volume 0")}},
+        {"Volume",
+         false,
+         true,
+         [](TMediaPlayerService& s) { s.SetVolume(0.25); },
+         {QStringLiteral("volume 0.25")}},
+        {"Volume above 1",
+         false,
+         true,
+         [](TMediaPlayerService& s) { s.SetVolume(7); },
+         {QStringLiteral("volume 1")}},
+        {"Volume below 0",
+         false,
+         true,
+         [](TMediaPlayerService& s) { s.SetVolume(-1); },
+         {QStringLiteral("volume 0")}},
         {"Volume NaN", false, true, [](TMediaPlayerService& s) { s.SetVolume(std::nan("")); }, {}},
         {"Raise", false, true, &TMediaPlayerService::Raise, {QStringLiteral("raise")}},
         {"Quit", false, true, &TMediaPlayerService::Quit, {QStringLiteral("quit")}},
@@ -138,20 +154,24 @@ TEST(MediaPlayerService, MetadataNamesTheStationAndOnlyChangesAreAnnounced)
     host.state.StationKey = QStringLiteral("FM101500");
     host.state.FrequencyText = QStringLiteral("101.5 MHz");
     TMediaPlayerService service(host);
-    const auto title = [&] { return service.Metadata().value(QStringLiteral("xesam:title")).toString(); };
+    const auto title = [&] {
+        return service.Metadata().value(QStringLiteral("xesam:title")).toString();
+    };
     EXPECT_EQ(title(), QStringLiteral("101.5 MHz"));
     host.state.PresetName = QStringLiteral("City Talk");
     EXPECT_EQ(title(), QStringLiteral("City Talk"));
     host.state.RdsName = QStringLiteral("CITYTALK ");
     EXPECT_EQ(title(), QStringLiteral("CITYTALK"));
     const QVariantMap metadata = service.Metadata();
-    EXPECT_EQ(metadata.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("101.5 MHz"));
+    EXPECT_EQ(metadata.value(QStringLiteral("xesam:album")).toString(),
+              QStringLiteral("101.5 MHz"));
     EXPECT_EQ(metadata.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
               QStringLiteral("/org/vantoro/Vantoro/station/FM101500"));
     EXPECT_FALSE(metadata.contains(QStringLiteral("xesam:url")));
     host.state.StationKey = QStringLiteral("FM 101.5/");
-    EXPECT_EQ(service.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
-              QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
+    EXPECT_EQ(
+        service.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
+        QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
 
     EXPECT_EQ(service.PlaybackStatus(), QStringLiteral("Playing"));
     host.state.Muted = true;
@@ -165,8 +185,9 @@ TEST(MediaPlayerService, MetadataNamesTheStationAndOnlyChangesAreAnnounced)
     host.state.RdsName.clear();
     host.state.Presets = {9};
     const QVariantMap changed = service.TakeChanges();
-    EXPECT_EQ(changed.keys(), (QStringList{QStringLiteral("CanGoNext"), QStringLiteral("CanGoPrevious"),
-                                           QStringLiteral("Metadata"), QStringLiteral("PlaybackStatus")}));
+    EXPECT_EQ(changed.keys(),
+              (QStringList{QStringLiteral("CanGoNext"), QStringLiteral("CanGoPrevious"),
+                           QStringLiteral("Metadata"), QStringLiteral("PlaybackStatus")}));
     EXPECT_EQ(changed.value(QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Paused"));
     host.state.Volume = 0.75;
     EXPECT_EQ(service.TakeChanges(), (QVariantMap{{QStringLiteral("Volume"), 0.75}}));
