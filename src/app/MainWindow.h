@@ -15,8 +15,10 @@
 //   MainWindowOrganize.cpp the organizer over the station archive
 //   MainWindowStations.cpp the presets editor and the jump-to dialog
 //   MainWindowHelp.cpp     the help window and the about box
+//   MainWindowPlayer.cpp   the radio as a media player on the session bus
 
 #include "Favorites.h"
+#include "PlayerHost.h"
 #include "RadioCards.h"
 #include "ScriptEdit.h"
 #include "ScriptRunner.h"
@@ -93,7 +95,7 @@ struct TMainEnv {
     std::function<std::unique_ptr<TTrayHost>()> TrayHost; // null: the desktop's notification area
 };
 
-class TMainWindow : public QMainWindow, private TScriptTarget {
+class TMainWindow : public QMainWindow, private TScriptTarget, private TPlayerHost {
     Q_OBJECT
 public:
     explicit TMainWindow(TMainEnv env, QWidget* parent = nullptr);
@@ -116,6 +118,9 @@ public:
     // Shows the window, from the tray too, raised and active, as a second start
     // or a desktop's "raise" asks; an open dialog of the program comes up over it.
     void BringToFront();
+    // The window as the media player the desktop's media keys and controls
+    // drive through the session bus.
+    TPlayerHost& PlayerHost() { return *this; }
 
     // Tuning.
     int TuneTo(tBand band, bool quiet, double frequency);
@@ -351,6 +356,15 @@ private:
     void ScriptOff() override;
     void ScriptStartBeeper() override;
     void ScriptStereo(bool stereo);
+
+    // MainWindowPlayer.cpp
+    tPlayerState PlayerState() const override;
+    bool TakesCommands() const override { return !dialogOpen_; }
+    void PlayerToggleMute() override;
+    void PlayerRecallPreset(int n) override;
+    void PlayerSetVolume(double fraction) override;
+    void PlayerRaise() override { BringToFront(); }
+    void PlayerQuit() override { File_Exit(); }
 
     // MainWindowMenus.cpp
     void BuildMenus();

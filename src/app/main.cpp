@@ -13,6 +13,7 @@
 #include "InstanceLock.h"
 #include "MainDialogs.h"
 #include "MainWindow.h"
+#include "MediaPlayerService.h"
 #include "OsVersion.h"
 #include "PortAccessWarning.h"
 #include "ProgramDir.h"
@@ -22,6 +23,7 @@
 #include "SimulatedHardware.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -189,6 +191,11 @@ int main(int argc, char** argv)
                      [&window](TRemoteAction action) { RunRemoteAction(window, action); });
     if (options.action)
         QTimer::singleShot(0, &window, [&window, action = *options.action] { RunRemoteAction(window, action); });
+
+    // Media keys, the desktop's media controls and playerctl, on the session
+    // bus when there is one; without one the program runs as before.
+    TMediaPlayerService player(window.PlayerHost());
+    player.Publish(QDBusConnection::sessionBus());
 
     // Session end, SIGTERM and SIGHUP: close as Windows shutdown does, with
     // the card closed, the settings written and nothing asked.

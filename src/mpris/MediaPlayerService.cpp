@@ -1,0 +1,232 @@
+#include "MediaPlayerService.h"
+
+#include "MediaPlayerControls.h"
+#include "MediaPlayerRoot.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <unistd.h>
+
+namespace
+{
+
+// The track id of a station: one path per band and frequency, the same in
+// every run. Without a station, the id the interface reserves for "none".
+QString TrackId(const QString& stationKey)
+{
+    static const QRegularExpression element(QStringLiteral("^[A-Za-z0-9_]+$"));
+    if (!element.match(stationKey).hasMatch())
+        return QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+    return QStringLiteral("/org/vantoro/Vantoro/station/") + stationKey;
+}
+
+} // namespace
+
+TMediaPlayerService::TMediaPlayerService(TPlayerHost& host, QObject* parent)
+    : QObject(parent), host_(host), announceTimer_(new QTimer(this))
+{
+    new TMediaPlayerRoot(this);
+    new TMediaPlayerControls(this);
+    announceTimer_->setInterval(AnnounceIntervalMs);
+    connect(announceTimer_, &QTimer::timeout, this, &TMediaPlayerService::Announce);
+}
+
+TMediaPlayerService::~TMediaPlayerService()
+{
+    Unpublish();
+}
+
+bool TMediaPlayerService::Publish(const QDBusConnection& bus)
+{
+    Unpublish();
+    if (!bus.isConnected()) return false;
+    QDBusConnection connection = bus;
+    const QString path = QLatin1String(ObjectPath);
+    if (!connection.registerObject(path, this, QDBusConnection::ExportAdaptors)) return false;
+    QString name = QLatin1String(ServiceName);
+    if (!connection.registerService(name)) {
+        name += QStringLiteral(".instance%1").arg(::getpid());
+        if (!connection.registerService(name)) {
+            connection.unregisterObject(path);
+            return false;
+        }
+    }
+    bus_ = connection;
+    name_ = name;
+    announced_ = Current();
+    announceTimer_->start();
+    return true;
+}
+
+void TMediaPlayerService::Unpublish()
+{
+    if (!bus_) return;
+    announceTimer_->stop();
+    bus_->unregisterService(name_);
+    bus_->unregisterObject(QLatin1String(ObjectPath));
+    bus_.reset();
+    name_.clear();
+}
+
+void TMediaPlayerService::Raise()
+{
+    host_.PlayerRaise();
+}
+
+void TMediaPlayerService::Quit()
+{
+    if (!host_.TakesCommands()) return;
+    // The exit command may ask the shutdown question: the caller has its
+    // answer first, and the question does not hold the bus call open.
+    QTimer::singleShot(0, this, [this] {
+        if (host_.TakesCommands()) host_.PlayerQuit();
+    });
+}
+
+QString TMediaPlayerService::PlaybackStatus() const
+{
+    const tPlayerState state = host_.PlayerState();
+    if (!state.Open) return QStringLiteral("Stopped");
+    return state.Muted ? QStringLiteral("Paused") : QStringLiteral("Playing");
+}
+
+QStringList TMediaPlayerService::Track(const tPlayerState& state) const
+{
+    QString title = state.RdsName.trimmed();
+    if (title.isEmpty()) title = state.PresetName.trimmed();
+    if (title.isEmpty()) title = state.FrequencyText;
+    return {TrackId(state.StationKey), title, state.FrequencyText};
+}
+
+QVariantMap TMediaPlayerService::Metadata() const
+{
+    const QStringList track = Track(host_.PlayerState());
+    return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(track[0]))},
+            {QStringLiteral("xesam:title"), track[1]},
+            {QStringLiteral("xesam:album"), track[2]}};
+}
+
+double TMediaPlayerService::Volume() const
+{
+    const tPlayerState state = host_.PlayerState();
+    // A receiver without volume levels plays at the one loudness it has.
+    if (!state.VolumeUsable) return state.Muted ? 0.0 : 1.0;
+    return std::clamp(state.Volume, 0.0, 1.0);
+}
+
+void TMediaPlayerService::SetVolume(double volume)
+{
+    if (!host_.TakesCommands() || !std::isfinite(volume) || !host_.PlayerState().VolumeUsable)
+        return;
+    host_.PlayerSetVolume(std::clamp(volume, 0.0, 1.0));
+}
+
+bool TMediaPlayerService::CanPlayPause() const
+{
+    return host_.PlayerState().CanMute;
+}
+
+void TMediaPlayerService::MuteTo(bool mute)
+{
+    if (!host_.TakesCommands()) return;
+    if (host_.PlayerState().Muted != mute) host_.PlayerToggleMute();
+}
+
+void TMediaPlayerService::PlayPause()
+{
+    if (host_.TakesCommands()) host_.PlayerToggleMute();
+}
+
+void TMediaPlayerService::Play()
+{
+    MuteTo(false);
+}
+
+void TMediaPlayerService::Pause()
+{
+    MuteTo(true);
+}
+
+// A radio cannot stop where it is and go on from there: Stop mutes it.
+void TMediaPlayerService::Stop()
+{
+    MuteTo(true);
+}
+
+int TMediaPlayerService::PresetAfter(bool forward) const
+{
+    const tPlayerState state = host_.PlayerState();
+    QList<int> presets = state.Presets;
+    std::sort(presets.begin(), presets.end());
+    if (presets.isEmpty()) return 0;
+    int found = forward ? presets.front() : presets.back(); // wrapped round
+    if (forward) {
+        const auto after = std::upper_bound(presets.cbegin(), presets.cend(), state.CurrentPreset);
+        if (after != presets.cend()) found = *after;
+    } else {
+        const auto before = std::lower_bound(presets.cbegin(), presets.cend(), state.CurrentPreset);
+        if (before != presets.cbegin()) found = *(before - 1);
+    }
+    return found == state.CurrentPreset ? 0 : found;
+}
+
+void TMediaPlayerService::Next()
+{
+    if (!host_.TakesCommands()) return;
+    if (const int n = PresetAfter(true)) host_.PlayerRecallPreset(n);
+}
+
+void TMediaPlayerService::Previous()
+{
+    if (!host_.TakesCommands()) return;
+    if (const int n = PresetAfter(false)) host_.PlayerRecallPreset(n);
+}
+
+TMediaPlayerService::tAnnounced TMediaPlayerService::Current() const
+{
+    const tPlayerState state = host_.PlayerState();
+    tAnnounced now;
+    now.Status = PlaybackStatus();
+    now.Track = Track(state);
+    now.Volume = Volume();
+    now.CanGoNext = CanGoNext();
+    now.CanGoPrevious = CanGoPrevious();
+    now.CanPlayPause = state.CanMute;
+    return now;
+}
+
+QVariantMap TMediaPlayerService::TakeChanges()
+{
+    const tAnnounced now = Current();
+    QVariantMap changed;
+    if (now.Status != announced_.Status)
+        changed.insert(QStringLiteral("PlaybackStatus"), now.Status);
+    if (now.Track != announced_.Track) changed.insert(QStringLiteral("Metadata"), Metadata());
+    if (now.Volume != announced_.Volume) changed.insert(QStringLiteral("Volume"), now.Volume);
+    if (now.CanGoNext != announced_.CanGoNext)
+        changed.insert(QStringLiteral("CanGoNext"), now.CanGoNext);
+    if (now.CanGoPrevious != announced_.CanGoPrevious)
+        changed.insert(QStringLiteral("CanGoPrevious"), now.CanGoPrevious);
+    if (now.CanPlayPause != announced_.CanPlayPause) {
+        changed.insert(QStringLiteral("CanPlay"), now.CanPlayPause);
+        changed.insert(QStringLiteral("CanPause"), now.CanPlayPause);
+    }
+    announced_ = now;
+    return changed;
+}
+
+void TMediaPlayerService::Announce()
+{
+    const QVariantMap changed = TakeChanges();
+    if (changed.isEmpty() || !bus_) return;
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QLatin1String(ObjectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("PropertiesChanged"));
+    signal << QLatin1String(PlayerInterface) << changed << QStringList();
+    bus_->send(signal);
+}
