@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 
@@ -287,14 +288,38 @@ void TOrganizerDialog::BuildButtons()
     btHelp = new QPushButton(QStringLiteral("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     btOk->setDefault(true);
-    connect(btOk, &QPushButton::clicked, this, [this] {
-        stop_ = true;
-        accept();
-    });
+    connect(btOk, &QPushButton::clicked, this, &TOrganizerDialog::OkClick);
     connect(btCancel, &QPushButton::clicked, this, &TOrganizerDialog::reject);
     connect(btHelp, &QPushButton::clicked, this, [this] {
         if (OnHelp) OnHelp(HelpTopic());
     });
+}
+
+void TOrganizerDialog::OkClick()
+{
+    stop_ = true;
+    // A failed save keeps the dialog and the session's edits: the user may
+    // free the folder and press OK again, or cancel knowing what is lost.
+    QString error;
+    if (OnSave && !OnSave(archive_, error)) {
+        prompts_.Message(WarningTitle(),
+                         QStringLiteral("The station archive could not be written: %1").arg(error),
+                         tPromptIcon::Error);
+        return;
+    }
+    accept();
+}
+
+void TOrganizerDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // Once the dialog is on the screen, so the box opens over it.
+    if (!OpeningNotice.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            prompts_.Message(WarningTitle(), OpeningNotice, tPromptIcon::Warning);
+        });
 }
 
 void TOrganizerDialog::reject()

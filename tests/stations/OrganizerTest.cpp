@@ -169,8 +169,10 @@ TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
     d.DropOnTree(model.IndexOf(Node(QStringLiteral("Calm")))); // station onto station
     d.DropOnTree(model.IndexOf(Node(QStringLiteral("News")))); // onto its own parent
     EXPECT_EQ(prompts.MessageTexts(),
-              QStringList({QStringLiteral("This node can't be renamed"), QStringLiteral("A node with this name already exists"),
-                           QStringLiteral("A node with this name already exists"), QStringLiteral("Cant drop parent onto child"),
+              QStringList({QStringLiteral("This node can't be renamed"),
+                           QStringLiteral("A node with this name already exists"),
+                           QStringLiteral("The name is empty"),
+                           QStringLiteral("Cant drop parent onto child"),
                            QStringLiteral("You cant drop this type of node here!"),
                            QStringLiteral("Destination node is the same as the source node")}));
     EXPECT_EQ(prompts.beeps, 6);
