@@ -5,7 +5,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -65,10 +64,10 @@ TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(p
     connect(btFM, &QToolButton::toggled, this, [this](bool down) { BandClick(bFM, down); });
     connect(btAM, &QToolButton::toggled, this, [this](bool down) { BandClick(bAM, down); });
     // The slider follows every key, not only a finished entry.
-    connect(Freq, &QLineEdit::textEdited, this, [this](const QString& text) {
-        bool ok = false;
-        const double value = QLocale().toDouble(text, &ok);
-        if (ok) FreqChange(std::clamp(value, jump_.Minimum(), jump_.Maximum()));
+    connect(Freq, &QLineEdit::textEdited, this, [this] {
+        double value = 0;
+        if (Freq->TypedValue(value))
+            FreqChange(std::clamp(value, jump_.Minimum(), jump_.Maximum()));
     });
     connect(Freq, &TNumEdit::ValueChanged, this, &TJumpToDialog::FreqChange);
     connect(sFreq, &QSlider::valueChanged, this, &TJumpToDialog::sFreqChange);

@@ -24,9 +24,13 @@ T* Child(QWidget& parent, const char* name)
     return child;
 }
 
-TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
+TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkOrAPointAndHandsBackTheSnappedFrequency)
 {
-    for (const char* locale : {"it_IT", "C"}) {
+    const struct {
+        const char* locale;
+        const char* typed;
+    } cases[] = {{"it_IT", "99,1"}, {"de_DE", "99.1"}, {"C", "99.1"}};
+    for (const auto& [locale, typed] : cases) {
         TScopedLocale scoped{QLocale(QLatin1String(locale))};
         tJumpCard card;
         card.FMStep = 0.025;
@@ -35,8 +39,7 @@ TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
         EXPECT_EQ(Child<QLabel>(dialog, "LFreq")->text(), QStringLiteral("MHz"));
         auto* freq = Child<TNumEdit>(dialog, "Freq");
         freq->clear();
-        QTest::keyClicks(freq, QLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("99,1")
-                                                                               : QStringLiteral("99.1"));
+        QTest::keyClicks(freq, QLatin1String(typed));
         EXPECT_EQ(Child<QSlider>(dialog, "sFreq")->value(), 99100) << locale;
         Child<QPushButton>(dialog, "btOk")->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
