@@ -214,14 +214,7 @@ void TOrganizerDialog::BuildTuner()
         Frequency->setToolTip(FrequencyText(f) + (fm ? QStringLiteral(" MHz") : QStringLiteral(" kHz")));
         SetTuner(tuner_.BandShown(), f);
     });
-    // Small enough that the twelve AM marks, 24 pixels apart, do not run together.
-    QFont scale = font();
-    scale.setPixelSize(9);
-    for (int i = 0; i < 12; ++i) {
-        Freq[std::size_t(i)] = MakeLabel(StationData, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-                                         QString(), QRect(0, 34, 24, 12));
-        Freq[std::size_t(i)]->setFont(scale);
-    }
+    Freq = MakeTunerScale(StationData, 34);
 
     btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(456, 14, 22, 20));
     btTunePrev->setArrowType(Qt::LeftArrow);
@@ -552,7 +545,7 @@ void TOrganizerDialog::Scan(bool upward)
     btScanNext->setEnabled(false);
     btScanPrev->hide();
     btScanNext->hide();
-    btStopScan->move(228, btStopScan->y());
+    // In the scan buttons' place: further left it would cover the scale.
     btStopScan->show();
     SetTextColour(Tuned, Qt::gray);
     Scanning->setText(upward ? QStringLiteral(">") : QStringLiteral("<"));

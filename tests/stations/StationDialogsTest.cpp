@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -52,6 +53,14 @@ TEST(JumpToDialogTest, TheEditClampsAndTheSliderWritesBack)
     tJumpCard card;
     card.HasAM = true;
     TJumpToDialog dialog(card);
+    // "Frequency" keeps clear of the band buttons in the font in use.
+    dialog.show();
+    const QLabel* label = nullptr;
+    for (const QLabel* l : dialog.findChildren<QLabel*>())
+        if (l->text() == QLatin1String("Frequency")) label = l;
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 4,
+              Child<QToolButton>(dialog, "btFM")->x());
     auto* freq = Child<TNumEdit>(dialog, "Freq");
     freq->clear();
     QTest::keyClicks(freq, QStringLiteral("150"));
@@ -102,6 +111,24 @@ TEST_F(PresetsEditorTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
     EXPECT_EQ(Child<QLabel>(dialog, "StoredEntries")->text(), QStringLiteral("Stored entries: 3"));
     Child<QToolButton>(dialog, "btTuneNext")->click();
     EXPECT_TRUE(Child<QPushButton>(dialog, "btOk")->isEnabled());
+}
+
+TEST_F(PresetsEditorTest, TheAmScaleMarksLeaveAGapBetweenThem)
+{
+    bank[3].Used = 1;
+    bank[3].Band = 0;
+    bank[3].Frequency = 0.999;
+    TPresetsEditor dialog(bank, setup, card, prompts);
+    Child<QListWidget>(dialog, "Presets")->setCurrentRow(2);
+    for (int i = 1; i <= 12; ++i) {
+        const QLabel* mark =
+            dialog.findChild<QLabel*>(QStringLiteral("Freq%1").arg(i, 2, 10, QLatin1Char('0')));
+        ASSERT_NE(mark, nullptr);
+        ASSERT_TRUE(mark->isVisibleTo(&dialog)) << i;
+        // The marks stand 24 pixels apart.
+        EXPECT_LE(mark->fontMetrics().horizontalAdvance(mark->text()), 22)
+            << mark->text().toStdString();
+    }
 }
 
 TEST_F(PresetsEditorTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
