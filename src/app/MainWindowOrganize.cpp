@@ -45,12 +45,18 @@ void TMainWindow::Stations_Organize()
         TOrganizerDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
                            *glyphs_);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
-        if (dialog.exec() != QDialog::Accepted) return;
-        dialog.Archive().Save(profile);
-        QString error;
-        if (!profile.Save(&error))
-            env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive could not be written: %1").arg(error),
-                                  tPromptIcon::Error);
+        dialog.OnSave = [&profile](const TArchive& tree, QString& error) {
+            tree.Save(profile);
+            return profile.Save(&error);
+        };
+        // Rows the tree could not take are not shown, but OK writes them
+        // back: the user is told what the file holds beyond the tree.
+        if (!loaded.Dropped.empty())
+            dialog.OpeningNotice =
+                QStringLiteral("The station archive %1 has %2. They are not shown, and saving "
+                               "keeps them in the file as they are.")
+                    .arg(file, DroppedRowsSummary(loaded.Dropped));
+        dialog.exec();
     });
 }
 

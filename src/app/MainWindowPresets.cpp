@@ -227,8 +227,22 @@ void TMainWindow::StorePreset(int n)
 {
     if (n < 1 || n > tFavorites::Count) return;
     tFavorite& slot = settings_.Presets[n];
+    // MEM may have been armed on another frequency: two presets on one
+    // frequency would make a bank the presets editor refuses to save.
+    auto refused = [this, n] {
+        for (int m = 1; m <= tFavorites::Count; ++m) {
+            const tFavorite& other = settings_.Presets[m];
+            if (m == n || !other.Used || !SameFrequency(other.Frequency, card_->Frequency()))
+                continue;
+            env_.Prompts->Message(WarningTitle(), QStringLiteral("Duplicated frequency"),
+                                  tPromptIcon::Error);
+            return true;
+        }
+        return false;
+    };
+    if (refused()) return;
     QString name = slot.Name;
-    if (!env_.Dialogs->AskName(this, name)) return;
+    if (!env_.Dialogs->AskName(this, name) || refused()) return;
     const bool wasUsed = slot.Used;
     slot.Name = LeftChars(name.trimmed(), MaxNameChars);
     slot.Frequency = card_->Frequency();
@@ -272,8 +286,13 @@ void TMainWindow::RenamePreset(int n)
     QString name = slot.Name;
     if (!env_.Dialogs->AskName(this, name)) return;
     slot.Name = LeftChars(name.trimmed(), MaxNameChars);
-    if (RowOf(n) == presetRow_) btRadio[std::size_t(PosOf(n) - 1)]->setToolTip(SlotHint(n));
-    if (n == currentPreset_) SetStationName(slot.Name);
+    const QString hint = SlotHint(n);
+    if (RowOf(n) == presetRow_) btRadio[std::size_t(PosOf(n) - 1)]->setToolTip(hint);
+    if (n == currentPreset_) {
+        SetStationName(slot.Name);
+        setWindowTitle(QStringLiteral("Vantoro - ") + hint);
+        SetTrayTip(hint);
+    }
     SetPresetItemCaptions(n);
 }
 

@@ -32,7 +32,10 @@ TStationNamePrompt::TStationNamePrompt(const QString& name, QWidget* parent) : Q
 {
     setObjectName(QStringLiteral("StationNamePrompt"));
     setWindowTitle(QStringLiteral("Asking for station name"));
-    setWindowFlag(Qt::Tool);
+    // A small tool window: a title and a close box, nothing to minimise or
+    // maximise (without the customise hint the window manager adds both).
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* label = new QLabel(QStringLiteral("Station name"), this);
     edit_ = new QLineEdit(this);

@@ -31,10 +31,14 @@ void TNumEdit::SetDecimals(int decimals)
 void TNumEdit::UpdateValidator()
 {
     const QString sign = minimum_ < 0 ? QStringLiteral("-?") : QString();
+    // "." is taken too: a user whose mark is "," may still type a point, as
+    // on the command line, and it must not vanish from "100.03".
+    const QString point = QLocale().decimalPoint();
+    const QString marks = point == QLatin1String(".")
+                              ? QStringLiteral("\\.")
+                              : QStringLiteral("(?:\\.|%1)").arg(QRegularExpression::escape(point));
     const QString fraction =
-        decimals_ > 0
-            ? QStringLiteral("(%1\\d{0,%2})?").arg(QRegularExpression::escape(QLocale().decimalPoint())).arg(decimals_)
-            : QString();
+        decimals_ > 0 ? QStringLiteral("(%1\\d{0,%2})?").arg(marks).arg(decimals_) : QString();
     setValidator(new QRegularExpressionValidator(QRegularExpression(sign + QStringLiteral("\\d*") + fraction), this));
 }
 
@@ -50,10 +54,19 @@ void TNumEdit::SetValue(double value)
     setText(QLocale().toString(value_, 'f', decimals_));
 }
 
+bool TNumEdit::TypedValue(double& value) const
+{
+    QString typed = text();
+    typed.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    bool ok = false;
+    value = QLocale().toDouble(typed, &ok);
+    return ok;
+}
+
 void TNumEdit::Commit()
 {
-    bool ok = false;
-    const double typed = QLocale().toDouble(text(), &ok);
+    double typed = 0;
+    const bool ok = TypedValue(typed);
     const double before = value_;
     // Nothing readable (an empty field, a lone sign) keeps the last number.
     SetValue(ok ? typed : before);

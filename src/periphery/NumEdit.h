@@ -1,7 +1,7 @@
 #pragma once
 // A field for one decimal number written the user's way: only digits, the
-// user's decimal separator (and a minus sign when the range goes below zero)
-// can be typed. Return or leaving the field clamps the number into its range,
+// user's decimal separator or "." (and a minus sign when the range goes below
+// zero) can be typed. Return or leaving the field clamps the number into its range,
 // rounds it to its decimals and shows it again; ValueChanged follows when the
 // value changed. SetValue, the program's own, sends nothing.
 
@@ -18,6 +18,8 @@ public:
     double Maximum() const { return maximum_; }
     double Value() const { return value_; }
     void SetValue(double value);
+    // The number in the field as typed so far; false when it holds none.
+    bool TypedValue(double& value) const;
 
 signals:
     void ValueChanged(double value);

@@ -30,29 +30,37 @@ QString RunFileDialog(QWidget* parent, const tFileDialogRequest& request, QFileD
 
 } // namespace
 
+QWidget* TQtPrompts::Owner() const
+{
+    // A dialog that asks owns its boxes, so they open over it rather than
+    // over the main window, which is hidden while a dialog is up.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
+
 void TQtPrompts::Message(const QString& title, const QString& text, tPromptIcon icon)
 {
     if (title == WarningTitle()) Beep();
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, parent_);
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, Owner());
     box.exec();
 }
 
 bool TQtPrompts::AskYesNo(const QString& title, const QString& text, tPromptIcon icon)
 {
     if (title == WarningTitle()) Beep();
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, Owner());
     return box.exec() == QMessageBox::Yes;
 }
 
 QString TQtPrompts::OpenFileName(const tFileDialogRequest& request)
 {
-    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+    return RunFileDialog(Owner(), request, QFileDialog::AcceptOpen);
 }
 
 QString TQtPrompts::SaveFileName(const tFileDialogRequest& request)
 {
     // The save dialog confirms overwriting an existing file by default.
-    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+    return RunFileDialog(Owner(), request, QFileDialog::AcceptSave);
 }
 
 void TQtPrompts::Beep() { QApplication::beep(); }

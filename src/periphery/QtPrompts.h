@@ -7,7 +7,8 @@ class QWidget;
 
 class TQtPrompts final : public TPrompts {
 public:
-    // Boxes and dialogs are centred on `parent` (may be null).
+    // Boxes and dialogs are centred on the modal dialog that is up, else on
+    // `parent` (may be null).
     explicit TQtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -16,6 +17,9 @@ public:
     QString OpenFileName(const tFileDialogRequest& request) override;
     QString SaveFileName(const tFileDialogRequest& request) override;
     void Beep() override;
+
+    // The window the next box or file dialog opens over.
+    QWidget* Owner() const;
 
 private:
     QWidget* parent_; // not owned

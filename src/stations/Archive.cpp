@@ -3,6 +3,7 @@
 #include "Helpers.h"
 #include "Profile.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -91,7 +92,88 @@ bool ToInt32(const QString& text, std::int32_t& value)
     return ok;
 }
 
+// Rows that name no earlier folder as parent: those whose parent identifiers,
+// followed from row to row, come back round are marked as a loop. `links`
+// holds each row's identifier and parent identifier.
+void MarkLoops(std::vector<tDroppedRow>& rows,
+               const std::vector<std::pair<std::int32_t, std::int32_t>>& links)
+{
+    std::unordered_map<std::int32_t, std::size_t> byId;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].Reason == tDroppedRow::NoParent) byId.try_emplace(links[i].first, i);
+    constexpr std::size_t None = std::size_t(-1);
+    auto next = [&](std::size_t i) {
+        const auto found = byId.find(links[i].second);
+        return found == byId.end() ? None : found->second;
+    };
+    // Each row has at most one parent row: walk until a row already seen;
+    // when that row is on the walk itself, the walk from it is a loop.
+    std::vector<char> state(rows.size(), 0); // 0 not seen, 1 on this walk, 2 done
+    for (std::size_t start = 0; start < rows.size(); ++start) {
+        if (rows[start].Reason != tDroppedRow::NoParent || state[start]) continue;
+        std::vector<std::size_t> walk;
+        std::size_t i = start;
+        for (; i != None && !state[i]; i = next(i)) {
+            state[i] = 1;
+            walk.push_back(i);
+        }
+        if (i != None && state[i] == 1) {
+            std::size_t j = i;
+            do {
+                rows[j].Reason = tDroppedRow::Loop;
+                j = next(j);
+            } while (j != i);
+        }
+        for (const std::size_t k : walk)
+            state[k] = 2;
+    }
+}
+
+bool Counted(tDroppedRow::tReason reason)
+{
+    return reason != tDroppedRow::NoCount && reason != tDroppedRow::BeyondCount &&
+           reason != tDroppedRow::NotANumber;
+}
+
 } // namespace
+
+QString DroppedRowReason(tDroppedRow::tReason reason)
+{
+    switch (reason) {
+    case tDroppedRow::NoCount:
+        return QStringLiteral("without a valid \"Rows\" count");
+    case tDroppedRow::BeyondCount:
+        return QStringLiteral("beyond the \"Rows\" count");
+    case tDroppedRow::NoParent:
+        return QStringLiteral("with no parent folder read before");
+    case tDroppedRow::Loop:
+        return QStringLiteral("in a loop of parents");
+    case tDroppedRow::UnderStation:
+        return QStringLiteral("under a station");
+    case tDroppedRow::UnknownKind:
+        return QStringLiteral("of an unknown kind");
+    case tDroppedRow::NotANumber:
+        return QStringLiteral("under a key that is no row number");
+    }
+    return {};
+}
+
+QString DroppedRowsSummary(const std::vector<tDroppedRow>& rows)
+{
+    QStringList parts;
+    for (int reason = tDroppedRow::NoCount; reason <= tDroppedRow::NotANumber; ++reason) {
+        const auto count =
+            std::count_if(rows.begin(), rows.end(),
+                          [reason](const tDroppedRow& row) { return row.Reason == reason; });
+        if (count > 0)
+            parts << QString::number(count) + QLatin1Char(' ') +
+                         DroppedRowReason(tDroppedRow::tReason(reason));
+    }
+    return QString::number(rows.size()) +
+           (rows.size() == 1 ? QStringLiteral(" row that the tree cannot take (")
+                             : QStringLiteral(" rows that the tree cannot take (")) +
+           parts.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
 
 QString ArchiveRuleText(tArchiveRule rule)
 {
@@ -99,6 +181,8 @@ QString ArchiveRuleText(tArchiveRule rule)
     case tArchiveRule::Allowed: return {};
     case tArchiveRule::RootNotRenamed: return QStringLiteral("This node can't be renamed");
     case tArchiveRule::NameExists: return QStringLiteral("A node with this name already exists");
+    case tArchiveRule::NameEmpty:
+        return QStringLiteral("The name is empty");
     case tArchiveRule::SameNode: return QStringLiteral("Destination node is the same as the source node");
     case tArchiveRule::RootNotMoved: return QStringLiteral("Cant drag/drop the root");
     case tArchiveRule::ParentOntoChild: return QStringLiteral("Cant drop parent onto child");
@@ -138,6 +222,8 @@ TArchive& TArchive::operator=(TArchive&& other) noexcept
         if (root_) Destroy(std::move(root_));
         root_ = std::move(other.root_);
         lastId_ = other.lastId_;
+        dropped_ = std::move(other.dropped_);
+        otherKeys_ = std::move(other.otherKeys_);
     }
     return *this;
 }
@@ -208,7 +294,12 @@ tArchiveRule TArchive::CheckRename(const TArchiveNode& node, const QString& text
     // A name that is empty or ends in blanks would not survive the file: the
     // row would lose its name field and no longer read.
     const QString name = TrimBlanks(text);
-    if (name.isEmpty() || HasChildNamed(*node.Parent(), name)) return tArchiveRule::NameExists;
+    if (name.isEmpty()) return tArchiveRule::NameEmpty;
+    // The node itself is no clash: its own name, in any letter case, stands.
+    const TArchiveNode& parent = *node.Parent();
+    for (int i = 0; i < parent.ChildCount(); ++i)
+        if (parent.Child(i) != &node && SameName(parent.Child(i)->Name, name))
+            return tArchiveRule::NameExists;
     return tArchiveRule::Allowed;
 }
 
@@ -283,27 +374,52 @@ QString TArchive::RowText(const TArchiveNode& node)
 tArchiveLoad TArchive::Load(const TProfile& profile)
 {
     *this = TArchive();
-    if (profile.ReadFailed()) return {tArchiveLoad::Unreadable, {}, {}};
+    if (profile.ReadFailed()) return {tArchiveLoad::Unreadable, {}, {}, {}};
 
     // Only the row keys that are there are read, in number order: a "Rows"
-    // count far above them costs nothing.
-    const int rows = profile.ReadInteger(Section, RowsKey, 0);
+    // count far above them costs nothing. Rows outside the count, and keys
+    // that are no row, are kept to be written back.
+    const int rows = profile.ReadInteger(Section, RowsKey, -1);
     std::vector<int> numbers;
+    std::vector<int> uncounted;
     for (const QString& key : profile.Keys(Section)) {
-        if (!key.startsWith(RowPrefix, Qt::CaseInsensitive)) continue;
+        if (key.compare(RowsKey, Qt::CaseInsensitive) == 0) continue;
+        if (!key.startsWith(RowPrefix, Qt::CaseInsensitive)) {
+            otherKeys_.emplace_back(key, profile.ReadString(Section, key, QString()));
+            continue;
+        }
         const QString digits = key.mid(RowPrefix.size());
         bool ok = false;
         const int n = digits.toInt(&ok, 10);
-        if (ok && n >= 1 && n <= rows && QString::number(n) == digits) numbers.push_back(n);
+        if (!ok || n < 1 || QString::number(n) != digits) {
+            const QString value = profile.ReadString(Section, key, QString());
+            if (!value.isEmpty()) dropped_.push_back({tDroppedRow::NotANumber, key, value});
+        } else if (rows < 0 || n > rows) {
+            uncounted.push_back(n);
+        } else {
+            numbers.push_back(n);
+        }
     }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    for (std::vector<int>* list : {&numbers, &uncounted}) {
+        std::sort(list->begin(), list->end());
+        list->erase(std::unique(list->begin(), list->end()), list->end());
+    }
 
     // The first node in tree order for each identifier, kept as rows are
     // added: appending never changes the order of the nodes already there.
     std::unordered_map<std::int32_t, TArchiveNode*> first;
     first.reserve(numbers.size() + 1);
     first[0] = root_.get();
+    // Identifier and parent of each dropped row, for finding loops.
+    std::vector<std::pair<std::int32_t, std::int32_t>> links(dropped_.size());
+    auto drop = [&](tDroppedRow::tReason reason, const QString& key, const QString& value,
+                    std::int32_t id, std::int32_t parentId) {
+        dropped_.push_back({reason, key, value});
+        links.emplace_back(id, parentId);
+        // New nodes must not take an identifier a kept row names, or the row
+        // would hang under a stranger once the file is read again.
+        lastId_ = std::max({lastId_, id, parentId});
+    };
     for (const int n : numbers) {
         const QString key = RowPrefix + QString::number(n);
         const QString value = profile.ReadString(Section, key, QString());
@@ -317,11 +433,21 @@ tArchiveLoad TArchive::Load(const TProfile& profile)
         if (!SplitRow(value, fields, name) || !ToInt32(fields[0], kind) || !ToInt32(fields[1], id) ||
             !ToInt32(fields[2], parentId) || !ToFrequency(fields[4], frequency)) {
             *this = TArchive();
-            return {tArchiveLoad::BadRow, key, value};
+            return {tArchiveLoad::BadRow, key, value, {}};
         }
         const auto found = first.find(parentId);
-        // Stations hold nothing; a row under one is dropped like an orphan.
-        if (found == first.end() || found->second->IsStation() || (kind != 1 && kind != 2)) continue;
+        if (kind != 1 && kind != 2) {
+            drop(tDroppedRow::UnknownKind, key, value, id, parentId);
+            continue;
+        }
+        if (found == first.end()) {
+            drop(tDroppedRow::NoParent, key, value, id, parentId);
+            continue;
+        }
+        if (found->second->IsStation()) { // stations hold nothing
+            drop(tDroppedRow::UnderStation, key, value, id, parentId);
+            continue;
+        }
         auto node = std::make_unique<TArchiveNode>();
         node->Name = name;
         node->Record = tStation(parentId, frequency, fields[3].compare(QLatin1String("K"), Qt::CaseInsensitive) ? 1 : 0, id);
@@ -334,9 +460,25 @@ tArchiveLoad TArchive::Load(const TProfile& profile)
         // hang rows under the wrong node.
         lastId_ = std::max(lastId_, id);
     }
+    for (const int n : uncounted) {
+        const QString key = RowPrefix + QString::number(n);
+        const QString value = profile.ReadString(Section, key, QString());
+        if (value.isEmpty()) continue;
+        // Not read as a row, but it may be one day: its identifiers, when
+        // they convert, are kept clear of new nodes all the same.
+        QString fields[5];
+        QString name;
+        std::int32_t id = 0;
+        std::int32_t parentId = 0;
+        if (!SplitRow(value, fields, name) || !ToInt32(fields[1], id) ||
+            !ToInt32(fields[2], parentId))
+            id = parentId = 0;
+        drop(rows < 0 ? tDroppedRow::NoCount : tDroppedRow::BeyondCount, key, value, id, parentId);
+    }
+    MarkLoops(dropped_, links);
     Sort();
     GiveUniqueIds();
-    return {};
+    return {tArchiveLoad::Loaded, {}, {}, dropped_};
 }
 
 void TArchive::GiveUniqueIds()
@@ -364,7 +506,19 @@ void TArchive::GiveUniqueIds()
 void TArchive::Save(TProfile& profile) const
 {
     profile.EraseSection(Section);
-    profile.WriteInteger(Section, RowsKey, NodeCount() - 1);
+    const auto counted = std::count_if(dropped_.begin(), dropped_.end(),
+                                       [](const tDroppedRow& row) { return Counted(row.Reason); });
+    profile.WriteInteger(Section, RowsKey, NodeCount() - 1 + int(counted));
     int n = 0;
     Walk([&](const TArchiveNode& node, int) { profile.WriteString(Section, RowPrefix + QString::number(++n), RowText(node)); });
+    // The rows the tree could not take follow it unchanged: the counted ones
+    // within "Rows", the others after it, where they were not read either.
+    for (const bool inCount : {true, false})
+        for (const tDroppedRow& row : dropped_)
+            if (row.Reason != tDroppedRow::NotANumber && Counted(row.Reason) == inCount)
+                profile.WriteString(Section, RowPrefix + QString::number(++n), row.Value);
+    for (const tDroppedRow& row : dropped_)
+        if (row.Reason == tDroppedRow::NotANumber) profile.WriteString(Section, row.Key, row.Value);
+    for (const auto& [key, value] : otherKeys_)
+        profile.WriteString(Section, key, value);
 }

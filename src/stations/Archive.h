@@ -63,20 +63,42 @@ private:
 // Answers of the tree rules; each refusal has its message (ArchiveRuleText).
 enum class tArchiveRule {
     Allowed,
-    RootNotRenamed,   // "This node can't be renamed"
-    NameExists,       // "A node with this name already exists" (also: an empty name)
-    SameNode,         // "Destination node is the same as the source node"
-    RootNotMoved,     // "Cant drag/drop the root"
-    ParentOntoChild,  // "Cant drop parent onto child"
-    NotAFolder,       // "You cant drop this type of node here!"
+    RootNotRenamed,  // "This node can't be renamed"
+    NameExists,      // "A node with this name already exists"
+    NameEmpty,       // "The name is empty"
+    SameNode,        // "Destination node is the same as the source node"
+    RootNotMoved,    // "Cant drag/drop the root"
+    ParentOntoChild, // "Cant drop parent onto child"
+    NotAFolder,      // "You cant drop this type of node here!"
 };
 QString ArchiveRuleText(tArchiveRule rule);
+
+// A row of the file that the reader could not hang in the tree. It is kept
+// as it was read and written back after the tree, so saving loses nothing.
+struct tDroppedRow {
+    enum tReason {
+        NoCount,      // "Rows" is missing or not a count: no row is read
+        BeyondCount,  // numbered above "Rows"
+        NoParent,     // no folder read before it has its parent identifier
+        Loop,         // its parent identifiers lead round in a circle
+        UnderStation, // its parent is a station
+        UnknownKind,  // the kind is neither 1 nor 2
+        NotANumber,   // "Row" followed by something else than a row number
+    };
+    tReason Reason = NoParent;
+    QString Key; // as read ("Row7")
+    QString Value;
+};
+QString DroppedRowReason(tDroppedRow::tReason reason);
+// "3 rows that the tree cannot take (1 beyond the "Rows" count, 2 under a station)".
+QString DroppedRowsSummary(const std::vector<tDroppedRow>& rows);
 
 // The outcome of reading the archive file.
 struct tArchiveLoad {
     enum { Loaded, BadRow, Unreadable } Result = Loaded;
     QString RowKey; // the row that failed to convert ("Row7")
     QString Value;  // and what it held
+    std::vector<tDroppedRow> Dropped; // when Loaded: the rows not in the tree
 };
 
 class TArchive {
@@ -113,8 +135,11 @@ public:
     // Replaces the tree with the "Archive" section of `profile`. On BadRow or
     // Unreadable the tree is left with the root alone.
     tArchiveLoad Load(const TProfile& profile);
-    // Erases the "Archive" section and writes the tree in tree order.
+    // Erases the "Archive" section and writes the tree in tree order, then
+    // the rows the last load dropped: those that were counted go on within
+    // "Rows", the others after it, and any other key of the section as it was.
     void Save(TProfile& profile) const;
+    const std::vector<tDroppedRow>& Dropped() const { return dropped_; }
 
     // The row a node is stored as.
     static QString RowText(const TArchiveNode& node);
@@ -130,6 +155,8 @@ public:
 private:
     std::unique_ptr<TArchiveNode> root_;
     std::int32_t lastId_ = 0; // the identifier counter
+    std::vector<tDroppedRow> dropped_;
+    std::vector<std::pair<QString, QString>> otherKeys_; // keys of the section that are no rows
 
     std::int32_t NewId();
     void GiveUniqueIds();

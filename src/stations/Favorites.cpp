@@ -65,8 +65,7 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
 
 // The device's lines, read only as far as the loader asks: a wrong file is
 // judged on its first lines, and nothing after the last line needed is read.
-// A final line end does not start another line, but an empty device still
-// yields one (empty, so corrupt) line.
+// A final line end does not start another line.
 class TLineReader {
 public:
     static constexpr qsizetype MaxLineBytes = 64 * 1024;
@@ -162,13 +161,21 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
     if (!device.isReadable()) return plReadError;
     TLineReader reader(device);
     tFavorites fresh;
+    // A table without presets is saved as an empty file: it reads back as
+    // an empty table. A blank line is still corrupt.
+    bool ok = true;
+    const bool empty = reader.AtEnd(ok);
+    if (!ok) return plReadError;
+    if (empty) {
+        table = fresh;
+        return plLoaded;
+    }
     int counter = 1;
     for (;;) {
         QString line;
         if (!reader.Next(line)) return plReadError;
         if (reader.TooLong() || !AcceptLine(line, fresh)) return plCorrupt;
         if (++counter > tFavorites::Count) break;
-        bool ok = true;
         if (reader.AtEnd(ok)) break;
         if (!ok) return plReadError;
     }

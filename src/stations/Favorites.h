@@ -35,7 +35,8 @@ struct tFavorites {
 enum : std::uint8_t { plLoaded = 0, plCorrupt = 1, plReadError = 2 };
 
 // Reads a presets file into `table`. On plCorrupt and plReadError the table
-// is left as it was. A device that is not open yet is opened for reading.
+// is left as it was. An empty file is a table without presets. A device that
+// is not open yet is opened for reading.
 std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table);
 std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table);
 

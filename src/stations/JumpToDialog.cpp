@@ -4,58 +4,77 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(parent), jump_(card)
 {
     setObjectName(QStringLiteral("JumpToDialog"));
     setWindowTitle(QStringLiteral("Jump to"));
-    setFixedSize(262, 136);
 
+    // Laid out rather than placed, so that a larger screen font moves the
+    // controls apart instead of running "Frequency" into the band buttons.
     auto* group = new QGroupBox(QStringLiteral("Set frequency"), this);
-    group->setGeometry(8, 4, 246, 88);
     auto* label = new QLabel(QStringLiteral("Frequency"), group);
-    label->setGeometry(10, 24, 60, 16);
-    auto band = [group](const char* name, const QString& caption, int left) {
+    auto band = [group](const char* name, const QString& caption) {
         auto* button = new QToolButton(group);
         button->setObjectName(QLatin1String(name));
         button->setText(caption);
         button->setCheckable(true);
-        button->setGeometry(left, 20, 28, 22);
+        button->setMinimumWidth(28);
         return button;
     };
-    btFM = band("btFM", QStringLiteral("fm"), 72);
-    btAM = band("btAM", QStringLiteral("am"), 102);
+    btFM = band("btFM", QStringLiteral("fm"));
+    btAM = band("btAM", QStringLiteral("am"));
     auto* bands = new QButtonGroup(this);
     bands->addButton(btFM);
     bands->addButton(btAM);
     Freq = new TNumEdit(group);
     Freq->setObjectName(QStringLiteral("Freq"));
     Freq->SetDecimals(3);
-    Freq->setGeometry(136, 20, 62, 22);
+    // Room for "108.000" in the font in use.
+    Freq->setFixedWidth(Freq->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
     LFreq = new QLabel(group);
     LFreq->setObjectName(QStringLiteral("LFreq"));
-    LFreq->setGeometry(204, 24, 36, 16);
+    LFreq->setMinimumWidth(LFreq->fontMetrics().horizontalAdvance(QStringLiteral("MHz")));
     sFreq = new QSlider(Qt::Horizontal, group);
     sFreq->setObjectName(QStringLiteral("sFreq"));
-    sFreq->setGeometry(10, 54, 226, 24);
 
-    auto button = [this](const char* name, const QString& caption, int left) {
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(label);
+    entry->addSpacing(8);
+    entry->addWidget(btFM);
+    entry->addWidget(btAM);
+    entry->addSpacing(6);
+    entry->addWidget(Freq);
+    entry->addWidget(LFreq);
+    auto* inGroup = new QVBoxLayout(group);
+    inGroup->addLayout(entry);
+    inGroup->addWidget(sFreq);
+
+    auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(left, 102, 76, 26);
         return b;
     };
-    QPushButton* btOk = button("btOk", QStringLiteral("Ok"), 8);
+    QPushButton* btOk = button("btOk", QStringLiteral("Ok"));
     btOk->setDefault(true);
-    QPushButton* btCancel = button("btCancel", QStringLiteral("Cancel"), 93);
-    QPushButton* btHelp = button("btHelp", QStringLiteral("Help"), 178);
+    QPushButton* btCancel = button("btCancel", QStringLiteral("Cancel"));
+    QPushButton* btHelp = button("btHelp", QStringLiteral("Help"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {btOk, btCancel, btHelp})
+        buttons->addWidget(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     btFM->setEnabled(card.HasFM);
     btAM->setEnabled(card.HasAM);
@@ -65,10 +84,10 @@ TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(p
     connect(btFM, &QToolButton::toggled, this, [this](bool down) { BandClick(bFM, down); });
     connect(btAM, &QToolButton::toggled, this, [this](bool down) { BandClick(bAM, down); });
     // The slider follows every key, not only a finished entry.
-    connect(Freq, &QLineEdit::textEdited, this, [this](const QString& text) {
-        bool ok = false;
-        const double value = QLocale().toDouble(text, &ok);
-        if (ok) FreqChange(std::clamp(value, jump_.Minimum(), jump_.Maximum()));
+    connect(Freq, &QLineEdit::textEdited, this, [this] {
+        double value = 0;
+        if (Freq->TypedValue(value))
+            FreqChange(std::clamp(value, jump_.Minimum(), jump_.Maximum()));
     });
     connect(Freq, &TNumEdit::ValueChanged, this, &TJumpToDialog::FreqChange);
     connect(sFreq, &QSlider::valueChanged, this, &TJumpToDialog::sFreqChange);

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 
@@ -213,14 +214,7 @@ void TOrganizerDialog::BuildTuner()
         Frequency->setToolTip(FrequencyText(f) + (fm ? QStringLiteral(" MHz") : QStringLiteral(" kHz")));
         SetTuner(tuner_.BandShown(), f);
     });
-    // Small enough that the twelve AM marks, 24 pixels apart, do not run together.
-    QFont scale = font();
-    scale.setPixelSize(9);
-    for (int i = 0; i < 12; ++i) {
-        Freq[std::size_t(i)] = MakeLabel(StationData, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-                                         QString(), QRect(0, 34, 24, 12));
-        Freq[std::size_t(i)]->setFont(scale);
-    }
+    Freq = MakeTunerScale(StationData, 34);
 
     btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(456, 14, 22, 20));
     btTunePrev->setArrowType(Qt::LeftArrow);
@@ -287,14 +281,38 @@ void TOrganizerDialog::BuildButtons()
     btHelp = new QPushButton(QStringLiteral("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     btOk->setDefault(true);
-    connect(btOk, &QPushButton::clicked, this, [this] {
-        stop_ = true;
-        accept();
-    });
+    connect(btOk, &QPushButton::clicked, this, &TOrganizerDialog::OkClick);
     connect(btCancel, &QPushButton::clicked, this, &TOrganizerDialog::reject);
     connect(btHelp, &QPushButton::clicked, this, [this] {
         if (OnHelp) OnHelp(HelpTopic());
     });
+}
+
+void TOrganizerDialog::OkClick()
+{
+    stop_ = true;
+    // A failed save keeps the dialog and the session's edits: the user may
+    // free the folder and press OK again, or cancel knowing what is lost.
+    QString error;
+    if (OnSave && !OnSave(archive_, error)) {
+        prompts_.Message(WarningTitle(),
+                         QStringLiteral("The station archive could not be written: %1").arg(error),
+                         tPromptIcon::Error);
+        return;
+    }
+    accept();
+}
+
+void TOrganizerDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // Once the dialog is on the screen, so the box opens over it.
+    if (!OpeningNotice.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            prompts_.Message(WarningTitle(), OpeningNotice, tPromptIcon::Warning);
+        });
 }
 
 void TOrganizerDialog::reject()
@@ -527,7 +545,7 @@ void TOrganizerDialog::Scan(bool upward)
     btScanNext->setEnabled(false);
     btScanPrev->hide();
     btScanNext->hide();
-    btStopScan->move(228, btStopScan->y());
+    // In the scan buttons' place: further left it would cover the scale.
     btStopScan->show();
     SetTextColour(Tuned, Qt::gray);
     Scanning->setText(upward ? QStringLiteral(">") : QStringLiteral("<"));

@@ -2,7 +2,8 @@
 // "Channels organizer": the station archive as a tree, a small tuner for the
 // selected station, and the hundred preset buttons that stations are dragged
 // onto. Preset changes go to the main window's table at once; the archive is
-// the caller's to save when the dialog ends with OK.
+// saved through OnSave when the user presses OK, and the dialog stays open
+// when that fails.
 
 #include "Archive.h"
 #include "Organizer.h"
@@ -82,9 +83,14 @@ public:
 
     std::function<void(const QString& topic)> OnHelp;
     static QString HelpTopic() { return QStringLiteral("The_organizer"); }
+    // Writes the archive; false with the reason when it cannot.
+    std::function<bool(const TArchive& archive, QString& error)> OnSave;
+    // Told in a message box once the dialog is up (rows the tree could not take).
+    QString OpeningNotice;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
@@ -92,6 +98,7 @@ private:
     void BuildPresets();
     void BuildTuner();
     void BuildButtons();
+    void OkClick();
     void SetHeight(bool station);
     TArchiveNode* Selected() const;
     bool Renamed(TArchiveNode& node, const QString& text);
@@ -112,6 +119,7 @@ private:
     TOrganizerTuner tuner_;
     bool busy_ = false;
     bool stop_ = false;
+    bool shown_ = false;
 
     TArchiveModel* model_ = nullptr;
     TRadioTree* RadioTree = nullptr;

@@ -175,9 +175,7 @@ void TPresetsEditor::BuildTuner()
         editor_.SlideTo(position);
         Refresh();
     });
-    for (int i = 0; i < 12; ++i)
-        Freq[std::size_t(i)] = MakeLabel(group, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-                                         QString(), QRect(0, 86, 30, 14));
+    Freq = MakeTunerScale(group, 86);
 
     btTunePrev = MakeToolButton(group, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(8, 114, 26, 22));
     btTunePrev->setArrowType(Qt::LeftArrow);

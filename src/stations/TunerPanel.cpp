@@ -17,6 +17,23 @@ const char* const FMScale[9] = {"76", "80", "84", "88", "92", "96", "100", "104"
 
 } // namespace
 
+std::array<QLabel*, 12> MakeTunerScale(QWidget* parent, int top)
+{
+    // Pixels, not points: the marks sit a fixed number of pixels apart.
+    QFont small = parent->font();
+    small.setPixelSize(9);
+    // Four digits must leave a gap in 24 pixels.
+    small.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
+    std::array<QLabel*, 12> marks{};
+    for (int i = 0; i < 12; ++i) {
+        marks[std::size_t(i)] =
+            MakeLabel(parent, QStringLiteral("Freq%1").arg(i + 1, 2, 10, QLatin1Char('0')),
+                      QString(), QRect(0, top, 24, 12));
+        marks[std::size_t(i)]->setFont(small);
+    }
+    return marks;
+}
+
 void ShowTunerScale(const std::array<QLabel*, 12>& marks, int scaleLeft, QSlider* slider, bool fm, double f,
                     int fmSingleStep)
 {

@@ -28,6 +28,10 @@ tTunerReadout MakeTunerReadout(QWidget* parent, const QRect& panel, const QSize&
 // the card's range.
 void ShowTunerReadout(const tTunerReadout& readout, const QString& cells, bool pointShown, bool outside);
 
+// Makes the twelve scale marks ("Freq01".."Freq12") at `top` in `parent`, in
+// a font small enough, whatever the screen's font size, that the AM marks
+// 24 pixels apart do not run together.
+std::array<QLabel*, 12> MakeTunerScale(QWidget* parent, int top);
 // Shows the band's marks under the frequency slider (twelve AM marks 24
 // pixels apart or nine FM marks 33 apart, centred from `scaleLeft`), and sets
 // the slider to the band's range (kHz for AM, thousandths of a MHz for FM),

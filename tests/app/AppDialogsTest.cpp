@@ -78,6 +78,12 @@ TEST(StationNamePrompt, NamesAreLimitedToFortyCharacters)
 {
     TStationNamePrompt dialog(QString(50, QLatin1Char('x')));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Asking for station name"));
+    // A small tool window: the title and a close box only.
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint) &&
+                flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(dialog.Name().size(), 40); // a longer stored name is cut on the way in
 
     QLineEdit* edit = dialog.NameEdit();

@@ -116,3 +116,39 @@ TEST_F(MainOrganizeTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
     const QString text = prompts.MessageTexts().last();
     EXPECT_TRUE(text.contains(DbPath()) && text.contains(QStringLiteral("Row2"))) << text.toStdString();
 }
+
+TEST_F(MainOrganizeTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsTheDialogOpen)
+{
+    WriteConfigured("ShutDown=1\n");
+    WriteDb("[Archive]\r\nRows=2\r\nRow1=2 5 0 M 090,000 Kept\r\nRow2=2 6 5 M 091,000 Under a "
+            "station\r\n");
+    TMainWindow& w = Started();
+    const QString moved = dir.path() + QStringLiteral("-moved");
+    bool stayed = false;
+    WhenModal([&](QWidget* widget) {
+        auto* d = qobject_cast<TOrganizerDialog*>(widget);
+        ASSERT_NE(d, nullptr);
+        QCoreApplication::processEvents(); // the notice comes once the dialog is up
+        ASSERT_EQ(prompts.MessageTexts().size(), 1);
+        const QString notice = prompts.MessageTexts().last();
+        EXPECT_TRUE(
+            notice.contains(DbPath()) &&
+            notice.contains(QStringLiteral("1 row that the tree cannot take (1 under a station)")))
+            << notice.toStdString();
+        d->AddFolder();
+        // The folder is gone: OK says so and the dialog stays with its edits.
+        ASSERT_TRUE(QDir().rename(dir.path(), moved));
+        d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
+        stayed = d->isVisible() && d->result() != QDialog::Accepted;
+        EXPECT_TRUE(prompts.MessageTexts().last().startsWith(
+            QStringLiteral("The station archive could not be written")));
+        ASSERT_TRUE(QDir().rename(moved, dir.path()));
+        d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
+    });
+    w.Stations_Organize();
+    EXPECT_TRUE(stayed);
+    TProfile saved(DbPath());
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Archive"), QStringLiteral("Rows"), 0), 3);
+    EXPECT_EQ(saved.ReadString(QStringLiteral("Archive"), QStringLiteral("Row3"), {}),
+              QStringLiteral("2 6 5 M 091,000 Under a station"));
+}

@@ -258,6 +258,15 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     EXPECT_EQ(w.PresetRow(), 3);
     EXPECT_EQ(Button("btRadio05")->text(), QStringLiteral("25"));
 
+    // MEM armed, then tuned to a stored frequency: storing is refused.
+    w.TuneTo(bFM, false, 99.0);
+    w.Stations_Memory();
+    w.TuneTo(bFM, false, 95.0);
+    w.btRadioClick(9);
+    EXPECT_FALSE(w.Favorites()[29].Used);
+    EXPECT_FALSE(w.StorePending());
+    EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("Duplicated frequency")});
+
     // Cancel in the name prompt stores nothing.
     w.TuneTo(bFM, false, 107.9);
     dialogs.names.push_back(std::nullopt);
@@ -316,10 +325,12 @@ TEST_F(MainWindowTest, ClearingTheCurrentPresetRetunesAndShowsNoPreset)
     EXPECT_TRUE(MenuNames("TrayPresets").isEmpty());
 }
 
-TEST_F(MainWindowTest, RenameChangesLabelHintAndMenus)
+TEST_F(MainWindowTest, RenameChangesLabelHintMenusCaptionAndTrayTip)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=4\nList=4,\nStation04=M 095.000 Classic\n");
+    withTray = true;
     TMainWindow& w = Started();
+    ASSERT_NE(tray, nullptr);
     dialogs.names.push_back(QStringLiteral(" Vantoro Classic "));
     w.Stations_Rename();
     EXPECT_EQ(dialogs.offeredNames, QStringList{QStringLiteral("Classic")});
@@ -328,6 +339,8 @@ TEST_F(MainWindowTest, RenameChangesLabelHintAndMenus)
     EXPECT_EQ(Button("btRadio04")->toolTip(), QStringLiteral("95. MHz (Vantoro Classic)"));
     EXPECT_EQ(Items("m04").front()->text(), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(Items("f04").front()->text(), QStringLiteral("Vantoro Classic"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(tray->tip, QStringLiteral("95. MHz (Vantoro Classic)"));
     // With no current preset, rename does nothing.
     w.TuneTo(bFM, false, 99.0);
     w.Stations_Rename();

@@ -21,10 +21,13 @@ TEST(NumEdit, TypedNumbersAreCheckedClampedAndRounded)
     EXPECT_EQ(changes.count(), 0);
 
     edit.clear();
-    QTest::keyClicks(&edit, QStringLiteral("1x0.1,2345-"));
-    EXPECT_EQ(edit.text(), QStringLiteral("101,234")); // letters, "." and a fourth decimal refused
+    QTest::keyClicks(&edit, QStringLiteral("1x01.2,345-"));
+    EXPECT_EQ(
+        edit.text(),
+        QStringLiteral("101.234")); // "." taken; letters, a second mark, a fourth decimal refused
     QTest::keyClick(&edit, Qt::Key_Return);
     EXPECT_DOUBLE_EQ(edit.Value(), 101.234);
+    EXPECT_EQ(edit.text(), QStringLiteral("101,234"));
     ASSERT_EQ(changes.count(), 1);
 
     edit.clear();

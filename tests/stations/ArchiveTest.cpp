@@ -125,26 +125,74 @@ TEST_F(ArchiveTest, SavedTreeReadsBackSortedStationsFirstIgnoringCase)
                   QStringLiteral(" 1 M 093,000 alpha"));
 }
 
-TEST_F(ArchiveTest, RowsThatCannotAttachAreDroppedAndMissingFileIsEmpty)
+TEST_F(ArchiveTest, RowsThatCannotAttachAreToldAndSavedBackUnchanged)
 {
     TArchive archive;
     ASSERT_EQ(Load(archive).Result, tArchiveLoad::Loaded); // no file at all
     EXPECT_EQ(archive.NodeCount(), 1);
+    EXPECT_TRUE(archive.Dropped().empty());
 
-    WriteRows({QStringLiteral("1 1 0 X 000,000 Kept"), QStringLiteral("2 2 9 M 090,000 Orphan"),
-               QStringLiteral("3 3 0 X 000,000 Kind three"), QStringLiteral("2 4 3 M 090,000 Under kind three"),
-               QStringLiteral("2 5 1 M 090,000 Station"), QStringLiteral("2 6 5 M 090,000 Under a station"),
-               QString(), QStringLiteral("2 7 1 M 091,000 Last")});
-    ASSERT_EQ(Load(archive).Result, tArchiveLoad::Loaded);
-    EXPECT_EQ(Outline(archive), QStringLiteral("Kept/\n  Last\n  Station\n"));
+    using R = tDroppedRow;
+    struct Case {
+        const char* file;
+        const char* outline;
+        std::vector<R::tReason> reasons;
+    };
+    const Case cases[] = {
+        {"Rows=3\nRow1=1 1 2 X 0 A\nRow2=1 2 1 X 0 B\nRow3=1 3 0 X 0 C\n",
+         "C/\n",
+         {R::Loop, R::Loop}},
+        {"Row1=1 1 0 X 0 A\n", "", {R::NoCount}},
+        {"Rows=99999999999\nRow1=1 1 0 X 0 A\n", "", {R::NoCount}},
+        {"Rows=1\nRow1=1 1 0 X 0 A\nRow2=1 2 0 X 0 B\nRow3=x\n",
+         "A/\n",
+         {R::BeyondCount, R::BeyondCount}},
+        {"Rows=2\nRow1=1 1 0 X 0 A\nRow2=3 3 1 X 0 Kind three\n", "A/\n", {R::UnknownKind}},
+        {"Rows=3\nRow1=2 5 0 M 090,000 S\nRow2=2 6 5 M 090,000 Under\nRow3=1 7 6 X 0 Deeper\n",
+         "S\n",
+         {R::UnderStation, R::NoParent}},
+        // An orphan naming identifier 3: the folders added below must not take it.
+        {"Rows=3\nRow1=1 1 0 X 0 A\nRow2=2 2 3 M 090,000 O\nRow02=1 9 0 X 0 Z\nNote=kept\n",
+         "A/\n",
+         {R::NotANumber, R::NoParent}},
+    };
+    for (const Case& c : cases) {
+        WriteFile(QByteArray("[Archive]\n") + c.file);
+        TArchive first;
+        const tArchiveLoad loaded = Load(first);
+        ASSERT_EQ(loaded.Result, tArchiveLoad::Loaded) << c.file;
+        EXPECT_EQ(Outline(first), QLatin1String(c.outline)) << c.file;
+        std::vector<R::tReason> reasons;
+        QStringList values;
+        for (const R& row : loaded.Dropped)
+            reasons.push_back(row.Reason), values << row.Value;
+        EXPECT_EQ(reasons, c.reasons) << c.file;
+
+        // OK in the organizer: the tree with two new folders, and the rows
+        // it could not take are still in the file.
+        first.AddFolder(first.Root());
+        first.AddFolder(first.Root());
+        Save(first);
+        TArchive back;
+        ASSERT_EQ(Load(back).Result, tArchiveLoad::Loaded) << c.file;
+        EXPECT_EQ(back.NodeCount(), first.NodeCount()) << c.file;
+        QStringList kept;
+        for (const R& row : back.Dropped())
+            kept << row.Value;
+        EXPECT_EQ(kept, values) << c.file;
+    }
+    EXPECT_EQ(TProfile(Path()).ReadString(QStringLiteral("Archive"), QStringLiteral("Note"), {}),
+              QStringLiteral("kept"));
+    EXPECT_EQ(
+        DroppedRowsSummary(
+            {{R::UnderStation, {}, {}}, {R::BeyondCount, {}, {}}, {R::UnderStation, {}, {}}}),
+        QStringLiteral(
+            "3 rows that the tree cannot take (1 beyond the \"Rows\" count, 2 under a station)"));
 
     // Keys beyond "Rows" are not read; a huge count costs nothing.
-    WriteFile("[Archive]\nRows=2147483647\nRow1=1 1 0 X 0 A\nRow3=1 3 0 X 0 C\nrow2=1 2 0 X 0 B\nRow02=1 9 0 X 0 Z\n");
+    WriteFile("[Archive]\nRows=2147483647\nRow1=1 1 0 X 0 A\nRow3=1 3 0 X 0 C\nrow2=1 2 0 X 0 B\n");
     ASSERT_EQ(Load(archive).Result, tArchiveLoad::Loaded);
     EXPECT_EQ(Outline(archive), QStringLiteral("A/\nB/\nC/\n"));
-    WriteFile("[Archive]\nRows=1\nRow1=1 1 0 X 0 A\nRow2=1 2 0 X 0 B\n");
-    ASSERT_EQ(Load(archive).Result, tArchiveLoad::Loaded);
-    EXPECT_EQ(Outline(archive), QStringLiteral("A/\n"));
 }
 
 TEST_F(ArchiveTest, ARowThatDoesNotConvertIsNamedAndNothingIsKept)
@@ -204,17 +252,19 @@ TEST_F(ArchiveTest, RenamesAreRefusedForTheRootDuplicatesAndEmptyNames)
         const char* text;
         tArchiveRule rule;
     };
-    for (const Case& c : {Case{&a.Root(), "Top", tArchiveRule::RootNotRenamed},
-                          Case{evening, "MORNING", tArchiveRule::NameExists},
-                          Case{evening, "evening", tArchiveRule::NameExists}, // its own name too
-                          Case{evening, "   ", tArchiveRule::NameExists},
-                          Case{evening, "Inside", tArchiveRule::Allowed}}) {
+    for (const Case& c :
+         {Case{&a.Root(), "Top", tArchiveRule::RootNotRenamed},
+          Case{evening, "MORNING", tArchiveRule::NameExists},
+          Case{evening, "evening", tArchiveRule::Allowed}, // the node itself is no clash
+          Case{evening, "   ", tArchiveRule::NameEmpty},
+          Case{evening, "Inside", tArchiveRule::Allowed}}) {
         const QString before = c.node->Name;
         EXPECT_EQ(a.Rename(*c.node, QLatin1String(c.text)), c.rule) << c.text;
         if (c.rule != tArchiveRule::Allowed) {
             EXPECT_EQ(c.node->Name, before) << c.text;
         }
     }
+    EXPECT_EQ(ArchiveRuleText(tArchiveRule::NameEmpty), QStringLiteral("The name is empty"));
     EXPECT_EQ(a.Rename(*morning, QStringLiteral("  Dawn \t")), tArchiveRule::Allowed);
     EXPECT_EQ(morning->Name, QStringLiteral("Dawn"));
 }

@@ -155,7 +155,6 @@ TEST(Favorites, CorruptFilesLeaveTheTableAlone)
         const char* why;
         QByteArray content;
     } cases[] = {
-        {"empty file", QByteArray()},
         {"blank last line", good + "\r\n"},
         {"blank line between", Line("001.088,500.FM.") + "\r\n" + Line("002.089,500.FM.")},
         {"lower-case band", Line("001.088,500.fm.")},
@@ -325,11 +324,13 @@ TEST(Favorites, SaveReplacesTheFileWhole)
     EXPECT_EQ(file.readAll(), Line("001.088,500.FM.", "A"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-    // A table without presets gives an empty file, which reads as corrupt.
+    // A table without presets gives an empty file, which reads back empty.
     table.Clear();
     ASSERT_TRUE(SavePresetsFile(path, table));
     tFavorites read;
-    EXPECT_EQ(LoadPresetsFile(path, read), plCorrupt);
+    read[9] = Preset(95.0, 1, QStringLiteral("Mine"));
+    EXPECT_EQ(LoadPresetsFile(path, read), plLoaded);
+    EXPECT_EQ(read.UsedCount(), 0);
 }
 
 TEST(Favorites, CallersShowTheirMessagesAsWarnings)

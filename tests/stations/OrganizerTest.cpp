@@ -169,8 +169,10 @@ TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
     d.DropOnTree(model.IndexOf(Node(QStringLiteral("Calm")))); // station onto station
     d.DropOnTree(model.IndexOf(Node(QStringLiteral("News")))); // onto its own parent
     EXPECT_EQ(prompts.MessageTexts(),
-              QStringList({QStringLiteral("This node can't be renamed"), QStringLiteral("A node with this name already exists"),
-                           QStringLiteral("A node with this name already exists"), QStringLiteral("Cant drop parent onto child"),
+              QStringList({QStringLiteral("This node can't be renamed"),
+                           QStringLiteral("A node with this name already exists"),
+                           QStringLiteral("The name is empty"),
+                           QStringLiteral("Cant drop parent onto child"),
                            QStringLiteral("You cant drop this type of node here!"),
                            QStringLiteral("Destination node is the same as the source node")}));
     EXPECT_EQ(prompts.beeps, 6);
@@ -261,8 +263,17 @@ TEST_F(OrganizerTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheStati
     int pumps = 0;
     QTimer halt;
     halt.setInterval(0);
+    bool haltClear = true; // the halt button covers no scale mark
     QObject::connect(&halt, &QTimer::timeout, [&] {
-        if (++pumps == 4) Child(QStringLiteral("btStopScan"))->click();
+        QToolButton* stop = Child(QStringLiteral("btStopScan"));
+        for (int i = 1; i <= 12; ++i) {
+            const QLabel* mark =
+                Child<QLabel>(QStringLiteral("Freq%1").arg(i, 2, 10, QLatin1Char('0')));
+            if (mark->isVisibleTo(&d) && stop->isVisibleTo(&d) &&
+                stop->geometry().intersects(mark->geometry()))
+                haltClear = false;
+        }
+        if (++pumps == 4) stop->click();
     });
     halt.start();
     Child(QStringLiteral("btScanPrev"))->click();
@@ -272,6 +283,7 @@ TEST_F(OrganizerTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheStati
     EXPECT_GT(stopped, 87.0);
     EXPECT_DOUBLE_EQ(Node(QStringLiteral("Quiet"))->Record.Frequency, stopped);
     EXPECT_FALSE(Child(QStringLiteral("btStopScan"))->isVisibleTo(&d));
+    EXPECT_TRUE(haltClear);
 
     // At the band's lower edge a downward scan does nothing.
     d.Tuner().Set(bFM, 87.0);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -24,9 +25,13 @@ T* Child(QWidget& parent, const char* name)
     return child;
 }
 
-TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
+TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkOrAPointAndHandsBackTheSnappedFrequency)
 {
-    for (const char* locale : {"it_IT", "C"}) {
+    const struct {
+        const char* locale;
+        const char* typed;
+    } cases[] = {{"it_IT", "99,1"}, {"de_DE", "99.1"}, {"C", "99.1"}};
+    for (const auto& [locale, typed] : cases) {
         TScopedLocale scoped{QLocale(QLatin1String(locale))};
         tJumpCard card;
         card.FMStep = 0.025;
@@ -35,8 +40,7 @@ TEST(JumpToDialogTest, ReadsTheUsersDecimalMarkAndHandsBackTheSnappedFrequency)
         EXPECT_EQ(Child<QLabel>(dialog, "LFreq")->text(), QStringLiteral("MHz"));
         auto* freq = Child<TNumEdit>(dialog, "Freq");
         freq->clear();
-        QTest::keyClicks(freq, QLocale().decimalPoint() == QLatin1String(",") ? QStringLiteral("99,1")
-                                                                               : QStringLiteral("99.1"));
+        QTest::keyClicks(freq, QLatin1String(typed));
         EXPECT_EQ(Child<QSlider>(dialog, "sFreq")->value(), 99100) << locale;
         Child<QPushButton>(dialog, "btOk")->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -49,6 +53,14 @@ TEST(JumpToDialogTest, TheEditClampsAndTheSliderWritesBack)
     tJumpCard card;
     card.HasAM = true;
     TJumpToDialog dialog(card);
+    // "Frequency" keeps clear of the band buttons in the font in use.
+    dialog.show();
+    const QLabel* label = nullptr;
+    for (const QLabel* l : dialog.findChildren<QLabel*>())
+        if (l->text() == QLatin1String("Frequency")) label = l;
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()) + 4,
+              Child<QToolButton>(dialog, "btFM")->x());
     auto* freq = Child<TNumEdit>(dialog, "Freq");
     freq->clear();
     QTest::keyClicks(freq, QStringLiteral("150"));
@@ -99,6 +111,24 @@ TEST_F(PresetsEditorTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
     EXPECT_EQ(Child<QLabel>(dialog, "StoredEntries")->text(), QStringLiteral("Stored entries: 3"));
     Child<QToolButton>(dialog, "btTuneNext")->click();
     EXPECT_TRUE(Child<QPushButton>(dialog, "btOk")->isEnabled());
+}
+
+TEST_F(PresetsEditorTest, TheAmScaleMarksLeaveAGapBetweenThem)
+{
+    bank[3].Used = 1;
+    bank[3].Band = 0;
+    bank[3].Frequency = 0.999;
+    TPresetsEditor dialog(bank, setup, card, prompts);
+    Child<QListWidget>(dialog, "Presets")->setCurrentRow(2);
+    for (int i = 1; i <= 12; ++i) {
+        const QLabel* mark =
+            dialog.findChild<QLabel*>(QStringLiteral("Freq%1").arg(i, 2, 10, QLatin1Char('0')));
+        ASSERT_NE(mark, nullptr);
+        ASSERT_TRUE(mark->isVisibleTo(&dialog)) << i;
+        // The marks stand 24 pixels apart.
+        EXPECT_LE(mark->fontMetrics().horizontalAdvance(mark->text()), 22)
+            << mark->text().toStdString();
+    }
 }
 
 TEST_F(PresetsEditorTest, ListenEndsAfterItsTimerAndTheCardGoesBack)

@@ -178,8 +178,9 @@ TEST(Vantoroctl, ArchiveShowPrintsTheTreeInEitherDecimalMarkAndTellsFailures)
         f.write(text);
     };
     const QStringList show{QStringLiteral("archive"), QStringLiteral("show"), file};
-    EXPECT_EQ(Ctl(show).code, 0); // missing: an empty archive
-    EXPECT_EQ(Ctl(show).out, QString());
+    const TRun missing = Ctl(show);
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_TRUE(missing.err.contains(file)) << missing.err.toStdString();
     for (const char* mark : {",", "."}) {
         write(QByteArray("[Archive]\nRows=2\nRow1=1 4 0 X 000") + mark + "000 Morning\nRow2=2 7 4 M 088" + mark +
               "500 City FM\n");
@@ -196,6 +197,16 @@ TEST(Vantoroctl, ArchiveShowPrintsTheTreeInEitherDecimalMarkAndTellsFailures)
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, QString());
     EXPECT_TRUE(r.err.contains(QStringLiteral("Row2"))) << r.err.toStdString();
+    // The tree is shown; the rows it cannot take are named.
+    write("[Archive]\nRows=2\nRow1=2 5 0 M 090,000 S\nRow2=2 6 5 M 090,000 Under\nRow3=1 7 0 X 0 "
+          "Late\n");
+    r = Ctl(show);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, QStringLiteral("S  090.000 FM\n"));
+    EXPECT_EQ(r.err, file + QStringLiteral(": 2 rows that the tree cannot take (1 beyond the "
+                                           "\"Rows\" count, 1 under a station):\n"
+                                           "  Row2 (under a station): 2 6 5 M 090,000 Under\n"
+                                           "  Row3 (beyond the \"Rows\" count): 1 7 0 X 0 Late\n"));
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkpath(file));
     EXPECT_EQ(Ctl(show).code, 2);

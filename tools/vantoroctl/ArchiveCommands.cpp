@@ -7,9 +7,11 @@
 #include "ProgramDir.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 // The station archive as the organizer would read it, one node a line,
-// indented two blanks a level: "Folder/" or "Station  088.500 FM".
+// indented two blanks a level: "Folder/" or "Station  088.500 FM". Rows the
+// tree cannot take are named on stderr, one a line, and the exit code is 1.
 int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("show")) {
@@ -17,6 +19,11 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return ExitUsage;
     }
     const QString file = args.size() == 2 ? args[1] : QDir(ProgramDir()).filePath(QStringLiteral("Vantoro.db"));
+    // A mistyped name must not look like an empty archive.
+    if (!QFileInfo::exists(file)) {
+        err << file << ": no such file\n";
+        return 2;
+    }
     TArchive archive;
     const tArchiveLoad loaded = archive.Load(TProfile(file));
     if (loaded.Result == tArchiveLoad::Unreadable) {
@@ -35,5 +42,10 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
             out << '/';
         out << '\n';
     });
-    return ExitOk;
+    if (loaded.Dropped.empty()) return ExitOk;
+    err << file << ": " << DroppedRowsSummary(loaded.Dropped) << ":\n";
+    for (const tDroppedRow& row : loaded.Dropped)
+        err << "  " << row.Key << " (" << DroppedRowReason(row.Reason) << "): " << row.Value
+            << '\n';
+    return 1;
 }
