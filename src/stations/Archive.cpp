@@ -100,9 +100,9 @@ QString ArchiveRuleText(tArchiveRule rule)
     case tArchiveRule::RootNotRenamed: return QStringLiteral("This node can't be renamed");
     case tArchiveRule::NameExists: return QStringLiteral("A node with this name already exists");
     case tArchiveRule::SameNode: return QStringLiteral("Destination node is the same as the source node");
-    case tArchiveRule::RootNotMoved: return QStringLiteral("Cant drag/drop the root");
-    case tArchiveRule::ParentOntoChild: return QStringLiteral("Cant drop parent onto child");
-    case tArchiveRule::NotAFolder: return QStringLiteral("You cant drop this type of node here!");
+    case tArchiveRule::RootNotMoved: return QStringLiteral("Can't drag/drop the root");
+    case tArchiveRule::ParentOntoChild: return QStringLiteral("Can't drop a parent onto its child");
+    case tArchiveRule::NotAFolder: return QStringLiteral("You can't drop this type of node here!");
     }
     return {};
 }

@@ -66,9 +66,9 @@ enum class tArchiveRule {
     RootNotRenamed,   // "This node can't be renamed"
     NameExists,       // "A node with this name already exists" (also: an empty name)
     SameNode,         // "Destination node is the same as the source node"
-    RootNotMoved,     // "Cant drag/drop the root"
-    ParentOntoChild,  // "Cant drop parent onto child"
-    NotAFolder,       // "You cant drop this type of node here!"
+    RootNotMoved,     // "Can't drag/drop the root"
+    ParentOntoChild,  // "Can't drop a parent onto its child"
+    NotAFolder,       // "You can't drop this type of node here!"
 };
 QString ArchiveRuleText(tArchiveRule rule);
 
