@@ -368,7 +368,8 @@ void TMainWindow::ApplyColours()
 {
     const QColor panel = PaletteColour(settings_.ColorPanel);
     const QColor on = PaletteColour(settings_.Foreground);
-    const QColor off = UnlitColour(settings_.Background, settings_.Foreground, settings_.ColorPanel);
+    const QColor off =
+        UnlitColour(settings_.Background, settings_.Foreground, settings_.ColorPanel);
     const TReadoutStyle style = ReadoutStyle(settings_.Style);
     for (TDisplay* cell : Dig) {
         cell->SetOnColor(on);

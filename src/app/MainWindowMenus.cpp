@@ -89,7 +89,8 @@ void TMainWindow::SayWhy(const QString& why)
 {
     // Shown over the read-out for a moment, so a repeated key is not stopped by a box.
     env_.Prompts->Beep();
-    QToolTip::showText(Panel->mapToGlobal(QPoint(Panel->width() / 4, Panel->height() / 2)), why, Panel);
+    QToolTip::showText(Panel->mapToGlobal(QPoint(Panel->width() / 4, Panel->height() / 2)), why,
+                       Panel);
 }
 
 void TMainWindow::BuildMenus()
@@ -169,7 +170,8 @@ void TMainWindow::BuildMenus()
     // the bar is open any more, the keys belong to the window again.
     for (QAction* title : bar->actions())
         if (QMenu* menu = title->menu())
-            connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &TMainWindow::LeaveMenuBar); });
+            connect(menu, &QMenu::aboutToHide, this,
+                    [this] { QTimer::singleShot(0, this, &TMainWindow::LeaveMenuBar); });
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));

@@ -40,7 +40,8 @@ QString TMainWindow::PresetItemCaption(int n) const
     // A preset without a name is listed by its number and frequency.
     const tFavorite& slot = settings_.Presets[n];
     if (!slot.Name.trimmed().isEmpty()) return MenuCaption(slot.Name);
-    return PresetNumText(n) + QStringLiteral("  ") + FrequencyHint(slot.Band == 0 ? bAM : bFM, slot.Frequency);
+    return PresetNumText(n) + QStringLiteral("  ") +
+           FrequencyHint(slot.Band == 0 ? bAM : bFM, slot.Frequency);
 }
 
 QString TMainWindow::SlotHint(int n) const
@@ -105,7 +106,8 @@ void TMainWindow::ShowCaption(const QString& station)
 {
     // A card that is not open tunes nothing: no frequency is named then.
     const QString text = card_->Active() ? station : QString();
-    setWindowTitle(text.isEmpty() ? QStringLiteral("Vantoro") : QStringLiteral("Vantoro - ") + text);
+    setWindowTitle(text.isEmpty() ? QStringLiteral("Vantoro")
+                                  : QStringLiteral("Vantoro - ") + text);
     SetTrayTip(text.isEmpty() ? QStringLiteral("Vantoro") : text);
 }
 
@@ -300,8 +302,8 @@ void TMainWindow::Stations_ClearAll()
 {
     if (busy_) return;
     env_.Prompts->Beep();
-    if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure?"),
-                                tPromptIcon::Stop))
+    if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"),
+                                QStringLiteral("Are you sure?"), tPromptIcon::Stop))
         return;
     for (int n = 1; n <= tFavorites::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {
@@ -318,10 +320,11 @@ void TMainWindow::File_LoadPresets()
 {
     if (busy_) return;
     if (settings_.Presets.UsedCount() > 0 &&
-        !env_.Prompts->AskYesNo(WarningTitle(),
-                                QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
-                                               "erased.\nAre you sure?"),
-                                tPromptIcon::Information))
+        !env_.Prompts->AskYesNo(
+            WarningTitle(),
+            QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                           "erased.\nAre you sure?"),
+            tPromptIcon::Information))
         return;
     tFileDialogRequest request;
     request.Title = QStringLiteral("Load presets");

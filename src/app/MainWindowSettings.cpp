@@ -8,8 +8,8 @@
 
 #include <QFileInfo>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <QSlider>
+#include <algorithm>
 
 tSetupValues TMainWindow::SetupValues() const
 {

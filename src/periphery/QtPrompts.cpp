@@ -28,8 +28,8 @@ void FitTitle(QMessageBox& box)
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QString RunFileDialog(QWidget* parent, const tFileDialogRequest& request, QFileDialog::AcceptMode mode)

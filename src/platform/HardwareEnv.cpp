@@ -34,13 +34,15 @@ QStringList ListSerialAdapters(const QString& dir)
     QStringList paths;
     for (const QString& prefix : {QStringLiteral("ttyUSB"), QStringLiteral("ttyACM")}) {
         std::vector<std::pair<int, QString>> found;
-        for (const QString& name : QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::System | QDir::Files)) {
+        for (const QString& name :
+             QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::System | QDir::Files)) {
             bool ok = false;
             const int number = name.mid(prefix.size()).toInt(&ok);
             if (ok && number >= 0) found.emplace_back(number, QDir(dir).filePath(name));
         }
         std::sort(found.begin(), found.end());
-        for (const auto& entry : found) paths << entry.second;
+        for (const auto& entry : found)
+            paths << entry.second;
     }
     return paths;
 }

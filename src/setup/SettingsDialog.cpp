@@ -156,13 +156,14 @@ QWidget* TSettingsDialog::BuildCardPage()
     gNoSerials = Named(new QGroupBox(QStringLiteral("Warning"), page), "gNoSerials");
     {
         auto* box = new QVBoxLayout(gNoSerials);
-        box->addWidget(NamedLabel("LNoSerials",
-                                  QStringLiteral("No serial port can be used on\nthis computer, so this device\n"
-                                                 "cannot be used yet. Serial ports\nare /dev/ttyS*, USB adapters\n"
-                                                 "/dev/ttyUSB* or /dev/ttyACM*;\nusing them needs the dialout\n"
-                                                 "group (sudo usermod -aG dialout\n$USER, then log in again).\n"
-                                                 "Plug the adapter in and open\nthe settings again to choose it."),
-                                  gNoSerials));
+        box->addWidget(NamedLabel(
+            "LNoSerials",
+            QStringLiteral("No serial port can be used on\nthis computer, so this device\n"
+                           "cannot be used yet. Serial ports\nare /dev/ttyS*, USB adapters\n"
+                           "/dev/ttyUSB* or /dev/ttyACM*;\nusing them needs the dialout\n"
+                           "group (sudo usermod -aG dialout\n$USER, then log in again).\n"
+                           "Plug the adapter in and open\nthe settings again to choose it."),
+            gNoSerials));
         box->addStretch();
     }
 

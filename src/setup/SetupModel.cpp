@@ -4,20 +4,24 @@
 
 #include <algorithm>
 
-
 std::vector<tSerialPortChoice> SerialPortChoices(std::vector<tSerialPortChoice> ports,
-                                                 const std::vector<tSerialPortChoice>& adapters, int count)
+                                                 const std::vector<tSerialPortChoice>& adapters,
+                                                 int count)
 {
     auto offered = [&ports](auto match) { return std::any_of(ports.begin(), ports.end(), match); };
     for (const tSerialPortChoice& adapter : adapters) {
-        if (offered([&](const tSerialPortChoice& p) { return p.Device == adapter.Device; })) continue;
+        if (offered([&](const tSerialPortChoice& p) { return p.Device == adapter.Device; }))
+            continue;
         int number = 1;
-        while (number <= count && offered([number](const tSerialPortChoice& p) { return p.Number == number; })) ++number;
+        while (number <= count &&
+               offered([number](const tSerialPortChoice& p) { return p.Number == number; }))
+            ++number;
         if (number > count) break;
         ports.push_back({number, adapter.Device, adapter.Accessible});
     }
-    std::sort(ports.begin(), ports.end(),
-              [](const tSerialPortChoice& a, const tSerialPortChoice& b) { return a.Number < b.Number; });
+    std::sort(
+        ports.begin(), ports.end(),
+        [](const tSerialPortChoice& a, const tSerialPortChoice& b) { return a.Number < b.Number; });
     return ports;
 }
 

@@ -52,7 +52,8 @@ struct tSerialPortChoice {
 // adapter that is not already behind one of them, on the lowest COM number
 // 1..`count` not offered, in number order.
 std::vector<tSerialPortChoice> SerialPortChoices(std::vector<tSerialPortChoice> ports,
-                                                 const std::vector<tSerialPortChoice>& adapters, int count = 8);
+                                                 const std::vector<tSerialPortChoice>& adapters,
+                                                 int count = 8);
 
 // A Linux radio device found: port number, device file and the card name its driver gives.
 struct tRadioDevice {

@@ -254,8 +254,9 @@ TEST_F(MainKeysTest, TheKeysPageNamesEachStepKeyAsTheMenuItemItRuns)
         const char* item;
     } rows[] = {{8, "Actions_StepDec"}, {9, "Actions_StepInc"}};
     for (const auto& row : rows) {
-        const auto command = std::find_if(KeyCommands.begin(), KeyCommands.end(),
-                                          [&](const tKeyCommand& c) { return c.Position == row.position; });
+        const auto command =
+            std::find_if(KeyCommands.begin(), KeyCommands.end(),
+                         [&](const tKeyCommand& c) { return c.Position == row.position; });
         ASSERT_NE(command, KeyCommands.end());
         ASSERT_FALSE(Items(row.item).isEmpty());
         EXPECT_EQ(QLatin1String(command->Label), Items(row.item).front()->text()) << row.item;

@@ -151,7 +151,8 @@ TEST_F(MainWindowTest, AUsbAdapterChosenInTheSettingsIsUsedAndKept)
 {
     // No serial port of the machine can be opened; a receiver hangs on an adapter.
     TTestHardware machine;
-    for (int n = 1; n <= 8; ++n) machine.MapComDevice(n, QStringLiteral("/nonexistent/ttyS%1").arg(n - 1));
+    for (int n = 1; n <= 8; ++n)
+        machine.MapComDevice(n, QStringLiteral("/nonexistent/ttyS%1").arg(n - 1));
     const TStationList stations = TStationList::BuiltIn();
     TSerialReceiverEmulator receiver(stations);
     ASSERT_TRUE(receiver.IsValid());
@@ -166,6 +167,7 @@ TEST_F(MainWindowTest, AUsbAdapterChosenInTheSettingsIsUsedAndKept)
     EXPECT_TRUE(w.Card().Active());
     EXPECT_TRUE(prompts.calls.empty());
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
-    EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Serial"), QStringLiteral("Com1"), QString()),
-              receiver.SlavePath());
+    EXPECT_EQ(
+        SavedProfile().ReadString(QStringLiteral("Serial"), QStringLiteral("Com1"), QString()),
+        receiver.SlavePath());
 }

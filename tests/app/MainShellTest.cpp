@@ -159,11 +159,13 @@ TEST_F(MainWindowTest, CheckMarksShowTheStateWhenACommandDoesNothing)
     TMainWindow& w = Started();
     // Every item of a command, main menu and tray menu, as the user would choose it.
     auto choose = [this](const char* name) {
-        for (QAction* item : Items(name)) item->trigger();
+        for (QAction* item : Items(name))
+            item->trigger();
     };
     auto marks = [this](const char* name) {
         QString shown;
-        for (QAction* item : Items(name)) shown += item->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
+        for (QAction* item : Items(name))
+            shown += item->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
         return shown;
     };
     // No presets: the alarm says so and is not armed.
@@ -172,7 +174,8 @@ TEST_F(MainWindowTest, CheckMarksShowTheStateWhenACommandDoesNothing)
     EXPECT_FALSE(w.AlarmOn());
     // During a scan the commands wait.
     QTimer::singleShot(0, &w, [&] {
-        for (const char* name : {"Actions_Sleep", "Actions_Alarm", "Actions_Prog"}) choose(name);
+        for (const char* name : {"Actions_Sleep", "Actions_Alarm", "Actions_Prog"})
+            choose(name);
         Button("btStopScan")->click();
     });
     w.Actions_ScanNext();

@@ -142,7 +142,8 @@ TEST_F(MainWindowTest, ACommandThatCannotActIsDisabledAndItsKeySaysWhy)
         const int beeps = prompts.beeps;
         w.KeyPress(QLatin1Char(key));
         EXPECT_EQ(prompts.beeps, beeps + 1) << item;
-        EXPECT_TRUE(QToolTip::text().contains(QLatin1String(why))) << item << " " << qPrintable(QToolTip::text());
+        EXPECT_TRUE(QToolTip::text().contains(QLatin1String(why)))
+            << item << " " << qPrintable(QToolTip::text());
     };
     cannot("Actions_Stereo", 'Z', "stereo");
     cannot("Stations_EditPresets", 'E', "No presets");
@@ -286,7 +287,8 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     EXPECT_EQ(MenuNames("TrayPresets"),
               (QStringList{QStringLiteral("f01"), QStringLiteral("f03"), QStringLiteral("f05"), QStringLiteral("f25")}));
     EXPECT_EQ(Items("m01").front()->text(), QStringLiteral("City Talk"));
-    EXPECT_EQ(Items("f25").front()->text(), QStringLiteral("25  104.25 MHz")); // no name: number and frequency
+    EXPECT_EQ(Items("f25").front()->text(),
+              QStringLiteral("25  104.25 MHz")); // no name: number and frequency
     EXPECT_EQ(w.PresetRow(), 3);
     EXPECT_EQ(Button("btRadio05")->text(), QStringLiteral("25"));
 
@@ -416,7 +418,8 @@ TEST_F(MainWindowTest, LoadPresets)
     ASSERT_EQ(prompts.calls.size(), 1u);
     EXPECT_EQ(prompts.calls[0].Title, QStringLiteral("Warning"));
     EXPECT_EQ(prompts.calls[0].Text,
-              QStringLiteral("If you load a new set of presets, the\ncurrent presets will be erased.\nAre you sure?"));
+              QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                             "erased.\nAre you sure?"));
 
     // Corrupt and unreadable files: a message each, the bank as it was.
     for (const QString& file : {bad, dir.filePath(QStringLiteral("missing.vxp"))}) {
@@ -424,8 +427,9 @@ TEST_F(MainWindowTest, LoadPresets)
         prompts.fileNames.push_back(file);
         w.File_LoadPresets();
     }
-    EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("The presets file is corrupt"),
-                                                   QStringLiteral("Read error or disk not ready")}));
+    EXPECT_EQ(prompts.MessageTexts(),
+              (QStringList{QStringLiteral("The presets file is corrupt"),
+                           QStringLiteral("Read error or disk not ready")}));
     EXPECT_TRUE(w.Favorites()[1].Used);
     EXPECT_EQ(w.CurrentPreset(), 1);
 

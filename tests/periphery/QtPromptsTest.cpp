@@ -1,7 +1,7 @@
 // The message boxes as shown: wide enough for their titles, with the icon asked for.
 
-#include "ModalHelper.h"
 #include "QtPrompts.h"
+#include "ModalHelper.h"
 
 #include <QMessageBox>
 #include <gtest/gtest.h>
@@ -30,7 +30,8 @@ TEST(QtPrompts, ABoxIsAsWideAsItsTitleAndShowsTheIconAskedFor)
             icon = box->icon();
             box->done(QMessageBox::No);
         });
-        EXPECT_FALSE(prompts.AskYesNo(QLatin1String(c.title), QStringLiteral("Are you sure?"), c.icon));
+        EXPECT_FALSE(
+            prompts.AskYesNo(QLatin1String(c.title), QStringLiteral("Are you sure?"), c.icon));
         // The title with the window's icon and its three buttons beside it.
         EXPECT_GE(width, titleWidth + 6 * QFontMetrics(QApplication::font()).height()) << c.title;
         EXPECT_EQ(icon, c.shown) << c.title;

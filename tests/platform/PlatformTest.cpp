@@ -79,7 +79,8 @@ TEST(HardwareEnv, SerialAdaptersAreFoundInNumberOrder)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     EXPECT_EQ(ListSerialAdapters(dir.path()),
-              (QStringList{dir.filePath(QStringLiteral("ttyUSB2")), dir.filePath(QStringLiteral("ttyUSB10")),
+              (QStringList{dir.filePath(QStringLiteral("ttyUSB2")),
+                           dir.filePath(QStringLiteral("ttyUSB10")),
                            dir.filePath(QStringLiteral("ttyACM0"))}));
 }
 

@@ -213,8 +213,11 @@ TEST(SetupDialog, TheVolumePageSpeaksOfASoundCardOnlyWhenThereIsOne)
         tSetupFacts facts = Facts();
         facts.SoundCard = soundCard;
         TSettingsDialog d(Values(), facts);
-        const QString text = Find<QLabel>(d, "LSoundCards")->text() + Find<QLabel>(d, "LMessage")->text();
-        EXPECT_EQ(text.contains(QStringLiteral("sound cards were detected")), soundCard) << soundCard;
-        EXPECT_EQ(text.contains(QStringLiteral("No sound card is installed")), !soundCard) << soundCard;
+        const QString text =
+            Find<QLabel>(d, "LSoundCards")->text() + Find<QLabel>(d, "LMessage")->text();
+        EXPECT_EQ(text.contains(QStringLiteral("sound cards were detected")), soundCard)
+            << soundCard;
+        EXPECT_EQ(text.contains(QStringLiteral("No sound card is installed")), !soundCard)
+            << soundCard;
     }
 }

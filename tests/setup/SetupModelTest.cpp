@@ -129,7 +129,8 @@ TEST(SetupModel, PortGroupsAndWhetherOkMayBePressed)
 
 TEST(SetupModel, UsbAdaptersAreOfferedOnTheLowestNumbersNotInUse)
 {
-    const std::vector<tSerialPortChoice> ports = {{1, QStringLiteral("/dev/ttyS0")}, {3, QStringLiteral("/dev/ttyUSB0")}};
+    const std::vector<tSerialPortChoice> ports = {{1, QStringLiteral("/dev/ttyS0")},
+                                                  {3, QStringLiteral("/dev/ttyUSB0")}};
     const std::vector<tSerialPortChoice> adapters = {
         {0, QStringLiteral("/dev/ttyUSB0")}, // already behind COM3
         {0, QStringLiteral("/dev/ttyUSB1"), false},
@@ -139,8 +140,9 @@ TEST(SetupModel, UsbAdaptersAreOfferedOnTheLowestNumbersNotInUse)
     QStringList shown;
     for (const tSerialPortChoice& p : offered)
         shown << QStringLiteral("%1 %2 %3").arg(p.Number).arg(p.Device).arg(p.Accessible);
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("1 /dev/ttyS0 1"), QStringLiteral("2 /dev/ttyUSB1 0"),
-                                  QStringLiteral("3 /dev/ttyUSB0 1"), QStringLiteral("4 /dev/ttyACM0 1")}));
+    EXPECT_EQ(shown, (QStringList{
+                         QStringLiteral("1 /dev/ttyS0 1"), QStringLiteral("2 /dev/ttyUSB1 0"),
+                         QStringLiteral("3 /dev/ttyUSB0 1"), QStringLiteral("4 /dev/ttyACM0 1")}));
     // With every number taken an adapter is not offered.
     EXPECT_EQ(SerialPortChoices(ports, adapters, 3).size(), 3u);
 }
