@@ -12,7 +12,7 @@ TExitQuestion::TExitQuestion(bool forcedMuteOnExit, QWidget* parent) : QDialog(p
     setObjectName(QStringLiteral("ExitQuestion"));
     setWindowTitle(QStringLiteral("Power-off message"));
 
-    auto* text = new QLabel(QStringLiteral("Do you want the music to be in background ?"), this);
+    auto* text = new QLabel(QStringLiteral("Do you want the music to play in the background?"), this);
     text->setObjectName(QStringLiteral("lbQuestion"));
     QFont bold = text->font();
     bold.setBold(true);
@@ -23,7 +23,7 @@ TExitQuestion::TExitQuestion(bool forcedMuteOnExit, QWidget* parent) : QDialog(p
     yes_->setObjectName(QStringLiteral("btYes"));
     no_ = new QPushButton(QStringLiteral("&No"), this);
     no_->setObjectName(QStringLiteral("btNo"));
-    notExit_ = new QPushButton(QStringLiteral("Not &exit"), this);
+    notExit_ = new QPushButton(QStringLiteral("Don't &exit"), this);
     notExit_->setObjectName(QStringLiteral("btNotExit"));
     for (QPushButton* b : {yes_, no_, notExit_}) b->setAutoDefault(false);
     yes_->setEnabled(!forcedMuteOnExit);

@@ -61,7 +61,7 @@ public:
     virtual ~TMainDialogs() = default;
     // The settings dialog over `values`, which it changes only on OK; false on Cancel.
     virtual bool Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values) = 0;
-    // "Do you want the music to be in background ?"
+    // "Do you want the music to play in the background?"
     virtual tExitChoice AskExit(QWidget* parent, bool yesEnabled) = 0;
     // "Asking for station name"; `name` comes filled in; false on Cancel.
     virtual bool AskName(QWidget* parent, QString& name) = 0;
@@ -246,6 +246,7 @@ private:
     tSetupValues SetupValues() const;
     tSetupFacts SetupFacts() const;
     void TakeSetupValues(const tSetupValues& values);
+    void TakeSerialDevice(const tSetupValues& values);
     void ApplySetup(const tSetupValues& values);
 
     // MainWindowLayout.cpp
@@ -309,8 +310,11 @@ private:
     void ShowPresetRow();
     void SetCurrentPreset(int n);
     void ShowSlot(int n);
+    // The window caption and the tray tip for the station tuned.
+    void ShowCaption(const QString& station);
     void SetButtonGlyph(int n, bool on);
     QString SlotHint(int n) const;
+    QString PresetItemCaption(int n) const;
     bool SlotReceivable(int n) const;
     void RebuildPresetMenus();
     void AddPresetItems(int n);
@@ -372,6 +376,13 @@ private:
     QAction* AddItem(QMenu* menu, const QString& caption, const char* name, void (TMainWindow::*handler)());
     void SetItemsEnabled(const char* name, bool enabled);
     void SetItemsChecked(const char* name, bool checked);
+    // Every check mark of the menus from the state it stands for, and the
+    // commands that cannot act disabled.
+    void ShowCommandState();
+    // Hands the keys back to the window when no menu of the bar is open.
+    void LeaveMenuBar();
+    // Why a command given by key does nothing.
+    void SayWhy(const QString& why);
     QList<QAction*> Items(const char* name) const;
     void SetTrayTip(const QString& text);
     void MinimizeApp();

@@ -121,7 +121,7 @@ void TMainWindow::Actions_Alarm()
 {
     if (busy_) return;
     if (settings_.Presets.UsedCount() == 0) {
-        env_.Prompts->Message(WarningTitle(), QStringLiteral("Favorites aren't defined"), tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), QStringLiteral("Favorites aren't defined"), tPromptIcon::Warning);
         return;
     }
     if (alarmOn_) {
@@ -217,7 +217,7 @@ void TMainWindow::File_LoadScript()
     tScript script;
     const std::uint8_t result = LoadScriptFile(fileName, script);
     if (result != slLoaded) {
-        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Warning);
     } else {
         runner_.ScriptFileName = fileName;
         runner_.Script = std::move(script);

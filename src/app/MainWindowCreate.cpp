@@ -45,7 +45,7 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
             env_.Prompts->Message(WarningTitle(),
                                   what + QStringLiteral("\nThe radio is closed. Plug it in again and choose it in "
                                                         "the settings to open it again."),
-                                  tPromptIcon::Error);
+                                  tPromptIcon::Warning);
         });
     };
     rdsTimer_ = new QTimer(this);
@@ -104,6 +104,7 @@ bool TMainWindow::Start()
             closed_ = true;
             return false;
         }
+        TakeSerialDevice(values);
         TakeSetupValues(values);
         SetTrayMenuAttached(true);
         dialogOpen_ = false;
@@ -206,7 +207,6 @@ void TMainWindow::OpenCard()
     card_->InitVolume(settings_.Volume);
     stereoWanted_ = card_->Stereo();
     RefreshStrButton();
-    SetItemsChecked("Actions_Stereo", stereoWanted_);
 }
 
 void TMainWindow::SetCardPort(int port)
@@ -243,7 +243,7 @@ void TMainWindow::OpenCardDevice()
                               QStringLiteral("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
                                              "use, or you may not use it.")
                                   .arg(caps.Maker, caps.Name, device),
-                              tPromptIcon::Error);
+                              tPromptIcon::Warning);
     }
 }
 
@@ -399,6 +399,6 @@ void TMainWindow::SaveSettings()
         if (!shutdownFlag_)
             env_.Prompts->Message(WarningTitle(),
                                   QStringLiteral("The settings could not be written:\n") + why,
-                                  tPromptIcon::Error);
+                                  tPromptIcon::Warning);
     }
 }

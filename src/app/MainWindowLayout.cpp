@@ -325,8 +325,7 @@ void TMainWindow::ApplyLayout()
     } else {
         gpVolume->setEnabled(false);
     }
-    for (int type = 0; type < MainLayoutCount; ++type)
-        SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
+    ShowCommandState();
     // A narrow window keeps every menu on its bar, none behind an overflow
     // arrow: "Help" moves under "Options" there.
     const bool narrow = layout->Width < MainLayoutOf(0)->Width;
@@ -341,7 +340,7 @@ void TMainWindow::ApplyLayout()
 void TMainWindow::Display_AlwaysOnTop()
 {
     settings_.AlwaysOnTop = !settings_.AlwaysOnTop;
-    SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
+    ShowCommandState();
     // A new window flag hides the window; a shown one comes back at once.
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
@@ -371,7 +370,8 @@ void TMainWindow::ApplyColours()
 {
     const QColor panel = PaletteColour(settings_.ColorPanel);
     const QColor on = PaletteColour(settings_.Foreground);
-    const QColor off = PaletteColour(settings_.Background);
+    const QColor off =
+        UnlitColour(settings_.Background, settings_.Foreground, settings_.ColorPanel);
     const TReadoutStyle style = ReadoutStyle(settings_.Style);
     for (TDisplay* cell : Dig) {
         cell->SetOnColor(on);
@@ -405,21 +405,21 @@ void TMainWindow::RefreshMuteIndicator()
     const QIcon icon = glyphs_->MuteIcon(!silent);
     setWindowIcon(icon);
     if (trayIcon_) trayIcon_->SetIcon(icon);
-    SetItemsChecked("Volume_Mute", muted_);
+    ShowCommandState();
 }
 
 void TMainWindow::RefreshAlarmIndicator()
 {
     btAlarm->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, alarmOn_)));
     icAlarmOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("ALARM"), settings_.ColorFlag, alarmOn_)));
-    SetItemsChecked("Actions_Alarm", alarmOn_);
+    ShowCommandState();
 }
 
 void TMainWindow::RefreshSleepIndicator()
 {
     btSleep->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, sleepOn_)));
     icSleepOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("SLEEP"), settings_.ColorFlag, sleepOn_)));
-    SetItemsChecked("Actions_Sleep", sleepOn_);
+    ShowCommandState();
 }
 
 void TMainWindow::RefreshProgIndicator()
@@ -427,7 +427,7 @@ void TMainWindow::RefreshProgIndicator()
     const bool on = runner_.ProgOn();
     btProg->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, on)));
     icProgOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("PROG"), settings_.ColorFlag, on)));
-    SetItemsChecked("Actions_Prog", on);
+    ShowCommandState();
     // Alarm and sleep wait while a script runs.
     btAlarm->setEnabled(!on);
     btSleep->setEnabled(!on);
@@ -446,6 +446,7 @@ void TMainWindow::RefreshClrButton()
 void TMainWindow::RefreshStrButton()
 {
     btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, stereoWanted_)));
+    ShowCommandState();
 }
 
 void TMainWindow::RefreshGlyphs(bool presets)

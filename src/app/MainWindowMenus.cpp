@@ -8,21 +8,33 @@
 
 #include "Glyphs.h"
 #include "MainLayout.h"
+#include "Prompts.h"
 #include "TrayIcon.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 
 QAction* TMainWindow::AddItem(QMenu* menu, const QString& caption, const char* name, void (TMainWindow::*handler)())
 {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QLatin1String(name));
-    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connect(item, &QAction::triggered, this, [this, handler] {
+        // A checkable item has moved its own mark before the command runs;
+        // a command that returns early must not leave it there.
+        const QPointer<TMainWindow> self(this);
+        (this->*handler)();
+        if (self) ShowCommandState();
+    });
     return item;
 }
 
@@ -39,6 +51,47 @@ void TMainWindow::SetItemsChecked(const char* name, bool checked)
         item->setCheckable(true);
         item->setChecked(checked);
     }
+}
+
+void TMainWindow::ShowCommandState()
+{
+    // The one place that puts check marks on the items of the main menu and
+    // the tray menu: each mark says what the window's own state is.
+    if (!RadioPresets) return; // the menus are not built yet
+    SetItemsChecked("Volume_Mute", muted_);
+    SetItemsChecked("Actions_Alarm", alarmOn_);
+    SetItemsChecked("Actions_Sleep", sleepOn_);
+    SetItemsChecked("Actions_Prog", runner_.ProgOn);
+    SetItemsChecked("Actions_Stereo", stereoWanted_);
+    SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
+    for (int type = 0; type < MainLayoutCount; ++type)
+        SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
+    UncheckPresetItems();
+    if (currentPreset_ != 0) CheckPresetItems(currentPreset_);
+    // A command that cannot act is disabled; its key says why (SayWhy).
+    const bool stereo = card_->Caps().CanSetStereo;
+    SetItemsEnabled("Actions_Stereo", stereo);
+    btStr->setEnabled(stereo);
+    SetItemsEnabled("Stations_EditPresets", settings_.Presets.UsedCount() > 0);
+    SetItemsEnabled("Stations_Rename", currentPreset_ != 0);
+}
+
+void TMainWindow::LeaveMenuBar()
+{
+    // Moving from one menu to the next leaves the next one open.
+    if (QApplication::activePopupWidget()) return;
+    // Escape on the bar itself ends its wait for a menu's letter and gives
+    // the focus back to where it was; on a bar not waiting it changes nothing.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(menuBar(), &escape);
+}
+
+void TMainWindow::SayWhy(const QString& why)
+{
+    // Shown over the read-out for a moment, so a repeated key is not stopped by a box.
+    env_.Prompts->Beep();
+    QToolTip::showText(Panel->mapToGlobal(QPoint(Panel->width() / 4, Panel->height() / 2)), why,
+                       Panel);
 }
 
 void TMainWindow::BuildMenus()
@@ -125,6 +178,13 @@ void TMainWindow::BuildMenus()
     optionsHelp->setObjectName(QStringLiteral("OptionsHelp"));
     optionsHelp->addActions(help->actions());
     optionsHelp->menuAction()->setVisible(false);
+    // A menu closed with Escape leaves the bar waiting for a menu's letter,
+    // and "o" would open Options instead of the organizer. Once no menu of
+    // the bar is open any more, the keys belong to the window again.
+    for (QAction* title : bar->actions())
+        if (QMenu* menu = title->menu())
+            connect(menu, &QMenu::aboutToHide, this,
+                    [this] { QTimer::singleShot(0, this, &TMainWindow::LeaveMenuBar); });
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));

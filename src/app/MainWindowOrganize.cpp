@@ -23,14 +23,14 @@ void TMainWindow::Stations_Organize()
     // The file stays as it is; the user is told where to look.
     if (loaded.Result == tArchiveLoad::Unreadable) {
         env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive %1 cannot be read").arg(file),
-                              tPromptIcon::Error);
+                              tPromptIcon::Warning);
         return;
     }
     if (loaded.Result == tArchiveLoad::BadRow) {
         env_.Prompts->Message(WarningTitle(),
                               QStringLiteral("The station archive %1 cannot be read: %2 (\"%3\") does not convert")
                                   .arg(file, loaded.RowKey, loaded.Value),
-                              tPromptIcon::Error);
+                              tPromptIcon::Warning);
         return;
     }
 

@@ -35,6 +35,15 @@ bool Within(double f, double lo, double hi)
 
 } // namespace
 
+QString TMainWindow::PresetItemCaption(int n) const
+{
+    // A preset without a name is listed by its number and frequency.
+    const tFavorite& slot = settings_.Presets[n];
+    if (!slot.Name.trimmed().isEmpty()) return MenuCaption(slot.Name);
+    return PresetNumText(n) + QStringLiteral("  ") +
+           FrequencyHint(slot.Band == 0 ? bAM : bFM, slot.Frequency);
+}
+
 QString TMainWindow::SlotHint(int n) const
 {
     const tFavorite& slot = settings_.Presets[n];
@@ -77,6 +86,7 @@ void TMainWindow::SetCurrentPreset(int n)
 {
     currentPreset_ = n;
     SetItemsEnabled("Stations_Clear", n != 0);
+    ShowCommandState();
 }
 
 void TMainWindow::ShowSlot(int n)
@@ -89,8 +99,16 @@ void TMainWindow::ShowSlot(int n)
     SetButtonGlyph(n, true);
     const QString hint = SlotHint(n);
     if (RowOf(n) == presetRow_) btRadio[std::size_t(PosOf(n) - 1)]->setToolTip(hint);
-    setWindowTitle(QStringLiteral("Vantoro - ") + hint);
-    SetTrayTip(hint);
+    ShowCaption(hint);
+}
+
+void TMainWindow::ShowCaption(const QString& station)
+{
+    // A card that is not open tunes nothing: no frequency is named then.
+    const QString text = card_->Active() ? station : QString();
+    setWindowTitle(text.isEmpty() ? QStringLiteral("Vantoro")
+                                  : QStringLiteral("Vantoro - ") + text);
+    SetTrayTip(text.isEmpty() ? QStringLiteral("Vantoro") : text);
 }
 
 void TMainWindow::RecallPreset(int n, bool tune)
@@ -156,9 +174,7 @@ void TMainWindow::MatchPreset()
         ShowSlot(n);
         return;
     }
-    const QString hint = FrequencyHint(card_->Band(), card_->Frequency());
-    setWindowTitle(QStringLiteral("Vantoro - ") + hint);
-    SetTrayTip(hint);
+    ShowCaption(FrequencyHint(card_->Band(), card_->Frequency()));
     SetCurrentPreset(0);
     SetStationName(QString());
     StationNum->setText(QStringLiteral("??"));
@@ -220,6 +236,10 @@ void TMainWindow::Stations_Clear()
 void TMainWindow::Stations_Rename()
 {
     if (busy_) return;
+    if (currentPreset_ == 0) {
+        SayWhy(QStringLiteral("No preset is tuned, so there is nothing to rename."));
+        return;
+    }
     RenamePreset(currentPreset_);
 }
 
@@ -277,6 +297,7 @@ void TMainWindow::ClearPreset(int n)
     for (QMenu* menu : {RadioPresets, TrayPresets})
         for (QAction* item : menu->actions())
             if (item->objectName().endsWith(suffix)) delete item;
+    ShowCommandState();
 }
 
 void TMainWindow::RenamePreset(int n)
@@ -300,8 +321,8 @@ void TMainWindow::Stations_ClearAll()
 {
     if (busy_) return;
     env_.Prompts->Beep();
-    if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure ?"),
-                                tPromptIcon::Stop))
+    if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"),
+                                QStringLiteral("Are you sure?"), tPromptIcon::Stop))
         return;
     for (int n = 1; n <= tFavorites::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {
@@ -318,10 +339,11 @@ void TMainWindow::File_LoadPresets()
 {
     if (busy_) return;
     if (settings_.Presets.UsedCount() > 0 &&
-        !env_.Prompts->AskYesNo(WarningTitle(),
-                                QStringLiteral("If you load a new presets set, the\ncurrent presets will be "
-                                               "erased.\nAre you sure ?"),
-                                tPromptIcon::Information))
+        !env_.Prompts->AskYesNo(
+            WarningTitle(),
+            QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                           "erased.\nAre you sure?"),
+            tPromptIcon::Information))
         return;
     tFileDialogRequest request;
     request.Title = QStringLiteral("Load presets");
@@ -373,17 +395,21 @@ void TMainWindow::RebuildPresetMenus()
     TrayPresets->clear();
     for (int n = 1; n <= tFavorites::Count; ++n)
         if (settings_.Presets[n].Used) AddPresetItems(n);
+    ShowCommandState();
 }
 
 void TMainWindow::AddPresetItems(int n)
 {
     for (QMenu* menu : {RadioPresets, TrayPresets}) {
-        QAction* item = menu->addAction(MenuCaption(settings_.Presets[n].Name));
+        QAction* item = menu->addAction(PresetItemCaption(n));
         item->setObjectName((menu == RadioPresets ? QStringLiteral("m") : QStringLiteral("f")) + PresetNumText(n));
         item->setCheckable(true);
         item->setChecked(n == currentPreset_);
         item->setEnabled(SlotReceivable(n));
-        connect(item, &QAction::triggered, this, [this, n] { FavMenu(n); });
+        connect(item, &QAction::triggered, this, [this, n] {
+            FavMenu(n);
+            ShowCommandState();
+        });
     }
 }
 
@@ -406,5 +432,5 @@ void TMainWindow::SetPresetItemCaptions(int n)
     const QString suffix = PresetNumText(n);
     for (QMenu* menu : {RadioPresets, TrayPresets})
         for (QAction* item : menu->actions())
-            if (item->objectName().mid(1) == suffix) item->setText(MenuCaption(settings_.Presets[n].Name));
+            if (item->objectName().mid(1) == suffix) item->setText(PresetItemCaption(n));
 }

@@ -22,7 +22,11 @@ bool TMainWindow::AtEdge(bool upward) const
 
 void TMainWindow::Scan(bool upward)
 {
-    if (busy_ || card_->Band() == bAM) return;
+    if (busy_) return;
+    if (card_->Band() == bAM) {
+        SayWhy(QStringLiteral("Scanning works on FM only."));
+        return;
+    }
     // A card that is not open never moves, so the loop would never reach an edge.
     if (!card_->Active()) return;
     if (AtEdge(upward)) {

@@ -6,9 +6,10 @@
 #include "HardwareEnv.h"
 #include "SpinButton.h"
 
+#include <QFileInfo>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <QSlider>
+#include <algorithm>
 
 tSetupValues TMainWindow::SetupValues() const
 {
@@ -48,9 +49,17 @@ tSetupFacts TMainWindow::SetupFacts() const
     f.PortAccess = env_.Hardware->PortAccess(&f.PortAccessReason);
     // A port the card in use holds is not free, yet it is the card's own.
     const bool serialInUse = card_->Active() && card_->Caps().Connection == cnSerial;
+    std::vector<tSerialPortChoice> ports;
     for (int n = 1; n <= 8; ++n)
         if (IsComPortFree(*env_.Hardware, n) || (serialInUse && card_->Port() == n))
-            f.SerialPorts.push_back({n, env_.Hardware->ComDevice(n)});
+            ports.push_back({n, env_.Hardware->ComDevice(n)});
+    // USB adapters are offered too, also those this user may not open yet.
+    std::vector<tSerialPortChoice> adapters;
+    for (const QString& path : env_.Hardware->SerialAdapters()) {
+        const QFileInfo device(path);
+        adapters.push_back({0, path, device.isReadable() && device.isWritable()});
+    }
+    f.SerialPorts = SerialPortChoices(std::move(ports), adapters);
     const int radios = std::min(int(env_.Hardware->RadioDevices().size()), 8);
     for (int n = 1; n <= radios; ++n) {
         const QString path = env_.Hardware->RadioDevice(n);
@@ -61,6 +70,16 @@ tSetupFacts TMainWindow::SetupFacts() const
     f.InstalledModel = settings_.Hardware != 0 ? int(settings_.Model()) : -1;
     f.DefaultKeys = DefaultKeyboardCommands();
     return f;
+}
+
+void TMainWindow::TakeSerialDevice(const tSetupValues& v)
+{
+    // An adapter chosen in the dialog stays behind its COM number, from now
+    // on and at the next start.
+    if (card_->GetDevCap(v.Model).Connection != cnSerial || v.PortDevice.isEmpty()) return;
+    if (v.PortDevice == env_.Hardware->ComDevice(v.Port)) return;
+    env_.Hardware->MapComDevice(v.Port, v.PortDevice);
+    settings_.SerialDevices.insert(v.Port, v.PortDevice);
 }
 
 void TMainWindow::TakeSetupValues(const tSetupValues& v)
@@ -109,6 +128,7 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     // the retuning below would then switch the sound on: a radio the user
     // silenced is silenced again once retuned.
     const bool wasMuted = card_->Active() && card_->Muted();
+    TakeSerialDevice(values);
     card_->SetMutedStartup(false);
     card_->SetUsbAudio(values.UsbAudio);
     // 2. A new model or port: the card is closed and opened again there.

@@ -21,7 +21,11 @@ void TMainWindow::Actions_Jump()
 
 void TMainWindow::Stations_EditPresets()
 {
-    if (busy_ || settings_.Presets.UsedCount() == 0) return;
+    if (busy_) return;
+    if (settings_.Presets.UsedCount() == 0) {
+        SayWhy(QStringLiteral("No presets are stored yet."));
+        return;
+    }
     tEditFavoritesSetup setup;
     setup.Current = currentPreset_;
     setup.FileName = lastPresetsFile_;

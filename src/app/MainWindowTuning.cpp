@@ -41,8 +41,11 @@ double TMainWindow::SnapToBand(tBand band, double frequency) const
 QString TMainWindow::FrequencyHint(tBand band, double frequency) const
 {
     if (band == bAM) return QString::number(KHz(frequency)) + QStringLiteral(" kHz");
-    QString text = QLocale().toString(frequency, 'f', 3);
+    // Trailing zeros go, and with them a decimal mark left on its own: "87 MHz", "101.5 MHz".
+    const QLocale locale;
+    QString text = locale.toString(frequency, 'f', 3);
     while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    if (text.endsWith(locale.decimalPoint())) text.chop(locale.decimalPoint().size());
     return text + QStringLiteral(" MHz");
 }
 
@@ -197,8 +200,9 @@ void TMainWindow::UpdateEdgeControls()
     if (busy_) return;
     btScanPrev->setEnabled(left && card_->Band() == bFM);
     btScanNext->setEnabled(right && card_->Band() == bFM);
-    SetItemsEnabled("Actions_ScanPrev", left);
-    SetItemsEnabled("Actions_ScanNext", right);
+    // Scanning is for FM only.
+    SetItemsEnabled("Actions_ScanPrev", left && card_->Band() == bFM);
+    SetItemsEnabled("Actions_ScanNext", right && card_->Band() == bFM);
 }
 
 void TMainWindow::UpdateStepControls()
@@ -282,15 +286,13 @@ void TMainWindow::sFrequencyChange(int position)
 void TMainWindow::Actions_Stereo()
 {
     if (!card_->Caps().CanSetStereo) {
-        // The menu item has already moved its own check mark; put it back.
-        SetItemsChecked("Actions_Stereo", stereoWanted_);
+        SayWhy(QStringLiteral("This radio card cannot switch between stereo and mono."));
         return;
     }
     stereoWanted_ = !stereoWanted_;
     card_->SetStereo(stereoWanted_);
     TuneTo(card_->Band(), false, card_->Frequency());
     RefreshStrButton();
-    SetItemsChecked("Actions_Stereo", stereoWanted_);
 }
 
 int TMainWindow::ShowSignal()

@@ -44,11 +44,11 @@ void TMainWindow::BuildVolumeGroup()
     sVolume->installEventFilter(this);
     connect(sVolume, &QSlider::valueChanged, this, &TMainWindow::sVolumeChange);
 
-    btMixer = MakeButton(gpVolume, "btMixer", QStringLiteral("Mixer"), QStringLiteral("Goto sound card mixer"),
+    btMixer = MakeButton(gpVolume, "btMixer", QStringLiteral("Mixer"), QStringLiteral("Go to the sound card mixer"),
                          QRect(90, 19, 39, 22));
     connect(btMixer, &QToolButton::clicked, this, &TMainWindow::Volume_Mixer);
 
-    VcDisabled = new QLabel(QStringLiteral("Vantoro can't control\nthe volume sound"), gpVolume);
+    VcDisabled = new QLabel(QStringLiteral("Vantoro can't control\nthe sound volume"), gpVolume);
     VcDisabled->setObjectName(QStringLiteral("VcDisabled"));
     VcDisabled->setGeometry(3, 14, 127, 30);
     VcDisabled->setAlignment(Qt::AlignCenter);

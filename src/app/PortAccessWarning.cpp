@@ -14,11 +14,11 @@ TPortAccessWarning::TPortAccessWarning(const QString& reason, QWidget* parent) :
                        "controlled by direct access to I/O ports."),
         QStringLiteral(" "),
         QStringLiteral("In Linux, that kind of access to hardware is not allowed without a privilege."),
-        QStringLiteral("In order for Vantoro to gain access to this brand of radio card under Linux, "
+        QStringLiteral("In order for Vantoro to gain access to this kind of radio card under Linux, "
                        "the program must be given the CAP_SYS_RAWIO capability (setcap "
                        "cap_sys_rawio+ep) before running Vantoro!"),
         QStringLiteral(" "),
-        QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for major details."),
+        QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for more details."),
     };
     if (!reason.trimmed().isEmpty())
         lines.append(QStringLiteral("The system's reason: %1").arg(reason.trimmed()));

@@ -227,17 +227,17 @@ int SoundSourceCode(const QString& text)
 
 QString CapabilityText(bool canVolume, bool canMute, bool soundCard)
 {
-    QString text = canVolume ? QStringLiteral("Your radio card can control volume sound.\r")
-                             : QStringLiteral("Your radio card can't control volume sound.\r");
+    QString text = canVolume ? QStringLiteral("Your radio card can control the sound volume.\r")
+                             : QStringLiteral("Your radio card can't control the sound volume.\r");
     text += canMute ? QStringLiteral("Your radio card can mute/unmute.\r")
                     : QStringLiteral("Your radio card can't mute/unmute.\r");
-    text += soundCard ? QStringLiteral("A sound cards is installed in your computer.\r")
-                      : QStringLiteral("In your computer no sound cards are installed.\r");
+    text += soundCard ? QStringLiteral("A sound card is installed in your computer.\r")
+                      : QStringLiteral("No sound card is installed in your computer.\r");
     if (canVolume || canMute)
-        text += soundCard ? QStringLiteral("You can set volume sound with radio card or sound card.")
-                          : QStringLiteral("You can set volume sound only through the radio card.");
+        text += soundCard ? QStringLiteral("You can set the volume with the radio card or sound card.")
+                          : QStringLiteral("You can set the volume only through the radio card.");
     else
-        text += soundCard ? QStringLiteral("You can set volume sound only through the sound card.")
-                          : QStringLiteral("You can set volume sound only through the speakers.");
+        text += soundCard ? QStringLiteral("You can set the volume only through the sound card.")
+                          : QStringLiteral("You can set the volume only on the speakers.");
     return text;
 }

@@ -11,6 +11,7 @@ constexpr std::array<std::uint16_t, 128> MakeSevenSegmentTable()
     std::array<std::uint16_t, 128> t{};
     for (auto& e : t)
         e = SevenMiddleBar; // anything not drawable shows the middle bar
+    t[' '] = 0;             // a blank cell is dark, as in every other style
     constexpr std::uint16_t digits[10] = {0x7D, 0x50, 0x37, 0x57, 0x5A,
                                           0x4F, 0x6F, 0x51, 0x7F, 0x5F};
     for (int i = 0; i < 10; ++i)

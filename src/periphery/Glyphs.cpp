@@ -195,6 +195,12 @@ QColor PaletteColour(int index)
     return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
 }
 
+QColor UnlitColour(int background, int foreground, int panel)
+{
+    if (background == 2 && foreground == 10 && panel == 0) return QColor(0, 64, 0);
+    return PaletteColour(background);
+}
+
 QColor LampColour(int colourNumber)
 {
     const int n = std::clamp(colourNumber, 0, ColourNumbers - 1);

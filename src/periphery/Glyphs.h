@@ -26,6 +26,11 @@
 
 // Palette colour of a colour index 0..15; black for anything else.
 QColor PaletteColour(int index);
+// The unlit segments' colour of the read-out: palette colour `background`,
+// except in the default scheme (unlit 2 and lit 10 on panel 0), whose two
+// greens lie so close that a frequency in dots is hard to read: there the
+// unlit dots are a darker green, still faintly visible.
+QColor UnlitColour(int background, int foreground, int panel);
 // The lit and unlit colours of a colour number 0..7 (clamped into that range).
 QColor LampColour(int colourNumber);
 QColor DimLampColour(int colourNumber);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -15,6 +16,20 @@ QMessageBox::Icon BoxIcon(tPromptIcon icon)
     case tPromptIcon::Warning: return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
+}
+
+// Widens a box to its title: a short question under a long title would
+// otherwise cut the title short ("Clear ...orites"). The room beside the
+// title is for the window's icon and buttons, in lines of the box's font.
+void FitTitle(QMessageBox& box)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QString RunFileDialog(QWidget* parent, const tFileDialogRequest& request, QFileDialog::AcceptMode mode)
@@ -42,6 +57,7 @@ void TQtPrompts::Message(const QString& title, const QString& text, tPromptIcon 
 {
     if (title == WarningTitle()) Beep();
     QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, Owner());
+    FitTitle(box);
     box.exec();
 }
 
@@ -49,6 +65,7 @@ bool TQtPrompts::AskYesNo(const QString& title, const QString& text, tPromptIcon
 {
     if (title == WarningTitle()) Beep();
     QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, Owner());
+    FitTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 

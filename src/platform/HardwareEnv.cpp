@@ -4,6 +4,11 @@
 #include "Beep.h"
 #include "UsbSound.h"
 
+#include <QDir>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 THardwareEnv::THardwareEnv(const QString& traceFile)
 {
     if (!traceFile.isEmpty()) trace_ = std::make_unique<TTraceLog>(traceFile);
@@ -22,6 +27,24 @@ void THardwareEnv::Attach(TPortAccess& ports, TWaiter& waiter)
         ports_ = &ports;
         waiter_ = &waiter;
     }
+}
+
+QStringList ListSerialAdapters(const QString& dir)
+{
+    QStringList paths;
+    for (const QString& prefix : {QStringLiteral("ttyUSB"), QStringLiteral("ttyACM")}) {
+        std::vector<std::pair<int, QString>> found;
+        for (const QString& name :
+             QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::System | QDir::Files)) {
+            bool ok = false;
+            const int number = name.mid(prefix.size()).toInt(&ok);
+            if (ok && number >= 0) found.emplace_back(number, QDir(dir).filePath(name));
+        }
+        std::sort(found.begin(), found.end());
+        for (const auto& entry : found)
+            paths << entry.second;
+    }
+    return paths;
 }
 
 QString THardwareEnv::ComDevice(int n) const

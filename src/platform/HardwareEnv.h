@@ -14,6 +14,9 @@
 #include <QString>
 #include <memory>
 
+// The USB serial adapters in `dir`, ttyUSB before ttyACM, each by number.
+QStringList ListSerialAdapters(const QString& dir = QStringLiteral("/dev"));
+
 class THardwareEnv {
 public:
     explicit THardwareEnv(const QString& traceFile = QString());
@@ -30,6 +33,9 @@ public:
     // The device of serial port COMn: /dev/ttyS{n-1} unless mapped otherwise.
     virtual QString ComDevice(int n) const;
     void MapComDevice(int n, const QString& path) { comMap_[n] = path; }
+    // The USB serial adapters plugged in (/dev/ttyUSB0, /dev/ttyACM0, ...),
+    // whether or not this user may open them.
+    virtual QStringList SerialAdapters() const { return ListSerialAdapters(); }
 
     // Whether the I/O-port cards can be reached; the reason when not.
     virtual bool PortAccess(QString* reason) = 0;

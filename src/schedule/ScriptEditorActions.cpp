@@ -311,7 +311,7 @@ void TScriptEditor::EndPreview()
 
 void TScriptEditor::btNewClick()
 {
-    if (!env_.Prompts->AskYesNo(WarningTitle(), QStringLiteral("This script will be erased.\nAre you sure ?"),
+    if (!env_.Prompts->AskYesNo(WarningTitle(), QStringLiteral("This script will be erased.\nAre you sure?"),
                                 tPromptIcon::Information))
         return;
     EndPreview();
@@ -330,7 +330,7 @@ void TScriptEditor::btLoadClick()
     tScript fresh;
     const std::uint8_t result = LoadScriptFile(name, fresh);
     if (result != slLoaded) {
-        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Warning);
         return;
     }
     EndPreview();
@@ -347,7 +347,7 @@ bool TScriptEditor::Write(const QString& fileName)
     QString why;
     if (!SaveScriptFile(fileName, written, *env_.Presets, &why)) {
         const QString reason = why.isEmpty() ? QString() : QStringLiteral("\n(%1)").arg(why);
-        env_.Prompts->Message(WarningTitle(), ScriptWriteErrorText() + reason, tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), ScriptWriteErrorText() + reason, tPromptIcon::Warning);
         return false;
     }
     SetFileName(fileName);
@@ -403,7 +403,7 @@ void TScriptEditor::done(int result)
     if (!accepted_ && changed) {
         env_.Prompts->Beep();
         if (!env_.Prompts->AskYesNo(QStringLiteral("Exit without save"),
-                                    QStringLiteral("Script is changed!\nAre you sure ?"), tPromptIcon::Error)) {
+                                    QStringLiteral("The script has changed!\nAre you sure?"), tPromptIcon::Error)) {
             Restore();
             return;
         }

@@ -277,7 +277,7 @@ bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavor
 QString ScriptLoadErrorText(std::uint8_t result)
 {
     switch (result) {
-    case slCorrupt: return QStringLiteral("The script files is corrupt");
+    case slCorrupt: return QStringLiteral("The script file is corrupt");
     case slReadError: return QStringLiteral("Read error or disk not ready");
     default: return QString();
     }
@@ -296,7 +296,7 @@ QString AskScriptFileToLoad(TPrompts& prompts, bool replacing, const QString& di
 {
     if (replacing && !prompts.AskYesNo(WarningTitle(),
                                        QStringLiteral("If you load a new script, the\ncurrent script will be erased.\n"
-                                                      "Are you sure ?"),
+                                                      "Are you sure?"),
                                        tPromptIcon::Information))
         return {};
     tFileDialogRequest request;

@@ -43,7 +43,7 @@ QByteArray ScriptFileText(const tScript& script, const tFavorites& presets);
 bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets,
                     QString* error = nullptr);
 
-// What the callers show: "The script files is corrupt", "Read error or disk
+// What the callers show: "The script file is corrupt", "Read error or disk
 // not ready", "Script write error".
 QString ScriptLoadErrorText(std::uint8_t result);
 QString ScriptWriteErrorText();

@@ -41,7 +41,7 @@ TSleepDialog::TSleepDialog(int minutes, QWidget* parent) : QDialog(parent)
 
     auto* picture = new QLabel(this);
     picture->setPixmap(MoonPicture());
-    auto* group = new QGroupBox(QStringLiteral("Turno off radio after"), this);
+    auto* group = new QGroupBox(QStringLiteral("Turn off radio after"), this);
     sMinutes = new QSpinBox(group);
     sMinutes->setObjectName(QStringLiteral("sMinutes"));
     sMinutes->setRange(SleepMin, SleepMax);

@@ -141,11 +141,15 @@ QWidget* TSettingsDialog::BuildCardPage()
     gPort_Serial = Named(new QGroupBox(QStringLiteral("Connected to"), page), "gPort_Serial");
     {
         auto* box = new QVBoxLayout(gPort_Serial);
-        box->addWidget(new QLabel(QStringLiteral("Avalaible comms port"), gPort_Serial));
+        box->addWidget(new QLabel(QStringLiteral("Available serial port"), gPort_Serial));
         Port_Serial = Named(new TComCombo(gPort_Serial), "Port_Serial");
-        // Each port with the device it stands for on this machine.
-        for (const tSerialPortChoice& port : model_.Facts().SerialPorts)
-            Port_Serial->addItem(QStringLiteral("Com%1  %2").arg(port.Number).arg(port.Device), port.Number);
+        // Each port with the device it stands for on this machine; a USB
+        // adapter found is offered on a free number, and choosing it keeps it there.
+        for (const tSerialPortChoice& port : model_.Facts().SerialPorts) {
+            QString text = QStringLiteral("Com%1  %2").arg(port.Number).arg(port.Device);
+            if (!port.Accessible) text += QStringLiteral("  (needs the dialout group)");
+            Port_Serial->addItem(text, port.Number);
+        }
         box->addWidget(Port_Serial);
         Installed_Serial = NamedLabel("Installed_Serial", InstalledText, gPort_Serial);
         box->addWidget(Installed_Serial);
@@ -177,12 +181,14 @@ QWidget* TSettingsDialog::BuildCardPage()
     gNoSerials = Named(new QGroupBox(QStringLiteral("Warning"), page), "gNoSerials");
     {
         auto* box = new QVBoxLayout(gNoSerials);
-        box->addWidget(NamedLabel("LNoSerials",
-                                  QStringLiteral("In your computer seems that\nthere aren't free serial ports.\n"
-                                                 "In this case you can't use this\ndevice. If a serial device was\n"
-                                                 "installed, try launch to launch\nthe Reconfigure program from\n"
-                                                 "the Vantoro group."),
-                                  gNoSerials));
+        box->addWidget(NamedLabel(
+            "LNoSerials",
+            QStringLiteral("No serial port can be used on\nthis computer, so this device\n"
+                           "cannot be used yet. Serial ports\nare /dev/ttyS*, USB adapters\n"
+                           "/dev/ttyUSB* or /dev/ttyACM*;\nusing them needs the dialout\n"
+                           "group (sudo usermod -aG dialout\n$USER, then log in again).\n"
+                           "Plug the adapter in and open\nthe settings again to choose it."),
+            gNoSerials));
         box->addStretch();
     }
 
@@ -230,9 +236,12 @@ QWidget* TSettingsDialog::BuildVolumePage()
     auto* page = new QWidget;
     auto* picture = new QLabel(page);
     picture->setPixmap(glyphs_->MuteIcon(true).pixmap(32, 32));
-    auto* fixed = new QLabel(QStringLiteral("One or more sound cards was detected on this system.\n"
-                                            "You wish set volume properties through:"),
-                             page);
+    // The sound card sentence only where there is one: without it the
+    // capabilities below say that none is installed.
+    QString intro = QStringLiteral("You can set the volume properties through:");
+    if (model_.Facts().SoundCard)
+        intro.prepend(QStringLiteral("One or more sound cards were detected on this system.\n"));
+    auto* fixed = NamedLabel("LSoundCards", intro, page);
     LMessage = NamedLabel("LMessage", QString(), page);
     LMessage->setWordWrap(true);
     ScList = Named(new QListWidget(page), "ScList");
@@ -249,7 +258,7 @@ QWidget* TSettingsDialog::BuildVolumePage()
     top->addLayout(texts, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(QStringLiteral("The sound volume is controlled trough"), page));
+    layout->addWidget(new QLabel(QStringLiteral("The sound volume is controlled through"), page));
     layout->addWidget(ScList);
     xUsbAudio = Named(new QCheckBox(QStringLiteral("Play the tuner's USB sound through the sound card"), page),
                       "xUsbAudio");

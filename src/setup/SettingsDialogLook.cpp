@@ -204,7 +204,7 @@ void TSettingsDialog::ShowDigitColours()
     const tSetupValues& v = model_.Values();
     const QColor panel = PaletteColour(v.ColorPanel);
     for (TDisplay* cell : Dig) {
-        cell->SetOffColor(PaletteColour(v.Background));
+        cell->SetOffColor(UnlitColour(v.Background, v.Foreground, v.ColorPanel));
         cell->SetOnColor(PaletteColour(v.Foreground));
         cell->SetBackColor(panel);
         cell->SetPenOffColor(panel);

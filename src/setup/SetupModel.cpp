@@ -4,6 +4,26 @@
 
 #include <algorithm>
 
+std::vector<tSerialPortChoice> SerialPortChoices(std::vector<tSerialPortChoice> ports,
+                                                 const std::vector<tSerialPortChoice>& adapters,
+                                                 int count)
+{
+    auto offered = [&ports](auto match) { return std::any_of(ports.begin(), ports.end(), match); };
+    for (const tSerialPortChoice& adapter : adapters) {
+        if (offered([&](const tSerialPortChoice& p) { return p.Device == adapter.Device; }))
+            continue;
+        int number = 1;
+        while (number <= count &&
+               offered([number](const tSerialPortChoice& p) { return p.Number == number; }))
+            ++number;
+        if (number > count) break;
+        ports.push_back({number, adapter.Device, adapter.Accessible});
+    }
+    std::sort(
+        ports.begin(), ports.end(),
+        [](const tSerialPortChoice& a, const tSerialPortChoice& b) { return a.Number < b.Number; });
+    return ports;
+}
 
 TSetupModel::TSetupModel(const tSetupValues& values, tSetupFacts facts)
     : table_(BuildModelTable()), values_(values), facts_(std::move(facts))
@@ -20,6 +40,7 @@ TSetupModel::TSetupModel(const tSetupValues& values, tSetupFacts facts)
     Entry() = {values_.Port, values_.VolumeLine, values_.JapaneseFM && JapaneseFMAllowed()};
     values_.JapaneseFM = Entry().JapaneseFM;
     SettlePort();
+    TakePortDevice();
     SettleVolumeLine();
 }
 
@@ -59,6 +80,7 @@ void TSetupModel::SelectModel(tModel model)
     values_.VolumeLine = entry.Line;
     values_.JapaneseFM = entry.JapaneseFM && JapaneseFMAllowed();
     SettlePort();
+    TakePortDevice();
     // A path remembered for this model may not exist for it: the same rules
     // as at opening pick one that does.
     SettleVolumeLine();
@@ -68,6 +90,15 @@ void TSetupModel::SetPort(int port)
 {
     values_.Port = port;
     Entry().Port = port;
+    TakePortDevice();
+}
+
+void TSetupModel::TakePortDevice()
+{
+    // A serial card goes with the device its port stands for, so an adapter
+    // chosen in the list is kept under its COM number.
+    const int index = Caps().Connection == cnSerial ? SerialIndex() : -1;
+    values_.PortDevice = index >= 0 ? facts_.SerialPorts[std::size_t(index)].Device : QString();
 }
 
 void TSetupModel::SetJapaneseFM(bool on)

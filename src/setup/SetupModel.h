@@ -19,6 +19,7 @@ enum tButtonRow { brGeneric = 0, brFavFM = 1, brFavAM = 2, brNotAssigned = 3 };
 struct tSetupValues {
     tModel Model = mRadioTrack;
     int Port = 1; // I/O port index (1 = 30Ch, 2 = 20Ch) or COM number
+    QString PortDevice; // the device behind the chosen COM number; empty for other models
     tVolumeLine VolumeLine = vlNative;
     bool CheckIfTuned = false;
     bool JapaneseFM = false;
@@ -44,7 +45,15 @@ struct tSetupValues {
 struct tSerialPortChoice {
     int Number = 0;
     QString Device;
+    bool Accessible = true; // false: this user may not open it (not in the dialout group)
 };
+
+// The serial ports to offer: `ports` (free, or the card's own), then each
+// adapter that is not already behind one of them, on the lowest COM number
+// 1..`count` not offered, in number order.
+std::vector<tSerialPortChoice> SerialPortChoices(std::vector<tSerialPortChoice> ports,
+                                                 const std::vector<tSerialPortChoice>& adapters,
+                                                 int count = 8);
 
 // A Linux radio device found: port number, device file and the card name its driver gives.
 struct tRadioDevice {
@@ -126,6 +135,7 @@ private:
     tModelEntry& Entry() { return entries_[std::size_t(values_.Model)]; }
     void SettleVolumeLine();
     void SettlePort();
+    void TakePortDevice();
 
     tDevCaps table_;
     tSetupValues values_;

@@ -34,6 +34,8 @@ public:
     // range or when the system has no pseudo-terminals left.
     TSerialReceiverEmulator* SerialReceiver(int n) const;
     static constexpr int SerialPorts = 8;
+    // No adapter is plugged into the emulated machine.
+    QStringList SerialAdapters() const override { return {}; }
 
     bool PortAccess(QString*) override { return true; }
     bool Simulated() const override { return true; }

@@ -184,9 +184,9 @@ QString ArchiveRuleText(tArchiveRule rule)
     case tArchiveRule::NameEmpty:
         return QStringLiteral("The name is empty");
     case tArchiveRule::SameNode: return QStringLiteral("Destination node is the same as the source node");
-    case tArchiveRule::RootNotMoved: return QStringLiteral("Cant drag/drop the root");
-    case tArchiveRule::ParentOntoChild: return QStringLiteral("Cant drop parent onto child");
-    case tArchiveRule::NotAFolder: return QStringLiteral("You cant drop this type of node here!");
+    case tArchiveRule::RootNotMoved: return QStringLiteral("Can't drag/drop the root");
+    case tArchiveRule::ParentOntoChild: return QStringLiteral("Can't drop a parent onto its child");
+    case tArchiveRule::NotAFolder: return QStringLiteral("You can't drop this type of node here!");
     }
     return {};
 }

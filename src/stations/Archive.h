@@ -67,9 +67,9 @@ enum class tArchiveRule {
     NameExists,      // "A node with this name already exists"
     NameEmpty,       // "The name is empty"
     SameNode,        // "Destination node is the same as the source node"
-    RootNotMoved,    // "Cant drag/drop the root"
-    ParentOntoChild, // "Cant drop parent onto child"
-    NotAFolder,      // "You cant drop this type of node here!"
+    RootNotMoved,    // "Can't drag/drop the root"
+    ParentOntoChild, // "Can't drop a parent onto its child"
+    NotAFolder,      // "You can't drop this type of node here!"
 };
 QString ArchiveRuleText(tArchiveRule rule);
 

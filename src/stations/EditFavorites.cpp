@@ -293,8 +293,8 @@ void TEditFavorites::MoveDown()
 
 bool TEditFavorites::ClearAll()
 {
-    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish clear all presets?"),
-                           tPromptIcon::Stop))
+    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to clear all presets?"),
+                           tPromptIcon::Warning))
         return false;
     table_.Clear();
     current_ = 0;
@@ -304,8 +304,8 @@ bool TEditFavorites::ClearAll()
 
 bool TEditFavorites::Reload()
 {
-    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish restore previous presets?"),
-                           tPromptIcon::Stop))
+    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to restore the previous presets?"),
+                           tPromptIcon::Warning))
         return false;
     table_ = original_;
     current_ = setup_.Current;
@@ -317,8 +317,8 @@ bool TEditFavorites::Load()
 {
     if (StoredCount() > 0 &&
         !prompts_.AskYesNo(WarningTitle(),
-                           QStringLiteral("If you load a new presets set, the\ncurrent presets will be "
-                                          "erased.\nAre you sure ?"),
+                           QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                                          "erased.\nAre you sure?"),
                            tPromptIcon::Information))
         return false;
     const QString fileName =
@@ -388,7 +388,7 @@ bool TEditFavorites::CloseQuery()
         if (!main_[n].Used && !table_[n].Used) continue;
         if (SameSlot(main_[n], table_[n])) continue;
         return prompts_.AskYesNo(WarningTitle(),
-                                 QStringLiteral("Presets are changed!\nAre you sure that you want\nexit without save?"),
+                                 QStringLiteral("The presets have changed!\nAre you sure that you want\nto exit without saving?"),
                                  tPromptIcon::Information);
     }
     return true;

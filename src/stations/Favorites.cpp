@@ -214,7 +214,7 @@ bool SavePresetsFile(const QString& fileName, const tFavorites& table)
 QString PresetsLoadErrorText(std::uint8_t result)
 {
     switch (result) {
-    case plCorrupt: return QStringLiteral("The presets files is corrupt");
+    case plCorrupt: return QStringLiteral("The presets file is corrupt");
     case plReadError: return QStringLiteral("Read error or disk not ready");
     default: return QString();
     }
@@ -224,12 +224,12 @@ QString PresetsWriteErrorText() { return QStringLiteral("Presets write error"); 
 
 void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result)
 {
-    if (result != plLoaded) prompts.Message(WarningTitle(), PresetsLoadErrorText(result), tPromptIcon::Error);
+    if (result != plLoaded) prompts.Message(WarningTitle(), PresetsLoadErrorText(result), tPromptIcon::Warning);
 }
 
 void ShowPresetsWriteError(TPrompts& prompts)
 {
-    prompts.Message(WarningTitle(), PresetsWriteErrorText(), tPromptIcon::Error);
+    prompts.Message(WarningTitle(), PresetsWriteErrorText(), tPromptIcon::Warning);
 }
 
 QString PresetsFileFilter()

@@ -503,7 +503,7 @@ void TOrganizerDialog::ClearPreset(int n)
 void TOrganizerDialog::ClearAllPresets()
 {
     if (busy_) return;
-    if (!prompts_.AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure ?"), tPromptIcon::Stop))
+    if (!prompts_.AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure?"), tPromptIcon::Stop))
         return;
     ClearAllPresetSlots(presets_, card_);
     for (int n = 1; n <= tFavorites::Count; ++n) ShowPresetButton(n, false);

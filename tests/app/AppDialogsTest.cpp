@@ -30,7 +30,7 @@ TEST(ExitDialog, YesIsOfferedOnlyWhenTheCardMayPlayOn)
     EXPECT_FALSE(forced.YesButton()->isDefault()); // Enter must not pick a disabled answer
     EXPECT_TRUE(forced.NoButton()->isDefault());
     EXPECT_EQ(forced.YesButton()->text(), QStringLiteral("&Yes"));
-    EXPECT_EQ(forced.NotExitButton()->text(), QStringLiteral("Not &exit"));
+    EXPECT_EQ(forced.NotExitButton()->text(), QStringLiteral("Don't &exit"));
 }
 
 TEST(ExitDialog, EachButtonGivesItsAnswerAndDismissingKeepsRunning)
@@ -64,7 +64,7 @@ TEST(StartupWarnings, TextsCaptionsAndTheSystemsReason)
     EXPECT_EQ(lines[1], QStringLiteral(" "));
     EXPECT_EQ(lines[2], QStringLiteral("In Linux, that kind of access to hardware is not allowed without a privilege."));
     EXPECT_TRUE(lines[3].contains(QStringLiteral("CAP_SYS_RAWIO capability (setcap cap_sys_rawio+ep)")));
-    EXPECT_EQ(lines[5], QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for major details."));
+    EXPECT_EQ(lines[5], QStringLiteral("Read the chapter \"Installing on Linux\" of the user manual for more details."));
     EXPECT_TRUE(lines[6].contains(QStringLiteral("this kernel offers no I/O port access")));
     EXPECT_EQ(TPortAccessWarning(QStringLiteral("  ")).Text().split(QLatin1Char('\n')).size(), 6);
 

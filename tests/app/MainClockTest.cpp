@@ -166,7 +166,7 @@ TEST_F(MainClockTest, AFailedLoadKeepsTheScriptAndTheModeOff)
     prompts.answers.push_back(true);
     window->File_LoadScript();
     EXPECT_FALSE(window->ProgOn());
-    EXPECT_EQ(prompts.MessageTexts().back(), QStringLiteral("The script files is corrupt"));
+    EXPECT_EQ(prompts.MessageTexts().back(), QStringLiteral("The script file is corrupt"));
     EXPECT_EQ(window->Runner().Script.At(1).Kind, zMuteOn);
     EXPECT_EQ(window->Runner().Script.Title, QStringLiteral("Day"));
 }

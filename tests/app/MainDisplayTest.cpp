@@ -126,7 +126,7 @@ TEST_F(MainDisplayTest, ButtonsAndLabelsCarryTheirHints)
         {"btStopScan", "Halt scanning"},
         {"sStep", "Adjust step"},
         {"btNextPrev", "Next/Prev row of favorites"},
-        {"btMixer", "Goto sound card mixer"},
+        {"btMixer", "Go to the sound card mixer"},
         {"btMute", "Mute on/off"},
         {"btAlarm", "Alarm on/off"},
         {"btSleep", "Sleep on/off"},

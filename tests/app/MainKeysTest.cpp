@@ -5,12 +5,14 @@
 // the string run nothing.
 
 #include "HelpWindow.h"
+#include "KeyCommands.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 
 #include <QApplication>
 #include <QSlider>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -240,5 +242,23 @@ TEST_F(MainKeysTest, TypedKeysReachTheCommandsFromTheWindowAndItsListedControls)
         EXPECT_GT(w.Card().Frequency(), frequency) << qPrintable(target->objectName());
         QTest::keyClick(target, 'u');
         EXPECT_GT(w.Card().Volume(), 0) << qPrintable(target->objectName());
+    }
+}
+
+TEST_F(MainKeysTest, TheKeysPageNamesEachStepKeyAsTheMenuItemItRuns)
+{
+    Ready();
+    // "," makes the step larger, as "Step +" does; "." smaller, as "Step -".
+    const struct {
+        int position;
+        const char* item;
+    } rows[] = {{8, "Actions_StepDec"}, {9, "Actions_StepInc"}};
+    for (const auto& row : rows) {
+        const auto command =
+            std::find_if(KeyCommands.begin(), KeyCommands.end(),
+                         [&](const tKeyCommand& c) { return c.Position == row.position; });
+        ASSERT_NE(command, KeyCommands.end());
+        ASSERT_FALSE(Items(row.item).isEmpty());
+        EXPECT_EQ(QLatin1String(command->Label), Items(row.item).front()->text()) << row.item;
     }
 }

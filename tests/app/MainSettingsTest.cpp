@@ -4,6 +4,7 @@
 #include "GradientBar.h"
 #include "MainWindowFixture.h"
 #include "RadioTrackEmulator.h"
+#include "TestHardware.h"
 
 #include <QTest>
 
@@ -144,4 +145,29 @@ TEST_F(MainWindowTest, OkLeavesAMutedRadioMuted)
     w.Volume_Mute();
     EXPECT_FALSE(w.Muted());
     EXPECT_TRUE(dynamic_cast<TRadioTrackEmulator*>(hw.Bus().At(0x20C))->AudioOn());
+}
+
+TEST_F(MainWindowTest, AUsbAdapterChosenInTheSettingsIsUsedAndKept)
+{
+    // No serial port of the machine can be opened; a receiver hangs on an adapter.
+    TTestHardware machine;
+    for (int n = 1; n <= 8; ++n)
+        machine.MapComDevice(n, QStringLiteral("/nonexistent/ttyS%1").arg(n - 1));
+    const TStationList stations = TStationList::BuiltIn();
+    TSerialReceiverEmulator receiver(stations);
+    ASSERT_TRUE(receiver.IsValid());
+    machine.adapters = {receiver.SlavePath()};
+    hardware = &machine;
+    dialogs.setups.push_back(std::pair{mRadioMan, 1});
+    TMainWindow& w = Started();
+    ASSERT_EQ(dialogs.setupFacts.SerialPorts.size(), 1u);
+    EXPECT_EQ(dialogs.setupFacts.SerialPorts[0].Number, 1);
+    EXPECT_EQ(dialogs.setupFacts.SerialPorts[0].Device, receiver.SlavePath());
+    EXPECT_EQ(machine.ComDevice(1), receiver.SlavePath());
+    EXPECT_TRUE(w.Card().Active());
+    EXPECT_TRUE(prompts.calls.empty());
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_EQ(
+        SavedProfile().ReadString(QStringLiteral("Serial"), QStringLiteral("Com1"), QString()),
+        receiver.SlavePath());
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSlider>
 #include <QTest>
 
 namespace {
@@ -149,5 +150,66 @@ TEST_F(MainWindowTest, ALongStationNameIsCutWithAnEllipsisAndShownWholeInTheHint
     window->btRadioClick(2);
     EXPECT_EQ(station->text(), QStringLiteral("Short"));
     EXPECT_EQ(station->toolTip(), QStringLiteral("Name of the radio station"));
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+TEST_F(MainWindowTest, CheckMarksShowTheStateWhenACommandDoesNothing)
+{
+    WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
+    TMainWindow& w = Started();
+    // Every item of a command, main menu and tray menu, as the user would choose it.
+    auto choose = [this](const char* name) {
+        for (QAction* item : Items(name))
+            item->trigger();
+    };
+    auto marks = [this](const char* name) {
+        QString shown;
+        for (QAction* item : Items(name))
+            shown += item->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
+        return shown;
+    };
+    // No presets: the alarm says so and is not armed.
+    choose("Actions_Alarm");
+    EXPECT_EQ(marks("Actions_Alarm"), QStringLiteral("--"));
+    EXPECT_FALSE(w.AlarmOn());
+    // During a scan the commands wait.
+    QTimer::singleShot(0, &w, [&] {
+        for (const char* name : {"Actions_Sleep", "Actions_Alarm", "Actions_Prog"})
+            choose(name);
+        Button("btStopScan")->click();
+    });
+    w.Actions_ScanNext();
+    for (const char* name : {"Actions_Sleep", "Actions_Alarm", "Actions_Prog"})
+        EXPECT_EQ(marks(name), QStringLiteral("--")) << name;
+    // At volume 0 the sound stays off.
+    w.Volume_0();
+    choose("Volume_Mute");
+    EXPECT_EQ(marks("Volume_Mute"), QStringLiteral("xx"));
+    EXPECT_TRUE(w.Muted());
+}
+
+TEST_F(MainWindowTest, AfterAMenuIsClosedWithEscapeTheKeysRunCommandsAgain)
+{
+    WriteConfigured("ShutDown=1\n");
+    TMainWindow& w = Started();
+    QApplication::setActiveWindow(&w);
+    auto* slider = Child<QSlider>(QStringLiteral("sFrequency"));
+    slider->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), slider);
+    QMenu* stations = MenuOf(&w, QStringLiteral("&Stations"));
+    ASSERT_NE(stations, nullptr);
+    w.menuBar()->setActiveAction(stations->menuAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stations->isVisible(); }, 2000));
+    QTest::keyClick(stations, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !stations->isVisible(); }, 2000));
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(&w); // the desktop gives the window back its keys
+    // "s" is Sleep, and the letter of the "&Stations" menu.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_S);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.sleepOffered, 20);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
 }

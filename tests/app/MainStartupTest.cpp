@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
     EXPECT_EQ(LabelText("AM_FM"), QStringLiteral("FM"));
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("??"));
     EXPECT_EQ(LabelText("HHMMSS"), QStringLiteral("07:05:09"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 87. MHz"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 87 MHz"));
     EXPECT_TRUE(prompts.calls.empty());
 
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
@@ -90,9 +90,9 @@ TEST_F(MainWindowTest, FullSettingsBringBackTheCurrentPresetAndTheStep)
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("13"));
     EXPECT_EQ(LabelText("Station"), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95 MHz (Vantoro Classic)"));
     EXPECT_EQ(Button("btRadio03")->text(), QStringLiteral("13"));
-    EXPECT_EQ(Button("btRadio03")->toolTip(), QStringLiteral("95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(Button("btRadio03")->toolTip(), QStringLiteral("95 MHz (Vantoro Classic)"));
     EXPECT_NEAR(w.FMTuneStep(), 0.1, 1e-12);
     EXPECT_EQ(LabelText("Step"), QStringLiteral("100"));
     EXPECT_EQ(MenuNames("RadioPresets"), (QStringList{QStringLiteral("m03"), QStringLiteral("m13")}));
@@ -149,11 +149,13 @@ TEST_F(MainWindowTest, AFailingSerialPortIsNamedAndStartUpGoesOn)
     TMainWindow& w = Started();
     ASSERT_EQ(prompts.calls.size(), 1u);
     EXPECT_EQ(prompts.calls[0].Title, QStringLiteral("Warning"));
-    EXPECT_EQ(prompts.calls[0].Icon, tPromptIcon::Error);
+    EXPECT_EQ(prompts.calls[0].Icon, tPromptIcon::Warning);
     EXPECT_TRUE(prompts.calls[0].Text.contains(QStringLiteral("COM1")));
     EXPECT_TRUE(prompts.calls[0].Text.contains(QStringLiteral("/nonexistent/ttyX")));
-    // The card stays closed so it can be set up again; the window is complete.
+    // The card stays closed so it can be set up again; the window is complete
+    // and names no frequency the card is not on.
     EXPECT_FALSE(w.Card().Active());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro"));
     EXPECT_NE(w.findChild<QToolButton*>(QStringLiteral("btRadio10")), nullptr);
     // A scan on a closed card does not start (it would never reach an edge).
     w.Actions_ScanNext();
@@ -165,7 +167,7 @@ TEST_F(MainWindowTest, AFailingSerialPortIsNamedAndStartUpGoesOn)
 
 TEST_F(MainWindowTest, ShutdownChoices)
 {
-    // "Not &exit": the window goes on, nothing is written.
+    // "Don't &exit": the window goes on, nothing is written.
     WriteConfigured();
     TMainWindow& w = Started();
     EXPECT_FALSE(CloseWith(tExitChoice::Abort));

@@ -187,7 +187,7 @@ TEST_F(MainVolumeTest, NothingToControlShowsTheNoteInsteadOfTheSlider)
     Started();
     QLabel* note = Child<QLabel>(QStringLiteral("VcDisabled"));
     EXPECT_FALSE(Hidden(note));
-    EXPECT_EQ(note->text(), QStringLiteral("Vantoro can't control\nthe volume sound"));
+    EXPECT_EQ(note->text(), QStringLiteral("Vantoro can't control\nthe sound volume"));
     EXPECT_TRUE(Hidden(Volume()));
     EXPECT_TRUE(Hidden(Button("btMixer")));
     EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpVolume"))->isEnabled());

@@ -106,7 +106,7 @@ public:
     tSetupFacts setupFacts;
     std::function<void(tSetupValues&)> editSetup;
     int setupCalls = 0;
-    std::deque<tExitChoice> exits; // empty = "Not &exit"
+    std::deque<tExitChoice> exits; // empty = "Don't &exit"
     std::vector<bool> exitYesEnabled;
     std::function<void()> whileAskingExit; // runs while the question is up
     std::deque<std::optional<QString>> names; // nullopt = Cancel

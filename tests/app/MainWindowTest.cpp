@@ -8,6 +8,7 @@
 
 #include <QSlider>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -105,7 +106,7 @@ TEST_F(MainWindowTest, BandButtonsFollowTheCard)
 
 TEST_F(MainWindowTest, StereoSwitchFollowsWhatTheCardCanDo)
 {
-    // The RadioTrack cannot switch stereo: its item keeps showing "off".
+    // The RadioTrack cannot switch stereo: its items are off and disabled.
     WriteConfigured(Configured);
     Started();
     QAction* stereo = Items("Actions_Stereo").front();
@@ -113,6 +114,8 @@ TEST_F(MainWindowTest, StereoSwitchFollowsWhatTheCardCanDo)
     stereo->trigger();
     EXPECT_FALSE(stereo->isChecked());
     EXPECT_FALSE(window->Card().Stereo());
+    EXPECT_TRUE(NoneEnabled("Actions_Stereo"));
+    EXPECT_FALSE(Button("btStr")->isEnabled());
 
     // The Zoltrix can: the item, the card and the key "Z" go together.
     WriteIni("[Configuration]\nHardware=7\nPort=1\nShutDown=1\n");
@@ -125,6 +128,35 @@ TEST_F(MainWindowTest, StereoSwitchFollowsWhatTheCardCanDo)
     window->KeyPress(QLatin1Char('z'));
     EXPECT_TRUE(stereo->isChecked());
     EXPECT_TRUE(window->Card().Stereo());
+    EXPECT_TRUE(AllEnabled("Actions_Stereo"));
+    EXPECT_TRUE(Button("btStr")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ACommandThatCannotActIsDisabledAndItsKeySaysWhy)
+{
+    // The RadioMan receives AM and cannot switch stereo; no preset is stored.
+    WriteIni("[Configuration]\nHardware=4\nPort=1\nShutDown=1\n");
+    TMainWindow& w = Started();
+    auto cannot = [&](const char* item, char key, const char* why) {
+        EXPECT_TRUE(NoneEnabled(item)) << item;
+        const int beeps = prompts.beeps;
+        w.KeyPress(QLatin1Char(key));
+        EXPECT_EQ(prompts.beeps, beeps + 1) << item;
+        EXPECT_TRUE(QToolTip::text().contains(QLatin1String(why)))
+            << item << " " << qPrintable(QToolTip::text());
+    };
+    cannot("Actions_Stereo", 'Z', "stereo");
+    cannot("Stations_EditPresets", 'E', "No presets");
+    cannot("Stations_Rename", 'K', "nothing to rename");
+    w.TuneTo(bAM, false, 0.999);
+    cannot("Actions_ScanPrev", '<', "FM only");
+    cannot("Actions_ScanNext", '>', "FM only");
+
+    w.TuneTo(bFM, false, 95.0);
+    EXPECT_TRUE(AllEnabled("Actions_ScanNext"));
+    StoreByMem(1, QStringLiteral("One"));
+    EXPECT_TRUE(AllEnabled("Stations_EditPresets"));
+    EXPECT_TRUE(AllEnabled("Stations_Rename"));
 }
 
 TEST_F(MainWindowTest, ScanStopsAtTheNextStationEitherWay)
@@ -255,6 +287,8 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     EXPECT_EQ(MenuNames("TrayPresets"),
               (QStringList{QStringLiteral("f01"), QStringLiteral("f03"), QStringLiteral("f05"), QStringLiteral("f25")}));
     EXPECT_EQ(Items("m01").front()->text(), QStringLiteral("City Talk"));
+    EXPECT_EQ(Items("f25").front()->text(),
+              QStringLiteral("25  104.25 MHz")); // no name: number and frequency
     EXPECT_EQ(w.PresetRow(), 3);
     EXPECT_EQ(Button("btRadio05")->text(), QStringLiteral("25"));
 
@@ -336,7 +370,7 @@ TEST_F(MainWindowTest, RenameChangesLabelHintMenusCaptionAndTrayTip)
     EXPECT_EQ(dialogs.offeredNames, QStringList{QStringLiteral("Classic")});
     EXPECT_EQ(w.Favorites()[4].Name, QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(LabelText("Station"), QStringLiteral("Vantoro Classic"));
-    EXPECT_EQ(Button("btRadio04")->toolTip(), QStringLiteral("95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(Button("btRadio04")->toolTip(), QStringLiteral("95 MHz (Vantoro Classic)"));
     EXPECT_EQ(Items("m04").front()->text(), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(Items("f04").front()->text(), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95. MHz (Vantoro Classic)"));
@@ -356,7 +390,7 @@ TEST_F(MainWindowTest, ClearAllAsksFirst)
     ASSERT_EQ(prompts.calls.size(), 2u);
     EXPECT_EQ(prompts.calls[0].Kind, QStringLiteral("Beep"));
     EXPECT_EQ(prompts.calls[1].Title, QStringLiteral("Clear all favorites"));
-    EXPECT_EQ(prompts.calls[1].Text, QStringLiteral("Are you sure ?"));
+    EXPECT_EQ(prompts.calls[1].Text, QStringLiteral("Are you sure?"));
     EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Stop);
     EXPECT_EQ(w.Favorites().UsedCount(), 2);
 
@@ -397,7 +431,8 @@ TEST_F(MainWindowTest, LoadPresets)
     ASSERT_EQ(prompts.calls.size(), 1u);
     EXPECT_EQ(prompts.calls[0].Title, QStringLiteral("Warning"));
     EXPECT_EQ(prompts.calls[0].Text,
-              QStringLiteral("If you load a new presets set, the\ncurrent presets will be erased.\nAre you sure ?"));
+              QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                             "erased.\nAre you sure?"));
 
     // Corrupt and unreadable files: a message each, the bank as it was.
     for (const QString& file : {bad, dir.filePath(QStringLiteral("missing.vxp"))}) {
@@ -405,8 +440,9 @@ TEST_F(MainWindowTest, LoadPresets)
         prompts.fileNames.push_back(file);
         w.File_LoadPresets();
     }
-    EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("The presets files is corrupt"),
-                                                   QStringLiteral("Read error or disk not ready")}));
+    EXPECT_EQ(prompts.MessageTexts(),
+              (QStringList{QStringLiteral("The presets file is corrupt"),
+                           QStringLiteral("Read error or disk not ready")}));
     EXPECT_TRUE(w.Favorites()[1].Used);
     EXPECT_EQ(w.CurrentPreset(), 1);
 

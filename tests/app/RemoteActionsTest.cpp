@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
 
     // While the shutdown question is up the window takes no commands.
     dialogs.whileAskingExit = [&w] { RunRemoteAction(w, TRemoteAction::Mute); };
-    w.close(); // answered "Not exit"
+    w.close(); // answered "Don't exit"
     EXPECT_FALSE(w.Muted());
     EXPECT_FALSE(w.Closed());
     dialogs.whileAskingExit = nullptr;

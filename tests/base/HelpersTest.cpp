@@ -158,14 +158,14 @@ TEST(Helpers, ColourTablesAndTheirFallbacks)
 TEST(Helpers, CapabilityText)
 {
     EXPECT_EQ(CapabilityText(true, false, true),
-              QStringLiteral("Your radio card can control volume sound.\rYour radio card can't mute/unmute.\r"
-                             "A sound cards is installed in your computer.\r"
-                             "You can set volume sound with radio card or sound card."));
+              QStringLiteral("Your radio card can control the sound volume.\rYour radio card can't mute/unmute.\r"
+                             "A sound card is installed in your computer.\r"
+                             "You can set the volume with the radio card or sound card."));
     EXPECT_TRUE(CapabilityText(false, true, false).endsWith(QStringLiteral("only through the radio card.")));
     EXPECT_TRUE(CapabilityText(false, false, true).endsWith(QStringLiteral("only through the sound card.")));
     EXPECT_TRUE(CapabilityText(false, false, false)
-                    .endsWith(QStringLiteral("no sound cards are installed.\r"
-                                             "You can set volume sound only through the speakers.")));
+                    .endsWith(QStringLiteral("No sound card is installed in your computer.\r"
+                                             "You can set the volume only on the speakers.")));
 }
 
 TEST(Helpers, CharactersAreCountedAsCharacters)

@@ -15,10 +15,12 @@ public:
 
     bool PortAccess(QString*) override { return true; }
     bool Simulated() const override { return true; }
+    QStringList SerialAdapters() const override { return adapters; }
 
     TPortBus bus;
     TSimClock clock;
     QStringList log;
+    QStringList adapters; // the USB serial adapters "plugged in"
 
     QStringList Take()
     {

@@ -72,6 +72,16 @@ TEST(Glyphs, PaletteFollowsTheColourTableByteOrder)
     EXPECT_EQ(DimLampColour(0), QColor(128, 128, 128));
 }
 
+TEST(Glyphs, OnlyTheDefaultSchemeDarkensItsUnlitSegments)
+{
+    // Lit green is 255: the default's unlit green must stay well below half of it.
+    EXPECT_LT(UnlitColour(2, 10, 0).green(), 80);
+    EXPECT_GT(UnlitColour(2, 10, 0).green(), 0); // still faintly there
+    const int own[][3] = {{2, 10, 1}, {2, 12, 0}, {3, 10, 0}, {8, 15, 0}};
+    for (const auto& c : own)
+        EXPECT_EQ(UnlitColour(c[0], c[1], c[2]), PaletteColour(c[0])) << c[0] << c[1] << c[2];
+}
+
 TEST(Glyphs, LitPicturesUseTheBrightColourAndUnlitTheDimOne)
 {
     for (int n = 0; n < 8; ++n) {

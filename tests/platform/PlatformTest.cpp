@@ -6,6 +6,7 @@
 #include "Trace.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -68,6 +69,19 @@ TEST(HardwareEnv, ComPortsMapToTtySUnlessMapped)
     EXPECT_EQ(hw.ComDevice(5), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(hw.ComDevice(6), QStringLiteral("/dev/ttyS5"));
     EXPECT_FALSE(hw.Simulated());
+}
+
+TEST(HardwareEnv, SerialAdaptersAreFoundInNumberOrder)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"ttyUSB10", "ttyACM0", "ttyUSB2", "ttyS0", "ttyUSBx", "ttyUSB"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(ListSerialAdapters(dir.path()),
+              (QStringList{dir.filePath(QStringLiteral("ttyUSB2")),
+                           dir.filePath(QStringLiteral("ttyUSB10")),
+                           dir.filePath(QStringLiteral("ttyACM0"))}));
 }
 
 TEST(HardwareEnv, TraceFileRecordsPortTraffic)

@@ -302,7 +302,7 @@ TEST_F(ScriptEditorTest, ClosingAsksAboutChangesAndOkHandsTheScriptOver)
     card.Tune(false, bFM, 88.6);
     Click("btCancel"); // answered No: the editor stays
     EXPECT_EQ(prompts.calls.back().Title, QStringLiteral("Exit without save"));
-    EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("Script is changed!\nAre you sure ?"));
+    EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("The script has changed!\nAre you sure?"));
     EXPECT_EQ(editor->result(), 0);
     EXPECT_DOUBLE_EQ(card.Frequency(), 101.7);
 

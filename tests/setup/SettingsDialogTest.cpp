@@ -226,3 +226,18 @@ TEST(SetupDialog, UsbSoundOptionIsForRadioDevicesAndKept)
     option->click();
     EXPECT_FALSE(d.Values().UsbAudio);
 }
+
+TEST(SetupDialog, TheVolumePageSpeaksOfASoundCardOnlyWhenThereIsOne)
+{
+    for (const bool soundCard : {false, true}) {
+        tSetupFacts facts = Facts();
+        facts.SoundCard = soundCard;
+        TSettingsDialog d(Values(), facts);
+        const QString text =
+            Find<QLabel>(d, "LSoundCards")->text() + Find<QLabel>(d, "LMessage")->text();
+        EXPECT_EQ(text.contains(QStringLiteral("sound cards were detected")), soundCard)
+            << soundCard;
+        EXPECT_EQ(text.contains(QStringLiteral("No sound card is installed")), !soundCard)
+            << soundCard;
+    }
+}

@@ -118,9 +118,33 @@ TEST(SetupModel, PortGroupsAndWhetherOkMayBePressed)
     TSetupModel listed(Values(mRadioMan, 2), some);
     EXPECT_EQ(listed.Values().Port, 3);
     EXPECT_EQ(listed.SerialIndex(), 0);
+    EXPECT_EQ(listed.Values().PortDevice, QStringLiteral("/dev/ttyS2"));
     listed.SetPort(7);
     EXPECT_EQ(listed.SerialIndex(), 1);
+    EXPECT_EQ(listed.Values().PortDevice, QStringLiteral("/dev/ttyUSB0"));
+    listed.SelectModel(mZoltrix); // a card on I/O ports has no serial device
+    EXPECT_TRUE(listed.Values().PortDevice.isEmpty());
     EXPECT_EQ(TSetupModel(Values(mZoltrix, 9), Facts()).Values().Port, 1);
+}
+
+TEST(SetupModel, UsbAdaptersAreOfferedOnTheLowestNumbersNotInUse)
+{
+    const std::vector<tSerialPortChoice> ports = {{1, QStringLiteral("/dev/ttyS0")},
+                                                  {3, QStringLiteral("/dev/ttyUSB0")}};
+    const std::vector<tSerialPortChoice> adapters = {
+        {0, QStringLiteral("/dev/ttyUSB0")}, // already behind COM3
+        {0, QStringLiteral("/dev/ttyUSB1"), false},
+        {0, QStringLiteral("/dev/ttyACM0")},
+    };
+    const std::vector<tSerialPortChoice> offered = SerialPortChoices(ports, adapters, 4);
+    QStringList shown;
+    for (const tSerialPortChoice& p : offered)
+        shown << QStringLiteral("%1 %2 %3").arg(p.Number).arg(p.Device).arg(p.Accessible);
+    EXPECT_EQ(shown, (QStringList{
+                         QStringLiteral("1 /dev/ttyS0 1"), QStringLiteral("2 /dev/ttyUSB1 0"),
+                         QStringLiteral("3 /dev/ttyUSB0 1"), QStringLiteral("4 /dev/ttyACM0 1")}));
+    // With every number taken an adapter is not offered.
+    EXPECT_EQ(SerialPortChoices(ports, adapters, 3).size(), 3u);
 }
 
 TEST(SetupModel, PresetRowsCannotShareAColour)

@@ -193,7 +193,7 @@ TEST_F(EditFavoritesTest, CancelAsksWhenAnyPresetChangedIncludingOneAddedInAnEmp
     e.SlideTo(99000); // a new preset where the bank had none
     EXPECT_FALSE(e.CloseQuery());
     ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].Text, QStringLiteral("Presets are changed!\nAre you sure that you want\nexit without save?"));
+    EXPECT_EQ(prompts.calls[0].Text, QStringLiteral("The presets have changed!\nAre you sure that you want\nto exit without saving?"));
     prompts.answers.push_back(true);
     EXPECT_TRUE(e.CloseQuery());
     EXPECT_FALSE(bank[20].Used);
@@ -273,7 +273,7 @@ TEST_F(EditFavoritesTest, LoadAsksFirstAndKeepsTheTableOnAFault)
     prompts.fileNames.push_back(bad);
     EXPECT_FALSE(e.Load());
     EXPECT_EQ(e.StoredCount(), 4);
-    EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("The presets files is corrupt")});
+    EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("The presets file is corrupt")});
 
     tFavorites other;
     other[4] = Preset(104.25, 1, QStringLiteral("Pulse"));

@@ -340,13 +340,13 @@ TEST(Favorites, CallersShowTheirMessagesAsWarnings)
     ShowPresetsLoadError(prompts, plCorrupt);
     ShowPresetsLoadError(prompts, plReadError);
     ShowPresetsWriteError(prompts);
-    EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("The presets files is corrupt"),
+    EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("The presets file is corrupt"),
                                                    QStringLiteral("Read error or disk not ready"),
                                                    QStringLiteral("Presets write error")}));
     EXPECT_EQ(prompts.beeps, 3);
     for (const auto& call : prompts.calls) {
         EXPECT_EQ(call.Title, QStringLiteral("Warning"));
-        EXPECT_EQ(call.Icon, tPromptIcon::Error);
+        EXPECT_EQ(call.Icon, tPromptIcon::Warning);
     }
 }
 

@@ -172,8 +172,8 @@ TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
               QStringList({QStringLiteral("This node can't be renamed"),
                            QStringLiteral("A node with this name already exists"),
                            QStringLiteral("The name is empty"),
-                           QStringLiteral("Cant drop parent onto child"),
-                           QStringLiteral("You cant drop this type of node here!"),
+                           QStringLiteral("Can't drop a parent onto its child"),
+                           QStringLiteral("You can't drop this type of node here!"),
                            QStringLiteral("Destination node is the same as the source node")}));
     EXPECT_EQ(prompts.beeps, 6);
     EXPECT_EQ(Node(QStringLiteral("Harbour"))->Parent()->Name, QStringLiteral("News"));
@@ -237,7 +237,7 @@ TEST_F(OrganizerTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
     prompts.answers.push_back(true);
     d.ClearAllPresets();
     ASSERT_EQ(prompts.calls.back().Title, QStringLiteral("Clear all favorites"));
-    EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("Are you sure ?"));
+    EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("Are you sure?"));
     EXPECT_EQ(prompts.calls.back().Icon, tPromptIcon::Stop);
     EXPECT_EQ(presets.UsedCount(), 0);
     for (int n = 1; n <= 100; ++n) {
