@@ -37,6 +37,21 @@ TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
               QStringLiteral("M 087.000"));
 }
 
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsSaidBeforeTheFirstRunDialog)
+{
+    WriteIni(("[Configuration]\nHardware=1\nNote=" + std::string(70 * 1024, 'x') + "\n").c_str());
+    std::size_t messagesBeforeSetup = 0;
+    dialogs.editSetup = [&](tSetupValues&) { messagesBeforeSetup = prompts.MessageTexts().size(); };
+    dialogs.setups.push_back(std::pair{mRadioTrack, 1});
+    Started();
+    ASSERT_EQ(messagesBeforeSetup, 1u);
+    const QString said = prompts.MessageTexts().front();
+    EXPECT_TRUE(
+        said.startsWith(QDir::toNativeSeparators(IniPath()) + QStringLiteral(" could not be read")))
+        << qPrintable(said);
+    EXPECT_TRUE(said.contains(QStringLiteral("leaves the file as it is"))) << qPrintable(said);
+}
+
 TEST_F(MainWindowTest, ClockShowsTheTimeInTheUsersLongFormat)
 {
     // 07:05:09 as the user writes the time, without the time zone.
