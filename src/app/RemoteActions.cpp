@@ -25,7 +25,8 @@ constexpr std::array<TActionName, 3> ActionNames{{
 
 // A request is one short word and a line end; anything longer is not ours.
 constexpr qint64 MaxRequest = 16;
-constexpr int SendTimeoutMs = 2000;
+// Long enough for a queue of silent clients to be dropped before us.
+constexpr int SendTimeoutMs = 5000;
 
 std::optional<TRemoteAction> ActionFromWord(const QByteArray& word)
 {
@@ -54,8 +55,10 @@ TRemoteActionServer::TRemoteActionServer(const QString& socketName, QObject* par
     : QObject(parent), socketName_(socketName), server_(new QLocalServer(this))
 {
     // Taken one at a time as places free up; the rest wait in the system's
-    // queue rather than in this process.
+    // short queue rather than in this process, and beyond it are refused
+    // (the sender waits for room until its time is up).
     server_->setMaxPendingConnections(1);
+    server_->setListenBacklogSize(2 * MaxClients);
     connect(server_, &QLocalServer::newConnection, this, &TRemoteActionServer::Accept);
     Listen();
     // The server closes itself when an accept fails (no descriptor left);
