@@ -1,26 +1,148 @@
 #include "InstanceLock.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
-QString InstanceFileName(const QString& runtimeDir, const char* extension)
+
+QString SystemError(int error)
 {
-    const QString dir = !runtimeDir.isEmpty() && QDir(runtimeDir).exists() ? runtimeDir : QStringLiteral("/tmp");
-    return QDir(dir).filePath(QStringLiteral("Vantoro-%1.%2").arg(getuid()).arg(QLatin1String(extension)));
+    return QString::fromLocal8Bit(std::strerror(error));
 }
+
+QString InstanceFileName(const QString& instanceDir, const char* extension)
+{
+    return QDir(instanceDir)
+        .filePath(QStringLiteral("Vantoro-%1.%2").arg(geteuid()).arg(QLatin1String(extension)));
+}
+
+// A folder of this user's own: a directory, not a link, owned by the user.
+bool OwnedDirectory(const QString& path)
+{
+    struct stat st = {};
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &st) == 0 &&
+           S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+}
+
 } // namespace
 
-QString InstanceLockName(const QString& runtimeDir) { return InstanceFileName(runtimeDir, "lock"); }
-
-QString InstanceSocketName(const QString& runtimeDir) { return InstanceFileName(runtimeDir, "socket"); }
-
-std::unique_ptr<QLockFile> AcquireInstanceLock(const QString& fileName)
+QString ChooseInstanceDir(const QString& runtimeDir, bool runtimeDirOwned, const QString& cacheHome,
+                          const QString& home)
 {
-    auto lock = std::make_unique<QLockFile>(fileName);
-    // Never stale by age: a copy may run for months. A lock left by a copy
-    // that died is still taken over, as its process no longer exists.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return nullptr;
-    return lock;
+    if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir) && runtimeDirOwned)
+        return QDir(runtimeDir).filePath(QStringLiteral("vantoro"));
+    // The XDG rule: a relative $XDG_CACHE_HOME is invalid and ignored.
+    const QString base = !cacheHome.isEmpty() && QDir::isAbsolutePath(cacheHome)
+                             ? cacheHome
+                             : QDir(home).filePath(QStringLiteral(".cache"));
+    return QDir(base).filePath(QStringLiteral("vantoro"));
+}
+
+QString PrepareInstanceDir(const QString& dir)
+{
+    const QByteArray path = QFile::encodeName(dir);
+    const QString parent = QFileInfo(dir).path();
+    if (!QDir().mkpath(parent)) return QStringLiteral("cannot make the folder %1").arg(parent);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return QStringLiteral("cannot make the folder %1: %2").arg(dir, SystemError(errno));
+    // Checked and tightened through one handle, so what is checked is what
+    // is changed; O_NOFOLLOW refuses a link put in its place.
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return error == ELOOP || error == ENOTDIR
+                   ? QStringLiteral("%1 is not a folder but a link or a file").arg(dir)
+                   : QStringLiteral("cannot open the folder %1: %2").arg(dir, SystemError(error));
+    }
+    QString problem;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0)
+        problem = QStringLiteral("cannot read the folder %1: %2").arg(dir, SystemError(errno));
+    else if (st.st_uid != geteuid())
+        problem =
+            QStringLiteral("the folder %1 belongs to another user (%2)").arg(dir).arg(st.st_uid);
+    else if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
+        problem = QStringLiteral("cannot close the folder %1 to other users: %2")
+                      .arg(dir, SystemError(errno));
+    ::close(fd);
+    return problem;
+}
+
+QString InstanceLockName(const QString& instanceDir)
+{
+    return InstanceFileName(instanceDir, "lock");
+}
+
+QString InstanceSocketName(const QString& instanceDir)
+{
+    return InstanceFileName(instanceDir, "socket");
+}
+
+TInstanceLock::TInstanceLock(const QString& fileName) : fileName_(fileName)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    // Not blocking: a FIFO put in its place must not hold up the start.
+    fd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+        error_ =
+            QStringLiteral("cannot create the lock file %1: %2").arg(fileName, SystemError(errno));
+        return;
+    }
+    struct stat st = {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error_ =
+            QStringLiteral("cannot use the lock file %1: it is not a regular file").arg(fileName);
+    } else if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        state_ = tState::Held;
+        // Who holds it, for a person looking; the lock is the flock alone.
+        const QByteArray pid = QByteArray::number(static_cast<qint64>(getpid())) + '\n';
+        [[maybe_unused]] const bool noted =
+            ::ftruncate(fd_, 0) == 0 && ::write(fd_, pid.constData(), pid.size()) == pid.size();
+        return;
+    } else if (errno == EWOULDBLOCK) {
+        state_ = tState::Running;
+    } else {
+        error_ =
+            QStringLiteral("cannot lock the lock file %1: %2").arg(fileName, SystemError(errno));
+    }
+    ::close(fd_);
+    fd_ = -1;
+}
+
+TInstanceLock::TInstanceLock(QString fileName, QString error)
+    : fileName_(std::move(fileName)), error_(std::move(error))
+{
+}
+
+TInstanceLock::TInstanceLock(TInstanceLock&& other) noexcept
+    : fileName_(std::move(other.fileName_)), error_(std::move(other.error_)), state_(other.state_),
+      fd_(std::exchange(other.fd_, -1))
+{
+}
+
+TInstanceLock::~TInstanceLock()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
+TInstanceLock TInstanceLock::ForThisUser()
+{
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString dir = ChooseInstanceDir(runtimeDir, OwnedDirectory(runtimeDir),
+                                          qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath());
+    const QString problem = PrepareInstanceDir(dir);
+    if (!problem.isEmpty()) return TInstanceLock(InstanceLockName(dir), problem);
+    return TInstanceLock(InstanceLockName(dir));
+}
+
+QString TInstanceLock::SocketName() const
+{
+    return InstanceSocketName(QFileInfo(fileName_).path());
 }

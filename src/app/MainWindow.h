@@ -230,6 +230,7 @@ protected:
 private:
     // MainWindowCreate.cpp
     bool FormCloseQuery();
+    void ReportUnreadableSettings();
     void SaveSettings();
     void OpenCard();
     void SetCardPort(int port);

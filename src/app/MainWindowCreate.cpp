@@ -8,6 +8,7 @@
 #include "HardwareEnv.h"
 #include "HelpWindow.h"
 #include "Helpers.h"
+#include "Profile.h"
 #include "ProgramDir.h"
 #include "Prompts.h"
 #include "TrayIcon.h"
@@ -16,6 +17,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
@@ -23,8 +26,12 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
@@ -75,6 +82,22 @@ void TMainWindow::ReportError(const QString& what)
 
 QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(name, env_.ProgramDir); }
 
+void TMainWindow::ReportUnreadableSettings()
+{
+    // Opened without waiting: a FIFO in its place must not hold up the start.
+    const int fd = ::open(QFile::encodeName(settingsFile_->Path()).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QString why = fd >= 0 ? QStringLiteral("it is not a settings file")
+                                : QString::fromLocal8Bit(std::strerror(errno)).toLower();
+    if (fd >= 0) ::close(fd);
+    env_.Prompts->Message(
+        WarningTitle(),
+        QStringLiteral("%1 could not be read: %2.\nThe program starts with the default settings "
+                       "and leaves the file as it is.")
+            .arg(QDir::toNativeSeparators(settingsFile_->Path()), why),
+        tPromptIcon::Warning);
+}
+
 bool TMainWindow::Start()
 {
     // First values; the settings file overrides them.
@@ -88,6 +111,9 @@ bool TMainWindow::Start()
     // The settings file and the presets bank it holds.
     settingsFile_ = std::make_unique<TSettingsFile>(env_.ProgramDir);
     settings_ = settingsFile_->Read();
+    // A settings file that is there but cannot be read is said now, before a
+    // first-run dialog would suggest that nothing was ever set.
+    if (settingsFile_->Profile().ReadFailed()) ReportUnreadableSettings();
 
     // The serial ports the settings name, before the dialog shows them.
     for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)

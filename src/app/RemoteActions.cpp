@@ -4,7 +4,10 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <array>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -13,14 +16,17 @@ struct TActionName {
     const char* word;
     const char* option;
 };
-constexpr std::array<TActionName, 2> ActionNames{{
+// "raise" has no option: it is what a start without an action asks for.
+constexpr std::array<TActionName, 3> ActionNames{{
     {TRemoteAction::Mute, "mute", "--mute"},
     {TRemoteAction::Scan, "scan", "--scan"},
+    {TRemoteAction::Raise, "raise", nullptr},
 }};
 
 // A request is one short word and a line end; anything longer is not ours.
 constexpr qint64 MaxRequest = 16;
-constexpr int SendTimeoutMs = 2000;
+// Long enough for a queue of silent clients to be dropped before us.
+constexpr int SendTimeoutMs = 5000;
 
 std::optional<TRemoteAction> ActionFromWord(const QByteArray& word)
 {
@@ -41,18 +47,36 @@ QByteArray WordOf(TRemoteAction action)
 std::optional<TRemoteAction> RemoteActionOption(const QString& arg)
 {
     for (const TActionName& name : ActionNames)
-        if (arg == QLatin1String(name.option)) return name.action;
+        if (name.option && arg == QLatin1String(name.option)) return name.action;
     return std::nullopt;
 }
 
 TRemoteActionServer::TRemoteActionServer(const QString& socketName, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this))
+    : QObject(parent), socketName_(socketName), server_(new QLocalServer(this))
 {
-    // Only this user may connect, also when the socket has to live in /tmp.
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(socketName);
+    // Taken one at a time as places free up; the rest wait in the system's
+    // short queue rather than in this process, and beyond it are refused
+    // (the sender waits for room until its time is up).
+    server_->setMaxPendingConnections(1);
+    server_->setListenBacklogSize(2 * MaxClients);
     connect(server_, &QLocalServer::newConnection, this, &TRemoteActionServer::Accept);
-    server_->listen(socketName);
+    Listen();
+    // The server closes itself when an accept fails (no descriptor left);
+    // listening again once a second keeps the desktop actions working.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        if (!server_->isListening()) Listen();
+    });
+    watch->start(1000);
+}
+
+void TRemoteActionServer::Listen()
+{
+    // The socket lies in a folder only this user can enter, so it needs no
+    // access options of its own (which would set it up through a temporary
+    // folder a kill could leave behind).
+    QLocalServer::removeServer(socketName_);
+    server_->listen(socketName_);
 }
 
 bool TRemoteActionServer::Listening() const { return server_->isListening(); }
@@ -61,36 +85,81 @@ QString TRemoteActionServer::ErrorText() const { return server_->errorString(); 
 
 void TRemoteActionServer::Accept()
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > MaxRequest) socket->abort();
-                return;
-            }
-            const QByteArray line = socket->readLine(MaxRequest + 1).trimmed();
-            socket->disconnectFromServer();
-            if (const auto action = ActionFromWord(line)) emit Requested(*action);
-        });
+    while (clients_ < MaxClients) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        if (!socket) return;
+        Serve(socket);
     }
 }
 
-bool SendRemoteAction(const QString& socketName, TRemoteAction action)
+void TRemoteActionServer::Serve(QLocalSocket* socket)
+{
+    ++clients_;
+    connect(socket, &QObject::destroyed, this, [this] {
+        --clients_;
+        Accept();
+    });
+    const auto drop = [socket] {
+        socket->abort();
+        socket->deleteLater();
+    };
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(IdleLimitMs, socket, drop);
+    const auto read = [this, socket, drop] {
+        if (!socket->canReadLine()) {
+            if (socket->bytesAvailable() > MaxRequest) drop();
+            return;
+        }
+        const QByteArray line = socket->readLine(MaxRequest + 1).trimmed();
+        drop();
+        if (const auto action = ActionFromWord(line)) emit Requested(*action);
+    };
+    connect(socket, &QLocalSocket::readyRead, this, read);
+    // A word that came with the connection is read at once.
+    if (socket->bytesAvailable() > 0) read();
+}
+
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error)
 {
     QLocalSocket socket;
     socket.connectToServer(socketName);
-    if (!socket.waitForConnected(SendTimeoutMs)) return false;
-    socket.write(WordOf(action) + '\n');
-    if (!socket.waitForBytesWritten(SendTimeoutMs)) return false;
+    bool ok = socket.waitForConnected(SendTimeoutMs);
+    if (ok) {
+        socket.write(WordOf(action) + '\n');
+        ok = socket.waitForBytesWritten(SendTimeoutMs);
+    }
+    if (!ok) {
+        if (error) *error = QStringLiteral("%1: %2").arg(socketName, socket.errorString());
+        return false;
+    }
     socket.disconnectFromServer();
     return true;
 }
 
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
+{
+    std::vector<TRemoteAction> actions;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        if (const auto action = RemoteActionOption(args[i])) actions.push_back(*action);
+    if (actions.empty()) actions.push_back(TRemoteAction::Raise);
+    for (const TRemoteAction action : actions) {
+        QString error;
+        if (!SendRemoteAction(socketName, action, &error)) {
+            std::fprintf(stderr,
+                         "vantoro: another copy runs, but it could not be asked to %s (%s)\n",
+                         WordOf(action).constData(), qUtf8Printable(error));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 void RunRemoteAction(TMainWindow& window, TRemoteAction action)
 {
-    if (window.DialogOpen()) return;
+    if (action != TRemoteAction::Raise && window.DialogOpen()) return;
     switch (action) {
     case TRemoteAction::Mute: window.Volume_Mute(); break;
     case TRemoteAction::Scan: window.Actions_ScanNext(); break;
+    case TRemoteAction::Raise: window.BringToFront(); break;
     }
 }

@@ -3,43 +3,64 @@
 // that runs: the launcher starts `vantoro --mute`, which finds the instance
 // lock held and hands the word to the running copy over a local socket
 // beside the lock, then ends. The running copy acts on it as on its own
-// menu command. A copy started with an action and none running does the
-// action itself once its window is up.
+// menu command. A second start without an action hands over "raise": the
+// running window comes forward, also from the tray. A copy started with an
+// action and none running does the action itself once its window is up.
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QLocalServer;
+class QLocalSocket;
 class TMainWindow;
 
-enum class TRemoteAction { Mute, Scan };
+enum class TRemoteAction { Mute, Scan, Raise };
 
 // The action a command-line argument names ("--mute", "--scan"), if any.
 std::optional<TRemoteAction> RemoteActionOption(const QString& arg);
 
-// Listens on `socketName` (a path) for one action word per connection.
+// Listens on `socketName` (a path) for one action word per connection. A
+// few connections are served at once, the rest wait in the system's queue;
+// one that sends no whole word within a second is dropped. Whatever a client
+// does, the server keeps listening: should the socket close (no descriptor
+// left to accept with), it is opened again.
 class TRemoteActionServer final : public QObject {
     Q_OBJECT
 public:
+    static constexpr int MaxClients = 4;
+    static constexpr int IdleLimitMs = 1000;
+
     // A socket file left by a copy that died is replaced: the caller holds
     // the instance lock, so no live copy can be listening there.
     TRemoteActionServer(const QString& socketName, QObject* parent);
     bool Listening() const;
     QString ErrorText() const;
+    int Clients() const { return clients_; }
 
 signals:
     void Requested(TRemoteAction action);
 
 private:
+    void Listen();
     void Accept();
+    void Serve(QLocalSocket* socket);
 
+    QString socketName_;
     QLocalServer* server_;
+    int clients_ = 0;
 };
 
-// Hands `action` to the copy listening on `socketName`; false when none took it.
-bool SendRemoteAction(const QString& socketName, TRemoteAction action);
+// Hands `action` to the copy listening on `socketName`; false when none took
+// it, with the reason in *error.
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error = nullptr);
+
+// A second start: hands the actions of `args` (or "raise" when none) to the
+// running copy. 0 when each was delivered, else 1 after one line on stderr.
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args);
 
 // The main window's own command for the action; ignored while one of its
-// dialogs is up, as the tray icon's clicks are.
+// dialogs is up, as the tray icon's clicks are, except "raise", which brings
+// the window (and the dialog) forward.
 void RunRemoteAction(TMainWindow& window, TRemoteAction action);

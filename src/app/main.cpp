@@ -19,6 +19,7 @@
 #include "ProgramDir.h"
 #include "QtPrompts.h"
 #include "RemoteActions.h"
+#include "SafeSave.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
 
@@ -89,7 +90,7 @@ TOptions ParseOptions(const QStringList& args)
     return o;
 }
 
-// SIGTERM and SIGHUP reach the window through a socket pair, as a signal
+// SIGTERM, SIGHUP and SIGINT (Ctrl+C) reach the window through a socket pair, as a signal
 // handler may do nothing but write a byte.
 int signalPipe[2] = {-1, -1};
 
@@ -103,16 +104,18 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
-    // 1. One copy per user: a second one ends at once, silently, handing a
-    // desktop action it was started for to the running copy.
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const auto lock = AcquireInstanceLock(InstanceLockName(runtimeDir));
-    if (!lock) {
+    // 1. One copy per user: a second one hands the desktop action it was
+    // started for (or "raise" the window) to the running copy and ends, with
+    // exit 1 and a line saying so when that could not be delivered. A lock
+    // that cannot be made is said, and the program starts without it.
+    const TInstanceLock lock = TInstanceLock::ForThisUser();
+    if (lock.State() == TInstanceLock::tState::Running) {
         const QCoreApplication forwarder(argc, argv);
-        for (const QString& arg : QCoreApplication::arguments())
-            if (const auto action = RemoteActionOption(arg)) SendRemoteAction(InstanceSocketName(runtimeDir), *action);
-        return 0;
+        return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments());
     }
+    if (lock.State() == TInstanceLock::tState::Failed)
+        std::fprintf(stderr, "vantoro: %s; starting without the check for a running copy\n",
+                     qUtf8Printable(lock.ErrorText()));
 
     // 2, 3.
     const bool isNT = IsWindowsNT4Up();
@@ -151,6 +154,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantoro: cannot write the trace file %s\n", qUtf8Printable(options.trace));
 
     const QString programDir = ProgramDir();
+    // What a save killed last time left beside the program's own files; only
+    // the copy holding the lock clears it, as no other copy can be saving.
+    if (lock.State() == TInstanceLock::tState::Held)
+        RemoveSaveLeftovers(programDir, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
     // 5. A card on I/O ports needs the system's permission to reach them.
     if (isNT) {
         const int code = TSettingsFile(programDir).Read().Hardware;
@@ -183,12 +190,17 @@ int main(int argc, char** argv)
         ReportUncaught(e.what());
     }
 
-    // Desktop actions from later starts, and the one this start was given.
-    auto* actions = new TRemoteActionServer(InstanceSocketName(runtimeDir), &window);
-    if (!actions->Listening())
-        std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n", qUtf8Printable(actions->ErrorText()));
-    QObject::connect(actions, &TRemoteActionServer::Requested, &window,
-                     [&window](TRemoteAction action) { RunRemoteAction(window, action); });
+    // Desktop actions from later starts (only for the copy holding the
+    // lock: another's socket is never taken over), and the one this start
+    // was given.
+    if (lock.State() == TInstanceLock::tState::Held) {
+        auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
+        if (!actions->Listening())
+            std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n",
+                         qUtf8Printable(actions->ErrorText()));
+        QObject::connect(actions, &TRemoteActionServer::Requested, &window,
+                         [&window](TRemoteAction action) { RunRemoteAction(window, action); });
+    }
     if (options.action)
         QTimer::singleShot(0, &window, [&window, action = *options.action] { RunRemoteAction(window, action); });
 
@@ -197,7 +209,7 @@ int main(int argc, char** argv)
     TMediaPlayerService player(window.PlayerHost());
     player.Publish(QDBusConnection::sessionBus());
 
-    // Session end, SIGTERM and SIGHUP: close as Windows shutdown does, with
+    // Session end, SIGTERM, SIGHUP and SIGINT: close as a desktop session end does, with
     // the card closed, the settings written and nothing asked.
     auto shutdown = [&window] { window.SessionEnd(); };
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
@@ -215,6 +227,7 @@ int main(int argc, char** argv)
         action.sa_flags = SA_RESTART;
         sigaction(SIGTERM, &action, nullptr);
         sigaction(SIGHUP, &action, nullptr);
+        sigaction(SIGINT, &action, nullptr);
     }
 
     // The window may have closed already (a signal during start-up).

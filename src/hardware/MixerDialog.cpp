@@ -267,8 +267,8 @@ template <typename F> void TMixerDialog::Guarded(F&& action)
 
 void TMixerDialog::VolumeChange(TRow& row)
 {
-    const auto [left, right] = ChannelsFromSliders(row.volume->value(), row.balance->value());
-    Guarded([&] { fMixer->SetValues(row.volumeControl, left, right); });
+    const auto channels = ChannelsFromSliders(row.volume->value(), row.balance->value());
+    Guarded([&] { fMixer->SetValues(row.volumeControl, channels.first, channels.second); });
 }
 
 void TMixerDialog::MuteClick(TRow& row)

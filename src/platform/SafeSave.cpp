@@ -1,6 +1,11 @@
 #include "SafeSave.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool SaveFileSafely(const QString& fileName, const QByteArray& contents, QString* error)
 {
@@ -19,4 +24,26 @@ bool SaveFileSafely(const QString& fileName, const QByteArray& contents, QString
         file.cancelWriting();
     }
     return ok;
+}
+
+QStringList RemoveSaveLeftovers(const QString& dir, const QStringList& names)
+{
+    QStringList removed;
+    const QDir folder(dir);
+    for (const QString& name : names) {
+        const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(name) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        const QStringList candidates = folder.entryList(
+            {name + QStringLiteral(".??????")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+        for (const QString& candidate : candidates) {
+            if (!temporary.match(candidate).hasMatch()) continue;
+            const QString path = folder.filePath(candidate);
+            struct stat st = {};
+            if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
+                st.st_uid != geteuid())
+                continue;
+            if (::unlink(QFile::encodeName(path).constData()) == 0) removed.append(path);
+        }
+    }
+    return removed;
 }

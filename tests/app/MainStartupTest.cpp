@@ -1,14 +1,12 @@
 // Start-up from no settings and from a full file, the first tuning cases,
-// the close with its three shutdown choices, and a second copy.
+// and the close with its three shutdown choices.
 
-#include "InstanceLock.h"
 #include "MainWindowFixture.h"
 #include "TestHardware.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTimer>
 
 TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
@@ -37,6 +35,21 @@ TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
     EXPECT_EQ(saved.ReadInteger(QStringLiteral("Configuration"), QStringLiteral("VolumeLine"), 0), 1);
     EXPECT_EQ(saved.ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
               QStringLiteral("M 087.000"));
+}
+
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsSaidBeforeTheFirstRunDialog)
+{
+    WriteIni(("[Configuration]\nHardware=1\nNote=" + std::string(70 * 1024, 'x') + "\n").c_str());
+    std::size_t messagesBeforeSetup = 0;
+    dialogs.editSetup = [&](tSetupValues&) { messagesBeforeSetup = prompts.MessageTexts().size(); };
+    dialogs.setups.push_back(std::pair{mRadioTrack, 1});
+    Started();
+    ASSERT_EQ(messagesBeforeSetup, 1u);
+    const QString said = prompts.MessageTexts().front();
+    EXPECT_TRUE(
+        said.startsWith(QDir::toNativeSeparators(IniPath()) + QStringLiteral(" could not be read")))
+        << qPrintable(said);
+    EXPECT_TRUE(said.contains(QStringLiteral("leaves the file as it is"))) << qPrintable(said);
 }
 
 TEST_F(MainWindowTest, ClockShowsTheTimeInTheUsersLongFormat)
@@ -292,35 +305,6 @@ TEST_F(MainWindowTest, ScanStoreQuitAndStartAgain)
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("1"));
     EXPECT_EQ(LabelText("Station"), QStringLiteral("Harbour FM"));
     EXPECT_EQ(LabelText("Tuned"), QStringLiteral("Stereo"));
-}
-
-TEST(InstanceLockTest, ASecondCopyEndsAtOnceWritingNothing)
-{
-    QTemporaryDir runtime;
-    const QString name = InstanceLockName(runtime.path());
-    EXPECT_TRUE(name.startsWith(runtime.path()));
-    EXPECT_TRUE(InstanceLockName(QStringLiteral("/no/such/dir")).startsWith(QStringLiteral("/tmp/")));
-    auto first = AcquireInstanceLock(name);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(AcquireInstanceLock(name), nullptr);
-
-    // The program itself, started while this process holds the lock.
-    const QString exeDir = QFileInfo(QStringLiteral(VANTORO_EXE)).absolutePath();
-    const QString ini = exeDir + QStringLiteral("/Vantoro.ini");
-    const QDateTime before = QFileInfo(ini).lastModified();
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    second.setProcessEnvironment(env);
-    second.start(QStringLiteral(VANTORO_EXE), {QStringLiteral("--simulate")});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
-    EXPECT_EQ(QFileInfo(ini).lastModified(), before);
-
-    first.reset();
-    EXPECT_NE(AcquireInstanceLock(name), nullptr);
 }
 
 TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)

@@ -7,6 +7,8 @@
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -52,6 +54,41 @@ TEST(RemoteActions, OnlyTheKnownWordsAreActedOn)
 
     EXPECT_EQ(RemoteActionOption(QStringLiteral("--scan")), TRemoteAction::Scan);
     EXPECT_EQ(RemoteActionOption(QStringLiteral("mute")), std::nullopt);
+    EXPECT_EQ(RemoteActionOption(QStringLiteral("--raise")), std::nullopt)
+        << "a start without an action raises";
+}
+
+TEST(RemoteActions, IdleClientsAreDroppedAndAnActionStillGetsThrough)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Vantoro.socket"));
+    TRemoteActionServer server(name, nullptr);
+    ASSERT_TRUE(server.Listening());
+    QSignalSpy spy(&server, &TRemoteActionServer::Requested);
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < 2 * TRemoteActionServer::MaxClients; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        QLocalSocket& client = *idle.back();
+        client.connectToServer(name);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return client.state() == QLocalSocket::ConnectedState; }, 2000));
+    }
+    QString why;
+    ASSERT_TRUE(SendRemoteAction(name, TRemoteAction::Raise, &why))
+        << qPrintable(why) << server.Clients();
+    int most = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            most = std::max(most, server.Clients());
+            return spy.size() == 1;
+        },
+        5000));
+    EXPECT_EQ(spy[0][0].value<TRemoteAction>(), TRemoteAction::Raise);
+    EXPECT_LE(most, TRemoteActionServer::MaxClients);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return idle.front()->state() == QLocalSocket::UnconnectedState; }, 100))
+        << "the first idle client was dropped after its second";
+    EXPECT_TRUE(server.Listening());
 }
 
 TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
@@ -67,9 +104,15 @@ TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
     RunRemoteAction(w, TRemoteAction::Scan);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
 
-    // While the shutdown question is up the window takes no commands.
-    dialogs.whileAskingExit = [&w] { RunRemoteAction(w, TRemoteAction::Mute); };
+    // While the shutdown question is up the window takes no commands but
+    // "raise", which brings it forward, also from the tray.
+    w.Do_Hide();
+    dialogs.whileAskingExit = [&w] {
+        RunRemoteAction(w, TRemoteAction::Mute);
+        RunRemoteAction(w, TRemoteAction::Raise);
+    };
     w.close(); // answered "Don't exit"
+    EXPECT_FALSE(w.Minimized());
     EXPECT_FALSE(w.Muted());
     EXPECT_FALSE(w.Closed());
     dialogs.whileAskingExit = nullptr;

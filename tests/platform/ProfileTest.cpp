@@ -1,6 +1,7 @@
-#include "FileSizeLimit.h"
 #include "Profile.h"
+#include "FileSizeLimit.h"
 #include "ProgramDir.h"
+#include "SafeSave.h"
 
 #include <QDir>
 #include <QFile>
@@ -225,6 +226,35 @@ TEST(Profile, ForeignTextAndOverlongLines)
     EXPECT_EQ(ReadFile(path), huge);
     WriteFile(path, "[A]\nB=" + QByteArray(64 * 1024 - 2, 'x'));
     EXPECT_FALSE(TProfile(path).ReadFailed());
+}
+
+TEST(SafeSave, LeftoversOfKilledSavesGoAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QString gone[] = {QStringLiteral("Vantoro.ini.aB3dE9"),
+                            QStringLiteral("Vantoro.db.QwErTy")};
+    const QString kept[] = {
+        QStringLiteral("Vantoro.ini"),          QStringLiteral("Vantoro.ini.aB3dE"),
+        QStringLiteral("Vantoro.ini.aB3dE9.x"), QStringLiteral("Vantoro.ini.aB3-E9"),
+        QStringLiteral("Other.ini.aB3dE9"),     QStringLiteral("vantoro.ini.aB3dE9")};
+    for (const QString& name : gone)
+        WriteFile(dir.filePath(name), "x");
+    for (const QString& name : kept)
+        WriteFile(dir.filePath(name), "x");
+    // Not a regular file of this user's: a folder, a link (its target stays).
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Vantoro.db.Folder")));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("Vantoro.ini")),
+                            dir.filePath(QStringLiteral("Vantoro.db.LinkTo"))));
+
+    const QStringList removed = RemoveSaveLeftovers(
+        dir.path(), {QStringLiteral("Vantoro.ini"), QStringLiteral("Vantoro.db")});
+    EXPECT_EQ(removed.size(), 2);
+    for (const QString& name : gone)
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(name))) << qPrintable(name);
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << qPrintable(name);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Vantoro.db.Folder"))).isDir());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Vantoro.db.LinkTo"))).isSymLink());
 }
 
 TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)
