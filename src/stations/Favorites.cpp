@@ -2,6 +2,7 @@
 
 #include "Helpers.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
@@ -69,7 +70,7 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
 // yields one (empty, so corrupt) line.
 class TLineReader {
 public:
-    static constexpr qsizetype MaxLineBytes = 64 * 1024;
+    static constexpr qsizetype MaxLineBytes = MaxFileLineBytes;
 
     explicit TLineReader(QIODevice& device) : device_(device) {}
 
@@ -176,10 +177,14 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
     return plLoaded;
 }
 
-std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table)
+std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table, QString* error)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return plReadError;
+    QString why;
+    if (!OpenRegularFile(file, &why)) {
+        if (error) *error = QStringLiteral("%1: %2").arg(fileName, why);
+        return plReadError;
+    }
     return LoadPresetsFile(file, table);
 }
 
@@ -198,10 +203,10 @@ bool SavePresetsFile(QIODevice& device, const tFavorites& table)
     return true;
 }
 
-bool SavePresetsFile(const QString& fileName, const tFavorites& table)
+bool SavePresetsFile(const QString& fileName, const tFavorites& table, QString* error)
 {
     QBuffer buffer;
-    return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data());
+    return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data(), error);
 }
 
 QString PresetsLoadErrorText(std::uint8_t result)
@@ -215,9 +220,12 @@ QString PresetsLoadErrorText(std::uint8_t result)
 
 QString PresetsWriteErrorText() { return QStringLiteral("Presets write error"); }
 
-void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result)
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result, const QString& detail)
 {
-    if (result != plLoaded) prompts.Message(WarningTitle(), PresetsLoadErrorText(result), tPromptIcon::Error);
+    if (result != plLoaded)
+        prompts.Message(WarningTitle(),
+                        PresetsLoadErrorText(result) + (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail),
+                        tPromptIcon::Error);
 }
 
 void ShowPresetsWriteError(TPrompts& prompts)

@@ -39,6 +39,13 @@ public:
     QString SlavePath() const { return slavePath_; }
     int Master() const { return master_; }
 
+    // The other end goes away, as when a USB adapter is pulled out.
+    void CloseMaster()
+    {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+    }
+
     void Write(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), size_t(bytes.size())); }
 
     // Reads what arrives within `ms`, returning early once `want` bytes came.
