@@ -198,7 +198,8 @@ void TMainWindow::File_LoadScript()
         const QString why = result == slReadError && !fault.Why.isEmpty()
                                 ? QStringLiteral("\n%1: %2").arg(fileName, fault.Why)
                                 : QString();
-        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result) + why, tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result) + why,
+                              tPromptIcon::Error);
     } else {
         runner_.ScriptFileName = fileName;
         runner_.Script = std::move(script);

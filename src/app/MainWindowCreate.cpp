@@ -352,7 +352,9 @@ bool TMainWindow::FormCloseQuery()
     bool asked = false, wasMinimized = minimized_;
     if (!shutdownFlag_) {
         switch (settings_.ShutDown) {
-        case 0: closeCard = true; break;
+        case 0:
+            closeCard = true;
+            break;
         case 1: break;
         default: {
             dialogOpen_ = true;
@@ -409,8 +411,11 @@ bool TMainWindow::SaveSettings()
         // waiting for one would keep the program from ending.
         if (shutdownFlag_) return true;
         const int choice = env_.Prompts->Choose(
-            WarningTitle(), QStringLiteral("The settings could not be written:\n") + why, tPromptIcon::Error,
-            {QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"), QStringLiteral("Cancel")}, 2);
+            WarningTitle(), QStringLiteral("The settings could not be written:\n") + why,
+            tPromptIcon::Error,
+            {QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
+             QStringLiteral("Cancel")},
+            2);
         // A session end while the box was up ends the program all the same.
         if (shutdownFlag_) return true;
         if (choice != 0) return choice == 1;

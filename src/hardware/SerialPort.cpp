@@ -332,7 +332,9 @@ int TSerialPort::SendWithin(const char* data, int length, int timeoutMs)
         if (waited > timeoutMs) break;
         // Rather than spin, sleep until the line takes bytes or the limit passes.
         pollfd pfd {fd_, POLLOUT, 0};
-        if (::poll(&pfd, 1, int(std::min<qint64>(timeoutMs - waited + 1, 10))) > 0 && LineGone(pfd.revents)) break;
+        if (::poll(&pfd, 1, int(std::min<qint64>(timeoutMs - waited + 1, 10))) > 0 &&
+            LineGone(pfd.revents))
+            break;
     }
     if (count > 0)
         if (TTraceLog* log = env_ ? env_->Trace() : nullptr) log->Tx(QByteArray(data, count));
@@ -363,7 +365,8 @@ int TSerialPort::Receive(char* buffer, int length)
             if (waited > inputTimeout_) break;
             // Sleep until a byte arrives or just past the limit.
             pollfd pfd {fd_, POLLIN, 0};
-            if (::poll(&pfd, 1, int(inputTimeout_ - waited + 1)) > 0 && LineGone(pfd.revents)) break;
+            if (::poll(&pfd, 1, int(inputTimeout_ - waited + 1)) > 0 && LineGone(pfd.revents))
+                break;
             continue;
         }
         const int got = ReadQueued(buffer + count, std::min(length - count, n));
@@ -442,7 +445,7 @@ void TSerialPort::Poll()
 {
     if (!IsOpen() || hold_ > 0) return;
     // A line whose other end went away is noticed while nothing is sent.
-    pollfd pfd {fd_, POLLIN, 0};
+    pollfd pfd{fd_, POLLIN, 0};
     if (::poll(&pfd, 1, 0) > 0 && LineGone(pfd.revents)) return;
     int q = Queued();
     if (q < 0) return;

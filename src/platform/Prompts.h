@@ -29,8 +29,8 @@ public:
     // A box with the buttons named, in order; the index of the one pressed,
     // or `escape` when the box is closed otherwise. Beeps first when titled
     // "Warning".
-    virtual int Choose(const QString& title, const QString& text, tPromptIcon icon, const QStringList& buttons,
-                       int escape) = 0;
+    virtual int Choose(const QString& title, const QString& text, tPromptIcon icon,
+                       const QStringList& buttons, int escape) = 0;
     // The chosen file's full name, or empty when the user cancels.
     virtual QString OpenFileName(const tFileDialogRequest& request) = 0;
     // As above; asks before an existing file is overwritten.

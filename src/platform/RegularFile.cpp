@@ -17,7 +17,10 @@ QString KindOf(mode_t mode)
     return QStringLiteral("not an ordinary file");
 }
 
-QString NotRegular(mode_t mode) { return QStringLiteral("not a regular file but ") + KindOf(mode); }
+QString NotRegular(mode_t mode)
+{
+    return QStringLiteral("not a regular file but ") + KindOf(mode);
+}
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -26,7 +29,8 @@ QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 bool IsOtherThanRegularFile(const QString& fileName, QString* kind)
 {
     struct stat st {};
-    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0 || S_ISREG(st.st_mode)) return false;
+    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return false;
     if (kind) *kind = KindOf(st.st_mode);
     return true;
 }
@@ -70,7 +74,8 @@ bool ReadRegularFile(const QString& fileName, qint64 maxBytes, QByteArray& bytes
     if (!saysLarger) read = file.read(maxBytes + 1);
     if (saysLarger || read.size() > maxBytes) {
         if (error)
-            *error = QStringLiteral("larger than %1 KiB, more than such a file ever holds").arg(maxBytes / 1024);
+            *error = QStringLiteral("larger than %1 KiB, more than such a file ever holds")
+                         .arg(maxBytes / 1024);
         return false;
     }
     if (file.error() != QFileDevice::NoError) {

@@ -22,7 +22,8 @@ bool OpenRegularFile(QFile& file, QString* error = nullptr);
 // Reads a whole regular file of at most `maxBytes` into `bytes`. A larger
 // file is refused after reading at most `maxBytes` + 1 bytes. False with the
 // reason in *error, without the file's name.
-bool ReadRegularFile(const QString& fileName, qint64 maxBytes, QByteArray& bytes, QString* error = nullptr);
+bool ReadRegularFile(const QString& fileName, qint64 maxBytes, QByteArray& bytes,
+                     QString* error = nullptr);
 
 // Whether `fileName` names something that is there but is not a regular
 // file (links followed); its kind ("a named pipe (FIFO)", "a directory",

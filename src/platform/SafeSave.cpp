@@ -9,7 +9,9 @@ bool SaveFileSafely(const QString& fileName, const QByteArray& contents, QString
     // The rename would put a regular file in the place of a device or a
     // FIFO; only a regular file is replaced (a link is followed to it).
     if (QString kind; IsOtherThanRegularFile(fileName, &kind)) {
-        if (error) *error = QStringLiteral("%1: not a regular file but %2; it is left as it is").arg(fileName, kind);
+        if (error)
+            *error = QStringLiteral("%1: not a regular file but %2; it is left as it is")
+                         .arg(fileName, kind);
         return false;
     }
     QSaveFile file(fileName);

@@ -122,7 +122,8 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     const QByteArray bytes = device.read(MaxScriptBytes + 1);
     if (bytes.size() > MaxScriptBytes)
         return fail(slCorrupt, 0,
-                    QStringLiteral("larger than %1 KiB, more than a script ever holds").arg(MaxScriptBytes / 1024));
+                    QStringLiteral("larger than %1 KiB, more than a script ever holds")
+                        .arg(MaxScriptBytes / 1024));
     if (!device.isSequential() && !device.atEnd()) return fail(slReadError, 0, device.errorString());
 
     QStringList lines = DecodeFileText(bytes).split(QLatin1Char('\n'));
@@ -130,7 +131,9 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
     for (int n = 1; n <= lines.size(); ++n)
         if (lines[n - 1].size() > MaxFileLineBytes)
-            return fail(slCorrupt, n, QStringLiteral("the line is longer than %1 KiB").arg(MaxFileLineBytes / 1024));
+            return fail(
+                slCorrupt, n,
+                QStringLiteral("the line is longer than %1 KiB").arg(MaxFileLineBytes / 1024));
 
     const QString header = TrimBlanks(lines.front());
     if (!header.startsWith(QLatin1Char(';')))

@@ -224,7 +224,8 @@ void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result, const QString&
 {
     if (result != plLoaded)
         prompts.Message(WarningTitle(),
-                        PresetsLoadErrorText(result) + (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail),
+                        PresetsLoadErrorText(result) +
+                            (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail),
                         tPromptIcon::Error);
 }
 

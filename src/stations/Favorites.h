@@ -53,7 +53,8 @@ bool SavePresetsFile(const QString& fileName, const tFavorites& table, QString* 
 QString PresetsLoadErrorText(std::uint8_t result);
 QString PresetsWriteErrorText();
 // `detail` (why the file could not be read) goes on a line of its own.
-void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result, const QString& detail = QString());
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result,
+                          const QString& detail = QString());
 void ShowPresetsWriteError(TPrompts& prompts);
 
 // The open and save dialogs of presets files.

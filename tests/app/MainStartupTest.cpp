@@ -272,17 +272,21 @@ TEST_F(MainWindowTest, AFailedSettingsWriteAtCloseOffersRetryQuitOrStay)
         EXPECT_EQ(w.Card().Active(), !row.closed) << row.name;
         ASSERT_FALSE(prompts.calls.empty()) << row.name;
         EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("Choose")) << row.name;
-        EXPECT_TRUE(prompts.calls.back().Text.startsWith(QStringLiteral("The settings could not be written")));
-        EXPECT_EQ(prompts.offeredButtons, (QStringList{QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
-                                                       QStringLiteral("Cancel")}));
-        EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
+        EXPECT_TRUE(prompts.calls.back().Text.startsWith(
+            QStringLiteral("The settings could not be written")));
+        EXPECT_EQ(prompts.offeredButtons,
+                  (QStringList{QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
+                               QStringLiteral("Cancel")}));
+        EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"),
+                                            QStringLiteral("Frequency"), QString()),
                   row.saved ? QStringLiteral("M 088.600") : QString())
             << row.name;
         if (!row.closed) {
             // Once the disk has room again the same close goes through.
             w.close();
             EXPECT_TRUE(w.Closed()) << row.name;
-            EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"), QStringLiteral("Frequency"), QString()),
+            EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"),
+                                                QStringLiteral("Frequency"), QString()),
                       QStringLiteral("M 088.600"))
                 << row.name;
         }

@@ -31,8 +31,8 @@ public:
         calls.push_back({QStringLiteral("AskYesNo"), title, text, icon, {}});
         return Take(answers, false);
     }
-    int Choose(const QString& title, const QString& text, tPromptIcon icon, const QStringList& buttons,
-               int escape) override
+    int Choose(const QString& title, const QString& text, tPromptIcon icon,
+               const QStringList& buttons, int escape) override
     {
         if (title == WarningTitle()) ++beeps;
         calls.push_back({QStringLiteral("Choose"), title, text, icon, {}});

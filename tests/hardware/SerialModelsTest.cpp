@@ -271,7 +271,8 @@ TEST(SerialModelsLine, ALineWhoseOtherEndGoesAwayClosesTheCardAndSaysSo)
         EXPECT_FALSE(card.SerialPort().IsOpen()) << name;
         EXPECT_EQ(card.SerialPort().LineError(), EIO) << name;
         ASSERT_EQ(reports.size(), 1) << name;
-        EXPECT_TRUE(reports[0].contains(QStringLiteral("COM3 (") + pty.SlavePath() + QStringLiteral(") stopped answering")))
+        EXPECT_TRUE(reports[0].contains(QStringLiteral("COM3 (") + pty.SlavePath() +
+                                        QStringLiteral(") stopped answering")))
             << name << ": " << reports[0].toStdString();
     }
 }

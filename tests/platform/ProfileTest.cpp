@@ -221,13 +221,15 @@ TEST(Profile, ForeignTextAndOverlongLines)
     EXPECT_EQ(ReadFile(path), QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0 \xE2\x82\xAC\n"));
 
     // Decided line by line: one stray byte leaves the UTF-8 of the other lines alone.
-    WriteFile(path, "[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xE9\nStation02=M 99,000 Z\xC3\xBCrich\n");
+    WriteFile(path, "[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xE9\nStation02=M 99,000 "
+                    "Z\xC3\xBCrich\n");
     TProfile mixed(path);
     EXPECT_EQ(mixed.ReadString(QStringLiteral("Presets"), QStringLiteral("Station01"), QString()),
               QStringLiteral("M 101,500 Citt\u00E0"));
     ASSERT_TRUE(mixed.Save());
-    EXPECT_EQ(ReadFile(path), QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xC3\xA9\n"
-                                         "Station02=M 99,000 Z\xC3\xBCrich\n"));
+    EXPECT_EQ(ReadFile(path),
+              QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xC3\xA9\n"
+                         "Station02=M 99,000 Z\xC3\xBCrich\n"));
 
     // A line over 64 KiB is no profile: kept as it is, never written over.
     const QByteArray huge = "[A]\nB=" + QByteArray(64 * 1024 + 1, 'x') + "\n";
@@ -264,7 +266,8 @@ TEST(RegularFile, AnythingElseIsRefusedAtOnceAndNeverReplaced)
         QFile file(row.path);
         QString why;
         EXPECT_FALSE(OpenRegularFile(file, &why)) << name;
-        EXPECT_TRUE(why.contains(QStringLiteral("not a regular file")) && why.contains(row.kind)) << name << ": " << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("not a regular file")) && why.contains(row.kind))
+            << name << ": " << why.toStdString();
         const TProfile profile(row.path);
         EXPECT_TRUE(profile.ReadFailed()) << name;
         EXPECT_TRUE(profile.ReadError().contains(row.path)) << name;
@@ -286,7 +289,8 @@ TEST(RegularFile, AnythingElseIsRefusedAtOnceAndNeverReplaced)
     timer.start();
     const TProfile profile(huge);
     EXPECT_TRUE(profile.ReadFailed());
-    EXPECT_TRUE(profile.ReadError().contains(QStringLiteral("larger than"))) << profile.ReadError().toStdString();
+    EXPECT_TRUE(profile.ReadError().contains(QStringLiteral("larger than")))
+        << profile.ReadError().toStdString();
     EXPECT_LT(timer.elapsed(), 1000);
     QByteArray bytes;
     EXPECT_TRUE(ReadRegularFile(huge, 16 * 1024 * 1024 + 1, bytes));

@@ -364,7 +364,8 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& node : {fifo, QStringLiteral("/dev/zero")}) {
         // The settings file of a folder of its own is a link to the node.
-        const QString settingsDir = dir.filePath(QStringLiteral("settings-") + QFileInfo(node).fileName());
+        const QString settingsDir =
+            dir.filePath(QStringLiteral("settings-") + QFileInfo(node).fileName());
         ASSERT_TRUE(QDir().mkpath(settingsDir));
         QFile::link(node, settingsDir + QStringLiteral("/Vantoro.ini"));
         const struct {
@@ -372,12 +373,16 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
             int code;
         } rows[] = {{{QStringLiteral("presets"), QStringLiteral("check"), node}, 2},
                     {{QStringLiteral("presets"), QStringLiteral("show"), node}, 2},
-                    {{QStringLiteral("presets"), QStringLiteral("copy"), node, dir.filePath(QStringLiteral("o.vxp"))}, 2},
+                    {{QStringLiteral("presets"), QStringLiteral("copy"), node,
+                      dir.filePath(QStringLiteral("o.vxp"))},
+                     2},
                     {{QStringLiteral("script"), QStringLiteral("check"), node}, 2},
                     {{QStringLiteral("script"), QStringLiteral("show"), node}, 2},
                     {{QStringLiteral("archive"), QStringLiteral("show"), node}, 2},
                     {{QStringLiteral("rds"), QStringLiteral("--hex"), node}, 2},
-                    {{QStringLiteral("--simulate"), QStringLiteral("--stations"), node, QStringLiteral("status")}, 2},
+                    {{QStringLiteral("--simulate"), QStringLiteral("--stations"), node,
+                      QStringLiteral("status")},
+                     2},
                     {{QStringLiteral("settings"), QStringLiteral("show"), settingsDir}, 0}};
         for (const auto& row : rows) {
             const std::string name = row.args.join(QLatin1Char(' ')).toStdString();
@@ -386,7 +391,8 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
             const TRun r = Ctl(row.args);
             EXPECT_LT(timer.elapsed(), 1000) << name;
             EXPECT_EQ(r.code, row.code) << name << ": " << r.err.toStdString();
-            EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file"))) << name << ": " << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file")))
+                << name << ": " << r.err.toStdString();
             if (row.code != 0) EXPECT_EQ(r.out, QString()) << name;
         }
     }
@@ -400,7 +406,8 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
     TRun r = Ctl({QStringLiteral("presets"), QStringLiteral("check"), bad});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, QString());
-    EXPECT_TRUE(r.err.contains(QStringLiteral("The presets files is corrupt"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The presets files is corrupt")))
+        << r.err.toStdString();
     // Nothing but a regular file is replaced by a save; the FIFO stays one.
     const QString good = dir.filePath(QStringLiteral("good.vxp"));
     QFile goodFile(good);
@@ -420,8 +427,9 @@ TEST(Vantoroctl, AReceiverThatGoesAwayEndsTheScanWithExitThree)
     TPtyPair pty;
     ASSERT_TRUE(pty.Valid());
     QProcess p;
-    p.start(QStringLiteral(VANTOROCTL), {QStringLiteral("--model"), QStringLiteral("wizard"), QStringLiteral("--device"),
-                                         pty.SlavePath(), QStringLiteral("scan"), QStringLiteral("up")});
+    p.start(QStringLiteral(VANTOROCTL),
+            {QStringLiteral("--model"), QStringLiteral("wizard"), QStringLiteral("--device"),
+             pty.SlavePath(), QStringLiteral("scan"), QStringLiteral("up")});
     // The scan is under way once its first frames arrive; then the line goes.
     ASSERT_FALSE(pty.Read(8).isEmpty());
     pty.CloseMaster();

@@ -21,7 +21,8 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
     const TProfile profile(file);
     const tArchiveLoad loaded = archive.Load(profile);
     if (loaded.Result == tArchiveLoad::Unreadable) {
-        err << "cannot read " << (profile.ReadError().isEmpty() ? file : profile.ReadError()) << '\n';
+        err << "cannot read " << (profile.ReadError().isEmpty() ? file : profile.ReadError())
+            << '\n';
         return 2;
     }
     if (loaded.Result == tArchiveLoad::BadRow) {

@@ -26,7 +26,8 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
     QString why;
     const std::uint8_t result = LoadPresetsFile(args[1], table, &why);
     if (result != plLoaded) {
-        err << PresetsLoadErrorText(result) << (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)) << '\n';
+        err << PresetsLoadErrorText(result)
+            << (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)) << '\n';
         return result;
     }
     if (verb == QLatin1String("copy")) {

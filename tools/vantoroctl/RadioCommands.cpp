@@ -104,8 +104,8 @@ int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err
     for (int n = 1; !file.atEnd(); ++n) {
         const QByteArray line = file.readLine(MaxFileLineBytes + 1);
         if (line.size() >= MaxFileLineBytes && !line.endsWith('\n')) {
-            err << "vantoroctl: " << args[1] << ": line " << n << " is longer than " << MaxFileLineBytes / 1024
-                << " KiB, not an RDS log\n";
+            err << "vantoroctl: " << args[1] << ": line " << n << " is longer than "
+                << MaxFileLineBytes / 1024 << " KiB, not an RDS log\n";
             return ExitUsage;
         }
         const auto group = ParseRdsSpyLine(QString::fromLatin1(line));

@@ -24,7 +24,8 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     TSettingsFile file(dir);
     if (file.Profile().ReadFailed())
-        err << "cannot read " << (file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
+        err << "cannot read "
+            << (file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
             << "; showing the defaults\n";
     const TSettings settings = file.Read();
     for (const tSettingsSection& section : SettingsSections(settings))
