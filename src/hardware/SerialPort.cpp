@@ -444,9 +444,8 @@ bool TSerialPort::LineGone(short revents)
 void TSerialPort::Poll()
 {
     if (!IsOpen() || hold_ > 0) return;
-    // A line whose other end went away is noticed while nothing is sent.
-    pollfd pfd{fd_, POLLIN, 0};
-    if (::poll(&pfd, 1, 0) > 0 && LineGone(pfd.revents)) return;
+    // A line whose other end went away (hung up) fails FIONREAD, so it is
+    // noticed here while nothing is sent.
     int q = Queued();
     if (q < 0) return;
     char* const buffer = receiveBuffer_.data();

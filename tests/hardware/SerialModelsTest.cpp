@@ -265,9 +265,9 @@ TEST(SerialModelsLine, ALineWhoseOtherEndGoesAwayClosesTheCardAndSaysSo)
         QElapsedTimer timer;
         timer.start();
         action(card);
+        EXPECT_FALSE(card.Active()) << name;
         card.CheckSignal(); // a closed card touches the line no more
         EXPECT_LT(timer.elapsed(), 1000) << name;
-        EXPECT_FALSE(card.Active()) << name;
         EXPECT_FALSE(card.SerialPort().IsOpen()) << name;
         EXPECT_EQ(card.SerialPort().LineError(), EIO) << name;
         ASSERT_EQ(reports.size(), 1) << name;

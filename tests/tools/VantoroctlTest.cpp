@@ -393,7 +393,9 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
             EXPECT_EQ(r.code, row.code) << name << ": " << r.err.toStdString();
             EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file")))
                 << name << ": " << r.err.toStdString();
-            if (row.code != 0) EXPECT_EQ(r.out, QString()) << name;
+            if (row.code != 0) {
+                EXPECT_EQ(r.out, QString()) << name;
+            }
         }
     }
 
