@@ -231,7 +231,10 @@ private:
     // MainWindowCreate.cpp
     bool FormCloseQuery();
     void ReportUnreadableSettings();
-    void SaveSettings();
+    // Writes the settings file. When that fails, the user may try again,
+    // quit without saving (true) or stay (false, Cancel); at a session end
+    // the failure is only logged.
+    bool SaveSettings();
     void OpenCard();
     void SetCardPort(int port);
     void OpenCardDevice();

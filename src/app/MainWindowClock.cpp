@@ -215,9 +215,15 @@ void TMainWindow::File_LoadScript()
 
     runner_.Stop();
     tScript script;
-    const std::uint8_t result = LoadScriptFile(fileName, script);
+    tScriptFault fault;
+    const std::uint8_t result = LoadScriptFile(fileName, script, &fault);
     if (result != slLoaded) {
-        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result), tPromptIcon::Warning);
+        // Why a file could not be read (not a regular file, say) goes on a line of its own.
+        const QString why = result == slReadError && !fault.Why.isEmpty()
+                                ? QStringLiteral("\n%1: %2").arg(fileName, fault.Why)
+                                : QString();
+        env_.Prompts->Message(WarningTitle(), ScriptLoadErrorText(result) + why,
+                              tPromptIcon::Warning);
     } else {
         runner_.ScriptFileName = fileName;
         runner_.Script = std::move(script);

@@ -372,15 +372,21 @@ bool TMainWindow::FormCloseQuery()
     // window, so storing it would move the window by the frame every run.
     settings_.X = geometry().x();
     settings_.Y = geometry().y();
-    // The shutdown choice: close the card, leave it playing, or ask.
+    // The shutdown choice: close the card, leave it playing, or ask. The card
+    // is closed only once the settings are written, so a user who stays
+    // after a failed write keeps the radio as it was.
+    bool closeCard = false;
+    bool asked = false, wasMinimized = minimized_;
     if (!shutdownFlag_) {
         switch (settings_.ShutDown) {
-        case 0: card_->Close(); break;
+        case 0:
+            closeCard = true;
+            break;
         case 1: break;
         default: {
             dialogOpen_ = true;
             SetTrayMenuAttached(false);
-            const bool wasMinimized = minimized_;
+            asked = true;
             if (!wasMinimized) MinimizeApp();
             const tExitChoice choice = env_.Dialogs->AskExit(nullptr, !card_->Caps().ForcedMuteOnExit);
             // A session end or a signal while the question was up cannot
@@ -391,14 +397,21 @@ bool TMainWindow::FormCloseQuery()
                 dialogOpen_ = false;
                 return false; // the user chose to stay
             }
-            if (choice == tExitChoice::No) card_->Close();
+            closeCard = choice == tExitChoice::No;
             break;
         }
         }
     }
-    // A session end always closes the card; then the settings are written.
-    if (shutdownFlag_) card_->Close();
-    SaveSettings();
+    if (!SaveSettings()) {
+        if (asked) {
+            if (!wasMinimized) RestoreApp();
+            SetTrayMenuAttached(true);
+            dialogOpen_ = false;
+        }
+        return false; // stays open with the session's changes
+    }
+    // A session end always closes the card.
+    if (closeCard || shutdownFlag_) card_->Close();
     closed_ = true;
     Clock->stop();
     if (trayIcon_) trayIcon_->Hide();
@@ -406,7 +419,7 @@ bool TMainWindow::FormCloseQuery()
     return true;
 }
 
-void TMainWindow::SaveSettings()
+bool TMainWindow::SaveSettings()
 {
     settings_.Volume = card_->Volume();
     settings_.Band = card_->Band();
@@ -417,14 +430,21 @@ void TMainWindow::SaveSettings()
         settings_.HelpWidth = help_->width();
         settings_.HelpHeight = help_->height();
     }
-    QString why;
-    if (!settingsFile_->Save(settings_, &why)) {
+    for (;;) {
+        QString why;
+        if (settingsFile_->Save(settings_, &why)) return true;
         ReportError(why);
         // At a session end or a signal nobody is there to answer a box, and
         // waiting for one would keep the program from ending.
-        if (!shutdownFlag_)
-            env_.Prompts->Message(WarningTitle(),
-                                  QStringLiteral("The settings could not be written:\n") + why,
-                                  tPromptIcon::Warning);
+        if (shutdownFlag_) return true;
+        const int choice = env_.Prompts->Choose(
+            WarningTitle(), QStringLiteral("The settings could not be written:\n") + why,
+            tPromptIcon::Warning,
+            {QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
+             QStringLiteral("Cancel")},
+            2);
+        // A session end while the box was up ends the program all the same.
+        if (shutdownFlag_) return true;
+        if (choice != 0) return choice == 1;
     }
 }

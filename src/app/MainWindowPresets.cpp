@@ -353,9 +353,10 @@ void TMainWindow::File_LoadPresets()
     const QString fileName = env_.Prompts->OpenFileName(request);
     if (fileName.isEmpty()) return;
 
-    const std::uint8_t result = LoadPresetsFile(fileName, settings_.Presets);
+    QString why;
+    const std::uint8_t result = LoadPresetsFile(fileName, settings_.Presets, &why);
     if (result != plLoaded) {
-        ShowPresetsLoadError(*env_.Prompts, result);
+        ShowPresetsLoadError(*env_.Prompts, result, why);
     } else {
         for (int n = 1; n <= tFavorites::Count; ++n) settings_.Presets[n].Current = 0;
         SetCurrentPreset(0);

@@ -72,6 +72,7 @@ TRadioCard::TRadioCard(THardwareEnv& env, std::unique_ptr<TMixerControls> mixer)
     : env_(env), io_(env.Ports()), waiter_(env.Waiter()), caps_(BuildModelTable()),
       com_(std::make_unique<TSerialPort>(&env)), mixer_(std::move(mixer))
 {
+    com_->OnLineError = [this](int error) { SerLineFailed(error); };
     if (!mixer_) return;
     mixer_->OnControlChange = [this](TMixerControls* sender, int control) {
         MixerControlChange(sender, control);

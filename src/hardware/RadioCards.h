@@ -165,8 +165,8 @@ public:
     const TRdsDecoder& Rds() const { return rds_; }
     // The device file of the open radio device.
     const QString& DevicePath() const { return devicePath_; }
-    // Called when the radio device fails (unplugged): the card has closed
-    // itself; the text says what happened.
+    // Called when the radio device or the serial receiver's line fails
+    // (unplugged): the card has closed itself; the text says what happened.
     std::function<void(const QString& what)> OnDeviceError;
     // Whether a radio device's USB sound is played on the sound card while
     // the card is open and not muted (off unless asked for).
@@ -220,6 +220,8 @@ private:
     void SerMute();
     void SerUnmute();
     tSignal SerCheckSignal();
+    // The line failed under the card (receiver unplugged): closed as a radio device that fails.
+    void SerLineFailed(int error);
 
     // Zoltrix on I/O ports.
     int ZxLevel() const;

@@ -203,6 +203,7 @@ bool TSerialPort::OpenPort()
         return false;
     }
     fd_ = fd;
+    lineError_ = 0;
     packetStart_ = -1;
     rxTrace_.clear();
     ApplyLineSettings();
@@ -322,12 +323,18 @@ int TSerialPort::SendWithin(const char* data, int length, int timeoutMs)
                 t = clock_.elapsed();
                 continue;
             }
+            if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+                LineFailed(errno);
+                break;
+            }
         }
         const qint64 waited = clock_.elapsed() - t;
         if (waited > timeoutMs) break;
         // Rather than spin, sleep until the line takes bytes or the limit passes.
         pollfd pfd {fd_, POLLOUT, 0};
-        ::poll(&pfd, 1, int(std::min<qint64>(timeoutMs - waited + 1, 10)));
+        if (::poll(&pfd, 1, int(std::min<qint64>(timeoutMs - waited + 1, 10))) > 0 &&
+            LineGone(pfd.revents))
+            break;
     }
     if (count > 0)
         if (TTraceLog* log = env_ ? env_->Trace() : nullptr) log->Tx(QByteArray(data, count));
@@ -338,6 +345,7 @@ int TSerialPort::ReadQueued(char* buffer, int length)
 {
     if (length <= 0) return 0;
     const ssize_t got = ::read(fd_, buffer, size_t(length));
+    if (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) LineFailed(errno);
     if (got <= 0) return 0;
     if (env_ && env_->Trace()) rxTrace_.append(buffer, got);
     return int(got);
@@ -349,14 +357,16 @@ int TSerialPort::Receive(char* buffer, int length)
     HoldPolling();
     int count = 0;
     qint64 t = clock_.elapsed();
-    while (count < length) {
-        const int n = InputCount();
+    while (count < length && IsOpen()) {
+        const int n = Queued();
+        if (n < 0) break;
         if (n < 1) {
             const qint64 waited = clock_.elapsed() - t;
             if (waited > inputTimeout_) break;
             // Sleep until a byte arrives or just past the limit.
             pollfd pfd {fd_, POLLIN, 0};
-            ::poll(&pfd, 1, int(inputTimeout_ - waited + 1));
+            if (::poll(&pfd, 1, int(inputTimeout_ - waited + 1)) > 0 && LineGone(pfd.revents))
+                break;
             continue;
         }
         const int got = ReadQueued(buffer + count, std::min(length - count, n));
@@ -408,10 +418,36 @@ void TSerialPort::FlushRxTrace()
     rxTrace_.clear();
 }
 
+int TSerialPort::Queued()
+{
+    int n = 0;
+    if (::ioctl(fd_, FIONREAD, &n) == 0) return n;
+    LineFailed(errno);
+    return -1;
+}
+
+void TSerialPort::LineFailed(int error)
+{
+    if (!IsOpen()) return;
+    lineError_ = error;
+    ClosePort();
+    if (OnLineError) OnLineError(error);
+}
+
+bool TSerialPort::LineGone(short revents)
+{
+    if (!(revents & (POLLHUP | POLLERR | POLLNVAL))) return false;
+    LineFailed(revents & POLLNVAL ? EBADF : EIO);
+    return true;
+}
+
 void TSerialPort::Poll()
 {
     if (!IsOpen() || hold_ > 0) return;
-    int q = InputCount();
+    // A line whose other end went away (hung up) fails FIONREAD, so it is
+    // noticed here while nothing is sent.
+    int q = Queued();
+    if (q < 0) return;
     char* const buffer = receiveBuffer_.data();
     const int bufferSize = int(receiveBuffer_.size());
 

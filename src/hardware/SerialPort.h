@@ -77,6 +77,14 @@ public:
 
     TComPortReceiveDataEvent OnReceiveData;
     TComPortReceivePacketEvent OnReceivePacket;
+    // Called once when the line fails under the program (a write or read
+    // error, or the other end gone: a USB adapter pulled out, a pseudo-
+    // terminal's master closed). The port has closed itself by then, so no
+    // send, receive or polling touches the dead descriptor again; the
+    // number is the system's error.
+    std::function<void(int error)> OnLineError;
+    // The error that closed the line; 0 while it works.
+    int LineError() const { return lineError_; }
 
     // The device path the port number stands for.
     QString DeviceName() const;
@@ -102,10 +110,17 @@ public:
 private:
     void Poll();
     int ReadQueued(char* buffer, int length);
+    // Bytes waiting; -1 once the line has failed.
+    int Queued();
+    // Closes a line that failed and tells OnLineError.
+    void LineFailed(int error);
+    // True (and the line closed) when poll() reported the line hung up or broken.
+    bool LineGone(short revents);
     void FlushRxTrace();
 
     THardwareEnv* env_;
     int fd_ = -1;
+    int lineError_ = 0;
     TComPortNumber comPort_ = pnCOM2;
     TComPortBaudRate speed_ = br9600;
     TComPortDataBits dataBits_ = db8BITS;

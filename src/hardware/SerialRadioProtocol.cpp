@@ -1,9 +1,12 @@
 // The serial receivers (Wizard Radio, RadioMan, RadionMaru, Rajikoma): four-byte
 // frames 0x1D '#' code '#', tuning followed by the channel number in ASCII.
+// A line that fails under the program (EIO: the USB adapter pulled out)
+// closes the card and says so through OnDeviceError.
 
 #include "RadioCards.h"
 
 #include <QElapsedTimer>
+#include <cstring>
 
 namespace {
 QByteArray Frame(char code) { return QByteArray("\x1D#") + code + '#'; }
@@ -38,6 +41,17 @@ void TRadioCard::SerOpen()
     com_->SetDtrLine(true);
     com_->SetRtsLine(true);
     muted_ = startMutedPending_;
+}
+
+void TRadioCard::SerLineFailed(int error)
+{
+    if (!active_ || destroying_) return;
+    active_ = false;
+    muted_ = true;
+    if (OnDeviceError)
+        OnDeviceError(QStringLiteral("The serial receiver on COM%1 (%2) stopped answering (%3).")
+                          .arg(PortValue())
+                          .arg(com_->DeviceName(), QString::fromLocal8Bit(std::strerror(error))));
 }
 
 void TRadioCard::SerClose()

@@ -4,6 +4,9 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -67,6 +70,22 @@ bool TQtPrompts::AskYesNo(const QString& title, const QString& text, tPromptIcon
     QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, Owner());
     FitTitle(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+int TQtPrompts::Choose(const QString& title, const QString& text, tPromptIcon icon,
+                       const QStringList& buttons, int escape)
+{
+    if (title == WarningTitle()) Beep();
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    std::vector<QAbstractButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added.push_back(box.addButton(buttons[i], i == escape ? QMessageBox::RejectRole
+                                                              : QMessageBox::AcceptRole));
+    if (escape >= 0 && escape < int(added.size())) box.setEscapeButton(added[std::size_t(escape)]);
+    if (!added.empty()) box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    box.exec();
+    const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
+    return pressed == added.end() ? escape : int(pressed - added.begin());
 }
 
 QString TQtPrompts::OpenFileName(const tFileDialogRequest& request)

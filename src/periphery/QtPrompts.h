@@ -14,6 +14,8 @@ public:
 
     void Message(const QString& title, const QString& text, tPromptIcon icon) override;
     bool AskYesNo(const QString& title, const QString& text, tPromptIcon icon) override;
+    int Choose(const QString& title, const QString& text, tPromptIcon icon,
+               const QStringList& buttons, int escape) override;
     QString OpenFileName(const tFileDialogRequest& request) override;
     QString SaveFileName(const tFileDialogRequest& request) override;
     void Beep() override;

@@ -1,8 +1,9 @@
 #include "TipOfDay.h"
 
+#include "RegularFile.h"
+
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,9 +77,11 @@ QStringList TTipOfDay::ParseTips(const QString& text)
 
 bool TTipOfDay::LoadTips(const QString& fileName)
 {
-    QFile file(fileName);
+    // A tips file is a few KiB; nothing that is not a regular file, or is
+    // far larger, is taken for one.
+    QByteArray text;
     QStringList tips;
-    if (file.open(QIODevice::ReadOnly)) tips = ParseTips(QString::fromUtf8(file.readAll()));
+    if (ReadRegularFile(fileName, 1024 * 1024, text)) tips = ParseTips(QString::fromUtf8(text));
     if (tips.isEmpty())
         missingNote_ = QStringLiteral("No tips to show: the tips file %1 is missing or empty.")
                            .arg(QDir::toNativeSeparators(fileName));

@@ -1,5 +1,6 @@
 #include "Profile.h"
 
+#include "RegularFile.h"
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
@@ -16,7 +17,10 @@ namespace {
 
 // No line of the program's files comes near this; a longer one means the
 // file is not one of them, and it is judged at once instead of being parsed.
-constexpr qsizetype MaxLineBytes = 64 * 1024;
+constexpr qsizetype MaxLineBytes = MaxFileLineBytes;
+// An archive of 100,000 stations takes about 6 MiB; a profile far larger
+// than any real one is refused before it fills the memory.
+constexpr qint64 MaxProfileBytes = 16 * 1024 * 1024;
 
 struct tLine {
     QString raw;   // as read, without its "\n" (a "\r" before it is kept)
@@ -156,21 +160,24 @@ struct TProfile::Data {
 
 TProfile::TProfile(QString fileName) : fileName_(std::move(fileName)), data_(std::make_unique<Data>())
 {
-    QFile file(fileName_);
-    if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFile::exists(fileName_) && !IsOtherThanRegularFile(fileName_)) return;
+    QByteArray content;
+    if (!ReadRegularFile(fileName_, MaxProfileBytes, content, &readError_)) {
         readFailed_ = true;
+        readError_ = QStringLiteral("%1: %2").arg(fileName_, readError_);
         return;
     }
-    const QByteArray content = file.readAll();
     qsizetype lineStart = 0, lineEnd = 0;
     for (; lineStart <= content.size(); lineStart = lineEnd + 1) {
         lineEnd = content.indexOf('\n', lineStart);
         if (lineEnd < 0) lineEnd = content.size();
         if (lineEnd - lineStart > MaxLineBytes) break;
     }
-    if (file.error() != QFileDevice::NoError || lineStart <= content.size()) {
+    if (lineStart <= content.size()) {
         readFailed_ = true;
+        readError_ = QStringLiteral("%1: a line longer than %2 KiB, which no such file has")
+                         .arg(fileName_)
+                         .arg(MaxLineBytes / 1024);
         return;
     }
     data_->Parse(DecodeFileText(content));

@@ -21,10 +21,13 @@ public:
     TProfile& operator=(const TProfile&) = delete;
 
     const QString& FileName() const { return fileName_; }
-    // True when the file existed but could not be read, or holds a line
-    // longer than 64 KiB (not a profile); Save() then refuses, so what the
-    // file holds is not lost.
+    // True when the file existed but could not be read, is not a regular
+    // file, is larger than 16 MiB or holds a line longer than 64 KiB (not a
+    // profile); Save() then refuses, so what the file holds is not lost.
     bool ReadFailed() const { return readFailed_; }
+    // Why, when ReadFailed(): not a regular file, too large, a line too
+    // long, or the system's reason.
+    const QString& ReadError() const { return readError_; }
 
     bool SectionExists(const QString& section) const;
     QStringList Keys(const QString& section) const;
@@ -56,4 +59,5 @@ private:
     QString fileName_;
     std::unique_ptr<Data> data_;
     bool readFailed_ = false;
+    QString readError_;
 };

@@ -3,6 +3,7 @@
 // interface, so the logic behind it runs in tests that answer for the user.
 
 #include <QString>
+#include <QStringList>
 
 enum class tPromptIcon { Error, Information, Warning, Stop };
 
@@ -25,6 +26,11 @@ public:
     virtual void Message(const QString& title, const QString& text, tPromptIcon icon) = 0;
     // A Yes/No box; true for Yes. Beeps first when titled "Warning".
     virtual bool AskYesNo(const QString& title, const QString& text, tPromptIcon icon) = 0;
+    // A box with the buttons named, in order; the index of the one pressed,
+    // or `escape` when the box is closed otherwise. Beeps first when titled
+    // "Warning".
+    virtual int Choose(const QString& title, const QString& text, tPromptIcon icon,
+                       const QStringList& buttons, int escape) = 0;
     // The chosen file's full name, or empty when the user cancels.
     virtual QString OpenFileName(const tFileDialogRequest& request) = 0;
     // As above; asks before an existing file is overwritten.

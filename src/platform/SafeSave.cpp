@@ -1,5 +1,7 @@
 #include "SafeSave.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -9,6 +11,14 @@
 
 bool SaveFileSafely(const QString& fileName, const QByteArray& contents, QString* error)
 {
+    // The rename would put a regular file in the place of a device or a
+    // FIFO; only a regular file is replaced (a link is followed to it).
+    if (QString kind; IsOtherThanRegularFile(fileName, &kind)) {
+        if (error)
+            *error = QStringLiteral("%1: not a regular file but %2; it is left as it is")
+                         .arg(fileName, kind);
+        return false;
+    }
     QSaveFile file(fileName);
     // Unbuffered, so a failing write is seen at the write and not hidden in
     // a buffer that commit() would rename over the old file regardless.

@@ -11,7 +11,7 @@ constexpr char16_t Cp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString FromCp1252(const QByteArray& bytes)
+QString FromCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -25,7 +25,23 @@ QString FromCp1252(const QByteArray& bytes)
 
 QString DecodeFileText(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? FromCp1252(bytes) : text;
+    QStringDecoder whole(QStringDecoder::Utf8);
+    QString text = whole(bytes);
+    if (!whole.hasError()) return text;
+
+    // A UTF-8 sequence never holds a line feed, so lines decode apart.
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
+    text.clear();
+    text.reserve(rest.size());
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? rest : rest.first(end + 1);
+        rest = rest.sliced(line.size());
+        // A byte-order mark inside the file is a character like any other.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        const QString decoded = utf8(line);
+        text += utf8.hasError() ? FromCp1252(line) : decoded;
+    }
+    return text;
 }

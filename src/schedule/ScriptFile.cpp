@@ -3,6 +3,7 @@
 #include "Favorites.h"
 #include "Helpers.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
@@ -15,6 +16,10 @@
 #include <optional>
 
 namespace {
+
+// A script holds at most one action a minute, some 40 KiB; anything much
+// larger is not a script and is refused before it fills the memory.
+constexpr qint64 MaxScriptBytes = 1024 * 1024;
 
 // The fields of an action line after its time, one after the other: each is
 // the text up to the next "."; the line's last field is all that is left.
@@ -174,12 +179,21 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail(slReadError, 0, device.errorString());
     if (!device.isReadable()) return fail(slReadError, 0, QStringLiteral("not readable"));
     if (!device.isSequential() && !device.seek(0)) return fail(slReadError, 0, device.errorString());
-    const QByteArray bytes = device.readAll();
+    const QByteArray bytes = device.read(MaxScriptBytes + 1);
+    if (bytes.size() > MaxScriptBytes)
+        return fail(slCorrupt, 0,
+                    QStringLiteral("larger than %1 KiB, more than a script ever holds")
+                        .arg(MaxScriptBytes / 1024));
     if (!device.isSequential() && !device.atEnd()) return fail(slReadError, 0, device.errorString());
 
     QStringList lines = DecodeFileText(bytes).split(QLatin1Char('\n'));
     // The line end of the last line does not begin another one.
     if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
+    for (int n = 1; n <= lines.size(); ++n)
+        if (lines[n - 1].size() > MaxFileLineBytes)
+            return fail(
+                slCorrupt, n,
+                QStringLiteral("the line is longer than %1 KiB").arg(MaxFileLineBytes / 1024));
 
     const QString header = TrimBlanks(lines.front());
     if (!header.startsWith(QLatin1Char(';')))
@@ -228,8 +242,9 @@ std::uint8_t LoadScriptFile(QIODevice& device, tScript& script, tScriptFault* fa
 std::uint8_t LoadScriptFile(const QString& fileName, tScript& script, tScriptFault* fault)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (fault) *fault = {0, file.errorString()};
+    QString why;
+    if (!OpenRegularFile(file, &why)) {
+        if (fault) *fault = {0, why};
         return slReadError;
     }
     return Parse(file, script, fault);

@@ -1,6 +1,7 @@
 #include "StationList.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -24,20 +25,15 @@ TStationList TStationList::BuiltIn()
 
 std::optional<TStationList> TStationList::Load(const QString& fileName, QString* error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (error) *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
-        return std::nullopt;
-    }
-    // A station list is a few thousand lines at most; a device that never
-    // ends (/dev/zero) or a huge file is refused before it fills the memory.
+    // A station list is a few thousand lines at most; a huge file is refused
+    // before it fills the memory, and a FIFO or a device (/dev/zero) at once.
     constexpr qint64 MaxBytes = 1 << 20;
-    const QByteArray text = file.read(MaxBytes + 1);
-    if (text.size() > MaxBytes) {
-        if (error) *error = QStringLiteral("%1: longer than %2 KiB, too long for a station list").arg(fileName).arg(MaxBytes / 1024);
+    QByteArray text;
+    QString why;
+    if (!ReadRegularFile(fileName, MaxBytes, text, &why)) {
+        if (error) *error = QStringLiteral("%1: %2").arg(fileName, why);
         return std::nullopt;
     }
-    QString why;
     auto list = Parse(QString::fromUtf8(text), &why);
     if (!list && error) *error = QStringLiteral("%1: %2").arg(fileName, why);
     return list;

@@ -324,9 +324,10 @@ bool TEditFavorites::Load()
     const QString fileName =
         prompts_.OpenFileName(PresetsRequest(QStringLiteral("Open presets"), setup_.Directory, QString()));
     if (fileName.isEmpty()) return false;
-    const std::uint8_t result = LoadPresetsFile(fileName, table_);
+    QString why;
+    const std::uint8_t result = LoadPresetsFile(fileName, table_, &why);
     if (result != plLoaded) {
-        ShowPresetsLoadError(prompts_, result);
+        ShowPresetsLoadError(prompts_, result, why);
         return false;
     }
     fileName_ = fileName;

@@ -2,6 +2,7 @@
 
 #include "Helpers.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
@@ -68,7 +69,7 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
 // A final line end does not start another line.
 class TLineReader {
 public:
-    static constexpr qsizetype MaxLineBytes = 64 * 1024;
+    static constexpr qsizetype MaxLineBytes = MaxFileLineBytes;
 
     explicit TLineReader(QIODevice& device) : device_(device) {}
 
@@ -183,10 +184,14 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
     return plLoaded;
 }
 
-std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table)
+std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table, QString* error)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return plReadError;
+    QString why;
+    if (!OpenRegularFile(file, &why)) {
+        if (error) *error = QStringLiteral("%1: %2").arg(fileName, why);
+        return plReadError;
+    }
     return LoadPresetsFile(file, table);
 }
 
@@ -205,10 +210,10 @@ bool SavePresetsFile(QIODevice& device, const tFavorites& table)
     return true;
 }
 
-bool SavePresetsFile(const QString& fileName, const tFavorites& table)
+bool SavePresetsFile(const QString& fileName, const tFavorites& table, QString* error)
 {
     QBuffer buffer;
-    return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data());
+    return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data(), error);
 }
 
 QString PresetsLoadErrorText(std::uint8_t result)
@@ -222,9 +227,13 @@ QString PresetsLoadErrorText(std::uint8_t result)
 
 QString PresetsWriteErrorText() { return QStringLiteral("Presets write error"); }
 
-void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result)
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result, const QString& detail)
 {
-    if (result != plLoaded) prompts.Message(WarningTitle(), PresetsLoadErrorText(result), tPromptIcon::Warning);
+    if (result != plLoaded)
+        prompts.Message(WarningTitle(),
+                        PresetsLoadErrorText(result) +
+                            (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail),
+                        tPromptIcon::Warning);
 }
 
 void ShowPresetsWriteError(TPrompts& prompts)

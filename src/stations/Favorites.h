@@ -38,19 +38,24 @@ enum : std::uint8_t { plLoaded = 0, plCorrupt = 1, plReadError = 2 };
 // is left as it was. An empty file is a table without presets. A device that
 // is not open yet is opened for reading.
 std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table);
-std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table);
+// A name that is not a regular file (a FIFO, a device) is a read error; the
+// reason, with the name, goes to *error.
+std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table, QString* error = nullptr);
 
 // Writes the used slots in ascending order. The file-name form writes a
 // temporary file beside the target and renames it over the target, so a
-// failure leaves the previous file as it was. False on any failure.
+// failure leaves the previous file as it was. False on any failure, the
+// reason in *error.
 bool SavePresetsFile(QIODevice& device, const tFavorites& table);
-bool SavePresetsFile(const QString& fileName, const tFavorites& table);
+bool SavePresetsFile(const QString& fileName, const tFavorites& table, QString* error = nullptr);
 
 // What the callers show for a load result other than plLoaded, and for a
 // failed save; each goes out as an error box titled "Warning".
 QString PresetsLoadErrorText(std::uint8_t result);
 QString PresetsWriteErrorText();
-void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result);
+// `detail` (why the file could not be read) goes on a line of its own.
+void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result,
+                          const QString& detail = QString());
 void ShowPresetsWriteError(TPrompts& prompts);
 
 // The open and save dialogs of presets files.

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QThread>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -168,6 +169,17 @@ TEST_F(MainClockTest, AFailedLoadKeepsTheScriptAndTheModeOff)
     EXPECT_FALSE(window->ProgOn());
     EXPECT_EQ(prompts.MessageTexts().back(), QStringLiteral("The script file is corrupt"));
     EXPECT_EQ(window->Runner().Script.At(1).Kind, zMuteOn);
+    EXPECT_EQ(window->Runner().Script.Title, QStringLiteral("Day"));
+
+    // A FIFO nothing writes to is refused at once, and says so.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.vxs"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prompts.answers.push_back(true);
+    prompts.fileNames.push_back(fifo);
+    window->File_LoadScript();
+    EXPECT_EQ(prompts.MessageTexts().back(),
+              QStringLiteral("Read error or disk not ready\n") + fifo +
+                  QStringLiteral(": not a regular file but a named pipe (FIFO)"));
     EXPECT_EQ(window->Runner().Script.Title, QStringLiteral("Day"));
 }
 

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 
 TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
 {
@@ -249,16 +251,63 @@ TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)
     for (const auto& call : prompts.calls) EXPECT_NE(call.Kind, QStringLiteral("Message"));
 }
 
-TEST_F(MainWindowTest, AFailedSettingsWriteAtAnOrdinaryCloseIsShown)
+TEST_F(MainWindowTest, AFailedSettingsWriteAtCloseOffersRetryQuitOrStay)
 {
-    WriteConfigured("ShutDown=1\n");
-    TMainWindow& w = Started();
-    ASSERT_TRUE(dir.remove());
-    w.close();
-    EXPECT_TRUE(w.Closed());
-    ASSERT_FALSE(prompts.calls.empty());
-    EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("Message"));
-    EXPECT_TRUE(prompts.calls.back().Text.startsWith(QStringLiteral("The settings could not be written")));
+    // A full disk: no file may grow while the window closes, unless a row
+    // makes room while the question is up.
+    rlimit room{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &room), 0);
+    rlimit full = room;
+    full.rlim_cur = 10;
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    const struct {
+        const char* name;
+        std::deque<int> choices; // Retry 0, Quit without saving 1, Cancel 2; none: the box closed
+        bool makeRoom;
+        bool closed, saved;
+    } rows[] = {{"box closed", {}, false, false, false},
+                {"cancel", {2}, false, false, false},
+                {"quit without saving", {1}, false, true, false},
+                {"retry on a full disk, then quit", {0, 1}, false, true, false},
+                {"retry once there is room", {0}, true, true, true}};
+    for (const auto& row : rows) {
+        WriteConfigured("ShutDown=0\n");
+        TMainWindow& w = Started();
+        w.Actions_ScanNext(); // the session's change: 88.6 MHz
+        prompts.calls.clear();
+        prompts.choices = row.choices;
+        prompts.whileChoosing = [&] {
+            if (row.makeRoom) setrlimit(RLIMIT_FSIZE, &room);
+        };
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+        w.close();
+        setrlimit(RLIMIT_FSIZE, &room);
+        EXPECT_EQ(w.Closed(), row.closed) << row.name;
+        // Staying keeps the radio playing; a close mutes it as ShutDown=0 asks.
+        EXPECT_EQ(w.Card().Active(), !row.closed) << row.name;
+        ASSERT_FALSE(prompts.calls.empty()) << row.name;
+        EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("Choose")) << row.name;
+        EXPECT_TRUE(prompts.calls.back().Text.startsWith(
+            QStringLiteral("The settings could not be written")));
+        EXPECT_EQ(prompts.offeredButtons,
+                  (QStringList{QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
+                               QStringLiteral("Cancel")}));
+        EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"),
+                                            QStringLiteral("Frequency"), QString()),
+                  row.saved ? QStringLiteral("M 088.600") : QString())
+            << row.name;
+        if (!row.closed) {
+            // Once the disk has room again the same close goes through.
+            w.close();
+            EXPECT_TRUE(w.Closed()) << row.name;
+            EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Frequency"),
+                                                QStringLiteral("Frequency"), QString()),
+                      QStringLiteral("M 088.600"))
+                << row.name;
+        }
+    }
+    prompts.whileChoosing = nullptr;
+    signal(SIGXFSZ, oldHandler);
 }
 
 TEST_F(MainWindowTest, ClosingDuringAScanEndsTheScanFirst)

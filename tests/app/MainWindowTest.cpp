@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolTip>
+#include <sys/stat.h>
 
 namespace {
 
@@ -434,15 +435,22 @@ TEST_F(MainWindowTest, LoadPresets)
               QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
                              "erased.\nAre you sure?"));
 
-    // Corrupt and unreadable files: a message each, the bank as it was.
-    for (const QString& file : {bad, dir.filePath(QStringLiteral("missing.vxp"))}) {
+    // Corrupt and unreadable files, and a FIFO that nothing writes to: a
+    // message each at once, the bank as it was.
+    const QString missing = dir.filePath(QStringLiteral("missing.vxp"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo.vxp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& file : {bad, missing, fifo}) {
         prompts.answers.push_back(true);
         prompts.fileNames.push_back(file);
         w.File_LoadPresets();
     }
     EXPECT_EQ(prompts.MessageTexts(),
               (QStringList{QStringLiteral("The presets file is corrupt"),
-                           QStringLiteral("Read error or disk not ready")}));
+                           QStringLiteral("Read error or disk not ready\n") + missing +
+                               QStringLiteral(": No such file or directory"),
+                           QStringLiteral("Read error or disk not ready\n") + fifo +
+                               QStringLiteral(": not a regular file but a named pipe (FIFO)")}));
     EXPECT_TRUE(w.Favorites()[1].Used);
     EXPECT_EQ(w.CurrentPreset(), 1);
 

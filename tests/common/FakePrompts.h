@@ -7,12 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class TFakePrompts final : public TPrompts {
 public:
     struct Call {
-        QString Kind; // "Message", "AskYesNo", "OpenFileName", "SaveFileName", "Beep"
+        QString Kind; // "Message", "AskYesNo", "Choose", "OpenFileName", "SaveFileName", "Beep"
         QString Title;
         QString Text;
         tPromptIcon Icon = tPromptIcon::Information;
@@ -29,6 +30,15 @@ public:
         if (title == WarningTitle()) ++beeps;
         calls.push_back({QStringLiteral("AskYesNo"), title, text, icon, {}});
         return Take(answers, false);
+    }
+    int Choose(const QString& title, const QString& text, tPromptIcon icon,
+               const QStringList& buttons, int escape) override
+    {
+        if (title == WarningTitle()) ++beeps;
+        calls.push_back({QStringLiteral("Choose"), title, text, icon, {}});
+        offeredButtons = buttons;
+        if (whileChoosing) whileChoosing();
+        return Take(choices, escape);
     }
     QString OpenFileName(const tFileDialogRequest& request) override
     {
@@ -56,6 +66,9 @@ public:
     }
 
     std::deque<bool> answers;        // Yes = true
+    std::deque<int> choices;         // the button pressed in a Choose box; empty = closed (escape)
+    QStringList offeredButtons;      // the buttons of the last Choose box
+    std::function<void()> whileChoosing; // runs while a Choose box is up
     std::deque<QString> fileNames;   // empty = cancelled
     std::vector<Call> calls;
     int beeps = 0;                   // explicit beeps and those before "Warning" boxes

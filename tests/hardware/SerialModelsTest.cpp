@@ -7,11 +7,13 @@
 #include "TestHardware.h"
 #include "TestSupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 #include <thread>
@@ -232,6 +234,47 @@ TEST(SerialModelsLine, EndlessReplyDoesNotHoldTheProgram)
     chatter.join();
     EXPECT_EQ(signal, sgNone);
     EXPECT_LT(took, 2000);
+}
+
+TEST(SerialModelsLine, ALineWhoseOtherEndGoesAwayClosesTheCardAndSaysSo)
+{
+    const std::vector<std::pair<const char*, std::function<void(TRadioCard&)>>> rows = {
+        {"tune", [](TRadioCard& card) { card.Tune(false, bFM, 95.0); }},
+        {"signal check", [](TRadioCard& card) { card.CheckSignal(); }},
+        {"nothing sent", [](TRadioCard& card) {
+             QElapsedTimer idle;
+             idle.start();
+             while (card.Active() && idle.elapsed() < 1000) {
+                 QCoreApplication::processEvents();
+                 QThread::msleep(5);
+             }
+         }}};
+    for (const auto& [name, action] : rows) {
+        TPtyPair pty;
+        ASSERT_TRUE(pty.Valid());
+        TTestHardware hw;
+        hw.MapComDevice(3, pty.SlavePath());
+        TRadioCard card(hw);
+        card.SetModel(mWizard);
+        card.SetPort(3);
+        card.Open();
+        card.Tune(false, bFM, 90.0);
+        QStringList reports;
+        card.OnDeviceError = [&reports](const QString& what) { reports << what; };
+        pty.CloseMaster();
+        QElapsedTimer timer;
+        timer.start();
+        action(card);
+        EXPECT_FALSE(card.Active()) << name;
+        card.CheckSignal(); // a closed card touches the line no more
+        EXPECT_LT(timer.elapsed(), 1000) << name;
+        EXPECT_FALSE(card.SerialPort().IsOpen()) << name;
+        EXPECT_EQ(card.SerialPort().LineError(), EIO) << name;
+        ASSERT_EQ(reports.size(), 1) << name;
+        EXPECT_TRUE(reports[0].contains(QStringLiteral("COM3 (") + pty.SlavePath() +
+                                        QStringLiteral(") stopped answering")))
+            << name << ": " << reports[0].toStdString();
+    }
 }
 
 TEST_F(SerialModels, NoSignalCheckOnAM)

@@ -1,14 +1,17 @@
 #include "Profile.h"
 #include "FileSizeLimit.h"
 #include "ProgramDir.h"
+#include "RegularFile.h"
 #include "SafeSave.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -217,6 +220,17 @@ TEST(Profile, ForeignTextAndOverlongLines)
     ASSERT_TRUE(old.Save());
     EXPECT_EQ(ReadFile(path), QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0 \xE2\x82\xAC\n"));
 
+    // Decided line by line: one stray byte leaves the UTF-8 of the other lines alone.
+    WriteFile(path, "[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xE9\nStation02=M 99,000 "
+                    "Z\xC3\xBCrich\n");
+    TProfile mixed(path);
+    EXPECT_EQ(mixed.ReadString(QStringLiteral("Presets"), QStringLiteral("Station01"), QString()),
+              QStringLiteral("M 101,500 Citt\u00E0"));
+    ASSERT_TRUE(mixed.Save());
+    EXPECT_EQ(ReadFile(path),
+              QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xC3\xA9\n"
+                         "Station02=M 99,000 Z\xC3\xBCrich\n"));
+
     // A line over 64 KiB is no profile: kept as it is, never written over.
     const QByteArray huge = "[A]\nB=" + QByteArray(64 * 1024 + 1, 'x') + "\n";
     WriteFile(path, huge);
@@ -255,6 +269,61 @@ TEST(SafeSave, LeftoversOfKilledSavesGoAndNothingElse)
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << qPrintable(name);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Vantoro.db.Folder"))).isDir());
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Vantoro.db.LinkTo"))).isSymLink());
+}
+
+TEST(RegularFile, AnythingElseIsRefusedAtOnceAndNeverReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString toZero = dir.filePath(QStringLiteral("zero.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), toZero));
+    const QString toFifo = dir.filePath(QStringLiteral("link.ini"));
+    ASSERT_TRUE(QFile::link(fifo, toFifo));
+    const struct {
+        QString path, kind;
+        bool ours; // in the test's folder, so a save may be tried on it
+    } rows[] = {{fifo, QStringLiteral("FIFO"), true},
+                {QStringLiteral("/dev/zero"), QStringLiteral("device"), false},
+                {toZero, QStringLiteral("device"), false},
+                {toFifo, QStringLiteral("FIFO"), true},
+                {dir.path(), QStringLiteral("directory"), true}};
+    for (const auto& row : rows) {
+        const std::string name = row.path.toStdString();
+        QElapsedTimer timer;
+        timer.start();
+        QFile file(row.path);
+        QString why;
+        EXPECT_FALSE(OpenRegularFile(file, &why)) << name;
+        EXPECT_TRUE(why.contains(QStringLiteral("not a regular file")) && why.contains(row.kind))
+            << name << ": " << why.toStdString();
+        const TProfile profile(row.path);
+        EXPECT_TRUE(profile.ReadFailed()) << name;
+        EXPECT_TRUE(profile.ReadError().contains(row.path)) << name;
+        EXPECT_LT(timer.elapsed(), 1000) << name;
+        if (!row.ours) continue;
+        EXPECT_FALSE(SaveFileSafely(row.path, "x", &why)) << name;
+        EXPECT_TRUE(why.contains(row.kind)) << name;
+        EXPECT_FALSE(QFileInfo(row.path).isFile()) << name << " was replaced";
+    }
+    EXPECT_TRUE(QFileInfo(toFifo).isSymLink());
+
+    // A regular file larger than any profile: refused unread.
+    const QString huge = dir.filePath(QStringLiteral("huge.ini"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(16 * 1024 * 1024 + 1));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const TProfile profile(huge);
+    EXPECT_TRUE(profile.ReadFailed());
+    EXPECT_TRUE(profile.ReadError().contains(QStringLiteral("larger than")))
+        << profile.ReadError().toStdString();
+    EXPECT_LT(timer.elapsed(), 1000);
+    QByteArray bytes;
+    EXPECT_TRUE(ReadRegularFile(huge, 16 * 1024 * 1024 + 1, bytes));
+    EXPECT_EQ(bytes.size(), 16 * 1024 * 1024 + 1);
 }
 
 TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)

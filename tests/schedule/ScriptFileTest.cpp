@@ -88,6 +88,9 @@ TEST(ScriptFile, FaultyFilesAreCorruptAtTheirLineAndLeaveTheScriptAlone)
         {File({";T", "Jump to.0700.098,500.FM"}), 2},
         {File({";T", "Off.0800", "Mute on.0700"}), 3},      // out of order
         {File({";T", "Mute on.0700", "Off.0700"}), 3},      // two in one minute
+        // A line no script has, and a file larger than any script.
+        {File({(";" + QByteArray(64 * 1024 + 1, 'T')).constData(), "Off.0800"}), 1},
+        {";T\r\n" + QByteArray(1024 * 1024, '\n') + "Off.0800\r\n", 0},
     };
     for (const Case& c : cases) {
         tScript script;

@@ -1,5 +1,6 @@
 #include "StationList.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,7 +42,12 @@ TEST(StationList, RejectsBadLinesWithTheLineNumber)
     EXPECT_FALSE(TStationList::Parse(QStringLiteral("FM 95"), &why));
     EXPECT_FALSE(TStationList::Load(QStringLiteral("/nonexistent/stations.txt"), &why));
     EXPECT_TRUE(why.contains(QStringLiteral("/nonexistent/stations.txt")));
-    // A file that never ends is refused, not read into memory.
+    // A device that never ends, or a file larger than any list, is refused, not read into memory.
     EXPECT_FALSE(TStationList::Load(QStringLiteral("/dev/zero"), &why));
-    EXPECT_TRUE(why.contains(QStringLiteral("too long"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("not a regular file"))) << why.toStdString();
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.txt")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize((1 << 20) + 1));
+    EXPECT_FALSE(TStationList::Load(huge.fileName(), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("larger than 1024 KiB"))) << why.toStdString();
 }

@@ -1,13 +1,17 @@
 // vantoroctl as a user runs it: exit codes, outputs and the trace.
 
+#include "PtyPair.h"
+
 #include <QDir>
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/io.h>
+#include <sys/stat.h>
 
 namespace {
 struct TRun {
@@ -364,10 +368,89 @@ TEST(Vantoroctl, SettingsShowPrintsAnUnsetModelAsTheProgramSeesIt)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Configuration/Hardware=0\n"))) << r.out.toStdString();
 }
 
-TEST(Vantoroctl, AStationListThatNeverEndsIsRefused)
+TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
 {
-    const TRun r = Ctl({QStringLiteral("--simulate"), QStringLiteral("--stations"), QStringLiteral("/dev/zero"),
-                        QStringLiteral("status")});
-    EXPECT_EQ(r.code, 2);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("too long"))) << r.err.toStdString();
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.vxp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& node : {fifo, QStringLiteral("/dev/zero")}) {
+        // The settings file of a folder of its own is a link to the node.
+        const QString settingsDir =
+            dir.filePath(QStringLiteral("settings-") + QFileInfo(node).fileName());
+        ASSERT_TRUE(QDir().mkpath(settingsDir));
+        QFile::link(node, settingsDir + QStringLiteral("/Vantoro.ini"));
+        const struct {
+            QStringList args;
+            int code;
+        } rows[] = {{{QStringLiteral("presets"), QStringLiteral("check"), node}, 2},
+                    {{QStringLiteral("presets"), QStringLiteral("show"), node}, 2},
+                    {{QStringLiteral("presets"), QStringLiteral("copy"), node,
+                      dir.filePath(QStringLiteral("o.vxp"))},
+                     2},
+                    {{QStringLiteral("script"), QStringLiteral("check"), node}, 2},
+                    {{QStringLiteral("script"), QStringLiteral("show"), node}, 2},
+                    {{QStringLiteral("archive"), QStringLiteral("show"), node}, 2},
+                    {{QStringLiteral("rds"), QStringLiteral("--hex"), node}, 2},
+                    {{QStringLiteral("--simulate"), QStringLiteral("--stations"), node,
+                      QStringLiteral("status")},
+                     2},
+                    {{QStringLiteral("settings"), QStringLiteral("show"), settingsDir}, 0}};
+        for (const auto& row : rows) {
+            const std::string name = row.args.join(QLatin1Char(' ')).toStdString();
+            QElapsedTimer timer;
+            timer.start();
+            const TRun r = Ctl(row.args);
+            EXPECT_LT(timer.elapsed(), 1000) << name;
+            EXPECT_EQ(r.code, row.code) << name << ": " << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file")))
+                << name << ": " << r.err.toStdString();
+            if (row.code != 0) {
+                EXPECT_EQ(r.out, QString()) << name;
+            }
+        }
+    }
+
+    // Every error goes to stderr, stdout holds only results.
+    const QString bad = dir.filePath(QStringLiteral("bad.vxp"));
+    QFile badFile(bad);
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write("001.088,500.XX.Wrong band\r\n");
+    badFile.close();
+    TRun r = Ctl({QStringLiteral("presets"), QStringLiteral("check"), bad});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, QString());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The presets files is corrupt")))
+        << r.err.toStdString();
+    // Nothing but a regular file is replaced by a save; the FIFO stays one.
+    const QString good = dir.filePath(QStringLiteral("good.vxp"));
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::WriteOnly));
+    goodFile.write("001.088,500.FM.Harbour\r\n");
+    goodFile.close();
+    r = Ctl({QStringLiteral("presets"), QStringLiteral("copy"), good, fifo});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.out, QString());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Presets write error"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file"))) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+TEST(Vantoroctl, AReceiverThatGoesAwayEndsTheScanWithExitThree)
+{
+    TPtyPair pty;
+    ASSERT_TRUE(pty.Valid());
+    QProcess p;
+    p.start(QStringLiteral(VANTOROCTL),
+            {QStringLiteral("--model"), QStringLiteral("wizard"), QStringLiteral("--device"),
+             pty.SlavePath(), QStringLiteral("scan"), QStringLiteral("up")});
+    // The scan is under way once its first frames arrive; then the line goes.
+    ASSERT_FALSE(pty.Read(8).isEmpty());
+    pty.CloseMaster();
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(p.exitCode(), 3);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("stopped answering"))) << err.toStdString();
 }

@@ -25,9 +25,11 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return 2;
     }
     TArchive archive;
-    const tArchiveLoad loaded = archive.Load(TProfile(file));
+    const TProfile profile(file);
+    const tArchiveLoad loaded = archive.Load(profile);
     if (loaded.Result == tArchiveLoad::Unreadable) {
-        err << "cannot read " << file << '\n';
+        err << "cannot read " << (profile.ReadError().isEmpty() ? file : profile.ReadError())
+            << '\n';
         return 2;
     }
     if (loaded.Result == tArchiveLoad::BadRow) {

@@ -8,7 +8,8 @@ namespace {
 constexpr int ExitWriteError = 4;
 }
 
-// check: the exit code is the load result (0, 1, 2) and one line says it.
+// check: the exit code is the load result (0, 1, 2) and one line says it
+// (errors on stderr, like every error).
 // show: one line per used slot, "NN 000.000 FM name".
 // copy: reads FILE and writes it again to TO, as the presets editor would
 // save it under the current locale.
@@ -22,14 +23,16 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return ExitUsage;
     }
     tFavorites table;
-    const std::uint8_t result = LoadPresetsFile(args[1], table);
+    QString why;
+    const std::uint8_t result = LoadPresetsFile(args[1], table, &why);
     if (result != plLoaded) {
-        out << PresetsLoadErrorText(result) << '\n';
+        err << PresetsLoadErrorText(result)
+            << (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)) << '\n';
         return result;
     }
     if (verb == QLatin1String("copy")) {
-        if (SavePresetsFile(args[2], table)) return ExitOk;
-        out << PresetsWriteErrorText() << '\n';
+        if (SavePresetsFile(args[2], table, &why)) return ExitOk;
+        err << PresetsWriteErrorText() << " (" << why << ")\n";
         return ExitWriteError;
     }
     if (args[0] == QLatin1String("check")) {

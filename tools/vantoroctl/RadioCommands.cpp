@@ -5,6 +5,7 @@
 #include "CardCommands.h"
 #include "Helpers.h"
 #include "RadioCards.h"
+#include "RegularFile.h"
 
 #include <QFile>
 
@@ -54,6 +55,8 @@ int RunScan(TRadioCard& card, const QString& how, tBand band, QTextStream& out)
     if (card.Frequency() == 0) card.SetBand(band);
     if (how == QLatin1String("up") || how == QLatin1String("down")) {
         if (!NextStation(card, how == QLatin1String("up"))) {
+            // A card that failed under the scan found nothing to report.
+            if (!card.Active()) return ExitNoCard;
             out << "no station\n";
             return ExitNotFound;
         }
@@ -89,14 +92,28 @@ int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return ExitUsage;
     }
     QFile file(args[1]);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        err << "vantoroctl: cannot read " << args[1] << ": " << file.errorString() << '\n';
+    QString why;
+    if (!OpenRegularFile(file, &why)) {
+        err << "vantoroctl: cannot read " << args[1] << ": " << why << '\n';
         return ExitUsage;
     }
+    file.setTextModeEnabled(true);
     TRdsDecoder rds;
-    while (!file.atEnd()) {
-        const auto group = ParseRdsSpyLine(QString::fromLatin1(file.readLine()));
+    // Read a line at a time, so a log of any length takes little memory;
+    // a line no log has ends the reading.
+    for (int n = 1; !file.atEnd(); ++n) {
+        const QByteArray line = file.readLine(MaxFileLineBytes + 1);
+        if (line.size() >= MaxFileLineBytes && !line.endsWith('\n')) {
+            err << "vantoroctl: " << args[1] << ": line " << n << " is longer than "
+                << MaxFileLineBytes / 1024 << " KiB, not an RDS log\n";
+            return ExitUsage;
+        }
+        const auto group = ParseRdsSpyLine(QString::fromLatin1(line));
         if (group) PrintNews(rds, rds.Feed(*group), out);
+    }
+    if (file.error() != QFileDevice::NoError) {
+        err << "vantoroctl: cannot read " << args[1] << ": " << file.errorString() << '\n';
+        return ExitUsage;
     }
     return ExitOk;
 }

@@ -37,7 +37,9 @@ int RunScriptCommand(const QStringList& args, QTextStream& out, QTextStream& err
     tScriptFault fault;
     const std::uint8_t result = LoadScriptFile(args[1], script, &fault);
     if (result == slCorrupt) {
-        err << args[1] << ": line " << fault.Line << ": " << fault.Why << '\n';
+        err << args[1] << ": ";
+        if (fault.Line > 0) err << "line " << fault.Line << ": ";
+        err << fault.Why << '\n';
         return result;
     }
     if (result == slReadError) {

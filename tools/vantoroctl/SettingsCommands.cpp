@@ -23,7 +23,10 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return ExitUsage;
     }
     TSettingsFile file(dir);
-    if (file.Profile().ReadFailed()) err << "cannot read " << file.Path() << "; showing the defaults\n";
+    if (file.Profile().ReadFailed())
+        err << "cannot read "
+            << (file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
+            << "; showing the defaults\n";
     const TSettings settings = file.Read();
     for (const tSettingsSection& section : SettingsSections(settings))
         for (const auto& [key, value] : section.Keys) {

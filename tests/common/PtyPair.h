@@ -17,11 +17,13 @@ public:
     {
         master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
+        // Not inherited by a program the test starts, so closing it here closes the line.
+        ::fcntl(master_, F_SETFD, FD_CLOEXEC);
         char name[128] = {};
         if (::ptsname_r(master_, name, sizeof name) != 0) return;
         slavePath_ = QString::fromLocal8Bit(name);
         // Held so the line stays up while the code under test closes and reopens it.
-        hold_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+        hold_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         termios tio {};
         ::tcgetattr(master_, &tio);
         ::cfmakeraw(&tio);
@@ -38,6 +40,13 @@ public:
     bool Valid() const { return master_ >= 0 && hold_ >= 0; }
     QString SlavePath() const { return slavePath_; }
     int Master() const { return master_; }
+
+    // The other end goes away, as when a USB adapter is pulled out.
+    void CloseMaster()
+    {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+    }
 
     void Write(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), size_t(bytes.size())); }
 
