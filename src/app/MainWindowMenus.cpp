@@ -61,7 +61,7 @@ void TMainWindow::ShowCommandState()
     SetItemsChecked("Volume_Mute", muted_);
     SetItemsChecked("Actions_Alarm", alarmOn_);
     SetItemsChecked("Actions_Sleep", sleepOn_);
-    SetItemsChecked("Actions_Prog", runner_.ProgOn);
+    SetItemsChecked("Actions_Prog", runner_.ProgOn());
     SetItemsChecked("Actions_Stereo", stereoWanted_);
     SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
     for (int type = 0; type < MainLayoutCount; ++type)

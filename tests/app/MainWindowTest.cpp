@@ -374,8 +374,8 @@ TEST_F(MainWindowTest, RenameChangesLabelHintMenusCaptionAndTrayTip)
     EXPECT_EQ(Button("btRadio04")->toolTip(), QStringLiteral("95 MHz (Vantoro Classic)"));
     EXPECT_EQ(Items("m04").front()->text(), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(Items("f04").front()->text(), QStringLiteral("Vantoro Classic"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95. MHz (Vantoro Classic)"));
-    EXPECT_EQ(tray->tip, QStringLiteral("95. MHz (Vantoro Classic)"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro - 95 MHz (Vantoro Classic)"));
+    EXPECT_EQ(tray->tip, QStringLiteral("95 MHz (Vantoro Classic)"));
     // With no current preset, rename does nothing.
     w.TuneTo(bFM, false, 99.0);
     w.Stations_Rename();

@@ -419,7 +419,7 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
     TRun r = Ctl({QStringLiteral("presets"), QStringLiteral("check"), bad});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, QString());
-    EXPECT_TRUE(r.err.contains(QStringLiteral("The presets files is corrupt")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The presets file is corrupt")))
         << r.err.toStdString();
     // Nothing but a regular file is replaced by a save; the FIFO stays one.
     const QString good = dir.filePath(QStringLiteral("good.vxp"));
