@@ -4,7 +4,6 @@
 
 #include "MainWindow.h"
 
-#include <QLocale>
 #include <QSlider>
 #include <cmath>
 
@@ -19,11 +18,7 @@ tPlayerState TMainWindow::PlayerState() const
     const tBand band = card_->Band();
     state.StationKey = (band == bAM ? QStringLiteral("AM") : QStringLiteral("FM")) +
                        QString::number(std::lround(card_->Frequency() * 1000));
-    // The window's hint without a decimal mark left bare ("95 MHz", not "95. MHz").
-    state.FrequencyText = FrequencyHint(band, card_->Frequency());
-    const QString mark = QLocale().decimalPoint();
-    if (state.FrequencyText.endsWith(mark + QStringLiteral(" MHz")))
-        state.FrequencyText.remove(state.FrequencyText.size() - 4 - mark.size(), mark.size());
+    state.FrequencyText = FrequencyHint(band, card_->Frequency()); // "95 MHz", "101.5 MHz"
     if (currentPreset_ != 0) state.PresetName = settings_.Presets[currentPreset_].Name;
     if (card_->Active() && card_->Caps().HasRds) state.RdsName = card_->Rds().Ps().trimmed();
     state.CurrentPreset = currentPreset_;
