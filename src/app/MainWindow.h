@@ -85,7 +85,9 @@ public:
 
 // What the window is given from outside.
 struct TMainEnv {
-    QString ProgramDir;
+    QString ProgramDir; // the settings folder
+    QString DataDir;    // the station archive's folder; empty: ProgramDir
+    QString DocumentsDir; // where file dialogs start before one was used; empty: the user's documents
     THardwareEnv* Hardware = nullptr;
     TPrompts* Prompts = nullptr;
     TMainDialogs* Dialogs = nullptr;

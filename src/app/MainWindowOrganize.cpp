@@ -1,4 +1,4 @@
-// "Organize": the station archive in "Vantoro.db" beside the settings, edited
+// "Organize": the station archive "Vantoro.db" in the data folder, edited
 // in the organizer, which also fills presets of the live bank.
 
 #include "MainWindow.h"
@@ -6,6 +6,8 @@
 #include "Archive.h"
 #include "OrganizerDialog.h"
 #include "Profile.h"
+#include "ProgramDir.h"
+#include "SafeSave.h"
 #include "Prompts.h"
 
 #include <QDir>
@@ -16,7 +18,10 @@
 void TMainWindow::Stations_Organize()
 {
     if (busy_) return;
-    const QString file = QDir(env_.ProgramDir).filePath(QStringLiteral("Vantoro.db"));
+    // An archive an earlier version kept beside the settings is read from
+    // there until the first save puts it into the data folder.
+    const QString dataDir = env_.DataDir.isEmpty() ? env_.ProgramDir : env_.DataDir;
+    const QString file = ArchiveToRead(env_.ProgramDir, dataDir);
     TProfile profile(file);
     TArchive archive;
     const tArchiveLoad loaded = archive.Load(profile);
@@ -48,7 +53,10 @@ void TMainWindow::Stations_Organize()
         if (dialog.exec() != QDialog::Accepted) return;
         dialog.Archive().Save(profile);
         QString error;
-        if (!profile.Save(&error))
+        const QString target = ArchiveToWrite(dataDir);
+        const bool saved = target == file ? profile.Save(&error)
+                                          : (QDir().mkpath(dataDir) && SaveFileSafely(target, profile.Text(), &error));
+        if (!saved)
             env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive could not be written: %1").arg(error),
                                   tPromptIcon::Error);
     });
