@@ -177,7 +177,11 @@ void TMainWindow::PlaceWindow()
 
 void TMainWindow::SetUpApplication()
 {
+    // The name is the window's class (WM_CLASS "vantoro", "Vantoro", the
+    // desktop entry's StartupWMClass); the desktop file name ties the window
+    // to its launcher on Wayland and in docks.
     QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantoro.Vantoro"));
     // No display name: the desktop would add it to every caption, and the
     // captions are the program's own texts.
     // The window hides to the tray and dialogs come and go; the program ends

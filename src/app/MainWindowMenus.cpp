@@ -95,7 +95,7 @@ void TMainWindow::BuildMenus()
     AddItem(file, QStringLiteral("Load script"), "File_LoadScript", &TMainWindow::File_LoadScript);
     AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &TMainWindow::File_LoadPresets);
     file->addSeparator();
-    AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
+    QAction* exit = AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
     QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
     addActions(actions, false);
     auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
@@ -110,8 +110,16 @@ void TMainWindow::BuildMenus()
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    QAction* topics = AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
     AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+    // The desktop's keys beside the single-key commands, shown in the menus;
+    // held by the window too, so they work in the layouts without a menu bar.
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (QAction* item : {topics, exit}) {
+        item->setShortcutContext(Qt::WindowShortcut);
+        addAction(item);
+    }
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
