@@ -241,6 +241,10 @@ private:
     void PlaceWindow();
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
+    // Where a file dialog starts: the folder last used for its kind of
+    // file, else the user's documents.
+    QString StartFolder(const QString& remembered) const;
+    static QString FolderOf(const QString& fileName);
     QDateTime Now() const;
     void ReportError(const QString& what);
 

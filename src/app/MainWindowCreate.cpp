@@ -16,11 +16,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
@@ -75,6 +77,18 @@ void TMainWindow::ReportError(const QString& what)
 
 QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(name, env_.ProgramDir); }
 
+QString TMainWindow::StartFolder(const QString& remembered) const
+{
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+    return !env_.DocumentsDir.isEmpty() ? env_.DocumentsDir
+                                        : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString TMainWindow::FolderOf(const QString& fileName)
+{
+    return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
+}
+
 bool TMainWindow::Start()
 {
     // First values; the settings file overrides them.
@@ -98,6 +112,14 @@ bool TMainWindow::Start()
         dialogOpen_ = true;
         SetTrayMenuAttached(false);
         tSetupValues values = SetupValues();
+        // Never set up: today's tuners first, a radio device (/dev/radioN)
+        // on its own volume and mute. Without one the dialog says what it
+        // looked for; an I/O-port card would only show the kernel's refusal.
+        if (settings_.Hardware == 0) {
+            values.Model = mV4L2;
+            values.Port = 1;
+            values.VolumeLine = vlNative;
+        }
         if (!env_.Dialogs->Setup(nullptr, SetupFacts(), values)) {
             // Cancel ends the program: nothing asked, nothing written.
             closed_ = true;
