@@ -175,7 +175,7 @@ QWidget* TSettingsDialog::BuildCardPage()
                                       QStringLiteral("No radio device found: nothing is at /dev/radio0, "
                                                      "/dev/radio1, ... Connect a USB or PCI radio tuner "
                                                      "(its driver makes the device), or choose one of the "
-                                                     "older cards above."),
+                                                     "older cards in the list."),
                                       gPort_Radio);
             none->setWordWrap(true);
             box->addWidget(none);
