@@ -15,7 +15,8 @@ tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
             o.Help = true;
         else if (a == QLatin1String("--version"))
             o.Version = true;
-        else if (a.compare(QLatin1String("\\CONFIGURE"), Qt::CaseInsensitive) == 0 || a == QLatin1String("--configure"))
+        else if (a.compare(QLatin1String("\\CONFIGURE"), Qt::CaseInsensitive) == 0 ||
+                 a == QLatin1String("--configure"))
             o.Configure = true;
         else if (a == QLatin1String("--simulate"))
             o.Simulate = true;
@@ -25,12 +26,12 @@ tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
             value(o.Trace);
         else if (a == QLatin1String("--mute") || a == QLatin1String("--scan"))
             o.Action = a;
-        else if (qtOptions && a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--"))) {
+        else if (qtOptions && a.startsWith(QLatin1Char('-')) &&
+                 !a.startsWith(QLatin1String("--"))) {
             // Qt's, with or without a value: Qt judges it, and what it leaves
             // is looked at again.
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1Char('-'))) ++i;
-        }
-        else
+        } else
             o.Error = QStringLiteral("unknown option %1").arg(a);
     }
     return o;
@@ -39,7 +40,8 @@ tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
 QString ProgramUsage()
 {
     return QStringLiteral(
-        "usage: vantoro [--configure] [--simulate [--stations FILE]] [--trace FILE] [--mute|--scan]\n"
+        "usage: vantoro [--configure] [--simulate [--stations FILE]] [--trace FILE] "
+        "[--mute|--scan]\n"
         "       vantoro --help | --version\n"
         "\n"
         "The radio's front panel for a V4L2 radio tuner (/dev/radioN) or one of the\n"

@@ -82,7 +82,8 @@ void TQtMainDialogs::About(QWidget* parent)
 {
     const tProgramDirs dirs = ProgramDirs(false);
     QString folders = QStringLiteral("Settings: %1").arg(dirs.Settings);
-    if (dirs.Data != dirs.Settings) folders += QStringLiteral("\nStation archive: %1").arg(dirs.Data);
+    if (dirs.Data != dirs.Settings)
+        folders += QStringLiteral("\nStation archive: %1").arg(dirs.Data);
     TAboutBox dialog(QStringLiteral(VANTORO_VERSION), folders, QUrl(), parent);
     CentreOnScreen(&dialog);
     dialog.exec();

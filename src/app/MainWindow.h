@@ -85,9 +85,9 @@ public:
 
 // What the window is given from outside.
 struct TMainEnv {
-    QString ProgramDir; // the settings folder
-    QString DataDir;    // the station archive's folder; empty: ProgramDir
-    QString DocumentsDir; // where file dialogs start before one was used; empty: the user's documents
+    QString ProgramDir;   // the settings folder
+    QString DataDir;      // the station archive's folder; empty: ProgramDir
+    QString DocumentsDir; // the file dialogs' first folder; empty: the user's documents
     THardwareEnv* Hardware = nullptr;
     TPrompts* Prompts = nullptr;
     TMainDialogs* Dialogs = nullptr;

@@ -185,8 +185,8 @@ void TMainWindow::File_LoadScript()
 {
     if (busy_) return;
     // The scripts' one remembered folder, shared with the script editor.
-    const QString fileName =
-        AskScriptFileToLoad(*env_.Prompts, runner_.Script.Count() > 0, StartFolder(settings_.ScriptsFolder));
+    const QString fileName = AskScriptFileToLoad(*env_.Prompts, runner_.Script.Count() > 0,
+                                                 StartFolder(settings_.ScriptsFolder));
     if (fileName.isEmpty()) return;
     settings_.ScriptsFolder = FolderOf(fileName);
 

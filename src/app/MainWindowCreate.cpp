@@ -80,8 +80,9 @@ QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(n
 QString TMainWindow::StartFolder(const QString& remembered) const
 {
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-    return !env_.DocumentsDir.isEmpty() ? env_.DocumentsDir
-                                        : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !env_.DocumentsDir.isEmpty()
+               ? env_.DocumentsDir
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 QString TMainWindow::FolderOf(const QString& fileName)

@@ -110,7 +110,8 @@ void TMainWindow::BuildMenus()
     RadioPresets = stations->addMenu(QStringLiteral("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* topics = AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    QAction* topics =
+        AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
     AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
     // The desktop's keys beside the single-key commands, shown in the menus;
     // held by the window too, so they work in the layouts without a menu bar.

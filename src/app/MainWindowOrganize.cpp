@@ -7,8 +7,8 @@
 #include "OrganizerDialog.h"
 #include "Profile.h"
 #include "ProgramDir.h"
-#include "SafeSave.h"
 #include "Prompts.h"
+#include "SafeSave.h"
 
 #include <QDir>
 #include <QSlider>
@@ -55,7 +55,8 @@ void TMainWindow::Stations_Organize()
         QString error;
         const QString target = ArchiveToWrite(dataDir);
         const bool saved = target == file ? profile.Save(&error)
-                                          : (QDir().mkpath(dataDir) && SaveFileSafely(target, profile.Text(), &error));
+                                          : (QDir().mkpath(dataDir) &&
+                                             SaveFileSafely(target, profile.Text(), &error));
         if (!saved)
             env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive could not be written: %1").arg(error),
                                   tPromptIcon::Error);

@@ -72,15 +72,18 @@ void OnDisplayMessage(QtMsgType type, const QMessageLogContext&, const QString& 
         return;
     }
     const QByteArray x11 = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr, "vantoro: no display to open the window on (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
-                 x11.isEmpty() ? "unset" : x11.constData(), wayland.isEmpty() ? "unset" : wayland.constData());
+    std::fprintf(stderr,
+                 "vantoro: no display to open the window on (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+                 x11.isEmpty() ? "unset" : x11.constData(),
+                 wayland.isEmpty() ? "unset" : wayland.constData());
     std::_Exit(ExitNoDisplay);
 }
 
 QStringList RawArguments(int argc, char** argv)
 {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     return args;
 }
 
@@ -169,7 +172,8 @@ int main(int argc, char** argv)
         hardware = std::make_unique<TRealHardware>(options.Trace);
     }
     if (!options.Trace.isEmpty() && !hardware->Trace())
-        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n", qUtf8Printable(options.Trace));
+        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n",
+                     qUtf8Printable(options.Trace));
 
     const tProgramDirs dirs = ProgramDirs();
     const QString& programDir = dirs.Settings;
@@ -213,7 +217,8 @@ int main(int argc, char** argv)
     QObject::connect(actions, &TRemoteActionServer::Requested, &window,
                      [&window](TRemoteAction action) { RunRemoteAction(window, action); });
     if (const auto action = RemoteActionOption(options.Action))
-        QTimer::singleShot(0, &window, [&window, action = *action] { RunRemoteAction(window, action); });
+        QTimer::singleShot(0, &window,
+                           [&window, action = *action] { RunRemoteAction(window, action); });
 
     // Session end, SIGTERM and SIGHUP: close as Windows shutdown does, with
     // the card closed, the settings written and nothing asked.

@@ -186,10 +186,11 @@ int TV4l2Radio::Volume(int* volume)
     v4l2_control c{V4L2_CID_AUDIO_VOLUME, 0};
     const int r = device_->Ioctl(VIDIOC_G_CTRL, &c);
     if (!r)
-        *volume = v.maximum > v.minimum
-                      ? int(std::lround(256.0 * (std::clamp(c.value, v.minimum, v.maximum) - v.minimum) /
-                                        double(v.maximum - v.minimum)))
-                      : 0;
+        *volume =
+            v.maximum > v.minimum
+                ? int(std::lround(256.0 * (std::clamp(c.value, v.minimum, v.maximum) - v.minimum) /
+                                  double(v.maximum - v.minimum)))
+                : 0;
     return r;
 }
 

@@ -8,18 +8,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(const QString& version, const QString& folders, const QUrl& homePage, QWidget* parent)
+TAboutBox::TAboutBox(const QString& version, const QString& folders, const QUrl& homePage,
+                     QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Vantoro"));
     auto* name = new QLabel(QStringLiteral("<b>Vantoro</b> %1").arg(version.toHtmlEscaped()), this);
     name->setObjectName(QStringLiteral("lbName"));
-    auto* text = new QLabel(QStringLiteral("A radio with a front panel on the screen for USB and PCI radio tuners "
-                                           "(Video4Linux) and older radio-receiver cards: tuning, hardware seek "
-                                           "and scanning, RDS station names, one hundred presets, a station "
-                                           "archive, an alarm, a sleep timer and timed scripts."),
-                            this);
+    auto* text = new QLabel(
+        QStringLiteral("A radio with a front panel on the screen for USB and PCI radio tuners "
+                       "(Video4Linux) and older radio-receiver cards: tuning, hardware seek "
+                       "and scanning, RDS station names, one hundred presets, a station "
+                       "archive, an alarm, a sleep timer and timed scripts."),
+        this);
     text->setObjectName(QStringLiteral("lbDescription"));
     text->setWordWrap(true);
     auto* where = new QLabel(folders, this);

@@ -1,7 +1,7 @@
 #include "AudioLoop.h"
 
-#include <alsa/asoundlib.h>
 #include <algorithm>
+#include <alsa/asoundlib.h>
 #include <cerrno>
 #include <vector>
 
@@ -140,7 +140,10 @@ bool TAudioLoop::Check(TAudioStream& stream, long result, const char* what)
     return false;
 }
 
-void TAudioLoop::SetVolume(int volume) { volume_ = std::clamp(volume, 0, 256); }
+void TAudioLoop::SetVolume(int volume)
+{
+    volume_ = std::clamp(volume, 0, 256);
+}
 
 void TAudioLoop::Run()
 {

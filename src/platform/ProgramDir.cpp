@@ -4,14 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 const QString SettingsName = QStringLiteral("Vantoro.ini");
 const QString ArchiveName = QStringLiteral("Vantoro.db");
 
 // The XDG rule: an empty or relative base directory is invalid and ignored.
 QString XdgBase(const QString& value, const QString& home, const QString& fallback)
 {
-    const QString base = !value.isEmpty() && QDir::isAbsolutePath(value) ? value : QDir(home).filePath(fallback);
+    const QString base =
+        !value.isEmpty() && QDir::isAbsolutePath(value) ? value : QDir(home).filePath(fallback);
     return QDir(base).filePath(QStringLiteral("vantoro"));
 }
 } // namespace
@@ -19,17 +21,20 @@ QString XdgBase(const QString& value, const QString& home, const QString& fallba
 bool IsSystemDir(const QString& dir)
 {
     const QString path = QDir::cleanPath(dir);
-    for (const char* root : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/etc"}) {
+    for (const char* root :
+         {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/etc"}) {
         const QString r = QLatin1String(root);
         if (path == r || path.startsWith(r + QLatin1Char('/'))) return true;
     }
     return false;
 }
 
-tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings, const QString& configHome,
-                               const QString& dataHome, const QString& home)
+tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
+                               const QString& configHome, const QString& dataHome,
+                               const QString& home)
 {
-    if (exeDirHasSettings && !exeDir.isEmpty() && !IsSystemDir(exeDir)) return {exeDir, exeDir, true};
+    if (exeDirHasSettings && !exeDir.isEmpty() && !IsSystemDir(exeDir))
+        return {exeDir, exeDir, true};
     return {XdgBase(configHome, home, QStringLiteral(".config")),
             XdgBase(dataHome, home, QStringLiteral(".local/share")), false};
 }
@@ -39,15 +44,18 @@ tProgramDirs ProgramDirs(bool create)
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QFileInfo settings(QDir(exeDir).filePath(SettingsName));
     // A settings file the program could not write back is no portable copy.
-    const tProgramDirs dirs =
-        ChooseProgramDirs(exeDir, settings.isFile() && settings.isWritable() && QFileInfo(exeDir).isWritable(),
-                          qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
-                          QDir::homePath());
+    const tProgramDirs dirs = ChooseProgramDirs(
+        exeDir, settings.isFile() && settings.isWritable() && QFileInfo(exeDir).isWritable(),
+        qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
+        QDir::homePath());
     if (create && !dirs.Portable) QDir().mkpath(dirs.Settings);
     return dirs;
 }
 
-QString ProgramDir(bool create) { return ProgramDirs(create).Settings; }
+QString ProgramDir(bool create)
+{
+    return ProgramDirs(create).Settings;
+}
 
 QString ArchiveToRead(const QString& settingsDir, const QString& dataDir)
 {
@@ -56,7 +64,10 @@ QString ArchiveToRead(const QString& settingsDir, const QString& dataDir)
     return !QFileInfo::exists(data) && QFileInfo::exists(old) ? old : data;
 }
 
-QString ArchiveToWrite(const QString& dataDir) { return QDir(dataDir).filePath(ArchiveName); }
+QString ArchiveToWrite(const QString& dataDir)
+{
+    return QDir(dataDir).filePath(ArchiveName);
+}
 
 QString FindDataFile(const QString& name, const QString& programDir, const QString& exeDir)
 {

@@ -8,8 +8,8 @@
 #include <QString>
 
 struct tProgramDirs {
-    QString Settings; // the settings file "Vantoro.ini"
-    QString Data; // the station archive "Vantoro.db"
+    QString Settings;      // the settings file "Vantoro.ini"
+    QString Data;          // the station archive "Vantoro.db"
     bool Portable = false; // both are the executable's folder
 };
 
@@ -21,8 +21,9 @@ bool IsSystemDir(const QString& dir);
 // folder holds a settings file. An empty or relative `configHome` or
 // `dataHome` (the XDG rule calls them invalid) gives `home`/.config and
 // `home`/.local/share.
-tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings, const QString& configHome,
-                               const QString& dataHome, const QString& home);
+tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
+                               const QString& configHome, const QString& dataHome,
+                               const QString& home);
 
 // The rule applied to this process; with `create` the settings folder is
 // made when missing (the data folder when the archive is first written).

@@ -171,12 +171,13 @@ QWidget* TSettingsDialog::BuildCardPage()
             Port_Radio->addItem(QStringLiteral("%1  %2").arg(radio.Device, radio.Card), radio.Number);
         box->addWidget(Port_Radio);
         if (model_.Facts().RadioDevices.empty()) {
-            QLabel* none = NamedLabel("LNoRadios",
-                                      QStringLiteral("No radio device found: nothing is at /dev/radio0, "
-                                                     "/dev/radio1, ... Connect a USB or PCI radio tuner "
-                                                     "(its driver makes the device), or choose one of the "
-                                                     "older cards in the list."),
-                                      gPort_Radio);
+            QLabel* none =
+                NamedLabel("LNoRadios",
+                           QStringLiteral("No radio device found: nothing is at /dev/radio0, "
+                                          "/dev/radio1, ... Connect a USB or PCI radio tuner "
+                                          "(its driver makes the device), or choose one of the "
+                                          "older cards in the list."),
+                           gPort_Radio);
             none->setWordWrap(true);
             box->addWidget(none);
         }

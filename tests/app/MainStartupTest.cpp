@@ -375,15 +375,24 @@ TEST(ProgramOptions, HelpVersionMistakesAndNoDisplayEndAtOnceWithTheirCodes)
         {{QStringLiteral("--help")}, false, 0, "usage: vantoro ", ""},
         {{QStringLiteral("-h")}, false, 0, "usage: vantoro ", ""},
         {{QStringLiteral("--version")}, false, 0, "vantoro ", ""},
-        {{QStringLiteral("--simulate"), QStringLiteral("--bogus")}, false, 2, "", "vantoro: unknown option --bogus"},
+        {{QStringLiteral("--simulate"), QStringLiteral("--bogus")},
+         false,
+         2,
+         "",
+         "vantoro: unknown option --bogus"},
         {{QStringLiteral("--trace")}, false, 2, "", "vantoro: the option --trace needs a value"},
         {{QStringLiteral("--simulate")}, false, 1, "", "vantoro: no display to open the window on"},
-        {{QStringLiteral("-reverse"), QStringLiteral("stray")}, true, 2, "", "vantoro: unknown option stray"},
+        {{QStringLiteral("-reverse"), QStringLiteral("stray")},
+         true,
+         2,
+         "",
+         "vantoro: unknown option stray"},
     };
     for (const auto& row : rows) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
         if (row.display) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         p.setProcessEnvironment(env);
@@ -393,7 +402,8 @@ TEST(ProgramOptions, HelpVersionMistakesAndNoDisplayEndAtOnceWithTheirCodes)
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << qPrintable(what);
         EXPECT_EQ(p.exitCode(), row.code) << qPrintable(what);
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-        const QStringList err = QString::fromLocal8Bit(p.readAllStandardError()).split(QLatin1Char('\n'));
+        const QStringList err =
+            QString::fromLocal8Bit(p.readAllStandardError()).split(QLatin1Char('\n'));
         EXPECT_TRUE(*row.out ? out.startsWith(QLatin1String(row.out)) : out.isEmpty())
             << qPrintable(what) << ": " << qPrintable(out);
         EXPECT_TRUE(err.front().startsWith(QLatin1String(row.err))) << qPrintable(err.front());

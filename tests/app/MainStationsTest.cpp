@@ -138,5 +138,7 @@ TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsThenWhereTheirKindWasLastOp
     w.File_LoadScript();
     EXPECT_EQ(startedIn(), scripts);
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
-    EXPECT_EQ(SavedProfile().ReadString(QStringLiteral("Folders"), QStringLiteral("Scripts"), QString()), scripts);
+    EXPECT_EQ(
+        SavedProfile().ReadString(QStringLiteral("Folders"), QStringLiteral("Scripts"), QString()),
+        scripts);
 }

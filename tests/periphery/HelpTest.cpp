@@ -94,7 +94,8 @@ TEST(AboutBox, NamesTheFoldersAndLinksTheHomePageOnlyWhenThereIsOne)
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(activated.front().front().toUrl(), home);
     EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lbName"))->text().contains(QStringLiteral("1.2")));
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lbFolders"))->text(), QStringLiteral("Settings: /h"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lbFolders"))->text(),
+              QStringLiteral("Settings: /h"));
 
     const TAboutBox noHome(QStringLiteral("1.2"), QStringLiteral("Settings: /h"));
     EXPECT_EQ(noHome.Link(), nullptr) << "no made-up address without a home page";

@@ -144,7 +144,8 @@ TEST_F(AudioLoop, PlaysEveryFrameRecordedAtItsVolumeAndRecoversFromRuns)
         EXPECT_EQ(loop.Recoveries(), c.recoveries);
         QByteArray expected = source_;
         auto* samples = reinterpret_cast<std::int16_t*>(expected.data());
-        for (qsizetype i = 0; i < expected.size() / 2; ++i) samples[i] = std::int16_t(samples[i] * c.volume / 256);
+        for (qsizetype i = 0; i < expected.size() / 2; ++i)
+            samples[i] = std::int16_t(samples[i] * c.volume / 256);
         EXPECT_EQ(Played().left(expected.size()), expected) << "frames lost or changed";
     }
 }

@@ -230,7 +230,7 @@ TEST(Profile, ForeignTextAndOverlongLines)
 TEST(ProgramDir, PortableOnlyWithASettingsFileOutsideTheSystemElseXdgFolders)
 {
     struct tRow {
-        const char *exeDir;
+        const char* exeDir;
         bool hasSettings;
         const char *configHome, *dataHome, *settings, *data;
     };
@@ -257,7 +257,8 @@ TEST(ProgramDir, TheArchiveIsReadFromTheSettingsFolderOnlyWhileTheDataFolderHasN
     const QDir top(root.path());
     top.mkpath(QStringLiteral("config"));
     top.mkpath(QStringLiteral("data"));
-    const QString config = top.filePath(QStringLiteral("config")), data = top.filePath(QStringLiteral("data"));
+    const QString config = top.filePath(QStringLiteral("config")),
+                  data = top.filePath(QStringLiteral("data"));
     const QString oldFile = QDir(config).filePath(QStringLiteral("Vantoro.db"));
     const QString newFile = QDir(data).filePath(QStringLiteral("Vantoro.db"));
     EXPECT_EQ(ArchiveToRead(config, data), newFile);

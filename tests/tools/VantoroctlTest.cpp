@@ -111,7 +111,8 @@ TEST(Vantoroctl, HelpAndVersionExitZeroAndUsageErrorsExitTwo)
 {
     const TRun help = Ctl({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
-    for (const char* command : {"presets", "script", "settings", "archive", "rds", "scan", "status", "--version"})
+    for (const char* command :
+         {"presets", "script", "settings", "archive", "rds", "scan", "status", "--version"})
         EXPECT_TRUE(help.out.contains(QLatin1String(command))) << command;
     EXPECT_EQ(Ctl({QStringLiteral("-h")}).out, help.out);
     const TRun version = Ctl({QStringLiteral("--version")});
@@ -243,17 +244,22 @@ TEST(Vantoroctl, UsesTheProgramsCardAndReadsARadioDevicesStatusWithoutSettingIt)
     ini.write("[Configuration]\nHardware=8\nPort=1\n");
     ini.close();
     const QString trace = Home().filePath(QStringLiteral("status.txt"));
-    const TRun r = Ctl({QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("status")});
+    const TRun r = Ctl(
+        {QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("status")});
     const TRun settings = Ctl({QStringLiteral("settings"), QStringLiteral("show")});
     ini.remove();
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     // The emulated device starts on 88.6 MHz at volume 8 of 15, muted.
-    EXPECT_EQ(r.out, QStringLiteral("model: Linux V4L2 radio device\nport: radio device 1 (/dev/radio0)\nband: FM\n"
-                                    "frequency: 088.600\nvolume: 137\nmuted: yes\n"));
+    EXPECT_EQ(r.out,
+              QStringLiteral(
+                  "model: Linux V4L2 radio device\nport: radio device 1 (/dev/radio0)\nband: FM\n"
+                  "frequency: 088.600\nvolume: 137\nmuted: yes\n"));
     const QStringList calls = Lines(trace);
     ASSERT_FALSE(calls.isEmpty());
-    for (const QString& call : calls) EXPECT_FALSE(call.startsWith(QLatin1String("ioctl S_"))) << call.toStdString();
-    EXPECT_TRUE(settings.out.startsWith(QStringLiteral("# settings file: ") + ini.fileName() + QLatin1Char('\n')))
+    for (const QString& call : calls)
+        EXPECT_FALSE(call.startsWith(QLatin1String("ioctl S_"))) << call.toStdString();
+    EXPECT_TRUE(settings.out.startsWith(QStringLiteral("# settings file: ") + ini.fileName() +
+                                        QLatin1Char('\n')))
         << settings.out.toStdString();
 }
 

@@ -8,8 +8,8 @@
 #include "RadioCards.h"
 #include "RadioCommands.h"
 #include "Settings.h"
-#include "V4l2Radio.h"
 #include "SimulatedHardware.h"
+#include "V4l2Radio.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -323,15 +323,16 @@ void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned,
 
 // "status" on a radio device, which can tell what it holds: read, nothing
 // set (opening the card would set stereo and the audio state).
-int DeviceStatus(THardwareEnv& env, const tDevCap& caps, int port, QTextStream& out, QTextStream& err)
+int DeviceStatus(THardwareEnv& env, const tDevCap& caps, int port, QTextStream& out,
+                 QTextStream& err)
 {
     const QString path = env.RadioDevice(port);
     int error = 0;
     auto device = path.isEmpty() ? nullptr : env.OpenRadioDevice(path, &error);
     TV4l2Radio radio(std::move(device));
     if (path.isEmpty() || error || radio.Probe() != 0) {
-        err << "vantoroctl: cannot read the radio device " << (path.isEmpty() ? QString::number(port) : path)
-            << '\n';
+        err << "vantoroctl: cannot read the radio device "
+            << (path.isEmpty() ? QString::number(port) : path) << '\n';
         return ExitNoCard;
     }
     const tV4l2Info& info = radio.Info();
@@ -342,11 +343,14 @@ int DeviceStatus(THardwareEnv& env, const tDevCap& caps, int port, QTextStream& 
     const bool hasVolume = radio.Volume(&volume) == 0;
     const bool hasMute = radio.Muted(&muted) == 0;
     const bool am = hasFrequency && info.am.Valid() && mhz <= info.am.high && mhz < info.fm.low;
-    const tV4l2Range band = am ? info.am : info.japaneseFM.Valid() && mhz < info.fm.low ? info.japaneseFM : info.fm;
+    const tV4l2Range band = am                                             ? info.am
+                            : info.japaneseFM.Valid() && mhz < info.fm.low ? info.japaneseFM
+                                                                           : info.fm;
     out << "model: " << caps.Maker << ' ' << caps.Name << '\n'
         << "port: " << PortText(caps, port) << " (" << path << ")\n"
         << "band: " << (hasFrequency ? BandName(am ? bAM : bFM) : QStringLiteral("unknown")) << '\n'
-        << "frequency: " << (hasFrequency ? FrequencyToStr(mhz, band.low, band.high) : QStringLiteral("unknown"))
+        << "frequency: "
+        << (hasFrequency ? FrequencyToStr(mhz, band.low, band.high) : QStringLiteral("unknown"))
         << '\n'
         << "volume: " << (hasVolume ? QString::number(volume) : QStringLiteral("unknown")) << '\n'
         << "muted: " << (hasMute ? YesNo(muted) : QStringLiteral("unknown")) << '\n';
@@ -429,8 +433,9 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
             env->MapComDevice(caps.Ports[port], o.device);
     }
 
-    const bool onlyStatus = std::all_of(o.commands.begin(), o.commands.end(),
-                                        [](const TCommand& c) { return c.word == QLatin1String("status"); });
+    const bool onlyStatus =
+        std::all_of(o.commands.begin(), o.commands.end(),
+                    [](const TCommand& c) { return c.word == QLatin1String("status"); });
     if (caps.Connection == cnDevice && onlyStatus) return DeviceStatus(*env, caps, port, out, err);
 
     if (caps.Connection == cnIOPort) {

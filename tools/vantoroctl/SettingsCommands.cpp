@@ -29,7 +29,8 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const TSettings settings = file.Read();
     // The folder in use, as a comment line the settings file could hold.
     out << "# settings file: " << file.Path() << '\n';
-    if (args.size() == 1) out << "# station archive: " << ArchiveToRead(dirs.Settings, dirs.Data) << '\n';
+    if (args.size() == 1)
+        out << "# station archive: " << ArchiveToRead(dirs.Settings, dirs.Data) << '\n';
     for (const tSettingsSection& section : SettingsSections(settings))
         for (const auto& [key, value] : section.Keys) {
             const bool unsetModel = settings.Hardware == 0 && section.Name == QLatin1String("Configuration") &&
