@@ -248,6 +248,9 @@ TEST(Vantoroctl, UsesTheProgramsCardAndReadsARadioDevicesStatusWithoutSettingIt)
         {QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("status")});
     const TRun settings = Ctl({QStringLiteral("settings"), QStringLiteral("show")});
     ini.remove();
+    QDir(config).removeRecursively();
+    const TRun unset = Ctl({QStringLiteral("settings"), QStringLiteral("show")});
+    EXPECT_EQ(unset.code, 0) << "no settings folder yet: the defaults";
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     // The emulated device starts on 88.6 MHz at volume 8 of 15, muted.
     EXPECT_EQ(r.out,

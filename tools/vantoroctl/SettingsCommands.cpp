@@ -20,7 +20,8 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     const tProgramDirs dirs = ProgramDirs(false);
     const QString dir = args.size() == 2 ? args[1] : dirs.Settings;
-    if (!QFileInfo(dir).isDir()) {
+    // The program's own folder may not exist yet: its defaults are shown.
+    if (args.size() == 2 && !QFileInfo(dir).isDir()) {
         err << "not a directory: " << dir << '\n';
         return ExitUsage;
     }
