@@ -16,8 +16,8 @@ install(TARGETS vantoro vantoroctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(GLOB _read_only CONFIGURE_DEPENDS ${_res}/Vantoro.txt ${_res}/Vantoro.hlp)
 install(FILES ${_read_only} DESTINATION ${_data}/vantoro)
 
-# Desktop entry, AppStream metainfo and icons under the one id. The metainfo's
-# screenshots are resources/screenshots/*, published below the home page.
+# Desktop entry, AppStream metainfo and icons under the one id. The metainfo
+# names no screenshot and no home page: neither is published anywhere.
 install(FILES ${_res}/${VANTORO_APP_ID}.desktop DESTINATION ${_data}/applications)
 configure_file(${_res}/${VANTORO_APP_ID}.metainfo.xml.in ${_out}/${VANTORO_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${_out}/${VANTORO_APP_ID}.metainfo.xml DESTINATION ${_data}/metainfo)
@@ -53,18 +53,20 @@ set(CPACK_PACKAGE_NAME vantoro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vantoro developers")
 set(CPACK_PACKAGE_CONTACT ${VANTORO_MAINTAINER})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "radio front panel for radio-receiver cards")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "FM radio for USB and PCI radio tuners")
 set(CPACK_PACKAGE_DESCRIPTION
-"Vantoro turns a radio-receiver card into a radio with a front panel on the
-screen: a frequency read-out in four digit styles, FM and AM tuning and
-scanning, one hundred presets, volume and mute through the card or a
-sound-card mixer line, an alarm, a sleep timer and a tray icon.
+"Vantoro plays FM and AM radio from a USB or PCI radio tuner that Linux
+supports through Video4Linux (/dev/radioN), with a front panel on the
+screen: a frequency read-out, RDS station names, hardware seek and
+scanning, one hundred presets, a station archive, volume and mute on the
+tuner or on the sound card, an alarm, a sleep timer, timed scripts and a
+tray icon.
 .
-It drives the AimsLab Radiotrack, Reveal RA300 and Zoltrix Radio Plus ISA
-cards through I/O ports and the Gemtek Wizard Radio, Gemtek RadioMan, Justy
-RadionMaru and Unit Rajikoma receivers over a serial line. The vantoroctl
-command tunes the same cards from scripts, and both can run on emulated
-hardware.
+The older receivers stay supported: the AimsLab Radiotrack, Reveal RA300
+and Zoltrix Radio Plus ISA cards through I/O ports and the Gemtek Wizard
+Radio, Gemtek RadioMan, Justy RadionMaru and Unit Rajikoma receivers over a
+serial line. The vantoroctl command tunes the same tuners from scripts,
+and both can run on emulated hardware.
 .
 The ISA cards need the CAP_SYS_RAWIO capability, which the package does not
 grant: see the vantoro(1) manual page.")
@@ -73,7 +75,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VANTORO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # No maintainer scripts: in particular none grants CAP_SYS_RAWIO.
 include(CPack)

@@ -4,6 +4,7 @@
 #include "AlarmDialog.h"
 #include "DialogParts.h"
 #include "ExitQuestion.h"
+#include "ProgramDir.h"
 #include "QtPrompts.h"
 #include "ScriptEditor.h"
 #include "SettingsDialog.h"
@@ -86,7 +87,11 @@ bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tS
 
 void TQtMainDialogs::About(QWidget* parent)
 {
-    TAboutBox dialog(QStringLiteral(VANTORO_VERSION), QUrl(QStringLiteral(VANTORO_HOMEPAGE)), parent);
+    const tProgramDirs dirs = ProgramDirs(false);
+    QString folders = QStringLiteral("Settings: %1").arg(dirs.Settings);
+    if (dirs.Data != dirs.Settings)
+        folders += QStringLiteral("\nStation archive: %1").arg(dirs.Data);
+    TAboutBox dialog(QStringLiteral(VANTORO_VERSION), folders, QUrl(), parent);
     CentreOnScreen(&dialog);
     dialog.exec();
 }

@@ -82,7 +82,9 @@ public:
 
 // What the window is given from outside.
 struct TMainEnv {
-    QString ProgramDir;
+    QString ProgramDir;   // the settings folder
+    QString DataDir;      // the station archive's folder; empty: ProgramDir
+    QString DocumentsDir; // the file dialogs' first folder; empty: the user's documents
     THardwareEnv* Hardware = nullptr;
     TPrompts* Prompts = nullptr;
     TMainDialogs* Dialogs = nullptr;
@@ -243,6 +245,10 @@ private:
     void PlaceWindow();
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
+    // Where a file dialog starts: the folder last used for its kind of
+    // file, else the user's documents.
+    QString StartFolder(const QString& remembered) const;
+    static QString FolderOf(const QString& fileName);
     QDateTime Now() const;
     void ReportError(const QString& what);
 

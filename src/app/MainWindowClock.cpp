@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
@@ -193,11 +192,12 @@ void TMainWindow::Actions_Prog()
         };
         editor.Help = [this](const QString& topic) { ShowHelp(topic); };
         editor.Now = [this] { return Now().time(); };
-        editor.DocumentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        editor.DocumentsDir = StartFolder(settings_.ScriptsFolder);
         WithAlarmAndSleepHeld([&] {
             if (!env_.Dialogs->EditScript(nullptr, editor, script, fileName)) return;
             runner_.Script = std::move(script);
             runner_.ScriptFileName = fileName;
+            if (!fileName.isEmpty()) settings_.ScriptsFolder = FolderOf(fileName);
             btProg->setToolTip(ProgHint(QStringLiteral("internal")));
             runner_.Start(Now());
         });
@@ -208,10 +208,11 @@ void TMainWindow::Actions_Prog()
 void TMainWindow::File_LoadScript()
 {
     if (busy_) return;
-    const QString fileName = AskScriptFileToLoad(
-        *env_.Prompts, runner_.Script.Count() > 0,
-        runner_.ScriptFileName.isEmpty() ? env_.ProgramDir : QFileInfo(runner_.ScriptFileName).absolutePath());
+    // The scripts' one remembered folder, shared with the script editor.
+    const QString fileName = AskScriptFileToLoad(*env_.Prompts, runner_.Script.Count() > 0,
+                                                 StartFolder(settings_.ScriptsFolder));
     if (fileName.isEmpty()) return;
+    settings_.ScriptsFolder = FolderOf(fileName);
 
     runner_.Stop();
     tScript script;

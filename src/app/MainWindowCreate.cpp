@@ -19,11 +19,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <cerrno>
@@ -98,6 +100,19 @@ void TMainWindow::ReportUnreadableSettings()
         tPromptIcon::Warning);
 }
 
+QString TMainWindow::StartFolder(const QString& remembered) const
+{
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+    return !env_.DocumentsDir.isEmpty()
+               ? env_.DocumentsDir
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString TMainWindow::FolderOf(const QString& fileName)
+{
+    return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
+}
+
 bool TMainWindow::Start()
 {
     // First values; the settings file overrides them.
@@ -125,6 +140,14 @@ bool TMainWindow::Start()
         dialogOpen_ = true;
         SetTrayMenuAttached(false);
         tSetupValues values = SetupValues();
+        // Never set up: today's tuners first, a radio device (/dev/radioN)
+        // on its own volume and mute. Without one the dialog says what it
+        // looked for; an I/O-port card would only show the kernel's refusal.
+        if (settings_.Hardware == 0) {
+            values.Model = mV4L2;
+            values.Port = 1;
+            values.VolumeLine = vlNative;
+        }
         if (!env_.Dialogs->Setup(nullptr, SetupFacts(), values)) {
             // Cancel ends the program: nothing asked, nothing written.
             closed_ = true;
@@ -205,7 +228,11 @@ void TMainWindow::PlaceWindow()
 
 void TMainWindow::SetUpApplication()
 {
+    // The name is the window's class (WM_CLASS "vantoro", "Vantoro", the
+    // desktop entry's StartupWMClass); the desktop file name ties the window
+    // to its launcher on Wayland and in docks.
     QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantoro.Vantoro"));
     // No display name: the desktop would add it to every caption, and the
     // captions are the program's own texts.
     // The window hides to the tray and dialogs come and go; the program ends

@@ -154,7 +154,7 @@ void TMainWindow::BuildMenus()
     AddItem(file, QStringLiteral("Load script"), "File_LoadScript", &TMainWindow::File_LoadScript);
     AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &TMainWindow::File_LoadPresets);
     file->addSeparator();
-    AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
+    QAction* exit = AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
     QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
     addActions(actions, false);
     auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
@@ -170,8 +170,17 @@ void TMainWindow::BuildMenus()
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    QAction* topics =
+        AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
     AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+    // The desktop's keys beside the single-key commands, shown in the menus;
+    // held by the window too, so they work in the layouts without a menu bar.
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (QAction* item : {topics, exit}) {
+        item->setShortcutContext(Qt::WindowShortcut);
+        addAction(item);
+    }
     // The narrow layouts have no room for six menus: there the same items
     // stand under "Options" (ApplyLayout shows one of the two).
     QMenu* optionsHelp = options->addMenu(QStringLiteral("&Help"));

@@ -1,4 +1,4 @@
-// "Organize": the station archive in "Vantoro.db" beside the settings, edited
+// "Organize": the station archive "Vantoro.db" in the data folder, edited
 // in the organizer, which also fills presets of the live bank.
 
 #include "MainWindow.h"
@@ -6,7 +6,9 @@
 #include "Archive.h"
 #include "OrganizerDialog.h"
 #include "Profile.h"
+#include "ProgramDir.h"
 #include "Prompts.h"
+#include "SafeSave.h"
 
 #include <QDir>
 #include <QSlider>
@@ -16,7 +18,10 @@
 void TMainWindow::Stations_Organize()
 {
     if (busy_) return;
-    const QString file = QDir(env_.ProgramDir).filePath(QStringLiteral("Vantoro.db"));
+    // An archive an earlier version kept beside the settings is read from
+    // there until the first save puts it into the data folder.
+    const QString dataDir = env_.DataDir.isEmpty() ? env_.ProgramDir : env_.DataDir;
+    const QString file = ArchiveToRead(env_.ProgramDir, dataDir);
     TProfile profile(file);
     TArchive archive;
     const tArchiveLoad loaded = archive.Load(profile);
@@ -45,9 +50,17 @@ void TMainWindow::Stations_Organize()
         TOrganizerDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
                            *glyphs_);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
-        dialog.OnSave = [&profile](const TArchive& tree, QString& error) {
+        // The archive goes to the data folder, also when it was read from
+        // beside the settings.
+        dialog.OnSave = [&profile, &file, &dataDir](const TArchive& tree, QString& error) {
             tree.Save(profile);
-            return profile.Save(&error);
+            const QString target = ArchiveToWrite(dataDir);
+            if (target == file) return profile.Save(&error);
+            if (!QDir().mkpath(dataDir)) {
+                error = QStringLiteral("the folder %1 cannot be made").arg(dataDir);
+                return false;
+            }
+            return SaveFileSafely(target, profile.Text(), &error);
         };
         // Rows the tree could not take are not shown, but OK writes them
         // back: the user is told what the file holds beyond the tree.

@@ -349,9 +349,10 @@ void TMainWindow::File_LoadPresets()
     request.Title = QStringLiteral("Load presets");
     request.Filter = PresetsFileFilter();
     request.DefaultSuffix = PresetsFileSuffix();
-    request.Directory = env_.ProgramDir;
+    request.Directory = StartFolder(settings_.PresetsFolder);
     const QString fileName = env_.Prompts->OpenFileName(request);
     if (fileName.isEmpty()) return;
+    settings_.PresetsFolder = FolderOf(fileName);
 
     QString why;
     const std::uint8_t result = LoadPresetsFile(fileName, settings_.Presets, &why);

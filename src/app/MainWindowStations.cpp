@@ -32,12 +32,13 @@ void TMainWindow::Stations_EditPresets()
     setup.FMStep = fmTuneStep_;
     setup.StepMin = sStep->minimum();
     setup.StepMax = sStep->maximum();
-    setup.Directory = env_.ProgramDir;
+    setup.Directory = StartFolder(settings_.PresetsFolder);
     RunPresetsDialog([&] {
         TPresetsEditor dialog(settings_.Presets, setup, *card_, *env_.Prompts);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         if (dialog.exec() != QDialog::Accepted) return;
         currentPreset_ = dialog.Editor().Current();
         lastPresetsFile_ = dialog.Editor().FileName();
+        if (!lastPresetsFile_.isEmpty()) settings_.PresetsFolder = FolderOf(lastPresetsFile_);
     });
 }

@@ -20,6 +20,7 @@ const QString sDisplayMode = QStringLiteral("DisplayMode");
 const QString sPresets = QStringLiteral("Presets");
 const QString sSerial = QStringLiteral("Serial");
 const QString sHelp = QStringLiteral("Help");
+const QString sFolders = QStringLiteral("Folders");
 
 constexpr int MaxVolume = 256;
 
@@ -144,6 +145,8 @@ void ReadSettings(const TProfile& p, TSettings& s)
     s.Y = p.ReadInteger(sWinPos, Key("Y"), 0);
     s.HelpWidth = std::max(0, p.ReadInteger(sHelp, Key("Width"), 0));
     s.HelpHeight = std::max(0, p.ReadInteger(sHelp, Key("Height"), 0));
+    s.PresetsFolder = p.ReadString(sFolders, Key("Presets"), QString());
+    s.ScriptsFolder = p.ReadString(sFolders, Key("Scripts"), QString());
     // 10. The model follows from Hardware (Model()); the port is as read.
     // 11.
     s.ColorGenericButton = InRange(p.ReadInteger(sConfiguration, Key("ColorGenericButton"), 4), 0, 7, 4);
@@ -245,6 +248,11 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
     // The help window's size, once it has one.
     if (s.HelpWidth > 0 && s.HelpHeight > 0)
         sections.push_back({sHelp, {{Key("Width"), Int(s.HelpWidth)}, {Key("Height"), Int(s.HelpHeight)}}});
+    // The file dialogs' folders, once one was used.
+    tSettingsSection folders{sFolders, {}};
+    if (!s.PresetsFolder.isEmpty()) folders.Keys.emplace_back(Key("Presets"), s.PresetsFolder);
+    if (!s.ScriptsFolder.isEmpty()) folders.Keys.emplace_back(Key("Scripts"), s.ScriptsFolder);
+    if (!folders.Keys.empty()) sections.push_back(std::move(folders));
     return sections;
 }
 

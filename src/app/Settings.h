@@ -64,6 +64,10 @@ struct TSettings {
     // "Serial": device paths of COM numbers that are not /dev/ttyS{n-1},
     // such as USB adapters (Com5=/dev/ttyUSB0). Empty when the section is absent.
     QMap<int, QString> SerialDevices;
+    // "Folders": where the presets and the script file dialogs were last
+    // used; empty until then (they start in the user's documents).
+    QString PresetsFolder;
+    QString ScriptsFolder;
     // "Help": the help window's size; 0 until it has been opened.
     int HelpWidth = 0;
     int HelpHeight = 0;

@@ -2,13 +2,16 @@
 // card's I/O ports when the configured model needs them, then the main
 // window until it closes.
 //
-// Options: "\CONFIGURE" (any case, any position) or --configure shows the
-// settings dialog first; --simulate runs on emulated hardware, --stations FILE
-// gives the emulated stations, --trace FILE records every port access,
-// wait and serial byte; --mute and --scan are the desktop actions, handed to
-// the copy that runs (or done by this one once its window is up).
+// Options (CommandLine): "\CONFIGURE" (any case, any position) or --configure
+// shows the settings dialog first; --simulate runs on emulated hardware,
+// --stations FILE gives the emulated stations, --trace FILE records every port
+// access, wait and serial byte; --mute and --scan are the desktop actions,
+// handed to the copy that runs (or done by this one once its window is up);
+// --help and --version print and end. A mistake ends with the usage (exit 2),
+// no display with one line (exit 1).
 
 #include "CannotStartDialog.h"
+#include "CommandLine.h"
 #include "HardwareEnv.h"
 #include "InstanceLock.h"
 #include "MainDialogs.h"
@@ -61,33 +64,37 @@ public:
     }
 };
 
-struct TOptions {
-    bool configure = false;
-    bool simulate = false;
-    QString stations;
-    QString trace;
-    std::optional<TRemoteAction> action;
-};
+// Messages Qt gives while it connects to the display: kept back, so that
+// a missing display is one line of ours instead of Qt's abort.
+QStringList displayMessages;
 
-TOptions ParseOptions(const QStringList& args)
+void OnDisplayMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    TOptions o;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a.compare(QLatin1String("\\CONFIGURE"), Qt::CaseInsensitive) == 0 || a == QLatin1String("--configure"))
-            o.configure = true;
-        else if (a == QLatin1String("--simulate"))
-            o.simulate = true;
-        else if (a == QLatin1String("--stations") && i + 1 < args.size())
-            o.stations = args[++i];
-        else if (a == QLatin1String("--trace") && i + 1 < args.size())
-            o.trace = args[++i];
-        else if (const auto action = RemoteActionOption(a))
-            o.action = action;
-        else
-            std::fprintf(stderr, "vantoro: ignoring the argument %s\n", qUtf8Printable(a));
+    if (type != QtFatalMsg) {
+        displayMessages.append(message);
+        return;
     }
-    return o;
+    const QByteArray x11 = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "vantoro: no display to open the window on (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+                 x11.isEmpty() ? "unset" : x11.constData(),
+                 wayland.isEmpty() ? "unset" : wayland.constData());
+    std::_Exit(ExitNoDisplay);
+}
+
+QStringList RawArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return args;
+}
+
+// The usage mistake, with the usage, on the error output.
+int UsageError(const QString& error)
+{
+    std::fprintf(stderr, "vantoro: %s\n%s", qUtf8Printable(error), qUtf8Printable(ProgramUsage()));
+    return ExitCommandLine;
 }
 
 // SIGTERM, SIGHUP and SIGINT (Ctrl+C) reach the window through a socket pair, as a signal
@@ -104,6 +111,20 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
+    // 0. Help, version and mistakes need no display and no lock.
+    {
+        const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
+        if (!early.Error.isEmpty()) return UsageError(early.Error);
+        if (early.Help) {
+            std::fputs(qUtf8Printable(ProgramUsage()), stdout);
+            return 0;
+        }
+        if (early.Version) {
+            std::printf("vantoro %s\n", VANTORO_VERSION);
+            return 0;
+        }
+    }
+
     // 1. One copy per user: a second one hands the desktop action it was
     // started for (or "raise" the window) to the running copy and ends, with
     // exit 1 and a line saying so when that could not be delivered. A lock
@@ -120,9 +141,14 @@ int main(int argc, char** argv)
     // 2, 3.
     const bool isNT = IsWindowsNT4Up();
     const bool is9x = IsWindows9x();
+    const QtMessageHandler previous = qInstallMessageHandler(OnDisplayMessage);
     TVantoroApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : std::as_const(displayMessages))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     TMainWindow::SetUpApplication();
-    const TOptions options = ParseOptions(QApplication::arguments());
+    const tCommandLine options = ParseCommandLine(QApplication::arguments().mid(1), false);
+    if (!options.Error.isEmpty()) return UsageError(options.Error);
 
     // 4.
     if (!isNT && !is9x) {
@@ -133,31 +159,35 @@ int main(int argc, char** argv)
 
     std::unique_ptr<THardwareEnv> hardware;
     TSimulatedHardware* simulator = nullptr;
-    if (options.simulate) {
+    if (options.Simulate) {
         TStationList stations = TStationList::BuiltIn();
-        if (!options.stations.isEmpty()) {
+        if (!options.Stations.isEmpty()) {
             QString why;
-            auto loaded = TStationList::Load(options.stations, &why);
+            auto loaded = TStationList::Load(options.Stations, &why);
             if (!loaded) {
                 std::fprintf(stderr, "vantoro: cannot use the station list %s\n", qUtf8Printable(why));
                 return 2;
             }
             stations = std::move(*loaded);
         }
-        auto sim = std::make_unique<TSimulatedHardware>(std::move(stations), true, options.trace);
+        auto sim = std::make_unique<TSimulatedHardware>(std::move(stations), true, options.Trace);
         simulator = sim.get();
         hardware = std::move(sim);
     } else {
-        hardware = std::make_unique<TRealHardware>(options.trace);
+        hardware = std::make_unique<TRealHardware>(options.Trace);
     }
-    if (!options.trace.isEmpty() && !hardware->Trace())
-        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n", qUtf8Printable(options.trace));
+    if (!options.Trace.isEmpty() && !hardware->Trace())
+        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n",
+                     qUtf8Printable(options.Trace));
 
-    const QString programDir = ProgramDir();
+    const tProgramDirs dirs = ProgramDirs();
+    const QString& programDir = dirs.Settings;
     // What a save killed last time left beside the program's own files; only
     // the copy holding the lock clears it, as no other copy can be saving.
-    if (lock.State() == TInstanceLock::tState::Held)
-        RemoveSaveLeftovers(programDir, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
+    if (lock.State() == TInstanceLock::tState::Held) {
+        RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
+        if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
+    }
     // 5. A card on I/O ports needs the system's permission to reach them.
     if (isNT) {
         const int code = TSettingsFile(programDir).Read().Hardware;
@@ -174,10 +204,11 @@ int main(int argc, char** argv)
     TQtMainDialogs dialogs;
     TMainEnv env;
     env.ProgramDir = programDir;
+    env.DataDir = dirs.Data;
     env.Hardware = hardware.get();
     env.Prompts = &prompts;
     env.Dialogs = &dialogs;
-    env.Configure = options.configure;
+    env.Configure = options.Configure;
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
     if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
 
@@ -201,8 +232,9 @@ int main(int argc, char** argv)
         QObject::connect(actions, &TRemoteActionServer::Requested, &window,
                          [&window](TRemoteAction action) { RunRemoteAction(window, action); });
     }
-    if (options.action)
-        QTimer::singleShot(0, &window, [&window, action = *options.action] { RunRemoteAction(window, action); });
+    if (const auto action = RemoteActionOption(options.Action))
+        QTimer::singleShot(0, &window,
+                           [&window, action = *action] { RunRemoteAction(window, action); });
 
     // Media keys, the desktop's media controls and playerctl, on the session
     // bus when there is one; without one the program runs as before.

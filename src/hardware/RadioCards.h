@@ -249,6 +249,8 @@ private:
     void VlMute();
     void VlUnmute();
     void VlSetVolume(int value);
+    // The volume step from the device's control or its USB sound loop.
+    void VlVolumeSteps();
     tSignal VlCheckSignal();
     // Starts the USB sound while the card is open and not muted, else stops it.
     void VlFollowAudio();

@@ -170,6 +170,30 @@ int TV4l2Radio::SetVolume(int volume)
     return device_->Ioctl(VIDIOC_S_CTRL, &c);
 }
 
+int TV4l2Radio::Muted(bool* muted)
+{
+    if (!info_.mute.present) return -ENOTTY;
+    v4l2_control c{V4L2_CID_AUDIO_MUTE, 0};
+    const int r = device_->Ioctl(VIDIOC_G_CTRL, &c);
+    if (!r) *muted = c.value != info_.mute.minimum;
+    return r;
+}
+
+int TV4l2Radio::Volume(int* volume)
+{
+    if (!info_.volume.present) return -ENOTTY;
+    const tV4l2Control& v = info_.volume;
+    v4l2_control c{V4L2_CID_AUDIO_VOLUME, 0};
+    const int r = device_->Ioctl(VIDIOC_G_CTRL, &c);
+    if (!r)
+        *volume =
+            v.maximum > v.minimum
+                ? int(std::lround(256.0 * (std::clamp(c.value, v.minimum, v.maximum) - v.minimum) /
+                                  double(v.maximum - v.minimum)))
+                : 0;
+    return r;
+}
+
 int TV4l2Radio::Seek(bool upward, double spacing, double low, double high)
 {
     if (!info_.seek) return -ENOTTY;

@@ -66,6 +66,9 @@ public:
     int SetMute(bool mute);
     // Volume 0..256 onto the control's range.
     int SetVolume(int volume);
+    // What the device holds, read only; -ENOTTY without the control.
+    int Muted(bool* muted);
+    int Volume(int* volume);
     // One hardware seek from the current frequency within [low, high] MHz,
     // never wrapping. -ENODATA when no station was found.
     int Seek(bool upward, double spacing, double low, double high);

@@ -51,14 +51,23 @@ void TRadioCard::VlApplyDeviceCaps()
     c.AMStep = i.amStep;
     c.CanVolume = i.volume.present;
     c.CanMute = i.mute.present;
-    c.VolumeStep = c.CanVolume ? 16 : 0;
     c.CanSetStereo = i.stereo;
     c.HasHardwareSeek = i.seek;
     c.HasRds = i.rds;
     // What was asked for before the device could say what it offers.
     stereo_ = stereo_ && c.CanSetStereo;
     japaneseFM_ = japaneseFM_ && c.HasJapaneseFM;
+    VlVolumeSteps();
+}
+
+void TRadioCard::VlVolumeSteps()
+{
+    // The device's own volume, else the playback volume of its USB sound
+    // loop while there is one: the card's volume either way.
+    tDevCap& c = caps_[mV4L2];
+    c.VolumeStep = c.CanVolume || audio_ ? 16 : 0;
     SetVolumeLine(volumeLine_);
+    if (audio_ && !c.CanVolume) audio_->SetVolume(volume_);
 }
 
 void TRadioCard::VlOpen()
@@ -79,6 +88,7 @@ void TRadioCard::VlOpen()
     muted_ = startMutedPending_;
     if (!VlCall(v4l2_->SetStereo(stereo_)) || !VlCall(v4l2_->SetMute(muted_))) return;
     if (usbAudio_) audio_ = env_.UsbAudioLoop(path);
+    VlVolumeSteps();
     if (IsCardLine(volumeLine_)) Unmute();
     VlFollowAudio();
 }
@@ -121,6 +131,7 @@ void TRadioCard::SetUsbAudio(bool value)
         audio_.reset();
     else if (v4l2_)
         audio_ = env_.UsbAudioLoop(devicePath_);
+    if (model_ == mV4L2 && v4l2_) VlVolumeSteps();
     VlFollowAudio();
 }
 
@@ -136,7 +147,13 @@ void TRadioCard::VlFollowAudio()
 void TRadioCard::VlSetVolume(int value)
 {
     const int target = 16 * static_cast<int>(RoundHalfEven(std::clamp(value, 0, 256) / 16.0));
-    if (v4l2_ && VlCall(v4l2_->SetVolume(target))) volume_ = target;
+    if (!v4l2_) return;
+    if (caps_[mV4L2].CanVolume) {
+        if (VlCall(v4l2_->SetVolume(target))) volume_ = target;
+    } else if (audio_) {
+        audio_->SetVolume(target);
+        volume_ = target;
+    }
 }
 
 tSignal TRadioCard::VlCheckSignal()

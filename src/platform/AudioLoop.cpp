@@ -1,5 +1,6 @@
 #include "AudioLoop.h"
 
+#include <algorithm>
 #include <alsa/asoundlib.h>
 #include <cerrno>
 #include <vector>
@@ -139,6 +140,11 @@ bool TAudioLoop::Check(TAudioStream& stream, long result, const char* what)
     return false;
 }
 
+void TAudioLoop::SetVolume(int volume)
+{
+    volume_ = std::clamp(volume, 0, 256);
+}
+
 void TAudioLoop::Run()
 {
     std::string why;
@@ -155,6 +161,9 @@ void TAudioLoop::Run()
             if (got == 0 && !Check(*source, source->Wait(WaitMs), capture_.c_str())) return;
             continue;
         }
+        if (const int volume = volume_; volume != 256)
+            for (long i = 0; i < got * AudioChannels; ++i)
+                samples[std::size_t(i)] = std::int16_t(samples[std::size_t(i)] * volume / 256);
         // Every frame read is played, however many tries the device needs.
         long done = 0;
         while (done < got && !stop_) {

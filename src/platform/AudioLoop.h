@@ -61,6 +61,10 @@ public:
     bool Running() const { return running_; }
     // Why the loop last ended on its own; kept until the next Start.
     std::string Error() const;
+    // The playback volume, 0 (silent) ..256 (as recorded); kept across
+    // Stop and Start, taken by the running loop at its next chunk.
+    void SetVolume(int volume);
+    int Volume() const { return volume_; }
     // Frames played and recoveries since the last Start.
     std::uint64_t Frames() const { return frames_; }
     unsigned Recoveries() const { return recoveries_; }
@@ -78,6 +82,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> running_{false};
+    std::atomic<int> volume_{256};
     std::atomic<std::uint64_t> frames_{0};
     std::atomic<unsigned> recoveries_{0};
     mutable std::mutex mutex_;

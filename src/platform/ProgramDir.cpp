@@ -4,25 +4,69 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString ChooseProgramDir(const QString& exeDir, bool exeDirWritable, const QString& configHome,
-                         const QString& home)
+namespace
 {
-    if (exeDirWritable && !exeDir.isEmpty()) return exeDir;
-    // The XDG rule: a relative $XDG_CONFIG_HOME is invalid and ignored.
-    const QString base = !configHome.isEmpty() && QDir::isAbsolutePath(configHome)
-                             ? configHome
-                             : QDir(home).filePath(QStringLiteral(".config"));
+const QString SettingsName = QStringLiteral("Vantoro.ini");
+const QString ArchiveName = QStringLiteral("Vantoro.db");
+
+// The XDG rule: an empty or relative base directory is invalid and ignored.
+QString XdgBase(const QString& value, const QString& home, const QString& fallback)
+{
+    const QString base =
+        !value.isEmpty() && QDir::isAbsolutePath(value) ? value : QDir(home).filePath(fallback);
     return QDir(base).filePath(QStringLiteral("vantoro"));
 }
+} // namespace
 
-QString ProgramDir()
+bool IsSystemDir(const QString& dir)
+{
+    const QString path = QDir::cleanPath(dir);
+    for (const char* root :
+         {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/etc"}) {
+        const QString r = QLatin1String(root);
+        if (path == r || path.startsWith(r + QLatin1Char('/'))) return true;
+    }
+    return false;
+}
+
+tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
+                               const QString& configHome, const QString& dataHome,
+                               const QString& home)
+{
+    if (exeDirHasSettings && !exeDir.isEmpty() && !IsSystemDir(exeDir))
+        return {exeDir, exeDir, true};
+    return {XdgBase(configHome, home, QStringLiteral(".config")),
+            XdgBase(dataHome, home, QStringLiteral(".local/share")), false};
+}
+
+tProgramDirs ProgramDirs(bool create)
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    const QFileInfo info(exeDir);
-    const QString dir = ChooseProgramDir(exeDir, info.isDir() && info.isWritable(),
-                                         qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
-    if (dir != exeDir) QDir().mkpath(dir);
-    return dir;
+    const QFileInfo settings(QDir(exeDir).filePath(SettingsName));
+    // A settings file the program could not write back is no portable copy.
+    const tProgramDirs dirs = ChooseProgramDirs(
+        exeDir, settings.isFile() && settings.isWritable() && QFileInfo(exeDir).isWritable(),
+        qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
+        QDir::homePath());
+    if (create && !dirs.Portable) QDir().mkpath(dirs.Settings);
+    return dirs;
+}
+
+QString ProgramDir(bool create)
+{
+    return ProgramDirs(create).Settings;
+}
+
+QString ArchiveToRead(const QString& settingsDir, const QString& dataDir)
+{
+    const QString data = ArchiveToWrite(dataDir);
+    const QString old = QDir(settingsDir).filePath(ArchiveName);
+    return !QFileInfo::exists(data) && QFileInfo::exists(old) ? old : data;
+}
+
+QString ArchiveToWrite(const QString& dataDir)
+{
+    return QDir(dataDir).filePath(ArchiveName);
 }
 
 QString FindDataFile(const QString& name, const QString& programDir, const QString& exeDir)

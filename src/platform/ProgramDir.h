@@ -1,19 +1,42 @@
 #pragma once
-// The program directory: where the settings file and the station archive
-// live. It is the executable's directory when that is writable (a copy
-// unpacked into a folder of its own), else $XDG_CONFIG_HOME/vantoro (an
-// installed copy whose directory belongs to the system).
+// Where the program keeps its files. A portable copy (an executable whose
+// own folder already holds a "Vantoro.ini", as a copy unpacked into a folder
+// of its own is set up) keeps everything there. Otherwise the settings go to
+// $XDG_CONFIG_HOME/vantoro and the station archive, the user's data, to
+// $XDG_DATA_HOME/vantoro. The program never writes into a system folder.
 
 #include <QString>
 
-// The rule itself, for given facts; `configHome` empty means
-// $XDG_CONFIG_HOME is unset, and then `home`/.config is used.
-QString ChooseProgramDir(const QString& exeDir, bool exeDirWritable, const QString& configHome,
-                         const QString& home);
+struct tProgramDirs {
+    QString Settings;      // the settings file "Vantoro.ini"
+    QString Data;          // the station archive "Vantoro.db"
+    bool Portable = false; // both are the executable's folder
+};
 
-// The rule applied to this process; the fallback directory is created when
-// missing. Needs a QCoreApplication.
-QString ProgramDir();
+// A folder that belongs to the system (the installation's bin, /etc, ...):
+// never written to, whatever it holds.
+bool IsSystemDir(const QString& dir);
+
+// The rule itself, for given facts. `exeDirHasSettings`: the executable's
+// folder holds a settings file. An empty or relative `configHome` or
+// `dataHome` (the XDG rule calls them invalid) gives `home`/.config and
+// `home`/.local/share.
+tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
+                               const QString& configHome, const QString& dataHome,
+                               const QString& home);
+
+// The rule applied to this process; with `create` the settings folder is
+// made when missing (the data folder when the archive is first written).
+// Needs a QCoreApplication.
+tProgramDirs ProgramDirs(bool create = true);
+// The settings folder of this process.
+QString ProgramDir(bool create = true);
+
+// The station archive to read: the one in the data folder, else one an
+// earlier version left in the settings folder, else (none yet) the data
+// folder's. It is always written to the data folder's.
+QString ArchiveToRead(const QString& settingsDir, const QString& dataDir);
+QString ArchiveToWrite(const QString& dataDir);
 
 // A read-only file that comes with the program (help, tips), first found in:
 // the program directory (a copy the user keeps), beside the executable, the

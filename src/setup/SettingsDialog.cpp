@@ -201,8 +201,17 @@ QWidget* TSettingsDialog::BuildCardPage()
         for (const tRadioDevice& radio : model_.Facts().RadioDevices)
             Port_Radio->addItem(QStringLiteral("%1  %2").arg(radio.Device, radio.Card), radio.Number);
         box->addWidget(Port_Radio);
-        if (model_.Facts().RadioDevices.empty())
-            box->addWidget(NamedLabel("LNoRadios", QStringLiteral("No radio device found."), gPort_Radio));
+        if (model_.Facts().RadioDevices.empty()) {
+            QLabel* none =
+                NamedLabel("LNoRadios",
+                           QStringLiteral("No radio device found: nothing is at /dev/radio0, "
+                                          "/dev/radio1, ... Connect a USB or PCI radio tuner "
+                                          "(its driver makes the device), or choose one of the "
+                                          "older cards in the list."),
+                           gPort_Radio);
+            none->setWordWrap(true);
+            box->addWidget(none);
+        }
         box->addStretch();
         connect(Port_Radio, &QComboBox::activated, this,
                 [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });

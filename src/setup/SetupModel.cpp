@@ -35,7 +35,8 @@ TSetupModel::TSetupModel(const tSetupValues& values, tSetupFacts facts)
     for (int m = 0; m < ModelCount; ++m) {
         tModelEntry& entry = entries_[std::size_t(m)];
         entry.Port = table_[std::size_t(m)].DefaultPort;
-        entry.Line = table_[std::size_t(m)].Connection == cnIOPort ? vlNative : vlLineIn;
+        // A radio device has its own volume and mute, or its USB sound's.
+        entry.Line = table_[std::size_t(m)].Connection == cnSerial ? vlLineIn : vlNative;
     }
     Entry() = {values_.Port, values_.VolumeLine, values_.JapaneseFM && JapaneseFMAllowed()};
     values_.JapaneseFM = Entry().JapaneseFM;

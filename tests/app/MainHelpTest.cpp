@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -20,15 +22,22 @@ THelpWindow* HelpWindow()
 
 using MainHelpTest = MainWindowTest;
 
-TEST_F(MainHelpTest, HelpTopicsAndAboutFromEveryMenuAndKey)
+TEST_F(MainHelpTest, HelpTopicsAndAboutFromEveryMenuAndKeyAndF1AndCtrlQQuits)
 {
-    WriteConfigured();
+    WriteConfigured("ShutDown=1\n");
     Started();
     std::vector<std::function<void()>> helpWays;
     for (QAction* item : Items("Help_Topics")) helpWays.push_back([item] { item->trigger(); });
     ASSERT_EQ(helpWays.size(), 2u); // main menu and tray menu
     helpWays.push_back([this] { window->KeyPress(QLatin1Char('H')); });
     helpWays.push_back([this] { window->KeyPress(QLatin1Char('h')); });
+    // F1 as on every desktop, also in a layout without the menu bar.
+    helpWays.push_back([this] {
+        window->menuBar()->hide();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+    });
     for (const auto& open : helpWays) {
         if (THelpWindow* help = HelpWindow()) help->close();
         open();
@@ -49,6 +58,11 @@ TEST_F(MainHelpTest, HelpTopicsAndAboutFromEveryMenuAndKey)
     }
     EXPECT_FALSE(window->DialogOpen());
     EXPECT_FALSE(window->Minimized());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(window->Closed());
 }
 
 TEST_F(MainHelpTest, TheHelpWindowKeepsItsSizeInTheSettings)

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
@@ -16,8 +18,8 @@ TEST_F(MainWindowTest, FirstRunAsksForTheCardAndStartsOnTheFMLowerLimit)
     dialogs.setups.push_back(std::pair{mRadioTrack, 2});
     TMainWindow& w = Started();
     EXPECT_EQ(dialogs.setupCalls, 1);
-    // Nothing configured: the model's default port is offered.
-    EXPECT_EQ(dialogs.setupOffered.second, 1);
+    // Nothing configured: the radio device the emulated machine has is offered.
+    EXPECT_EQ(dialogs.setupOffered, (std::pair{mV4L2, 1}));
     EXPECT_TRUE(w.Card().Active());
     EXPECT_EQ(w.Card().Port(), 2);
     EXPECT_EQ(w.Card().Band(), bFM);
@@ -394,4 +396,55 @@ TEST_F(MainWindowTest, HideAndShowAlternateAndTheWindowStaysReachable)
     EXPECT_TRUE(w.Card().Muted());
     w.TrayIconClick();
     EXPECT_FALSE(w.Card().Muted());
+}
+
+TEST(ProgramOptions, HelpVersionMistakesAndNoDisplayEndAtOnceWithTheirCodes)
+{
+    QTemporaryDir runtime;
+    const struct {
+        QStringList args;
+        bool display;
+        int code;
+        const char* out;
+        const char* err; // the first line
+    } rows[] = {
+        {{QStringLiteral("--help")}, false, 0, "usage: vantoro ", ""},
+        {{QStringLiteral("-h")}, false, 0, "usage: vantoro ", ""},
+        {{QStringLiteral("--version")}, false, 0, "vantoro ", ""},
+        {{QStringLiteral("--simulate"), QStringLiteral("--bogus")},
+         false,
+         2,
+         "",
+         "vantoro: unknown option --bogus"},
+        {{QStringLiteral("--trace")}, false, 2, "", "vantoro: the option --trace needs a value"},
+        {{QStringLiteral("--simulate")}, false, 1, "", "vantoro: no display to open the window on"},
+        {{QStringLiteral("-reverse"), QStringLiteral("stray")},
+         true,
+         2,
+         "",
+         "vantoro: unknown option stray"},
+    };
+    for (const auto& row : rows) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        if (row.display) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VANTORO_EXE), row.args);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        const QString what = row.args.join(QLatin1Char(' '));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << qPrintable(what);
+        EXPECT_EQ(p.exitCode(), row.code) << qPrintable(what);
+        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        const QStringList err =
+            QString::fromLocal8Bit(p.readAllStandardError()).split(QLatin1Char('\n'));
+        EXPECT_TRUE(*row.out ? out.startsWith(QLatin1String(row.out)) : out.isEmpty())
+            << qPrintable(what) << ": " << qPrintable(out);
+        EXPECT_TRUE(err.front().startsWith(QLatin1String(row.err))) << qPrintable(err.front());
+        if (row.code == 1) {
+            EXPECT_EQ(err.size(), 2) << "one line without a display";
+        }
+    }
 }

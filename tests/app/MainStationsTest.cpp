@@ -6,6 +6,7 @@
 #include "NumEdit.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -118,4 +119,26 @@ TEST_F(MainWindowTest, JumpToTunesTheTypedFrequencyInTheUsersNotation)
     });
     Button("btJump")->click();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 99.1);
+}
+
+TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsThenWhereTheirKindWasLastOpened)
+{
+    WriteConfigured("ShutDown=1\n");
+    TMainWindow& w = Started();
+    const QString documents = dir.filePath(QStringLiteral("Documents"));
+    const QString scripts = dir.filePath(QStringLiteral("scripts"));
+    ASSERT_TRUE(QDir().mkpath(scripts));
+    auto startedIn = [this] { return prompts.calls.back().Request.Directory; };
+    w.File_LoadScript();
+    EXPECT_EQ(startedIn(), documents);
+    prompts.fileNames = {scripts + QStringLiteral("/missing.vxs")};
+    w.File_LoadScript();
+    w.File_LoadPresets();
+    EXPECT_EQ(startedIn(), documents) << "the scripts' folder is not the presets'";
+    w.File_LoadScript();
+    EXPECT_EQ(startedIn(), scripts);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+    EXPECT_EQ(
+        SavedProfile().ReadString(QStringLiteral("Folders"), QStringLiteral("Scripts"), QString()),
+        scripts);
 }

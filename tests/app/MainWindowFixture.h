@@ -147,6 +147,7 @@ protected:
     {
         TMainEnv env;
         env.ProgramDir = dir.path();
+        env.DocumentsDir = dir.filePath(QStringLiteral("Documents"));
         env.Hardware = hardware;
         env.Prompts = &prompts;
         env.Dialogs = &dialogs;

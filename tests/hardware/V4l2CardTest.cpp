@@ -248,6 +248,30 @@ TEST_F(V4l2CardUsbAudio, PlaysItsUsbSoundWhileOpenAndNotMuted)
     EXPECT_FALSE(card.UsbAudioLoop()) << "an unplugged tuner's loop is let go";
 }
 
+TEST_F(V4l2CardUsbAudio, WithoutAVolumeControlTheSliderSetsTheLoopsVolume)
+{
+    tV4l2EmulatorSetup noVolume;
+    noVolume.volume = false;
+    Open(noVolume);
+    ASSERT_TRUE(card.UsbAudioLoop());
+    EXPECT_EQ(card.VolumeMax(), 256);
+    card.SetVolume(100);
+    EXPECT_EQ(card.Volume(), 96);
+    EXPECT_EQ(card.UsbAudioLoop()->Volume(), 96);
+    card.VolumeUp();
+    EXPECT_EQ(card.UsbAudioLoop()->Volume(), 112);
+    card.SetUsbAudio(false);
+    EXPECT_EQ(card.VolumeMax(), 0) << "nothing left for the slider to set";
+
+    // A device with a volume of its own keeps the loop as recorded.
+    card.Close();
+    card.SetUsbAudio(true);
+    Open();
+    card.SetVolume(100);
+    EXPECT_EQ(card.UsbAudioLoop()->Volume(), 256);
+    EXPECT_EQ(sim.Radio().VolumeValue(), 6);
+}
+
 TEST_F(V4l2CardUsbAudio, NoLoopWhenTheSoundGoesByCableOrTheOptionIsOff)
 {
     hasUsbSound = false;

@@ -76,10 +76,10 @@ TEST(HelpWindow, HelpAskedForByAModalDialogIsNotBlockedByIt)
     EXPECT_EQ(help.CurrentTopic(), QStringLiteral("Sleep_function"));
 }
 
-TEST(AboutBox, ItsLinkOpensTheHomePageWhenClicked)
+TEST(AboutBox, NamesTheFoldersAndLinksTheHomePageOnlyWhenThereIsOne)
 {
-    const QUrl home(QStringLiteral("https://vantoro.org"));
-    TAboutBox about(QStringLiteral("1.2"), home);
+    const QUrl home(QStringLiteral("https://example.org/radio"));
+    TAboutBox about(QStringLiteral("1.2"), QStringLiteral("Settings: /h"), home);
     QList<QUrl> opened;
     about.Link()->Open = [&](const QUrl& url) {
         opened << url;
@@ -94,4 +94,9 @@ TEST(AboutBox, ItsLinkOpensTheHomePageWhenClicked)
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(activated.front().front().toUrl(), home);
     EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lbName"))->text().contains(QStringLiteral("1.2")));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lbFolders"))->text(),
+              QStringLiteral("Settings: /h"));
+
+    const TAboutBox noHome(QStringLiteral("1.2"), QStringLiteral("Settings: /h"));
+    EXPECT_EQ(noHome.Link(), nullptr) << "no made-up address without a home page";
 }

@@ -116,30 +116,37 @@ protected:
     TConfig config_;
 };
 
-TEST_F(AudioLoop, PlaysEveryFrameRecordedAndRecoversFromRuns)
+TEST_F(AudioLoop, PlaysEveryFrameRecordedAtItsVolumeAndRecoversFromRuns)
 {
     const struct {
         const char* name;
         std::string end;
         long error;
         unsigned recoveries;
+        int volume = 256;
     } cases[] = {
         {"clean", {}, 0, 0},
         {"playback under-run", "sink", -EPIPE, 1},
         {"playback suspended", "sink", -ESTRPIPE, 1},
         {"capture over-run", "source", -EPIPE, 1},
+        {"at a quarter of the volume", {}, 0, 0, 64},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(dir_.filePath(QStringLiteral("out.raw")));
         TAudioLoop loop("source", "sink", Opener(c.end, 3, c.error));
+        loop.SetVolume(c.volume);
         loop.Start();
         ASSERT_TRUE(WaitFor([&] { return loop.Frames() >= SourceFrames || !loop.Running(); }));
         EXPECT_TRUE(loop.Running()) << loop.Error();
         loop.Stop();
         EXPECT_FALSE(loop.Running());
         EXPECT_EQ(loop.Recoveries(), c.recoveries);
-        EXPECT_EQ(Played().left(source_.size()), source_) << "frames lost or changed";
+        QByteArray expected = source_;
+        auto* samples = reinterpret_cast<std::int16_t*>(expected.data());
+        for (qsizetype i = 0; i < expected.size() / 2; ++i)
+            samples[i] = std::int16_t(samples[i] * c.volume / 256);
+        EXPECT_EQ(Played().left(expected.size()), expected) << "frames lost or changed";
     }
 }
 

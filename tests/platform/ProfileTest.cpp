@@ -326,16 +326,46 @@ TEST(RegularFile, AnythingElseIsRefusedAtOnceAndNeverReplaced)
     EXPECT_EQ(bytes.size(), 16 * 1024 * 1024 + 1);
 }
 
-TEST(ProgramDir, ExecutableDirectoryWhenWritableElseXdgConfig)
+TEST(ProgramDir, PortableOnlyWithASettingsFileOutsideTheSystemElseXdgFolders)
 {
-    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/opt/v"), true, QStringLiteral("/c"), QStringLiteral("/h")),
-              QStringLiteral("/opt/v"));
-    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QStringLiteral("/c"), QStringLiteral("/h")),
-              QStringLiteral("/c/vantoro"));
-    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QString(), QStringLiteral("/h")),
-              QStringLiteral("/h/.config/vantoro"));
-    EXPECT_EQ(ChooseProgramDir(QStringLiteral("/usr/bin"), false, QStringLiteral("rel"), QStringLiteral("/h")),
-              QStringLiteral("/h/.config/vantoro"));
+    struct tRow {
+        const char* exeDir;
+        bool hasSettings;
+        const char *configHome, *dataHome, *settings, *data;
+    };
+    const tRow rows[] = {
+        {"/home/u/radio", true, "/c", "/d", "/home/u/radio", "/home/u/radio"},
+        {"/home/u/.local/bin", false, "/c", "/d", "/c/vantoro", "/d/vantoro"},
+        {"/usr/bin", true, "/c", "/d", "/c/vantoro", "/d/vantoro"},
+        {"/usr/local/bin", true, "", "", "/h/.config/vantoro", "/h/.local/share/vantoro"},
+        {"/sbin", true, "rel", "rel", "/h/.config/vantoro", "/h/.local/share/vantoro"},
+    };
+    for (const tRow& r : rows) {
+        const tProgramDirs dirs =
+            ChooseProgramDirs(QLatin1String(r.exeDir), r.hasSettings, QLatin1String(r.configHome),
+                              QLatin1String(r.dataHome), QStringLiteral("/h"));
+        EXPECT_EQ(dirs.Settings, QLatin1String(r.settings)) << r.exeDir;
+        EXPECT_EQ(dirs.Data, QLatin1String(r.data)) << r.exeDir;
+        EXPECT_EQ(dirs.Portable, dirs.Settings == QLatin1String(r.exeDir)) << r.exeDir;
+    }
+}
+
+TEST(ProgramDir, TheArchiveIsReadFromTheSettingsFolderOnlyWhileTheDataFolderHasNone)
+{
+    QTemporaryDir root;
+    const QDir top(root.path());
+    top.mkpath(QStringLiteral("config"));
+    top.mkpath(QStringLiteral("data"));
+    const QString config = top.filePath(QStringLiteral("config")),
+                  data = top.filePath(QStringLiteral("data"));
+    const QString oldFile = QDir(config).filePath(QStringLiteral("Vantoro.db"));
+    const QString newFile = QDir(data).filePath(QStringLiteral("Vantoro.db"));
+    EXPECT_EQ(ArchiveToRead(config, data), newFile);
+    QFile(oldFile).open(QIODevice::WriteOnly);
+    EXPECT_EQ(ArchiveToRead(config, data), oldFile);
+    QFile(newFile).open(QIODevice::WriteOnly);
+    EXPECT_EQ(ArchiveToRead(config, data), newFile);
+    EXPECT_EQ(ArchiveToWrite(data), newFile);
 }
 
 TEST(ProgramDir, DataFilesFromTheUsersCopyThenBesideTheProgramThenTheInstallation)

@@ -19,11 +19,20 @@ struct TRun {
     QString out, err;
 };
 
+// The user's folders of these runs: no settings file unless a test writes one.
+const QTemporaryDir& Home()
+{
+    static const QTemporaryDir home;
+    return home;
+}
+
 TRun Ctl(const QStringList& args, const QString& lang = QStringLiteral("C"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), lang);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), Home().filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), Home().filePath(QStringLiteral("data")));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VANTOROCTL), args);
     p.waitForFinished(30000);
@@ -102,8 +111,17 @@ TEST(Vantoroctl, WithoutPortAccessExitsThreeAndSaysWhatToDo)
     EXPECT_TRUE(r.out.isEmpty());
 }
 
-TEST(Vantoroctl, UsageErrorsExitTwo)
+TEST(Vantoroctl, HelpAndVersionExitZeroAndUsageErrorsExitTwo)
 {
+    const TRun help = Ctl({QStringLiteral("--help")});
+    EXPECT_EQ(help.code, 0);
+    for (const char* command :
+         {"presets", "script", "settings", "archive", "rds", "scan", "status", "--version"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(command))) << command;
+    EXPECT_EQ(Ctl({QStringLiteral("-h")}).out, help.out);
+    const TRun version = Ctl({QStringLiteral("--version")});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("vantoroctl "))) << version.out.toStdString();
     EXPECT_EQ(Ctl({}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("fly")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("Nonesuch"), QStringLiteral("status")}).code, 2);
@@ -230,6 +248,37 @@ TEST(Vantoroctl, DrivesTheEmulatedRadioDeviceByPortOrByDevice)
                               QStringLiteral("status")});
     EXPECT_EQ(missing.code, 3);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("/dev/radio7"))) << missing.err.toStdString();
+}
+
+TEST(Vantoroctl, UsesTheProgramsCardAndReadsARadioDevicesStatusWithoutSettingIt)
+{
+    const QDir config(Home().filePath(QStringLiteral("config/vantoro")));
+    ASSERT_TRUE(config.mkpath(QStringLiteral(".")));
+    QFile ini(config.filePath(QStringLiteral("Vantoro.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Configuration]\nHardware=8\nPort=1\n");
+    ini.close();
+    const QString trace = Home().filePath(QStringLiteral("status.txt"));
+    const TRun r = Ctl(
+        {QStringLiteral("--simulate"), QStringLiteral("--trace"), trace, QStringLiteral("status")});
+    const TRun settings = Ctl({QStringLiteral("settings"), QStringLiteral("show")});
+    ini.remove();
+    QDir(config).removeRecursively();
+    const TRun unset = Ctl({QStringLiteral("settings"), QStringLiteral("show")});
+    EXPECT_EQ(unset.code, 0) << "no settings folder yet: the defaults";
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    // The emulated device starts on 88.6 MHz at volume 8 of 15, muted.
+    EXPECT_EQ(r.out,
+              QStringLiteral(
+                  "model: Linux V4L2 radio device\nport: radio device 1 (/dev/radio0)\nband: FM\n"
+                  "frequency: 088.600\nvolume: 137\nmuted: yes\n"));
+    const QStringList calls = Lines(trace);
+    ASSERT_FALSE(calls.isEmpty());
+    for (const QString& call : calls)
+        EXPECT_FALSE(call.startsWith(QLatin1String("ioctl S_"))) << call.toStdString();
+    EXPECT_TRUE(settings.out.startsWith(QStringLiteral("# settings file: ") + ini.fileName() +
+                                        QLatin1Char('\n')))
+        << settings.out.toStdString();
 }
 
 TEST(Vantoroctl, ScansWithHardwareSeekOneCallPerStationElseStepByStep)

@@ -18,7 +18,8 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
         err << "usage: vantoroctl archive show [FILE]\n";
         return ExitUsage;
     }
-    const QString file = args.size() == 2 ? args[1] : QDir(ProgramDir()).filePath(QStringLiteral("Vantoro.db"));
+    const tProgramDirs dirs = ProgramDirs(false);
+    const QString file = args.size() == 2 ? args[1] : ArchiveToRead(dirs.Settings, dirs.Data);
     // A mistyped name must not look like an empty archive.
     if (!QFileInfo::exists(file)) {
         err << file << ": no such file\n";

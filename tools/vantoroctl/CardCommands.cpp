@@ -9,23 +9,37 @@
 #include "RadioCommands.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
+#include "V4l2Radio.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
 
 namespace {
 
-const char* const Usage =
+} // namespace
+
+const char* const CtlUsage =
     "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
     "                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]\n"
     "                  [--muted] [--close] COMMAND...\n"
     "commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |\n"
     "          signal | status | scan up|down|all | rds [SECONDS]\n"
-    "       vantoroctl rds --hex FILE\n";
+    "       vantoroctl presets check|show FILE | presets copy FILE TO\n"
+    "       vantoroctl script check|show FILE\n"
+    "       vantoroctl settings show [DIR]\n"
+    "       vantoroctl archive show [FILE]\n"
+    "       vantoroctl rds --hex FILE\n"
+    "       vantoroctl --help | -h | --version\n"
+    "Without --model, --port and --device the card is the one the program's settings name.\n";
+
+namespace {
+
+const char* const Usage = CtlUsage;
 
 constexpr int MaxVolume = 256;
 
@@ -204,6 +218,14 @@ TOptions ParseOptions(const QStringList& args)
         else throw TUsageError(QStringLiteral("unknown option %1").arg(a));
     }
     if (i == args.size()) throw TUsageError(QStringLiteral("no command given"));
+    // No card named: the one the program is set up for, once it is.
+    if (!o.modelGiven && !o.port && o.device.isEmpty()) {
+        const TSettings settings = TSettingsFile(ProgramDir(false)).Read();
+        if (settings.Configured() && settings.Hardware == ModelToIndex(settings.Model())) {
+            o.model = settings.Model();
+            o.port = settings.Port;
+        }
+    }
     if (!o.stations.isEmpty() && !o.simulate)
         throw TUsageError(QStringLiteral("--stations goes with --simulate"));
     // A device alone names a radio device.
@@ -299,6 +321,42 @@ void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned,
     }
 }
 
+// "status" on a radio device, which can tell what it holds: read, nothing
+// set (opening the card would set stereo and the audio state).
+int DeviceStatus(THardwareEnv& env, const tDevCap& caps, int port, QTextStream& out,
+                 QTextStream& err)
+{
+    const QString path = env.RadioDevice(port);
+    int error = 0;
+    auto device = path.isEmpty() ? nullptr : env.OpenRadioDevice(path, &error);
+    TV4l2Radio radio(std::move(device));
+    if (path.isEmpty() || error || radio.Probe() != 0) {
+        err << "vantoroctl: cannot read the radio device "
+            << (path.isEmpty() ? QString::number(port) : path) << '\n';
+        return ExitNoCard;
+    }
+    const tV4l2Info& info = radio.Info();
+    double mhz = 0;
+    int volume = 0;
+    bool muted = false;
+    const bool hasFrequency = radio.Frequency(&mhz) == 0;
+    const bool hasVolume = radio.Volume(&volume) == 0;
+    const bool hasMute = radio.Muted(&muted) == 0;
+    const bool am = hasFrequency && info.am.Valid() && mhz <= info.am.high && mhz < info.fm.low;
+    const tV4l2Range band = am                                             ? info.am
+                            : info.japaneseFM.Valid() && mhz < info.fm.low ? info.japaneseFM
+                                                                           : info.fm;
+    out << "model: " << caps.Maker << ' ' << caps.Name << '\n'
+        << "port: " << PortText(caps, port) << " (" << path << ")\n"
+        << "band: " << (hasFrequency ? BandName(am ? bAM : bFM) : QStringLiteral("unknown")) << '\n'
+        << "frequency: "
+        << (hasFrequency ? FrequencyToStr(mhz, band.low, band.high) : QStringLiteral("unknown"))
+        << '\n'
+        << "volume: " << (hasVolume ? QString::number(volume) : QStringLiteral("unknown")) << '\n'
+        << "muted: " << (hasMute ? YesNo(muted) : QStringLiteral("unknown")) << '\n';
+    return ExitOk;
+}
+
 } // namespace
 
 int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -333,7 +391,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     } else {
         env = std::make_unique<TRealHardware>(o.trace);
         // The serial devices the program uses, from its settings file.
-        const TSettings settings = TSettingsFile(ProgramDir()).Read();
+        const TSettings settings = TSettingsFile(ProgramDir(false)).Read();
         for (auto it = settings.SerialDevices.cbegin(); it != settings.SerialDevices.cend(); ++it)
             env->MapComDevice(it.key(), it.value());
     }
@@ -374,6 +432,11 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         else
             env->MapComDevice(caps.Ports[port], o.device);
     }
+
+    const bool onlyStatus =
+        std::all_of(o.commands.begin(), o.commands.end(),
+                    [](const TCommand& c) { return c.word == QLatin1String("status"); });
+    if (caps.Connection == cnDevice && onlyStatus) return DeviceStatus(*env, caps, port, out, err);
 
     if (caps.Connection == cnIOPort) {
         QString why;

@@ -7,7 +7,8 @@
 
 #include <QFileInfo>
 
-// The settings as the program would use them after reading DIR/Vantoro.ini,
+// The settings as the program would use them after reading DIR/Vantoro.ini
+// (without DIR, the program's own), after "#" lines naming the files in use,
 // one "Section/Key=value" line per key, as they would be written back, except
 // that an unset card model shows as 0: the program then asks for its settings
 // first, and would write the model only once they are chosen.
@@ -17,8 +18,10 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         err << "usage: vantoroctl settings show [DIR]\n";
         return ExitUsage;
     }
-    const QString dir = args.size() == 2 ? args[1] : ProgramDir();
-    if (!QFileInfo(dir).isDir()) {
+    const tProgramDirs dirs = ProgramDirs(false);
+    const QString dir = args.size() == 2 ? args[1] : dirs.Settings;
+    // The program's own folder may not exist yet: its defaults are shown.
+    if (args.size() == 2 && !QFileInfo(dir).isDir()) {
         err << "not a directory: " << dir << '\n';
         return ExitUsage;
     }
@@ -28,6 +31,10 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
             << (file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
             << "; showing the defaults\n";
     const TSettings settings = file.Read();
+    // The folder in use, as a comment line the settings file could hold.
+    out << "# settings file: " << file.Path() << '\n';
+    if (args.size() == 1)
+        out << "# station archive: " << ArchiveToRead(dirs.Settings, dirs.Data) << '\n';
     for (const tSettingsSection& section : SettingsSections(settings))
         for (const auto& [key, value] : section.Keys) {
             const bool unsetModel = settings.Hardware == 0 && section.Name == QLatin1String("Configuration") &&

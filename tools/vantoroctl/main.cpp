@@ -18,6 +18,14 @@ int main(int argc, char** argv)
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const QString word = args.value(0);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out << CtlUsage;
+        return ExitOk;
+    }
+    if (args.contains(QLatin1String("--version"))) {
+        out << "vantoroctl " << VANTORO_VERSION << '\n';
+        return ExitOk;
+    }
     const int code = word == QLatin1String("presets")    ? RunPresetsCommand(args.mid(1), out, err)
                      : word == QLatin1String("settings") ? RunSettingsCommand(args.mid(1), out, err)
                      : word == QLatin1String("script")   ? RunScriptCommand(args.mid(1), out, err)
