@@ -75,19 +75,9 @@ void TMainWindow::Stations_Organize()
 
 void TMainWindow::RunPresetsDialog(const std::function<void()>& show)
 {
-    // No alarm goes off and no sleep ends while the bank is being edited;
-    // the sleep countdown goes on afterwards from where it stood.
-    const bool alarm = alarmOn_;
-    const bool sleep = sleepOn_;
-    const int sleepLeft = TSleep->isActive() ? TSleep->remainingTime() : -1;
-    alarmOn_ = sleepOn_ = false;
-    TSleep->stop();
-    WithDialogRules(show);
-
+    // No alarm goes off and no sleep ends while the bank is being edited.
+    WithAlarmAndSleepHeld(show);
     RebuildPresetMenus();
-    alarmOn_ = alarm;
-    sleepOn_ = sleep;
-    if (sleepLeft >= 0) TSleep->start(sleepLeft);
     RefreshGlyphs(true);
     SetCurrentPreset(currentPreset_);
     if (currentPreset_ != 0 && settings_.Presets[currentPreset_].Used) {
