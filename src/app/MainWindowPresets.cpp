@@ -255,7 +255,7 @@ void TMainWindow::StorePreset(int n)
             if (m == n || !other.Used || !SameFrequency(other.Frequency, card_->Frequency()))
                 continue;
             env_.Prompts->Message(WarningTitle(), QStringLiteral("Duplicated frequency"),
-                                  tPromptIcon::Error);
+                                  tPromptIcon::Warning);
             return true;
         }
         return false;

@@ -124,14 +124,14 @@ void TMainWindow::Options_Settings()
 
 void TMainWindow::ApplySetup(const tSetupValues& values)
 {
-    // 1. Clearing the start-up mute also clears the card's muted state, and
+    // Clearing the start-up mute also clears the card's muted state, and
     // the retuning below would then switch the sound on: a radio the user
     // silenced is silenced again once retuned.
     const bool wasMuted = card_->Active() && card_->Muted();
     TakeSerialDevice(values);
     card_->SetMutedStartup(false);
     card_->SetUsbAudio(values.UsbAudio);
-    // 2. A new model or port: the card is closed and opened again there.
+    // A new model or port: the card is closed and opened again there.
     // The port counts on its own, so the card in use can move to its other port.
     // A card that is not open (it failed to open, or a tuner was pulled out
     // and put back) is tried again on the same port.
@@ -144,16 +144,16 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
         OpenCardDevice();
         if (card_->Active() && card_->Caps().NeedsWarmUp) env_.Hardware->Waiter().Wait(600);
     }
-    // 3.
+    // Japanese FM switched: the FM band changes with it.
     if (values.JapaneseFM != card_->JapaneseFM()) {
         card_->SetJapaneseFM(values.JapaneseFM);
         SetBandDisplay(card_->Band());
         if (card_->Band() == bFM) TuneTo(bFM, false, card_->FMMin());
     }
-    // 4. Another card's own volume has its own levels, so a new model takes
+    // Another card's own volume has its own levels, so a new model takes
     // its line afresh even when the line stays the same.
     if (newModel || values.VolumeLine != card_->VolumeLine()) ApplyVolumeLine(values.VolumeLine);
-    // 5. The step starts again at one unit.
+    // The step starts again at one unit.
     fmTuneStep_ = FMUnit();
     const tDevCap& caps = card_->Caps();
     const tBand band = card_->Band();
@@ -165,7 +165,7 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
         sStep->setValue(1);
     }
     UpdateStepControls();
-    // 6. A band the new card cannot receive gives way to its lowest frequency.
+    // A band the new card cannot receive gives way to its lowest frequency.
     if (currentPreset_ != 0)
         RecallPreset(currentPreset_, true);
     else if (bandKept)
@@ -173,17 +173,17 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     else
         FirstTuningFallback();
     if (wasMuted && !card_->Muted()) card_->Mute();
-    // 7.
+    // The volume slider and the band buttons of the card now in use.
     SetUpVolumeSlider();
     EnableBandButtons();
-    // 8.
+    // The dialog's values become the settings.
     TakeSetupValues(values);
     settings_.SetModel(card_->Model());
     settings_.Port = card_->Port();
     settings_.VolumeLine = card_->VolumeLine();
     settings_.JapaneseFM = card_->JapaneseFM();
     EnableVolumeControls();
-    // 9.
+    // Colours, glyphs and preset menus as chosen.
     ApplyColours();
     RefreshGlyphs(true);
     RebuildPresetMenus();

@@ -113,42 +113,42 @@ QString Int(int value) { return QString::number(value); }
 void ReadSettings(const TProfile& p, TSettings& s)
 {
     s = TSettings();
-    // Reading step 1.
+    // The card.
     s.Hardware = p.ReadInteger(sConfiguration, Key("Hardware"), 0);
     s.Port = p.ReadInteger(sConfiguration, Key("Port"), 0);
     s.CheckIfTuned = p.ReadBool(sConfiguration, Key("CheckIfTuned"), false);
     s.JapaneseFM = p.ReadBool(sConfiguration, Key("JapaneseFM"), false);
     s.VolumeLine = IndexToVolumeLine(p.ReadInteger(sConfiguration, Key("VolumeLine"), 0));
-    // 2.
+    // Sound.
     s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
     s.UsbAudio = p.ReadBool(sAudio, Key("UsbAudio"), true);
-    // 3.
+    // The current preset.
     s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tFavorites::Count, 0);
-    // 4.
+    // The window's layout.
     s.DisplayType = p.ReadInteger(sDisplayMode, Key("DisplayType"), 0);
     s.AlwaysOnTop = p.ReadBool(sDisplayMode, Key("AlwaysOnTop"), false);
-    // 5.
+    // The alarm (its time is checked below).
     s.AlarmStation = InRange(p.ReadInteger(sAlarm, Key("Station"), 0), 0, tFavorites::Count, 0);
     const QString alarmTime = p.ReadString(sAlarm, Key("Time"), QStringLiteral("06:30"));
-    // 6.
+    // The keys.
     s.KeyboardCommands = p.ReadString(sConfiguration, Key("KeyboardCommands"), DefaultKeyboardCommands());
-    // 7. Negative layouts count as large ones.
+    // Values out of range give way to the defaults; negative layouts count as large ones.
     if (unsigned(s.DisplayType) > 5) s.DisplayType = 0;
     if (!IsValidKeyboardCommands(s.KeyboardCommands)) s.KeyboardCommands = DefaultKeyboardCommands();
-    // 8. The written form, whatever the user's time format.
+    // The alarm time in its written form, whatever the user's time format.
     if (!ParseAlarmTime(alarmTime, s.AlarmHour, s.AlarmMinute)) {
         s.AlarmHour = 6;
         s.AlarmMinute = 30;
     }
-    // 9.
+    // Window place, help size and the file dialogs' folders.
     s.X = p.ReadInteger(sWinPos, Key("X"), 0);
     s.Y = p.ReadInteger(sWinPos, Key("Y"), 0);
     s.HelpWidth = std::max(0, p.ReadInteger(sHelp, Key("Width"), 0));
     s.HelpHeight = std::max(0, p.ReadInteger(sHelp, Key("Height"), 0));
     s.PresetsFolder = p.ReadString(sFolders, Key("Presets"), QString());
     s.ScriptsFolder = p.ReadString(sFolders, Key("Scripts"), QString());
-    // 10. The model follows from Hardware (Model()); the port is as read.
-    // 11.
+    // The model follows from Hardware (Model()); the port is as read.
+    // Colours and the start and close choices.
     s.ColorGenericButton = InRange(p.ReadInteger(sConfiguration, Key("ColorGenericButton"), 4), 0, 7, 4);
     s.ColorFavAssButtonFM = InRange(p.ReadInteger(sConfiguration, Key("ColorFavAssButtonFM"), 2), 0, 7, 2);
     s.ColorFavAssButtonAM = InRange(p.ReadInteger(sConfiguration, Key("ColorFavAssButtonAM"), 0), 0, 7, 0);
@@ -166,7 +166,7 @@ void ReadSettings(const TProfile& p, TSettings& s)
     s.LaunchAlarm = p.ReadBool(sConfiguration, Key("LaunchAlarm"), false);
     s.StartMuted = p.ReadBool(sConfiguration, Key("StartMuted"), false);
     s.ForceStereoOff = p.ReadBool(sConfiguration, Key("ForceStereoOff"), false);
-    // 12. A step below one unit would tune nowhere; the upper bound depends
+    // A step below one unit would tune nowhere; the upper bound depends
     // on the card and is the main window's.
     s.TuneStep = p.ReadInteger(sFrequency, Key("TuneStep"), 1);
     if (s.TuneStep < 1) s.TuneStep = 1;
@@ -185,19 +185,15 @@ void ReadSettings(const TProfile& p, TSettings& s)
 std::vector<tSettingsSection> SettingsSections(const TSettings& s)
 {
     std::vector<tSettingsSection> sections;
-    // Writing step 1.
+    // The sections in the order they are written.
     sections.push_back({sWinPos, {{Key("X"), Int(s.X)}, {Key("Y"), Int(s.Y)}}});
-    // 2.
     sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}, {Key("UsbAudio"), Bool(s.UsbAudio)}}});
-    // 3.
     sections.push_back({sAlarm,
                         {{Key("Station"), Int(s.AlarmStation)},
                          {Key("Time"), PresetNumText(s.AlarmHour) + QLatin1Char(':') + PresetNumText(s.AlarmMinute)}}});
-    // 4.
     sections.push_back({sFrequency,
                         {{Key("Frequency"), BandToLetter(s.Band) + QLatin1Char(' ') + SettingsFrequencyText(s.Frequency)},
                          {Key("TuneStep"), Int(s.TuneStep)}}});
-    // 5.
     sections.push_back({sConfiguration,
                         {{Key("Hardware"), Int(ModelToIndex(s.Model()))},
                          {Key("Port"), Int(s.Port)},
@@ -222,9 +218,7 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
                          {Key("LaunchAlarm"), Bool(s.LaunchAlarm)},
                          {Key("StartMuted"), Bool(s.StartMuted)},
                          {Key("ForceStereoOff"), Bool(s.ForceStereoOff)}}});
-    // 6.
     sections.push_back({sDisplayMode, {{Key("DisplayType"), Int(s.DisplayType)}, {Key("AlwaysOnTop"), Bool(s.AlwaysOnTop)}}});
-    // 7.
     tSettingsSection presets{sPresets, {{Key("Current"), Int(s.CurrentPreset)}}};
     QString list;
     for (int n = 1; n <= tFavorites::Count; ++n)

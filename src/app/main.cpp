@@ -111,7 +111,7 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
-    // 0. Help, version and mistakes need no display and no lock.
+    // Help, version and mistakes need no display and no lock.
     {
         const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
         if (!early.Error.isEmpty()) return UsageError(early.Error);
@@ -125,7 +125,7 @@ int main(int argc, char** argv)
         }
     }
 
-    // 1. One copy per user: a second one hands the desktop action it was
+    // One copy per user: a second one hands the desktop action it was
     // started for (or "raise" the window) to the running copy and ends, with
     // exit 1 and a line saying so when that could not be delivered. A lock
     // that cannot be made is said, and the program starts without it.
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantoro: %s; starting without the check for a running copy\n",
                      qUtf8Printable(lock.ErrorText()));
 
-    // 2, 3.
+    // The system's family, then the application (a missing display is one line).
     const bool isNT = IsWindowsNT4Up();
     const bool is9x = IsWindows9x();
     const QtMessageHandler previous = qInstallMessageHandler(OnDisplayMessage);
@@ -150,7 +150,7 @@ int main(int argc, char** argv)
     const tCommandLine options = ParseCommandLine(QApplication::arguments().mid(1), false);
     if (!options.Error.isEmpty()) return UsageError(options.Error);
 
-    // 4.
+    // A system too old for the program: say so and end.
     if (!isNT && !is9x) {
         TCannotStartDialog dialog;
         dialog.exec();
@@ -188,7 +188,7 @@ int main(int argc, char** argv)
         RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
         if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
     }
-    // 5. A card on I/O ports needs the system's permission to reach them.
+    // A card on I/O ports needs the system's permission to reach them.
     if (isNT) {
         const int code = TSettingsFile(programDir).Read().Hardware;
         QString reason;
@@ -199,7 +199,7 @@ int main(int argc, char** argv)
         }
     }
 
-    // 6.
+    // The main window with the real prompts and dialogs.
     TQtPrompts prompts;
     TQtMainDialogs dialogs;
     TMainEnv env;

@@ -147,19 +147,19 @@ TScriptEditor::TScriptEditor(tScriptEditorEnv env, const tScript& loaded, const 
     setObjectName(QStringLiteral("ScriptEditor"));
     BuildControls();
 
-    // 1. The tuning to come back to, and the panel on the card's band.
+    // The tuning to come back to, and the panel on the card's band.
     TRadioCard& card = *env_.Card;
     savedFrequency_ = card.Frequency();
     savedBand_ = card.Band();
     savedStereo_ = card.Stereo();
     ApplyBand(savedBand_ == bAM ? 0 : 1);
-    // 4.
+    // The file's name in the caption.
     SetFileName(fileName);
-    // 5, 6, 7.
+    // The kinds, the presets and the script with its title.
     FillLists();
     Title->setText(script_.Title);
     ShowScript(-1);
-    // 8. The first action is selected, but its values show only once clicked.
+    // The first action is selected, but its values show only once clicked.
     RefreshEnabled();
     if (!script_.Actions.empty()) {
         const QSignalBlocker blocker(ScriptList);

@@ -49,13 +49,13 @@ void TScriptEditor::ScriptClick()
     if (s < 0) return;
     const zAction& action = script_.At(s + 1);
     FillPanel(action);
-    // 4. A preview of another action ends; no further beep.
+    // A preview of another action ends; no further beep.
     if (previewPosition_ >= 0 && previewPosition_ != s) EndPreview();
 }
 
 void TScriptEditor::FillPanel(const zAction& action)
 {
-    // 1, 2.
+    // Only the panel of the action's kind shows, with its values.
     for (QWidget* panel : {gVolume, gFreq, gPreset, gBeep}) {
         panel->hide();
         panel->setEnabled(false);
@@ -96,7 +96,7 @@ void TScriptEditor::FillPanel(const zAction& action)
         shown->show();
         shown->setEnabled(true);
     }
-    // 3.
+    // The time fields within the minutes the action may take.
     ShowRange(Selected());
     {
         const QSignalBlocker blockHour(TimeHH), blockMinute(TimeMM);
@@ -197,7 +197,7 @@ void TScriptEditor::SaveClick()
     // A preset action points at a stored preset, or the script it is saved
     // in could not be read back.
     if (script_.At(s + 1).Kind == zPreset && Presets->count() == 0) {
-        env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Error);
+        env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Warning);
         return;
     }
     // A time still being typed counts, put within its range.

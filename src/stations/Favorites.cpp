@@ -17,7 +17,7 @@ namespace {
 
 constexpr int NameWidth = 40;
 
-// Reading step 3 for one line; false when the line makes the file corrupt.
+// One preset line of the file; false when the line makes the file corrupt.
 bool AcceptLine(const QString& line, tFavorites& fresh)
 {
     // 3.1 preset number: three characters, then the first ".".

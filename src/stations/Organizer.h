@@ -47,7 +47,7 @@ public:
     bool Scan(bool upward, const std::function<bool()>& stop, const std::function<void(int signal)>& stepped);
     bool ScanRefused(bool upward) const;
 
-    // Step 8 of setting the tuner: the frequency and band go to the selected station.
+    // The last step of setting the tuner: the frequency and band go to the selected station.
     std::function<void(double frequency, tBand band)> OnSet;
 
 private:

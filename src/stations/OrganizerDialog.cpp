@@ -297,7 +297,7 @@ void TOrganizerDialog::OkClick()
     if (OnSave && !OnSave(archive_, error)) {
         prompts_.Message(WarningTitle(),
                          QStringLiteral("The station archive could not be written: %1").arg(error),
-                         tPromptIcon::Error);
+                         tPromptIcon::Warning);
         return;
     }
     accept();

@@ -39,7 +39,7 @@ TEST(ExitDialog, EachButtonGivesItsAnswerAndDismissingKeepsRunning)
     const std::pair<const char*, tExitAnswer> cases[] = {
         {"btYes", tExitAnswer::Yes}, {"btNo", tExitAnswer::No}, {"btNotExit", tExitAnswer::Abort}};
     for (const auto& [name, answer] : cases) {
-        WhenModal([name](QWidget* d) { Button(d, name)->click(); });
+        WhenModal([button = name](QWidget* d) { Button(d, button)->click(); });
         EXPECT_EQ(dialog.Ask(), answer) << name;
     }
     // A run closed without an answer does not keep the previous one.
