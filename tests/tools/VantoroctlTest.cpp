@@ -449,7 +449,7 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
             QElapsedTimer timer;
             timer.start();
             const TRun r = Ctl(row.args);
-            EXPECT_LT(timer.elapsed(), 1000) << name;
+            EXPECT_LT(timer.elapsed(), 5000) << name; // a blocked open never returns
             EXPECT_EQ(r.code, row.code) << name << ": " << r.err.toStdString();
             EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file")))
                 << name << ": " << r.err.toStdString();
@@ -498,7 +498,7 @@ TEST(Vantoroctl, AReceiverThatGoesAwayEndsTheScanWithExitThree)
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(p.exitCode(), 3);
     const QString err = QString::fromLocal8Bit(p.readAllStandardError());
     EXPECT_TRUE(err.contains(QStringLiteral("stopped answering"))) << err.toStdString();
