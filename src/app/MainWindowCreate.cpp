@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,12 +27,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
@@ -86,12 +81,10 @@ QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(n
 
 void TMainWindow::ReportUnreadableSettings()
 {
-    // Opened without waiting: a FIFO in its place must not hold up the start.
-    const int fd = ::open(QFile::encodeName(settingsFile_->Path()).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    const QString why = fd >= 0 ? QStringLiteral("it is not a settings file")
-                                : QString::fromLocal8Bit(std::strerror(errno)).toLower();
-    if (fd >= 0) ::close(fd);
+    // The reader kept why; its text starts with the file's name, said here once.
+    QString why = settingsFile_->Profile().ReadError();
+    const QString named = settingsFile_->Path() + QStringLiteral(": ");
+    if (why.startsWith(named)) why.remove(0, named.size());
     env_.Prompts->Message(
         WarningTitle(),
         QStringLiteral("%1 could not be read: %2.\nThe program starts with the default settings "
