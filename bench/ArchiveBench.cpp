@@ -1,7 +1,7 @@
 // Times the station archive on a large tree: about 100,000 nodes, folders ten
 // levels deep (two subfolders in each) and stations in every folder. Run by
 // hand: build/bench/archive-bench [NODES] [COPY]
-// (COPY: where to leave a copy of the file written, e.g. to open it in the organizer).
+// (COPY: where to leave a copy of the file written, e.g. to open it in the archive dialog).
 //
 // Prints the time to build, save (rows into the profile and the file written),
 // load (file read, rows parsed and attached, sorted) and sort alone.

@@ -44,11 +44,11 @@ bool TQtMainDialogs::TipOfTheDay(QWidget* parent, const QString& tipsFile, bool 
     return TTipOfDay::Run(tipsFile, showAtStart, parent);
 }
 
-bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tPresets& presets, int currentPreset,
                            int& hour, int& minute, int& preset)
 {
     const tDevCap& caps = card.Caps();
-    TAlarmDialog dialog(AlarmFavorites(presets, {caps.HasFM, caps.HasAM, card.FMMin(), card.FMMax()}), currentPreset, hour,
+    TAlarmDialog dialog(AlarmPresets(presets, {caps.HasFM, caps.HasAM, card.FMMin(), card.FMMax()}), currentPreset, hour,
                    minute, parent);
     dialog.OnHelp = Help;
     CentreOnScreen(&dialog);

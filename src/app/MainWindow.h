@@ -12,12 +12,12 @@
 //   MainWindowKeys.cpp     the single-key commands
 //   MainWindowClock.cpp    the clock tick, alarm, sleep, the script run and its beeper
 //   MainWindowSettings.cpp the settings dialog and taking over its result
-//   MainWindowOrganize.cpp the organizer over the station archive
+//   MainWindowArchive.cpp the archive dialog over the station archive
 //   MainWindowStations.cpp the presets editor and the jump-to dialog
 //   MainWindowHelp.cpp     the help window and the about box
 //   MainWindowPlayer.cpp   the radio as a media player on the session bus
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "PlayerHost.h"
 #include "RadioCards.h"
 #include "ScriptEdit.h"
@@ -67,9 +67,9 @@ public:
     virtual bool AskName(QWidget* parent, QString& name) = 0;
     // Runs the tip of the day over `tipsFile`; gives back the show-at-start box.
     virtual bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) = 0;
-    // "Alarm setting": comes with the alarm time and favourite, gives back
+    // "Alarm setting": comes with the alarm time and preset, gives back
     // the chosen ones; false on Cancel.
-    virtual bool Alarm(QWidget* parent, const TRadioCard& card, const tFavorites& presets, int currentPreset,
+    virtual bool Alarm(QWidget* parent, const TRadioCard& card, const tPresets& presets, int currentPreset,
                        int& hour, int& minute, int& preset) = 0;
     // "Sleep": the minutes 1..120; false on Cancel.
     virtual bool Sleep(QWidget* parent, int& minutes) = 0;
@@ -207,7 +207,7 @@ public:
     // State, for the dialogs and the tests.
     TRadioCard& Card() { return *card_; }
     const TSettings& Settings() const { return settings_; }
-    const tFavorites& Favorites() const { return settings_.Presets; }
+    const tPresets& Presets() const { return settings_.Presets; }
     bool Busy() const { return busy_; }
     bool StopRequest() const { return stopRequest_; }
     bool StorePending() const { return storePending_; }
@@ -331,10 +331,10 @@ private:
     void UncheckPresetItems();
     void CheckPresetItems(int n);
     void SetPresetItemCaptions(int n);
-    void FavMenu(int n);
+    void PresetMenu(int n);
     void btMenuPopup(int button, const QPoint& where);
 
-    // MainWindowOrganize.cpp
+    // MainWindowArchive.cpp
     // A dialog that edits the bank: alarm and sleep wait while it is up, and
     // the bank is shown and tuned afresh after it.
     void RunPresetsDialog(const std::function<void()>& show);

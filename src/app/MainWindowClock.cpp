@@ -277,7 +277,7 @@ void TMainWindow::ScriptJumpTo(std::uint8_t band, double frequency, bool stereo)
 
 void TMainWindow::ScriptPreset(int preset, bool stereo)
 {
-    if (preset < 1 || preset > tFavorites::Count || !settings_.Presets[preset].Used) return;
+    if (preset < 1 || preset > tPresets::Count || !settings_.Presets[preset].Used) return;
     RecallPreset(preset, true);
     ScriptStereo(stereo);
 }

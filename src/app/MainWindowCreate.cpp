@@ -337,8 +337,8 @@ void TMainWindow::ArmAlarmAtStart()
     // An FM alarm preset must lie within the FM band now in use.
     alarmOn_ = false;
     const int n = settings_.AlarmStation;
-    if (settings_.LaunchAlarm && n >= 1 && n <= tFavorites::Count) {
-        const tFavorite& slot = settings_.Presets[n];
+    if (settings_.LaunchAlarm && n >= 1 && n <= tPresets::Count) {
+        const tPreset& slot = settings_.Presets[n];
         if (slot.Band == 0) {
             alarmOn_ = card_->Caps().HasAM;
         } else {

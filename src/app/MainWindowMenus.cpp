@@ -188,7 +188,7 @@ void TMainWindow::BuildMenus()
     optionsHelp->addActions(help->actions());
     optionsHelp->menuAction()->setVisible(false);
     // A menu closed with Escape leaves the bar waiting for a menu's letter,
-    // and "o" would open Options instead of the organizer. Once no menu of
+    // and "o" would open Options instead of the archive dialog. Once no menu of
     // the bar is open any more, the keys belong to the window again.
     for (QAction* title : bar->actions())
         if (QMenu* menu = title->menu())

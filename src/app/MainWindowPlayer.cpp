@@ -22,7 +22,7 @@ tPlayerState TMainWindow::PlayerState() const
     if (currentPreset_ != 0) state.PresetName = settings_.Presets[currentPreset_].Name;
     if (card_->Active() && card_->Caps().HasRds) state.RdsName = card_->Rds().Ps().trimmed();
     state.CurrentPreset = currentPreset_;
-    for (int n = 1; n <= tFavorites::Count; ++n)
+    for (int n = 1; n <= tPresets::Count; ++n)
         if (settings_.Presets[n].Used && SlotReceivable(n)) state.Presets << n;
     return state;
 }
@@ -35,8 +35,8 @@ void TMainWindow::PlayerToggleMute()
 void TMainWindow::PlayerRecallPreset(int n)
 {
     // As a preset button: not while a scan runs.
-    if (busy_ || n < 1 || n > tFavorites::Count || !settings_.Presets[n].Used) return;
-    FavMenu(n);
+    if (busy_ || n < 1 || n > tPresets::Count || !settings_.Presets[n].Used) return;
+    PresetMenu(n);
 }
 
 void TMainWindow::PlayerSetVolume(double fraction)

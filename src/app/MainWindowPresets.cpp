@@ -38,7 +38,7 @@ bool Within(double f, double lo, double hi)
 QString TMainWindow::PresetItemCaption(int n) const
 {
     // A preset without a name is listed by its number and frequency.
-    const tFavorite& slot = settings_.Presets[n];
+    const tPreset& slot = settings_.Presets[n];
     if (!slot.Name.trimmed().isEmpty()) return MenuCaption(slot.Name);
     return PresetNumText(n) + QStringLiteral("  ") +
            FrequencyHint(slot.Band == 0 ? bAM : bFM, slot.Frequency);
@@ -46,7 +46,7 @@ QString TMainWindow::PresetItemCaption(int n) const
 
 QString TMainWindow::SlotHint(int n) const
 {
-    const tFavorite& slot = settings_.Presets[n];
+    const tPreset& slot = settings_.Presets[n];
     QString text = FrequencyHint(slot.Band == 0 ? bAM : bFM, slot.Frequency);
     if (!slot.Name.isEmpty()) text += QStringLiteral(" (") + slot.Name + QLatin1Char(')');
     return text;
@@ -54,7 +54,7 @@ QString TMainWindow::SlotHint(int n) const
 
 bool TMainWindow::SlotReceivable(int n) const
 {
-    const tFavorite& slot = settings_.Presets[n];
+    const tPreset& slot = settings_.Presets[n];
     if (slot.Band == 0) return card_->Caps().HasAM;
     return card_->JapaneseFM() ? Within(slot.Frequency, JapaneseFMLow, JapaneseFMHigh)
                                : Within(slot.Frequency, FMLow, FMHigh);
@@ -62,8 +62,8 @@ bool TMainWindow::SlotReceivable(int n) const
 
 void TMainWindow::SetButtonGlyph(int n, bool on)
 {
-    if (n < 1 || n > tFavorites::Count || RowOf(n) != presetRow_) return;
-    const tFavorite& slot = settings_.Presets[n];
+    if (n < 1 || n > tPresets::Count || RowOf(n) != presetRow_) return;
+    const tPreset& slot = settings_.Presets[n];
     const int colour = !slot.Used ? settings_.ColorFavNotAssButton
                        : slot.Band == 0 ? settings_.ColorFavAssButtonAM
                                         : settings_.ColorFavAssButtonFM;
@@ -91,7 +91,7 @@ void TMainWindow::SetCurrentPreset(int n)
 
 void TMainWindow::ShowSlot(int n)
 {
-    const tFavorite& slot = settings_.Presets[n];
+    const tPreset& slot = settings_.Presets[n];
     SetStationName(slot.Name);
     StationNum->setText(QString::number(n));
     UncheckPresetItems();
@@ -113,8 +113,8 @@ void TMainWindow::ShowCaption(const QString& station)
 
 void TMainWindow::RecallPreset(int n, bool tune)
 {
-    if (n < 1 || n > tFavorites::Count) return;
-    tFavorite& slot = settings_.Presets[n];
+    if (n < 1 || n > tPresets::Count) return;
+    tPreset& slot = settings_.Presets[n];
     const tBand band = slot.Band == 0 ? bAM : bFM;
     const tDevCap& caps = card_->Caps();
     if (band == bFM) {
@@ -164,8 +164,8 @@ void TMainWindow::MatchPreset()
         settings_.Presets[currentPreset_].Current = 0;
         SetButtonGlyph(currentPreset_, false);
     }
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        tFavorite& slot = settings_.Presets[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        tPreset& slot = settings_.Presets[n];
         if (!slot.Used || slot.Band != card_->Band() || !SameFrequency(slot.Frequency, card_->Frequency())) continue;
         slot.Current = 1;
         SetCurrentPreset(n);
@@ -245,13 +245,13 @@ void TMainWindow::Stations_Rename()
 
 void TMainWindow::StorePreset(int n)
 {
-    if (n < 1 || n > tFavorites::Count) return;
-    tFavorite& slot = settings_.Presets[n];
+    if (n < 1 || n > tPresets::Count) return;
+    tPreset& slot = settings_.Presets[n];
     // MEM may have been armed on another frequency: two presets on one
     // frequency would make a bank the presets editor refuses to save.
     auto refused = [this, n] {
-        for (int m = 1; m <= tFavorites::Count; ++m) {
-            const tFavorite& other = settings_.Presets[m];
+        for (int m = 1; m <= tPresets::Count; ++m) {
+            const tPreset& other = settings_.Presets[m];
             if (m == n || !other.Used || !SameFrequency(other.Frequency, card_->Frequency()))
                 continue;
             env_.Prompts->Message(WarningTitle(), QStringLiteral("Duplicated frequency"),
@@ -271,7 +271,7 @@ void TMainWindow::StorePreset(int n)
     slot.Used = 1;
 
     bool later = false;
-    for (int m = n + 1; m <= tFavorites::Count && !later; ++m) later = settings_.Presets[m].Used;
+    for (int m = n + 1; m <= tPresets::Count && !later; ++m) later = settings_.Presets[m].Used;
     if (wasUsed)
         SetPresetItemCaptions(n);
     else if (later)
@@ -283,7 +283,7 @@ void TMainWindow::StorePreset(int n)
 
 void TMainWindow::ClearPreset(int n)
 {
-    if (n < 1 || n > tFavorites::Count) return;
+    if (n < 1 || n > tPresets::Count) return;
     settings_.Presets[n].Clear();
     if (RowOf(n) == presetRow_) {
         btRadio[std::size_t(PosOf(n) - 1)]->setToolTip(QString());
@@ -302,8 +302,8 @@ void TMainWindow::ClearPreset(int n)
 
 void TMainWindow::RenamePreset(int n)
 {
-    if (currentPreset_ == 0 || n < 1 || n > tFavorites::Count) return;
-    tFavorite& slot = settings_.Presets[n];
+    if (currentPreset_ == 0 || n < 1 || n > tPresets::Count) return;
+    tPreset& slot = settings_.Presets[n];
     QString name = slot.Name;
     if (!env_.Dialogs->AskName(this, name)) return;
     slot.Name = LeftChars(name.trimmed(), MaxNameChars);
@@ -324,7 +324,7 @@ void TMainWindow::Stations_ClearAll()
     if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"),
                                 QStringLiteral("Are you sure?"), tPromptIcon::Stop))
         return;
-    for (int n = 1; n <= tFavorites::Count; ++n) settings_.Presets[n].Clear();
+    for (int n = 1; n <= tPresets::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {
         btRadio[std::size_t(k - 1)]->setToolTip(QString());
         SetButtonGlyph(PresetOfButton(k), false);
@@ -359,7 +359,7 @@ void TMainWindow::File_LoadPresets()
     if (result != plLoaded) {
         ShowPresetsLoadError(*env_.Prompts, result, why);
     } else {
-        for (int n = 1; n <= tFavorites::Count; ++n) settings_.Presets[n].Current = 0;
+        for (int n = 1; n <= tPresets::Count; ++n) settings_.Presets[n].Current = 0;
         SetCurrentPreset(0);
         lastPresetsFile_ = fileName;
         RebuildPresetMenus();
@@ -373,7 +373,7 @@ void TMainWindow::File_LoadPresets()
     gpPresets->setToolTip(QStringLiteral("Presets loaded from ") + lastPresetsFile_);
 }
 
-void TMainWindow::FavMenu(int n)
+void TMainWindow::PresetMenu(int n)
 {
     UncheckPresetItems();
     CheckPresetItems(n);
@@ -395,7 +395,7 @@ void TMainWindow::RebuildPresetMenus()
 {
     RadioPresets->clear();
     TrayPresets->clear();
-    for (int n = 1; n <= tFavorites::Count; ++n)
+    for (int n = 1; n <= tPresets::Count; ++n)
         if (settings_.Presets[n].Used) AddPresetItems(n);
     ShowCommandState();
 }
@@ -409,7 +409,7 @@ void TMainWindow::AddPresetItems(int n)
         item->setChecked(n == currentPreset_);
         item->setEnabled(SlotReceivable(n));
         connect(item, &QAction::triggered, this, [this, n] {
-            FavMenu(n);
+            PresetMenu(n);
             ShowCommandState();
         });
     }

@@ -26,7 +26,7 @@ void TMainWindow::Stations_EditPresets()
         SayWhy(QStringLiteral("No presets are stored yet."));
         return;
     }
-    tEditFavoritesSetup setup;
+    tPresetsDraftSetup setup;
     setup.Current = currentPreset_;
     setup.FileName = lastPresetsFile_;
     setup.FMStep = fmTuneStep_;

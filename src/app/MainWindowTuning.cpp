@@ -69,8 +69,8 @@ int TMainWindow::TuneTo(tBand band, bool quiet, double frequency)
 int TMainWindow::ShowTuning(double snapped, bool quiet)
 {
     if (!quiet) {
-        for (int n = 1; n <= tFavorites::Count; ++n) {
-            const tFavorite& slot = settings_.Presets[n];
+        for (int n = 1; n <= tPresets::Count; ++n) {
+            const tPreset& slot = settings_.Presets[n];
             if (slot.Used && SameFrequency(slot.Frequency, snapped)) {
                 RecallPreset(n, false);
                 ShowSignal();
@@ -314,8 +314,8 @@ bool TMainWindow::FrequencyStored() const
 {
     // The same station test as every other duplicate test, so a preset read
     // back from text still matches the station it was stored from.
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = settings_.Presets[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = settings_.Presets[n];
         if (slot.Used && slot.Band == card_->Band() && SameFrequency(slot.Frequency, card_->Frequency())) return true;
     }
     return false;

@@ -75,7 +75,7 @@ QString SettingsFrequencyText(double frequency)
 QString StationKey(int number) { return QStringLiteral("Station") + PresetNumText(number); }
 
 // The "Presets" list and its station keys.
-void ReadPresets(const TProfile& profile, tFavorites& presets)
+void ReadPresets(const TProfile& profile, tPresets& presets)
 {
     QString list = profile.ReadString(sPresets, Key("List"), QString()).trimmed();
     while (!list.isEmpty()) {
@@ -85,7 +85,7 @@ void ReadPresets(const TProfile& profile, tFavorites& presets)
         int number = list.left(comma).trimmed().toInt(&ok, 10);
         if (!ok) number = 0;
         list.remove(0, comma + 1);
-        if (number < 1 || number > tFavorites::Count) continue;
+        if (number < 1 || number > tPresets::Count) continue;
 
         QString entry = profile.ReadString(sPresets, StationKey(number), QString()).trimmed();
         const qsizetype blank = entry.indexOf(QLatin1Char(' '));
@@ -97,7 +97,7 @@ void ReadPresets(const TProfile& profile, tFavorites& presets)
         double frequency = 0;
         if (!FileTextToFloat(next < 0 ? entry : entry.left(next), frequency) || !InSomeBand(frequency)) continue;
 
-        tFavorite& slot = presets[number];
+        tPreset& slot = presets[number];
         slot.Name = next < 0 ? QString() : entry.mid(next + 1).trimmed();
         slot.Used = 1;
         slot.Band = band;
@@ -123,12 +123,12 @@ void ReadSettings(const TProfile& p, TSettings& s)
     s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
     s.UsbAudio = p.ReadBool(sAudio, Key("UsbAudio"), true);
     // The current preset.
-    s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tFavorites::Count, 0);
+    s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tPresets::Count, 0);
     // The window's layout.
     s.DisplayType = p.ReadInteger(sDisplayMode, Key("DisplayType"), 0);
     s.AlwaysOnTop = p.ReadBool(sDisplayMode, Key("AlwaysOnTop"), false);
     // The alarm (its time is checked below).
-    s.AlarmStation = InRange(p.ReadInteger(sAlarm, Key("Station"), 0), 0, tFavorites::Count, 0);
+    s.AlarmStation = InRange(p.ReadInteger(sAlarm, Key("Station"), 0), 0, tPresets::Count, 0);
     const QString alarmTime = p.ReadString(sAlarm, Key("Time"), QStringLiteral("06:30"));
     // The keys.
     s.KeyboardCommands = p.ReadString(sConfiguration, Key("KeyboardCommands"), DefaultKeyboardCommands());
@@ -221,11 +221,11 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
     sections.push_back({sDisplayMode, {{Key("DisplayType"), Int(s.DisplayType)}, {Key("AlwaysOnTop"), Bool(s.AlwaysOnTop)}}});
     tSettingsSection presets{sPresets, {{Key("Current"), Int(s.CurrentPreset)}}};
     QString list;
-    for (int n = 1; n <= tFavorites::Count; ++n)
+    for (int n = 1; n <= tPresets::Count; ++n)
         if (s.Presets[n].Used) list += Int(n) + QLatin1Char(',');
     presets.Keys.emplace_back(Key("List"), list);
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = s.Presets[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = s.Presets[n];
         if (!slot.Used) continue;
         presets.Keys.emplace_back(StationKey(n), BandToLetter(slot.Band == 0 ? bAM : bFM) + QLatin1Char(' ') +
                                                      SettingsFrequencyText(slot.Frequency) + QLatin1Char(' ') +

@@ -4,7 +4,7 @@
 // (writing steps 1 to 7, each section erased and then written whole). The
 // main window applies the values; nothing here touches a widget or the card.
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "KeyCommands.h"
 #include "RadioCards.h"
 
@@ -60,7 +60,7 @@ struct TSettings {
     bool AlwaysOnTop = false;
     // "Presets": the bank, and the preset tuned at close (0 none).
     int CurrentPreset = 0;
-    tFavorites Presets;
+    tPresets Presets;
     // "Serial": device paths of COM numbers that are not /dev/ttyS{n-1},
     // such as USB adapters (Com5=/dev/ttyUSB0). Empty when the section is absent.
     QMap<int, QString> SerialDevices;

@@ -67,9 +67,9 @@ class ePortNotFound : public eRadioCard {
 public:
     const char* what() const noexcept override { return "ePortNotFound"; }
 };
-class ePortAlreayOpen : public eRadioCard {
+class ePortAlreadyOpen : public eRadioCard {
 public:
-    const char* what() const noexcept override { return "ePortAlreayOpen"; }
+    const char* what() const noexcept override { return "ePortAlreadyOpen"; }
 };
 
 // Band limits in MHz.

@@ -36,7 +36,7 @@ void TRadioCard::SerOpen()
     const std::uint16_t n = PortValue();
     if (!n) return;
     com_->SetComPort(ComPortFromNumber(n));
-    if (!com_->OpenPort()) throw ePortAlreayOpen();
+    if (!com_->OpenPort()) throw ePortAlreadyOpen();
     waiter_.Wait(OpenSettleMs);
     com_->SetDtrLine(true);
     com_->SetRtsLine(true);

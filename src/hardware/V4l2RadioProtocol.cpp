@@ -77,10 +77,10 @@ void TRadioCard::VlOpen()
     const QString path = env_.RadioDevice(n);
     int error = ENOENT;
     auto device = path.isEmpty() ? nullptr : env_.OpenRadioDevice(path, &error);
-    if (!device) throw ePortAlreayOpen();
+    if (!device) throw ePortAlreadyOpen();
     auto radio = std::make_unique<TV4l2Radio>(std::move(device));
     // Not a radio tuner, or gone while being asked.
-    if (radio->Probe() != 0) throw ePortAlreayOpen();
+    if (radio->Probe() != 0) throw ePortAlreadyOpen();
     v4l2_ = std::move(radio);
     devicePath_ = path;
     rds_.Reset();

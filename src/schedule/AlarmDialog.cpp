@@ -78,7 +78,7 @@ QSpinBox* Spin(QWidget* parent, const char* name, int max, int value)
 
 } // namespace
 
-TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& favorites, int currentPreset, int hour, int minute,
+TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& presets, int currentPreset, int hour, int minute,
                  QWidget* parent)
     : QDialog(parent)
 {
@@ -107,13 +107,13 @@ TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& favorites, int curren
     cells->addWidget(cells_[2]);
     cells->addWidget(cells_[3]);
 
-    Favorites = new QComboBox(group);
-    Favorites->setObjectName(QStringLiteral("Favorites"));
-    for (const tAlarmEntry& entry : favorites) {
-        Favorites->addItem(entry.Text, entry.Preset);
-        if (entry.Preset == currentPreset) Favorites->setCurrentIndex(Favorites->count() - 1);
+    Presets = new QComboBox(group);
+    Presets->setObjectName(QStringLiteral("Presets"));
+    for (const tAlarmEntry& entry : presets) {
+        Presets->addItem(entry.Text, entry.Preset);
+        if (entry.Preset == currentPreset) Presets->setCurrentIndex(Presets->count() - 1);
     }
-    if (Favorites->findData(currentPreset) < 0) Favorites->setCurrentIndex(-1);
+    if (Presets->findData(currentPreset) < 0) Presets->setCurrentIndex(-1);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("Hour"), group), 0, 0);
@@ -122,12 +122,12 @@ TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& favorites, int curren
     grid->addWidget(new QLabel(QStringLiteral("Minutes"), group), 1, 0);
     grid->addWidget(MM, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Jump to"), group), 2, 0);
-    grid->addWidget(Favorites, 2, 1, 1, 2);
+    grid->addWidget(Presets, 2, 1, 1, 2);
 
     btOk = LayOutPictureDialog(this, picture, group, OnHelp, QStringLiteral("The_Alarm_function"));
     connect(HH, &QSpinBox::valueChanged, this, &TAlarmDialog::HHChange);
     connect(MM, &QSpinBox::valueChanged, this, &TAlarmDialog::MMChange);
-    connect(Favorites, &QComboBox::currentIndexChanged, this, &TAlarmDialog::SetOkState);
+    connect(Presets, &QComboBox::currentIndexChanged, this, &TAlarmDialog::SetOkState);
     connect(btOk, &QPushButton::clicked, this, &TAlarmDialog::btOkClick);
     MMChange(); // a minute of 60 handed in is carried too
 }
@@ -158,7 +158,7 @@ void TAlarmDialog::MMChange()
 
 void TAlarmDialog::SetOkState()
 {
-    btOk->setEnabled(Favorites->count() > 0 && Favorites->currentIndex() >= 0 && HH->value() <= 23 &&
+    btOk->setEnabled(Presets->count() > 0 && Presets->currentIndex() >= 0 && HH->value() <= 23 &&
                      MM->value() < 60);
 }
 
@@ -166,6 +166,6 @@ void TAlarmDialog::btOkClick()
 {
     hour_ = HH->value();
     minute_ = MM->value();
-    preset_ = EntryPreset(Favorites->currentText());
+    preset_ = EntryPreset(Presets->currentText());
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // "Alarm setting": the alarm time on two spin edits, shown on four read-out
-// cells, and the favourite to switch on.
+// cells, and the preset to switch on.
 
 #include "AlarmSetting.h"
 
@@ -16,7 +16,7 @@ class TDisplay;
 class TAlarmDialog : public QDialog {
     Q_OBJECT
 public:
-    TAlarmDialog(const std::vector<tAlarmEntry>& favorites, int currentPreset, int hour, int minute,
+    TAlarmDialog(const std::vector<tAlarmEntry>& presets, int currentPreset, int hour, int minute,
             QWidget* parent = nullptr);
 
     // The values taken on OK.
@@ -36,7 +36,7 @@ private:
     QSpinBox* HH = nullptr;
     QSpinBox* MM = nullptr;
     std::array<TDisplay*, 4> cells_{}; // H1 H2 M1 M2
-    QComboBox* Favorites = nullptr;
+    QComboBox* Presets = nullptr;
     QPushButton* btOk = nullptr;
     int hour_ = 0, minute_ = 0, preset_ = 0;
 };

@@ -1,15 +1,15 @@
 #include "AlarmSetting.h"
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 
-std::vector<tAlarmEntry> AlarmFavorites(const tFavorites& presets, const tAlarmBands& bands)
+std::vector<tAlarmEntry> AlarmPresets(const tPresets& presets, const tAlarmBands& bands)
 {
     // Compared as printed, as the read-out shows them: 087.000 is in the band.
     const QString low = FrequencyText(bands.FMMin), high = FrequencyText(bands.FMMax);
     std::vector<tAlarmEntry> entries;
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = presets[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = presets[n];
         if (!slot.Used) continue;
         const QString f = FrequencyText(slot.Frequency);
         const bool receivable = slot.Band == 0 ? bands.HasAM : bands.HasFM && f >= low && f <= high;

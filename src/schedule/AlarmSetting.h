@@ -1,12 +1,12 @@
 #pragma once
-// What the alarm and sleep dialogs decide without widgets: which favourites
+// What the alarm and sleep dialogs decide without widgets: which presets
 // the alarm may recall on this card, the minute's carry into the hour, and
-// the favourite an entry names.
+// the preset an entry names.
 
 #include <QString>
 #include <vector>
 
-struct tFavorites;
+struct tPresets;
 
 struct tAlarmEntry {
     int Preset = 0; // 1..100
@@ -24,7 +24,7 @@ struct tAlarmBands {
 // The presets in use that the card can receive, in order: FM ones whose
 // printed frequency lies within the card's FM band, AM ones when the card
 // has AM.
-std::vector<tAlarmEntry> AlarmFavorites(const tFavorites& presets, const tAlarmBands& bands);
+std::vector<tAlarmEntry> AlarmPresets(const tPresets& presets, const tAlarmBands& bands);
 
 // A minute of 60 becomes 0 of the next hour (23 goes round to 0).
 void CarryMinute(int& hour, int& minute);

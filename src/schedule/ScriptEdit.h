@@ -48,12 +48,12 @@ int DeleteAction(tScript& script, int index);
 
 class TPrompts;
 class TRadioCard;
-struct tFavorites;
+struct tPresets;
 
 // What the script editor works with besides the script.
 struct tScriptEditorEnv {
     TRadioCard* Card = nullptr;          // tested on, re-tuned after every test
-    const tFavorites* Presets = nullptr; // the presets in use are offered
+    const tPresets* Presets = nullptr; // the presets in use are offered
     TPrompts* Prompts = nullptr;
     std::function<bool()> Muted;         // the main window's mute now, put back on closing; null: not muted
     std::function<void(int pitch, int ms)> Beep;

@@ -5,7 +5,7 @@
 
 #include "ActionIcons.h"
 #include "AlarmSetting.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 
 #include <QCheckBox>
@@ -390,8 +390,8 @@ void TScriptEditor::BuildControls()
 
 void TScriptEditor::FillLists()
 {
-    const tFavorites& presets = *env_.Presets;
-    for (int n = 1; n <= tFavorites::Count; ++n) {
+    const tPresets& presets = *env_.Presets;
+    for (int n = 1; n <= tPresets::Count; ++n) {
         if (!presets[n].Used) continue;
         if (defaultPreset_ == 0) defaultPreset_ = n;
         Presets->addItem(PresetNumText(n) + QStringLiteral(" - ") + presets[n].Name, n);

@@ -4,7 +4,7 @@
 #include "ScriptEditor.h"
 
 #include "AlarmSetting.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 #include "Prompts.h"
 #include "ScriptFile.h"
@@ -141,7 +141,7 @@ void TScriptEditor::ApplyBand(std::uint8_t band)
 
 void TScriptEditor::ShowPresetStereo(int preset, bool stereo)
 {
-    const bool fm = preset >= 1 && preset <= tFavorites::Count && (*env_.Presets)[preset].Band != 0;
+    const bool fm = preset >= 1 && preset <= tPresets::Count && (*env_.Presets)[preset].Band != 0;
     PresetStereo->setEnabled(fm);
     PresetStereo->setChecked(fm && stereo);
 }

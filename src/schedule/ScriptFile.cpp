@@ -1,6 +1,6 @@
 #include "ScriptFile.h"
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 #include "Prompts.h"
 #include "RegularFile.h"
@@ -250,7 +250,7 @@ std::uint8_t LoadScriptFile(const QString& fileName, tScript& script, tScriptFau
     return Parse(file, script, fault);
 }
 
-QByteArray ScriptFileText(const tScript& script, const tFavorites& presets)
+QByteArray ScriptFileText(const tScript& script, const tPresets& presets)
 {
     QString text = QLatin1Char(';') + TitleField(script.Title) + QLatin1String("\r\n");
     for (const zAction& a : script.Actions) {
@@ -263,7 +263,7 @@ QByteArray ScriptFileText(const tScript& script, const tFavorites& presets)
                     (a.Band == 0 ? QLatin1String("AM.MN") : a.Stereo ? QLatin1String("FM.ST") : QLatin1String("FM.MN"));
             break;
         case zPreset: {
-            const bool fm = a.Preset >= 1 && a.Preset <= tFavorites::Count && presets[a.Preset].Band != 0;
+            const bool fm = a.Preset >= 1 && a.Preset <= tPresets::Count && presets[a.Preset].Band != 0;
             line += QStringLiteral(".%1.").arg(a.Preset) + (fm && a.Stereo ? QLatin1String("ST") : QLatin1String("MN"));
             break;
         }
@@ -274,7 +274,7 @@ QByteArray ScriptFileText(const tScript& script, const tFavorites& presets)
     return text.toUtf8();
 }
 
-bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets, QString* error)
+bool SaveScriptFile(const QString& fileName, const tScript& script, const tPresets& presets, QString* error)
 {
     QByteArray text = ScriptFileText(script, presets);
     // Never a file the reader refuses: an action outside the file's rules

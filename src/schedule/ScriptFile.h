@@ -16,7 +16,7 @@
 
 class QIODevice;
 class TPrompts;
-struct tFavorites;
+struct tPresets;
 
 // Results of LoadScriptFile.
 enum : std::uint8_t { slLoaded = 0, slCorrupt = 1, slReadError = 2 };
@@ -35,12 +35,12 @@ std::uint8_t LoadScriptFile(QIODevice& device, tScript& script, tScriptFault* fa
 std::uint8_t LoadScriptFile(const QString& fileName, tScript& script, tScriptFault* fault = nullptr);
 
 // The file's bytes. A preset action is written mono when its preset is on AM.
-QByteArray ScriptFileText(const tScript& script, const tFavorites& presets);
+QByteArray ScriptFileText(const tScript& script, const tPresets& presets);
 // Writes the file through a temporary file, so a failure leaves the previous
 // file as it was. False on failure, with the reason in *error. A script the
 // reader would refuse (an action outside the file's rules, no action at
 // all) is not written: the reason names its line.
-bool SaveScriptFile(const QString& fileName, const tScript& script, const tFavorites& presets,
+bool SaveScriptFile(const QString& fileName, const tScript& script, const tPresets& presets,
                     QString* error = nullptr);
 
 // What the callers show: "The script file is corrupt", "Read error or disk

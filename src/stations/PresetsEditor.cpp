@@ -30,14 +30,14 @@ constexpr int ScaleLeft = 22;
 // a used slot its frequency, band and name, between thin rules.
 class TPresetRows final : public QStyledItemDelegate {
 public:
-    TPresetRows(const TEditFavorites& editor, QObject* parent) : QStyledItemDelegate(parent), editor_(editor) {}
+    TPresetRows(const TPresetsDraft& editor, QObject* parent) : QStyledItemDelegate(parent), editor_(editor) {}
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {200, RowHeight}; }
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const int n = index.row() + 1;
-        const tFavorite& slot = editor_.Table()[n];
+        const tPreset& slot = editor_.Table()[n];
         const QRect r = option.rect;
         const bool selected = option.state & QStyle::State_Selected;
         const QPalette& pal = option.palette;
@@ -68,12 +68,12 @@ public:
     }
 
 private:
-    const TEditFavorites& editor_;
+    const TPresetsDraft& editor_;
 };
 
 } // namespace
 
-TPresetsEditor::TPresetsEditor(tFavorites& mainTable, const tEditFavoritesSetup& setup, TRadioCard& card,
+TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card,
                                  TPrompts& prompts, QWidget* parent)
     : QDialog(parent), editor_(mainTable, setup, card, prompts)
 {
@@ -127,7 +127,7 @@ void TPresetsEditor::BuildList()
     font.setPixelSize(10);
     Presets->setFont(font);
     Presets->setItemDelegate(new TPresetRows(editor_, Presets));
-    for (int n = 1; n <= tFavorites::Count; ++n) Presets->addItem(PresetNumText(n));
+    for (int n = 1; n <= tPresets::Count; ++n) Presets->addItem(PresetNumText(n));
     Presets->setCurrentRow(0);
     connect(Presets, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row + 1 == editor_.Selected() || row < 0) return;

@@ -1,9 +1,9 @@
 #pragma once
 // "Edit presets": the hundred presets in one list, with a small tuner for the
-// selected one, and the presets files. The work is done by TEditFavorites;
+// selected one, and the presets files. The work is done by TPresetsDraft;
 // this is its face.
 
-#include "EditFavorites.h"
+#include "PresetsDraft.h"
 #include "TunerPanel.h"
 
 #include <QDialog>
@@ -24,11 +24,11 @@ class TPresetsEditor final : public QDialog {
     Q_OBJECT
 public:
     // `mainTable` is normalised at once and written only on OK.
-    TPresetsEditor(tFavorites& mainTable, const tEditFavoritesSetup& setup, TRadioCard& card, TPrompts& prompts,
+    TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card, TPrompts& prompts,
                     QWidget* parent = nullptr);
     ~TPresetsEditor() override;
 
-    TEditFavorites& Editor() { return editor_; }
+    TPresetsDraft& Editor() { return editor_; }
 
     std::function<void(const QString& topic)> OnHelp;
     static QString HelpTopic() { return QStringLiteral("Edit_presets"); }
@@ -50,7 +50,7 @@ private:
     void PreviewTimer();
     void btOkClick();
 
-    TEditFavorites editor_;
+    TPresetsDraft editor_;
     QListWidget* Presets = nullptr;
     QLineEdit* StationName = nullptr;
     tTunerReadout Readout;

@@ -1,5 +1,5 @@
 #pragma once
-// Parts of the tuner the presets editor and the organizer share: the
+// Parts of the tuner the presets editor and the archive dialog share: the
 // read-out and the scale.
 
 #include <QString>

@@ -99,7 +99,7 @@ TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
         {"sleep", [](TMainWindow& m) { m.Actions_Sleep(); }, closeIt},
         {"script editor", [](TMainWindow& m) { m.Actions_Prog(); }, closeIt},
         {"presets editor", [](TMainWindow& m) { m.Stations_EditPresets(); }, closeIt},
-        {"organizer", [](TMainWindow& m) { m.Stations_Organize(); }, closeIt},
+        {"archive dialog", [](TMainWindow& m) { m.Stations_Organize(); }, closeIt},
         {"jump to", [](TMainWindow& m) { m.Actions_Jump(); }, closeIt},
         {"settings", [](TMainWindow& m) { m.Options_Settings(); },
          [](QWidget* d) {
@@ -124,7 +124,7 @@ TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
         row.open(w);
         EXPECT_TRUE(seen) << row.name;
     }
-    EXPECT_EQ(window->Favorites().UsedCount(), 1);
+    EXPECT_EQ(window->Presets().UsedCount(), 1);
 
     // The help window, also when the size it had last time is too large.
     for (const QSize saved : {QSize(), QSize(3000, 2000)}) {

@@ -86,7 +86,7 @@ TEST_F(MainClockTest, AnAlarmArmedInTheEveningFiresOnceNextMorning)
     EXPECT_DOUBLE_EQ(window->Card().Frequency(), 95.0);
 }
 
-TEST_F(MainClockTest, AlarmNeedsAFavoriteAndSwitchesOffWithoutADialog)
+TEST_F(MainClockTest, AlarmNeedsAPresetAndSwitchesOffWithoutADialog)
 {
     WriteConfigured("ShutDown=1\n");
     Started();
@@ -106,7 +106,7 @@ TEST_F(MainClockTest, AlarmNeedsAFavoriteAndSwitchesOffWithoutADialog)
     window->Actions_Alarm();
     EXPECT_FALSE(window->AlarmOn());
     EXPECT_EQ(dialogs.alarmOffered[0], 0) << "switching off opens no dialog";
-    // The chosen time and favourite are kept for next time.
+    // The chosen time and preset are kept for next time.
     window->Actions_Alarm();
     EXPECT_EQ(dialogs.alarmOffered, (std::array<int, 4>{7, 0, 1, 0}));
 }
@@ -325,7 +325,7 @@ TEST_F(MainClockTest, TheEditorsQuestionsAreItsOwnWindows)
     WriteConfigured(TwoPresets);
     Started();
     TQtMainDialogs qtDialogs;
-    const tFavorites presets;
+    const tPresets presets;
     tScriptEditorEnv env;
     env.Card = &window->Card();
     env.Presets = &presets;

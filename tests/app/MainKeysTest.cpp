@@ -131,7 +131,7 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
          }},
         {'I', "Settings", [this](double, int, const QString&) { return dialogs.setupCalls == 1; }},
         {'O', "Organize",
-         [](double, int, const QString& modal) { return modal == QLatin1String("TOrganizerDialog"); }},
+         [](double, int, const QString& modal) { return modal == QLatin1String("TArchiveDialog"); }},
         {'P', "Scripting",
          [this](double, int, const QString&) { return dialogs.scriptCalls == 1; }},
         {'Q', "Exit", [this](double, int, const QString&) { return window->Closed(); }},
@@ -149,7 +149,7 @@ TEST_F(MainKeysTest, EachDefaultKeyRunsItsCommand)
          [this](double, int, const QString&) { return window->Settings().DisplayType == 5; }},
         {'Z', "Stereo", [this](double, int, const QString&) { return !window->Card().Stereo(); }},
         {'R', "Clear",
-         [this](double, int, const QString&) { return !window->Favorites()[1].Used; }},
+         [this](double, int, const QString&) { return !window->Presets()[1].Used; }},
         {'L', "Clear all",
          [this](double, int, const QString&) {
              return Prompted("AskYesNo", "Clear all favorites");

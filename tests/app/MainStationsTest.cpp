@@ -72,8 +72,8 @@ TEST_F(MainWindowTest, EditPresetsHandsBackTheBankAndRetunesItsCurrentPreset)
     EXPECT_FALSE(w.Minimized());
     EXPECT_EQ(w.CurrentPreset(), 3);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 95.0);
-    EXPECT_EQ(w.Favorites()[2].Name, QStringLiteral("Talk"));
-    EXPECT_EQ(w.Favorites()[10].Name, QStringLiteral("Fresh"));
+    EXPECT_EQ(w.Presets()[2].Name, QStringLiteral("Talk"));
+    EXPECT_EQ(w.Presets()[10].Name, QStringLiteral("Fresh"));
     EXPECT_EQ(MenuNames("RadioPresets"), (QStringList{QStringLiteral("m01"), QStringLiteral("m02"),
                                                       QStringLiteral("m03"), QStringLiteral("m10")}));
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("3"));
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, EditPresetsCancelledLeavesTheBank)
     });
     w.Stations_EditPresets();
     EXPECT_EQ(prompts.calls.size(), 1u);
-    EXPECT_TRUE(w.Favorites()[1].Used);
+    EXPECT_TRUE(w.Presets()[1].Used);
     EXPECT_EQ(w.CurrentPreset(), 2);
 }
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 
 #include <QSlider>
@@ -268,7 +268,7 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     w.TuneTo(bFM, false, 88.6);
     StoreByMem(3, QStringLiteral("  Harbour FM  "));
     EXPECT_FALSE(w.StorePending());
-    EXPECT_EQ(w.Favorites()[3].Name, QStringLiteral("Harbour FM"));
+    EXPECT_EQ(w.Presets()[3].Name, QStringLiteral("Harbour FM"));
     EXPECT_EQ(w.CurrentPreset(), 3);
     EXPECT_EQ(MenuNames("RadioPresets"), QStringList{QStringLiteral("m03")});
     // Stored already: MEM does nothing and "Memory" is off.
@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     w.Stations_Memory();
     w.TuneTo(bFM, false, 95.0);
     w.btRadioClick(9);
-    EXPECT_FALSE(w.Favorites()[29].Used);
+    EXPECT_FALSE(w.Presets()[29].Used);
     EXPECT_FALSE(w.StorePending());
     EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("Duplicated frequency")});
 
@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, StoringAppendsOrRebuildsTheSubmenusInOrder)
     dialogs.names.push_back(std::nullopt);
     w.Stations_Memory();
     w.btRadioClick(9);
-    EXPECT_FALSE(w.Favorites()[29].Used);
+    EXPECT_FALSE(w.Presets()[29].Used);
     EXPECT_FALSE(w.StorePending());
 
     // Recall from the submenu moves the row and tunes.
@@ -345,7 +345,7 @@ TEST_F(MainWindowTest, ClearingTheCurrentPresetRetunesAndShowsNoPreset)
     EXPECT_FALSE(w.StorePending());
     Button("btRadio05")->click();
     EXPECT_FALSE(w.ClearPending());
-    EXPECT_FALSE(w.Favorites()[25].Used);
+    EXPECT_FALSE(w.Presets()[25].Used);
     EXPECT_EQ(w.CurrentPreset(), 0);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 101.7);
     EXPECT_EQ(LabelText("StationNum"), QStringLiteral("??"));
@@ -356,7 +356,7 @@ TEST_F(MainWindowTest, ClearingTheCurrentPresetRetunesAndShowsNoPreset)
     // "Clear" from the menu clears the current preset.
     Items("m07").front()->trigger();
     w.KeyPress(QLatin1Char('r'));
-    EXPECT_FALSE(w.Favorites()[7].Used);
+    EXPECT_FALSE(w.Presets()[7].Used);
     EXPECT_TRUE(MenuNames("TrayPresets").isEmpty());
 }
 
@@ -369,7 +369,7 @@ TEST_F(MainWindowTest, RenameChangesLabelHintMenusCaptionAndTrayTip)
     dialogs.names.push_back(QStringLiteral(" Vantoro Classic "));
     w.Stations_Rename();
     EXPECT_EQ(dialogs.offeredNames, QStringList{QStringLiteral("Classic")});
-    EXPECT_EQ(w.Favorites()[4].Name, QStringLiteral("Vantoro Classic"));
+    EXPECT_EQ(w.Presets()[4].Name, QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(LabelText("Station"), QStringLiteral("Vantoro Classic"));
     EXPECT_EQ(Button("btRadio04")->toolTip(), QStringLiteral("95 MHz (Vantoro Classic)"));
     EXPECT_EQ(Items("m04").front()->text(), QStringLiteral("Vantoro Classic"));
@@ -393,11 +393,11 @@ TEST_F(MainWindowTest, ClearAllAsksFirst)
     EXPECT_EQ(prompts.calls[1].Title, QStringLiteral("Clear all favorites"));
     EXPECT_EQ(prompts.calls[1].Text, QStringLiteral("Are you sure?"));
     EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Stop);
-    EXPECT_EQ(w.Favorites().UsedCount(), 2);
+    EXPECT_EQ(w.Presets().UsedCount(), 2);
 
     prompts.answers.push_back(true);
     Items("Popup_ClearAll").front()->trigger();
-    EXPECT_EQ(w.Favorites().UsedCount(), 0);
+    EXPECT_EQ(w.Presets().UsedCount(), 0);
     EXPECT_EQ(w.CurrentPreset(), 0);
     EXPECT_TRUE(MenuNames("RadioPresets").isEmpty());
     EXPECT_TRUE(MenuNames("TrayPresets").isEmpty());
@@ -410,7 +410,7 @@ TEST_F(MainWindowTest, LoadPresets)
 {
     WriteConfigured("ShutDown=1\n[Presets]\nCurrent=1\nList=1,\nStation01=M 095.000 Old\n");
     TMainWindow& w = Started();
-    tFavorites table;
+    tPresets table;
     table[2].Name = QStringLiteral("Jazz");
     table[2].Frequency = 107.9;
     table[2].Used = 1;
@@ -451,15 +451,15 @@ TEST_F(MainWindowTest, LoadPresets)
                                QStringLiteral(": No such file or directory"),
                            QStringLiteral("Read error or disk not ready\n") + fifo +
                                QStringLiteral(": not a regular file but a named pipe (FIFO)")}));
-    EXPECT_TRUE(w.Favorites()[1].Used);
+    EXPECT_TRUE(w.Presets()[1].Used);
     EXPECT_EQ(w.CurrentPreset(), 1);
 
     prompts.answers.push_back(true);
     prompts.fileNames.push_back(good);
     w.File_LoadPresets();
     EXPECT_EQ(prompts.calls.back().Request.DefaultSuffix, QStringLiteral("vxp"));
-    EXPECT_FALSE(w.Favorites()[1].Used);
-    EXPECT_EQ(w.Favorites()[12].Name, QStringLiteral("Talk"));
+    EXPECT_FALSE(w.Presets()[1].Used);
+    EXPECT_EQ(w.Presets()[12].Name, QStringLiteral("Talk"));
     EXPECT_EQ(w.CurrentPreset(), 0);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
     EXPECT_EQ(MenuNames("RadioPresets"), (QStringList{QStringLiteral("m02"), QStringLiteral("m12")}));
@@ -489,8 +489,8 @@ TEST_F(MainWindowTest, RowSwitchingAndRecallAcrossRows)
     Items("f01").front()->trigger();
     EXPECT_EQ(w.PresetRow(), 1);
     EXPECT_EQ(Button("btRadio01")->text(), QStringLiteral("01"));
-    EXPECT_FALSE(w.Favorites()[100].Current);
-    EXPECT_TRUE(w.Favorites()[1].Current);
+    EXPECT_FALSE(w.Presets()[100].Current);
+    EXPECT_TRUE(w.Presets()[1].Current);
 }
 
 TEST_F(MainWindowTest, PresetsOutsideTheFMBandInUse)

@@ -1,13 +1,13 @@
 #pragma once
 // A used preset slot, as the preset tests build their banks.
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 
 #include <QString>
 
-inline tFavorite Preset(double frequency, std::uint8_t band, const QString& name)
+inline tPreset Preset(double frequency, std::uint8_t band, const QString& name)
 {
-    tFavorite slot;
+    tPreset slot;
     slot.Name = name;
     slot.Frequency = frequency;
     slot.Band = band;

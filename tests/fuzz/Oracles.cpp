@@ -1,7 +1,7 @@
 #include "Oracles.h"
 
 #include "Archive.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 #include "Profile.h"
 #include "Script.h"
@@ -67,23 +67,23 @@ QByteArray ReadBytes(const QString& path)
 
 // ---- presets file
 
-std::uint8_t LoadPresets(const QByteArray& bytes, tFavorites& table)
+std::uint8_t LoadPresets(const QByteArray& bytes, tPresets& table)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     return LoadPresetsFile(buffer, table);
 }
 
-QByteArray PresetsText(const tFavorites& table)
+QByteArray PresetsText(const tPresets& table)
 {
     QBuffer buffer;
     return SavePresetsFile(buffer, table) ? buffer.data() : QByteArray("(not written)");
 }
 
-QString DifferentPreset(const tFavorites& a, const tFavorites& b)
+QString DifferentPreset(const tPresets& a, const tPresets& b)
 {
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite &x = a[n], &y = b[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset &x = a[n], &y = b[n];
         if (x.Used != y.Used ||
             (x.Used && (x.Band != y.Band || x.Name != y.Name ||
                         FileFrequencyText(x.Frequency) != FileFrequencyText(y.Frequency))))
@@ -222,9 +222,9 @@ QString CheckText(const QString& text, unsigned char pick)
 QString CheckPresetsFile(const QByteArray& input)
 {
     return InEveryLocale([&]() -> QString {
-        tFavorites table;
+        tPresets table;
         table[7] = {QStringLiteral("before"), 99.5, 1, 0, 1};
-        const tFavorites before = table;
+        const tPresets before = table;
         const std::uint8_t result = LoadPresets(input, table);
         if (result == plReadError) return QStringLiteral("read error from memory");
         if (result != plLoaded)
@@ -233,7 +233,7 @@ QString CheckPresetsFile(const QByteArray& input)
                        : QStringLiteral("a corrupt file changed the table");
         const QByteArray written = PresetsText(table);
         return InEveryLocale([&]() -> QString {
-            tFavorites again;
+            tPresets again;
             if (LoadPresets(written, again) != plLoaded)
                 return QStringLiteral("the written copy does not load");
             const QString fault = DifferentPreset(table, again);
@@ -318,7 +318,7 @@ QString CheckScriptFile(const QByteArray& input)
             return script.Title == QLatin1String("before") && script.Actions.empty()
                        ? QString()
                        : QStringLiteral("a corrupt file changed the script");
-        const tFavorites presets;
+        const tPresets presets;
         const QByteArray written = ScriptFileText(script, presets);
         tScript again;
         if (LoadScript(written, again) != slLoaded)

@@ -187,7 +187,7 @@ TEST(SerialModelsLine, MissingDeviceRaisesPortAlreadyOpen)
     TRadioCard card(hw);
     card.SetModel(mWizard);
     card.SetPort(2);
-    EXPECT_THROW(card.Open(), ePortAlreayOpen);
+    EXPECT_THROW(card.Open(), ePortAlreadyOpen);
     EXPECT_TRUE(card.Active());
     EXPECT_TRUE(hw.Take().isEmpty()); // no wait when the line never opened
     card.Close();

@@ -166,7 +166,7 @@ TEST_F(V4l2Card, ClosesWhenTheDeviceGoesAndOpensAgainWhenItIsBack)
     EXPECT_EQ(card.CheckSignal(), sgNone);
 
     // Unplugged, it cannot open; the caller closes, as for a serial line.
-    EXPECT_THROW(card.Open(), ePortAlreayOpen);
+    EXPECT_THROW(card.Open(), ePortAlreadyOpen);
     card.Close();
     sim.Radio().SetPlugged(true);
     card.Open();

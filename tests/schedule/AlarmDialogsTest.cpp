@@ -1,7 +1,7 @@
 #include "AlarmDialog.h"
 #include "AlarmSetting.h"
 #include "Display.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "SleepDialog.h"
 
 #include <QComboBox>
@@ -11,9 +11,9 @@
 
 namespace {
 
-tFavorites Bank()
+tPresets Bank()
 {
-    tFavorites presets;
+    tPresets presets;
     auto set = [&](int n, double f, std::uint8_t band, const char* name) {
         presets[n] = {QLatin1String(name), f, band, 0, 1};
     };
@@ -27,7 +27,7 @@ tFavorites Bank()
 std::vector<int> Offered(const tAlarmBands& bands)
 {
     std::vector<int> numbers;
-    for (const tAlarmEntry& e : AlarmFavorites(Bank(), bands)) numbers.push_back(e.Preset);
+    for (const tAlarmEntry& e : AlarmPresets(Bank(), bands)) numbers.push_back(e.Preset);
     return numbers;
 }
 
@@ -41,22 +41,22 @@ QString Cells(const TAlarmDialog& dialog)
 
 } // namespace
 
-TEST(AlarmFavorites, OnlyWhatTheCardCanReceive)
+TEST(AlarmPresets, OnlyWhatTheCardCanReceive)
 {
     EXPECT_EQ(Offered({true, false, 87.0, 108.0}), (std::vector<int>{7, 100}));
     EXPECT_EQ(Offered({true, false, 76.0, 91.0}), (std::vector<int>{3}));
     EXPECT_EQ(Offered({true, true, 87.0, 108.0}), (std::vector<int>{7, 12, 100}));
     EXPECT_EQ(Offered({false, true, 87.0, 108.0}), (std::vector<int>{12}));
-    EXPECT_EQ(AlarmFavorites(Bank(), {}).back().Text, QStringLiteral("00 - Edge"));
+    EXPECT_EQ(AlarmPresets(Bank(), {}).back().Text, QStringLiteral("00 - Edge"));
 }
 
 TEST(AlarmDialog, OpensWithTheTimeAndTheCurrentStationAndCarriesTheMinute)
 {
-    const auto entries = AlarmFavorites(Bank(), {true, true, 87.0, 108.0});
+    const auto entries = AlarmPresets(Bank(), {true, true, 87.0, 108.0});
     TAlarmDialog dialog(entries, 12, 6, 30);
     EXPECT_EQ(Cells(dialog), QStringLiteral("0630"));
-    auto* favorites = dialog.findChild<QComboBox*>(QStringLiteral("Favorites"));
-    EXPECT_EQ(favorites->currentText(), QStringLiteral("12 - Coastal"));
+    auto* presets = dialog.findChild<QComboBox*>(QStringLiteral("Presets"));
+    EXPECT_EQ(presets->currentText(), QStringLiteral("12 - Coastal"));
 
     auto* hh = dialog.findChild<QSpinBox*>(QStringLiteral("HH"));
     auto* mm = dialog.findChild<QSpinBox*>(QStringLiteral("MM"));
@@ -68,7 +68,7 @@ TEST(AlarmDialog, OpensWithTheTimeAndTheCurrentStationAndCarriesTheMinute)
     mm->setValue(60);
     EXPECT_EQ(Cells(dialog), QStringLiteral("0000"));
 
-    favorites->setCurrentIndex(2);
+    presets->setCurrentIndex(2);
     dialog.findChild<QPushButton*>(QStringLiteral("btOk"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Hour(), 0);
@@ -76,15 +76,15 @@ TEST(AlarmDialog, OpensWithTheTimeAndTheCurrentStationAndCarriesTheMinute)
     EXPECT_EQ(dialog.Preset(), 100);
 }
 
-TEST(AlarmDialog, OkNeedsAChosenFavorite)
+TEST(AlarmDialog, OkNeedsAChosenPreset)
 {
     TAlarmDialog none({}, 0, 6, 30);
     EXPECT_FALSE(none.findChild<QPushButton*>(QStringLiteral("btOk"))->isEnabled());
 
-    TAlarmDialog unlisted(AlarmFavorites(Bank(), {}), 3, 6, 30); // the current station is not offered
+    TAlarmDialog unlisted(AlarmPresets(Bank(), {}), 3, 6, 30); // the current station is not offered
     auto* ok = unlisted.findChild<QPushButton*>(QStringLiteral("btOk"));
     EXPECT_FALSE(ok->isEnabled());
-    unlisted.findChild<QComboBox*>(QStringLiteral("Favorites"))->setCurrentIndex(0);
+    unlisted.findChild<QComboBox*>(QStringLiteral("Presets"))->setCurrentIndex(0);
     EXPECT_TRUE(ok->isEnabled());
 }
 

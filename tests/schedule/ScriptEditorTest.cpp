@@ -2,7 +2,7 @@
 // the prompts answered by the test and the time set by it.
 
 #include "FakePrompts.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "ScriptEditor.h"
 #include "ScriptFile.h"
 #include "SimulatedHardware.h"
@@ -72,7 +72,7 @@ struct ScriptEditorTest : ::testing::Test {
 
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
-    tFavorites presets;
+    tPresets presets;
     TFakePrompts prompts;
     std::vector<std::pair<int, int>> beeps;
     QTime now{7, 12, 40};
@@ -214,7 +214,7 @@ TEST_F(ScriptEditorTest, SaveStoresThePanelFittedToTheBand)
 
 TEST_F(ScriptEditorTest, APresetActionNeedsAStoredPresetAndAScriptThatCannotBeReadIsNotWritten)
 {
-    presets = tFavorites();
+    presets = tPresets();
     tScript loaded = Script({{zPreset, QTime(16, 25)}});
     loaded.Actions[0].Preset = 7;
     Open(loaded);

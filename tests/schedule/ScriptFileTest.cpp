@@ -1,4 +1,4 @@
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "ScriptFile.h"
 #include "TestSupport.h"
 
@@ -145,7 +145,7 @@ TEST(ScriptFile, WritesTheExampleByteForByte)
     tScript script;
     ASSERT_EQ(Load(Example, script), slLoaded);
     script.Title = QStringLiteral("  Morning \n");
-    tFavorites presets;
+    tPresets presets;
     presets[7].Used = 1;
     presets[7].Band = 1;
     EXPECT_EQ(ScriptFileText(script, presets), Example);
@@ -173,7 +173,7 @@ TEST(ScriptFile, RoundTripKeepsEveryFieldUnderEitherLocale)
         add(zMuteOn, 22, 0, none);
         add(zOff, 23, 59, none);
 
-        tFavorites presets;
+        tPresets presets;
         presets[7].Band = 1;
         presets[8].Band = 0;
         QTemporaryDir dir;

@@ -168,7 +168,7 @@ TEST_F(ArchiveTest, RowsThatCannotAttachAreToldAndSavedBackUnchanged)
             reasons.push_back(row.Reason), values << row.Value;
         EXPECT_EQ(reasons, c.reasons) << c.file;
 
-        // OK in the organizer: the tree with two new folders, and the rows
+        // OK in the archive dialog: the tree with two new folders, and the rows
         // it could not take are still in the file.
         first.AddFolder(first.Root());
         first.AddFolder(first.Root());

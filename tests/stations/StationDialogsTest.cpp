@@ -93,8 +93,8 @@ protected:
 
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
-    tFavorites bank;
-    tEditFavoritesSetup setup;
+    tPresets bank;
+    tPresetsDraftSetup setup;
     TFakePrompts prompts;
 };
 

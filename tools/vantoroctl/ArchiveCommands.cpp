@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-// The station archive as the organizer would read it, one node a line,
+// The station archive as the archive dialog would read it, one node a line,
 // indented two blanks a level: "Folder/" or "Station  088.500 FM". Rows the
 // tree cannot take are named on stderr, one a line, and the exit code is 1.
 int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& err)

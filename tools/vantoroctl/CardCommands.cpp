@@ -455,7 +455,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     try {
         card.Open();
-    } catch (const ePortAlreayOpen&) {
+    } catch (const ePortAlreadyOpen&) {
         if (caps.Connection == cnDevice) {
             const QString path = env->RadioDevice(port);
             if (path.isEmpty())

@@ -1,7 +1,7 @@
 #include "FileCommands.h"
 
 #include "CardCommands.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "Helpers.h"
 
 namespace {
@@ -22,7 +22,7 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
         err << "usage: vantoroctl presets check|show FILE | presets copy FILE TO\n";
         return ExitUsage;
     }
-    tFavorites table;
+    tPresets table;
     QString why;
     const std::uint8_t result = LoadPresetsFile(args[1], table, &why);
     if (result != plLoaded) {
@@ -39,8 +39,8 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
         out << table.UsedCount() << " presets\n";
         return result;
     }
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = table[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = table[n];
         if (!slot.Used) continue;
         out << PresetNumText(n) << ' ' << FrequencyText(slot.Frequency) << ' '
             << (slot.Band == 0 ? "AM" : "FM") << ' ' << slot.Name << '\n';

@@ -4,14 +4,14 @@
 #include "ArchiveModel.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
-#include "OrganizerDialog.h"
+#include "ArchiveDialog.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 
-class MainOrganizeTest : public MainWindowTest {
+class MainArchiveTest : public MainWindowTest {
 protected:
     QString DbPath() const { return dir.filePath(QStringLiteral("Vantoro.db")); }
     QByteArray Db() const
@@ -25,8 +25,8 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
     }
-    // Selects the node of that name in the open organizer.
-    static void Select(TOrganizerDialog& d, const QString& name)
+    // Selects the node of that name in the open archive dialog.
+    static void Select(TArchiveDialog& d, const QString& name)
     {
         const TArchiveNode* found = nullptr;
         d.Archive().Walk([&](const TArchiveNode& n, int) {
@@ -41,7 +41,7 @@ const QByteArray Example = "[Archive]\r\nRows=2\r\nRow1=1 4 0 X 000,000 Morning\
 
 } // namespace
 
-TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
+TEST_F(MainArchiveTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
 {
     WriteConfigured("VolumeLine=1\nShutDown=1\n[Audio]\nVolume=128\n");
     WriteDb(Example);
@@ -53,7 +53,7 @@ TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
 
     bool seen = false;
     WhenModal([&](QWidget* widget) {
-        auto* d = qobject_cast<TOrganizerDialog*>(widget);
+        auto* d = qobject_cast<TArchiveDialog*>(widget);
         ASSERT_NE(d, nullptr);
         seen = true;
         EXPECT_TRUE(w.DialogOpen());
@@ -67,14 +67,14 @@ TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
         d->AddFolder();
         d->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
     });
-    w.KeyPress(QLatin1Char('o')); // the organizer's default key
+    w.KeyPress(QLatin1Char('o')); // the archive dialog's default key
     ASSERT_TRUE(seen);
     EXPECT_EQ(Db(), Example);
     EXPECT_FALSE(w.DialogOpen());
     EXPECT_TRUE(w.SleepOn());
     EXPECT_TRUE(sleepTimer->isActive());
     // The preset stays, is current, tuned and listed.
-    EXPECT_EQ(w.Favorites()[13].Name, QStringLiteral("City FM"));
+    EXPECT_EQ(w.Presets()[13].Name, QStringLiteral("City FM"));
     EXPECT_EQ(w.CurrentPreset(), 13);
     EXPECT_EQ(w.PresetRow(), 2);
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 88.6);
@@ -82,13 +82,13 @@ TEST_F(MainOrganizeTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
     EXPECT_TRUE(MenuNames("RadioPresets").contains(QStringLiteral("m13")));
 }
 
-TEST_F(MainOrganizeTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
+TEST_F(MainArchiveTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
 {
     WriteConfigured("ShutDown=1\n");
     WriteDb("[Other]\r\nKey=kept\r\n");
     TMainWindow& w = Started();
     WhenModal([&](QWidget* widget) {
-        auto* d = qobject_cast<TOrganizerDialog*>(widget);
+        auto* d = qobject_cast<TArchiveDialog*>(widget);
         ASSERT_NE(d, nullptr);
         d->AddFolder();
         d->AddStation();
@@ -117,7 +117,7 @@ TEST_F(MainOrganizeTest, OkWritesTheTreeAndAnUnreadableRowKeepsTheDialogShut)
     EXPECT_TRUE(text.contains(DbPath()) && text.contains(QStringLiteral("Row2"))) << text.toStdString();
 }
 
-TEST_F(MainOrganizeTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsTheDialogOpen)
+TEST_F(MainArchiveTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsTheDialogOpen)
 {
     WriteConfigured("ShutDown=1\n");
     WriteDb("[Archive]\r\nRows=2\r\nRow1=2 5 0 M 090,000 Kept\r\nRow2=2 6 5 M 091,000 Under a "
@@ -126,7 +126,7 @@ TEST_F(MainOrganizeTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsT
     const QString moved = dir.path() + QStringLiteral("-moved");
     bool stayed = false;
     WhenModal([&](QWidget* widget) {
-        auto* d = qobject_cast<TOrganizerDialog*>(widget);
+        auto* d = qobject_cast<TArchiveDialog*>(widget);
         ASSERT_NE(d, nullptr);
         QCoreApplication::processEvents(); // the notice comes once the dialog is up
         ASSERT_EQ(prompts.MessageTexts().size(), 1);

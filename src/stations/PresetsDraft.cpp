@@ -1,4 +1,4 @@
-#include "EditFavorites.h"
+#include "PresetsDraft.h"
 
 #include "Helpers.h"
 #include "Prompts.h"
@@ -20,9 +20,9 @@ bool Within(double f, double lo, double hi)
 
 bool Above(double f, double lo) { return f > lo && !SameFrequency(f, lo); }
 
-tBand BandOf(const tFavorite& slot) { return slot.Band == 0 ? bAM : bFM; }
+tBand BandOf(const tPreset& slot) { return slot.Band == 0 ? bAM : bFM; }
 
-bool SameSlot(const tFavorite& main, const tFavorite& work)
+bool SameSlot(const tPreset& main, const tPreset& work)
 {
     return main.Used == work.Used && main.Band == work.Band &&
            SameFrequency(main.Frequency, work.Frequency) &&
@@ -42,10 +42,10 @@ tFileDialogRequest PresetsRequest(const QString& title, const QString& directory
 
 } // namespace
 
-void NormaliseFavorites(tFavorites& table)
+void NormalisePresets(tPresets& table)
 {
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        tFavorite& slot = table[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        tPreset& slot = table[n];
         if (slot.Used)
             slot.Name = TrimBlanks(slot.Name);
         else
@@ -53,11 +53,11 @@ void NormaliseFavorites(tFavorites& table)
     }
 }
 
-TEditFavorites::TEditFavorites(tFavorites& mainTable, const tEditFavoritesSetup& setup, TRadioCard& card,
+TPresetsDraft::TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card,
                                TPrompts& prompts)
     : main_(mainTable), setup_(setup), card_(card), prompts_(prompts)
 {
-    NormaliseFavorites(main_);
+    NormalisePresets(main_);
     original_ = main_;
     table_ = main_;
     current_ = setup_.Current;
@@ -70,83 +70,83 @@ TEditFavorites::TEditFavorites(tFavorites& mainTable, const tEditFavoritesSetup&
     ShowSlot(1);
 }
 
-TEditFavorites::~TEditFavorites() { ListenStop(); }
+TPresetsDraft::~TPresetsDraft() { ListenStop(); }
 
-QString TEditFavorites::Title() const
+QString TPresetsDraft::Title() const
 {
     return QStringLiteral("Edit presets - ") + (fileName_.isEmpty() ? QStringLiteral("Internal") : fileName_);
 }
 
-QString TEditFavorites::StoredText() const
+QString TPresetsDraft::StoredText() const
 {
     return QStringLiteral("Stored entries: ") + QString::number(StoredCount());
 }
 
-tEditButtons TEditFavorites::Buttons() const
+tEditButtons TPresetsDraft::Buttons() const
 {
-    const tFavorite& slot = table_[selected_];
+    const tPreset& slot = table_[selected_];
     const tDevCap& caps = card_.Caps();
     tEditButtons b;
-    b.Insert = !table_[tFavorites::Count].Used && selected_ < tFavorites::Count && StoredCount() > 0;
+    b.Insert = !table_[tPresets::Count].Used && selected_ < tPresets::Count && StoredCount() > 0;
     b.Delete = StoredCount() > 0;
     b.Clear = slot.Used;
     b.MoveUp = selected_ > 1;
-    b.MoveDown = selected_ < tFavorites::Count;
+    b.MoveDown = selected_ < tPresets::Count;
     b.Listen = slot.Used && (slot.Band == 0 ? caps.HasAM : caps.HasFM);
     return b;
 }
 
 // ---- the tuner ----
 
-double TEditFavorites::StepUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
+double TPresetsDraft::StepUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
 
-double TEditFavorites::LowerLimit(tBand band) const { return band == bAM ? AMLow : TunerFMLow; }
+double TPresetsDraft::LowerLimit(tBand band) const { return band == bAM ? AMLow : TunerFMLow; }
 
-double TEditFavorites::UpperLimit(tBand band) const { return band == bAM ? AMHigh : card_.FMMax(); }
+double TPresetsDraft::UpperLimit(tBand band) const { return band == bAM ? AMHigh : card_.FMMax(); }
 
-double TEditFavorites::Snap(double frequency, tBand band) const
+double TPresetsDraft::Snap(double frequency, tBand band) const
 {
     return SnapFrequency(frequency, band == bAM ? AMGrid : StepUnit(), LowerLimit(band), UpperLimit(band));
 }
 
-bool TEditFavorites::OutsideCard() const
+bool TPresetsDraft::OutsideCard() const
 {
     const tDevCap& caps = card_.Caps();
     if (tunerBand_ == bAM) return !caps.HasAM || !Within(tunerFrequency_, card_.AMMin(), card_.AMMax());
     return !caps.HasFM || !Within(tunerFrequency_, card_.FMMin(), card_.FMMax());
 }
 
-bool TEditFavorites::CanTunePrev() const { return Above(tunerFrequency_, LowerLimit(tunerBand_)); }
+bool TPresetsDraft::CanTunePrev() const { return Above(tunerFrequency_, LowerLimit(tunerBand_)); }
 
-bool TEditFavorites::CanTuneNext() const
+bool TPresetsDraft::CanTuneNext() const
 {
     return Above(tunerBand_ == bAM ? AMHigh : FMHigh, tunerFrequency_);
 }
 
-QString TEditFavorites::Readout() const
+QString TPresetsDraft::Readout() const
 {
     QString text = FrequencyText(tunerFrequency_);
     for (int i = 0; i < 3 && text[i] == QLatin1Char('0'); ++i) text[i] = QLatin1Char(' ');
     return text.remove(3, 1);
 }
 
-int TEditFavorites::StepUnits() const { return int(std::lround(step_ / StepUnit())); }
+int TPresetsDraft::StepUnits() const { return int(std::lround(step_ / StepUnit())); }
 
-int TEditFavorites::StepKHz() const { return int(std::lround(step_ * 1000)); }
+int TPresetsDraft::StepKHz() const { return int(std::lround(step_ * 1000)); }
 
-void TEditFavorites::SetStepUnits(int units) { step_ = units * StepUnit(); }
+void TPresetsDraft::SetStepUnits(int units) { step_ = units * StepUnit(); }
 
-void TEditFavorites::StepUp()
+void TPresetsDraft::StepUp()
 {
     if (StepUnits() < setup_.StepMax) step_ += StepUnit();
 }
 
-void TEditFavorites::StepDown()
+void TPresetsDraft::StepDown()
 {
     if (StepUnits() > setup_.StepMin) step_ -= StepUnit();
 }
 
-void TEditFavorites::ShowTuner(double frequency, tBand band)
+void TPresetsDraft::ShowTuner(double frequency, tBand band)
 {
     tunerBand_ = band;
     tunerFrequency_ = Snap(frequency, band);
@@ -154,11 +154,11 @@ void TEditFavorites::ShowTuner(double frequency, tBand band)
 
 // Every frequency command ends here; a negative frequency stands for the
 // band's lower limit and leaves an empty slot empty.
-void TEditFavorites::SetFrequency(double frequency, tBand band)
+void TPresetsDraft::SetFrequency(double frequency, tBand band)
 {
     const bool given = frequency > 0;
     ShowTuner(given ? frequency : LowerLimit(band), band);
-    tFavorite& slot = table_[selected_];
+    tPreset& slot = table_[selected_];
     if (given && !slot.Used) {
         slot.Used = 1;
         slot.Name.clear();
@@ -168,10 +168,10 @@ void TEditFavorites::SetFrequency(double frequency, tBand band)
     CheckDuplicates();
 }
 
-void TEditFavorites::CheckDuplicates()
+void TPresetsDraft::CheckDuplicates()
 {
     duplicated_ = false;
-    for (int n = 2; n <= tFavorites::Count && !duplicated_; ++n) {
+    for (int n = 2; n <= tPresets::Count && !duplicated_; ++n) {
         if (!table_[n].Used) continue;
         for (int m = 1; m < n && !duplicated_; ++m)
             duplicated_ = table_[m].Used && SameFrequency(table_[m].Frequency, table_[n].Frequency);
@@ -180,10 +180,10 @@ void TEditFavorites::CheckDuplicates()
 
 // Showing a slot only shows it: a preset off this card's grid or above its
 // FM limit keeps its own frequency until the user tunes it.
-void TEditFavorites::ShowSlot(int n)
+void TPresetsDraft::ShowSlot(int n)
 {
     selected_ = n;
-    const tFavorite& slot = table_[n];
+    const tPreset& slot = table_[n];
     if (slot.Used)
         ShowTuner(slot.Frequency, BandOf(slot));
     else
@@ -193,16 +193,16 @@ void TEditFavorites::ShowSlot(int n)
 
 // ---- commands on the slots ----
 
-void TEditFavorites::Select(int n)
+void TPresetsDraft::Select(int n)
 {
-    if (n < 1 || n > tFavorites::Count) return;
+    if (n < 1 || n > tPresets::Count) return;
     ListenStop();
     ShowSlot(n);
 }
 
-void TEditFavorites::TypeName(const QString& text)
+void TPresetsDraft::TypeName(const QString& text)
 {
-    tFavorite& slot = table_[selected_];
+    tPreset& slot = table_[selected_];
     if (!slot.Used && !text.isEmpty()) {
         slot.Used = 1;
         slot.Band = 1;
@@ -213,39 +213,39 @@ void TEditFavorites::TypeName(const QString& text)
     slot.Name = text;
 }
 
-void TEditFavorites::ChooseBand(tBand band) { SetFrequency(-1, band); }
+void TPresetsDraft::ChooseBand(tBand band) { SetFrequency(-1, band); }
 
-void TEditFavorites::SlideTo(int thousandths) { SetFrequency(thousandths / 1000.0, tunerBand_); }
+void TPresetsDraft::SlideTo(int thousandths) { SetFrequency(thousandths / 1000.0, tunerBand_); }
 
-void TEditFavorites::TunePrev()
+void TPresetsDraft::TunePrev()
 {
     const double step = tunerBand_ == bAM ? AMGrid : step_;
     SetFrequency(std::lround(tunerFrequency_ * 1000) / 1000.0 - step, tunerBand_);
 }
 
-void TEditFavorites::TuneNext()
+void TPresetsDraft::TuneNext()
 {
     const double step = tunerBand_ == bAM ? AMGrid : step_;
     SetFrequency(std::lround(tunerFrequency_ * 1000) / 1000.0 + step, tunerBand_);
 }
 
-void TEditFavorites::Undo()
+void TPresetsDraft::Undo()
 {
     table_[selected_] = original_[selected_];
     ShowSlot(selected_);
 }
 
-void TEditFavorites::Insert()
+void TPresetsDraft::Insert()
 {
     if (!Buttons().Insert) return;
     const int n = selected_;
-    for (int k = tFavorites::Count - 1; k >= n; --k) table_[k + 1] = table_[k];
+    for (int k = tPresets::Count - 1; k >= n; --k) table_[k + 1] = table_[k];
     table_[n].Clear();
     if (current_ >= n) ++current_;
     ShowSlot(n + 1);
 }
 
-void TEditFavorites::Delete()
+void TPresetsDraft::Delete()
 {
     if (!Buttons().Delete) return;
     const int n = selected_;
@@ -253,19 +253,19 @@ void TEditFavorites::Delete()
         current_ = 0;
     else if (current_ > n)
         --current_;
-    for (int k = n; k < tFavorites::Count; ++k) table_[k] = table_[k + 1];
-    table_[tFavorites::Count].Clear();
+    for (int k = n; k < tPresets::Count; ++k) table_[k] = table_[k + 1];
+    table_[tPresets::Count].Clear();
     ShowSlot(n);
 }
 
-void TEditFavorites::ClearSlot()
+void TPresetsDraft::ClearSlot()
 {
     if (current_ == selected_) current_ = 0;
     table_[selected_].Clear();
     ShowSlot(selected_);
 }
 
-void TEditFavorites::MoveUp()
+void TPresetsDraft::MoveUp()
 {
     const int n = selected_;
     if (n <= 1) return;
@@ -277,10 +277,10 @@ void TEditFavorites::MoveUp()
     ShowSlot(n - 1);
 }
 
-void TEditFavorites::MoveDown()
+void TPresetsDraft::MoveDown()
 {
     const int n = selected_;
-    if (n >= tFavorites::Count) return;
+    if (n >= tPresets::Count) return;
     std::swap(table_[n], table_[n + 1]);
     if (current_ == n)
         current_ = n + 1;
@@ -291,7 +291,7 @@ void TEditFavorites::MoveDown()
 
 // ---- commands that ask ----
 
-bool TEditFavorites::ClearAll()
+bool TPresetsDraft::ClearAll()
 {
     if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to clear all presets?"),
                            tPromptIcon::Warning))
@@ -302,7 +302,7 @@ bool TEditFavorites::ClearAll()
     return true;
 }
 
-bool TEditFavorites::Reload()
+bool TPresetsDraft::Reload()
 {
     if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to restore the previous presets?"),
                            tPromptIcon::Warning))
@@ -313,7 +313,7 @@ bool TEditFavorites::Reload()
     return true;
 }
 
-bool TEditFavorites::Load()
+bool TPresetsDraft::Load()
 {
     if (StoredCount() > 0 &&
         !prompts_.AskYesNo(WarningTitle(),
@@ -338,12 +338,12 @@ bool TEditFavorites::Load()
     return true;
 }
 
-QString TEditFavorites::AskSaveName() const
+QString TPresetsDraft::AskSaveName() const
 {
     return prompts_.SaveFileName(PresetsRequest(QStringLiteral("Save presets"), setup_.Directory, fileName_));
 }
 
-bool TEditFavorites::SaveTo(const QString& fileName)
+bool TPresetsDraft::SaveTo(const QString& fileName)
 {
     if (fileName.isEmpty()) return false;
     if (!SavePresetsFile(fileName, table_)) {
@@ -355,37 +355,37 @@ bool TEditFavorites::SaveTo(const QString& fileName)
     return true;
 }
 
-bool TEditFavorites::Save()
+bool TPresetsDraft::Save()
 {
     if (duplicated_) return false;
     return SaveTo(untitled_ ? AskSaveName() : fileName_);
 }
 
-bool TEditFavorites::SaveAs()
+bool TPresetsDraft::SaveAs()
 {
     if (duplicated_) return false;
     return SaveTo(AskSaveName());
 }
 
-bool TEditFavorites::Accept()
+bool TPresetsDraft::Accept()
 {
     if (duplicated_) return false;
     // The names were left as typed while editing; the bank keeps them trimmed,
     // and only the current preset is marked current.
-    NormaliseFavorites(table_);
-    for (int n = 1; n <= tFavorites::Count; ++n) table_[n].Current = table_[n].Used && n == current_;
+    NormalisePresets(table_);
+    for (int n = 1; n <= tPresets::Count; ++n) table_[n].Current = table_[n].Used && n == current_;
     main_ = table_;
     accepted_ = true;
     return true;
 }
 
-bool TEditFavorites::CloseQuery()
+bool TPresetsDraft::CloseQuery()
 {
     if (accepted_) return true;
-    NormaliseFavorites(table_);
+    NormalisePresets(table_);
     // A slot used in either table counts: a preset added in a slot that was
     // empty is a change as much as one edited in place.
-    for (int n = 1; n <= tFavorites::Count; ++n) {
+    for (int n = 1; n <= tPresets::Count; ++n) {
         if (!main_[n].Used && !table_[n].Used) continue;
         if (SameSlot(main_[n], table_[n])) continue;
         return prompts_.AskYesNo(WarningTitle(),
@@ -397,9 +397,9 @@ bool TEditFavorites::CloseQuery()
 
 // ---- Listen ----
 
-bool TEditFavorites::ListenStart()
+bool TPresetsDraft::ListenStart()
 {
-    const tFavorite& slot = table_[selected_];
+    const tPreset& slot = table_[selected_];
     if (!Buttons().Listen || !Within(slot.Frequency, card_.MinFrequency(), card_.MaxFrequency())) return false;
     card_.Tune(stereo0_, BandOf(slot), slot.Frequency);
     listening_ = true;
@@ -407,7 +407,7 @@ bool TEditFavorites::ListenStart()
     return true;
 }
 
-void TEditFavorites::ListenStop()
+void TPresetsDraft::ListenStop()
 {
     if (!listening_) return;
     listening_ = false;

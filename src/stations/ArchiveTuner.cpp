@@ -1,4 +1,4 @@
-#include "Organizer.h"
+#include "ArchiveTuner.h"
 
 #include "Helpers.h"
 
@@ -17,17 +17,17 @@ bool Within(double f, double lo, double hi)
 
 } // namespace
 
-TOrganizerTuner::TOrganizerTuner(TRadioCard& card, double fmStep) : card_(card), step_(fmStep) {}
+TArchiveTuner::TArchiveTuner(TRadioCard& card, double fmStep) : card_(card), step_(fmStep) {}
 
-double TOrganizerTuner::FMUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
+double TArchiveTuner::FMUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
 
-int TOrganizerTuner::StepUnits() const { return int(std::lround(step_ / FMUnit())); }
+int TArchiveTuner::StepUnits() const { return int(std::lround(step_ / FMUnit())); }
 
-int TOrganizerTuner::StepKHz() const { return int(std::lround(step_ * 1000)); }
+int TArchiveTuner::StepKHz() const { return int(std::lround(step_ * 1000)); }
 
-bool TOrganizerTuner::CardHasBand() const { return band_ == bAM ? card_.Caps().HasAM : card_.Caps().HasFM; }
+bool TArchiveTuner::CardHasBand() const { return band_ == bAM ? card_.Caps().HasAM : card_.Caps().HasFM; }
 
-int TOrganizerTuner::Set(tBand band, std::optional<double> frequency, bool dragging)
+int TArchiveTuner::Set(tBand band, std::optional<double> frequency, bool dragging)
 {
     double f = 0;
     if (!frequency) {
@@ -61,7 +61,7 @@ int TOrganizerTuner::Set(tBand band, std::optional<double> frequency, bool dragg
     return signal;
 }
 
-void TOrganizerTuner::TunePrev(double from)
+void TArchiveTuner::TunePrev(double from)
 {
     const double f = from - (band_ == bFM ? step_ : AMGrid);
     const double here = CardHasBand() ? card_.Frequency() : f;
@@ -69,7 +69,7 @@ void TOrganizerTuner::TunePrev(double from)
         Set(band_, f);
 }
 
-void TOrganizerTuner::TuneNext(double from)
+void TArchiveTuner::TuneNext(double from)
 {
     const double f = from + (band_ == bFM ? step_ : AMGrid);
     const double here = CardHasBand() ? card_.Frequency() : f;
@@ -77,19 +77,19 @@ void TOrganizerTuner::TuneNext(double from)
     if (here < top && !SameFrequency(here, top)) Set(band_, f);
 }
 
-bool TOrganizerTuner::CanTunePrev() const
+bool TArchiveTuner::CanTunePrev() const
 {
     const double low = band_ == bAM ? AMLow : TunerFMLow;
     return frequency_ > low && !SameFrequency(frequency_, low);
 }
 
-bool TOrganizerTuner::CanTuneNext() const
+bool TArchiveTuner::CanTuneNext() const
 {
     const double high = band_ == bAM ? AMHigh : FMHigh;
     return frequency_ < high && !SameFrequency(frequency_, high);
 }
 
-QString TOrganizerTuner::Readout() const
+QString TArchiveTuner::Readout() const
 {
     const double low = band_ == bAM ? AMLow : TunerFMLow;
     const double high = band_ == bAM ? AMHigh : FMHigh;
@@ -99,13 +99,13 @@ QString TOrganizerTuner::Readout() const
     return text;
 }
 
-bool TOrganizerTuner::ScanRefused(bool upward) const
+bool TArchiveTuner::ScanRefused(bool upward) const
 {
     if (band_ == bFM && !card_.Caps().HasFM) return true;
     return SameFrequency(card_.Frequency(), upward ? card_.MaxFrequency() : card_.MinFrequency());
 }
 
-bool TOrganizerTuner::Scan(bool upward, const std::function<bool()>& stop, const std::function<void(int)>& stepped)
+bool TArchiveTuner::Scan(bool upward, const std::function<bool()>& stop, const std::function<void(int)>& stepped)
 {
     if (ScanRefused(upward)) return false;
     double f = card_.Frequency();
@@ -119,19 +119,19 @@ bool TOrganizerTuner::Scan(bool upward, const std::function<bool()>& stop, const
     return true;
 }
 
-bool CanAssignPreset(const tFavorites& table, const tStation& station)
+bool CanAssignPreset(const tPresets& table, const tStation& station)
 {
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = table[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = table[n];
         if (slot.Used && slot.Band == station.Band && SameFrequency(slot.Frequency, station.Frequency)) return false;
     }
     return true;
 }
 
-void AssignPreset(tFavorites& table, int& current, int n, const QString& name, const tStation& station)
+void AssignPreset(tPresets& table, int& current, int n, const QString& name, const tStation& station)
 {
-    if (current >= 1 && current <= tFavorites::Count) table[current].Current = 0;
-    tFavorite& slot = table[n];
+    if (current >= 1 && current <= tPresets::Count) table[current].Current = 0;
+    tPreset& slot = table[n];
     // A preset name has at most 40 characters; archive names may be longer.
     slot.Name = LeftChars(name, MaxNameChars);
     slot.Frequency = station.Frequency;
@@ -141,15 +141,15 @@ void AssignPreset(tFavorites& table, int& current, int n, const QString& name, c
     current = n;
 }
 
-void ClearPresetSlot(tFavorites& table, int& current, int n)
+void ClearPresetSlot(tPresets& table, int& current, int n)
 {
     table[n].Clear();
     if (current == n) current = 0;
 }
 
-void ClearAllPresetSlots(tFavorites& table, const TRadioCard& card)
+void ClearAllPresetSlots(tPresets& table, const TRadioCard& card)
 {
-    tFavorite empty;
+    tPreset empty;
     if (card.Caps().HasFM) {
         empty.Frequency = FMLow;
     } else if (card.Caps().HasJapaneseFM) {
@@ -158,5 +158,5 @@ void ClearAllPresetSlots(tFavorites& table, const TRadioCard& card)
         empty.Band = 0;
         empty.Frequency = AMLow;
     }
-    for (int n = 1; n <= tFavorites::Count; ++n) table[n] = empty;
+    for (int n = 1; n <= tPresets::Count; ++n) table[n] = empty;
 }

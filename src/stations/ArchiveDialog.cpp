@@ -1,4 +1,4 @@
-#include "OrganizerDialog.h"
+#include "ArchiveDialog.h"
 
 #include "ArchiveModel.h"
 #include "Glyphs.h"
@@ -82,12 +82,12 @@ void TRadioTree::keyReleaseEvent(QKeyEvent* event)
     emit KeyEvent();
 }
 
-TOrganizerDialog::TOrganizerDialog(TArchive archive, tFavorites& presets, int& currentPreset, const tOrganizerSetup& setup,
+TArchiveDialog::TArchiveDialog(TArchive archive, tPresets& presets, int& currentPreset, const tArchiveDialogSetup& setup,
                          TRadioCard& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent)
     : QDialog(parent), archive_(std::move(archive)), presets_(presets), current_(currentPreset), setup_(setup),
       card_(card), prompts_(prompts), glyphs_(glyphs), tuner_(card, setup.FMStep)
 {
-    setObjectName(QStringLiteral("OrganizerDialog"));
+    setObjectName(QStringLiteral("ArchiveDialog"));
     setWindowTitle(QStringLiteral("Channels organizer"));
     BuildTree();
     BuildPresets();
@@ -110,9 +110,9 @@ TOrganizerDialog::TOrganizerDialog(TArchive archive, tFavorites& presets, int& c
     ApplySelection();
 }
 
-TOrganizerDialog::~TOrganizerDialog() = default;
+TArchiveDialog::~TArchiveDialog() = default;
 
-void TOrganizerDialog::BuildTree()
+void TArchiveDialog::BuildTree()
 {
     model_ = new TArchiveModel(archive_, this);
     model_->OnRename = [this](TArchiveNode& node, const QString& text) { return Renamed(node, text); };
@@ -128,30 +128,30 @@ void TOrganizerDialog::BuildTree()
     RadioTree->setDragDropMode(QAbstractItemView::DragDrop);
     RadioTree->setUniformRowHeights(true); // large archives open without a stall
     RadioTree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RadioTree, &TRadioTree::Dropped, this, &TOrganizerDialog::DropOnTree);
-    connect(RadioTree, &TRadioTree::KeyEvent, this, &TOrganizerDialog::ApplySelection);
-    connect(RadioTree, &QTreeView::clicked, this, &TOrganizerDialog::ApplySelection);
-    connect(RadioTree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TOrganizerDialog::ApplySelection);
+    connect(RadioTree, &TRadioTree::Dropped, this, &TArchiveDialog::DropOnTree);
+    connect(RadioTree, &TRadioTree::KeyEvent, this, &TArchiveDialog::ApplySelection);
+    connect(RadioTree, &QTreeView::clicked, this, &TArchiveDialog::ApplySelection);
+    connect(RadioTree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TArchiveDialog::ApplySelection);
     connect(RadioTree, &QTreeView::expanded, this, [this](const QModelIndex& i) { model_->SetOpen(i, true); });
     connect(RadioTree, &QTreeView::collapsed, this, [this](const QModelIndex& i) { model_->SetOpen(i, false); });
     RadioTree->expand(model_->IndexOf(&archive_.Root()));
 
     OrgMenu = new QMenu(this);
     OrgMenu->setObjectName(QStringLiteral("OrgMenu"));
-    miRename = OrgMenu->addAction(QStringLiteral("Rename"), this, &TOrganizerDialog::Rename);
+    miRename = OrgMenu->addAction(QStringLiteral("Rename"), this, &TArchiveDialog::Rename);
     miRename->setObjectName(QStringLiteral("miRename"));
-    miDelete = OrgMenu->addAction(QStringLiteral("Delete"), this, &TOrganizerDialog::Delete);
+    miDelete = OrgMenu->addAction(QStringLiteral("Delete"), this, &TArchiveDialog::Delete);
     miDelete->setObjectName(QStringLiteral("miDelete"));
     QMenu* add = OrgMenu->addMenu(QStringLiteral("Add"));
     miAdd = add->menuAction();
     miAdd->setObjectName(QStringLiteral("miAdd"));
-    add->addAction(QStringLiteral("Folder"), this, &TOrganizerDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
-    add->addAction(QStringLiteral("Station"), this, &TOrganizerDialog::AddStation)->setObjectName(QStringLiteral("miStation"));
+    add->addAction(QStringLiteral("Folder"), this, &TArchiveDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
+    add->addAction(QStringLiteral("Station"), this, &TArchiveDialog::AddStation)->setObjectName(QStringLiteral("miStation"));
     connect(RadioTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { OrgMenu->popup(RadioTree->viewport()->mapToGlobal(at)); });
 }
 
-void TOrganizerDialog::BuildPresets()
+void TArchiveDialog::BuildPresets()
 {
     gpPresets = new QGroupBox(QStringLiteral("Presets"), this);
     gpPresets->setObjectName(QStringLiteral("gpPresets"));
@@ -160,11 +160,11 @@ void TOrganizerDialog::BuildPresets()
     BtMenu->setObjectName(QStringLiteral("BtMenu"));
     miClear = BtMenu->addAction(QStringLiteral("Clear"), this, [this] { ClearPreset(menuButton_); });
     miClear->setObjectName(QStringLiteral("miClear"));
-    BtMenu->addAction(QStringLiteral("Clear all"), this, &TOrganizerDialog::ClearAllPresets)
+    BtMenu->addAction(QStringLiteral("Clear all"), this, &TArchiveDialog::ClearAllPresets)
         ->setObjectName(QStringLiteral("miClearAll"));
     QFont small = font();
     small.setPixelSize(9);
-    for (int n = 1; n <= tFavorites::Count; ++n) {
+    for (int n = 1; n <= tPresets::Count; ++n) {
         auto* button = new QToolButton(gpPresets);
         button->setObjectName(QStringLiteral("btRadio") + PresetNumText(n));
         button->setText(PresetNumText(n));
@@ -187,7 +187,7 @@ void TOrganizerDialog::BuildPresets()
     }
 }
 
-void TOrganizerDialog::BuildTuner()
+void TArchiveDialog::BuildTuner()
 {
     StationData = new QGroupBox(QStringLiteral("Tuner"), this);
     StationData->setObjectName(QStringLiteral("StationData"));
@@ -272,7 +272,7 @@ void TOrganizerDialog::BuildTuner()
     connect(btSpinStep, &TSpinButton::BottomClick, this, [spin] { spin(-1); });
 }
 
-void TOrganizerDialog::BuildButtons()
+void TArchiveDialog::BuildButtons()
 {
     btOk = new QPushButton(QStringLiteral("OK"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
@@ -281,14 +281,14 @@ void TOrganizerDialog::BuildButtons()
     btHelp = new QPushButton(QStringLiteral("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     btOk->setDefault(true);
-    connect(btOk, &QPushButton::clicked, this, &TOrganizerDialog::OkClick);
-    connect(btCancel, &QPushButton::clicked, this, &TOrganizerDialog::reject);
+    connect(btOk, &QPushButton::clicked, this, &TArchiveDialog::OkClick);
+    connect(btCancel, &QPushButton::clicked, this, &TArchiveDialog::reject);
     connect(btHelp, &QPushButton::clicked, this, [this] {
         if (OnHelp) OnHelp(HelpTopic());
     });
 }
 
-void TOrganizerDialog::OkClick()
+void TArchiveDialog::OkClick()
 {
     stop_ = true;
     // A failed save keeps the dialog and the session's edits: the user may
@@ -303,7 +303,7 @@ void TOrganizerDialog::OkClick()
     accept();
 }
 
-void TOrganizerDialog::showEvent(QShowEvent* event)
+void TArchiveDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (shown_) return;
@@ -315,13 +315,13 @@ void TOrganizerDialog::showEvent(QShowEvent* event)
         });
 }
 
-void TOrganizerDialog::reject()
+void TArchiveDialog::reject()
 {
     stop_ = true;
     QDialog::reject();
 }
 
-void TOrganizerDialog::SetHeight(bool station)
+void TArchiveDialog::SetHeight(bool station)
 {
     const int buttons = station ? 330 : 252;
     btOk->setGeometry(Width - 3 * 82, buttons, 75, 25);
@@ -330,14 +330,14 @@ void TOrganizerDialog::SetHeight(bool station)
     setFixedSize(Width, station ? 386 : 308);
 }
 
-TArchiveNode* TOrganizerDialog::Selected() const { return model_->Node(RadioTree->currentIndex()); }
+TArchiveNode* TArchiveDialog::Selected() const { return model_->Node(RadioTree->currentIndex()); }
 
-void TOrganizerDialog::MuteForBand()
+void TArchiveDialog::MuteForBand()
 {
     if (tuner_.CardHasBand()) card_.Mute();
 }
 
-void TOrganizerDialog::ApplySelection()
+void TArchiveDialog::ApplySelection()
 {
     TArchiveNode* node = Selected();
     const bool rootAlone = archive_.Root().ChildCount() == 0;
@@ -356,12 +356,12 @@ void TOrganizerDialog::ApplySelection()
     SetTuner(node->Record.Band == 0 ? bAM : bFM, node->Record.Frequency);
 }
 
-void TOrganizerDialog::SetTuner(tBand band, std::optional<double> frequency, bool dragging)
+void TArchiveDialog::SetTuner(tBand band, std::optional<double> frequency, bool dragging)
 {
     ShowTuner(tuner_.Set(band, frequency, dragging));
 }
 
-void TOrganizerDialog::ShowTuner(int signal)
+void TArchiveDialog::ShowTuner(int signal)
 {
     const bool fm = tuner_.BandShown() == bFM;
     const double f = tuner_.Frequency();
@@ -389,7 +389,7 @@ void TOrganizerDialog::ShowTuner(int signal)
     LOut->setVisible(tuner_.OutOfRange());
 }
 
-void TOrganizerDialog::ShowSignalLabel(int signal)
+void TArchiveDialog::ShowSignalLabel(int signal)
 {
     // A band the card cannot receive has nothing to hear.
     if (!tuner_.CardHasBand()) {
@@ -406,9 +406,9 @@ void TOrganizerDialog::ShowSignalLabel(int signal)
     SetTextColour(Tuned, signal > 0 ? QColor(Qt::white) : QColor(Qt::gray));
 }
 
-void TOrganizerDialog::ShowPresetButton(int n, bool on)
+void TArchiveDialog::ShowPresetButton(int n, bool on)
 {
-    const tFavorite& slot = presets_[n];
+    const tPreset& slot = presets_[n];
     const int colour = !slot.Used ? setup_.ColorFavNotAssButton
                        : slot.Band == 0 ? setup_.ColorFavAssButtonAM
                                         : setup_.ColorFavAssButtonFM;
@@ -419,7 +419,7 @@ void TOrganizerDialog::ShowPresetButton(int n, bool on)
 
 // ---- the tree ----
 
-void TOrganizerDialog::AddFolder()
+void TArchiveDialog::AddFolder()
 {
     const QModelIndex at = RadioTree->currentIndex();
     if (busy_ || !Selected() || Selected()->IsStation()) return;
@@ -427,7 +427,7 @@ void TOrganizerDialog::AddFolder()
     RadioTree->expand(at);
 }
 
-void TOrganizerDialog::AddStation()
+void TArchiveDialog::AddStation()
 {
     const QModelIndex at = RadioTree->currentIndex();
     if (busy_ || !Selected() || Selected()->IsStation()) return;
@@ -437,25 +437,25 @@ void TOrganizerDialog::AddStation()
     RadioTree->expand(at);
 }
 
-void TOrganizerDialog::Rename()
+void TArchiveDialog::Rename()
 {
     if (busy_ || !Selected()) return;
     RadioTree->edit(RadioTree->currentIndex());
 }
 
-bool TOrganizerDialog::Renamed(TArchiveNode& node, const QString& text)
+bool TArchiveDialog::Renamed(TArchiveNode& node, const QString& text)
 {
     const tArchiveRule rule = archive_.Rename(node, text);
     if (rule != tArchiveRule::Allowed) Warn(rule);
     return rule == tArchiveRule::Allowed;
 }
 
-void TOrganizerDialog::Warn(tArchiveRule rule)
+void TArchiveDialog::Warn(tArchiveRule rule)
 {
     prompts_.Message(WarningTitle(), ArchiveRuleText(rule), tPromptIcon::Warning);
 }
 
-void TOrganizerDialog::Delete()
+void TArchiveDialog::Delete()
 {
     TArchiveNode* node = Selected();
     if (busy_ || !node || node->IsRoot()) return;
@@ -463,7 +463,7 @@ void TOrganizerDialog::Delete()
     ApplySelection();
 }
 
-void TOrganizerDialog::DropOnTree(const QModelIndex& target)
+void TArchiveDialog::DropOnTree(const QModelIndex& target)
 {
     TArchiveNode* node = Selected();
     TArchiveNode* onto = model_->Node(target);
@@ -477,44 +477,44 @@ void TOrganizerDialog::DropOnTree(const QModelIndex& target)
 
 // ---- the presets ----
 
-bool TOrganizerDialog::CanDropOnPreset() const
+bool TArchiveDialog::CanDropOnPreset() const
 {
     const TArchiveNode* node = Selected();
     return !busy_ && node && node->IsStation() && CanAssignPreset(presets_, node->Record);
 }
 
-void TOrganizerDialog::DropOnPreset(int n)
+void TArchiveDialog::DropOnPreset(int n)
 {
-    if (!CanDropOnPreset() || n < 1 || n > tFavorites::Count) return;
+    if (!CanDropOnPreset() || n < 1 || n > tPresets::Count) return;
     const int previous = current_;
     const TArchiveNode* node = Selected();
     AssignPreset(presets_, current_, n, node->Name, node->Record);
-    if (previous >= 1 && previous <= tFavorites::Count && previous != n) ShowPresetButton(previous, false);
+    if (previous >= 1 && previous <= tPresets::Count && previous != n) ShowPresetButton(previous, false);
     ShowPresetButton(n, true);
 }
 
-void TOrganizerDialog::ClearPreset(int n)
+void TArchiveDialog::ClearPreset(int n)
 {
-    if (busy_ || n < 1 || n > tFavorites::Count) return;
+    if (busy_ || n < 1 || n > tPresets::Count) return;
     ClearPresetSlot(presets_, current_, n);
     ShowPresetButton(n, false);
 }
 
-void TOrganizerDialog::ClearAllPresets()
+void TArchiveDialog::ClearAllPresets()
 {
     if (busy_) return;
     if (!prompts_.AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure?"), tPromptIcon::Stop))
         return;
     ClearAllPresetSlots(presets_, card_);
-    for (int n = 1; n <= tFavorites::Count; ++n) ShowPresetButton(n, false);
+    for (int n = 1; n <= tPresets::Count; ++n) ShowPresetButton(n, false);
 }
 
-bool TOrganizerDialog::eventFilter(QObject* watched, QEvent* event)
+bool TArchiveDialog::eventFilter(QObject* watched, QEvent* event)
 {
     const QString name = watched->objectName();
     if (!name.startsWith(QLatin1String("btRadio"))) return QDialog::eventFilter(watched, event);
     const int number = name.right(2).toInt();
-    const int n = number == 0 ? tFavorites::Count : number;
+    const int n = number == 0 ? tPresets::Count : number;
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         if (drag->source() == RadioTree && CanDropOnPreset())
@@ -536,7 +536,7 @@ bool TOrganizerDialog::eventFilter(QObject* watched, QEvent* event)
 
 // ---- scanning ----
 
-void TOrganizerDialog::Scan(bool upward)
+void TArchiveDialog::Scan(bool upward)
 {
     if (busy_ || tuner_.ScanRefused(upward)) return;
     busy_ = true;

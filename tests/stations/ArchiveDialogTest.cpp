@@ -1,11 +1,11 @@
-// The organizer dialog on the emulated RadioTrack: the selection rules, the
+// The archive dialog dialog on the emulated RadioTrack: the selection rules, the
 // tree commands with their refusals, presets filled from the archive, and
 // the scan.
 
 #include "ArchiveModel.h"
 #include "FakePrompts.h"
 #include "Glyphs.h"
-#include "OrganizerDialog.h"
+#include "ArchiveDialog.h"
 #include "SimulatedHardware.h"
 
 #include <QLabel>
@@ -17,7 +17,7 @@
 
 namespace {
 
-class OrganizerTest : public ::testing::Test {
+class ArchiveDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -39,9 +39,9 @@ protected:
         setup.ColorFavNotAssButton = 5;
     }
 
-    TOrganizerDialog& Open()
+    TArchiveDialog& Open()
     {
-        dialog = std::make_unique<TOrganizerDialog>(std::move(archive), presets, current, setup, card, prompts, glyphs);
+        dialog = std::make_unique<TArchiveDialog>(std::move(archive), presets, current, setup, card, prompts, glyphs);
         return *dialog;
     }
     TArchiveNode* Node(const QString& name)
@@ -83,20 +83,20 @@ protected:
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
     TArchive archive;
-    tFavorites presets;
+    tPresets presets;
     int current = 0;
-    tOrganizerSetup setup;
+    tArchiveDialogSetup setup;
     TFakePrompts prompts;
     TGlyphs glyphs;
-    std::unique_ptr<TOrganizerDialog> dialog;
+    std::unique_ptr<TArchiveDialog> dialog;
 };
 
 } // namespace
 
-TEST_F(OrganizerTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
+TEST_F(ArchiveDialogTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
 {
     card.Unmute();
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Channels organizer"));
     EXPECT_TRUE(card.Muted()); // the root is selected
     EXPECT_EQ(d.height(), 308);
@@ -131,10 +131,10 @@ TEST_F(OrganizerTest, FoldersMuteAndStationsTuneWithTheDialogSizedToMatch)
     EXPECT_EQ(Node(QStringLiteral("Quiet"))->Record.Band, 0);
 }
 
-TEST_F(OrganizerTest, OnlyTheRootMeansNothingToRenameOrDelete)
+TEST_F(ArchiveDialogTest, OnlyTheRootMeansNothingToRenameOrDelete)
 {
     archive = TArchive();
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     EXPECT_FALSE(Child<QAction>(QStringLiteral("miRename"))->isEnabled());
     EXPECT_FALSE(Child<QAction>(QStringLiteral("miDelete"))->isEnabled());
     EXPECT_TRUE(Child<QAction>(QStringLiteral("miAdd"))->isEnabled());
@@ -151,9 +151,9 @@ TEST_F(OrganizerTest, OnlyTheRootMeansNothingToRenameOrDelete)
     EXPECT_EQ(d.Archive().NodeCount(), 2);
 }
 
-TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
+TEST_F(ArchiveDialogTest, RenamesAndDropsAreRefusedWithTheirMessages)
 {
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     TArchiveModel& model = d.Model();
     const QModelIndex root = model.IndexOf(&d.Archive().Root());
     EXPECT_FALSE(model.setData(root, QStringLiteral("Top"), Qt::EditRole));
@@ -188,13 +188,13 @@ TEST_F(OrganizerTest, RenamesAndDropsAreRefusedWithTheirMessages)
     EXPECT_EQ(Node(QStringLiteral("News")), nullptr);
 }
 
-TEST_F(OrganizerTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
+TEST_F(ArchiveDialogTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
 {
     UsePreset(7, QStringLiteral("Old"), 99.0);
     UsePreset(9, QStringLiteral("Current"), 95.0);
     presets[9].Current = 1;
     current = 9;
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     EXPECT_TRUE(Shows(9, TGlyphs::ButtonName(2, false))); // unlit at opening, the current one too
     EXPECT_TRUE(Shows(1, TGlyphs::ButtonName(5, false)));
     EXPECT_EQ(Child(QStringLiteral("btRadio07"))->toolTip(), QStringLiteral("099.000 - Old"));
@@ -228,10 +228,10 @@ TEST_F(OrganizerTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
     EXPECT_TRUE(Child(QStringLiteral("btRadio07"))->toolTip().isEmpty());
 }
 
-TEST_F(OrganizerTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
+TEST_F(ArchiveDialogTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
 {
     for (int n : {1, 50, 100}) UsePreset(n, QStringLiteral("P"), 90.0 + n / 10.0, n == 50 ? 0 : 1);
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     d.ClearAllPresets(); // answered No
     EXPECT_EQ(presets.UsedCount(), 3);
     prompts.answers.push_back(true);
@@ -248,9 +248,9 @@ TEST_F(OrganizerTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
     }
 }
 
-TEST_F(OrganizerTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheStation)
+TEST_F(ArchiveDialogTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheStation)
 {
-    TOrganizerDialog& d = Open();
+    TArchiveDialog& d = Open();
     Select(QStringLiteral("Quiet"));
     Child(QStringLiteral("btScanNext"))->click();
     EXPECT_DOUBLE_EQ(card.Frequency(), 88.6);

@@ -1,4 +1,4 @@
-#include "Favorites.h"
+#include "PresetsFile.h"
 
 #include "Helpers.h"
 #include "Prompts.h"
@@ -18,10 +18,10 @@ namespace {
 constexpr int NameWidth = 40;
 
 // One preset line of the file; false when the line makes the file corrupt.
-bool AcceptLine(const QString& line, tFavorites& fresh)
+bool AcceptLine(const QString& line, tPresets& fresh)
 {
     // 3.1 preset number: three characters, then the first ".".
-    if (line.indexOf(QLatin1Char('.')) != 3 || !IsIntInRange(line.left(3), 1, tFavorites::Count))
+    if (line.indexOf(QLatin1Char('.')) != 3 || !IsIntInRange(line.left(3), 1, tPresets::Count))
         return false;
     int number = 0;
     TextToInt(line.left(3), number);
@@ -52,10 +52,10 @@ bool AcceptLine(const QString& line, tFavorites& fresh)
     if (fresh[number].Used) return false;
 
     // 3.6 no other slot, read or still empty, prints alike.
-    for (int k = 1; k <= tFavorites::Count; ++k)
+    for (int k = 1; k <= tPresets::Count; ++k)
         if (k != number && SameFrequency(fresh[k].Frequency, frequency)) return false;
 
-    tFavorite& slot = fresh[number];
+    tPreset& slot = fresh[number];
     slot.Current = 0;
     slot.Name = name;
     slot.Used = 1;
@@ -144,24 +144,24 @@ bool WriteAll(QIODevice& device, const QByteArray& data)
 
 } // namespace
 
-void tFavorites::Clear()
+void tPresets::Clear()
 {
-    for (tFavorite& slot : Slots) slot.Clear();
+    for (tPreset& slot : Slots) slot.Clear();
 }
 
-int tFavorites::UsedCount() const
+int tPresets::UsedCount() const
 {
     int count = 0;
     for (int n = 1; n <= Count; ++n) count += Slots[std::size_t(n)].Used ? 1 : 0;
     return count;
 }
 
-std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
+std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return plReadError;
     if (!device.isReadable()) return plReadError;
     TLineReader reader(device);
-    tFavorites fresh;
+    tPresets fresh;
     // A table without presets is saved as an empty file: it reads back as
     // an empty table. A blank line is still corrupt.
     bool ok = true;
@@ -176,7 +176,7 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
         QString line;
         if (!reader.Next(line)) return plReadError;
         if (reader.TooLong() || !AcceptLine(line, fresh)) return plCorrupt;
-        if (++counter > tFavorites::Count) break;
+        if (++counter > tPresets::Count) break;
         if (reader.AtEnd(ok)) break;
         if (!ok) return plReadError;
     }
@@ -184,7 +184,7 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tFavorites& table)
     return plLoaded;
 }
 
-std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table, QString* error)
+std::uint8_t LoadPresetsFile(const QString& fileName, tPresets& table, QString* error)
 {
     QFile file(fileName);
     QString why;
@@ -195,12 +195,12 @@ std::uint8_t LoadPresetsFile(const QString& fileName, tFavorites& table, QString
     return LoadPresetsFile(file, table);
 }
 
-bool SavePresetsFile(QIODevice& device, const tFavorites& table)
+bool SavePresetsFile(QIODevice& device, const tPresets& table)
 {
     if (!device.isOpen() && !device.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     if (!device.isWritable()) return false;
-    for (int n = 1; n <= tFavorites::Count; ++n) {
-        const tFavorite& slot = table[n];
+    for (int n = 1; n <= tPresets::Count; ++n) {
+        const tPreset& slot = table[n];
         if (!slot.Used) continue;
         const QString line = ZeroPad(n, 3) + QLatin1Char('.') + FileFrequencyText(slot.Frequency) +
                              QLatin1Char('.') + (slot.Band == 0 ? QLatin1String("AM") : QLatin1String("FM")) +
@@ -210,7 +210,7 @@ bool SavePresetsFile(QIODevice& device, const tFavorites& table)
     return true;
 }
 
-bool SavePresetsFile(const QString& fileName, const tFavorites& table, QString* error)
+bool SavePresetsFile(const QString& fileName, const tPresets& table, QString* error)
 {
     QBuffer buffer;
     return SavePresetsFile(buffer, table) && SaveFileSafely(fileName, buffer.data(), error);

@@ -1,10 +1,10 @@
 // "Organize": the station archive "Vantoro.db" in the data folder, edited
-// in the organizer, which also fills presets of the live bank.
+// in the archive dialog, which also fills presets of the live bank.
 
 #include "MainWindow.h"
 
 #include "Archive.h"
-#include "OrganizerDialog.h"
+#include "ArchiveDialog.h"
 #include "Profile.h"
 #include "ProgramDir.h"
 #include "Prompts.h"
@@ -39,7 +39,7 @@ void TMainWindow::Stations_Organize()
         return;
     }
 
-    tOrganizerSetup setup;
+    tArchiveDialogSetup setup;
     setup.FMStep = fmTuneStep_;
     setup.StepMin = sStep->minimum();
     setup.StepMax = sStep->maximum();
@@ -47,7 +47,7 @@ void TMainWindow::Stations_Organize()
     setup.ColorFavAssButtonAM = settings_.ColorFavAssButtonAM;
     setup.ColorFavNotAssButton = settings_.ColorFavNotAssButton;
     RunPresetsDialog([&] {
-        TOrganizerDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
+        TArchiveDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
                            *glyphs_);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         // The archive goes to the data folder, also when it was read from

@@ -5,7 +5,7 @@
 // duplicate test that guards OK and Save, the presets files, listening to a
 // slot through the card, and the question before changes are thrown away.
 
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "RadioCards.h"
 
 #include <QString>
@@ -13,10 +13,10 @@
 class TPrompts;
 
 // Trims the names of the used slots and makes every unused slot exactly empty.
-void NormaliseFavorites(tFavorites& table);
+void NormalisePresets(tPresets& table);
 
 // What the editor starts from, taken from the main window.
-struct tEditFavoritesSetup {
+struct tPresetsDraftSetup {
     int Current = 0;        // the main window's current preset, 0 for none
     QString FileName;       // its presets file; empty for the internal presets
     double FMStep = 0.05;   // its FM tuning step, MHz
@@ -30,15 +30,15 @@ struct tEditButtons {
     bool Insert = false, Delete = false, Clear = false, MoveUp = false, MoveDown = false, Listen = false;
 };
 
-class TEditFavorites {
+class TPresetsDraft {
 public:
     // Normalises `mainTable` in place; it is written again only by Accept.
-    TEditFavorites(tFavorites& mainTable, const tEditFavoritesSetup& setup, TRadioCard& card, TPrompts& prompts);
-    ~TEditFavorites(); // a preview still playing ends with the editor
-    TEditFavorites(const TEditFavorites&) = delete;
-    TEditFavorites& operator=(const TEditFavorites&) = delete;
+    TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card, TPrompts& prompts);
+    ~TPresetsDraft(); // a preview still playing ends with the editor
+    TPresetsDraft(const TPresetsDraft&) = delete;
+    TPresetsDraft& operator=(const TPresetsDraft&) = delete;
 
-    const tFavorites& Table() const { return table_; }
+    const tPresets& Table() const { return table_; }
     int Selected() const { return selected_; }
     int Current() const { return current_; }
     int StoredCount() const { return table_.UsedCount(); }
@@ -113,10 +113,10 @@ private:
     bool SaveTo(const QString& fileName);
     QString AskSaveName() const;
 
-    tFavorites& main_;
-    tFavorites original_; // the main window's table as it was at opening
-    tFavorites table_;
-    tEditFavoritesSetup setup_;
+    tPresets& main_;
+    tPresets original_; // the main window's table as it was at opening
+    tPresets table_;
+    tPresetsDraftSetup setup_;
     TRadioCard& card_;
     TPrompts& prompts_;
     int selected_ = 1;

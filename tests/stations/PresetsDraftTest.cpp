@@ -1,4 +1,4 @@
-#include "EditFavorites.h"
+#include "PresetsDraft.h"
 #include "FakePrompts.h"
 #include "Helpers.h"
 #include "PresetSupport.h"
@@ -12,7 +12,7 @@ namespace {
 
 // An emulated RadioTrack (FM only, 25 kHz grid) playing 95.0 MHz, and a bank
 // of four presets with preset 3 current.
-class EditFavoritesTest : public ::testing::Test {
+class PresetsDraftTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -32,9 +32,9 @@ protected:
         setup.Directory = dir.path();
     }
 
-    TEditFavorites& Open()
+    TPresetsDraft& Open()
     {
-        editor = std::make_unique<TEditFavorites>(bank, setup, card, prompts);
+        editor = std::make_unique<TPresetsDraft>(bank, setup, card, prompts);
         return *editor;
     }
 
@@ -48,18 +48,18 @@ protected:
     QTemporaryDir dir;
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
-    tFavorites bank;
-    tEditFavoritesSetup setup;
+    tPresets bank;
+    tPresetsDraftSetup setup;
     TFakePrompts prompts;
-    std::unique_ptr<TEditFavorites> editor;
+    std::unique_ptr<TPresetsDraft> editor;
 };
 
-TEST_F(EditFavoritesTest, OpeningNormalisesTheBankAndNamesTheFile)
+TEST_F(PresetsDraftTest, OpeningNormalisesTheBankAndNamesTheFile)
 {
     bank[2].Name = QStringLiteral("  Valley \t");
     bank[9].Name = QStringLiteral("left over");
     bank[9].Frequency = 99.0;
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     EXPECT_EQ(bank[2].Name, QStringLiteral("Valley"));
     EXPECT_TRUE(bank[9].Name.isEmpty());
     EXPECT_EQ(bank[9].Frequency, 0.0);
@@ -76,20 +76,20 @@ TEST_F(EditFavoritesTest, OpeningNormalisesTheBankAndNamesTheFile)
     EXPECT_FALSE(editor->Untitled());
 }
 
-TEST_F(EditFavoritesTest, SaveWritesTheFileItBelongsToAndAsksOnlyWhenUntitled)
+TEST_F(PresetsDraftTest, SaveWritesTheFileItBelongsToAndAsksOnlyWhenUntitled)
 {
     const QString own = dir.filePath(QStringLiteral("own.vxp"));
     setup.FileName = own;
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     ASSERT_TRUE(e.Save());
     EXPECT_TRUE(prompts.calls.empty());
-    tFavorites back;
+    tPresets back;
     ASSERT_EQ(LoadPresetsFile(own, back), plLoaded);
     EXPECT_EQ(back.UsedCount(), 4);
 
     editor.reset();
     setup.FileName.clear();
-    TEditFavorites& internal = Open();
+    TPresetsDraft& internal = Open();
     EXPECT_FALSE(internal.Save()); // the dialog cancelled
     EXPECT_TRUE(internal.Untitled());
     const QString chosen = dir.filePath(QStringLiteral("chosen.vxp"));
@@ -107,10 +107,10 @@ TEST_F(EditFavoritesTest, SaveWritesTheFileItBelongsToAndAsksOnlyWhenUntitled)
     EXPECT_EQ(prompts.MessageTexts(), QStringList{PresetsWriteErrorText()});
 }
 
-TEST_F(EditFavoritesTest, ANameTypedIntoAnEmptySlotMakesAPresetOn87AndDuplicatesBlockOkAndSave)
+TEST_F(PresetsDraftTest, ANameTypedIntoAnEmptySlotMakesAPresetOn87AndDuplicatesBlockOkAndSave)
 {
     bank[1].Frequency = 87.0;
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     e.Select(7);
     e.TypeName(QStringLiteral("New"));
     EXPECT_TRUE(e.Table()[7].Used);
@@ -129,9 +129,9 @@ TEST_F(EditFavoritesTest, ANameTypedIntoAnEmptySlotMakesAPresetOn87AndDuplicates
     EXPECT_TRUE(bank[7].Used);
 }
 
-TEST_F(EditFavoritesTest, TheCurrentPresetFollowsInsertDeleteAndMoves)
+TEST_F(PresetsDraftTest, TheCurrentPresetFollowsInsertDeleteAndMoves)
 {
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     e.Select(2);
     e.Insert();
     EXPECT_EQ(Names(), QStringLiteral("Harbour|-|Valley|City Talk|-|Coastal|-|-"));
@@ -160,10 +160,10 @@ TEST_F(EditFavoritesTest, TheCurrentPresetFollowsInsertDeleteAndMoves)
     EXPECT_FALSE(e.Table()[100].Used);
 }
 
-TEST_F(EditFavoritesTest, InsertIsOffWhileSlot100IsUsedAndClearDropsTheCurrentPreset)
+TEST_F(PresetsDraftTest, InsertIsOffWhileSlot100IsUsedAndClearDropsTheCurrentPreset)
 {
     bank[100] = Preset(106.0, 1, QStringLiteral("Last"));
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     EXPECT_FALSE(e.Buttons().Insert);
     e.Insert();
     EXPECT_EQ(e.Table()[100].Name, QStringLiteral("Last"));
@@ -178,9 +178,9 @@ TEST_F(EditFavoritesTest, InsertIsOffWhileSlot100IsUsedAndClearDropsTheCurrentPr
     EXPECT_EQ(e.Table()[3].Name, QStringLiteral("City Talk"));
 }
 
-TEST_F(EditFavoritesTest, CancelAsksWhenAnyPresetChangedIncludingOneAddedInAnEmptySlot)
+TEST_F(PresetsDraftTest, CancelAsksWhenAnyPresetChangedIncludingOneAddedInAnEmptySlot)
 {
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     EXPECT_TRUE(e.CloseQuery());
     EXPECT_TRUE(prompts.calls.empty());
 
@@ -205,10 +205,10 @@ TEST_F(EditFavoritesTest, CancelAsksWhenAnyPresetChangedIncludingOneAddedInAnEmp
     EXPECT_FALSE(editor->CloseQuery());
 }
 
-TEST_F(EditFavoritesTest, ShowingAPresetLeavesItsFrequencyAsStored)
+TEST_F(PresetsDraftTest, ShowingAPresetLeavesItsFrequencyAsStored)
 {
     bank[1].Frequency = 88.61; // off this card's 25 kHz grid
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     EXPECT_EQ(e.Readout(), QStringLiteral(" 88600"));
     e.Select(2);
     e.Select(1);
@@ -217,9 +217,9 @@ TEST_F(EditFavoritesTest, ShowingAPresetLeavesItsFrequencyAsStored)
     EXPECT_EQ(e.Table()[1].Frequency, 88.61);
 }
 
-TEST_F(EditFavoritesTest, TheTunerSnapsClampsAndCountsEveryNewPreset)
+TEST_F(PresetsDraftTest, TheTunerSnapsClampsAndCountsEveryNewPreset)
 {
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     e.Select(9);
     e.SlideTo(96010);
     EXPECT_EQ(e.Table()[9].Frequency, 96.0);
@@ -240,9 +240,9 @@ TEST_F(EditFavoritesTest, TheTunerSnapsClampsAndCountsEveryNewPreset)
     EXPECT_TRUE(e.OutsideCard());
 }
 
-TEST_F(EditFavoritesTest, ListenPlaysTheSlotAndPutsTheCardBack)
+TEST_F(PresetsDraftTest, ListenPlaysTheSlotAndPutsTheCardBack)
 {
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     e.Select(5);
     EXPECT_FALSE(e.Buttons().Listen); // AM on an FM-only card
     EXPECT_FALSE(e.ListenStart());
@@ -260,14 +260,14 @@ TEST_F(EditFavoritesTest, ListenPlaysTheSlotAndPutsTheCardBack)
     EXPECT_EQ(card.Frequency(), 95.0);
 }
 
-TEST_F(EditFavoritesTest, LoadAsksFirstAndKeepsTheTableOnAFault)
+TEST_F(PresetsDraftTest, LoadAsksFirstAndKeepsTheTableOnAFault)
 {
     const QString bad = dir.filePath(QStringLiteral("bad.vxp"));
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("garbage\r\n");
     file.close();
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     EXPECT_FALSE(e.Load()); // No to the question
     prompts.answers.push_back(true);
     prompts.fileNames.push_back(bad);
@@ -275,7 +275,7 @@ TEST_F(EditFavoritesTest, LoadAsksFirstAndKeepsTheTableOnAFault)
     EXPECT_EQ(e.StoredCount(), 4);
     EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("The presets file is corrupt")});
 
-    tFavorites other;
+    tPresets other;
     other[4] = Preset(104.25, 1, QStringLiteral("Pulse"));
     const QString good = dir.filePath(QStringLiteral("good.vxp"));
     ASSERT_TRUE(SavePresetsFile(good, other));
@@ -292,9 +292,9 @@ TEST_F(EditFavoritesTest, LoadAsksFirstAndKeepsTheTableOnAFault)
     EXPECT_EQ(e.StoredCount(), 4);
 }
 
-TEST_F(EditFavoritesTest, OkHandsBackTrimmedNamesAndOneCurrentPreset)
+TEST_F(PresetsDraftTest, OkHandsBackTrimmedNamesAndOneCurrentPreset)
 {
-    TEditFavorites& e = Open();
+    TPresetsDraft& e = Open();
     e.Select(1);
     e.TypeName(QStringLiteral(" Harbour FM "));
     e.MoveDown();
@@ -302,7 +302,7 @@ TEST_F(EditFavoritesTest, OkHandsBackTrimmedNamesAndOneCurrentPreset)
     EXPECT_EQ(bank[2].Name, QStringLiteral("Harbour FM"));
     EXPECT_EQ(e.Current(), 3);
     int current = 0;
-    for (int n = 1; n <= tFavorites::Count; ++n) current += bank[n].Current;
+    for (int n = 1; n <= tPresets::Count; ++n) current += bank[n].Current;
     EXPECT_EQ(current, 1);
     EXPECT_EQ(bank[3].Current, 1);
     EXPECT_TRUE(e.CloseQuery());

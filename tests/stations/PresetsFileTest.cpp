@@ -1,5 +1,5 @@
 #include "FakePrompts.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "FileSizeLimit.h"
 #include "Helpers.h"
 #include "PresetSupport.h"
@@ -15,14 +15,14 @@ namespace {
 
 const QLocale Italian(QLocale::Italian, QLocale::Italy);
 
-QByteArray Save(const tFavorites& table)
+QByteArray Save(const tPresets& table)
 {
     QBuffer buffer;
     EXPECT_TRUE(SavePresetsFile(buffer, table));
     return buffer.data();
 }
 
-std::uint8_t Load(const QByteArray& content, tFavorites& table)
+std::uint8_t Load(const QByteArray& content, tPresets& table)
 {
     QByteArray data = content;
     QBuffer buffer(&data);
@@ -77,11 +77,11 @@ private:
 
 } // namespace
 
-TEST(Favorites, TableIsAValue)
+TEST(PresetsFile, TableIsAValue)
 {
-    tFavorites a;
+    tPresets a;
     a[3] = Preset(88.5, 1, QStringLiteral("One"));
-    tFavorites b = a;
+    tPresets b = a;
     b[3].Name = QStringLiteral("Two");
     EXPECT_EQ(a[3].Name, QStringLiteral("One"));
     EXPECT_EQ(a.UsedCount(), 1);
@@ -91,9 +91,9 @@ TEST(Favorites, TableIsAValue)
     EXPECT_EQ(a[3].Frequency, 0.0);
 }
 
-TEST(Favorites, WritesTheLayoutAndReadsItBack)
+TEST(PresetsFile, WritesTheLayoutAndReadsItBack)
 {
-    tFavorites table;
+    tPresets table;
     table[1] = Preset(88.5, 1, QStringLiteral("Radio One"));
     table[5] = Preset(0.531, 0, QStringLiteral("  Long Wave. Talk"));
     table[100] = Preset(101.5, 1, QString());
@@ -102,7 +102,7 @@ TEST(Favorites, WritesTheLayoutAndReadsItBack)
     EXPECT_EQ(content, Line("001.088,500.FM.", "Radio One") + Line("005.000,531.AM.", "  Long Wave. Talk") +
                            Line("100.101,500.FM."));
 
-    tFavorites read;
+    tPresets read;
     read[7] = Preset(90.0, 1, QStringLiteral("stale"));
     ASSERT_EQ(Load(content, read), plLoaded);
     EXPECT_EQ(read.UsedCount(), 3);
@@ -115,11 +115,11 @@ TEST(Favorites, WritesTheLayoutAndReadsItBack)
     EXPECT_TRUE(read[100].Name.isEmpty());
 }
 
-TEST(Favorites, NamesAreCutAndPaddedByCharacters)
+TEST(PresetsFile, NamesAreCutAndPaddedByCharacters)
 {
     const QString forty = QString::fromUtf8("Ràdio Città ") + QString(28, QLatin1Char('x'));
     ASSERT_EQ(CharCount(forty), 40);
-    tFavorites table;
+    tPresets table;
     table[2] = Preset(99.9, 1, forty);
     table[3] = Preset(100.1, 1, forty + QStringLiteral("yz"));
     table[4] = Preset(100.3, 1, QString::fromUtf8("Città"));
@@ -128,27 +128,27 @@ TEST(Favorites, NamesAreCutAndPaddedByCharacters)
     ASSERT_EQ(lines.size(), 4);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(CharCount(lines[i]), 55) << i;
 
-    tFavorites read;
+    tPresets read;
     ASSERT_EQ(Load(content, read), plLoaded);
     EXPECT_EQ(read[2].Name, forty);
     EXPECT_EQ(read[3].Name, forty);
     EXPECT_EQ(read[4].Name, QString::fromUtf8("Città"));
 }
 
-TEST(Favorites, LineBreakInANameDoesNotBreakTheFile)
+TEST(PresetsFile, LineBreakInANameDoesNotBreakTheFile)
 {
     // One preset must stay one line, or the saved file could not be loaded again.
-    tFavorites table;
+    tPresets table;
     table[1] = Preset(88.5, 1, QStringLiteral("Two\nLines"));
     table[2] = Preset(89.5, 1, QStringLiteral("Old\r\nMac\rStyle"));
     const QByteArray content = Save(table);
     EXPECT_EQ(content, Line("001.088,500.FM.", "Two Lines") + Line("002.089,500.FM.", "Old  Mac Style"));
-    tFavorites read;
+    tPresets read;
     ASSERT_EQ(Load(content, read), plLoaded);
     EXPECT_EQ(read[1].Name, QStringLiteral("Two Lines"));
 }
 
-TEST(Favorites, CorruptFilesLeaveTheTableAlone)
+TEST(PresetsFile, CorruptFilesLeaveTheTableAlone)
 {
     const QByteArray good = Line("001.088,500.FM.", "One") + Line("002.089,500.FM.", "Two");
     const struct {
@@ -176,18 +176,18 @@ TEST(Favorites, CorruptFilesLeaveTheTableAlone)
         {"line over 64 KiB", QByteArray("001.088,500.FM.") + QByteArray(64 * 1024, ' ') + "\r\n"},
     };
     for (const auto& c : cases) {
-        tFavorites table;
+        tPresets table;
         table[9] = Preset(95.0, 1, QStringLiteral("Mine"));
-        const tFavorites before = table;
+        const tPresets before = table;
         EXPECT_EQ(Load(c.content, table), plCorrupt) << c.why;
         EXPECT_EQ(table.UsedCount(), 1) << c.why;
         EXPECT_EQ(table[9].Name, before[9].Name) << c.why;
     }
 }
 
-TEST(Favorites, ReaderEdgesThatAreAccepted)
+TEST(PresetsFile, ReaderEdgesThatAreAccepted)
 {
-    tFavorites table;
+    tPresets table;
     // Any order of numbers, a last line without its line end, a name of exactly
     // 40 characters followed by blanks, and LF-only line ends.
     const QByteArray content = Line("050.088,500.FM.") + "003.000,999.AM." + QByteArray(40, 'n') + "   \n" +
@@ -198,26 +198,26 @@ TEST(Favorites, ReaderEdgesThatAreAccepted)
     EXPECT_EQ(table[7].Name, QStringLiteral("Tail"));
 }
 
-TEST(Favorites, ReadsAtMostOneHundredLines)
+TEST(PresetsFile, ReadsAtMostOneHundredLines)
 {
     QByteArray content;
     for (int n = 1; n <= 100; ++n)
         content += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
     // A 101st line, even a broken one, is never read.
     content += "xyz\r\n";
-    tFavorites table;
+    tPresets table;
     ASSERT_EQ(Load(content, table), plLoaded);
     EXPECT_EQ(table.UsedCount(), 100);
     EXPECT_DOUBLE_EQ(table[100].Frequency, 97.0);
 }
 
-TEST(Favorites, ReadingStopsWhereTheFileIsDecided)
+TEST(PresetsFile, ReadingStopsWhereTheFileIsDecided)
 {
     // A wrong file picked by mistake (a big recording, say) is judged on its
     // first line, not read whole into memory.
     constexpr qint64 big = qint64(32) << 20;
     TServingDevice wrong(QByteArrayLiteral("RIFF\x01\x02\n"), QByteArray(4096, '\x7f') + '\n', big, false);
-    tFavorites table;
+    tPresets table;
     EXPECT_EQ(LoadPresetsFile(wrong, table), plCorrupt);
     EXPECT_LT(wrong.served(), qint64(1) << 20);
 
@@ -233,19 +233,19 @@ TEST(Favorites, ReadingStopsWhereTheFileIsDecided)
     EXPECT_EQ(LoadPresetsFile(failsEarly, table), plReadError);
 }
 
-TEST(Favorites, EightBitFilesFromTheOriginalPlatformKeepTheirLetters)
+TEST(PresetsFile, EightBitFilesFromTheOriginalPlatformKeepTheirLetters)
 {
-    tFavorites table;
+    tPresets table;
     ASSERT_EQ(Load(QByteArray("001.101,500.FM.Citt\xE0 \x80uro") + "\r\n", table), plLoaded);
     EXPECT_EQ(table[1].Name, QStringLiteral("Citt\u00E0 \u20ACuro"));
     // Written back as UTF-8, the name padded to 40 characters.
     EXPECT_EQ(Save(table), QByteArray("001.101,500.FM.Citt\xC3\xA0 \xE2\x82\xACuro") + QByteArray(30, ' ') + "\r\n");
 }
 
-TEST(Favorites, ReadErrors)
+TEST(PresetsFile, ReadErrors)
 {
     QTemporaryDir dir;
-    tFavorites table;
+    tPresets table;
     table[1] = Preset(88.0, 1, QStringLiteral("Kept"));
     EXPECT_EQ(LoadPresetsFile(dir.filePath(QStringLiteral("missing.vxp")), table), plReadError);
     TFailingDevice device(QIODevice::ReadOnly);
@@ -254,9 +254,9 @@ TEST(Favorites, ReadErrors)
     EXPECT_EQ(table[1].Name, QStringLiteral("Kept"));
 }
 
-TEST(Favorites, DecimalMarkUnderBothLocales)
+TEST(PresetsFile, DecimalMarkUnderBothLocales)
 {
-    tFavorites table;
+    tPresets table;
     table[7] = Preset(88.5, 1, QStringLiteral("Radio One"));
     const QByteArray expected = Line("007.088,500.FM.", "Radio One");
     QByteArray writtenC, writtenIt;
@@ -272,13 +272,13 @@ TEST(Favorites, DecimalMarkUnderBothLocales)
     EXPECT_EQ(writtenC, expected);
     for (const QLocale& locale : {QLocale::c(), Italian}) {
         TScopedLocale scoped(locale);
-        tFavorites read;
+        tPresets read;
         ASSERT_EQ(Load(expected, read), plLoaded) << locale.name().toStdString();
         EXPECT_DOUBLE_EQ(read[7].Frequency, 88.5);
     }
 }
 
-TEST(Favorites, FailedSaveKeepsThePreviousFile)
+TEST(PresetsFile, FailedSaveKeepsThePreviousFile)
 {
     QTemporaryDir dir;
     // A name so long that no temporary file can be made beside it.
@@ -288,7 +288,7 @@ TEST(Favorites, FailedSaveKeepsThePreviousFile)
     old.write("old content");
     old.close();
 
-    tFavorites table;
+    tPresets table;
     table[1] = Preset(88.5, 1, QStringLiteral("New"));
     EXPECT_FALSE(SavePresetsFile(path, table));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -309,11 +309,11 @@ TEST(Favorites, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-TEST(Favorites, SaveReplacesTheFileWhole)
+TEST(PresetsFile, SaveReplacesTheFileWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bank.vxp"));
-    tFavorites table;
+    tPresets table;
     table[1] = Preset(88.5, 1, QStringLiteral("A"));
     table[2] = Preset(89.5, 1, QStringLiteral("B"));
     ASSERT_TRUE(SavePresetsFile(path, table));
@@ -327,13 +327,13 @@ TEST(Favorites, SaveReplacesTheFileWhole)
     // A table without presets gives an empty file, which reads back empty.
     table.Clear();
     ASSERT_TRUE(SavePresetsFile(path, table));
-    tFavorites read;
+    tPresets read;
     read[9] = Preset(95.0, 1, QStringLiteral("Mine"));
     EXPECT_EQ(LoadPresetsFile(path, read), plLoaded);
     EXPECT_EQ(read.UsedCount(), 0);
 }
 
-TEST(Favorites, CallersShowTheirMessagesAsWarnings)
+TEST(PresetsFile, CallersShowTheirMessagesAsWarnings)
 {
     TFakePrompts prompts;
     ShowPresetsLoadError(prompts, plLoaded);
@@ -350,14 +350,14 @@ TEST(Favorites, CallersShowTheirMessagesAsWarnings)
     }
 }
 
-TEST(Favorites, StoredFileIsRewrittenByteForByteUnderEitherLocale)
+TEST(PresetsFile, StoredFileIsRewrittenByteForByteUnderEitherLocale)
 {
     QFile fixture(QStringLiteral(VANTORO_TEST_DATA "/sample.vxp"));
     ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     const QByteArray stored = fixture.readAll();
     for (const QLocale& locale : {QLocale::c(), Italian}) {
         TScopedLocale scoped(locale);
-        tFavorites table;
+        tPresets table;
         ASSERT_EQ(Load(stored, table), plLoaded);
         EXPECT_EQ(table.UsedCount(), 3);
         EXPECT_EQ(Save(table), stored) << locale.name().toStdString();

@@ -6,7 +6,7 @@
 // when that fails.
 
 #include "Archive.h"
-#include "Organizer.h"
+#include "ArchiveTuner.h"
 #include "TunerPanel.h"
 
 #include <QDialog>
@@ -24,8 +24,8 @@ class TGlyphs;
 class TPrompts;
 class TSpinButton;
 
-// What the organizer takes from the main window.
-struct tOrganizerSetup {
+// What the archive dialog takes from the main window.
+struct tArchiveDialogSetup {
     double FMStep = 0.1;
     int StepMin = 1;         // the main window's step slider range,
     int StepMax = 40;        // in units of the card's FM step
@@ -55,16 +55,16 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 };
 
-class TOrganizerDialog final : public QDialog {
+class TArchiveDialog final : public QDialog {
     Q_OBJECT
 public:
-    TOrganizerDialog(TArchive archive, tFavorites& presets, int& currentPreset, const tOrganizerSetup& setup,
+    TArchiveDialog(TArchive archive, tPresets& presets, int& currentPreset, const tArchiveDialogSetup& setup,
                 TRadioCard& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent = nullptr);
-    ~TOrganizerDialog() override;
+    ~TArchiveDialog() override;
 
     TArchive& Archive() { return archive_; }
     TArchiveModel& Model() { return *model_; }
-    TOrganizerTuner& Tuner() { return tuner_; }
+    TArchiveTuner& Tuner() { return tuner_; }
     bool Busy() const { return busy_; }
 
     // The commands, as the menus, buttons and drops run them.
@@ -110,13 +110,13 @@ private:
     void MuteForBand();
 
     TArchive archive_;
-    tFavorites& presets_;
+    tPresets& presets_;
     int& current_;
-    tOrganizerSetup setup_;
+    tArchiveDialogSetup setup_;
     TRadioCard& card_;
     TPrompts& prompts_;
     const TGlyphs& glyphs_;
-    TOrganizerTuner tuner_;
+    TArchiveTuner tuner_;
     bool busy_ = false;
     bool stop_ = false;
     bool shown_ = false;
@@ -128,7 +128,7 @@ private:
     QAction* miDelete = nullptr;
     QAction* miAdd = nullptr;
     QGroupBox* gpPresets = nullptr;
-    std::array<QToolButton*, tFavorites::Count + 1> btRadio{};
+    std::array<QToolButton*, tPresets::Count + 1> btRadio{};
     QMenu* BtMenu = nullptr;
     QAction* miClear = nullptr;
     int menuButton_ = 0;

@@ -1,18 +1,18 @@
 #pragma once
-// The working parts of the organizer dialog without its widgets: the small
+// The working parts of the archive dialog without its widgets: the small
 // tuner that plays and edits the selected station, and the preset slots the
 // dialog fills from the archive.
 
 #include "Archive.h"
-#include "Favorites.h"
+#include "PresetsFile.h"
 #include "RadioCards.h"
 
 #include <functional>
 #include <optional>
 
-class TOrganizerTuner {
+class TArchiveTuner {
 public:
-    TOrganizerTuner(TRadioCard& card, double fmStep);
+    TArchiveTuner(TRadioCard& card, double fmStep);
 
     tBand BandShown() const { return band_; }
     double Frequency() const { return frequency_; } // what the read-out and slider show
@@ -60,10 +60,10 @@ private:
 
 // Presets from the archive. A station may go to a preset only when no used
 // slot holds its band and frequency already.
-bool CanAssignPreset(const tFavorites& table, const tStation& station);
+bool CanAssignPreset(const tPresets& table, const tStation& station);
 // Slot n := the station, current; the previous current preset is no longer.
-void AssignPreset(tFavorites& table, int& current, int n, const QString& name, const tStation& station);
+void AssignPreset(tPresets& table, int& current, int n, const QString& name, const tStation& station);
 // "Clear": the slot empty; no current preset when it was the current one.
-void ClearPresetSlot(tFavorites& table, int& current, int n);
+void ClearPresetSlot(tPresets& table, int& current, int n);
 // "Clear all": every slot empty on the card's default band and frequency.
-void ClearAllPresetSlots(tFavorites& table, const TRadioCard& card);
+void ClearAllPresetSlots(tPresets& table, const TRadioCard& card);
