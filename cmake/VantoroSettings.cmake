@@ -32,7 +32,7 @@ endif()
 # folder or of a lower layer; folders named in one layer may not use each other.
 # A library's headers are reachable only through linking it, so this also keeps
 # every #include pointing down.
-set(VANTORO_LAYERS base platform "hardware|periphery" "sim|stations|setup" "schedule|mpris" app)
+set(VANTORO_LAYERS base platform sdr "hardware|periphery" "sim|stations|setup" "schedule|mpris" app)
 
 # A static library of one folder of src/, its headers public to whoever links it.
 function(vantoro_library name)

@@ -4,21 +4,12 @@
 // the programme service name (PS, groups 0A/0B) and the radio text (RT,
 // groups 2A/2B), with the RDS character table turned into Unicode.
 
+#include "RdsGroup.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
-
-struct tRdsBlock {
-    std::uint16_t value = 0;
-    bool valid = false;     // received, or corrected by the receiver
-    bool corrected = false; // the receiver had to correct it
-};
-
-// Blocks A, B, C (or C') and D of one group.
-struct tRdsGroup {
-    std::array<tRdsBlock, 4> blocks{};
-};
 
 class TRdsDecoder {
 public:
