@@ -93,7 +93,6 @@ struct TFmReceiver::tChain {
     double quietGain = 1;
     double level = 0, quietVariance = 0, carrier = 0;
     bool fresh = true;
-    double quietCnrDb = 0;
     std::vector<std::complex<float>> fftIn, fftOut;
     std::vector<float> window, spectrum, scratch;
     fftplan fft = nullptr;
@@ -412,7 +411,6 @@ void TFmReceiver::tChain::Decide()
     const double quietCnr = ToDb(k * k * quietGain * mpxRate / (400000 * std::max(quietVariance, 1e-12)));
     state.station = state.levelDb - state.noiseDb >= MinAboveNoiseDb && quietCnr >= MinQuietCnrDb
                     && std::abs(carrier) * FullDeviation <= MaxOffTuneHz;
-    quietCnrDb = quietCnr;
 }
 
 TFmReceiver::TFmReceiver(const tFmReceiverSetup& setup)
