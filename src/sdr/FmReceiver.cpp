@@ -240,6 +240,7 @@ void TFmReceiver::tChain::Reset()
     locked = false;
     blend = 0;
     fresh = true;
+    spectrumFresh = true;
     state = tFmReceiverState{};
 }
 
