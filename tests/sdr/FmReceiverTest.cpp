@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace sdrtest;
 
@@ -130,6 +131,7 @@ struct tDecisionCase {
     std::vector<tSynthStation> stations;
     double noiseDb;
     bool wantStation;
+    double tuned = 300000;
 };
 
 tSynthStation At(double offsetHz, double levelDb)
@@ -147,7 +149,7 @@ tSynthStation At(double offsetHz, double levelDb)
 
 // "A station is there" for what scanning should stop at, and not for noise,
 // the skirt of a strong neighbour or a station half a scan step away. The
-// receiver is tuned to 300 kHz above the centre in every case.
+// receiver is tuned to 300 kHz above the centre unless the case says.
 TEST(FmReceiver, DecidesWhetherAStationIsThere)
 {
     const double tuned = 300000;
@@ -156,6 +158,9 @@ TEST(FmReceiver, DecidesWhetherAStationIsThere)
         {"weak station at 15 dB CNR", {At(tuned, -35)}, -50, true},
         {"noise alone", {At(tuned - 600000, -20)}, -50, false},
         {"empty channel next to a strong one", {At(tuned + 200000, -3)}, -60, false},
+        {"empty channel between two strong ones", {At(tuned + 200000, -6), At(tuned - 200000, -6)}, -60, false},
+        // The constant of a dead stream, its image at the channel's middle.
+        {"silence, as from a dead stream", {}, -std::numeric_limits<double>::infinity(), false, 256000},
         {"station 50 kHz away", {At(tuned + 50000, -20)}, -50, false},
         {"station 100 kHz away", {At(tuned - 100000, -20)}, -50, false},
     };
@@ -163,7 +168,7 @@ TEST(FmReceiver, DecidesWhetherAStationIsThere)
         SCOPED_TRACE(c.name);
         tFmSynthSetup synth;
         synth.noiseDb = c.noiseDb;
-        const tRun run = Receive(synth, c.stations, tuned, 0.25);
+        const tRun run = Receive(synth, c.stations, c.tuned, 0.25);
         EXPECT_EQ(run.state.station, c.wantStation)
             << "level " << run.state.levelDb << " dB, noise " << run.state.noiseDb << " dB";
         std::printf("[ figures  ] %s: level %.1f dB, noise beside %.1f dB\n", c.name, run.state.levelDb,
