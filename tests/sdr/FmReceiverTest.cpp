@@ -300,3 +300,40 @@ TEST(FmSynth, NoiseHasThePowerAskedFor)
         EXPECT_NEAR(10 * std::log10(power * 200000 / rate), -30, 0.1) << rate;
     }
 }
+
+// Sources hand over whatever they read: a few samples or many at a time.
+// Once the station is decided, the audio must not depend on it (the
+// oscillator's phase, the filters' histories and the resampler's time carry
+// over from one call to the next).
+TEST(FmReceiver, SoundDoesNotDependOnHowTheSamplesAreCut)
+{
+    tFmSynthSetup setup;
+    setup.noiseDb = -45;
+    tSynthStation station = At(-330000, -10);
+    station.left = Tone(1000, 0.9);
+    station.right = Tone(6000, 0.9);
+    TFmSynth synth(setup, {station});
+    std::vector<std::uint8_t> iq(2 * 300000);
+    synth.Generate(iq.data(), 300000);
+
+    auto receive = [&](const std::vector<std::size_t>& cuts) {
+        TFmReceiver receiver({});
+        receiver.SetOffset(station.offsetHz);
+        std::vector<float> audio;
+        std::size_t at = 0, cut = 0;
+        while (at < 300000) {
+            std::size_t n = std::min(cuts[cut++ % cuts.size()], 300000 - at);
+            receiver.Process(iq.data() + 2 * at, n, audio);
+            at += n;
+        }
+        EXPECT_TRUE(receiver.State().pilot);
+        return audio;
+    };
+    const std::vector<float> whole = receive({300000});
+    const std::vector<float> pieces = receive({1, 3, 1000, 8191, 8193, 777, 20000});
+    ASSERT_EQ(pieces.size(), whole.size());
+    double worst = 0;
+    for (std::size_t k = 2 * 4800; k < whole.size(); ++k) // after 100 ms
+        worst = std::max(worst, double(std::abs(pieces[k] - whole[k])));
+    EXPECT_LT(worst, 1e-3);
+}
