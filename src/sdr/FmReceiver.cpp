@@ -33,6 +33,7 @@ constexpr double MaxOffTuneHz = 15000;   // the carrier's distance from the tune
 constexpr double PilotLockLevel = 0.04;
 constexpr double PilotReleaseLevel = 0.025;
 constexpr double PilotLoopHz = 20;       // the PLL's natural frequency
+constexpr double PilotErrorHz = 500;     // the phase detector's low-pass
 constexpr double NominalPilot = 0.09;
 
 double ToDb(double power)
@@ -75,6 +76,7 @@ struct TFmReceiver::tChain {
     // Multiplex and pilot.
     std::vector<float> mpx, phase, sum, diff;
     double pllPhase = 0, pllFreq = 0, pllStep = 0, pllKp = 0, pllKi = 0;
+    double pllError = 0, pllSmooth = 0;
     double pilotLevel = 0;     // smoothed in-phase product, 2x
     bool locked = false;
     double blend = 0, blendStep = 0;
@@ -137,6 +139,7 @@ TFmReceiver::tChain::tChain(const tFmReceiverSetup& setup)
     double wn = TwoPi * PilotLoopHz / mpxRate;
     pllKp = 2 * 0.707 * wn;
     pllKi = wn * wn;
+    pllSmooth = 1 - std::exp(-TwoPi * PilotErrorHz / mpxRate);
     blendStep = 1 / (0.02 * mpxRate);
     dcAlpha = 1 / (0.05 * mpxRate);
     // The discriminator measures the phase turned over one multiplex sample,
@@ -237,6 +240,7 @@ void TFmReceiver::tChain::Reset()
 {
     pllPhase = 0;
     pllFreq = 0;
+    pllError = 0;
     pilotLevel = 0;
     locked = false;
     blend = 0;
@@ -351,7 +355,10 @@ void TFmReceiver::tChain::RunBlock(const std::uint8_t* iq, std::size_t n, std::v
         float sinP, cosP;
         sincosf(float(pllPhase), &sinP, &cosP);
         double x = mpx[k];
-        double error = x * cosP * (2 / NominalPilot);
+        // The product also holds the programme moved about 19 kHz; fed to
+        // the loop as it is, it would wobble the phase with the programme.
+        pllError += pllSmooth * (x * cosP * (2 / NominalPilot) - pllError);
+        const double error = pllError;
         pilotLevel += pilotAlpha * (2 * x * sinP - pilotLevel);
         pllFreq = std::clamp(pllFreq + pllKi * error, -pllStep * 0.005, pllStep * 0.005);
         phase[k] = float(pllPhase);

@@ -183,7 +183,9 @@ TEST(FmReceiver, DecidesWhetherAStationIsThere)
 }
 
 // The multiplex goes on at its own rate with the pilot's phase: the pilot
-// is sin(phase), which the RDS decoder relies on for its 57 kHz.
+// is sin(phase), and an RDS subcarrier the generator locked to three times
+// the pilot's phase is found there at its deviation (less the few percent
+// the discriminator's averaging takes from 57 kHz).
 TEST(FmReceiver, HandsOnTheMultiplexWithThePilotsPhase)
 {
     for (bool pilot : {true, false}) {
@@ -192,11 +194,12 @@ TEST(FmReceiver, HandsOnTheMultiplexWithThePilotsPhase)
         setup.noiseDb = -50;
         tSynthStation station = At(-200000, -10);
         station.pilot = pilot;
+        station.rds = [](double pilotPhase) { return float(std::cos(3 * pilotPhase)); };
         TFmSynth synth(setup, {station});
         TFmReceiver receiver({});
         receiver.SetOffset(-200000);
         std::size_t count = 0, withPhase = 0, calls = 0;
-        double inPhase = 0, quadrature = 0, rate = 0;
+        double inPhase = 0, quadrature = 0, rds = 0, rate = 0;
         receiver.OnMultiplex = [&](const tMultiplex& m) {
             ++calls;
             rate = m.rate;
@@ -207,6 +210,7 @@ TEST(FmReceiver, HandsOnTheMultiplexWithThePilotsPhase)
             for (std::size_t k = 0; k < m.count; ++k) {
                 inPhase += m.samples[k] * std::sin(m.pilotPhase[k]);
                 quadrature += m.samples[k] * std::cos(m.pilotPhase[k]);
+                rds += m.samples[k] * std::cos(3 * m.pilotPhase[k]);
             }
             withPhase += m.count;
         };
@@ -224,6 +228,7 @@ TEST(FmReceiver, HandsOnTheMultiplexWithThePilotsPhase)
             ASSERT_GT(withPhase, 0u);
             EXPECT_NEAR(2 * inPhase / double(withPhase), station.pilotDeviationHz / 75000, 0.005);
             EXPECT_NEAR(2 * quadrature / double(withPhase), 0, 0.005);
+            EXPECT_NEAR(2 * rds / double(withPhase) / (station.rdsDeviationHz / 75000), 0.92, 0.04);
         } else {
             EXPECT_EQ(withPhase, 0u) << "no phase without a pilot";
         }
