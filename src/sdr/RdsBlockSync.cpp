@@ -80,47 +80,49 @@ void TRdsBlockSync::Reset()
 
 void TRdsBlockSync::Push(bool bit, float certainty)
 {
-    shift_ = ((shift_ << 1) | (bit ? 1 : 0)) & BlockMask;
-    certainty_[std::size_t(bitCount_ % BlockBits)] = certainty;
+    history_ = (history_ << 1) | (bit ? 1 : 0);
+    certainty_[std::size_t(bitCount_) % certainty_.size()] = certainty;
     ++bitCount_;
     if (!synced_) {
         if (bitCount_ >= BlockBits) Acquire();
-    } else if (++bitsInBlock_ == BlockBits) {
-        bitsInBlock_ = 0;
+    } else if (++sinceBlock_ == BlockBits + 1) {
         TakeBlock();
     }
 }
 
-// Two offset words a whole number of blocks apart, in the order a group
-// has them, fix the block boundaries.
+// Offset words a whole number of blocks apart, in the order a group has
+// them, fix the block boundaries.
 void TRdsBlockSync::Acquire()
 {
-    const std::uint16_t syndrome = RdsSyndrome(shift_);
+    const auto window = std::uint32_t(history_ & BlockMask);
+    const std::uint16_t syndrome = RdsSyndrome(window);
     const auto& offsets = Tables().offsets;
     const auto found = std::find(offsets.begin(), offsets.end(), syndrome);
     if (found == offsets.end()) return;
     const int slot = SlotOf(eRdsOffset(found - offsets.begin()));
-    const long distance = bitCount_ - lastSeenAt_;
-    if (lastSeenAt_ >= 0 && distance % BlockBits == 0 && distance <= 4 * BlockBits &&
-        (lastSeenSlot_ + distance / BlockBits) % 4 == slot) {
-        synced_ = true;
-        badHistory_ = 0;
-        bitsInBlock_ = 0;
-        group_ = tRdsGroup();
-        group_.blocks[std::size_t(slot)] = {std::uint16_t(shift_ >> 10), true, false};
-        groupStarted_ = true;
-        slot_ = (slot + 1) % 4;
-        if (slot == 3) Deliver();
-        return;
-    }
-    lastSeenAt_ = bitCount_;
-    lastSeenSlot_ = slot;
+    tCandidate& candidate = candidates_[std::size_t(bitCount_ % BlockBits)];
+    const long blocks = (bitCount_ - candidate.seenAt) / BlockBits;
+    const bool inOrder = candidate.seenAt >= 0 && blocks <= 4 && (candidate.slot + blocks) % 4 == slot;
+    candidate = {bitCount_, slot, inOrder ? candidate.run + 1 : 1};
+    if (candidate.run < BlocksToSync) return;
+    synced_ = true;
+    candidates_ = {};
+    badHistory_ = 0;
+    sinceBlock_ = 0;
+    group_ = tRdsGroup();
+    group_.blocks[std::size_t(slot)] = {std::uint16_t(window >> 10), true, false};
+    groupStarted_ = true;
+    slot_ = (slot + 1) % 4;
+    if (slot == 3) Deliver();
 }
 
-void TRdsBlockSync::TakeBlock()
+// The block in `window`, as the offset word due in this place allows it:
+// as received, corrected (when `correct` and the window ended one bit
+// before the newest bit) or refused.
+tRdsBlock TRdsBlockSync::Check(std::uint32_t window, bool correct) const
 {
     const auto& tables = Tables();
-    const std::uint16_t syndrome = RdsSyndrome(shift_);
+    const std::uint16_t syndrome = RdsSyndrome(window);
     const eRdsOffset due = slot_ == 3 ? eRdsOffset::D : eRdsOffset(slot_);
     std::array<eRdsOffset, 2> expected{due, due};
     if (slot_ == 2) {
@@ -132,31 +134,58 @@ void TRdsBlockSync::TakeBlock()
         else
             expected = {eRdsOffset::C, eRdsOffset::CPrime};
     }
-    tRdsBlock block;
     for (const eRdsOffset offset : expected)
-        if (syndrome == tables.offsets[std::size_t(offset)]) block = {std::uint16_t(shift_ >> 10), true, false};
-    if (!block.valid) {
-        // The least sure bits of the block: a burst is believed only there.
-        std::array<float, BlockBits> sorted = certainty_;
-        std::nth_element(sorted.begin(), sorted.begin() + 2, sorted.end());
-        const float weakest = sorted[2];
-        std::uint32_t fix = 0;
-        int candidates = 0;
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (i == 1 && expected[1] == expected[0]) break;
-            const std::uint32_t burst = RdsBurstFor(syndrome ^ tables.offsets[std::size_t(expected[i])]);
-            if (!burst) continue;
-            bool weak = true;
-            for (int bit = 0; bit < BlockBits; ++bit)
-                if ((burst >> bit) & 1)
-                    weak = weak && certainty_[std::size_t((bitCount_ - 1 - bit) % BlockBits)] <= weakest;
-            if (!weak) continue;
-            fix = burst;
-            ++candidates;
-        }
-        // Two readings (C or C') that both need a correction: neither is sure.
-        if (candidates == 1) block = {std::uint16_t((shift_ ^ fix) >> 10), true, true};
+        if (syndrome == tables.offsets[std::size_t(offset)]) return {std::uint16_t(window >> 10), true, false};
+    if (!correct) return {};
+    // A burst is believed only on bits the demodulator was unsure of: among
+    // the three least sure of the block, and well below the block's usual.
+    std::array<float, BlockBits> certainty{};
+    for (int bit = 0; bit < BlockBits; ++bit)
+        certainty[std::size_t(bit)] = certainty_[std::size_t(bitCount_ - 2 - bit) % certainty_.size()];
+    std::array<float, BlockBits> sorted = certainty;
+    std::nth_element(sorted.begin(), sorted.begin() + 2, sorted.end());
+    const float third = sorted[2];
+    std::nth_element(sorted.begin(), sorted.begin() + BlockBits / 2, sorted.end());
+    const float usual = sorted[BlockBits / 2];
+    std::uint32_t fix = 0;
+    int readings = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (i == 1 && expected[1] == expected[0]) break;
+        const std::uint32_t burst = RdsBurstFor(syndrome ^ tables.offsets[std::size_t(expected[i])]);
+        if (!burst) continue;
+        bool weak = true;
+        for (int bit = 0; bit < BlockBits; ++bit)
+            if ((burst >> bit) & 1) {
+                const float c = certainty[std::size_t(bit)];
+                weak = weak && c <= third && c <= usual / 2;
+            }
+        if (!weak) continue;
+        fix = burst;
+        ++readings;
     }
+    // Two readings (C or C') that both need a correction: neither is sure.
+    if (readings != 1) return {};
+    return {std::uint16_t((window ^ fix) >> 10), true, true};
+}
+
+void TRdsBlockSync::TakeBlock()
+{
+    // The block as due, and a bit early or late: a bit lost or gained on
+    // the way. A block whose offset word is found there moves the boundary,
+    // but is not believed itself: it may be a chance match.
+    tRdsBlock block = Check(std::uint32_t(history_ >> 1) & BlockMask, true);
+    int moved = 0;
+    if (!block.valid || block.corrected) {
+        for (const int shift : {-1, 1}) {
+            const auto window = std::uint32_t(history_ >> (1 - shift)) & BlockMask;
+            if (Check(window, false).valid) {
+                moved = shift;
+                block = {};
+                break;
+            }
+        }
+    }
+    sinceBlock_ = 1 - moved;
     group_.blocks[std::size_t(slot_)] = block;
     badHistory_ = (badHistory_ << 1) | (block.valid ? 0 : 1);
     if (slot_ == 3) Deliver();
@@ -164,7 +193,6 @@ void TRdsBlockSync::TakeBlock()
     if (std::popcount(badHistory_ & ((std::uint64_t(1) << 50) - 1)) > MaxBadBlocks) {
         if (slot_ != 0) Deliver();
         synced_ = false;
-        lastSeenAt_ = -1;
     }
 }
 

@@ -31,6 +31,9 @@ class TRdsBlockSync {
 public:
     // Blocks, of the last 50, that may fail before the sync is given up.
     static constexpr int MaxBadBlocks = 20;
+    // Offset words in the order of a group that fix the block boundaries:
+    // with two, noise alone would now and then seem a station.
+    static constexpr int BlocksToSync = 3;
 
     // Takes the next data bit with how sure the demodulator is of it (any
     // scale, larger is surer). A burst is corrected only where the bits were
@@ -47,17 +50,28 @@ public:
 private:
     void Acquire();
     void TakeBlock();
+    tRdsBlock Check(std::uint32_t window, bool correct) const;
     void Deliver();
 
-    std::uint32_t shift_ = 0;  // the last 26 bits, newest in bit 0
-    std::array<float, 26> certainty_{}; // of the same bits, by bit count modulo 26
+    // The last bits, newest in bit 0, and how sure of each the demodulator
+    // was (by bit count modulo the ring's size).
+    std::uint64_t history_ = 0;
+    std::array<float, 32> certainty_{};
     long bitCount_ = 0;
     bool synced_ = false;
-    // While searching: where (bit count) and which offset was last seen.
-    long lastSeenAt_ = -1;
-    int lastSeenSlot_ = -1;
-    // While synchronised:
-    int bitsInBlock_ = 0;
+    // While searching, for each bit position within a block: where (bit
+    // count) an offset word was last seen there, its place in the group and
+    // how many came before it in order.
+    struct tCandidate {
+        long seenAt = -1;
+        int slot = 0;
+        int run = 0;
+    };
+    std::array<tCandidate, 26> candidates_{};
+    // While synchronised: bits since the last block ended. A block is
+    // judged a bit after it is due, so a bit lost or gained on the way
+    // shows as its offset word a bit early or late.
+    int sinceBlock_ = 0;
     int slot_ = 0;                // 0..3: A, B, C/C', D
     std::uint64_t badHistory_ = 0; // one bit per block, newest in bit 0
     tRdsGroup group_;
