@@ -165,6 +165,8 @@ void TRdsSymbolRecovery::Reset()
     history_.assign(2 * taps_.size(), {});
     at_ = 0;
     phase_ = frequency_ = 0;
+    squares_ = 0;
+    startSamples_ = long(0.03 * rate_);
     power_ = 0;
     std::fill(ring_.begin(), ring_.end(), 0.0f);
     count_ = 0;
@@ -181,6 +183,11 @@ void TRdsSymbolRecovery::Process(const std::complex<float>* baseband, std::size_
         history_[at_] = history_[at_ + n] = baseband[i];
         at_ = at_ + 1 == n ? 0 : at_ + 1;
         const std::complex<float> filtered = Dot(&history_[at_], taps_.data(), n);
+        if (count_ < long(n) + startSamples_) {
+            // The filter's start, then the squares for the first phase.
+            if (count_ >= long(n)) squares_ += std::complex<double>(filtered) * std::complex<double>(filtered);
+            if (count_ + 1 == long(n) + startSamples_) phase_ = std::arg(squares_) / 2;
+        }
         // Costas loop: the biphase signal is real once the carrier's phase
         // is right, so I times Q measures the error, either sign of I alike.
         const std::complex<float> w = filtered * std::polar(1.0f, float(-phase_));

@@ -75,8 +75,12 @@ private:
     std::vector<float> taps_;
     std::vector<std::complex<float>> history_;
     std::size_t at_ = 0;
-    // Carrier loop.
+    // Carrier loop. It starts from the phase of the first samples squared
+    // (which the data's sign does not change): a loop left to find it alone
+    // may sit a while near the wrong phase, 90 degrees off.
     double phase_ = 0, frequency_ = 0, alpha_ = 0, beta_ = 0;
+    std::complex<double> squares_;
+    long startSamples_ = 0;
     float power_ = 0;
     bool pilotLocked_;
     // Symbol clock: a ring of the last samples, the next symbol's time in

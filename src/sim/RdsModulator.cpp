@@ -74,5 +74,6 @@ float TRdsModulator::Next(double pilotPhase)
         for (std::size_t i = 0; i + 1 < window_.size(); ++i) window_[i] = window_[i + 1];
         window_.back() = NextBit() ? 1.0f : -1.0f;
     }
-    return float(sum * std::cos(phase)) * scale_;
+    // In phase with the pilot's third harmonic: the pilot is sin(p).
+    return float(sum * std::sin(phase)) * scale_;
 }

@@ -102,8 +102,8 @@ struct tTally {
 };
 
 // Runs the demodulator on a station. A group's number is known from its
-// block C, or else from the one before it (the demodulator hands on the
-// groups in order while it keeps the sync).
+// blocks C and D as received, or else from the one before it (the
+// demodulator hands on the groups in order while it keeps the sync).
 tTally Receive(const tStation& station, double seconds)
 {
     TMultiplexSource source(station);
@@ -115,8 +115,11 @@ tTally Receive(const tStation& station, double seconds)
         ++number;
         for (long n = number - 8 < 0 ? 0 : number - 8; n < number + 400; ++n) {
             const tRdsGroup sent = Numbered(n, station.pi);
-            if (g.blocks[2].valid && !g.blocks[2].corrected && sent.blocks[2].value == g.blocks[2].value &&
-                g.blocks[3].valid && sent.blocks[3].value == g.blocks[3].value) {
+            int matches = 0, mismatches = 0;
+            for (std::size_t b : {2, 3})
+                if (g.blocks[b].valid && !g.blocks[b].corrected && sent.blocks[b].value != station.pi)
+                    ++(g.blocks[b].value == sent.blocks[b].value ? matches : mismatches);
+            if (matches > 0 && mismatches == 0) {
                 number = n;
                 break;
             }
