@@ -2,6 +2,7 @@
 // the whole demodulator at several carrier-to-noise ratios, with and
 // without a pilot and in quadrature, and the modulator's own promises.
 
+#include "FmSynth.h"
 #include "RdsDemodulator.h"
 #include "RdsModulator.h"
 #include "RdsSignal.h"
@@ -95,47 +96,73 @@ private:
 // rate counts from the first group sent after half a second, the time the
 // sync may take, to the last group received.
 struct tTally {
-    static constexpr long FirstCounted = 6; // 6 * 104 bits = 0.53 s
+    long firstCounted = 6; // 6 * 104 bits = 0.53 s
     long correct = 0, wrong = 0, lastGroup = 0;
     double firstGroupAt = -1;
-    double Rate() const { return double(correct) / double(4 * (lastGroup - FirstCounted + 1)); }
+    double Rate() const { return double(correct) / double(4 * (lastGroup - firstCounted + 1)); }
 };
 
-// Runs the demodulator on a station. A group's number is known from its
-// blocks C and D as received, or else from the one before it (the
-// demodulator hands on the groups in order while it keeps the sync).
-tTally Receive(const tStation& station, double seconds)
+// Counts what a demodulator hands on against what the station sent. A
+// group's number is known from its blocks C and D as received, or else from
+// the one before it (the demodulator hands on the groups in order while it
+// keeps the sync).
+void Count(TRdsDemodulator& demodulator, std::uint16_t pi, tTally& tally, const std::function<double()>& now)
 {
-    TMultiplexSource source(station);
-    TRdsDemodulator demodulator(station.rate);
-    tTally tally;
-    long number = -1;
-    demodulator.OnGroup = [&](const tRdsGroup& g) {
-        if (tally.firstGroupAt < 0) tally.firstGroupAt = source.Seconds();
+    demodulator.OnGroup = [&tally, pi, now, number = -1L](const tRdsGroup& g) mutable {
+        if (tally.firstGroupAt < 0) tally.firstGroupAt = now();
         ++number;
         for (long n = number - 8 < 0 ? 0 : number - 8; n < number + 400; ++n) {
-            const tRdsGroup sent = Numbered(n, station.pi);
+            const tRdsGroup sent = Numbered(n, pi);
             int matches = 0, mismatches = 0;
             for (std::size_t b : {2, 3})
-                if (g.blocks[b].valid && !g.blocks[b].corrected && sent.blocks[b].value != station.pi)
+                if (g.blocks[b].valid && !g.blocks[b].corrected && sent.blocks[b].value != pi)
                     ++(g.blocks[b].value == sent.blocks[b].value ? matches : mismatches);
             if (matches > 0 && mismatches == 0) {
                 number = n;
                 break;
             }
         }
-        const tRdsGroup sent = Numbered(number, station.pi);
+        const tRdsGroup sent = Numbered(number, pi);
         tally.lastGroup = number;
         for (std::size_t b = 0; b < 4; ++b) {
             if (!g.blocks[b].valid) continue;
             if (g.blocks[b].value != sent.blocks[b].value)
                 ++tally.wrong;
-            else if (number >= tally.FirstCounted)
+            else if (number >= tally.firstCounted)
                 ++tally.correct;
         }
     };
+}
+
+// Runs the demodulator on a station's multiplex.
+tTally Receive(const tStation& station, double seconds)
+{
+    TMultiplexSource source(station);
+    TRdsDemodulator demodulator(station.rate);
+    tTally tally;
+    Count(demodulator, station.pi, tally, [&source] { return source.Seconds(); });
     source.Run(seconds, [&](const tMultiplex& m) { demodulator.Process(m); });
     return tally;
+}
+
+// A station of the FM generator with RDS from a modulator of the same rate.
+tSynthStation SynthStation(double offsetHz, std::uint16_t pi, bool pilot, bool quadrature)
+{
+    tSynthStation s;
+    s.offsetHz = offsetHz;
+    s.levelDb = -10;
+    s.left = [](double t) { return 0.6 * std::sin(2 * Pi * 1000 * t); };
+    s.right = [](double t) { return 0.2 * std::sin(2 * Pi * 10000 * t); };
+    s.preemphasisUs = 50;
+    s.pilot = s.stereo = pilot;
+    tRdsModulatorSetup setup;
+    setup.sampleRate = 1024000;
+    setup.quadrature = quadrature;
+    setup.freeRunning = !pilot;
+    setup.offsetHz = pilot ? 0 : 3;
+    auto modulator = std::make_shared<TRdsModulator>(setup, [pi, n = 0L]() mutable { return Numbered(n++, pi); });
+    s.rds = [modulator](double pilotPhase) { return modulator->Next(pilotPhase); };
+    return s;
 }
 } // namespace
 
@@ -291,5 +318,59 @@ TEST(RdsSignal, ModulatorPeaksAtOne)
         EXPECT_GT(power / Samples, 0.05) << quadrature; // a signal, not a trickle
         // A second of 1187.5 bit/s, and the seven symbols the shaping spans.
         EXPECT_EQ(n, long((rds::BitRate + 7) / 104) + 1) << quadrature;
+    }
+}
+
+TEST(RdsSignal, ReadsStationsThroughTheFmReceiverAndForgetsThemOnTuning)
+{
+    // Two stations 300 kHz apart at 25 dB: one in stereo with RDS locked to
+    // its pilot, one in mono without a pilot, its RDS in quadrature.
+    tFmSynthSetup synthSetup;
+    synthSetup.noiseDb = -35;
+    TFmSynth synth(synthSetup, {SynthStation(-150000, 0xD3C2, true, false), SynthStation(150000, 0x2204, false, true)});
+    tFmReceiverSetup setup;
+    TFmReceiver receiver(setup);
+    std::unique_ptr<TRdsDemodulator> demodulator;
+    std::function<void(TRdsDemodulator&)> count;
+    bool pilotSeen = false;
+    receiver.OnMultiplex = [&](const tMultiplex& m) {
+        if (!demodulator) {
+            demodulator = std::make_unique<TRdsDemodulator>(m.rate);
+            count(*demodulator);
+        }
+        pilotSeen = pilotSeen || m.pilotPhase;
+        demodulator->Process(m);
+    };
+    std::vector<std::uint8_t> iq(2 * 16384);
+    std::vector<float> audio;
+    const auto play = [&](double seconds) {
+        for (double done = 0; done < seconds * synthSetup.sampleRate; done += 16384) {
+            synth.Generate(iq.data(), 16384);
+            receiver.Process(iq.data(), 16384, audio);
+            audio.clear();
+        }
+    };
+    const struct {
+        double offsetHz;
+        std::uint16_t pi;
+        bool pilot;
+    } tunings[] = {{-150000, 0xD3C2, true}, {150000, 0x2204, false}};
+    for (const auto& tuning : tunings) {
+        const double start = synth.Time();
+        tTally tally;
+        // Both senders started with the generator: count from the group
+        // sent half a second after tuning.
+        tally.firstCounted = long(std::ceil((start + 0.5) * rds::BitRate / 104));
+        receiver.SetOffset(tuning.offsetHz);
+        if (demodulator) demodulator->Reset();
+        count = [&](TRdsDemodulator& d) { Count(d, tuning.pi, tally, [&] { return synth.Time() - start; }); };
+        if (demodulator) count(*demodulator);
+        pilotSeen = false;
+        play(3);
+        EXPECT_EQ(pilotSeen, tuning.pilot) << tuning.pi;
+        ASSERT_GE(tally.firstGroupAt, 0) << tuning.pi;
+        EXPECT_LE(tally.firstGroupAt, 0.5) << tuning.pi;
+        EXPECT_EQ(tally.wrong, 0) << tuning.pi;
+        EXPECT_GE(tally.Rate(), 0.99) << tuning.pi << ": " << tally.correct << " to group " << tally.lastGroup;
     }
 }
