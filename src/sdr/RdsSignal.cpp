@@ -65,6 +65,7 @@ const std::array<std::complex<float>, TableSize>& Oscillator()
 float Dot(const float* x, const float* taps, std::size_t n)
 {
     float sum = 0;
+#pragma omp simd reduction(+ : sum)
     for (std::size_t i = 0; i < n; ++i) sum += x[i] * taps[i];
     return sum;
 }
@@ -72,6 +73,7 @@ float Dot(const float* x, const float* taps, std::size_t n)
 std::complex<float> Dot(const std::complex<float>* x, const float* taps, std::size_t n)
 {
     float re = 0, im = 0;
+#pragma omp simd reduction(+ : re, im)
     for (std::size_t i = 0; i < n; ++i) {
         re += x[i].real() * taps[i];
         im += x[i].imag() * taps[i];

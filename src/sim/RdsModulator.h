@@ -8,6 +8,7 @@
 #include "RdsGroup.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
 
 private:
     bool NextBit();
+    float Baseband() const;
 
     tRdsModulatorSetup setup_;
     std::function<tRdsGroup()> nextGroup_;
@@ -41,7 +43,11 @@ private:
     std::array<float, 7> window_{}; // symbols, the current one in the middle
     double position_ = 0;           // in the current symbol, 0..1
     double step_;                   // symbol periods per sample
-    double ownPhase_ = 0;           // the free subcarrier, radians
+    int every_;                     // samples between sums of the symbols
+    int sub_ = 0;                   // samples since the last sum
+    float previous_ = 0, current_ = 0; // the last two sums
+    std::uint32_t ownStep_;         // the free subcarrier's phase step, 2^32 to the turn
+    std::uint32_t ownPhase_ = 0;
     std::array<std::uint32_t, 4> blocks_{};
     int bitsLeft_ = 0;
     bool encoded_ = false;          // the last differentially encoded bit
