@@ -26,6 +26,7 @@ constexpr unsigned SpectraPerBlock = 4;
 
 // Thresholds of "a station is there".
 constexpr double MinAboveNoiseDb = 10;   // channel power over the noise beside it
+constexpr double MinLevelDb = -80;       // below any real noise floor: a dead stream
 constexpr double MinQuietCnrDb = 12;     // carrier-to-noise the discriminator's quiet implies
 constexpr double MaxOffTuneHz = 15000;   // the carrier's distance from the tuned frequency
 // Pilot amplitudes (1.0 = 75 kHz) that lock and release the stereo decoder.
@@ -240,6 +241,7 @@ void TFmReceiver::tChain::Reset()
     locked = false;
     blend = 0;
     fresh = true;
+    spectrumFresh = true;
     state = tFmReceiverState{};
 }
 
@@ -409,7 +411,8 @@ void TFmReceiver::tChain::Decide()
     // carrier-to-noise ratio; noise alone makes it loud.
     const double k = mpxRate / (TwoPi * FullDeviation);
     const double quietCnr = ToDb(k * k * quietGain * mpxRate / (400000 * std::max(quietVariance, 1e-12)));
-    state.station = state.levelDb - state.noiseDb >= MinAboveNoiseDb && quietCnr >= MinQuietCnrDb
+    state.station = state.levelDb >= MinLevelDb && state.levelDb - state.noiseDb >= MinAboveNoiseDb
+                    && quietCnr >= MinQuietCnrDb
                     && std::abs(carrier) * FullDeviation <= MaxOffTuneHz;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace sdrtest;
 
@@ -130,6 +131,7 @@ struct tDecisionCase {
     std::vector<tSynthStation> stations;
     double noiseDb;
     bool wantStation;
+    double tuned = 300000;
 };
 
 tSynthStation At(double offsetHz, double levelDb)
@@ -147,7 +149,7 @@ tSynthStation At(double offsetHz, double levelDb)
 
 // "A station is there" for what scanning should stop at, and not for noise,
 // the skirt of a strong neighbour or a station half a scan step away. The
-// receiver is tuned to 300 kHz above the centre in every case.
+// receiver is tuned to 300 kHz above the centre unless the case says.
 TEST(FmReceiver, DecidesWhetherAStationIsThere)
 {
     const double tuned = 300000;
@@ -156,6 +158,9 @@ TEST(FmReceiver, DecidesWhetherAStationIsThere)
         {"weak station at 15 dB CNR", {At(tuned, -35)}, -50, true},
         {"noise alone", {At(tuned - 600000, -20)}, -50, false},
         {"empty channel next to a strong one", {At(tuned + 200000, -3)}, -60, false},
+        {"empty channel between two strong ones", {At(tuned + 200000, -6), At(tuned - 200000, -6)}, -60, false},
+        // The constant of a dead stream, its image at the channel's middle.
+        {"silence, as from a dead stream", {}, -std::numeric_limits<double>::infinity(), false, 256000},
         {"station 50 kHz away", {At(tuned + 50000, -20)}, -50, false},
         {"station 100 kHz away", {At(tuned - 100000, -20)}, -50, false},
     };
@@ -163,7 +168,7 @@ TEST(FmReceiver, DecidesWhetherAStationIsThere)
         SCOPED_TRACE(c.name);
         tFmSynthSetup synth;
         synth.noiseDb = c.noiseDb;
-        const tRun run = Receive(synth, c.stations, tuned, 0.25);
+        const tRun run = Receive(synth, c.stations, c.tuned, 0.25);
         EXPECT_EQ(run.state.station, c.wantStation)
             << "level " << run.state.levelDb << " dB, noise " << run.state.noiseDb << " dB";
         std::printf("[ figures  ] %s: level %.1f dB, noise beside %.1f dB\n", c.name, run.state.levelDb,
@@ -294,4 +299,41 @@ TEST(FmSynth, NoiseHasThePowerAskedFor)
         power /= 200000;
         EXPECT_NEAR(10 * std::log10(power * 200000 / rate), -30, 0.1) << rate;
     }
+}
+
+// Sources hand over whatever they read: a few samples or many at a time.
+// Once the station is decided, the audio must not depend on it (the
+// oscillator's phase, the filters' histories and the resampler's time carry
+// over from one call to the next).
+TEST(FmReceiver, SoundDoesNotDependOnHowTheSamplesAreCut)
+{
+    tFmSynthSetup setup;
+    setup.noiseDb = -45;
+    tSynthStation station = At(-330000, -10);
+    station.left = Tone(1000, 0.9);
+    station.right = Tone(6000, 0.9);
+    TFmSynth synth(setup, {station});
+    std::vector<std::uint8_t> iq(2 * 300000);
+    synth.Generate(iq.data(), 300000);
+
+    auto receive = [&](const std::vector<std::size_t>& cuts) {
+        TFmReceiver receiver({});
+        receiver.SetOffset(station.offsetHz);
+        std::vector<float> audio;
+        std::size_t at = 0, cut = 0;
+        while (at < 300000) {
+            std::size_t n = std::min(cuts[cut++ % cuts.size()], 300000 - at);
+            receiver.Process(iq.data() + 2 * at, n, audio);
+            at += n;
+        }
+        EXPECT_TRUE(receiver.State().pilot);
+        return audio;
+    };
+    const std::vector<float> whole = receive({300000});
+    const std::vector<float> pieces = receive({1, 3, 1000, 8191, 8193, 777, 20000});
+    ASSERT_EQ(pieces.size(), whole.size());
+    double worst = 0;
+    for (std::size_t k = 2 * 4800; k < whole.size(); ++k) // after 100 ms
+        worst = std::max(worst, double(std::abs(pieces[k] - whole[k])));
+    EXPECT_LT(worst, 1e-3);
 }
