@@ -25,6 +25,7 @@
 #include "SafeSave.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -114,8 +115,12 @@ int main(int argc, char** argv)
     // Help, version and mistakes need no display and no lock.
     {
         const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
-        if (!early.Error.isEmpty()) return UsageError(early.Error);
-        if (early.Help) {
+        if (!early.Error.isEmpty() || early.Help) {
+            // Parsed again with the user's language in place, for the texts.
+            const QCoreApplication texts(argc, argv);
+            UseSystemLanguage();
+            const tCommandLine told = ParseCommandLine(RawArguments(argc, argv), true);
+            if (!told.Error.isEmpty()) return UsageError(told.Error);
             std::fputs(qUtf8Printable(ProgramUsage()), stdout);
             return 0;
         }
@@ -144,6 +149,8 @@ int main(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(OnDisplayMessage);
     TVantoroApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    // The user's language (LANGUAGE, LC_MESSAGES, LANG), English where none fits.
+    UseSystemLanguage();
     for (const QString& message : std::as_const(displayMessages))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     TMainWindow::SetUpApplication();
