@@ -1559,7 +1559,7 @@ Speichern schließen?</translation>
 <context>
     <name>TScriptEditor</name>
     <message>
-        <location filename="../src/schedule/ScriptEditor.cpp" line="+42"/>
+        <location filename="../src/schedule/ScriptEditor.cpp" line="+43"/>
         <source>Mute on</source>
         <translation>Stumm ein</translation>
     </message>
@@ -1575,18 +1575,18 @@ Speichern schließen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+201"/>
+        <location line="+202"/>
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location line="-200"/>
-        <location line="+233"/>
+        <location line="-201"/>
+        <location line="+234"/>
         <source>Jump to</source>
         <translation>Springen zu</translation>
     </message>
     <message>
-        <location line="-232"/>
+        <location line="-233"/>
         <source>Preset</source>
         <translation>Speicherplatz</translation>
     </message>
@@ -1615,17 +1615,17 @@ Speichern schließen?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-100"/>
         <source>Save as</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location line="+2"/>
         <source>Add</source>
         <translation>Hinzufügen</translation>

@@ -1197,7 +1197,7 @@ présélections actuelles seront effacées.
         <location filename="../src/app/MainWindowVolume.cpp" line="+47"/>
         <location line="+25"/>
         <source>Mixer</source>
-        <translation>Mélangeur</translation>
+        <translation>Mixeur</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1559,14 +1559,14 @@ sans enregistrer ?</translation>
 <context>
     <name>TScriptEditor</name>
     <message>
-        <location filename="../src/schedule/ScriptEditor.cpp" line="+42"/>
+        <location filename="../src/schedule/ScriptEditor.cpp" line="+43"/>
         <source>Mute on</source>
-        <translation>Sourdine act.</translation>
+        <translation>Sourdine oui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute off</source>
-        <translation>Sourdine désact.</translation>
+        <translation>Sourdine non</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1575,18 +1575,18 @@ sans enregistrer ?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+201"/>
+        <location line="+202"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-200"/>
-        <location line="+233"/>
+        <location line="-201"/>
+        <location line="+234"/>
         <source>Jump to</source>
         <translation>Aller à</translation>
     </message>
     <message>
-        <location line="-232"/>
+        <location line="-233"/>
         <source>Preset</source>
         <translation>Présélection</translation>
     </message>
@@ -1615,17 +1615,17 @@ sans enregistrer ?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-100"/>
         <source>Save as</source>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location line="+2"/>
         <source>Add</source>
         <translation>Ajouter</translation>

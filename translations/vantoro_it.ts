@@ -1559,7 +1559,7 @@ senza salvare?</translation>
 <context>
     <name>TScriptEditor</name>
     <message>
-        <location filename="../src/schedule/ScriptEditor.cpp" line="+42"/>
+        <location filename="../src/schedule/ScriptEditor.cpp" line="+43"/>
         <source>Mute on</source>
         <translation>Muto sì</translation>
     </message>
@@ -1575,18 +1575,18 @@ senza salvare?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+201"/>
+        <location line="+202"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-200"/>
-        <location line="+233"/>
+        <location line="-201"/>
+        <location line="+234"/>
         <source>Jump to</source>
         <translation>Vai a</translation>
     </message>
     <message>
-        <location line="-232"/>
+        <location line="-233"/>
         <source>Preset</source>
         <translation>Preselezione</translation>
     </message>
@@ -1615,17 +1615,17 @@ senza salvare?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Save</source>
         <translation>Salva</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-100"/>
         <source>Save as</source>
         <translation>Salva con nome</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <location line="+2"/>
         <source>Add</source>
         <translation>Aggiungi</translation>

@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -212,7 +213,8 @@ void TScriptEditor::BuildControls()
 
     Actions = new TProgList(*this, true, this);
     Actions->setObjectName(QStringLiteral("Actions"));
-    Actions->setFixedWidth(110);
+    // Wide enough for the longest caption, which translations make longer.
+    Actions->setFixedWidth(std::max(110, 27 + WidestCaption(Actions->fontMetrics()) + 12));
     ScriptList = new TProgList(*this, false, this);
     ScriptList->setObjectName(QStringLiteral("Script"));
     ScriptList->setMinimumWidth(170);
