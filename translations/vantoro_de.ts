@@ -151,6 +151,52 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/platform/RegularFile.cpp" line="+14"/>
+        <source>a directory</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not an ordinary file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not a regular file but %1</source>
+        <translation>keine normale Datei, sondern %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>larger than %1 KiB, more than such a file ever holds</source>
+        <translation>größer als %1 KiB, mehr als eine solche Datei je enthält</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <location filename="../src/platform/SafeSave.cpp" line="+19"/>
+        <source>%1: not a regular file but %2; it is left as it is</source>
+        <translation>%1: keine normale Datei, sondern %2; sie bleibt unverändert</translation>
+    </message>
+</context>
+<context>
     <name>ScriptEdit</name>
     <message>
         <location filename="../src/schedule/ScriptEdit.cpp" line="+69"/>
@@ -602,6 +648,19 @@ Sind Sie sicher?</translation>
         <location line="+1"/>
         <source>BG</source>
         <translation>HG</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectPortAccess</name>
+    <message>
+        <location filename="../src/platform/DirectPortAccess.cpp" line="+20"/>
+        <source>this kernel offers no I/O port access (ioperm: %1)</source>
+        <translation>dieser Kernel bietet keinen Zugriff auf I/O-Ports (ioperm: %1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>this processor has no I/O ports</source>
+        <translation>dieser Prozessor hat keine I/O-Ports</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1302,19 @@ nicht steuern</translation>
     </message>
 </context>
 <context>
+    <name>TMixer</name>
+    <message>
+        <location filename="../src/hardware/Mixer.cpp" line="+155"/>
+        <source>Can&apos;t find audio output mixer line for %1</source>
+        <translation>Keine Mixer-Leitung für die Audioausgabe auf %1 gefunden</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Can&apos;t find %1 output source line for %2</source>
+        <translation>Keine Ausgabeleitung %1 auf %2 gefunden</translation>
+    </message>
+</context>
+<context>
     <name>TMixerDialog</name>
     <message>
         <location filename="../src/hardware/MixerDialog.cpp" line="+58"/>
@@ -1541,6 +1613,19 @@ Speichern schließen?</translation>
         <location line="+68"/>
         <source>Listen T</source>
         <translation>Anhören T</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <location filename="../src/platform/Profile.cpp" line="+179"/>
+        <source>%1: a line longer than %2 KiB, which no such file has</source>
+        <translation>%1: eine Zeile länger als %2 KiB, die keine solche Datei hat</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>%1 could not be read, so it is left as it is</source>
+        <translation>%1 konnte nicht gelesen werden und bleibt daher unverändert</translation>
     </message>
 </context>
 <context>

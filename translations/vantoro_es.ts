@@ -151,6 +151,52 @@ antiguas tarjetas receptoras ISA y serie.
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/platform/RegularFile.cpp" line="+14"/>
+        <source>a directory</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a named pipe (FIFO)</source>
+        <translation>una tubería con nombre (FIFO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not an ordinary file</source>
+        <translation>no es un archivo ordinario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not a regular file but %1</source>
+        <translation>no es un archivo normal sino %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>larger than %1 KiB, more than such a file ever holds</source>
+        <translation>mayor de %1 KiB, más de lo que nunca contiene un archivo así</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <location filename="../src/platform/SafeSave.cpp" line="+19"/>
+        <source>%1: not a regular file but %2; it is left as it is</source>
+        <translation>%1: no es un archivo normal sino %2; se deja como está</translation>
+    </message>
+</context>
+<context>
     <name>ScriptEdit</name>
     <message>
         <location filename="../src/schedule/ScriptEdit.cpp" line="+69"/>
@@ -602,6 +648,19 @@ guion actual se borrará.
         <location line="+1"/>
         <source>BG</source>
         <translation>FO</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectPortAccess</name>
+    <message>
+        <location filename="../src/platform/DirectPortAccess.cpp" line="+20"/>
+        <source>this kernel offers no I/O port access (ioperm: %1)</source>
+        <translation>este núcleo no ofrece acceso a puertos de E/S (ioperm: %1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>this processor has no I/O ports</source>
+        <translation>este procesador no tiene puertos de E/S</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1302,19 @@ el volumen del sonido</translation>
     </message>
 </context>
 <context>
+    <name>TMixer</name>
+    <message>
+        <location filename="../src/hardware/Mixer.cpp" line="+155"/>
+        <source>Can&apos;t find audio output mixer line for %1</source>
+        <translation>No se encuentra la línea del mezclador de salida de audio para %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Can&apos;t find %1 output source line for %2</source>
+        <translation>No se encuentra la línea de fuente de salida %1 para %2</translation>
+    </message>
+</context>
+<context>
     <name>TMixerDialog</name>
     <message>
         <location filename="../src/hardware/MixerDialog.cpp" line="+58"/>
@@ -1541,6 +1613,19 @@ sin guardar?</translation>
         <location line="+68"/>
         <source>Listen T</source>
         <translation>Escuchar T</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <location filename="../src/platform/Profile.cpp" line="+179"/>
+        <source>%1: a line longer than %2 KiB, which no such file has</source>
+        <translation>%1: una línea de más de %2 KiB, que ningún archivo así tiene</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>%1 could not be read, so it is left as it is</source>
+        <translation>No se pudo leer %1, así que se deja como está</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,52 @@ anciennes cartes réceptrices ISA et série.
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/platform/RegularFile.cpp" line="+14"/>
+        <source>a directory</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a named pipe (FIFO)</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not an ordinary file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not a regular file but %1</source>
+        <translation>pas un fichier ordinaire mais %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>larger than %1 KiB, more than such a file ever holds</source>
+        <translation>plus de %1 Kio, davantage que n&apos;en contient jamais un tel fichier</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <location filename="../src/platform/SafeSave.cpp" line="+19"/>
+        <source>%1: not a regular file but %2; it is left as it is</source>
+        <translation>%1 : pas un fichier ordinaire mais %2 ; il est laissé tel quel</translation>
+    </message>
+</context>
+<context>
     <name>ScriptEdit</name>
     <message>
         <location filename="../src/schedule/ScriptEdit.cpp" line="+69"/>
@@ -602,6 +648,19 @@ script actuel sera effacé.
         <location line="+1"/>
         <source>BG</source>
         <translation>AP</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectPortAccess</name>
+    <message>
+        <location filename="../src/platform/DirectPortAccess.cpp" line="+20"/>
+        <source>this kernel offers no I/O port access (ioperm: %1)</source>
+        <translation>ce noyau n&apos;offre pas d&apos;accès aux ports d&apos;E/S (ioperm : %1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>this processor has no I/O ports</source>
+        <translation>ce processeur n&apos;a pas de ports d&apos;E/S</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1302,19 @@ le volume sonore</translation>
     </message>
 </context>
 <context>
+    <name>TMixer</name>
+    <message>
+        <location filename="../src/hardware/Mixer.cpp" line="+155"/>
+        <source>Can&apos;t find audio output mixer line for %1</source>
+        <translation>Ligne de mélangeur de sortie audio introuvable pour %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Can&apos;t find %1 output source line for %2</source>
+        <translation>Ligne de source de sortie %1 introuvable pour %2</translation>
+    </message>
+</context>
+<context>
     <name>TMixerDialog</name>
     <message>
         <location filename="../src/hardware/MixerDialog.cpp" line="+58"/>
@@ -1541,6 +1613,19 @@ sans enregistrer ?</translation>
         <location line="+68"/>
         <source>Listen T</source>
         <translation>Écouter T</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <location filename="../src/platform/Profile.cpp" line="+179"/>
+        <source>%1: a line longer than %2 KiB, which no such file has</source>
+        <translation>%1 : une ligne de plus de %2 Kio, ce qu&apos;aucun fichier de ce type ne contient</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>%1 could not be read, so it is left as it is</source>
+        <translation>%1 n&apos;a pas pu être lu, il est donc laissé tel quel</translation>
     </message>
 </context>
 <context>

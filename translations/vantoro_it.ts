@@ -151,6 +151,52 @@ vecchie schede riceventi ISA e seriali.
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/platform/RegularFile.cpp" line="+14"/>
+        <source>a directory</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a named pipe (FIFO)</source>
+        <translation>una pipe con nome (FIFO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not an ordinary file</source>
+        <translation>non è un file ordinario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not a regular file but %1</source>
+        <translation>non è un file normale ma %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>larger than %1 KiB, more than such a file ever holds</source>
+        <translation>più grande di %1 KiB, più di quanto contenga mai un file simile</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <location filename="../src/platform/SafeSave.cpp" line="+19"/>
+        <source>%1: not a regular file but %2; it is left as it is</source>
+        <translation>%1: non è un file normale ma %2; viene lasciato com&apos;è</translation>
+    </message>
+</context>
+<context>
     <name>ScriptEdit</name>
     <message>
         <location filename="../src/schedule/ScriptEdit.cpp" line="+69"/>
@@ -602,6 +648,19 @@ Si è sicuri?</translation>
         <location line="+1"/>
         <source>BG</source>
         <translation>SF</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectPortAccess</name>
+    <message>
+        <location filename="../src/platform/DirectPortAccess.cpp" line="+20"/>
+        <source>this kernel offers no I/O port access (ioperm: %1)</source>
+        <translation>questo kernel non offre accesso alle porte di I/O (ioperm: %1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>this processor has no I/O ports</source>
+        <translation>questo processore non ha porte di I/O</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1302,19 @@ il volume</translation>
     </message>
 </context>
 <context>
+    <name>TMixer</name>
+    <message>
+        <location filename="../src/hardware/Mixer.cpp" line="+155"/>
+        <source>Can&apos;t find audio output mixer line for %1</source>
+        <translation>Impossibile trovare la linea del mixer di uscita audio per %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Can&apos;t find %1 output source line for %2</source>
+        <translation>Impossibile trovare la linea di sorgente in uscita %1 per %2</translation>
+    </message>
+</context>
+<context>
     <name>TMixerDialog</name>
     <message>
         <location filename="../src/hardware/MixerDialog.cpp" line="+58"/>
@@ -1541,6 +1613,19 @@ senza salvare?</translation>
         <location line="+68"/>
         <source>Listen T</source>
         <translation>Ascolta T</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <location filename="../src/platform/Profile.cpp" line="+179"/>
+        <source>%1: a line longer than %2 KiB, which no such file has</source>
+        <translation>%1: una riga più lunga di %2 KiB, che nessun file simile contiene</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>%1 could not be read, so it is left as it is</source>
+        <translation>%1 non è stato letto, quindi viene lasciato com&apos;è</translation>
     </message>
 </context>
 <context>
