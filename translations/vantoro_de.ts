@@ -1253,7 +1253,12 @@ Sind Sie sicher?</translation>
         <translation>Diese Radiokarte kann nicht zwischen Stereo und Mono umschalten.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowVolume.cpp" line="+47"/>
+        <location filename="../src/app/MainWindowVolume.cpp" line="+32"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>weiter ohne den Mixer der Soundkarte: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <location line="+25"/>
         <source>Mixer</source>
         <translation>Mixer</translation>
@@ -2454,6 +2459,24 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <location line="+35"/>
         <source>No tips to show.</source>
         <translation>Keine Tipps zu zeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>vantoro</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+176"/>
+        <source>cannot use the station list %1</source>
+        <translation>die Senderliste %1 ist unbrauchbar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot write the trace file %1</source>
+        <translation>die Trace-Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>desktop actions cannot reach this copy: %1</source>
+        <translation>Desktop-Aktionen erreichen diese Kopie nicht: %1</translation>
     </message>
 </context>
 <context>

@@ -1253,7 +1253,12 @@ presintonías actuales se borrarán.
         <translation>Esta tarjeta de radio no puede cambiar entre estéreo y mono.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowVolume.cpp" line="+47"/>
+        <location filename="../src/app/MainWindowVolume.cpp" line="+32"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>se sigue sin el mezclador de la tarjeta de sonido: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <location line="+25"/>
         <source>Mixer</source>
         <translation>Mezclador</translation>
@@ -2453,6 +2458,24 @@ la configuración para elegirlo.</translation>
         <location line="+35"/>
         <source>No tips to show.</source>
         <translation>No hay consejos que mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>vantoro</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+176"/>
+        <source>cannot use the station list %1</source>
+        <translation>no se puede usar la lista de emisoras %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot write the trace file %1</source>
+        <translation>no se puede escribir el archivo de traza %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>desktop actions cannot reach this copy: %1</source>
+        <translation>las acciones del escritorio no llegan a esta copia: %1</translation>
     </message>
 </context>
 <context>

@@ -1253,7 +1253,12 @@ présélections actuelles seront effacées.
         <translation>Cette carte radio ne peut pas basculer entre stéréo et mono.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowVolume.cpp" line="+47"/>
+        <location filename="../src/app/MainWindowVolume.cpp" line="+32"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>on continue sans le mélangeur de la carte son : %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <location line="+25"/>
         <source>Mixer</source>
         <translation>Mixeur</translation>
@@ -2452,6 +2457,24 @@ et rouvrez les paramètres pour le choisir.</translation>
         <location line="+35"/>
         <source>No tips to show.</source>
         <translation>Aucune astuce à afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>vantoro</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+176"/>
+        <source>cannot use the station list %1</source>
+        <translation>impossible d&apos;utiliser la liste de stations %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot write the trace file %1</source>
+        <translation>impossible d&apos;écrire le fichier de trace %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>desktop actions cannot reach this copy: %1</source>
+        <translation>les actions du bureau ne peuvent pas atteindre cette copie : %1</translation>
     </message>
 </context>
 <context>

@@ -1253,7 +1253,12 @@ Si è sicuri?</translation>
         <translation>Questa scheda radio non può passare da stereo a mono.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowVolume.cpp" line="+47"/>
+        <location filename="../src/app/MainWindowVolume.cpp" line="+32"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>si prosegue senza il mixer della scheda audio: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <location line="+25"/>
         <source>Mixer</source>
         <translation>Mixer</translation>
@@ -2453,6 +2458,24 @@ le impostazioni per sceglierlo.</translation>
         <location line="+35"/>
         <source>No tips to show.</source>
         <translation>Nessun suggerimento da mostrare.</translation>
+    </message>
+</context>
+<context>
+    <name>vantoro</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+176"/>
+        <source>cannot use the station list %1</source>
+        <translation>impossibile usare l&apos;elenco delle stazioni %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot write the trace file %1</source>
+        <translation>impossibile scrivere il file di traccia %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>desktop actions cannot reach this copy: %1</source>
+        <translation>le azioni del desktop non raggiungono questa copia: %1</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ std::unique_ptr<TMixerControls> TMainWindow::SoundCardMixer(THardwareEnv& env)
     QString why;
     std::unique_ptr<TMixer> mixer = OpenSoundCardMixer(env, &why);
     if (!mixer && !why.isEmpty())
-        std::fprintf(stderr, "vantoro: going on without the sound card's mixer: %s\n", qUtf8Printable(why));
+        std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(tr("going on without the sound card's mixer: %1").arg(why)));
     return mixer;
 }
 

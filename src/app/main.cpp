@@ -172,7 +172,8 @@ int main(int argc, char** argv)
             QString why;
             auto loaded = TStationList::Load(options.Stations, &why);
             if (!loaded) {
-                std::fprintf(stderr, "vantoro: cannot use the station list %s\n", qUtf8Printable(why));
+                std::fprintf(stderr, "vantoro: %s\n",
+                             qUtf8Printable(QCoreApplication::translate("vantoro", "cannot use the station list %1").arg(why)));
                 return 2;
             }
             stations = std::move(*loaded);
@@ -184,8 +185,8 @@ int main(int argc, char** argv)
         hardware = std::make_unique<TRealHardware>(options.Trace);
     }
     if (!options.Trace.isEmpty() && !hardware->Trace())
-        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n",
-                     qUtf8Printable(options.Trace));
+        std::fprintf(stderr, "vantoro: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("vantoro", "cannot write the trace file %1").arg(options.Trace)));
 
     const tProgramDirs dirs = ProgramDirs();
     const QString& programDir = dirs.Settings;
@@ -234,8 +235,8 @@ int main(int argc, char** argv)
     if (lock.State() == TInstanceLock::tState::Held) {
         auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
         if (!actions->Listening())
-            std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n",
-                         qUtf8Printable(actions->ErrorText()));
+            std::fprintf(stderr, "vantoro: %s\n",
+                         qUtf8Printable(QCoreApplication::translate("vantoro", "desktop actions cannot reach this copy: %1").arg(actions->ErrorText())));
         QObject::connect(actions, &TRemoteActionServer::Requested, &window,
                          [&window](TRemoteAction action) { RunRemoteAction(window, action); });
     }
