@@ -560,7 +560,7 @@ Si è sicuri?</translation>
     <message>
         <location line="+19"/>
         <source>Scan</source>
-        <translation>Ricerca</translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -929,7 +929,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
     <message>
         <location line="+2"/>
         <source>Scan</source>
-        <translation>Ricerca</translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location line="+1"/>
