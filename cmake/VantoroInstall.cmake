@@ -11,9 +11,11 @@ find_program(VANTORO_GZIP gzip REQUIRED)
 
 install(TARGETS vantoro vantoroctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The tips and the manual; a build tree configured before the manual was
-# written picks it up on its next build.
-file(GLOB _read_only CONFIGURE_DEPENDS ${_res}/Vantoro.txt ${_res}/Vantoro.hlp)
+# The tips and the manual, with their translations (Vantoro.de.hlp) when there
+# are some; a build tree configured before a file was written picks it up on
+# its next build. The program's catalogues are embedded in the executables.
+file(GLOB _read_only CONFIGURE_DEPENDS ${_res}/Vantoro.txt ${_res}/Vantoro.hlp
+     ${_res}/Vantoro.*.txt ${_res}/Vantoro.*.hlp)
 install(FILES ${_read_only} DESTINATION ${_data}/vantoro)
 
 # Desktop entry, AppStream metainfo and icons under the one id. The metainfo
@@ -76,5 +78,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (OK, Cancel, the file dialog) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # No maintainer scripts: in particular none grants CAP_SYS_RAWIO.
 include(CPack)

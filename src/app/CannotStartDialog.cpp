@@ -5,10 +5,10 @@
 TCannotStartDialog::TCannotStartDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CannotStartDialog"));
-    setWindowTitle(QStringLiteral("Warning"));
+    setWindowTitle(tr("Warning"));
 
     BuildWarningLayout(this, QStringLiteral("Linux"),
-                       QStringLiteral("Vantoro can run under Linux 2.6 or later."));
+                       tr("Vantoro can run under Linux 2.6 or later."));
     setMinimumWidth(380);
 }
 

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
 {
     tCommandLine o;
@@ -9,7 +11,7 @@ tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
             if (i + 1 < args.size())
                 into = args[++i];
             else
-                o.Error = QStringLiteral("the option %1 needs a value").arg(a);
+                o.Error = QCoreApplication::translate("CommandLine", "the option %1 needs a value").arg(a);
         };
         if (a == QLatin1String("--help") || a == QLatin1String("-h"))
             o.Help = true;
@@ -32,14 +34,14 @@ tCommandLine ParseCommandLine(const QStringList& args, bool qtOptions)
             // is looked at again.
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1Char('-'))) ++i;
         } else
-            o.Error = QStringLiteral("unknown option %1").arg(a);
+            o.Error = QCoreApplication::translate("CommandLine", "unknown option %1").arg(a);
     }
     return o;
 }
 
 QString ProgramUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine", 
         "usage: vantoro [--configure] [--simulate [--stations FILE]] [--trace FILE] "
         "[--mute|--scan]\n"
         "       vantoro --help | --version\n"

@@ -1,5 +1,6 @@
 #include "DialogParts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -45,7 +46,7 @@ void BuildWarningLayout(QDialog* dialog, const QString& sideCaption, const QStri
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* ok = new QPushButton(QStringLiteral("Continue"), dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("DialogParts", "Continue"), dialog);
     ok->setObjectName(QStringLiteral("btContinue"));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);

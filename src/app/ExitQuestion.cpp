@@ -10,20 +10,20 @@
 TExitQuestion::TExitQuestion(bool forcedMuteOnExit, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ExitQuestion"));
-    setWindowTitle(QStringLiteral("Power-off message"));
+    setWindowTitle(tr("Power-off message"));
 
-    auto* text = new QLabel(QStringLiteral("Do you want the music to play in the background?"), this);
+    auto* text = new QLabel(tr("Do you want the music to play in the background?"), this);
     text->setObjectName(QStringLiteral("lbQuestion"));
     QFont bold = text->font();
     bold.setBold(true);
     text->setFont(bold);
     text->setAlignment(Qt::AlignCenter);
 
-    yes_ = new QPushButton(QStringLiteral("&Yes"), this);
+    yes_ = new QPushButton(tr("&Yes"), this);
     yes_->setObjectName(QStringLiteral("btYes"));
-    no_ = new QPushButton(QStringLiteral("&No"), this);
+    no_ = new QPushButton(tr("&No"), this);
     no_->setObjectName(QStringLiteral("btNo"));
-    notExit_ = new QPushButton(QStringLiteral("Don't &exit"), this);
+    notExit_ = new QPushButton(tr("Don't &exit"), this);
     notExit_->setObjectName(QStringLiteral("btNotExit"));
     for (QPushButton* b : {yes_, no_, notExit_}) b->setAutoDefault(false);
     yes_->setEnabled(!forcedMuteOnExit);

@@ -1,5 +1,6 @@
 #include "InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -49,27 +50,27 @@ QString PrepareInstanceDir(const QString& dir)
 {
     const QByteArray path = QFile::encodeName(dir);
     const QString parent = QFileInfo(dir).path();
-    if (!QDir().mkpath(parent)) return QStringLiteral("cannot make the folder %1").arg(parent);
+    if (!QDir().mkpath(parent)) return QCoreApplication::translate("InstanceLock", "cannot make the folder %1").arg(parent);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-        return QStringLiteral("cannot make the folder %1: %2").arg(dir, SystemError(errno));
+        return QCoreApplication::translate("InstanceLock", "cannot make the folder %1: %2").arg(dir, SystemError(errno));
     // Checked and tightened through one handle, so what is checked is what
     // is changed; O_NOFOLLOW refuses a link put in its place.
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         return error == ELOOP || error == ENOTDIR
-                   ? QStringLiteral("%1 is not a folder but a link or a file").arg(dir)
-                   : QStringLiteral("cannot open the folder %1: %2").arg(dir, SystemError(error));
+                   ? QCoreApplication::translate("InstanceLock", "%1 is not a folder but a link or a file").arg(dir)
+                   : QCoreApplication::translate("InstanceLock", "cannot open the folder %1: %2").arg(dir, SystemError(error));
     }
     QString problem;
     struct stat st = {};
     if (::fstat(fd, &st) != 0)
-        problem = QStringLiteral("cannot read the folder %1: %2").arg(dir, SystemError(errno));
+        problem = QCoreApplication::translate("InstanceLock", "cannot read the folder %1: %2").arg(dir, SystemError(errno));
     else if (st.st_uid != geteuid())
         problem =
-            QStringLiteral("the folder %1 belongs to another user (%2)").arg(dir).arg(st.st_uid);
+            QCoreApplication::translate("InstanceLock", "the folder %1 belongs to another user (%2)").arg(dir).arg(st.st_uid);
     else if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
-        problem = QStringLiteral("cannot close the folder %1 to other users: %2")
+        problem = QCoreApplication::translate("InstanceLock", "cannot close the folder %1 to other users: %2")
                       .arg(dir, SystemError(errno));
     ::close(fd);
     return problem;
@@ -92,13 +93,13 @@ TInstanceLock::TInstanceLock(const QString& fileName) : fileName_(fileName)
     fd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd_ < 0) {
         error_ =
-            QStringLiteral("cannot create the lock file %1: %2").arg(fileName, SystemError(errno));
+            QCoreApplication::translate("InstanceLock", "cannot create the lock file %1: %2").arg(fileName, SystemError(errno));
         return;
     }
     struct stat st = {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         error_ =
-            QStringLiteral("cannot use the lock file %1: it is not a regular file").arg(fileName);
+            QCoreApplication::translate("InstanceLock", "cannot use the lock file %1: it is not a regular file").arg(fileName);
     } else if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
         state_ = tState::Held;
         // Who holds it, for a person looking; the lock is the flock alone.
@@ -110,7 +111,7 @@ TInstanceLock::TInstanceLock(const QString& fileName) : fileName_(fileName)
         state_ = tState::Running;
     } else {
         error_ =
-            QStringLiteral("cannot lock the lock file %1: %2").arg(fileName, SystemError(errno));
+            QCoreApplication::translate("InstanceLock", "cannot lock the lock file %1: %2").arg(fileName, SystemError(errno));
     }
     ::close(fd_);
     fd_ = -1;

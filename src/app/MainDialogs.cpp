@@ -12,6 +12,8 @@
 #include "StationNamePrompt.h"
 #include "TipOfDay.h"
 
+#include <QCoreApplication>
+
 bool TQtMainDialogs::Setup(QWidget* parent, const tSetupFacts& facts, tSetupValues& values)
 {
     TSettingsDialog dialog(values, facts, parent);
@@ -88,9 +90,9 @@ bool TQtMainDialogs::EditScript(QWidget* parent, const tScriptEditorEnv& env, tS
 void TQtMainDialogs::About(QWidget* parent)
 {
     const tProgramDirs dirs = ProgramDirs(false);
-    QString folders = QStringLiteral("Settings: %1").arg(dirs.Settings);
+    QString folders = QCoreApplication::translate("TMainWindow", "Settings: %1").arg(dirs.Settings);
     if (dirs.Data != dirs.Settings)
-        folders += QStringLiteral("\nStation archive: %1").arg(dirs.Data);
+        folders += QCoreApplication::translate("TMainWindow", "\nStation archive: %1").arg(dirs.Data);
     TAboutBox dialog(QStringLiteral(VANTORO_VERSION), folders, QUrl(), parent);
     CentreOnScreen(&dialog);
     dialog.exec();

@@ -27,13 +27,13 @@ void TMainWindow::Stations_Organize()
     const tArchiveLoad loaded = archive.Load(profile);
     // The file stays as it is; the user is told where to look.
     if (loaded.Result == tArchiveLoad::Unreadable) {
-        env_.Prompts->Message(WarningTitle(), QStringLiteral("The station archive %1 cannot be read").arg(file),
+        env_.Prompts->Message(WarningTitle(), tr("The station archive %1 cannot be read").arg(file),
                               tPromptIcon::Warning);
         return;
     }
     if (loaded.Result == tArchiveLoad::BadRow) {
         env_.Prompts->Message(WarningTitle(),
-                              QStringLiteral("The station archive %1 cannot be read: %2 (\"%3\") does not convert")
+                              tr("The station archive %1 cannot be read: %2 (\"%3\") does not convert")
                                   .arg(file, loaded.RowKey, loaded.Value),
                               tPromptIcon::Warning);
         return;
@@ -57,7 +57,7 @@ void TMainWindow::Stations_Organize()
             const QString target = ArchiveToWrite(dataDir);
             if (target == file) return profile.Save(&error);
             if (!QDir().mkpath(dataDir)) {
-                error = QStringLiteral("the folder %1 cannot be made").arg(dataDir);
+                error = tr("the folder %1 cannot be made").arg(dataDir);
                 return false;
             }
             return SaveFileSafely(target, profile.Text(), &error);
@@ -66,7 +66,7 @@ void TMainWindow::Stations_Organize()
         // back: the user is told what the file holds beyond the tree.
         if (!loaded.Dropped.empty())
             dialog.OpeningNotice =
-                QStringLiteral("The station archive %1 has %2. They are not shown, and saving "
+                tr("The station archive %1 has %2. They are not shown, and saving "
                                "keeps them in the file as they are.")
                     .arg(file, DroppedRowsSummary(loaded.Dropped));
         dialog.exec();

@@ -8,6 +8,7 @@
 #include "Prompts.h"
 #include "ScriptFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -33,7 +34,7 @@ QString ClockFormat()
     return clock.simplified();
 }
 
-QString ProgHint(const QString& source) { return QStringLiteral("Programming mode on/off (%1)").arg(source); }
+QString ProgHint(const QString& source) { return QCoreApplication::translate("TMainWindow", "Programming mode on/off (%1)").arg(source); }
 
 } // namespace
 
@@ -120,7 +121,7 @@ void TMainWindow::Actions_Alarm()
 {
     if (busy_) return;
     if (settings_.Presets.UsedCount() == 0) {
-        env_.Prompts->Message(WarningTitle(), QStringLiteral("Favorites aren't defined"), tPromptIcon::Warning);
+        env_.Prompts->Message(WarningTitle(), tr("Favorites aren't defined"), tPromptIcon::Warning);
         return;
     }
     if (alarmOn_) {
@@ -198,7 +199,7 @@ void TMainWindow::Actions_Prog()
             runner_.Script = std::move(script);
             runner_.ScriptFileName = fileName;
             if (!fileName.isEmpty()) settings_.ScriptsFolder = FolderOf(fileName);
-            btProg->setToolTip(ProgHint(QStringLiteral("internal")));
+            btProg->setToolTip(ProgHint(tr("internal")));
             runner_.Start(Now());
         });
     }

@@ -11,6 +11,7 @@
 #include "Profile.h"
 #include "ProgramDir.h"
 #include "Prompts.h"
+#include "Translations.h"
 #include "TrayIcon.h"
 #include "WindowPlace.h"
 
@@ -47,7 +48,7 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     card_->OnDeviceError = [this](const QString& what) {
         QTimer::singleShot(0, this, [this, what] {
             env_.Prompts->Message(WarningTitle(),
-                                  what + QStringLiteral("\nThe radio is closed. Plug it in again and choose it in "
+                                  what + tr("\nThe radio is closed. Plug it in again and choose it in "
                                                         "the settings to open it again."),
                                   tPromptIcon::Warning);
         });
@@ -77,7 +78,15 @@ void TMainWindow::ReportError(const QString& what)
     std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(what));
 }
 
-QString TMainWindow::DataFile(const QString& name) const { return FindDataFile(name, env_.ProgramDir); }
+QString TMainWindow::DataFile(const QString& name) const
+{
+    // A translated copy ("Vantoro.de.hlp") comes before the English one.
+    for (const QString& candidate : LocalizedFileNames(name, CurrentLanguage())) {
+        const QString path = FindDataFile(candidate, env_.ProgramDir);
+        if (QFileInfo::exists(path)) return path;
+    }
+    return FindDataFile(name, env_.ProgramDir);
+}
 
 void TMainWindow::ReportUnreadableSettings()
 {
@@ -87,7 +96,7 @@ void TMainWindow::ReportUnreadableSettings()
     if (why.startsWith(named)) why.remove(0, named.size());
     env_.Prompts->Message(
         WarningTitle(),
-        QStringLiteral("%1 could not be read: %2.\nThe program starts with the default settings "
+        tr("%1 could not be read: %2.\nThe program starts with the default settings "
                        "and leaves the file as it is.")
             .arg(QDir::toNativeSeparators(settingsFile_->Path()), why),
         tPromptIcon::Warning);
@@ -197,8 +206,8 @@ bool TMainWindow::Start()
     RefreshMuteIndicator();
     ShowPresetRow();
     UpdateStepControls();
-    gpPresets->setToolTip(QStringLiteral("Internal"));
-    btProg->setToolTip(QStringLiteral("Programming mode on/off (empty)"));
+    gpPresets->setToolTip(tr("Internal"));
+    btProg->setToolTip(tr("Programming mode on/off (empty)"));
     EnableVolumeControls();
 
     ArmAlarmAtStart();
@@ -281,12 +290,12 @@ void TMainWindow::OpenCardDevice()
             device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
         } else if (caps.Connection == cnDevice) {
             const QString path = env_.Hardware->RadioDevice(card_->Port());
-            device = path.isEmpty() ? QStringLiteral("radio device %1 (none found)").arg(card_->Port()) : path;
+            device = path.isEmpty() ? tr("radio device %1 (none found)").arg(card_->Port()) : path;
         } else {
-            device = QStringLiteral("the I/O port 0x%1").arg(caps.Ports[std::size_t(card_->Port())], 3, 16, QLatin1Char('0'));
+            device = tr("the I/O port 0x%1").arg(caps.Ports[std::size_t(card_->Port())], 3, 16, QLatin1Char('0'));
         }
         env_.Prompts->Message(WarningTitle(),
-                              QStringLiteral("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
+                              tr("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
                                              "use, or you may not use it.")
                                   .arg(caps.Maker, caps.Name, device),
                               tPromptIcon::Warning);
@@ -458,10 +467,10 @@ bool TMainWindow::SaveSettings()
         // waiting for one would keep the program from ending.
         if (shutdownFlag_) return true;
         const int choice = env_.Prompts->Choose(
-            WarningTitle(), QStringLiteral("The settings could not be written:\n") + why,
+            WarningTitle(), tr("The settings could not be written:\n") + why,
             tPromptIcon::Warning,
-            {QStringLiteral("&Retry"), QStringLiteral("&Quit without saving"),
-             QStringLiteral("Cancel")},
+            {tr("&Retry"), tr("&Quit without saving"),
+             tr("Cancel")},
             2);
         // A session end while the box was up ends the program all the same.
         if (shutdownFlag_) return true;

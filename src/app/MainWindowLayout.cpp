@@ -134,18 +134,18 @@ void TMainWindow::BuildPanel()
 
     StationNum = MakeLabel(Panel, "StationNum", QStringLiteral("??"), QRect(4, 53, 26, 14), Normal, true,
                            Qt::AlignLeft | Qt::AlignVCenter, {QStringLiteral("100")});
-    StationNum->setToolTip(QStringLiteral("Favorite n."));
+    StationNum->setToolTip(tr("Favorite n."));
     Station = MakeLabel(Panel, "Station", QString(), QRect(32, 53, 178, 14), Normal, true);
-    Station->setToolTip(QStringLiteral("Name of the radio station"));
+    Station->setToolTip(tr("Name of the radio station"));
     // Wide enough for a twelve-hour clock with its AM/PM.
     HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(212, 53, 84, 14), Normal, true,
                        Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("00:00:00 PM")});
-    HHMMSS->setToolTip(QStringLiteral("Current time"));
+    HHMMSS->setToolTip(tr("Current time"));
 }
 
 void TMainWindow::BuildTuner()
 {
-    gpTuner = new QGroupBox(QStringLiteral("Tuner "), centralWidget());
+    gpTuner = new QGroupBox(tr("Tuner "), centralWidget());
     gpTuner->setObjectName(QStringLiteral("gpTuner"));
     // Its frame runs from under the menu bar to the volume group: at the
     // form's top of -2 the menu bar would cut its frame and title.
@@ -174,9 +174,9 @@ void TMainWindow::BuildTuner()
     connect(btAM, &QToolButton::clicked, this, &TMainWindow::btAMClick);
 
     constexpr int row = 48;
-    btTunePrev = MakeButton(gpTuner, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(4, row, 30, 22));
+    btTunePrev = MakeButton(gpTuner, "btTunePrev", QString(), tr("Tune previous"), QRect(4, row, 30, 22));
     btTunePrev->setArrowType(Qt::LeftArrow);
-    btTuneNext = MakeButton(gpTuner, "btTuneNext", QString(), QStringLiteral("Tune next"), QRect(36, row, 30, 22));
+    btTuneNext = MakeButton(gpTuner, "btTuneNext", QString(), tr("Tune next"), QRect(36, row, 30, 22));
     btTuneNext->setArrowType(Qt::RightArrow);
     connect(btTunePrev, &QToolButton::clicked, this, &TMainWindow::Actions_TunePrev);
     connect(btTuneNext, &QToolButton::clicked, this, &TMainWindow::Actions_TuneNext);
@@ -192,19 +192,19 @@ void TMainWindow::BuildTuner()
     connect(btSpinStep, &TSpinButton::BottomClick, this, &TMainWindow::Actions_StepInc);
     sStep = new QSlider(Qt::Horizontal, gpTuner);
     sStep->setObjectName(QStringLiteral("sStep"));
-    sStep->setToolTip(QStringLiteral("Adjust step"));
+    sStep->setToolTip(tr("Adjust step"));
     sStep->setGeometry(132, row + 2, 60, 18);
     sStep->installEventFilter(this);
     connect(sStep, &QSlider::valueChanged, this, &TMainWindow::SetStepFromSlider);
 
-    btJump = MakeButton(gpTuner, "btJump", QStringLiteral("Go"), QStringLiteral("Jump directly to a frequency"),
+    btJump = MakeButton(gpTuner, "btJump", tr("Go"), tr("Jump directly to a frequency"),
                         QRect(196, row, 26, 22));
-    LScan = MakeLabel(gpTuner, "LScan", QStringLiteral("Scan"), QRect(224, row + 4, 28, 14), Small);
-    btScanPrev = MakeButton(gpTuner, "btScanPrev", QString(), QStringLiteral("Scan previous"), QRect(253, row, 26, 22));
+    LScan = MakeLabel(gpTuner, "LScan", tr("Scan"), QRect(224, row + 4, 28, 14), Small);
+    btScanPrev = MakeButton(gpTuner, "btScanPrev", QString(), tr("Scan previous"), QRect(253, row, 26, 22));
     btScanPrev->setArrowType(Qt::LeftArrow);
-    btScanNext = MakeButton(gpTuner, "btScanNext", QString(), QStringLiteral("Scan next"), QRect(280, row, 26, 22));
+    btScanNext = MakeButton(gpTuner, "btScanNext", QString(), tr("Scan next"), QRect(280, row, 26, 22));
     btScanNext->setArrowType(Qt::RightArrow);
-    btStopScan = MakeButton(gpTuner, "btStopScan", QStringLiteral("Stop"), QStringLiteral("Halt scanning"),
+    btStopScan = MakeButton(gpTuner, "btStopScan", tr("Stop"), tr("Halt scanning"),
                             QRect(253, row, 53, 22));
     btStopScan->hide();
     connect(btJump, &QToolButton::clicked, this, &TMainWindow::Actions_Jump);
@@ -215,7 +215,7 @@ void TMainWindow::BuildTuner()
 
 void TMainWindow::BuildPresetsGroup()
 {
-    gpPresets = new QGroupBox(QStringLiteral("Presets"), centralWidget());
+    gpPresets = new QGroupBox(tr("Presets"), centralWidget());
     gpPresets->setObjectName(QStringLiteral("gpPresets"));
     gpPresets->setGeometry(0, 73, 300, 47);
     gpPresets->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
@@ -234,7 +234,7 @@ void TMainWindow::BuildPresetsGroup()
     }
     btNextPrev = new TSpinButton(gpPresets);
     btNextPrev->setObjectName(QStringLiteral("btNextPrev"));
-    btNextPrev->setToolTip(QStringLiteral("Next/Prev row of favorites"));
+    btNextPrev->setToolTip(tr("Next/Prev row of favorites"));
     btNextPrev->setGeometry(285, 14, 12, 30);
     connect(btNextPrev, &TSpinButton::TopClick, this, &TMainWindow::btNextPrevTopClick);
     connect(btNextPrev, &TSpinButton::BottomClick, this, &TMainWindow::btNextPrevBottomClick);
@@ -242,7 +242,7 @@ void TMainWindow::BuildPresetsGroup()
 
 void TMainWindow::BuildButtons()
 {
-    gpVolume = new QGroupBox(QStringLiteral("Volume"), centralWidget());
+    gpVolume = new QGroupBox(tr("Volume"), centralWidget());
     gpVolume->setObjectName(QStringLiteral("gpVolume"));
     gpVolume->setGeometry(301, 73, 133, 47);
     gpVolume->setFont(PanelFont(Small, false, {}, QSize(100, 14)));
@@ -259,7 +259,7 @@ void TMainWindow::BuildButtons()
                    QStringLiteral("STR"), QStringLiteral("OFF")},
                   QSize(42 - 2 - 16 - 4 - 2 - 2, 21), QFont::Condensed);
     auto panelButton = [this, &captions](const char* name, const char* caption, const char* hint, int left, int top) {
-        QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), QLatin1String(hint),
+        QToolButton* b = MakeButton(centralWidget(), name, QLatin1String(caption), tr(hint),
                                     QRect(left, top, 42, 21));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setIconSize(QSize(16, 11));
@@ -267,14 +267,14 @@ void TMainWindow::BuildButtons()
         b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; }"));
         return b;
     };
-    btMute = panelButton("btMute", "MTE", "Mute on/off", 438, 78);
-    btAlarm = panelButton("btAlarm", "ALM", "Alarm on/off", 482, 78);
-    btSleep = panelButton("btSleep", "SLP", "Sleep on/off", 526, 78);
-    btProg = panelButton("btProg", "PRG", "Programming mode on/off", 570, 78);
-    btClr = panelButton("btClr", "CLR", "Clear a favorite", 438, 99);
-    btMem = panelButton("btMem", "MEM", "Store a favorite", 482, 99);
-    btStr = panelButton("btStr", "STR", "Force Mono/Stereo", 526, 99);
-    OnOff = panelButton("OnOff", "OFF", "Power off", 570, 99);
+    btMute = panelButton("btMute", "MTE", QT_TR_NOOP("Mute on/off"), 438, 78);
+    btAlarm = panelButton("btAlarm", "ALM", QT_TR_NOOP("Alarm on/off"), 482, 78);
+    btSleep = panelButton("btSleep", "SLP", QT_TR_NOOP("Sleep on/off"), 526, 78);
+    btProg = panelButton("btProg", "PRG", QT_TR_NOOP("Programming mode on/off"), 570, 78);
+    btClr = panelButton("btClr", "CLR", QT_TR_NOOP("Clear a favorite"), 438, 99);
+    btMem = panelButton("btMem", "MEM", QT_TR_NOOP("Store a favorite"), 482, 99);
+    btStr = panelButton("btStr", "STR", QT_TR_NOOP("Force Mono/Stereo"), 526, 99);
+    OnOff = panelButton("OnOff", "OFF", QT_TR_NOOP("Power off"), 570, 99);
     BuildVolumeGroup();
     connect(btAlarm, &QToolButton::clicked, this, &TMainWindow::Actions_Alarm);
     connect(btSleep, &QToolButton::clicked, this, &TMainWindow::Actions_Sleep);
@@ -352,7 +352,7 @@ void TMainWindow::SetStationName(const QString& name)
     // A name too long for the panel ends in "…" and the hint shows it whole.
     const QString shown = Station->fontMetrics().elidedText(name, Qt::ElideRight, Station->width());
     Station->setText(shown);
-    Station->setToolTip(shown == name ? QStringLiteral("Name of the radio station") : name);
+    Station->setToolTip(shown == name ? tr("Name of the radio station") : name);
 }
 
 QColor TMainWindow::TextColour(bool bright) const

@@ -98,20 +98,20 @@ void TMainWindow::BuildMenus()
 {
     // The tuning and scanning items; the tray menu has Alarm before Sleep.
     auto addActions = [this](QMenu* menu, bool tray) {
-        AddItem(menu, QStringLiteral("Jump to"), "Actions_Jump", &TMainWindow::Actions_Jump);
-        AddItem(menu, QStringLiteral("Tune left"), "Actions_TunePrev", &TMainWindow::Actions_TunePrev);
-        AddItem(menu, QStringLiteral("Tune right"), "Actions_TuneNext", &TMainWindow::Actions_TuneNext);
+        AddItem(menu, tr("Jump to"), "Actions_Jump", &TMainWindow::Actions_Jump);
+        AddItem(menu, tr("Tune left"), "Actions_TunePrev", &TMainWindow::Actions_TunePrev);
+        AddItem(menu, tr("Tune right"), "Actions_TuneNext", &TMainWindow::Actions_TuneNext);
         menu->addSeparator();
         // "Step +" makes the step larger.
-        AddItem(menu, QStringLiteral("Step +"), "Actions_StepDec", &TMainWindow::Actions_StepDec);
-        AddItem(menu, QStringLiteral("Step -"), "Actions_StepInc", &TMainWindow::Actions_StepInc);
+        AddItem(menu, tr("Step +"), "Actions_StepDec", &TMainWindow::Actions_StepDec);
+        AddItem(menu, tr("Step -"), "Actions_StepInc", &TMainWindow::Actions_StepInc);
         menu->addSeparator();
-        AddItem(menu, QStringLiteral("Scan left"), "Actions_ScanPrev", &TMainWindow::Actions_ScanPrev);
-        AddItem(menu, QStringLiteral("Scan right"), "Actions_ScanNext", &TMainWindow::Actions_ScanNext);
-        AddItem(menu, QStringLiteral("Scan stop"), "Actions_StopScan", &TMainWindow::Actions_StopScan)->setEnabled(false);
+        AddItem(menu, tr("Scan left"), "Actions_ScanPrev", &TMainWindow::Actions_ScanPrev);
+        AddItem(menu, tr("Scan right"), "Actions_ScanNext", &TMainWindow::Actions_ScanNext);
+        AddItem(menu, tr("Scan stop"), "Actions_StopScan", &TMainWindow::Actions_StopScan)->setEnabled(false);
         menu->addSeparator();
-        auto sleep = [&] { AddItem(menu, QStringLiteral("Sleep"), "Actions_Sleep", &TMainWindow::Actions_Sleep)->setCheckable(true); };
-        auto alarm = [&] { AddItem(menu, QStringLiteral("Alarm"), "Actions_Alarm", &TMainWindow::Actions_Alarm)->setCheckable(true); };
+        auto sleep = [&] { AddItem(menu, tr("Sleep"), "Actions_Sleep", &TMainWindow::Actions_Sleep)->setCheckable(true); };
+        auto alarm = [&] { AddItem(menu, tr("Alarm"), "Actions_Alarm", &TMainWindow::Actions_Alarm)->setCheckable(true); };
         if (tray) {
             alarm();
             sleep();
@@ -119,19 +119,19 @@ void TMainWindow::BuildMenus()
             sleep();
             alarm();
         }
-        AddItem(menu, QStringLiteral("Scripting"), "Actions_Prog", &TMainWindow::Actions_Prog)->setCheckable(true);
-        AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &TMainWindow::Actions_Stereo)->setCheckable(true);
+        AddItem(menu, tr("Scripting"), "Actions_Prog", &TMainWindow::Actions_Prog)->setCheckable(true);
+        AddItem(menu, tr("Stereo"), "Actions_Stereo", &TMainWindow::Actions_Stereo)->setCheckable(true);
     };
     auto addStations = [this](QMenu* menu) {
-        AddItem(menu, QStringLiteral("Organize"), "Stations_Organize", &TMainWindow::Stations_Organize);
-        AddItem(menu, QStringLiteral("Edit presets"), "Stations_EditPresets", &TMainWindow::Stations_EditPresets);
-        AddItem(menu, QStringLiteral("Clear"), "Stations_Clear", &TMainWindow::Stations_Clear);
-        AddItem(menu, QStringLiteral("Clear all"), "Stations_ClearAll", &TMainWindow::Stations_ClearAll);
-        AddItem(menu, QStringLiteral("Memory"), "Stations_Memory", &TMainWindow::Stations_Memory);
-        AddItem(menu, QStringLiteral("Rename"), "Stations_Rename", &TMainWindow::Stations_Rename);
+        AddItem(menu, tr("Organize"), "Stations_Organize", &TMainWindow::Stations_Organize);
+        AddItem(menu, tr("Edit presets"), "Stations_EditPresets", &TMainWindow::Stations_EditPresets);
+        AddItem(menu, tr("Clear"), "Stations_Clear", &TMainWindow::Stations_Clear);
+        AddItem(menu, tr("Clear all"), "Stations_ClearAll", &TMainWindow::Stations_ClearAll);
+        AddItem(menu, tr("Memory"), "Stations_Memory", &TMainWindow::Stations_Memory);
+        AddItem(menu, tr("Rename"), "Stations_Rename", &TMainWindow::Stations_Rename);
     };
     auto addDisplay = [this](QMenu* menu) {
-        AddItem(menu, QStringLiteral("Always on top"), "Display_AlwaysOnTop", &TMainWindow::Display_AlwaysOnTop)
+        AddItem(menu, tr("Always on top"), "Display_AlwaysOnTop", &TMainWindow::Display_AlwaysOnTop)
             ->setCheckable(true);
         menu->addSeparator();
         static constexpr void (TMainWindow::*layouts[])() = {&TMainWindow::Display_Complete,  &TMainWindow::Display_Minimal,
@@ -142,7 +142,7 @@ void TMainWindow::BuildMenus()
         for (int type = 0; type < MainLayoutCount; ++type) {
             const tMainLayout& layout = *MainLayoutOf(type);
             QAction* item =
-                AddItem(menu, QLatin1String(layout.Caption), layout.Command, layouts[type]);
+                AddItem(menu, tr(layout.Caption), layout.Command, layouts[type]);
             item->setCheckable(true);
             group->addAction(item);
         }
@@ -150,29 +150,29 @@ void TMainWindow::BuildMenus()
 
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("RadioMenu"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    AddItem(file, QStringLiteral("Load script"), "File_LoadScript", &TMainWindow::File_LoadScript);
-    AddItem(file, QStringLiteral("Load presets"), "File_LoadPresets", &TMainWindow::File_LoadPresets);
+    QMenu* file = bar->addMenu(tr("&File"));
+    AddItem(file, tr("Load script"), "File_LoadScript", &TMainWindow::File_LoadScript);
+    AddItem(file, tr("Load presets"), "File_LoadPresets", &TMainWindow::File_LoadPresets);
     file->addSeparator();
-    QAction* exit = AddItem(file, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
-    QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
+    QAction* exit = AddItem(file, tr("Exit"), "File_Exit", &TMainWindow::File_Exit);
+    QMenu* actions = bar->addMenu(tr("&Actions"));
     addActions(actions, false);
     auto* actionsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
     connect(actionsKey, &QShortcut::activated, bar, [bar, actions] { bar->setActiveAction(actions->menuAction()); });
-    AddVolumeItems(bar->addMenu(QStringLiteral("&Volume")));
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    AddItem(options, QStringLiteral("&Settings"), "Options_Settings", &TMainWindow::Options_Settings);
-    addDisplay(options->addMenu(QStringLiteral("D&isplay")));
-    QMenu* stations = bar->addMenu(QStringLiteral("&Stations"));
+    AddVolumeItems(bar->addMenu(tr("&Volume")));
+    QMenu* options = bar->addMenu(tr("&Options"));
+    AddItem(options, tr("&Settings"), "Options_Settings", &TMainWindow::Options_Settings);
+    addDisplay(options->addMenu(tr("D&isplay")));
+    QMenu* stations = bar->addMenu(tr("&Stations"));
     addStations(stations);
     stations->addSeparator();
-    RadioPresets = stations->addMenu(QStringLiteral("Presets"));
+    RadioPresets = stations->addMenu(tr("Presets"));
     RadioPresets->setObjectName(QStringLiteral("RadioPresets"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     QAction* topics =
-        AddItem(help, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
-    AddItem(help, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+        AddItem(help, tr("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    AddItem(help, tr("About"), "Help_About", &TMainWindow::Help_About);
     // The desktop's keys beside the single-key commands, shown in the menus;
     // held by the window too, so they work in the layouts without a menu bar.
     topics->setShortcut(QKeySequence(Qt::Key_F1));
@@ -183,7 +183,7 @@ void TMainWindow::BuildMenus()
     }
     // The narrow layouts have no room for six menus: there the same items
     // stand under "Options" (ApplyLayout shows one of the two).
-    QMenu* optionsHelp = options->addMenu(QStringLiteral("&Help"));
+    QMenu* optionsHelp = options->addMenu(tr("&Help"));
     optionsHelp->setObjectName(QStringLiteral("OptionsHelp"));
     optionsHelp->addActions(help->actions());
     optionsHelp->menuAction()->setVisible(false);
@@ -197,24 +197,24 @@ void TMainWindow::BuildMenus()
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    addActions(TrayMenu->addMenu(QStringLiteral("Actions")), true);
-    AddVolumeItems(TrayMenu->addMenu(QStringLiteral("Volume")));
+    addActions(TrayMenu->addMenu(tr("Actions")), true);
+    AddVolumeItems(TrayMenu->addMenu(tr("Volume")));
     TrayMenu->addSeparator();
-    AddItem(TrayMenu, QStringLiteral("Setup"), "Options_Settings", &TMainWindow::Options_Settings);
-    addDisplay(TrayMenu->addMenu(QStringLiteral("Display")));
+    AddItem(TrayMenu, tr("Setup"), "Options_Settings", &TMainWindow::Options_Settings);
+    addDisplay(TrayMenu->addMenu(tr("Display")));
     TrayMenu->addSeparator();
     addStations(TrayMenu);
-    TrayPresets = TrayMenu->addMenu(QStringLiteral("Presets"));
+    TrayPresets = TrayMenu->addMenu(tr("Presets"));
     TrayPresets->setObjectName(QStringLiteral("TrayPresets"));
     TrayMenu->addSeparator();
-    QMenu* trayHelp = TrayMenu->addMenu(QStringLiteral("Help"));
-    AddItem(trayHelp, QStringLiteral("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
-    AddItem(trayHelp, QStringLiteral("About"), "Help_About", &TMainWindow::Help_About);
+    QMenu* trayHelp = TrayMenu->addMenu(tr("Help"));
+    AddItem(trayHelp, tr("Help topics"), "Help_Topics", &TMainWindow::Help_Topics);
+    AddItem(trayHelp, tr("About"), "Help_About", &TMainWindow::Help_About);
     TrayMenu->addSeparator();
-    AddItem(TrayMenu, QStringLiteral("Show"), "Do_Show", &TMainWindow::Do_Show)->setEnabled(false);
-    AddItem(TrayMenu, QStringLiteral("Hide"), "Do_Hide", &TMainWindow::Do_Hide);
+    AddItem(TrayMenu, tr("Show"), "Do_Show", &TMainWindow::Do_Show)->setEnabled(false);
+    AddItem(TrayMenu, tr("Hide"), "Do_Hide", &TMainWindow::Do_Hide);
     TrayMenu->addSeparator();
-    AddItem(TrayMenu, QStringLiteral("Exit"), "File_Exit", &TMainWindow::File_Exit);
+    AddItem(TrayMenu, tr("Exit"), "File_Exit", &TMainWindow::File_Exit);
 
     btMenu = new QMenu(this);
     btMenu->setObjectName(QStringLiteral("btMenu"));
@@ -226,12 +226,12 @@ void TMainWindow::BuildMenus()
             (this->*action)(PresetOfButton(btMenuButton_));
         });
     };
-    popupItem(QStringLiteral("Memory"), "Popup_Memory", &TMainWindow::StorePreset);
-    popupItem(QStringLiteral("Clear"), "Popup_Clear", &TMainWindow::ClearPreset);
-    QAction* clearAll = btMenu->addAction(QStringLiteral("Clear all"));
+    popupItem(tr("Memory"), "Popup_Memory", &TMainWindow::StorePreset);
+    popupItem(tr("Clear"), "Popup_Clear", &TMainWindow::ClearPreset);
+    QAction* clearAll = btMenu->addAction(tr("Clear all"));
     clearAll->setObjectName(QStringLiteral("Popup_ClearAll"));
     connect(clearAll, &QAction::triggered, this, &TMainWindow::Stations_ClearAll);
-    popupItem(QStringLiteral("Rename"), "Popup_Rename", &TMainWindow::RenamePreset);
+    popupItem(tr("Rename"), "Popup_Rename", &TMainWindow::RenamePreset);
 }
 
 void TMainWindow::BuildTray()

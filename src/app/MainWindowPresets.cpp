@@ -237,7 +237,7 @@ void TMainWindow::Stations_Rename()
 {
     if (busy_) return;
     if (currentPreset_ == 0) {
-        SayWhy(QStringLiteral("No preset is tuned, so there is nothing to rename."));
+        SayWhy(tr("No preset is tuned, so there is nothing to rename."));
         return;
     }
     RenamePreset(currentPreset_);
@@ -254,7 +254,7 @@ void TMainWindow::StorePreset(int n)
             const tPreset& other = settings_.Presets[m];
             if (m == n || !other.Used || !SameFrequency(other.Frequency, card_->Frequency()))
                 continue;
-            env_.Prompts->Message(WarningTitle(), QStringLiteral("Duplicated frequency"),
+            env_.Prompts->Message(WarningTitle(), tr("Duplicated frequency"),
                                   tPromptIcon::Warning);
             return true;
         }
@@ -321,8 +321,8 @@ void TMainWindow::Stations_ClearAll()
 {
     if (busy_) return;
     env_.Prompts->Beep();
-    if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"),
-                                QStringLiteral("Are you sure?"), tPromptIcon::Stop))
+    if (!env_.Prompts->AskYesNo(tr("Clear all favorites"),
+                                tr("Are you sure?"), tPromptIcon::Stop))
         return;
     for (int n = 1; n <= tPresets::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {
@@ -341,12 +341,12 @@ void TMainWindow::File_LoadPresets()
     if (settings_.Presets.UsedCount() > 0 &&
         !env_.Prompts->AskYesNo(
             WarningTitle(),
-            QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+            tr("If you load a new set of presets, the\ncurrent presets will be "
                            "erased.\nAre you sure?"),
             tPromptIcon::Information))
         return;
     tFileDialogRequest request;
-    request.Title = QStringLiteral("Load presets");
+    request.Title = tr("Load presets");
     request.Filter = PresetsFileFilter();
     request.DefaultSuffix = PresetsFileSuffix();
     request.Directory = StartFolder(settings_.PresetsFolder);
@@ -370,7 +370,7 @@ void TMainWindow::File_LoadPresets()
             TuneTo(bAM, false, AMLow);
         if (!muted_) card_->Unmute();
     }
-    gpPresets->setToolTip(QStringLiteral("Presets loaded from ") + lastPresetsFile_);
+    gpPresets->setToolTip(tr("Presets loaded from ") + lastPresetsFile_);
 }
 
 void TMainWindow::PresetMenu(int n)

@@ -24,7 +24,7 @@ void TMainWindow::Scan(bool upward)
 {
     if (busy_) return;
     if (card_->Band() == bAM) {
-        SayWhy(QStringLiteral("Scanning works on FM only."));
+        SayWhy(tr("Scanning works on FM only."));
         return;
     }
     // A card that is not open never moves, so the loop would never reach an edge.

@@ -23,7 +23,7 @@ void TMainWindow::Stations_EditPresets()
 {
     if (busy_) return;
     if (settings_.Presets.UsedCount() == 0) {
-        SayWhy(QStringLiteral("No presets are stored yet."));
+        SayWhy(tr("No presets are stored yet."));
         return;
     }
     tPresetsDraftSetup setup;

@@ -286,7 +286,7 @@ void TMainWindow::sFrequencyChange(int position)
 void TMainWindow::Actions_Stereo()
 {
     if (!card_->Caps().CanSetStereo) {
-        SayWhy(QStringLiteral("This radio card cannot switch between stereo and mono."));
+        SayWhy(tr("This radio card cannot switch between stereo and mono."));
         return;
     }
     stereoWanted_ = !stereoWanted_;

@@ -29,7 +29,7 @@ std::unique_ptr<TMixerControls> TMainWindow::SoundCardMixer(THardwareEnv& env)
     QString why;
     std::unique_ptr<TMixer> mixer = OpenSoundCardMixer(env, &why);
     if (!mixer && !why.isEmpty())
-        std::fprintf(stderr, "vantoro: going on without the sound card's mixer: %s\n", qUtf8Printable(why));
+        std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(tr("going on without the sound card's mixer: %1").arg(why)));
     return mixer;
 }
 
@@ -44,15 +44,15 @@ void TMainWindow::BuildVolumeGroup()
     sVolume->installEventFilter(this);
     connect(sVolume, &QSlider::valueChanged, this, &TMainWindow::sVolumeChange);
 
-    btMixer = MakeButton(gpVolume, "btMixer", QStringLiteral("Mixer"), QStringLiteral("Go to the sound card mixer"),
+    btMixer = MakeButton(gpVolume, "btMixer", tr("Mixer"), tr("Go to the sound card mixer"),
                          QRect(90, 19, 39, 22));
     connect(btMixer, &QToolButton::clicked, this, &TMainWindow::Volume_Mixer);
 
-    VcDisabled = new QLabel(QStringLiteral("Vantoro can't control\nthe sound volume"), gpVolume);
+    VcDisabled = new QLabel(tr("Vantoro can't control\nthe sound volume"), gpVolume);
     VcDisabled->setObjectName(QStringLiteral("VcDisabled"));
     VcDisabled->setGeometry(3, 14, 127, 30);
     VcDisabled->setAlignment(Qt::AlignCenter);
-    VcDisabled->setFont(PanelFont(0.85, false, {QStringLiteral("Vantoro can't control")}, QSize(127, 15)));
+    VcDisabled->setFont(PanelFont(0.85, false, {tr("Vantoro can't control")}, QSize(127, 15)));
     VcDisabled->hide();
 
     connect(btMute, &QToolButton::clicked, this, &TMainWindow::Volume_Mute);
@@ -65,12 +65,12 @@ void TMainWindow::BuildVolumeGroup()
 
 void TMainWindow::AddVolumeItems(QMenu* menu)
 {
-    AddItem(menu, QStringLiteral("Up"), "Volume_Up", &TMainWindow::Volume_Up);
-    AddItem(menu, QStringLiteral("Down"), "Volume_Down", &TMainWindow::Volume_Down);
-    AddItem(menu, QStringLiteral("Mute"), "Volume_Mute", &TMainWindow::Volume_Mute)->setCheckable(true);
+    AddItem(menu, tr("Up"), "Volume_Up", &TMainWindow::Volume_Up);
+    AddItem(menu, tr("Down"), "Volume_Down", &TMainWindow::Volume_Down);
+    AddItem(menu, tr("Mute"), "Volume_Mute", &TMainWindow::Volume_Mute)->setCheckable(true);
     menu->addSeparator();
-    AddItem(menu, QStringLiteral("Mixer"), "Volume_Mixer", &TMainWindow::Volume_Mixer);
-    AddItem(menu, QStringLiteral("Reset"), "Volume_0", &TMainWindow::Volume_0);
+    AddItem(menu, tr("Mixer"), "Volume_Mixer", &TMainWindow::Volume_Mixer);
+    AddItem(menu, tr("Reset"), "Volume_0", &TMainWindow::Volume_0);
 }
 
 bool TMainWindow::CanSetVolume() const
@@ -320,7 +320,7 @@ void TMainWindow::CheckUsbAudio()
     if (error.empty() || usbAudioReported_) return;
     usbAudioReported_ = true;
     env_.Prompts->Message(WarningTitle(),
-                          QStringLiteral("The tuner's sound cannot be played on the sound card (%1).")
+                          tr("The tuner's sound cannot be played on the sound card (%1).")
                               .arg(QString::fromStdString(error)),
                           tPromptIcon::Warning);
 }

@@ -31,13 +31,13 @@ private:
 TStationNamePrompt::TStationNamePrompt(const QString& name, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("StationNamePrompt"));
-    setWindowTitle(QStringLiteral("Asking for station name"));
+    setWindowTitle(tr("Asking for station name"));
     // A small tool window: a title and a close box, nothing to minimise or
     // maximise (without the customise hint the window manager adds both).
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* label = new QLabel(QStringLiteral("Station name"), this);
+    auto* label = new QLabel(tr("Station name"), this);
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("sName"));
     // Two UTF-16 units per character at most; the validator counts characters.
@@ -48,10 +48,10 @@ TStationNamePrompt::TStationNamePrompt(const QString& name, QWidget* parent) : Q
     edit_->setMinimumWidth(260);
     label->setBuddy(edit_);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("btCancel"));
     cancel->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("btOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

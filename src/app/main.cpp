@@ -25,6 +25,7 @@
 #include "SafeSave.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -114,8 +115,12 @@ int main(int argc, char** argv)
     // Help, version and mistakes need no display and no lock.
     {
         const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
-        if (!early.Error.isEmpty()) return UsageError(early.Error);
-        if (early.Help) {
+        if (!early.Error.isEmpty() || early.Help) {
+            // Parsed again with the user's language in place, for the texts.
+            const QCoreApplication texts(argc, argv);
+            UseSystemLanguage();
+            const tCommandLine told = ParseCommandLine(RawArguments(argc, argv), true);
+            if (!told.Error.isEmpty()) return UsageError(told.Error);
             std::fputs(qUtf8Printable(ProgramUsage()), stdout);
             return 0;
         }
@@ -144,6 +149,8 @@ int main(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(OnDisplayMessage);
     TVantoroApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    // The user's language (LANGUAGE, LC_MESSAGES, LANG), English where none fits.
+    UseSystemLanguage();
     for (const QString& message : std::as_const(displayMessages))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     TMainWindow::SetUpApplication();
@@ -165,7 +172,8 @@ int main(int argc, char** argv)
             QString why;
             auto loaded = TStationList::Load(options.Stations, &why);
             if (!loaded) {
-                std::fprintf(stderr, "vantoro: cannot use the station list %s\n", qUtf8Printable(why));
+                std::fprintf(stderr, "vantoro: %s\n",
+                             qUtf8Printable(QCoreApplication::translate("vantoro", "cannot use the station list %1").arg(why)));
                 return 2;
             }
             stations = std::move(*loaded);
@@ -177,8 +185,8 @@ int main(int argc, char** argv)
         hardware = std::make_unique<TRealHardware>(options.Trace);
     }
     if (!options.Trace.isEmpty() && !hardware->Trace())
-        std::fprintf(stderr, "vantoro: cannot write the trace file %s\n",
-                     qUtf8Printable(options.Trace));
+        std::fprintf(stderr, "vantoro: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("vantoro", "cannot write the trace file %1").arg(options.Trace)));
 
     const tProgramDirs dirs = ProgramDirs();
     const QString& programDir = dirs.Settings;
@@ -227,8 +235,8 @@ int main(int argc, char** argv)
     if (lock.State() == TInstanceLock::tState::Held) {
         auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
         if (!actions->Listening())
-            std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n",
-                         qUtf8Printable(actions->ErrorText()));
+            std::fprintf(stderr, "vantoro: %s\n",
+                         qUtf8Printable(QCoreApplication::translate("vantoro", "desktop actions cannot reach this copy: %1").arg(actions->ErrorText())));
         QObject::connect(actions, &TRemoteActionServer::Requested, &window,
                          [&window](TRemoteAction action) { RunRemoteAction(window, action); });
     }

@@ -2,6 +2,7 @@
 
 #include "HardwareEnv.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QtDebug>
 #include <cerrno>
@@ -151,8 +152,7 @@ void TMixer::Open()
 
         const int master = device_->FindElement(QStringLiteral("Master"));
         if (master < 0)
-            throw eMixerError(QStringLiteral("Can't find audio output mixer line for ") +
-                              deviceName_);
+            throw eMixerError(QCoreApplication::translate("TMixer", "Can't find audio output mixer line for %1").arg(deviceName_));
         FindControl(mcMasterVolume, master, TMixerPart::Volume);
         FindControl(mcMasterMute, master, TMixerPart::Switch);
         FindControl(mcTreble, FindAny(*device_, {"Tone Control - Treble", "Treble"}),
@@ -166,9 +166,8 @@ void TMixer::Open()
             // An ordinary onboard card has no synthesizer or PC speaker line:
             // such a line's controls are absent, the rest of the card still works.
             if (element < 0)
-                missing_ << QStringLiteral("Can't find %1 output source line for ")
-                                    .arg(QLatin1String(line.word)) +
-                                deviceName_;
+                missing_ << QCoreApplication::translate("TMixer", "Can't find %1 output source line for %2")
+                                    .arg(QLatin1String(line.word), deviceName_);
             FindControl(line.volume, element, TMixerPart::Volume);
             FindControl(line.volume + 1, element, TMixerPart::Switch);
             Read(line.volume);

@@ -55,7 +55,7 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
 {
     // Without a mixer every control shows as missing.
     setObjectName(QStringLiteral("MixerDialog"));
-    setWindowTitle(QStringLiteral("Mixer control"));
+    setWindowTitle(tr("Mixer control"));
 
     rows_[rMaster].volumeControl = mcMasterVolume;
     rows_[rLineIn].volumeControl = mcLineInVolume;
@@ -64,16 +64,16 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
     for (TRow& row : rows_) row.muteControl = row.volumeControl + 1;
 
     // Left: the master output with its tone controls.
-    QWidget* master = BuildRow(rows_[rMaster], QStringLiteral("m"), QStringLiteral("Master"), true);
+    QWidget* master = BuildRow(rows_[rMaster], QStringLiteral("m"), tr("Master"), true);
     master->setObjectName(QStringLiteral("gMaster"));
-    auto* advanced = new QGroupBox(QStringLiteral("Advanced"), this);
+    auto* advanced = new QGroupBox(tr("Advanced"), this);
     advanced->setObjectName(QStringLiteral("gAdvanced"));
     aBass = Slider(advanced, QStringLiteral("aBass"), Qt::Horizontal, 0, 255);
     aTreble = Slider(advanced, QStringLiteral("aTreble"), Qt::Horizontal, 0, 255);
     auto* tone = new QGridLayout(advanced);
-    tone->addWidget(new QLabel(QStringLiteral("Bass"), advanced), 0, 0);
+    tone->addWidget(new QLabel(tr("Bass"), advanced), 0, 0);
     tone->addWidget(aBass, 0, 1);
-    tone->addWidget(new QLabel(QStringLiteral("Treble"), advanced), 1, 0);
+    tone->addWidget(new QLabel(tr("Treble"), advanced), 1, 0);
     tone->addWidget(aTreble, 1, 1);
     for (QSlider* s : {aBass, aTreble}) {
         s->setSingleStep(10);
@@ -82,15 +82,15 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
     }
     // Left: the master output. Right: the lines a radio card may use, and
     // the tone controls under them, so neither column stands half empty.
-    QWidget* lineIn = BuildRow(rows_[rLineIn], QStringLiteral("Li"), QStringLiteral("Line in"), false);
+    QWidget* lineIn = BuildRow(rows_[rLineIn], QStringLiteral("Li"), tr("Line in"), false);
     lineIn->setObjectName(QStringLiteral("gLineIn"));
-    QWidget* mic = BuildRow(rows_[rMic], QStringLiteral("Mic"), QStringLiteral("Microphone"), false);
+    QWidget* mic = BuildRow(rows_[rMic], QStringLiteral("Mic"), tr("Microphone"), false);
     mic->setObjectName(QStringLiteral("gMic"));
-    QWidget* cd = BuildRow(rows_[rCd], QStringLiteral("Cd"), QStringLiteral("Compact Disc"), false);
+    QWidget* cd = BuildRow(rows_[rCd], QStringLiteral("Cd"), tr("Compact Disc"), false);
     cd->setObjectName(QStringLiteral("gCD"));
-    auto* btHelp = new QPushButton(QStringLiteral("Help"), this);
+    auto* btHelp = new QPushButton(tr("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
-    auto* btOk = new QPushButton(QStringLiteral("Ok"), this);
+    auto* btOk = new QPushButton(tr("Ok"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -158,7 +158,7 @@ QWidget* TMixerDialog::BuildRow(TRow& row, const QString& prefix, const QString&
                          BalanceMax);
     row.balance->setTickInterval(50);
     row.balance->setPageStep(10);
-    row.mute = new QPushButton(QStringLiteral("Mute"), panel);
+    row.mute = new QPushButton(tr("Mute"), panel);
     row.mute->setObjectName(prefix + QStringLiteral("Mute"));
     row.mute->setCheckable(true);
     // A pressed Mute must read as "silent" at a glance, not by a shade.
@@ -175,24 +175,24 @@ QWidget* TMixerDialog::BuildRow(TRow& row, const QString& prefix, const QString&
     });
 
     auto* balance = new QHBoxLayout;
-    balance->addWidget(Small(QStringLiteral("L"), panel));
+    balance->addWidget(Small(tr("L"), panel));
     // The balance keeps a usable length when the dialog is narrow.
     row.balance->setMinimumWidth(row.balance->fontMetrics().averageCharWidth() * 10);
     balance->addWidget(row.balance, 1);
-    balance->addWidget(Small(QStringLiteral("R"), panel));
+    balance->addWidget(Small(tr("R"), panel));
     if (vertical) {
         row.label->setAlignment(Qt::AlignCenter);
         row.volume->setMinimumHeight(140);
         auto* box = new QVBoxLayout(panel);
         box->addWidget(row.label);
         box->addWidget(row.volume, 1, Qt::AlignHCenter);
-        box->addWidget(Small(QStringLiteral("Balance"), panel));
+        box->addWidget(Small(tr("Balance"), panel));
         box->addLayout(balance);
         box->addWidget(row.mute);
     } else {
         // One label width for every line, so the sliders stand in columns.
         row.label->setMinimumWidth(
-            row.label->fontMetrics().horizontalAdvance(QStringLiteral("Compact Disc")) + 12);
+            row.label->fontMetrics().horizontalAdvance(tr("Compact Disc")) + 12);
         row.volume->setMinimumWidth(row.volume->fontMetrics().averageCharWidth() * 14);
         auto* box = new QHBoxLayout(panel);
         box->addWidget(row.label);

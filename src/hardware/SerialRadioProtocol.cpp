@@ -5,6 +5,7 @@
 
 #include "RadioCards.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
 
@@ -49,7 +50,7 @@ void TRadioCard::SerLineFailed(int error)
     active_ = false;
     muted_ = true;
     if (OnDeviceError)
-        OnDeviceError(QStringLiteral("The serial receiver on COM%1 (%2) stopped answering (%3).")
+        OnDeviceError(QCoreApplication::translate("TRadioCard", "The serial receiver on COM%1 (%2) stopped answering (%3).")
                           .arg(PortValue())
                           .arg(com_->DeviceName(), QString::fromLocal8Bit(std::strerror(error))));
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <QCoreApplication>
 
 tV4l2Range TRadioCard::FMRange() const
 {
@@ -33,7 +34,7 @@ bool TRadioCard::VlCall(int result)
         muted_ = true;
         rds_.Reset();
         if (OnDeviceError)
-            OnDeviceError(QStringLiteral("The radio device %1 stopped answering (%2).")
+            OnDeviceError(QCoreApplication::translate("TRadioCard", "The radio device %1 stopped answering (%2).")
                               .arg(devicePath_, QString::fromLocal8Bit(std::strerror(-result))));
     }
     return result == 0 && v4l2_;

@@ -13,11 +13,11 @@ TAboutBox::TAboutBox(const QString& version, const QString& folders, const QUrl&
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Vantoro"));
+    setWindowTitle(tr("About Vantoro"));
     auto* name = new QLabel(QStringLiteral("<b>Vantoro</b> %1").arg(version.toHtmlEscaped()), this);
     name->setObjectName(QStringLiteral("lbName"));
     auto* text = new QLabel(
-        QStringLiteral("A radio with a front panel on the screen for USB and PCI radio tuners "
+        tr("A radio with a front panel on the screen for USB and PCI radio tuners "
                        "(Video4Linux) and older radio-receiver cards: tuning, hardware seek "
                        "and scanning, RDS station names, one hundred presets, a station "
                        "archive, an alarm, a sleep timer and timed scripts."),

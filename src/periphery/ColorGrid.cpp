@@ -12,7 +12,7 @@ TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-    setToolTip(QStringLiteral("Left click: foreground (FG); right click: background (BG)"));
+    setToolTip(tr("Left click: foreground (FG); right click: background (BG)"));
 }
 
 void TColorGrid::SetForegroundIndex(int index)
@@ -30,8 +30,8 @@ void TColorGrid::SetBackgroundIndex(int index)
 void TColorGrid::SetBackgroundEnabled(bool enabled)
 {
     backgroundEnabled_ = enabled;
-    setToolTip(enabled ? QStringLiteral("Left click: foreground (FG); right click: background (BG)")
-                       : QStringLiteral("Click a colour to choose it"));
+    setToolTip(enabled ? tr("Left click: foreground (FG); right click: background (BG)")
+                       : tr("Click a colour to choose it"));
     update();
 }
 
@@ -100,8 +100,8 @@ void TColorGrid::paintEvent(QPaintEvent*)
         // The mark is drawn in whichever of black and white stands out.
         painter.setPen(colour.lightness() > 110 ? Qt::black : Qt::white);
         QString mark;
-        if (i == foreground_) mark = QStringLiteral("FG");
-        if (backgroundEnabled_ && i == background_) mark += mark.isEmpty() ? QStringLiteral("BG") : QStringLiteral("\nBG");
+        if (i == foreground_) mark = tr("FG");
+        if (backgroundEnabled_ && i == background_) mark += (mark.isEmpty() ? QString() : QStringLiteral("\n")) + tr("BG");
         if (!mark.isEmpty()) painter.drawText(cell, Qt::AlignCenter, mark);
     }
     if (hasFocus()) {

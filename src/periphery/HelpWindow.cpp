@@ -14,7 +14,7 @@
 THelpWindow::THelpWindow(const QString& fileName, QWidget* parent) : QWidget(parent, Qt::Window), fileName_(fileName)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Vantoro Help"));
+    setWindowTitle(tr("Vantoro Help"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenExternalLinks(true);
@@ -30,7 +30,7 @@ THelpWindow::THelpWindow(const QString& fileName, QWidget* parent) : QWidget(par
         loaded_ = !browser_->document()->isEmpty();
     }
     if (!loaded_)
-        browser_->setPlainText(QStringLiteral("The help file %1 is missing or cannot be read.")
+        browser_->setPlainText(tr("The help file %1 is missing or cannot be read.")
                                    .arg(QDir::toNativeSeparators(fileName_)));
 }
 

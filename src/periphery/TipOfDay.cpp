@@ -14,9 +14,9 @@
 TTipOfDay::TTipOfDay(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TipOfDay"));
-    setWindowTitle(QStringLiteral("Tip of the day"));
+    setWindowTitle(tr("Tip of the day"));
 
-    auto* heading = new QLabel(QStringLiteral("Did you know..."), this);
+    auto* heading = new QLabel(tr("Did you know..."), this);
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
@@ -31,11 +31,11 @@ TTipOfDay::TTipOfDay(QWidget* parent) : QDialog(parent)
     text_->setFrameShape(QFrame::StyledPanel);
     text_->setMargin(8);
 
-    showAtStart_ = new QCheckBox(QStringLiteral("Show tips at start-up"), this);
+    showAtStart_ = new QCheckBox(tr("Show tips at start-up"), this);
     showAtStart_->setObjectName(QStringLiteral("cbShowAtStart"));
-    next_ = new QPushButton(QStringLiteral("&Next tip"), this);
+    next_ = new QPushButton(tr("&Next tip"), this);
     next_->setObjectName(QStringLiteral("btNext"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("btClose"));
     close->setDefault(true);
 
@@ -83,7 +83,7 @@ bool TTipOfDay::LoadTips(const QString& fileName)
     QStringList tips;
     if (ReadRegularFile(fileName, 1024 * 1024, text)) tips = ParseTips(QString::fromUtf8(text));
     if (tips.isEmpty())
-        missingNote_ = QStringLiteral("No tips to show: the tips file %1 is missing or empty.")
+        missingNote_ = tr("No tips to show: the tips file %1 is missing or empty.")
                            .arg(QDir::toNativeSeparators(fileName));
     SetTips(tips);
     return !tips.isEmpty();
@@ -118,7 +118,7 @@ bool TTipOfDay::ShowAtStart() const { return showAtStart_->isChecked(); }
 void TTipOfDay::ShowCurrent()
 {
     if (tips_.isEmpty()) {
-        text_->setText(missingNote_.isEmpty() ? QStringLiteral("No tips to show.") : missingNote_);
+        text_->setText(missingNote_.isEmpty() ? tr("No tips to show.") : missingNote_);
         next_->setEnabled(false);
         return;
     }

@@ -1,5 +1,6 @@
 #include "DirectPortAccess.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -16,7 +17,7 @@ bool TDirectPortAccess::Acquire(std::uint16_t first, int count)
     if (ioperm(first, static_cast<unsigned long>(count), 1) != 0) {
         const int err = errno;
         reason_ = err == ENOSYS
-                      ? QStringLiteral("this kernel offers no I/O port access (ioperm: %1)")
+                      ? QCoreApplication::translate("TDirectPortAccess", "this kernel offers no I/O port access (ioperm: %1)")
                             .arg(QString::fromLocal8Bit(std::strerror(err)))
                       : QStringLiteral("ioperm: %1").arg(QString::fromLocal8Bit(std::strerror(err)));
         return false;
@@ -26,7 +27,7 @@ bool TDirectPortAccess::Acquire(std::uint16_t first, int count)
 #else
     (void)first;
     (void)count;
-    reason_ = QStringLiteral("this processor has no I/O ports");
+    reason_ = QCoreApplication::translate("TDirectPortAccess", "this processor has no I/O ports");
     return false;
 #endif
 }

@@ -4,6 +4,7 @@
 #include "SafeSave.h"
 #include "TextDecoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -175,7 +176,7 @@ TProfile::TProfile(QString fileName) : fileName_(std::move(fileName)), data_(std
     }
     if (lineStart <= content.size()) {
         readFailed_ = true;
-        readError_ = QStringLiteral("%1: a line longer than %2 KiB, which no such file has")
+        readError_ = QCoreApplication::translate("TProfile", "%1: a line longer than %2 KiB, which no such file has")
                          .arg(fileName_)
                          .arg(MaxLineBytes / 1024);
         return;
@@ -323,7 +324,7 @@ bool TProfile::Save(QString* error) const
     // The values were defaults because the file could not be read; writing
     // them over it would throw away the user's settings and preset bank.
     if (readFailed_) {
-        if (error) *error = QStringLiteral("%1 could not be read, so it is left as it is").arg(fileName_);
+        if (error) *error = QCoreApplication::translate("TProfile", "%1 could not be read, so it is left as it is").arg(fileName_);
         return false;
     }
     return SaveFileSafely(fileName_, Text(), error);

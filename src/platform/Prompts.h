@@ -2,6 +2,7 @@
 // Every question and message the program puts to the user goes through this
 // interface, so the logic behind it runs in tests that answer for the user.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -40,4 +41,4 @@ public:
 };
 
 // The title that makes a box beep first.
-inline QString WarningTitle() { return QStringLiteral("Warning"); }
+inline QString WarningTitle() { return QCoreApplication::translate("Prompts", "Warning"); }

@@ -5,21 +5,22 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
 QString KindOf(mode_t mode)
 {
-    if (S_ISDIR(mode)) return QStringLiteral("a directory");
-    if (S_ISFIFO(mode)) return QStringLiteral("a named pipe (FIFO)");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-    return QStringLiteral("not an ordinary file");
+    if (S_ISDIR(mode)) return QCoreApplication::translate("RegularFile", "a directory");
+    if (S_ISFIFO(mode)) return QCoreApplication::translate("RegularFile", "a named pipe (FIFO)");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QCoreApplication::translate("RegularFile", "a device");
+    if (S_ISSOCK(mode)) return QCoreApplication::translate("RegularFile", "a socket");
+    return QCoreApplication::translate("RegularFile", "not an ordinary file");
 }
 
 QString NotRegular(mode_t mode)
 {
-    return QStringLiteral("not a regular file but ") + KindOf(mode);
+    return QCoreApplication::translate("RegularFile", "not a regular file but %1").arg(KindOf(mode));
 }
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -74,7 +75,7 @@ bool ReadRegularFile(const QString& fileName, qint64 maxBytes, QByteArray& bytes
     if (!saysLarger) read = file.read(maxBytes + 1);
     if (saysLarger || read.size() > maxBytes) {
         if (error)
-            *error = QStringLiteral("larger than %1 KiB, more than such a file ever holds")
+            *error = QCoreApplication::translate("RegularFile", "larger than %1 KiB, more than such a file ever holds")
                          .arg(maxBytes / 1024);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -15,7 +16,7 @@ bool SaveFileSafely(const QString& fileName, const QByteArray& contents, QString
     // FIFO; only a regular file is replaced (a link is followed to it).
     if (QString kind; IsOtherThanRegularFile(fileName, &kind)) {
         if (error)
-            *error = QStringLiteral("%1: not a regular file but %2; it is left as it is")
+            *error = QCoreApplication::translate("SafeSave", "%1: not a regular file but %2; it is left as it is")
                          .arg(fileName, kind);
         return false;
     }

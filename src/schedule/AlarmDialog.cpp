@@ -83,13 +83,13 @@ TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& presets, int currentP
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AlarmDialog"));
-    setWindowTitle(QStringLiteral("Alarm setting"));
+    setWindowTitle(tr("Alarm setting"));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(ClockPicture());
     picture->setAlignment(Qt::AlignTop);
 
-    auto* group = new QGroupBox(QStringLiteral("Set alarm time"), this);
+    auto* group = new QGroupBox(tr("Set alarm time"), this);
     HH = Spin(group, "HH", 23, hour);
     // 60 is only a carry into the next hour.
     MM = Spin(group, "MM", 60, minute);
@@ -116,12 +116,12 @@ TAlarmDialog::TAlarmDialog(const std::vector<tAlarmEntry>& presets, int currentP
     if (Presets->findData(currentPreset) < 0) Presets->setCurrentIndex(-1);
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Hour"), group), 0, 0);
+    grid->addWidget(new QLabel(tr("Hour"), group), 0, 0);
     grid->addWidget(HH, 0, 1);
     grid->addWidget(panel, 0, 2, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Minutes"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("Minutes"), group), 1, 0);
     grid->addWidget(MM, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Jump to"), group), 2, 0);
+    grid->addWidget(new QLabel(tr("Jump to"), group), 2, 0);
     grid->addWidget(Presets, 2, 1, 1, 2);
 
     btOk = LayOutPictureDialog(this, picture, group, OnHelp, QStringLiteral("The_Alarm_function"));

@@ -1,5 +1,6 @@
 #include "PictureDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,11 +11,11 @@ QPushButton* LayOutPictureDialog(QDialog* dialog, QWidget* picture, QWidget* gro
                                  const std::function<void(const QString&)>& help, const QString& topic)
 {
     auto* buttons = new QDialogButtonBox(dialog);
-    auto* btHelp = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto* btHelp = buttons->addButton(QCoreApplication::translate("PictureDialog", "Help"), QDialogButtonBox::HelpRole);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     auto* btCancel = buttons->addButton(QDialogButtonBox::Cancel);
     btCancel->setObjectName(QStringLiteral("btCancel"));
-    auto* btOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* btOk = buttons->addButton(QCoreApplication::translate("PictureDialog", "OK"), QDialogButtonBox::AcceptRole);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
 

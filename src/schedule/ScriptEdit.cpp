@@ -1,5 +1,6 @@
 #include "ScriptEdit.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,7 @@ double FitFrequency(double frequency, std::uint8_t band, double fmStep)
 
 QString PresetActionNeedsPresetText()
 {
-    return QStringLiteral("A preset action needs a stored preset.\nStore a preset first, or choose another action.");
+    return QCoreApplication::translate("ScriptEdit", "A preset action needs a stored preset.\nStore a preset first, or choose another action.");
 }
 
 QString VolumePercent(int step) { return QString::number(step * 5) + QLatin1Char('%'); }

@@ -28,11 +28,37 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int KindRole = Qt::UserRole;
 constexpr int TimeRole = Qt::UserRole + 1;
+
+// What the lists show for a kind of action, in the user's language; the file
+// keeps its own word (ActionWord).
+QString ActionCaption(tActionKind kind)
+{
+    switch (kind) {
+    case zMuteOn: return TScriptEditor::tr("Mute on");
+    case zMuteOff: return TScriptEditor::tr("Mute off");
+    case zBeep: return TScriptEditor::tr("Beep");
+    case zVolume: return TScriptEditor::tr("Volume");
+    case zJumpTo: return TScriptEditor::tr("Jump to");
+    case zPreset: return TScriptEditor::tr("Preset");
+    case zOff: return TScriptEditor::tr("Off");
+    default: return QString();
+    }
+}
+
+// The widest caption: the script list's time column starts after it.
+int WidestCaption(const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (tActionKind kind : {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zPreset, zOff})
+        widest = std::max(widest, metrics.horizontalAdvance(ActionCaption(kind)));
+    return widest;
+}
 
 // A row: the kind's icon at (5, 2), its word at `wordLeft`, and in the
 // script list the time in a column after the widest word.
@@ -50,7 +76,7 @@ public:
         p->drawText(r.left() + wordLeft_, base, index.data(Qt::DisplayRole).toString());
         const QString time = index.data(TimeRole).toString();
         if (!time.isEmpty())
-            p->drawText(r.left() + 25 + option.fontMetrics.horizontalAdvance(QStringLiteral("Mute off")) + 7, base, time);
+            p->drawText(r.left() + 25 + WidestCaption(option.fontMetrics) + 7, base, time);
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -173,35 +199,36 @@ void TScriptEditor::BuildControls()
 {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu* file = menuBar->addMenu(QStringLiteral("File"));
-    miNew = file->addAction(QStringLiteral("New"), this, &TScriptEditor::btNewClick);
-    file->addAction(QStringLiteral("Load"), this, &TScriptEditor::btLoadClick);
-    miSave = file->addAction(QStringLiteral("Save"), this, &TScriptEditor::btSaveClick);
-    file->addAction(QStringLiteral("Save as"), this, &TScriptEditor::iSaveAsClick);
+    QMenu* file = menuBar->addMenu(tr("File"));
+    miNew = file->addAction(tr("New"), this, &TScriptEditor::btNewClick);
+    file->addAction(tr("Load"), this, &TScriptEditor::btLoadClick);
+    miSave = file->addAction(tr("Save"), this, &TScriptEditor::btSaveClick);
+    file->addAction(tr("Save as"), this, &TScriptEditor::iSaveAsClick);
 
-    btNew = ToolButton(this, "btNew", QStringLiteral("New"));
-    btLoad = ToolButton(this, "btLoad", QStringLiteral("Load"));
-    btSave = ToolButton(this, "btSave", QStringLiteral("Save"));
+    btNew = ToolButton(this, "btNew", tr("New"));
+    btLoad = ToolButton(this, "btLoad", tr("Load"));
+    btSave = ToolButton(this, "btSave", tr("Save"));
     Title = new QLineEdit(this);
     Title->setObjectName(QStringLiteral("Title"));
 
     Actions = new TProgList(*this, true, this);
     Actions->setObjectName(QStringLiteral("Actions"));
-    Actions->setFixedWidth(110);
+    // Wide enough for the longest caption, which translations make longer.
+    Actions->setFixedWidth(std::max(110, 27 + WidestCaption(Actions->fontMetrics()) + 12));
     ScriptList = new TProgList(*this, false, this);
     ScriptList->setObjectName(QStringLiteral("Script"));
     ScriptList->setMinimumWidth(170);
     ScriptList->setContextMenuPolicy(Qt::CustomContextMenu);
     ProgMenu = new QMenu(this);
     ProgMenu->setObjectName(QStringLiteral("ProgMenu"));
-    ProgMenu->addAction(QStringLiteral("Add"), this, &TScriptEditor::RightClick);
+    ProgMenu->addAction(tr("Add"), this, &TScriptEditor::RightClick);
     ProgMenu->addAction(QStringLiteral("Delete"), this, &TScriptEditor::LeftClick);
-    Right = new QPushButton(QStringLiteral("Add"), this);
+    Right = new QPushButton(tr("Add"), this);
     Right->setObjectName(QStringLiteral("Right"));
-    Left = new QPushButton(QStringLiteral("Delete"), this);
+    Left = new QPushButton(tr("Delete"), this);
     Left->setObjectName(QStringLiteral("Left"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Property for this item"), this);
+    GroupBox1 = new QGroupBox(tr("Property for this item"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto panel = [this](const char* name) {
         auto* w = new QWidget(GroupBox1);
@@ -218,7 +245,7 @@ void TScriptEditor::BuildControls()
     Perc = new QLabel(VolumePercent(0), gVolume);
     Perc->setObjectName(QStringLiteral("Perc"));
     auto* volumeRow = new QHBoxLayout(gVolume);
-    volumeRow->addWidget(new QLabel(QStringLiteral("Volume"), gVolume));
+    volumeRow->addWidget(new QLabel(tr("Volume"), gVolume));
     volumeRow->addWidget(Volume);
     volumeRow->addWidget(Perc);
 
@@ -230,14 +257,14 @@ void TScriptEditor::BuildControls()
     btAM = ToolButton(gFreq, "btAM", QStringLiteral("am"), true);
     btFM->setAutoExclusive(true);
     btAM->setAutoExclusive(true);
-    FreqStereo = new QCheckBox(QStringLiteral("Stereo"), gFreq);
+    FreqStereo = new QCheckBox(tr("Stereo"), gFreq);
     FreqStereo->setObjectName(QStringLiteral("FreqStereo"));
-    btPrFreq = ToolButton(gFreq, "btPrFreq", QStringLiteral("Test"), true);
+    btPrFreq = ToolButton(gFreq, "btPrFreq", tr("Test"), true);
     Tuned = new QLabel(gFreq);
     Tuned->setObjectName(QStringLiteral("Tuned"));
     Tuned->hide();
     auto* freqGrid = new QGridLayout(gFreq);
-    freqGrid->addWidget(new QLabel(QStringLiteral("Freq"), gFreq), 0, 0);
+    freqGrid->addWidget(new QLabel(tr("Freq"), gFreq), 0, 0);
     freqGrid->addWidget(Freq, 0, 1);
     freqGrid->addWidget(btFM, 0, 2);
     freqGrid->addWidget(btAM, 0, 3);
@@ -248,10 +275,10 @@ void TScriptEditor::BuildControls()
     gPreset = panel("gPreset");
     Presets = new QComboBox(gPreset);
     Presets->setObjectName(QStringLiteral("Presets"));
-    PresetStereo = new QCheckBox(QStringLiteral("Stereo"), gPreset);
+    PresetStereo = new QCheckBox(tr("Stereo"), gPreset);
     PresetStereo->setObjectName(QStringLiteral("PresetStereo"));
     auto* presetRow = new QHBoxLayout(gPreset);
-    presetRow->addWidget(new QLabel(QStringLiteral("Jump to"), gPreset));
+    presetRow->addWidget(new QLabel(tr("Jump to"), gPreset));
     presetRow->addWidget(Presets, 1);
     presetRow->addWidget(PresetStereo);
 
@@ -259,13 +286,13 @@ void TScriptEditor::BuildControls()
     Times = Spin(gBeep, "Times", 1, 50);
     BFreq = Spin(gBeep, "BFreq", 1, 20000);
     MSecs = Spin(gBeep, "MSecs", 1, 1000);
-    btPrBeep = ToolButton(gBeep, "btPrBeep", QStringLiteral("Preview"), true);
+    btPrBeep = ToolButton(gBeep, "btPrBeep", tr("Preview"), true);
     auto* beepGrid = new QGridLayout(gBeep);
-    beepGrid->addWidget(new QLabel(QStringLiteral("Times"), gBeep), 0, 0);
+    beepGrid->addWidget(new QLabel(tr("Times"), gBeep), 0, 0);
     beepGrid->addWidget(Times, 0, 1);
-    beepGrid->addWidget(new QLabel(QStringLiteral("Frequency"), gBeep), 1, 0);
+    beepGrid->addWidget(new QLabel(tr("Frequency"), gBeep), 1, 0);
     beepGrid->addWidget(BFreq, 1, 1);
-    beepGrid->addWidget(new QLabel(QStringLiteral("Duration"), gBeep), 2, 0);
+    beepGrid->addWidget(new QLabel(tr("Duration"), gBeep), 2, 0);
     beepGrid->addWidget(MSecs, 2, 1);
     beepGrid->addWidget(btPrBeep, 2, 2);
 
@@ -276,25 +303,25 @@ void TScriptEditor::BuildControls()
     bTime->setObjectName(QStringLiteral("bTime"));
     eTime = new QLabel(QStringLiteral("99:99"), gCommon);
     eTime->setObjectName(QStringLiteral("eTime"));
-    auto* save = new QPushButton(QStringLiteral("Save"), gCommon);
+    auto* save = new QPushButton(tr("Save"), gCommon);
     save->setObjectName(QStringLiteral("Save"));
-    auto* reload = new QPushButton(QStringLiteral("Reload"), gCommon);
+    auto* reload = new QPushButton(tr("Reload"), gCommon);
     reload->setObjectName(QStringLiteral("Reload"));
     auto* commonGrid = new QGridLayout(gCommon);
     // Hour and minute side by side, each beside its label and of one width.
     auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(new QLabel(QStringLiteral("Event time"), gCommon));
+    timeRow->addWidget(new QLabel(tr("Event time"), gCommon));
     timeRow->addSpacing(8);
-    timeRow->addWidget(new QLabel(QStringLiteral("HH"), gCommon));
+    timeRow->addWidget(new QLabel(tr("HH"), gCommon));
     timeRow->addWidget(TimeHH);
     timeRow->addSpacing(8);
-    timeRow->addWidget(new QLabel(QStringLiteral("MM"), gCommon));
+    timeRow->addWidget(new QLabel(tr("MM"), gCommon));
     timeRow->addWidget(TimeMM);
     timeRow->addStretch();
     commonGrid->addLayout(timeRow, 0, 0, 1, 5);
     auto* rangeRow = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(new QLabel(QStringLiteral("The range is from"), gCommon)),
-                       static_cast<QWidget*>(bTime), static_cast<QWidget*>(new QLabel(QStringLiteral("to"), gCommon)),
+    for (QWidget* w : {static_cast<QWidget*>(new QLabel(tr("The range is from"), gCommon)),
+                       static_cast<QWidget*>(bTime), static_cast<QWidget*>(new QLabel(tr("to"), gCommon)),
                        static_cast<QWidget*>(eTime)})
         rangeRow->addWidget(w);
     rangeRow->addStretch();
@@ -311,25 +338,25 @@ void TScriptEditor::BuildControls()
     groupLayout->addWidget(gCommon);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* btHelp = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto* btHelp = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     auto* btCancel = buttons->addButton(QDialogButtonBox::Cancel);
     btCancel->setObjectName(QStringLiteral("btCancel"));
-    btOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    btOk = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     btOk->setObjectName(QStringLiteral("btOk"));
 
     auto* top = new QHBoxLayout;
     for (QToolButton* b : {btNew, btLoad, btSave}) top->addWidget(b);
     top->addSpacing(12);
-    top->addWidget(new QLabel(QStringLiteral("Title"), this));
+    top->addWidget(new QLabel(tr("Title"), this));
     top->addWidget(Title, 1);
     auto* kinds = new QVBoxLayout;
-    kinds->addWidget(new QLabel(QStringLiteral("Events"), this));
+    kinds->addWidget(new QLabel(tr("Events"), this));
     kinds->addWidget(Actions);
     kinds->addWidget(Right);
     kinds->addStretch();
     auto* program = new QVBoxLayout;
-    program->addWidget(new QLabel(QStringLiteral("Program"), this));
+    program->addWidget(new QLabel(tr("Program"), this));
     program->addWidget(ScriptList);
     program->addWidget(Left);
     auto* middle = new QHBoxLayout;
@@ -400,7 +427,7 @@ void TScriptEditor::FillLists()
     std::vector<tActionKind> kinds = {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zOff};
     if (defaultPreset_ != 0) kinds.insert(kinds.begin(), zPreset);
     for (tActionKind kind : kinds) {
-        auto* item = new QListWidgetItem(ActionWord(kind), Actions);
+        auto* item = new QListWidgetItem(ActionCaption(kind), Actions);
         item->setData(KindRole, int(kind));
     }
     Actions->setFixedHeight(defaultPreset_ != 0 ? 144 : 124);
@@ -411,7 +438,7 @@ void TScriptEditor::ShowScript(int select)
     const QSignalBlocker blocker(ScriptList);
     ScriptList->clear();
     for (const zAction& action : script_.Actions) {
-        auto* item = new QListWidgetItem(ActionWord(action.Kind), ScriptList);
+        auto* item = new QListWidgetItem(ActionCaption(action.Kind), ScriptList);
         item->setData(KindRole, int(action.Kind));
         item->setData(TimeRole, TimeColumn(action.Time));
     }
@@ -438,8 +465,8 @@ void TScriptEditor::RefreshEnabled()
 void TScriptEditor::SetFileName(const QString& fileName)
 {
     fileName_ = fileName;
-    setWindowTitle(fileName.isEmpty() ? QStringLiteral("Programming -")
-                                      : QStringLiteral("Script - (%1)").arg(fileName));
+    setWindowTitle(fileName.isEmpty() ? tr("Programming -")
+                                      : tr("Script - (%1)").arg(fileName));
 }
 
 void TScriptEditor::ShowRange(int index)

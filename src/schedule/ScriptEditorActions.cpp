@@ -252,7 +252,7 @@ void TScriptEditor::btPrFreqClick(bool down)
     previewPosition_ = Selected();
     preview_ = tPreview::Freq;
     card.Tune(FreqStereo->isChecked(), band, f);
-    Tuned->setText(card.CheckSignal() != 0 ? QStringLiteral("Tuned") : QStringLiteral("Not tuned"));
+    Tuned->setText(card.CheckSignal() != 0 ? tr("Tuned") : tr("Not tuned"));
     Tuned->show();
     Preview->start(5000);
 }
@@ -311,7 +311,7 @@ void TScriptEditor::EndPreview()
 
 void TScriptEditor::btNewClick()
 {
-    if (!env_.Prompts->AskYesNo(WarningTitle(), QStringLiteral("This script will be erased.\nAre you sure?"),
+    if (!env_.Prompts->AskYesNo(WarningTitle(), tr("This script will be erased.\nAre you sure?"),
                                 tPromptIcon::Information))
         return;
     EndPreview();
@@ -357,7 +357,7 @@ bool TScriptEditor::Write(const QString& fileName)
 bool TScriptEditor::SaveAs()
 {
     tFileDialogRequest request;
-    request.Title = QStringLiteral("Save script");
+    request.Title = tr("Save script");
     request.Filter = ScriptFileFilter();
     request.DefaultSuffix = ScriptFileSuffix();
     request.Directory = fileName_.isEmpty() ? env_.DocumentsDir : QFileInfo(fileName_).absolutePath();
@@ -402,8 +402,8 @@ void TScriptEditor::done(int result)
     const bool changed = !edited.SameAs(loaded_);
     if (!accepted_ && changed) {
         env_.Prompts->Beep();
-        if (!env_.Prompts->AskYesNo(QStringLiteral("Exit without save"),
-                                    QStringLiteral("The script has changed!\nAre you sure?"), tPromptIcon::Error)) {
+        if (!env_.Prompts->AskYesNo(tr("Exit without save"),
+                                    tr("The script has changed!\nAre you sure?"), tPromptIcon::Error)) {
             Restore();
             return;
         }

@@ -8,6 +8,7 @@
 #include "TextDecoding.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QLocale>
@@ -66,7 +67,7 @@ bool ReadDottedFrequency(const QString& whole, const QString& decimals, double& 
     return true;
 }
 
-QString Missing(const char* name) { return QStringLiteral("%1 is missing").arg(QLatin1String(name)); }
+QString Missing(const char* name) { return QCoreApplication::translate("ScriptFile", "%1 is missing").arg(QCoreApplication::translate("ScriptFile", name)); }
 
 bool Word(const QString& field, const char* word)
 {
@@ -79,7 +80,7 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
     const qsizetype dot = line.indexOf(QLatin1Char('.'));
     const auto kind = tActionKind(dot < 0 ? 0 : ActionCode(line.left(dot)));
     if (kind == zNone) {
-        why = QStringLiteral("not an action word");
+        why = QCoreApplication::translate("ScriptFile", "not an action word");
         return false;
     }
     QString rest = line.mid(dot + 1);
@@ -87,12 +88,12 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
     // A time with nothing after it: the fields are missing, not the time.
     const bool noFields = !bare && rest.size() == 4;
     if (bare ? rest.size() != 4 : !noFields && rest.indexOf(QLatin1Char('.')) != 4) {
-        why = bare ? QStringLiteral("the time must be four digits, HHMM") :
-                     QStringLiteral("the time must be four digits, HHMM, then \".\"");
+        why = bare ? QCoreApplication::translate("ScriptFile", "the time must be four digits, HHMM") :
+                     QCoreApplication::translate("ScriptFile", "the time must be four digits, HHMM, then \".\"");
         return false;
     }
     if (!IsTimeHHMM(rest.left(4))) {
-        why = QStringLiteral("not a time of day");
+        why = QCoreApplication::translate("ScriptFile", "not a time of day");
         return false;
     }
     action = MakeAction(kind, QTime(rest.left(2).toInt(), rest.mid(2, 2).toInt()));
@@ -106,7 +107,7 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
         }
         int value = 0;
         if (!IsIntInRange(*field, lo, hi) || !TextToInt(*field, value)) {
-            why = QStringLiteral("%1 must be a whole number from %2 to %3").arg(QLatin1String(name)).arg(lo).arg(hi);
+            why = QCoreApplication::translate("ScriptFile", "%1 must be a whole number from %2 to %3").arg(QCoreApplication::translate("ScriptFile", name)).arg(lo).arg(hi);
             return false;
         }
         into = static_cast<std::remove_reference_t<decltype(into)>>(value);
@@ -115,11 +116,11 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
     auto stereo = [&](bool& into) {
         const std::optional<QString> field = fields.Next(true);
         if (!field) {
-            why = Missing("the stereo word (ST or MN)");
+            why = Missing(QT_TRANSLATE_NOOP("ScriptFile", "the stereo word (ST or MN)"));
             return false;
         }
         if (!IsStereoWord(*field)) {
-            why = QStringLiteral("stereo must be ST or MN");
+            why = QCoreApplication::translate("ScriptFile", "stereo must be ST or MN");
             return false;
         }
         into = Word(*field, "ST");
@@ -128,15 +129,15 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
 
     switch (kind) {
     case zBeep:
-        return integer(false, 1, 50, "the number of beeps", action.Times) &&
-               integer(false, 1, 20000, "the pitch", action.BeepFreq) &&
-               integer(true, 1, 1000, "the length", action.MSecs);
-    case zVolume: return integer(true, 0, 20, "the volume", action.Volume);
-    case zPreset: return integer(false, 1, 100, "the preset number", action.Preset) && stereo(action.Stereo);
+        return integer(false, 1, 50, QT_TRANSLATE_NOOP("ScriptFile", "the number of beeps"), action.Times) &&
+               integer(false, 1, 20000, QT_TRANSLATE_NOOP("ScriptFile", "the pitch"), action.BeepFreq) &&
+               integer(true, 1, 1000, QT_TRANSLATE_NOOP("ScriptFile", "the length"), action.MSecs);
+    case zVolume: return integer(true, 0, 20, QT_TRANSLATE_NOOP("ScriptFile", "the volume"), action.Volume);
+    case zPreset: return integer(false, 1, 100, QT_TRANSLATE_NOOP("ScriptFile", "the preset number"), action.Preset) && stereo(action.Stereo);
     case zJumpTo: {
         const std::optional<QString> frequency = fields.Next(false);
         if (!frequency) {
-            why = Missing("the frequency");
+            why = Missing(QT_TRANSLATE_NOOP("ScriptFile", "the frequency"));
             return false;
         }
         // Older copies wrote the frequency with a "." mark, which splits it
@@ -149,16 +150,16 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
             read = FileTextToFloat(*frequency, action.Frequency);
         }
         if (!read) {
-            why = QStringLiteral("not a frequency");
+            why = QCoreApplication::translate("ScriptFile", "not a frequency");
             return false;
         }
         const std::optional<QString> band = fields.Next(false);
         if (!band) {
-            why = Missing("the band (AM or FM)");
+            why = Missing(QT_TRANSLATE_NOOP("ScriptFile", "the band (AM or FM)"));
             return false;
         }
         if (!IsBandWord(*band)) {
-            why = QStringLiteral("the band must be AM or FM");
+            why = QCoreApplication::translate("ScriptFile", "the band must be AM or FM");
             return false;
         }
         // Read as the check accepts it: a hand-written "fm" is FM, not AM.
@@ -177,12 +178,12 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
         return result;
     };
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail(slReadError, 0, device.errorString());
-    if (!device.isReadable()) return fail(slReadError, 0, QStringLiteral("not readable"));
+    if (!device.isReadable()) return fail(slReadError, 0, QCoreApplication::translate("ScriptFile", "not readable"));
     if (!device.isSequential() && !device.seek(0)) return fail(slReadError, 0, device.errorString());
     const QByteArray bytes = device.read(MaxScriptBytes + 1);
     if (bytes.size() > MaxScriptBytes)
         return fail(slCorrupt, 0,
-                    QStringLiteral("larger than %1 KiB, more than a script ever holds")
+                    QCoreApplication::translate("ScriptFile", "larger than %1 KiB, more than a script ever holds")
                         .arg(MaxScriptBytes / 1024));
     if (!device.isSequential() && !device.atEnd()) return fail(slReadError, 0, device.errorString());
 
@@ -193,18 +194,18 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
         if (lines[n - 1].size() > MaxFileLineBytes)
             return fail(
                 slCorrupt, n,
-                QStringLiteral("the line is longer than %1 KiB").arg(MaxFileLineBytes / 1024));
+                QCoreApplication::translate("ScriptFile", "the line is longer than %1 KiB").arg(MaxFileLineBytes / 1024));
 
     const QString header = TrimBlanks(lines.front());
     if (!header.startsWith(QLatin1Char(';')))
-        return fail(slCorrupt, 1, QStringLiteral("the first line must begin with \";\" and the title"));
+        return fail(slCorrupt, 1, QCoreApplication::translate("ScriptFile", "the first line must begin with \";\" and the title"));
     tScript fresh;
     // A carriage return in the title reads as the blank it is written as.
     fresh.Title = header.mid(1).replace(QLatin1Char('\r'), QLatin1Char(' '));
     for (int n = 2; n <= lines.size(); ++n) {
         const QString line = TrimBlanks(lines[n - 1]);
         if (line.isEmpty()) {
-            if (n == lines.size()) return fail(slCorrupt, n, QStringLiteral("the last line is blank"));
+            if (n == lines.size()) return fail(slCorrupt, n, QCoreApplication::translate("ScriptFile", "the last line is blank"));
             continue;
         }
         zAction action;
@@ -212,10 +213,10 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
         if (!ParseAction(line, action, why)) return fail(slCorrupt, n, why);
         // The clock finds actions by a search that relies on this order.
         if (!fresh.Actions.empty() && action.Key() <= fresh.Actions.back().Key())
-            return fail(slCorrupt, n, QStringLiteral("the time is not later than the action before"));
+            return fail(slCorrupt, n, QCoreApplication::translate("ScriptFile", "the time is not later than the action before"));
         fresh.Actions.push_back(action);
     }
-    if (fresh.Actions.empty()) return fail(slCorrupt, lines.size(), QStringLiteral("the script has no actions"));
+    if (fresh.Actions.empty()) return fail(slCorrupt, lines.size(), QCoreApplication::translate("ScriptFile", "the script has no actions"));
     script = std::move(fresh);
     return slLoaded;
 }
@@ -283,7 +284,7 @@ bool SaveScriptFile(const QString& fileName, const tScript& script, const tPrese
     tScript back;
     tScriptFault fault;
     if (Parse(written, back, &fault) != slLoaded) {
-        if (error) *error = QStringLiteral("line %1: %2").arg(fault.Line).arg(fault.Why);
+        if (error) *error = QCoreApplication::translate("ScriptFile", "line %1: %2").arg(fault.Line).arg(fault.Why);
         return false;
     }
     return SaveFileSafely(fileName, text, error);
@@ -292,17 +293,17 @@ bool SaveScriptFile(const QString& fileName, const tScript& script, const tPrese
 QString ScriptLoadErrorText(std::uint8_t result)
 {
     switch (result) {
-    case slCorrupt: return QStringLiteral("The script file is corrupt");
-    case slReadError: return QStringLiteral("Read error or disk not ready");
+    case slCorrupt: return QCoreApplication::translate("ScriptFile", "The script file is corrupt");
+    case slReadError: return QCoreApplication::translate("ScriptFile", "Read error or disk not ready");
     default: return QString();
     }
 }
 
-QString ScriptWriteErrorText() { return QStringLiteral("Script write error"); }
+QString ScriptWriteErrorText() { return QCoreApplication::translate("ScriptFile", "Script write error"); }
 
 QString ScriptFileFilter()
 {
-    return QStringLiteral("Vantoro scripts (*.vxs *.Vxs);;Plain text (*.txt);;All files (*)");
+    return QCoreApplication::translate("ScriptFile", "Vantoro scripts (*.vxs *.Vxs);;Plain text (*.txt);;All files (*)");
 }
 
 QString ScriptFileSuffix() { return QStringLiteral("vxs"); }
@@ -310,12 +311,12 @@ QString ScriptFileSuffix() { return QStringLiteral("vxs"); }
 QString AskScriptFileToLoad(TPrompts& prompts, bool replacing, const QString& directory)
 {
     if (replacing && !prompts.AskYesNo(WarningTitle(),
-                                       QStringLiteral("If you load a new script, the\ncurrent script will be erased.\n"
+                                       QCoreApplication::translate("ScriptFile", "If you load a new script, the\ncurrent script will be erased.\n"
                                                       "Are you sure?"),
                                        tPromptIcon::Information))
         return {};
     tFileDialogRequest request;
-    request.Title = QStringLiteral("Load script");
+    request.Title = QCoreApplication::translate("ScriptFile", "Load script");
     request.Filter = ScriptFileFilter();
     request.DefaultSuffix = ScriptFileSuffix();
     request.Directory = directory;

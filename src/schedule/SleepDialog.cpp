@@ -37,11 +37,11 @@ QPixmap MoonPicture()
 TSleepDialog::TSleepDialog(int minutes, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SleepDialog"));
-    setWindowTitle(QStringLiteral("Sleep"));
+    setWindowTitle(tr("Sleep"));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(MoonPicture());
-    auto* group = new QGroupBox(QStringLiteral("Turn off radio after"), this);
+    auto* group = new QGroupBox(tr("Turn off radio after"), this);
     sMinutes = new QSpinBox(group);
     sMinutes->setObjectName(QStringLiteral("sMinutes"));
     sMinutes->setRange(SleepMin, SleepMax);
@@ -49,7 +49,7 @@ TSleepDialog::TSleepDialog(int minutes, QWidget* parent) : QDialog(parent)
     sMinutes->findChild<QLineEdit*>()->setMaxLength(3);
     auto* row = new QHBoxLayout(group);
     row->addWidget(sMinutes);
-    row->addWidget(new QLabel(QStringLiteral("Minutes"), group));
+    row->addWidget(new QLabel(tr("Minutes"), group));
 
     auto* btOk = LayOutPictureDialog(this, picture, group, OnHelp, QStringLiteral("Sleep_function"));
     connect(btOk, &QPushButton::clicked, this, [this] {

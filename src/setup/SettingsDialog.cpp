@@ -25,7 +25,8 @@
 
 namespace {
 
-const QString InstalledText = QStringLiteral("This radio card is currently\ninstalled in your computer");
+// Built when the page is, so it is in the language of the moment.
+QString InstalledText() { return TSettingsDialog::tr("This radio card is currently\ninstalled in your computer"); }
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -68,20 +69,20 @@ TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, 
     : QDialog(parent), model_(values, std::move(facts)), glyphs_(std::make_unique<TGlyphs>())
 {
     setObjectName(QStringLiteral("SettingsDialog"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
 
     pages_ = Named(new QTabWidget(this), "Pages");
-    pages_->addTab(new TPageScroll(BuildCardPage()), QStringLiteral("Radio card"));
-    pages_->addTab(new TPageScroll(BuildVolumePage()), QStringLiteral("Volume control"));
-    pages_->addTab(new TPageScroll(BuildStartPage()), QStringLiteral("Start/close"));
-    pages_->addTab(new TPageScroll(BuildColorsPage()), QStringLiteral("Colors"));
-    pages_->addTab(new TPageScroll(BuildButtonsPage()), QStringLiteral("Buttons"));
-    pages_->addTab(new TPageScroll(BuildKeysPage()), QStringLiteral("Keys"));
+    pages_->addTab(new TPageScroll(BuildCardPage()), tr("Radio card"));
+    pages_->addTab(new TPageScroll(BuildVolumePage()), tr("Volume control"));
+    pages_->addTab(new TPageScroll(BuildStartPage()), tr("Start/close"));
+    pages_->addTab(new TPageScroll(BuildColorsPage()), tr("Colors"));
+    pages_->addTab(new TPageScroll(BuildButtonsPage()), tr("Buttons"));
+    pages_->addTab(new TPageScroll(BuildKeysPage()), tr("Keys"));
 
-    btOk = Named(new QPushButton(QStringLiteral("OK"), this), "btOk");
+    btOk = Named(new QPushButton(tr("OK"), this), "btOk");
     btOk->setDefault(true);
-    auto* btCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "btCancel");
-    auto* btHelp = Named(new QPushButton(QStringLiteral("Help"), this), "btHelp");
+    auto* btCancel = Named(new QPushButton(tr("Cancel"), this), "btCancel");
+    auto* btHelp = Named(new QPushButton(tr("Help"), this), "btHelp");
     connect(btOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btHelp, &QPushButton::clicked, this, [this] {
@@ -108,7 +109,7 @@ TSettingsDialog::~TSettingsDialog() = default;
 QWidget* TSettingsDialog::BuildCardPage()
 {
     auto* page = new QWidget;
-    auto* supported = new QLabel(QStringLiteral("Supported hardware"), page);
+    auto* supported = new QLabel(tr("Supported hardware"), page);
     HwList = Named(new QListWidget(page), "HwList");
     for (int m = 0; m < ModelCount; ++m) {
         const tDevCap& caps = model_.Caps(tModel(m));
@@ -117,51 +118,51 @@ QWidget* TSettingsDialog::BuildCardPage()
     HwList->setFixedHeight(HwList->sizeHintForRow(0) * ModelCount + 2 * HwList->frameWidth() + 2);
     connect(HwList, &QListWidget::currentRowChanged, this, &TSettingsDialog::HwListChange);
 
-    xCheckIfTuned = Named(new QCheckBox(QStringLiteral("Check radio signal periodically"), page), "xCheckIfTuned");
+    xCheckIfTuned = Named(new QCheckBox(tr("Check radio signal periodically"), page), "xCheckIfTuned");
     xCheckIfTuned->setChecked(model_.Values().CheckIfTuned);
     connect(xCheckIfTuned, &QCheckBox::toggled, this, [this](bool on) { model_.Plain().CheckIfTuned = on; });
-    xJapFM = Named(new QCheckBox(QStringLiteral("Japanese FM frequencies"), page), "xJapFM");
+    xJapFM = Named(new QCheckBox(tr("Japanese FM frequencies"), page), "xJapFM");
     connect(xJapFM, &QCheckBox::toggled, this, [this](bool on) { model_.SetJapaneseFM(on); });
 
     // The four groups share one place; at most one of them shows.
-    gPort_030C_020C = Named(new QGroupBox(QStringLiteral("Connected to"), page), "gPort_030C_020C");
+    gPort_030C_020C = Named(new QGroupBox(tr("Connected to"), page), "gPort_030C_020C");
     {
         auto* box = new QVBoxLayout(gPort_030C_020C);
-        box->addWidget(new QLabel(QStringLiteral("I/O Port"), gPort_030C_020C));
-        Port_030C = Named(new QRadioButton(QStringLiteral("30Ch (default)"), gPort_030C_020C), "Port_030C");
-        Port_020C = Named(new QRadioButton(QStringLiteral("20Ch (alternate)"), gPort_030C_020C), "Port_020C");
+        box->addWidget(new QLabel(tr("I/O Port"), gPort_030C_020C));
+        Port_030C = Named(new QRadioButton(tr("30Ch (default)"), gPort_030C_020C), "Port_030C");
+        Port_020C = Named(new QRadioButton(tr("20Ch (alternate)"), gPort_030C_020C), "Port_020C");
         box->addWidget(Port_030C);
         box->addWidget(Port_020C);
-        Installed_030C_020C = NamedLabel("Installed_030C_020C", InstalledText, gPort_030C_020C);
+        Installed_030C_020C = NamedLabel("Installed_030C_020C", InstalledText(), gPort_030C_020C);
         box->addWidget(Installed_030C_020C);
         box->addStretch();
         connect(Port_030C, &QRadioButton::clicked, this, [this] { model_.SetPort(1); });
         connect(Port_020C, &QRadioButton::clicked, this, [this] { model_.SetPort(2); });
     }
-    gPort_Serial = Named(new QGroupBox(QStringLiteral("Connected to"), page), "gPort_Serial");
+    gPort_Serial = Named(new QGroupBox(tr("Connected to"), page), "gPort_Serial");
     {
         auto* box = new QVBoxLayout(gPort_Serial);
-        box->addWidget(new QLabel(QStringLiteral("Available serial port"), gPort_Serial));
+        box->addWidget(new QLabel(tr("Available serial port"), gPort_Serial));
         Port_Serial = Named(new TComCombo(gPort_Serial), "Port_Serial");
         // Each port with the device it stands for on this machine; a USB
         // adapter found is offered on a free number, and choosing it keeps it there.
         for (const tSerialPortChoice& port : model_.Facts().SerialPorts) {
             QString text = QStringLiteral("Com%1  %2").arg(port.Number).arg(port.Device);
-            if (!port.Accessible) text += QStringLiteral("  (needs the dialout group)");
+            if (!port.Accessible) text += tr("  (needs the dialout group)");
             Port_Serial->addItem(text, port.Number);
         }
         box->addWidget(Port_Serial);
-        Installed_Serial = NamedLabel("Installed_Serial", InstalledText, gPort_Serial);
+        Installed_Serial = NamedLabel("Installed_Serial", InstalledText(), gPort_Serial);
         box->addWidget(Installed_Serial);
         box->addStretch();
         connect(Port_Serial, &QComboBox::activated, this,
                 [this](int index) { model_.SetPort(Port_Serial->itemData(index).toInt()); });
     }
-    gWinNT = Named(new QGroupBox(QStringLiteral("Warning"), page), "gWinNT");
+    gWinNT = Named(new QGroupBox(tr("Warning"), page), "gWinNT");
     {
         auto* box = new QVBoxLayout(gWinNT);
         const QString reason = model_.Facts().PortAccessReason.trimmed();
-        auto* why = NamedLabel("LWinNTReason", reason.isEmpty() ? QStringLiteral("The I/O ports cannot be reached.")
+        auto* why = NamedLabel("LWinNTReason", reason.isEmpty() ? tr("The I/O ports cannot be reached.")
                                                                 : reason,
                                gWinNT);
         why->setWordWrap(true);
@@ -170,7 +171,7 @@ QWidget* TSettingsDialog::BuildCardPage()
         why->setFont(bold);
         box->addWidget(why);
         box->addWidget(NamedLabel("LWinNT",
-                                  QStringLiteral("Your radio card is controlled by I/O ports.\n"
+                                  tr("Your radio card is controlled by I/O ports.\n"
                                                  "Vantoro can't access the hardware directly\n"
                                                  "without the CAP_SYS_RAWIO capability.\n"
                                                  "See the chapter \"Installing on Linux\" of\n"
@@ -178,12 +179,12 @@ QWidget* TSettingsDialog::BuildCardPage()
                                   gWinNT));
         box->addStretch();
     }
-    gNoSerials = Named(new QGroupBox(QStringLiteral("Warning"), page), "gNoSerials");
+    gNoSerials = Named(new QGroupBox(tr("Warning"), page), "gNoSerials");
     {
         auto* box = new QVBoxLayout(gNoSerials);
         box->addWidget(NamedLabel(
             "LNoSerials",
-            QStringLiteral("No serial port can be used on\nthis computer, so this device\n"
+            tr("No serial port can be used on\nthis computer, so this device\n"
                            "cannot be used yet. Serial ports\nare /dev/ttyS*, USB adapters\n"
                            "/dev/ttyUSB* or /dev/ttyACM*;\nusing them needs the dialout\n"
                            "group (sudo usermod -aG dialout\n$USER, then log in again).\n"
@@ -192,10 +193,10 @@ QWidget* TSettingsDialog::BuildCardPage()
         box->addStretch();
     }
 
-    gPort_Radio = Named(new QGroupBox(QStringLiteral("Connected to"), page), "gPort_Radio");
+    gPort_Radio = Named(new QGroupBox(tr("Connected to"), page), "gPort_Radio");
     {
         auto* box = new QVBoxLayout(gPort_Radio);
-        box->addWidget(new QLabel(QStringLiteral("Radio device"), gPort_Radio));
+        box->addWidget(new QLabel(tr("Radio device"), gPort_Radio));
         Port_Radio = Named(new QComboBox(gPort_Radio), "Port_Radio");
         // Each device with the card name its driver reports.
         for (const tRadioDevice& radio : model_.Facts().RadioDevices)
@@ -204,7 +205,7 @@ QWidget* TSettingsDialog::BuildCardPage()
         if (model_.Facts().RadioDevices.empty()) {
             QLabel* none =
                 NamedLabel("LNoRadios",
-                           QStringLiteral("No radio device found: nothing is at /dev/radio0, "
+                           tr("No radio device found: nothing is at /dev/radio0, "
                                           "/dev/radio1, ... Connect a USB or PCI radio tuner "
                                           "(its driver makes the device), or choose one of the "
                                           "older cards in the list."),
@@ -247,9 +248,9 @@ QWidget* TSettingsDialog::BuildVolumePage()
     picture->setPixmap(glyphs_->MuteIcon(true).pixmap(32, 32));
     // The sound card sentence only where there is one: without it the
     // capabilities below say that none is installed.
-    QString intro = QStringLiteral("You can set the volume properties through:");
+    QString intro = tr("You can set the volume properties through:");
     if (model_.Facts().SoundCard)
-        intro.prepend(QStringLiteral("One or more sound cards were detected on this system.\n"));
+        intro.prepend(tr("One or more sound cards were detected on this system.\n"));
     auto* fixed = NamedLabel("LSoundCards", intro, page);
     LMessage = NamedLabel("LMessage", QString(), page);
     LMessage->setWordWrap(true);
@@ -267,11 +268,11 @@ QWidget* TSettingsDialog::BuildVolumePage()
     top->addLayout(texts, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(QStringLiteral("The sound volume is controlled through"), page));
+    layout->addWidget(new QLabel(tr("The sound volume is controlled through"), page));
     layout->addWidget(ScList);
-    xUsbAudio = Named(new QCheckBox(QStringLiteral("Play the tuner's USB sound through the sound card"), page),
+    xUsbAudio = Named(new QCheckBox(tr("Play the tuner's USB sound through the sound card"), page),
                       "xUsbAudio");
-    xUsbAudio->setToolTip(QStringLiteral("For radio devices that deliver their sound over USB; "
+    xUsbAudio->setToolTip(tr("For radio devices that deliver their sound over USB; "
                                          "tuners wired to the sound card play through that cable."));
     xUsbAudio->setChecked(model_.Values().UsbAudio);
     connect(xUsbAudio, &QCheckBox::toggled, this, [this](bool on) { model_.Plain().UsbAudio = on; });
@@ -284,34 +285,34 @@ QWidget* TSettingsDialog::BuildStartPage()
 {
     auto* page = new QWidget;
     tSetupValues& v = model_.Plain();
-    auto* startup = new QGroupBox(QStringLiteral("Startup"), page);
+    auto* startup = new QGroupBox(tr("Startup"), page);
     auto* startBox = new QVBoxLayout(startup);
     const struct {
         const char* name;
         const char* caption;
         bool tSetupValues::*value;
     } options[] = {
-        {"oLastStation", "Tune to last station", &tSetupValues::LastStation},
-        {"oMinimized", "Start minimized", &tSetupValues::StartMinimized},
-        {"oShowTOD", "Show Tip Of The Day", &tSetupValues::TipOfTheDay},
-        {"oStartMuted", "Start muted", &tSetupValues::StartMuted},
-        {"oStartAlarm", "Start alarm if set", &tSetupValues::LaunchAlarm},
-        {"oStereoOff", "Force stereo off", &tSetupValues::ForceStereoOff},
+        {"oLastStation", QT_TR_NOOP("Tune to last station"), &tSetupValues::LastStation},
+        {"oMinimized", QT_TR_NOOP("Start minimized"), &tSetupValues::StartMinimized},
+        {"oShowTOD", QT_TR_NOOP("Show Tip Of The Day"), &tSetupValues::TipOfTheDay},
+        {"oStartMuted", QT_TR_NOOP("Start muted"), &tSetupValues::StartMuted},
+        {"oStartAlarm", QT_TR_NOOP("Start alarm if set"), &tSetupValues::LaunchAlarm},
+        {"oStereoOff", QT_TR_NOOP("Force stereo off"), &tSetupValues::ForceStereoOff},
     };
     for (const auto& option : options) {
-        auto* box = Named(new QCheckBox(QLatin1String(option.caption), startup), option.name);
+        auto* box = Named(new QCheckBox(tr(option.caption), startup), option.name);
         box->setChecked(v.*option.value);
         connect(box, &QCheckBox::toggled, this, [this, value = option.value](bool on) { model_.Plain().*value = on; });
         startBox->addWidget(box);
     }
 
-    auto* shutdown = new QGroupBox(QStringLiteral("Shutdown"), page);
+    auto* shutdown = new QGroupBox(tr("Shutdown"), page);
     auto* shutBox = new QVBoxLayout(shutdown);
     auto* group = new QButtonGroup(shutdown);
     const char* names[] = {"oMute", "oLeave", "oAsk"};
-    const char* captions[] = {"Mute audio", "Leave in current state", "Ask at shutdown"};
+    const char* captions[] = {QT_TR_NOOP("Mute audio"), QT_TR_NOOP("Leave in current state"), QT_TR_NOOP("Ask at shutdown")};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = Named(new QRadioButton(QLatin1String(captions[i]), shutdown), names[i]);
+        auto* radio = Named(new QRadioButton(tr(captions[i]), shutdown), names[i]);
         radio->setChecked(v.ShutDown == i);
         group->addButton(radio, i);
         shutBox->addWidget(radio);

@@ -115,7 +115,7 @@ QWidget* TSettingsDialog::BuildColorsPage()
     const tSetupValues& v = model_.Values();
     BuildPreview()->setParent(page);
 
-    auto* digits = new QGroupBox(QStringLiteral("Digits"), page);
+    auto* digits = new QGroupBox(tr("Digits"), page);
     oDigit = new TColorGrid(digits);
     oDigit->setObjectName(QStringLiteral("oDigit"));
     oDigit->SetForegroundIndex(v.Foreground);
@@ -127,7 +127,7 @@ QWidget* TSettingsDialog::BuildColorsPage()
         ShowDigitColours();
     });
 
-    auto* background = new QGroupBox(QStringLiteral("Background"), page);
+    auto* background = new QGroupBox(tr("Background"), page);
     oPanel = new TColorGrid(background);
     oPanel->setObjectName(QStringLiteral("oPanel"));
     oPanel->SetBackgroundEnabled(false);
@@ -138,7 +138,7 @@ QWidget* TSettingsDialog::BuildColorsPage()
         ShowPanelColour();
     });
 
-    auto* style = new QGroupBox(QStringLiteral("Style"), page);
+    auto* style = new QGroupBox(tr("Style"), page);
     auto* styleBox = new QVBoxLayout(style);
     auto* styles = new QButtonGroup(style);
     const int initialStyle = v.Style >= 0 && v.Style < 4 ? v.Style : 2; // as the read-out shows it
@@ -154,13 +154,13 @@ QWidget* TSettingsDialog::BuildColorsPage()
     styleBox->addStretch();
     connect(styles, &QButtonGroup::idClicked, this, &TSettingsDialog::ShowStyle);
 
-    auto* text = new QGroupBox(QStringLiteral("Text"), page);
+    auto* text = new QGroupBox(tr("Text"), page);
     textButtons_ = ColourButtons(this, text, "tbt", v.ColorText, [](int n) { return Swatch(LampColour(n)); });
     connect(textButtons_, &QButtonGroup::idClicked, this, [this](int n) {
         model_.Plain().ColorText = n;
         ShowTextColour();
     });
-    auto* flags = new QGroupBox(QStringLiteral("Flags"), page);
+    auto* flags = new QGroupBox(tr("Flags"), page);
     flagButtons_ = ColourButtons(this, flags, "fbt", v.ColorFlag, [](int n) { return Swatch(LampColour(n)); });
     connect(flagButtons_, &QButtonGroup::idClicked, this, [this](int n) {
         model_.Plain().ColorFlag = n;
@@ -178,7 +178,7 @@ QWidget* TSettingsDialog::BuildColorsPage()
     for (QGroupBox* group : {digits, background, style}) grids->addWidget(group, 0, Qt::AlignTop);
     grids->addStretch();
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Display preview"), page));
+    layout->addWidget(new QLabel(tr("Display preview"), page));
     layout->addWidget(Panel, 0, Qt::AlignHCenter);
     layout->addLayout(grids);
     layout->addWidget(text);
@@ -267,14 +267,14 @@ QWidget* TSettingsDialog::BuildButtonsPage()
         const char* prefix;
         const char* suffix;
     } rows[] = {
-        {brGeneric, "Generic button", "gbt", ""},
-        {brFavFM, "Preset assigned (FM)", "abt", "FM"},
-        {brFavAM, "Preset assigned (AM)", "abt", "AM"},
-        {brNotAssigned, "Preset not assigned", "nbt", ""},
+        {brGeneric, QT_TR_NOOP("Generic button"), "gbt", ""},
+        {brFavFM, QT_TR_NOOP("Preset assigned (FM)"), "abt", "FM"},
+        {brFavAM, QT_TR_NOOP("Preset assigned (AM)"), "abt", "AM"},
+        {brNotAssigned, QT_TR_NOOP("Preset not assigned"), "nbt", ""},
     };
     for (const auto& r : rows) {
         const int line = int(r.row) * 2;
-        grid->addWidget(new QLabel(QLatin1String(r.label), page), line, 0, 1, 9);
+        grid->addWidget(new QLabel(tr(r.label), page), line, 0, 1, 9);
         auto* group = new QButtonGroup(page);
         for (int n = 0; n < 8; ++n) {
             auto* button = new QToolButton(page);
@@ -291,9 +291,9 @@ QWidget* TSettingsDialog::BuildButtonsPage()
         auto* inactive = new QLabel(page);
         buttonPreviews_[std::size_t(r.row)] = {active, inactive};
         auto* pair = new QHBoxLayout;
-        for (auto [picture, caption] : {std::pair{active, "Active"}, std::pair{inactive, "Not active"}}) {
+        for (auto [picture, caption] : {std::pair{active, QT_TR_NOOP("Active")}, std::pair{inactive, QT_TR_NOOP("Not active")}}) {
             pair->addWidget(picture);
-            pair->addWidget(new QLabel(QLatin1String(caption), page));
+            pair->addWidget(new QLabel(tr(caption), page));
         }
         pair->addStretch();
         grid->addLayout(pair, line + 1, 9);
@@ -331,17 +331,17 @@ QWidget* TSettingsDialog::BuildKeysPage()
         auto* list = new QComboBox(page);
         list->setObjectName(QLatin1String(command.Name));
         list->setMaxVisibleItems(16);
-        for (const QChar c : choices) list->addItem(c == QLatin1Char(' ') ? QStringLiteral("Space") : QString(c), c);
+        for (const QChar c : choices) list->addItem(c == QLatin1Char(' ') ? tr("Space") : QString(c), c);
         keyLists_[i] = list;
         // Three columns keep the page low enough for a small screen.
         const int row = int(i) / 3, column = int(i) % 3 * 3;
-        grid->addWidget(new QLabel(QLatin1String(command.Label), page), row, column);
+        grid->addWidget(new QLabel(tr(command.Label), page), row, column);
         grid->addWidget(list, row, column + 1);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i] { CmdChange(i); });
     }
     for (int gap : {2, 5})
         grid->setColumnMinimumWidth(gap, 24);
-    auto* btDefault = new QPushButton(QStringLiteral("Reset to default"), page);
+    auto* btDefault = new QPushButton(tr("Reset to default"), page);
     btDefault->setObjectName(QStringLiteral("btDefault"));
     connect(btDefault, &QPushButton::clicked, this, [this] {
         model_.ResetKeys();

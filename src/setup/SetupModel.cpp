@@ -3,6 +3,7 @@
 #include "Helpers.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 std::vector<tSerialPortChoice> SerialPortChoices(std::vector<tSerialPortChoice> ports,
                                                  const std::vector<tSerialPortChoice>& adapters,
@@ -129,11 +130,11 @@ int TSetupModel::SerialIndex() const
 std::vector<tVolumeSource> TSetupModel::VolumeSources() const
 {
     std::vector<tVolumeSource> sources;
-    if (Caps().CanVolume || Caps().CanMute) sources.push_back({QStringLiteral("Radio card"), vlNative});
+    if (Caps().CanVolume || Caps().CanMute) sources.push_back({QCoreApplication::translate("TSetupModel", "Radio card"), vlNative});
     if (facts_.SoundCard) {
-        if (facts_.LineIn) sources.push_back({QStringLiteral("Line In"), vlLineIn});
-        if (facts_.Microphone) sources.push_back({QStringLiteral("Microphone"), vlMicIn});
-        if (facts_.Cd) sources.push_back({QStringLiteral("Compact disk"), vlCd});
+        if (facts_.LineIn) sources.push_back({QCoreApplication::translate("TSetupModel", "Line In"), vlLineIn});
+        if (facts_.Microphone) sources.push_back({QCoreApplication::translate("TSetupModel", "Microphone"), vlMicIn});
+        if (facts_.Cd) sources.push_back({QCoreApplication::translate("TSetupModel", "Compact disk"), vlCd});
     }
     return sources;
 }

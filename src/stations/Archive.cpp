@@ -3,6 +3,7 @@
 #include "Helpers.h"
 #include "Profile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <charconv>
@@ -141,19 +142,19 @@ QString DroppedRowReason(tDroppedRow::tReason reason)
 {
     switch (reason) {
     case tDroppedRow::NoCount:
-        return QStringLiteral("without a valid \"Rows\" count");
+        return QCoreApplication::translate("TArchive", "without a valid \"Rows\" count");
     case tDroppedRow::BeyondCount:
-        return QStringLiteral("beyond the \"Rows\" count");
+        return QCoreApplication::translate("TArchive", "beyond the \"Rows\" count");
     case tDroppedRow::NoParent:
-        return QStringLiteral("with no parent folder read before");
+        return QCoreApplication::translate("TArchive", "with no parent folder read before");
     case tDroppedRow::Loop:
-        return QStringLiteral("in a loop of parents");
+        return QCoreApplication::translate("TArchive", "in a loop of parents");
     case tDroppedRow::UnderStation:
-        return QStringLiteral("under a station");
+        return QCoreApplication::translate("TArchive", "under a station");
     case tDroppedRow::UnknownKind:
-        return QStringLiteral("of an unknown kind");
+        return QCoreApplication::translate("TArchive", "of an unknown kind");
     case tDroppedRow::NotANumber:
-        return QStringLiteral("under a key that is no row number");
+        return QCoreApplication::translate("TArchive", "under a key that is no row number");
     }
     return {};
 }
@@ -169,24 +170,22 @@ QString DroppedRowsSummary(const std::vector<tDroppedRow>& rows)
             parts << QString::number(count) + QLatin1Char(' ') +
                          DroppedRowReason(tDroppedRow::tReason(reason));
     }
-    return QString::number(rows.size()) +
-           (rows.size() == 1 ? QStringLiteral(" row that the tree cannot take (")
-                             : QStringLiteral(" rows that the tree cannot take (")) +
-           parts.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return QCoreApplication::translate("TArchive", "%n row(s) that the tree cannot take (%1)", nullptr, int(rows.size()))
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 QString ArchiveRuleText(tArchiveRule rule)
 {
     switch (rule) {
     case tArchiveRule::Allowed: return {};
-    case tArchiveRule::RootNotRenamed: return QStringLiteral("This node can't be renamed");
-    case tArchiveRule::NameExists: return QStringLiteral("A node with this name already exists");
+    case tArchiveRule::RootNotRenamed: return QCoreApplication::translate("TArchive", "This node can't be renamed");
+    case tArchiveRule::NameExists: return QCoreApplication::translate("TArchive", "A node with this name already exists");
     case tArchiveRule::NameEmpty:
-        return QStringLiteral("The name is empty");
-    case tArchiveRule::SameNode: return QStringLiteral("Destination node is the same as the source node");
-    case tArchiveRule::RootNotMoved: return QStringLiteral("Can't drag/drop the root");
-    case tArchiveRule::ParentOntoChild: return QStringLiteral("Can't drop a parent onto its child");
-    case tArchiveRule::NotAFolder: return QStringLiteral("You can't drop this type of node here!");
+        return QCoreApplication::translate("TArchive", "The name is empty");
+    case tArchiveRule::SameNode: return QCoreApplication::translate("TArchive", "Destination node is the same as the source node");
+    case tArchiveRule::RootNotMoved: return QCoreApplication::translate("TArchive", "Can't drag/drop the root");
+    case tArchiveRule::ParentOntoChild: return QCoreApplication::translate("TArchive", "Can't drop a parent onto its child");
+    case tArchiveRule::NotAFolder: return QCoreApplication::translate("TArchive", "You can't drop this type of node here!");
     }
     return {};
 }
@@ -272,7 +271,7 @@ TArchiveNode* TArchive::AddFolder(TArchiveNode& parent)
 {
     if (parent.IsStation()) return nullptr;
     auto node = std::make_unique<TArchiveNode>();
-    node->Name = QStringLiteral("Folder Name");
+    node->Name = QCoreApplication::translate("TArchive", "Folder Name");
     node->Record.Kind = 1;
     node->Record.ParentId = parent.Record.Id;
     node->Record.Id = NewId();
@@ -283,7 +282,7 @@ TArchiveNode* TArchive::AddStation(TArchiveNode& parent, std::uint8_t band, doub
 {
     if (parent.IsStation()) return nullptr;
     auto node = std::make_unique<TArchiveNode>();
-    node->Name = QStringLiteral("Station Name");
+    node->Name = QCoreApplication::translate("TArchive", "Station Name");
     node->Record = tStation(parent.Record.Id, frequency, band, NewId());
     return Append(parent, std::move(node));
 }

@@ -88,7 +88,7 @@ TArchiveDialog::TArchiveDialog(TArchive archive, tPresets& presets, int& current
       card_(card), prompts_(prompts), glyphs_(glyphs), tuner_(card, setup.FMStep)
 {
     setObjectName(QStringLiteral("ArchiveDialog"));
-    setWindowTitle(QStringLiteral("Channels organizer"));
+    setWindowTitle(tr("Channels organizer"));
     BuildTree();
     BuildPresets();
     BuildTuner();
@@ -138,11 +138,11 @@ void TArchiveDialog::BuildTree()
 
     OrgMenu = new QMenu(this);
     OrgMenu->setObjectName(QStringLiteral("OrgMenu"));
-    miRename = OrgMenu->addAction(QStringLiteral("Rename"), this, &TArchiveDialog::Rename);
+    miRename = OrgMenu->addAction(tr("Rename"), this, &TArchiveDialog::Rename);
     miRename->setObjectName(QStringLiteral("miRename"));
-    miDelete = OrgMenu->addAction(QStringLiteral("Delete"), this, &TArchiveDialog::Delete);
+    miDelete = OrgMenu->addAction(tr("Delete"), this, &TArchiveDialog::Delete);
     miDelete->setObjectName(QStringLiteral("miDelete"));
-    QMenu* add = OrgMenu->addMenu(QStringLiteral("Add"));
+    QMenu* add = OrgMenu->addMenu(tr("Add"));
     miAdd = add->menuAction();
     miAdd->setObjectName(QStringLiteral("miAdd"));
     add->addAction(QStringLiteral("Folder"), this, &TArchiveDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
@@ -153,14 +153,14 @@ void TArchiveDialog::BuildTree()
 
 void TArchiveDialog::BuildPresets()
 {
-    gpPresets = new QGroupBox(QStringLiteral("Presets"), this);
+    gpPresets = new QGroupBox(tr("Presets"), this);
     gpPresets->setObjectName(QStringLiteral("gpPresets"));
     gpPresets->setGeometry(266, 2, 346, 242);
     BtMenu = new QMenu(this);
     BtMenu->setObjectName(QStringLiteral("BtMenu"));
-    miClear = BtMenu->addAction(QStringLiteral("Clear"), this, [this] { ClearPreset(menuButton_); });
+    miClear = BtMenu->addAction(tr("Clear"), this, [this] { ClearPreset(menuButton_); });
     miClear->setObjectName(QStringLiteral("miClear"));
-    BtMenu->addAction(QStringLiteral("Clear all"), this, &TArchiveDialog::ClearAllPresets)
+    BtMenu->addAction(tr("Clear all"), this, &TArchiveDialog::ClearAllPresets)
         ->setObjectName(QStringLiteral("miClearAll"));
     QFont small = font();
     small.setPixelSize(9);
@@ -189,7 +189,7 @@ void TArchiveDialog::BuildPresets()
 
 void TArchiveDialog::BuildTuner()
 {
-    StationData = new QGroupBox(QStringLiteral("Tuner"), this);
+    StationData = new QGroupBox(tr("Tuner"), this);
     StationData->setObjectName(QStringLiteral("StationData"));
     StationData->setGeometry(8, 246, 604, 78);
 
@@ -199,7 +199,7 @@ void TArchiveDialog::BuildTuner()
     Tuned = MakeLabel(StationData, QStringLiteral("Tuned"), QString(), QRect(132, 44, 16, 14));
     SetFill(Tuned, Qt::black);
     Tuned->setAlignment(Qt::AlignCenter);
-    LOut = MakeLabel(StationData, QStringLiteral("LOut"), QStringLiteral("OUT OF RANGE"), QRect(330, 58, 100, 14));
+    LOut = MakeLabel(StationData, QStringLiteral("LOut"), tr("OUT OF RANGE"), QRect(330, 58, 100, 14));
     SetTextColour(LOut, Qt::red);
 
     Frequency = new QSlider(Qt::Horizontal, StationData);
@@ -216,9 +216,9 @@ void TArchiveDialog::BuildTuner()
     });
     Freq = MakeTunerScale(StationData, 34);
 
-    btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(456, 14, 22, 20));
+    btTunePrev = MakeToolButton(StationData, "btTunePrev", QString(), tr("Tune previous"), QRect(456, 14, 22, 20));
     btTunePrev->setArrowType(Qt::LeftArrow);
-    btTuneNext = MakeToolButton(StationData, "btTuneNext", QString(), QStringLiteral("Tune next"), QRect(480, 14, 22, 20));
+    btTuneNext = MakeToolButton(StationData, "btTuneNext", QString(), tr("Tune next"), QRect(480, 14, 22, 20));
     btTuneNext->setArrowType(Qt::RightArrow);
     connect(btTunePrev, &QToolButton::clicked, this, [this] {
         if (busy_) return;
@@ -237,10 +237,10 @@ void TArchiveDialog::BuildTuner()
     connect(btFM, &QToolButton::clicked, this, [this] { SetTuner(bFM, std::nullopt); });
     connect(btAM, &QToolButton::clicked, this, [this] { SetTuner(bAM, std::nullopt); });
 
-    LScan = MakeLabel(StationData, QStringLiteral("LScan"), QStringLiteral("Scan"), QRect(456, 40, 28, 14));
-    btScanPrev = MakeToolButton(StationData, "btScanPrev", QStringLiteral("<<"), QStringLiteral("Scan previous"), QRect(486, 38, 26, 18));
+    LScan = MakeLabel(StationData, QStringLiteral("LScan"), tr("Scan"), QRect(456, 40, 28, 14));
+    btScanPrev = MakeToolButton(StationData, "btScanPrev", QStringLiteral("<<"), tr("Scan previous"), QRect(486, 38, 26, 18));
     btScanNext = MakeToolButton(StationData, "btScanNext", QStringLiteral(">>"), QStringLiteral("Scan next"), QRect(514, 38, 26, 18));
-    btStopScan = MakeToolButton(StationData, "btStopScan", QStringLiteral("Halt"), QStringLiteral("Halt scanning"), QRect(486, 38, 54, 18));
+    btStopScan = MakeToolButton(StationData, "btStopScan", tr("Halt"), tr("Halt scanning"), QRect(486, 38, 54, 18));
     btStopScan->hide();
     Scanning = MakeLabel(StationData, QStringLiteral("Scanning"), QString(), QRect(286, 58, 20, 14));
     Scanning->hide();
@@ -256,7 +256,7 @@ void TArchiveDialog::BuildTuner()
     btSpinStep->setGeometry(588, 36, 11, 20);
     StepSlider = new QSlider(Qt::Horizontal, StationData);
     StepSlider->setObjectName(QStringLiteral("StepSlider"));
-    StepSlider->setToolTip(QStringLiteral("Adjust step"));
+    StepSlider->setToolTip(tr("Adjust step"));
     StepSlider->setGeometry(456, 58, 140, 16);
     connect(StepSlider, &QSlider::valueChanged, this, [this](int position) {
         tuner_.SetStepUnits(position);
@@ -274,11 +274,11 @@ void TArchiveDialog::BuildTuner()
 
 void TArchiveDialog::BuildButtons()
 {
-    btOk = new QPushButton(QStringLiteral("OK"), this);
+    btOk = new QPushButton(tr("OK"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
-    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btCancel = new QPushButton(tr("Cancel"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
-    btHelp = new QPushButton(QStringLiteral("Help"), this);
+    btHelp = new QPushButton(tr("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
     btOk->setDefault(true);
     connect(btOk, &QPushButton::clicked, this, &TArchiveDialog::OkClick);
@@ -296,7 +296,7 @@ void TArchiveDialog::OkClick()
     QString error;
     if (OnSave && !OnSave(archive_, error)) {
         prompts_.Message(WarningTitle(),
-                         QStringLiteral("The station archive could not be written: %1").arg(error),
+                         tr("The station archive could not be written: %1").arg(error),
                          tPromptIcon::Warning);
         return;
     }
@@ -503,7 +503,7 @@ void TArchiveDialog::ClearPreset(int n)
 void TArchiveDialog::ClearAllPresets()
 {
     if (busy_) return;
-    if (!prompts_.AskYesNo(QStringLiteral("Clear all favorites"), QStringLiteral("Are you sure?"), tPromptIcon::Stop))
+    if (!prompts_.AskYesNo(tr("Clear all favorites"), tr("Are you sure?"), tPromptIcon::Stop))
         return;
     ClearAllPresetSlots(presets_, card_);
     for (int n = 1; n <= tPresets::Count; ++n) ShowPresetButton(n, false);

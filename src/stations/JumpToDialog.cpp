@@ -16,12 +16,12 @@
 TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(parent), jump_(card)
 {
     setObjectName(QStringLiteral("JumpToDialog"));
-    setWindowTitle(QStringLiteral("Jump to"));
+    setWindowTitle(tr("Jump to"));
 
     // Laid out rather than placed, so that a larger screen font moves the
     // controls apart instead of running "Frequency" into the band buttons.
-    auto* group = new QGroupBox(QStringLiteral("Set frequency"), this);
-    auto* label = new QLabel(QStringLiteral("Frequency"), group);
+    auto* group = new QGroupBox(tr("Set frequency"), this);
+    auto* label = new QLabel(tr("Frequency"), group);
     auto band = [group](const char* name, const QString& caption) {
         auto* button = new QToolButton(group);
         button->setObjectName(QLatin1String(name));
@@ -63,10 +63,10 @@ TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(p
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    QPushButton* btOk = button("btOk", QStringLiteral("Ok"));
+    QPushButton* btOk = button("btOk", tr("Ok"));
     btOk->setDefault(true);
-    QPushButton* btCancel = button("btCancel", QStringLiteral("Cancel"));
-    QPushButton* btHelp = button("btHelp", QStringLiteral("Help"));
+    QPushButton* btCancel = button("btCancel", tr("Cancel"));
+    QPushButton* btHelp = button("btHelp", tr("Help"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {btOk, btCancel, btHelp})
         buttons->addWidget(b);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <utility>
+#include <QCoreApplication>
 
 namespace {
 
@@ -74,12 +75,12 @@ TPresetsDraft::~TPresetsDraft() { ListenStop(); }
 
 QString TPresetsDraft::Title() const
 {
-    return QStringLiteral("Edit presets - ") + (fileName_.isEmpty() ? QStringLiteral("Internal") : fileName_);
+    return QCoreApplication::translate("TPresetsDraft", "Edit presets - ") + (fileName_.isEmpty() ? QCoreApplication::translate("TPresetsDraft", "Internal") : fileName_);
 }
 
 QString TPresetsDraft::StoredText() const
 {
-    return QStringLiteral("Stored entries: ") + QString::number(StoredCount());
+    return QCoreApplication::translate("TPresetsDraft", "Stored entries: %1").arg(StoredCount());
 }
 
 tEditButtons TPresetsDraft::Buttons() const
@@ -293,7 +294,7 @@ void TPresetsDraft::MoveDown()
 
 bool TPresetsDraft::ClearAll()
 {
-    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to clear all presets?"),
+    if (!prompts_.AskYesNo(QCoreApplication::translate("TPresetsDraft", "Warning!"), QCoreApplication::translate("TPresetsDraft", "Do you wish to clear all presets?"),
                            tPromptIcon::Warning))
         return false;
     table_.Clear();
@@ -304,7 +305,7 @@ bool TPresetsDraft::ClearAll()
 
 bool TPresetsDraft::Reload()
 {
-    if (!prompts_.AskYesNo(QStringLiteral("Warning!"), QStringLiteral("Do you wish to restore the previous presets?"),
+    if (!prompts_.AskYesNo(QCoreApplication::translate("TPresetsDraft", "Warning!"), QCoreApplication::translate("TPresetsDraft", "Do you wish to restore the previous presets?"),
                            tPromptIcon::Warning))
         return false;
     table_ = original_;
@@ -317,12 +318,12 @@ bool TPresetsDraft::Load()
 {
     if (StoredCount() > 0 &&
         !prompts_.AskYesNo(WarningTitle(),
-                           QStringLiteral("If you load a new set of presets, the\ncurrent presets will be "
+                           QCoreApplication::translate("TPresetsDraft", "If you load a new set of presets, the\ncurrent presets will be "
                                           "erased.\nAre you sure?"),
                            tPromptIcon::Information))
         return false;
     const QString fileName =
-        prompts_.OpenFileName(PresetsRequest(QStringLiteral("Open presets"), setup_.Directory, QString()));
+        prompts_.OpenFileName(PresetsRequest(QCoreApplication::translate("TPresetsDraft", "Open presets"), setup_.Directory, QString()));
     if (fileName.isEmpty()) return false;
     QString why;
     const std::uint8_t result = LoadPresetsFile(fileName, table_, &why);
@@ -340,7 +341,7 @@ bool TPresetsDraft::Load()
 
 QString TPresetsDraft::AskSaveName() const
 {
-    return prompts_.SaveFileName(PresetsRequest(QStringLiteral("Save presets"), setup_.Directory, fileName_));
+    return prompts_.SaveFileName(PresetsRequest(QCoreApplication::translate("TPresetsDraft", "Save presets"), setup_.Directory, fileName_));
 }
 
 bool TPresetsDraft::SaveTo(const QString& fileName)
@@ -389,7 +390,7 @@ bool TPresetsDraft::CloseQuery()
         if (!main_[n].Used && !table_[n].Used) continue;
         if (SameSlot(main_[n], table_[n])) continue;
         return prompts_.AskYesNo(WarningTitle(),
-                                 QStringLiteral("The presets have changed!\nAre you sure that you want\nto exit without saving?"),
+                                 QCoreApplication::translate("TPresetsDraft", "The presets have changed!\nAre you sure that you want\nto exit without saving?"),
                                  tPromptIcon::Information);
     }
     return true;

@@ -82,7 +82,7 @@ TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& se
 
     auto* bar = new QMenuBar(this);
     bar->setGeometry(0, 0, 620, 22);
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(tr("File"));
     auto item = [this, file](const char* name, const QString& caption, const std::function<void()>& command) {
         QAction* action = file->addAction(caption);
         action->setObjectName(QLatin1String(name));
@@ -92,10 +92,10 @@ TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& se
         });
         return action;
     };
-    item("miNew", QStringLiteral("New"), [this] { editor_.ClearAll(); });
-    item("miLoad", QStringLiteral("Load"), [this] { editor_.Load(); });
-    miSave = item("miSave", QStringLiteral("Save"), [this] { editor_.Save(); });
-    miSaveAs = item("miSaveAs", QStringLiteral("Save as"), [this] { editor_.SaveAs(); });
+    item("miNew", tr("New"), [this] { editor_.ClearAll(); });
+    item("miLoad", tr("Load"), [this] { editor_.Load(); });
+    miSave = item("miSave", tr("Save"), [this] { editor_.Save(); });
+    miSaveAs = item("miSaveAs", tr("Save as"), [this] { editor_.SaveAs(); });
 
     Preview = new QTimer(this);
     Preview->setObjectName(QStringLiteral("Preview"));
@@ -147,7 +147,7 @@ void TPresetsEditor::BuildList()
 
 void TPresetsEditor::BuildTuner()
 {
-    auto* group = new QGroupBox(QStringLiteral("Tuner"), this);
+    auto* group = new QGroupBox(tr("Tuner"), this);
     group->setObjectName(QStringLiteral("StationData"));
     group->setGeometry(306, 56, 306, 150);
 
@@ -177,9 +177,9 @@ void TPresetsEditor::BuildTuner()
     });
     Freq = MakeTunerScale(group, 86);
 
-    btTunePrev = MakeToolButton(group, "btTunePrev", QString(), QStringLiteral("Tune previous"), QRect(8, 114, 26, 22));
+    btTunePrev = MakeToolButton(group, "btTunePrev", QString(), tr("Tune previous"), QRect(8, 114, 26, 22));
     btTunePrev->setArrowType(Qt::LeftArrow);
-    btTuneNext = MakeToolButton(group, "btTuneNext", QString(), QStringLiteral("Tune next"), QRect(36, 114, 26, 22));
+    btTuneNext = MakeToolButton(group, "btTuneNext", QString(), tr("Tune next"), QRect(36, 114, 26, 22));
     btTuneNext->setArrowType(Qt::RightArrow);
     connect(btTunePrev, &QToolButton::clicked, this, [this] {
         editor_.TunePrev();
@@ -205,7 +205,7 @@ void TPresetsEditor::BuildTuner()
     });
     StepSlider = new QSlider(Qt::Horizontal, group);
     StepSlider->setObjectName(QStringLiteral("StepSlider"));
-    StepSlider->setToolTip(QStringLiteral("Adjust step"));
+    StepSlider->setToolTip(tr("Adjust step"));
     StepSlider->setGeometry(196, 116, 100, 18);
     StepSlider->setPageStep(1);
     connect(StepSlider, &QSlider::valueChanged, this, [this](int position) {
@@ -213,7 +213,7 @@ void TPresetsEditor::BuildTuner()
         Refresh();
     });
 
-    ErrMsg = MakeLabel(this, QStringLiteral("ErrMsg"), QStringLiteral("Duplicated frequency"), QRect(306, 210, 150, 16));
+    ErrMsg = MakeLabel(this, QStringLiteral("ErrMsg"), tr("Duplicated frequency"), QRect(306, 210, 150, 16));
     QPalette red = ErrMsg->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     ErrMsg->setPalette(red);
@@ -245,26 +245,26 @@ void TPresetsEditor::BuildControls()
     group->setObjectName(QStringLiteral("Controls"));
     group->setGeometry(306, 230, 306, 112);
     auto at = [](int column, int row) { return QRect(8 + column * 74, 10 + row * 32, 70, 26); };
-    btUndo = AddButton(group, "btUndo", QStringLiteral("Undo"), at(0, 0), [this] { editor_.Undo(); });
-    btInsert = AddButton(group, "btInsert", QStringLiteral("Insert"), at(1, 0), [this] { editor_.Insert(); });
-    btDelete = AddButton(group, "btDelete", QStringLiteral("Delete"), at(2, 0), [this] { editor_.Delete(); });
-    btClear = AddButton(group, "btClear", QStringLiteral("Clear"), at(3, 0), [this] { editor_.ClearSlot(); });
-    btMoveUp = AddButton(group, "btMoveUp", QStringLiteral("Move up"), at(0, 1), [this] { editor_.MoveUp(); });
-    btMoveDown = AddButton(group, "btMoveDown", QStringLiteral("Move down"), at(1, 1), [this] { editor_.MoveDown(); });
-    btListen = AddButton(group, "btListen", QStringLiteral("Listen"), at(2, 1), nullptr);
+    btUndo = AddButton(group, "btUndo", tr("Undo"), at(0, 0), [this] { editor_.Undo(); });
+    btInsert = AddButton(group, "btInsert", tr("Insert"), at(1, 0), [this] { editor_.Insert(); });
+    btDelete = AddButton(group, "btDelete", tr("Delete"), at(2, 0), [this] { editor_.Delete(); });
+    btClear = AddButton(group, "btClear", tr("Clear"), at(3, 0), [this] { editor_.ClearSlot(); });
+    btMoveUp = AddButton(group, "btMoveUp", tr("Move up"), at(0, 1), [this] { editor_.MoveUp(); });
+    btMoveDown = AddButton(group, "btMoveDown", tr("Move down"), at(1, 1), [this] { editor_.MoveDown(); });
+    btListen = AddButton(group, "btListen", tr("Listen"), at(2, 1), nullptr);
     btListen->setCheckable(true);
     connect(btListen, &QPushButton::toggled, this, &TPresetsEditor::ListenToggled);
-    AddButton(group, "btNew", QStringLiteral("Clear all"), at(3, 1), [this] { editor_.ClearAll(); });
-    AddButton(group, "btLoad", QStringLiteral("Open"), at(0, 2), [this] { editor_.Load(); });
-    btSave = AddButton(group, "btSave", QStringLiteral("Save"), at(1, 2), [this] { editor_.Save(); });
-    AddButton(group, "btReload", QStringLiteral("Reload"), at(2, 2), [this] { editor_.Reload(); });
+    AddButton(group, "btNew", tr("Clear all"), at(3, 1), [this] { editor_.ClearAll(); });
+    AddButton(group, "btLoad", tr("Open"), at(0, 2), [this] { editor_.Load(); });
+    btSave = AddButton(group, "btSave", tr("Save"), at(1, 2), [this] { editor_.Save(); });
+    AddButton(group, "btReload", tr("Reload"), at(2, 2), [this] { editor_.Reload(); });
 
-    btOk = AddButton(this, "btOk", QStringLiteral("Ok"), QRect(306, 394, 96, 26), nullptr);
+    btOk = AddButton(this, "btOk", tr("Ok"), QRect(306, 394, 96, 26), nullptr);
     btOk->setDefault(true);
     connect(btOk, &QPushButton::clicked, this, &TPresetsEditor::btOkClick);
-    QPushButton* cancel = AddButton(this, "btCancel", QStringLiteral("Cancel"), QRect(411, 394, 96, 26), nullptr);
+    QPushButton* cancel = AddButton(this, "btCancel", tr("Cancel"), QRect(411, 394, 96, 26), nullptr);
     connect(cancel, &QPushButton::clicked, this, &TPresetsEditor::reject);
-    QPushButton* help = AddButton(this, "btHelp", QStringLiteral("Help"), QRect(516, 394, 96, 26), nullptr);
+    QPushButton* help = AddButton(this, "btHelp", tr("Help"), QRect(516, 394, 96, 26), nullptr);
     connect(help, &QPushButton::clicked, this, [this] {
         if (OnHelp) OnHelp(HelpTopic());
     });
@@ -332,7 +332,7 @@ void TPresetsEditor::ShowListen()
     if (!listening) Preview->stop();
     const QSignalBlocker blocker(btListen);
     btListen->setChecked(listening);
-    btListen->setText(listening && editor_.ListenTuned() ? QStringLiteral("Listen T") : QStringLiteral("Listen"));
+    btListen->setText(listening && editor_.ListenTuned() ? tr("Listen T") : tr("Listen"));
 }
 
 void TPresetsEditor::ListenToggled(bool down)

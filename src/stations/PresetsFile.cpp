@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 
@@ -219,13 +220,13 @@ bool SavePresetsFile(const QString& fileName, const tPresets& table, QString* er
 QString PresetsLoadErrorText(std::uint8_t result)
 {
     switch (result) {
-    case plCorrupt: return QStringLiteral("The presets file is corrupt");
-    case plReadError: return QStringLiteral("Read error or disk not ready");
+    case plCorrupt: return QCoreApplication::translate("PresetsFile", "The presets file is corrupt");
+    case plReadError: return QCoreApplication::translate("PresetsFile", "Read error or disk not ready");
     default: return QString();
     }
 }
 
-QString PresetsWriteErrorText() { return QStringLiteral("Presets write error"); }
+QString PresetsWriteErrorText() { return QCoreApplication::translate("PresetsFile", "Presets write error"); }
 
 void ShowPresetsLoadError(TPrompts& prompts, std::uint8_t result, const QString& detail)
 {
@@ -243,7 +244,7 @@ void ShowPresetsWriteError(TPrompts& prompts)
 
 QString PresetsFileFilter()
 {
-    return QStringLiteral("Vantoro presets (*.vxp);;Plain text (*.txt);;All files (*)");
+    return QCoreApplication::translate("PresetsFile", "Vantoro presets (*.vxp);;Plain text (*.txt);;All files (*)");
 }
 
 QString PresetsFileSuffix() { return QStringLiteral("vxp"); }

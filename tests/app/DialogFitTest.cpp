@@ -1,10 +1,12 @@
 // Every window the program opens lies within the screen's available area with
-// its buttons on it. ctest runs this twice: on a 1024x600 screen at 96 DPI and
-// on a 1280x800 screen at 144 DPI (QT_FONT_DPI), see CMakeLists.txt.
+// its buttons on it, in English and in every translation (German runs about a
+// third longer). ctest runs this twice: on a 1024x600 screen at 96 DPI and on a
+// 1280x800 screen at 144 DPI (QT_FONT_DPI), see CMakeLists.txt.
 
 #include "MainDialogs.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -48,9 +50,18 @@ void ExpectOnScreen(QWidget* window, const QString& what, bool hasButtons = true
     EXPECT_EQ(buttons > 0, hasButtons) << qPrintable(what);
 }
 
-class DialogFit : public MainWindowTest
+class DialogFit : public MainWindowTest, public ::testing::WithParamInterface<const char*>
 {
 protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(UseLanguage(QLatin1String(GetParam())));
+        // The dialogs below are in that language, not English.
+        if (QLatin1String(GetParam()) != QLatin1String("en"))
+            ASSERT_NE(QCoreApplication::translate("TSettingsDialog", "Start minimized"), QStringLiteral("Start minimized"));
+    }
+    void TearDown() override { UseLanguage(QStringLiteral("en")); }
+
     // The window with the dialogs the user sees, not the test's answers.
     TMainWindow& StartWithRealDialogs()
     {
@@ -70,7 +81,7 @@ protected:
     TQtMainDialogs real;
 };
 
-TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
+TEST_P(DialogFit, EveryDialogLiesWithinTheScreen)
 {
     WriteConfigured("TipOfTheDay=1\nShutDown=2\n");
     // The tip of the day comes up during the start.
@@ -142,5 +153,8 @@ TEST_F(DialogFit, EveryDialogLiesWithinTheScreen)
             false);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogFit, ::testing::Values("en", "de", "fr", "it", "es"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace

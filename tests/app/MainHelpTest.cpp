@@ -2,12 +2,15 @@
 #include "MainDialogs.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
@@ -119,4 +122,30 @@ TEST_F(MainHelpTest, EveryDialogsHelpButtonOpensItsTopic)
         Items(command).front()->trigger();
         EXPECT_EQ(topics, QStringList{QString::fromLatin1(topic)}) << command;
     }
+}
+
+TEST_F(MainHelpTest, TheManualInTheUsersLanguageWhenThereIsOneElseEnglish)
+{
+    // A German manual beside the settings; none in French.
+    QFile german(dir.filePath(QStringLiteral("Vantoro.de.hlp")));
+    ASSERT_TRUE(german.open(QIODevice::WriteOnly));
+    german.write("<html><body><h1><a name=\"Welcome\"></a>Willkommen bei Vantoro</h1></body></html>");
+    german.close();
+    WriteConfigured("ShutDown=1\n");
+    const struct {
+        const char* language;
+        const char* heading;
+    } cases[] = {{"de", "Willkommen bei Vantoro"}, {"fr", "Welcome to Vantoro"}, {"en", "Welcome to Vantoro"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(UseLanguage(QLatin1String(c.language)));
+        if (THelpWindow* help = HelpWindow()) help->close();
+        window.reset();
+        Started().Help_Topics();
+        THelpWindow* help = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* h = qobject_cast<THelpWindow*>(w); h && h->isVisible()) help = h;
+        ASSERT_NE(help, nullptr) << c.language;
+        EXPECT_TRUE(help->Browser()->toPlainText().contains(QLatin1String(c.heading))) << c.language;
+    }
+    UseLanguage(QStringLiteral("en"));
 }

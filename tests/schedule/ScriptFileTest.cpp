@@ -1,6 +1,7 @@
 #include "PresetsFile.h"
 #include "ScriptFile.h"
 #include "TestSupport.h"
+#include "Translations.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -149,6 +150,29 @@ TEST(ScriptFile, WritesTheExampleByteForByte)
     presets[7].Used = 1;
     presets[7].Band = 1;
     EXPECT_EQ(ScriptFileText(script, presets), Example);
+}
+
+TEST(ScriptFile, TheFileIsTheSameInEveryLanguageAndOnlyTheReasonsAreTranslated)
+{
+    tScriptFault english;
+    tScript ignored;
+    ASSERT_EQ(Load(File({";Day", "Mute off.2500"}), ignored, &english), slCorrupt);
+    for (const char* language : {"de", "fr", "it", "es"}) {
+        ASSERT_TRUE(UseLanguage(QLatin1String(language)));
+        // The action words are the file's, read and written as they are.
+        tScript script;
+        EXPECT_EQ(Load(Example, script), slLoaded) << language;
+        tPresets presets;
+        presets[7].Used = 1;
+        presets[7].Band = 1;
+        EXPECT_EQ(ScriptFileText(script, presets), Example) << language;
+        tScriptFault fault;
+        EXPECT_EQ(Load(File({";Day", "Mute off.2500"}), ignored, &fault), slCorrupt) << language;
+        EXPECT_EQ(fault.Line, english.Line) << language;
+        EXPECT_NE(fault.Why, english.Why) << language;
+        EXPECT_FALSE(fault.Why.isEmpty()) << language;
+    }
+    UseLanguage(QStringLiteral("en"));
 }
 
 TEST(ScriptFile, RoundTripKeepsEveryFieldUnderEitherLocale)

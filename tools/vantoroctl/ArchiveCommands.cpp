@@ -6,6 +6,7 @@
 #include "Profile.h"
 #include "ProgramDir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,19 +23,19 @@ int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
     const QString file = args.size() == 2 ? args[1] : ArchiveToRead(dirs.Settings, dirs.Data);
     // A mistyped name must not look like an empty archive.
     if (!QFileInfo::exists(file)) {
-        err << file << ": no such file\n";
+        err << file << ": " << QCoreApplication::translate("vantoroctl", "no such file") << '\n';
         return 2;
     }
     TArchive archive;
     const TProfile profile(file);
     const tArchiveLoad loaded = archive.Load(profile);
     if (loaded.Result == tArchiveLoad::Unreadable) {
-        err << "cannot read " << (profile.ReadError().isEmpty() ? file : profile.ReadError())
+        err << QCoreApplication::translate("vantoroctl", "cannot read %1").arg(profile.ReadError().isEmpty() ? file : profile.ReadError())
             << '\n';
         return 2;
     }
     if (loaded.Result == tArchiveLoad::BadRow) {
-        err << file << ": " << loaded.RowKey << " cannot be read: " << loaded.Value << '\n';
+        err << file << ": " << QCoreApplication::translate("vantoroctl", "%1 cannot be read: %2").arg(loaded.RowKey, loaded.Value) << '\n';
         return 1;
     }
     archive.Walk([&out](const TArchiveNode& node, int depth) {

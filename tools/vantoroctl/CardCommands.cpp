@@ -23,7 +23,8 @@ namespace {
 
 } // namespace
 
-const char* const CtlUsage =
+const char* const CtlUsage = QT_TRANSLATE_NOOP(
+    "vantoroctl",
     "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
     "                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]\n"
     "                  [--muted] [--close] COMMAND...\n"
@@ -35,7 +36,7 @@ const char* const CtlUsage =
     "       vantoroctl archive show [FILE]\n"
     "       vantoroctl rds --hex FILE\n"
     "       vantoroctl --help | -h | --version\n"
-    "Without --model, --port and --device the card is the one the program's settings name.\n";
+    "Without --model, --port and --device the card is the one the program's settings name.\n");
 
 namespace {
 
@@ -101,7 +102,7 @@ int ParseInt(const QString& text, const QString& what)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok) throw TUsageError(QStringLiteral("%1 must be a whole number, not \"%2\"").arg(what, text));
+    if (!ok) throw TUsageError(QCoreApplication::translate("vantoroctl", "%1 must be a whole number, not \"%2\"").arg(what, text));
     return value;
 }
 
@@ -111,7 +112,7 @@ int ParseVolume(const QString& text, const QString& what)
     // must be a volume the card can have.
     const int volume = ParseInt(text, what);
     if (volume < 0 || volume > MaxVolume)
-        throw TUsageError(QStringLiteral("%1 takes 0..%2, not %3").arg(what).arg(MaxVolume).arg(volume));
+        throw TUsageError(QCoreApplication::translate("vantoroctl", "%1 takes 0..%2, not %3").arg(what).arg(MaxVolume).arg(volume));
     return volume;
 }
 
@@ -122,7 +123,7 @@ double ParseMHz(const QString& text)
     const QString mark = QRegularExpression::escape(QLocale().decimalPoint());
     const QRegularExpression plain(QStringLiteral("^[0-9]+(?:(?:\\.|%1)[0-9]+)?$").arg(mark));
     if (!plain.match(text).hasMatch())
-        throw TUsageError(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+        throw TUsageError(QCoreApplication::translate("vantoroctl", "\"%1\" is not a frequency in MHz").arg(text));
     QString c = text;
     c.replace(QLocale().decimalPoint(), QStringLiteral("."));
     return QLocale::c().toDouble(c);
@@ -136,7 +137,7 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
     auto checkBand = [&](tBand band) {
         // A radio device says itself which bands it has.
         if (caps.Connection != cnDevice && ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)))
-            throw TUsageError(QStringLiteral("the %1 has no %2 band").arg(caps.Name, BandName(band)));
+            throw TUsageError(QCoreApplication::translate("vantoroctl", "the %1 has no %2 band").arg(caps.Name, BandName(band)));
         return band;
     };
     checkBand(o.band);
@@ -145,7 +146,7 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
         TCommand c;
         c.word = words[i];
         auto argument = [&]() {
-            if (i + 1 >= words.size()) throw TUsageError(c.word + QStringLiteral(" needs a value"));
+            if (i + 1 >= words.size()) throw TUsageError(QCoreApplication::translate("vantoroctl", "%1 needs a value").arg(c.word));
             return words[++i];
         };
         if (c.word == QLatin1String("tune")) {
@@ -153,20 +154,20 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
             c.band = o.band;
         } else if (c.word == QLatin1String("band")) {
             const auto band = ParseBand(argument());
-            if (!band) throw TUsageError(QStringLiteral("band takes am or fm"));
+            if (!band) throw TUsageError(QCoreApplication::translate("vantoroctl", "band takes am or fm"));
             c.band = checkBand(*band);
         } else if (c.word == QLatin1String("volume")) {
             c.volume = ParseVolume(argument(), c.word);
         } else if (c.word == QLatin1String("scan")) {
             c.how = argument();
             if (c.how != QLatin1String("up") && c.how != QLatin1String("down") && c.how != QLatin1String("all"))
-                throw TUsageError(QStringLiteral("scan takes up, down or all"));
+                throw TUsageError(QCoreApplication::translate("vantoroctl", "scan takes up, down or all"));
             c.band = o.band;
         } else if (c.word == QLatin1String("rds")) {
             bool isNumber = false;
             const int seconds = words.value(i + 1).toInt(&isNumber);
             if (isNumber) {
-                if (seconds < 0) throw TUsageError(QStringLiteral("rds takes a number of seconds"));
+                if (seconds < 0) throw TUsageError(QCoreApplication::translate("vantoroctl", "rds takes a number of seconds"));
                 c.seconds = seconds;
                 ++i;
             }
@@ -175,7 +176,7 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
                                               QStringLiteral("unmute"), QStringLiteral("up"),
                                               QStringLiteral("down"),   QStringLiteral("zero"),
                                               QStringLiteral("signal"), QStringLiteral("status")};
-            if (!plain.contains(c.word)) throw TUsageError(QStringLiteral("unknown command \"%1\"").arg(c.word));
+            if (!plain.contains(c.word)) throw TUsageError(QCoreApplication::translate("vantoroctl", "unknown command \"%1\"").arg(c.word));
         }
         commands.push_back(c);
     }
@@ -187,7 +188,7 @@ TOptions ParseOptions(const QStringList& args)
     TOptions o;
     int i = 0;
     auto value = [&](const QString& option) {
-        if (i + 1 >= args.size()) throw TUsageError(option + QStringLiteral(" needs a value"));
+        if (i + 1 >= args.size()) throw TUsageError(QCoreApplication::translate("vantoroctl", "%1 needs a value").arg(option));
         return args[++i];
     };
     for (; i < args.size() && args[i].startsWith(QLatin1String("--")); ++i) {
@@ -198,26 +199,26 @@ TOptions ParseOptions(const QStringList& args)
         else if (a == QLatin1String("--model")) {
             const QString m = value(a);
             const auto model = ParseModel(m);
-            if (!model) throw TUsageError(QStringLiteral("unknown model \"%1\"").arg(m));
+            if (!model) throw TUsageError(QCoreApplication::translate("vantoroctl", "unknown model \"%1\"").arg(m));
             o.model = *model;
             o.modelGiven = true;
         } else if (a == QLatin1String("--port")) {
             o.port = ParseInt(value(a), a);
-            if (*o.port < 1) throw TUsageError(QStringLiteral("--port takes 1 or more, not %1").arg(*o.port));
+            if (*o.port < 1) throw TUsageError(QCoreApplication::translate("vantoroctl", "--port takes 1 or more, not %1").arg(*o.port));
         } else if (a == QLatin1String("--device")) o.device = value(a);
         else if (a == QLatin1String("--band")) {
             const QString b = value(a);
             const auto band = ParseBand(b);
-            if (!band) throw TUsageError(QStringLiteral("--band takes am or fm, not \"%1\"").arg(b));
+            if (!band) throw TUsageError(QCoreApplication::translate("vantoroctl", "--band takes am or fm, not \"%1\"").arg(b));
             o.band = *band;
         } else if (a == QLatin1String("--japanese-fm")) o.japaneseFM = true;
         else if (a == QLatin1String("--mono")) o.mono = true;
         else if (a == QLatin1String("--volume")) o.volume = ParseVolume(value(a), a);
         else if (a == QLatin1String("--muted")) o.muted = true;
         else if (a == QLatin1String("--close")) o.close = true;
-        else throw TUsageError(QStringLiteral("unknown option %1").arg(a));
+        else throw TUsageError(QCoreApplication::translate("vantoroctl", "unknown option %1").arg(a));
     }
-    if (i == args.size()) throw TUsageError(QStringLiteral("no command given"));
+    if (i == args.size()) throw TUsageError(QCoreApplication::translate("vantoroctl", "no command given"));
     // No card named: the one the program is set up for, once it is.
     if (!o.modelGiven && !o.port && o.device.isEmpty()) {
         const TSettings settings = TSettingsFile(ProgramDir(false)).Read();
@@ -227,12 +228,12 @@ TOptions ParseOptions(const QStringList& args)
         }
     }
     if (!o.stations.isEmpty() && !o.simulate)
-        throw TUsageError(QStringLiteral("--stations goes with --simulate"));
+        throw TUsageError(QCoreApplication::translate("vantoroctl", "--stations goes with --simulate"));
     // A device alone names a radio device.
     if (!o.device.isEmpty() && !o.modelGiven) o.model = mV4L2;
     const tConnection connection = BuildModelTable()[o.model].Connection;
     if (!o.device.isEmpty() && connection != cnDevice && (o.simulate || connection != cnSerial))
-        throw TUsageError(QStringLiteral("--device goes with radio devices, and with the serial models on real hardware"));
+        throw TUsageError(QCoreApplication::translate("vantoroctl", "--device goes with radio devices, and with the serial models on real hardware"));
     o.commands = ParseCommands(args.mid(i), o);
     return o;
 }
@@ -331,8 +332,7 @@ int DeviceStatus(THardwareEnv& env, const tDevCap& caps, int port, QTextStream& 
     auto device = path.isEmpty() ? nullptr : env.OpenRadioDevice(path, &error);
     TV4l2Radio radio(std::move(device));
     if (path.isEmpty() || error || radio.Probe() != 0) {
-        err << "vantoroctl: cannot read the radio device "
-            << (path.isEmpty() ? QString::number(port) : path) << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot read the radio device %1").arg(path.isEmpty() ? QString::number(port) : path) << '\n';
         return ExitNoCard;
     }
     const tV4l2Info& info = radio.Info();
@@ -365,7 +365,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     try {
         o = ParseOptions(args);
     } catch (const TUsageError& e) {
-        err << "vantoroctl: " << e.text << '\n' << Usage;
+        err << "vantoroctl: " << e.text << '\n' << QCoreApplication::translate("vantoroctl", Usage);
         return ExitUsage;
     }
     if (o.commands.size() == 1 && o.commands[0].word == QLatin1String("models")) {
@@ -380,7 +380,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
             QString why;
             auto loaded = TStationList::Load(o.stations, &why);
             if (!loaded) {
-                err << "vantoroctl: cannot use the station list " << why << '\n';
+                err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot use the station list %1").arg(why) << '\n';
                 return ExitUsage;
             }
             stations = std::move(*loaded);
@@ -396,7 +396,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
             env->MapComDevice(it.key(), it.value());
     }
     if (!o.trace.isEmpty() && !env->Trace()) {
-        err << "vantoroctl: cannot write the trace file " << o.trace << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot write the trace file %1").arg(o.trace) << '\n';
         return ExitUsage;
     }
 
@@ -404,7 +404,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     QString mixerWhy;
     TRadioCard card(*env, OpenSoundCardMixer(*env, &mixerWhy));
     if (!mixerWhy.isEmpty())
-        err << "vantoroctl: going on without the sound card's mixer: " << mixerWhy << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "going on without the sound card's mixer: %1").arg(mixerWhy) << '\n';
     const tDevCap caps = card.GetDevCap(o.model);
     const int port = o.port.value_or(caps.DefaultPort);
     card.OnDeviceError = [&err](const QString& what) { err << "vantoroctl: " << what << '\n'; };
@@ -417,12 +417,11 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         card.SetMuteOnExit(false);
         card.SetStereo(!o.mono);
     } catch (const ePortNotFound&) {
-        err << "vantoroctl: port " << port << " does not exist on the " << caps.Name
-            << " (1.." << caps.PortCount << ")\n";
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "port %1 does not exist on the %2 (1..%3)").arg(port).arg(caps.Name).arg(caps.PortCount) << '\n';
         return ExitUsage;
     }
     if (o.japaneseFM && !caps.HasJapaneseFM) {
-        err << "vantoroctl: the " << caps.Name << " has no Japanese FM range\n";
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "the %1 has no Japanese FM range").arg(caps.Name) << '\n';
         return ExitUsage;
     }
 
@@ -441,15 +440,14 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     if (caps.Connection == cnIOPort) {
         QString why;
         if (!env->PortAccess(&why)) {
-            err << "vantoroctl: cannot reach the I/O ports of the " << caps.Maker << ' ' << caps.Name
-                << ": " << why << ".\n";
+            err << "vantoroctl: "
+                << QCoreApplication::translate("vantoroctl", "cannot reach the I/O ports of the %1 %2: %3.").arg(caps.Maker, caps.Name, why) << '\n';
             if (KernelHasPortIo())
-                err << "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep "
-                    << QCoreApplication::applicationFilePath()
-                    << " (or try it on emulated hardware with --simulate).\n";
+                err << QCoreApplication::translate("vantoroctl", "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 "
+                                                 "(or try it on emulated hardware with --simulate).").arg(QCoreApplication::applicationFilePath()) << '\n';
             else
-                err << "No capability can help on this kernel; try the program on emulated hardware "
-                       "with --simulate.\n";
+                err << QCoreApplication::translate("vantoroctl", "No capability can help on this kernel; try the program on emulated hardware "
+                                                 "with --simulate.") << '\n';
             return ExitNoCard;
         }
     }
@@ -459,18 +457,17 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         if (caps.Connection == cnDevice) {
             const QString path = env->RadioDevice(port);
             if (path.isEmpty())
-                err << "vantoroctl: there is no radio device " << port << '\n';
+                err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "there is no radio device %1").arg(port) << '\n';
             else
-                err << "vantoroctl: cannot open the radio device " << path
-                    << ": it does not exist, is no radio tuner, or you may not use it "
-                       "(membership of the video group is usually needed).\n";
+                err << "vantoroctl: "
+                    << QCoreApplication::translate("vantoroctl", "cannot open the radio device %1: it does not exist, is no radio tuner, or you may not use it "
+                                             "(membership of the video group is usually needed).").arg(path) << '\n';
             card.Close();
             return ExitNoCard;
         }
-        err << "vantoroctl: cannot open COM" << caps.Ports[port] << " ("
-            << env->ComDevice(caps.Ports[port])
-            << "): the device does not exist, is in use, or you may not use it "
-               "(membership of the dialout group is usually needed).\n";
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "cannot open COM%1 (%2): the device does not exist, is in use, or you may not use it "
+                                     "(membership of the dialout group is usually needed).").arg(caps.Ports[port]).arg(env->ComDevice(caps.Ports[port])) << '\n';
         card.Close();
         return ExitNoCard;
     }
@@ -494,7 +491,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (o.close) card.Close();
     if (TTraceLog* trace = env->Trace(); trace && trace->WriteFailed()) {
-        err << "vantoroctl: cannot write the trace file " << o.trace << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot write the trace file %1").arg(o.trace) << '\n';
         return ExitUsage;
     }
     return code;

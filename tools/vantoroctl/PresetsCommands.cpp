@@ -4,6 +4,8 @@
 #include "PresetsFile.h"
 #include "Helpers.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int ExitWriteError = 4;
 }
@@ -36,7 +38,7 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return ExitWriteError;
     }
     if (args[0] == QLatin1String("check")) {
-        out << table.UsedCount() << " presets\n";
+        out << QCoreApplication::translate("vantoroctl", "%n preset(s)", nullptr, table.UsedCount()) << '\n';
         return result;
     }
     for (int n = 1; n <= tPresets::Count; ++n) {

@@ -7,6 +7,7 @@
 #include "RadioCards.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -94,7 +95,7 @@ int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err
     QFile file(args[1]);
     QString why;
     if (!OpenRegularFile(file, &why)) {
-        err << "vantoroctl: cannot read " << args[1] << ": " << why << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot read %1: %2").arg(args[1], why) << '\n';
         return ExitUsage;
     }
     file.setTextModeEnabled(true);
@@ -104,15 +105,15 @@ int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err
     for (int n = 1; !file.atEnd(); ++n) {
         const QByteArray line = file.readLine(MaxFileLineBytes + 1);
         if (line.size() >= MaxFileLineBytes && !line.endsWith('\n')) {
-            err << "vantoroctl: " << args[1] << ": line " << n << " is longer than "
-                << MaxFileLineBytes / 1024 << " KiB, not an RDS log\n";
+            err << "vantoroctl: " << args[1] << ": "
+                << QCoreApplication::translate("vantoroctl", "line %1 is longer than %2 KiB, not an RDS log").arg(n).arg(MaxFileLineBytes / 1024) << '\n';
             return ExitUsage;
         }
         const auto group = ParseRdsSpyLine(QString::fromLatin1(line));
         if (group) PrintNews(rds, rds.Feed(*group), out);
     }
     if (file.error() != QFileDevice::NoError) {
-        err << "vantoroctl: cannot read " << args[1] << ": " << file.errorString() << '\n';
+        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "cannot read %1: %2").arg(args[1], file.errorString()) << '\n';
         return ExitUsage;
     }
     return ExitOk;

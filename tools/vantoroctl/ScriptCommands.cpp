@@ -4,6 +4,8 @@
 #include "Helpers.h"
 #include "ScriptFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString ActionText(const zAction& a)
@@ -38,7 +40,7 @@ int RunScriptCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const std::uint8_t result = LoadScriptFile(args[1], script, &fault);
     if (result == slCorrupt) {
         err << args[1] << ": ";
-        if (fault.Line > 0) err << "line " << fault.Line << ": ";
+        if (fault.Line > 0) err << QCoreApplication::translate("vantoroctl", "line %1").arg(fault.Line) << ": ";
         err << fault.Why << '\n';
         return result;
     }

@@ -5,6 +5,7 @@
 #include "ProgramDir.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 // The settings as the program would use them after reading DIR/Vantoro.ini
@@ -22,14 +23,13 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const QString dir = args.size() == 2 ? args[1] : dirs.Settings;
     // The program's own folder may not exist yet: its defaults are shown.
     if (args.size() == 2 && !QFileInfo(dir).isDir()) {
-        err << "not a directory: " << dir << '\n';
+        err << QCoreApplication::translate("vantoroctl", "not a directory: %1").arg(dir) << '\n';
         return ExitUsage;
     }
     TSettingsFile file(dir);
     if (file.Profile().ReadFailed())
-        err << "cannot read "
-            << (file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
-            << "; showing the defaults\n";
+        err << QCoreApplication::translate("vantoroctl", "cannot read %1; showing the defaults").arg(file.Profile().ReadError().isEmpty() ? file.Path() : file.Profile().ReadError())
+            << '\n';
     const TSettings settings = file.Read();
     // The folder in use, as a comment line the settings file could hold.
     out << "# settings file: " << file.Path() << '\n';

@@ -4,6 +4,7 @@
 #include "CardCommands.h"
 #include "FileCommands.h"
 #include "RadioCommands.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -13,13 +14,16 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantoroctl"));
+    // Messages in the user's language (LANGUAGE, LC_MESSAGES, LANG); what the
+    // commands print on the standard output stays as scripts read it.
+    UseSystemLanguage();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const QString word = args.value(0);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out << CtlUsage;
+        out << QCoreApplication::translate("vantoroctl", CtlUsage);
         return ExitOk;
     }
     if (args.contains(QLatin1String("--version"))) {

@@ -1,0 +1,2703 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+14"/>
+        <source>the option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>usage: vantoro [--configure] [--simulate [--stations FILE]] [--trace FILE] [--mute|--scan]
+       vantoro --help | --version
+
+The radio&apos;s front panel for a V4L2 radio tuner (/dev/radioN) or one of the
+older ISA and serial receiver cards.
+
+  --configure       show the settings dialog before the window opens
+  --simulate        run on emulated hardware
+  --stations FILE   the emulated stations (with --simulate)
+  --trace FILE      record every port access, wait, serial byte and device request
+  --mute, --scan    mute or unmute, or scan up (handed to the copy that runs)
+  -h, --help        print this text
+  --version         print the version
+</source>
+        <translation>usage : vantoro [--configure] [--simulate [--stations FICHIER]] [--trace FICHIER] [--mute|--scan]
+        vantoro --help | --version
+
+La façade d&apos;un poste de radio pour un tuner radio V4L2 (/dev/radioN) ou l&apos;une des
+anciennes cartes réceptrices ISA et série.
+
+  --configure         afficher les paramètres avant l&apos;ouverture de la fenêtre
+  --simulate          fonctionner sur du matériel émulé
+  --stations FICHIER  les stations émulées (avec --simulate)
+  --trace FICHIER     enregistrer chaque accès aux ports, attente, octet série et requête au périphérique
+  --mute, --scan      activer ou couper la sourdine, ou lancer la recherche vers le haut (transmis à la copie en cours)
+  -h, --help          afficher ce texte
+  --version           afficher la version
+</translation>
+    </message>
+</context>
+<context>
+    <name>DialogParts</name>
+    <message>
+        <location filename="../src/app/DialogParts.cpp" line="+49"/>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../src/app/InstanceLock.cpp" line="+53"/>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is not a folder but a link or a file</source>
+        <translation>%1 n&apos;est pas un dossier mais un lien ou un fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open the folder %1: %2</source>
+        <translation>impossible d&apos;ouvrir le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot read the folder %1: %2</source>
+        <translation>impossible de lire le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the folder %1 belongs to another user (%2)</source>
+        <translation>le dossier %1 appartient à un autre utilisateur (%2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot close the folder %1 to other users: %2</source>
+        <translation>impossible de fermer le dossier %1 aux autres utilisateurs : %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>cannot create the lock file %1: %2</source>
+        <translation>impossible de créer le fichier de verrou %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot use the lock file %1: it is not a regular file</source>
+        <translation>fichier de verrou %1 inutilisable : ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>cannot lock the lock file %1: %2</source>
+        <translation>impossible de verrouiller le fichier de verrou %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDialog</name>
+    <message>
+        <location filename="../src/schedule/PictureDialog.cpp" line="+14"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PresetsFile</name>
+    <message>
+        <location filename="../src/stations/PresetsFile.cpp" line="+223"/>
+        <source>The presets file is corrupt</source>
+        <translation>Le fichier de présélections est corrompu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read error or disk not ready</source>
+        <translation>Erreur de lecture ou disque non prêt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Presets write error</source>
+        <translation>Erreur d&apos;écriture des présélections</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Vantoro presets (*.vxp);;Plain text (*.txt);;All files (*)</source>
+        <translation>Présélections Vantoro (*.vxp);;Texte brut (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <location filename="../src/platform/Prompts.h" line="+44"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/platform/RegularFile.cpp" line="+14"/>
+        <source>a directory</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a named pipe (FIFO)</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not an ordinary file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not a regular file but %1</source>
+        <translation>pas un fichier ordinaire mais %1</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>larger than %1 KiB, more than such a file ever holds</source>
+        <translation>plus de %1 Kio, davantage que n&apos;en contient jamais un tel fichier</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <location filename="../src/platform/SafeSave.cpp" line="+19"/>
+        <source>%1: not a regular file but %2; it is left as it is</source>
+        <translation>%1 : pas un fichier ordinaire mais %2 ; il est laissé tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptEdit</name>
+    <message>
+        <location filename="../src/schedule/ScriptEdit.cpp" line="+69"/>
+        <source>A preset action needs a stored preset.
+Store a preset first, or choose another action.</source>
+        <translation>Une action de présélection demande une présélection mémorisée.
+Mémorisez d&apos;abord une présélection, ou choisissez une autre action.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptFile</name>
+    <message>
+        <location filename="../src/schedule/ScriptFile.cpp" line="+70"/>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not an action word</source>
+        <translation>ce n&apos;est pas un mot d&apos;action</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the time must be four digits, HHMM</source>
+        <translation>l&apos;heure doit compter quatre chiffres, HHMM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the time must be four digits, HHMM, then &quot;.&quot;</source>
+        <translation>l&apos;heure doit compter quatre chiffres, HHMM, puis &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a time of day</source>
+        <translation>ce n&apos;est pas une heure du jour</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 doit être un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the stereo word (ST or MN)</source>
+        <translation>le mot stéréo (ST ou MN)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>stereo must be ST or MN</source>
+        <translation>la stéréo doit être ST ou MN</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the number of beeps</source>
+        <translation>le nombre de bips</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the pitch</source>
+        <translation>la hauteur du son</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the length</source>
+        <translation>la durée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the volume</source>
+        <translation>le volume</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preset number</source>
+        <translation>le numéro de présélection</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the frequency</source>
+        <translation>la fréquence</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not a frequency</source>
+        <translation>ce n&apos;est pas une fréquence</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the band (AM or FM)</source>
+        <translation>la bande (AM ou FM)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the band must be AM or FM</source>
+        <translation>la bande doit être AM ou FM</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>not readable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>larger than %1 KiB, more than a script ever holds</source>
+        <translation>plus de %1 Kio, davantage que ne contient jamais un script</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the line is longer than %1 KiB</source>
+        <translation>la ligne dépasse %1 Kio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the first line must begin with &quot;;&quot; and the title</source>
+        <translation>la première ligne doit commencer par &quot;;&quot; et le titre</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the last line is blank</source>
+        <translation>la dernière ligne est vide</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the time is not later than the action before</source>
+        <translation>l&apos;heure n&apos;est pas postérieure à celle de l&apos;action précédente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the script has no actions</source>
+        <translation>le script ne contient aucune action</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The script file is corrupt</source>
+        <translation>Le fichier de script est corrompu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read error or disk not ready</source>
+        <translation>Erreur de lecture ou disque non prêt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Script write error</source>
+        <translation>Erreur d&apos;écriture du script</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Vantoro scripts (*.vxs *.Vxs);;Plain text (*.txt);;All files (*)</source>
+        <translation>Scripts Vantoro (*.vxs *.Vxs);;Texte brut (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>If you load a new script, the
+current script will be erased.
+Are you sure?</source>
+        <translation>Si vous chargez un nouveau script, le
+script actuel sera effacé.
+Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Load script</source>
+        <translation>Charger un script</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <location filename="../src/periphery/AboutBox.cpp" line="+16"/>
+        <source>About Vantoro</source>
+        <translation>À propos de Vantoro</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A radio with a front panel on the screen for USB and PCI radio tuners (Video4Linux) and older radio-receiver cards: tuning, hardware seek and scanning, RDS station names, one hundred presets, a station archive, an alarm, a sleep timer and timed scripts.</source>
+        <translation>Une radio avec sa façade à l&apos;écran pour les tuners radio USB et PCI (Video4Linux) et les anciennes cartes réceptrices : accord, recherche matérielle et balayage, noms des stations RDS, cent présélections, des archives de stations, un réveil, une minuterie de mise en veille et des scripts programmés.</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmDialog</name>
+    <message>
+        <location filename="../src/schedule/AlarmDialog.cpp" line="+86"/>
+        <source>Alarm setting</source>
+        <translation>Réglage du réveil</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Set alarm time</source>
+        <translation>Heure du réveil</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Jump to</source>
+        <translation>Aller à</translation>
+    </message>
+</context>
+<context>
+    <name>TArchive</name>
+    <message>
+        <location filename="../src/stations/Archive.cpp" line="+145"/>
+        <source>without a valid &quot;Rows&quot; count</source>
+        <translation>sans nombre &quot;Rows&quot; valide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>beyond the &quot;Rows&quot; count</source>
+        <translation>au-delà du nombre &quot;Rows&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>with no parent folder read before</source>
+        <translation>sans dossier parent lu auparavant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in a loop of parents</source>
+        <translation>dans une boucle de parents</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>under a station</source>
+        <translation>sous une station</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>of an unknown kind</source>
+        <translation>de type inconnu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>under a key that is no row number</source>
+        <translation>sous une clé qui n&apos;est pas un numéro de ligne</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+16"/>
+        <source>%n row(s) that the tree cannot take (%1)</source>
+        <translation>
+            <numerusform>%n ligne que l&apos;arbre ne peut pas reprendre (%1)</numerusform>
+            <numerusform>%n lignes que l&apos;arbre ne peut pas reprendre (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This node can&apos;t be renamed</source>
+        <translation>Ce nœud ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A node with this name already exists</source>
+        <translation>Un nœud de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name is empty</source>
+        <translation>Le nom est vide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Destination node is the same as the source node</source>
+        <translation>Le nœud de destination est le même que le nœud source</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t drag/drop the root</source>
+        <translation>Impossible de glisser-déposer la racine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t drop a parent onto its child</source>
+        <translation>Impossible de déposer un parent sur son enfant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You can&apos;t drop this type of node here!</source>
+        <translation>Vous ne pouvez pas déposer ce type de nœud ici !</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Folder Name</source>
+        <translation>Nom du dossier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Station Name</source>
+        <translation>Nom de la station</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveDialog</name>
+    <message>
+        <location filename="../src/stations/ArchiveDialog.cpp" line="+91"/>
+        <source>Channels organizer</source>
+        <translation>Organiseur de stations</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Presets</source>
+        <translation>Présélections</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OUT OF RANGE</source>
+        <translation>HORS BANDE</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Tune previous</source>
+        <translation>Accord précédent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tune next</source>
+        <translation>Accord suivant</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Scan</source>
+        <translation>Rech.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan previous</source>
+        <translation>Recherche vers le bas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Halt</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Halt scanning</source>
+        <translation>Arrêter la recherche</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Adjust step</source>
+        <translation>Régler le pas</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The station archive could not be written: %1</source>
+        <translation>Impossible d&apos;écrire les archives de stations : %1</translation>
+    </message>
+    <message>
+        <location line="+207"/>
+        <source>Clear all favorites</source>
+        <translation>Effacer toutes les présélections</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+</context>
+<context>
+    <name>TCannotStartDialog</name>
+    <message>
+        <location filename="../src/app/CannotStartDialog.cpp" line="+8"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vantoro can run under Linux 2.6 or later.</source>
+        <translation>Vantoro fonctionne sous Linux 2.6 ou plus récent.</translation>
+    </message>
+</context>
+<context>
+    <name>TColorGrid</name>
+    <message>
+        <location filename="../src/periphery/ColorGrid.cpp" line="+15"/>
+        <location line="+18"/>
+        <source>Left click: foreground (FG); right click: background (BG)</source>
+        <translation>Clic gauche : premier plan (PP) ; clic droit : arrière-plan (AP)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click a colour to choose it</source>
+        <translation>Cliquez sur une couleur pour la choisir</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>FG</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BG</source>
+        <translation>AP</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectPortAccess</name>
+    <message>
+        <location filename="../src/platform/DirectPortAccess.cpp" line="+20"/>
+        <source>this kernel offers no I/O port access (ioperm: %1)</source>
+        <translation>ce noyau n&apos;offre pas d&apos;accès aux ports d&apos;E/S (ioperm : %1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>this processor has no I/O ports</source>
+        <translation>ce processeur n&apos;a pas de ports d&apos;E/S</translation>
+    </message>
+</context>
+<context>
+    <name>TExitQuestion</name>
+    <message>
+        <location filename="../src/app/ExitQuestion.cpp" line="+13"/>
+        <source>Power-off message</source>
+        <translation>Message d&apos;arrêt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Do you want the music to play in the background?</source>
+        <translation>Voulez-vous que la musique continue en arrière-plan ?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Don&apos;t &amp;exit</source>
+        <translation>Ne pas &amp;quitter</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <location filename="../src/periphery/HelpWindow.cpp" line="+17"/>
+        <source>Vantoro Help</source>
+        <translation>Aide de Vantoro</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The help file %1 is missing or cannot be read.</source>
+        <translation>Le fichier d&apos;aide %1 est absent ou illisible.</translation>
+    </message>
+</context>
+<context>
+    <name>TJumpToDialog</name>
+    <message>
+        <location filename="../src/stations/JumpToDialog.cpp" line="+19"/>
+        <source>Jump to</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Set frequency</source>
+        <translation>Régler la fréquence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <location filename="../src/app/MainDialogs.cpp" line="+93"/>
+        <source>Settings: %1</source>
+        <translation>Paramètres : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Station archive: %1</source>
+        <translation>
+Archives de stations : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainLayout.cpp" line="+10"/>
+        <source>Complete</source>
+        <translation>Complet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+204"/>
+        <source>Display</source>
+        <translation>Afficheur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display + tuner</source>
+        <translation>Afficheur + tuner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display + presets</source>
+        <translation>Afficheur + présélections</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display + volume + buttons</source>
+        <translation>Afficheur + volume + boutons</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Display + volume + buttons + presets</source>
+        <translation>Afficheur + volume + boutons + présélections</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowArchive.cpp" line="+30"/>
+        <source>The station archive %1 cannot be read</source>
+        <translation>Les archives de stations %1 sont illisibles</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The station archive %1 cannot be read: %2 (&quot;%3&quot;) does not convert</source>
+        <translation>Les archives de stations %1 sont illisibles : %2 (&quot;%3&quot;) ne se convertit pas</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the folder %1 cannot be made</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
+        <translation>Les archives de stations %1 contiennent %2. Elles ne sont pas affichées, et l&apos;enregistrement les garde telles quelles dans le fichier.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowClock.cpp" line="+37"/>
+        <source>Programming mode on/off (%1)</source>
+        <translation>Mode programmation marche/arrêt (%1)</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Favorites aren&apos;t defined</source>
+        <translation>Aucune présélection n&apos;est définie</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>internal</source>
+        <translation>interne</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+51"/>
+        <source>
+The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
+        <translation>
+La radio est fermée. Rebranchez-la et choisissez-la dans les paramètres pour la rouvrir.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>%1 could not be read: %2.
+The program starts with the default settings and leaves the file as it is.</source>
+        <translation>Impossible de lire %1 : %2.
+Le programme démarre avec les paramètres par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Internal</source>
+        <translation>Interne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programming mode on/off (empty)</source>
+        <translation>Mode programmation marche/arrêt (vide)</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>radio device %1 (none found)</source>
+        <translation>périphérique radio %1 (aucun trouvé)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the I/O port 0x%1</source>
+        <translation>le port d&apos;E/S 0x%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The %1 %2 cannot be opened on %3.
+The device does not exist, is in use, or you may not use it.</source>
+        <translation>Impossible d&apos;ouvrir %1 %2 sur %3.
+Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <location line="+172"/>
+        <source>The settings could not be written:
+</source>
+        <translation>Impossible d&apos;écrire les paramètres :
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Retry</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Quit without saving</source>
+        <translation>&amp;Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+137"/>
+        <source>Favorite n.</source>
+        <translation>N° de présélection</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+216"/>
+        <source>Name of the radio station</source>
+        <translation>Nom de la station de radio</translation>
+    </message>
+    <message>
+        <location line="-212"/>
+        <source>Current time</source>
+        <translation>Heure actuelle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tuner </source>
+        <translation>Tuner </translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Tune previous</source>
+        <translation>Accord précédent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tune next</source>
+        <translation>Accord suivant</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Adjust step</source>
+        <translation>Régler le pas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Jump directly to a frequency</source>
+        <translation>Aller directement à une fréquence</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan</source>
+        <translation>Rech.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan previous</source>
+        <translation>Recherche précédente</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan next</source>
+        <translation>Recherche suivante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Halt scanning</source>
+        <translation>Arrêter la recherche</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-35"/>
+        <location line="+38"/>
+        <source>Presets</source>
+        <translation>Présélections</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Next/Prev row of favorites</source>
+        <translation>Rangée suivante/précédente de présélections</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-6"/>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Mute on/off</source>
+        <translation>Sourdine marche/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm on/off</source>
+        <translation>Réveil marche/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sleep on/off</source>
+        <translation>Minuterie de mise en veille marche/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programming mode on/off</source>
+        <translation>Mode programmation marche/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear a favorite</source>
+        <translation>Effacer une présélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Store a favorite</source>
+        <translation>Mémoriser une présélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Force Mono/Stereo</source>
+        <translation>Forcer mono/stéréo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Power off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-100"/>
+        <source>Jump to</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tune left</source>
+        <translation>Accord à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tune right</source>
+        <translation>Accord à droite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Step +</source>
+        <translation>Pas +</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step -</source>
+        <translation>Pas -</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scan left</source>
+        <translation>Recherche à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan right</source>
+        <translation>Recherche à droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan stop</source>
+        <translation>Arrêter la recherche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sleep</source>
+        <translation>Minuterie de mise en veille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Réveil</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Scripting</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Organize</source>
+        <translation>Organiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit presets</source>
+        <translation>Modifier les présélections</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+102"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="-101"/>
+        <location line="+102"/>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <location line="-101"/>
+        <location line="+99"/>
+        <source>Memory</source>
+        <translation>Mémoriser</translation>
+    </message>
+    <message>
+        <location line="-98"/>
+        <location line="+103"/>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <source>Always on top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load script</source>
+        <translation>Charger un script</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+349"/>
+        <source>Load presets</source>
+        <translation>Charger des présélections</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+60"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>&amp;Actions</source>
+        <translation>A&amp;ctions</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;isplay</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stations</source>
+        <translation>&amp;Stations</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+15"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+37"/>
+        <source>Help topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <location line="+37"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowPresets.cpp" line="-109"/>
+        <source>No preset is tuned, so there is nothing to rename.</source>
+        <translation>Aucune présélection n&apos;est accordée, il n&apos;y a donc rien à renommer.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Duplicated frequency</source>
+        <translation>Fréquence en double</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Clear all favorites</source>
+        <translation>Effacer toutes les présélections</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>If you load a new set of presets, the
+current presets will be erased.
+Are you sure?</source>
+        <translation>Si vous chargez de nouvelles présélections, les
+présélections actuelles seront effacées.
+Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Presets loaded from </source>
+        <translation>Présélections chargées depuis </translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowScan.cpp" line="+27"/>
+        <source>Scanning works on FM only.</source>
+        <translation>La recherche ne fonctionne qu&apos;en FM.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
+        <source>No presets are stored yet.</source>
+        <translation>Aucune présélection n&apos;est encore mémorisée.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+289"/>
+        <source>This radio card cannot switch between stereo and mono.</source>
+        <translation>Cette carte radio ne peut pas basculer entre stéréo et mono.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowVolume.cpp" line="+32"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>on continue sans le mélangeur de la carte son : %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>Mixer</source>
+        <translation>Mixeur</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Go to the sound card mixer</source>
+        <translation>Ouvrir le mélangeur de la carte son</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Vantoro can&apos;t control
+the sound volume</source>
+        <translation>Vantoro ne peut pas régler
+le volume sonore</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Vantoro can&apos;t control</source>
+        <translation>Vantoro ne peut pas régler</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Up</source>
+        <translation>Plus fort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Down</source>
+        <translation>Moins fort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mute</source>
+        <translation>Sourdine</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <location line="+250"/>
+        <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
+        <translation>Le son du tuner ne peut pas être joué sur la carte son (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>TMixer</name>
+    <message>
+        <location filename="../src/hardware/Mixer.cpp" line="+155"/>
+        <source>Can&apos;t find audio output mixer line for %1</source>
+        <translation>Ligne de mélangeur de sortie audio introuvable pour %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Can&apos;t find %1 output source line for %2</source>
+        <translation>Ligne de source de sortie %1 introuvable pour %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMixerDialog</name>
+    <message>
+        <location filename="../src/hardware/MixerDialog.cpp" line="+58"/>
+        <source>Mixer control</source>
+        <translation>Réglage du mélangeur</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Master</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Treble</source>
+        <translation>Aigus</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Line in</source>
+        <translation>Entrée ligne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+106"/>
+        <source>Compact Disc</source>
+        <translation>Disque compact</translation>
+    </message>
+    <message>
+        <location line="-104"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Mute</source>
+        <translation>Sourdine</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>L</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>R</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+</context>
+<context>
+    <name>TPortAccessWarning</name>
+    <message>
+        <location filename="../src/app/PortAccessWarning.cpp" line="+10"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The running operating system is Linux and the installed radio card is controlled by direct access to I/O ports.</source>
+        <translation>Le système d&apos;exploitation est Linux et la carte radio installée est commandée par accès direct aux ports d&apos;E/S.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>In Linux, that kind of access to hardware is not allowed without a privilege.</source>
+        <translation>Sous Linux, ce type d&apos;accès au matériel n&apos;est pas permis sans privilège.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In order for Vantoro to gain access to this kind of radio card under Linux, the program must be given the CAP_SYS_RAWIO capability (setcap cap_sys_rawio+ep) before running Vantoro!</source>
+        <translation>Pour que Vantoro puisse accéder à ce type de carte radio sous Linux, il faut donner au programme la capacité CAP_SYS_RAWIO (setcap cap_sys_rawio+ep) avant de lancer Vantoro !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Read the chapter &quot;Installing on Linux&quot; of the user manual for more details.</source>
+        <translation>Lisez le chapitre &quot;Installing on Linux&quot; du manuel pour plus de détails.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system&apos;s reason: %1</source>
+        <translation>La raison donnée par le système : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Linux is
+installed</source>
+        <translation>Linux est
+installé</translation>
+    </message>
+</context>
+<context>
+    <name>TPresetsDraft</name>
+    <message>
+        <location filename="../src/stations/PresetsDraft.cpp" line="+78"/>
+        <source>Edit presets - </source>
+        <translation>Modifier les présélections - </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Internal</source>
+        <translation>Interne</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stored entries: %1</source>
+        <translation>Entrées mémorisées : %1</translation>
+    </message>
+    <message>
+        <location line="+214"/>
+        <location line="+11"/>
+        <source>Warning!</source>
+        <translation>Attention !</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Do you wish to clear all presets?</source>
+        <translation>Voulez-vous effacer toutes les présélections ?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Do you wish to restore the previous presets?</source>
+        <translation>Voulez-vous restaurer les présélections précédentes ?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>If you load a new set of presets, the
+current presets will be erased.
+Are you sure?</source>
+        <translation>Si vous chargez de nouvelles présélections, les
+présélections actuelles seront effacées.
+Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Open presets</source>
+        <translation>Ouvrir des présélections</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Save presets</source>
+        <translation>Enregistrer les présélections</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>The presets have changed!
+Are you sure that you want
+to exit without saving?</source>
+        <translation>Les présélections ont changé !
+Voulez-vous vraiment quitter
+sans enregistrer ?</translation>
+    </message>
+</context>
+<context>
+    <name>TPresetsEditor</name>
+    <message>
+        <location filename="../src/stations/PresetsEditor.cpp" line="+85"/>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+162"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="-161"/>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Tune previous</source>
+        <translation>Accord précédent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tune next</source>
+        <translation>Accord suivant</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Adjust step</source>
+        <translation>Régler le pas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Duplicated frequency</source>
+        <translation>Fréquence en double</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+81"/>
+        <source>Listen</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <location line="-78"/>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Listen T</source>
+        <translation>Écouter T</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <location filename="../src/platform/Profile.cpp" line="+179"/>
+        <source>%1: a line longer than %2 KiB, which no such file has</source>
+        <translation>%1 : une ligne de plus de %2 Kio, ce qu&apos;aucun fichier de ce type ne contient</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>%1 could not be read, so it is left as it is</source>
+        <translation>%1 n&apos;a pas pu être lu, il est donc laissé tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>TRadioCard</name>
+    <message>
+        <location filename="../src/hardware/SerialRadioProtocol.cpp" line="+53"/>
+        <source>The serial receiver on COM%1 (%2) stopped answering (%3).</source>
+        <translation>Le récepteur série sur COM%1 (%2) ne répond plus (%3).</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+37"/>
+        <source>The radio device %1 stopped answering (%2).</source>
+        <translation>Le périphérique radio %1 ne répond plus (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TScriptEditor</name>
+    <message>
+        <location filename="../src/schedule/ScriptEditor.cpp" line="+43"/>
+        <source>Mute on</source>
+        <translation>Sourdine oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mute off</source>
+        <translation>Sourdine non</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beep</source>
+        <translation>Bip</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+202"/>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <location line="-201"/>
+        <location line="+234"/>
+        <source>Jump to</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <location line="-233"/>
+        <source>Preset</source>
+        <translation>Présélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location line="+153"/>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+5"/>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+5"/>
+        <location line="+96"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+2"/>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Property for this item</source>
+        <translation>Propriétés de cet élément</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+18"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Freq</source>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Preview</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Event time</source>
+        <translation>Heure de l&apos;événement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HH</source>
+        <translation>HH</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The range is from</source>
+        <translation>La plage va de</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>Programming -</source>
+        <translation>Programmation -</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Script - (%1)</source>
+        <translation>Script - (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+255"/>
+        <source>Tuned</source>
+        <translation>Accordé</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not tuned</source>
+        <translation>Non accordé</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>This script will be erased.
+Are you sure?</source>
+        <translation>Ce script va être effacé.
+Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Save script</source>
+        <translation>Enregistrer le script</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Exit without save</source>
+        <translation>Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The script has changed!
+Are you sure?</source>
+        <translation>Le script a changé !
+Êtes-vous sûr ?</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsDialog</name>
+    <message>
+        <location filename="../src/setup/KeyCommands.cpp" line="+8"/>
+        <source>Volume up</source>
+        <translation>Volume plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Volume down</source>
+        <translation>Volume moins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Volume reset</source>
+        <translation>Volume à zéro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mixer</source>
+        <translation>Mélangeur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mute on/off</source>
+        <translation>Sourdine marche/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tune left</source>
+        <translation>Accord à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tune right</source>
+        <translation>Accord à droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step +</source>
+        <translation>Pas +</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step -</source>
+        <translation>Pas -</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sleep</source>
+        <translation>Mise en veille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Réveil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan left</source>
+        <translation>Recherche à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scan right</source>
+        <translation>Recherche à droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop scan</source>
+        <translation>Arrêt recherche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit presets</source>
+        <translation>Modifier présélections</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/setup/SettingsDialog.cpp" line="+72"/>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Organize</source>
+        <translation>Organiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scripting</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quick jump</source>
+        <translation>Saut rapide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always on top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimal</source>
+        <translation>Minimal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Min+tuner</source>
+        <translation>Min+tuner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Min+presets</source>
+        <translation>Min+présél.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Complete disp.</source>
+        <translation>Affichage complet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Memory</source>
+        <translation>Mémoriser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load script</source>
+        <translation>Charger un script</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load presets</source>
+        <translation>Charger des présél.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Min+vol+btn</source>
+        <translation>Min+vol+bout.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Min+vol+btn+pre</source>
+        <translation>Min+vol+bout.+présél.</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialog.cpp" line="-43"/>
+        <source>This radio card is currently
+installed in your computer</source>
+        <translation>Cette carte radio est actuellement
+installée dans votre ordinateur</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Radio card</source>
+        <translation>Carte radio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Volume control</source>
+        <translation>Réglage du volume</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start/close</source>
+        <translation>Démarrage/arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Supported hardware</source>
+        <translation>Matériel pris en charge</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Check radio signal periodically</source>
+        <translation>Vérifier périodiquement le signal radio</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Japanese FM frequencies</source>
+        <translation>Fréquences FM japonaises</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+14"/>
+        <location line="+54"/>
+        <source>Connected to</source>
+        <translation>Connectée à</translation>
+    </message>
+    <message>
+        <location line="-65"/>
+        <source>I/O Port</source>
+        <translation>Port d&apos;E/S</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>30Ch (default)</source>
+        <translation>30Ch (par défaut)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>20Ch (alternate)</source>
+        <translation>20Ch (alternatif)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Available serial port</source>
+        <translation>Port série disponible</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>  (needs the dialout group)</source>
+        <translation>  (demande le groupe dialout)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+21"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>The I/O ports cannot be reached.</source>
+        <translation>Les ports d&apos;E/S sont inaccessibles.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your radio card is controlled by I/O ports.
+Vantoro can&apos;t access the hardware directly
+without the CAP_SYS_RAWIO capability.
+See the chapter &quot;Installing on Linux&quot; of
+the user manual for more details.</source>
+        <translation>Votre carte radio est commandée par des ports d&apos;E/S.
+Vantoro ne peut pas accéder directement au
+matériel sans la capacité CAP_SYS_RAWIO.
+Voyez le chapitre &quot;Installing on Linux&quot; du
+manuel pour plus de détails.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No serial port can be used on
+this computer, so this device
+cannot be used yet. Serial ports
+are /dev/ttyS*, USB adapters
+/dev/ttyUSB* or /dev/ttyACM*;
+using them needs the dialout
+group (sudo usermod -aG dialout
+$USER, then log in again).
+Plug the adapter in and open
+the settings again to choose it.</source>
+        <translation>Aucun port série n&apos;est utilisable sur
+cet ordinateur : ce périphérique ne
+peut donc pas encore servir. Les ports
+série sont /dev/ttyS*, les adaptateurs USB
+/dev/ttyUSB* ou /dev/ttyACM* ; leur usage
+demande le groupe dialout (sudo
+usermod -aG dialout $USER, puis
+reconnectez-vous). Branchez l&apos;adaptateur
+et rouvrez les paramètres pour le choisir.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Radio device</source>
+        <translation>Périphérique radio</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No radio device found: nothing is at /dev/radio0, /dev/radio1, ... Connect a USB or PCI radio tuner (its driver makes the device), or choose one of the older cards in the list.</source>
+        <translation>Aucun périphérique radio trouvé : rien en /dev/radio0, /dev/radio1, ... Branchez un tuner radio USB ou PCI (son pilote crée le périphérique), ou choisissez l&apos;une des anciennes cartes de la liste.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>You can set the volume properties through:</source>
+        <translation>Vous pouvez régler le volume par :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>One or more sound cards were detected on this system.
+</source>
+        <translation>Une ou plusieurs cartes son ont été détectées sur ce système.
+</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The sound volume is controlled through</source>
+        <translation>Le volume sonore est réglé par</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play the tuner&apos;s USB sound through the sound card</source>
+        <translation>Jouer le son USB du tuner sur la carte son</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>For radio devices that deliver their sound over USB; tuners wired to the sound card play through that cable.</source>
+        <translation>Pour les périphériques radio qui livrent leur son par USB ; les tuners reliés à la carte son jouent par ce câble.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Startup</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tune to last station</source>
+        <translation>Accorder la dernière station</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start minimized</source>
+        <translation>Démarrer réduit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show Tip Of The Day</source>
+        <translation>Afficher l&apos;astuce du jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start muted</source>
+        <translation>Démarrer en sourdine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start alarm if set</source>
+        <translation>Lancer le réveil s&apos;il est réglé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Force stereo off</source>
+        <translation>Forcer la stéréo à l&apos;arrêt</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Shutdown</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mute audio</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Leave in current state</source>
+        <translation>Laisser dans l&apos;état actuel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ask at shutdown</source>
+        <translation>Demander à l&apos;arrêt</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogLook.cpp" line="+118"/>
+        <source>Digits</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Flags</source>
+        <translation>Indicateurs</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Display preview</source>
+        <translation>Aperçu de l&apos;afficheur</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>Generic button</source>
+        <translation>Bouton générique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preset assigned (FM)</source>
+        <translation>Présélection attribuée (FM)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preset assigned (AM)</source>
+        <translation>Présélection attribuée (AM)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Preset not assigned</source>
+        <translation>Présélection non attribuée</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not active</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Reset to default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupModel</name>
+    <message>
+        <location filename="../src/setup/SetupModel.cpp" line="+133"/>
+        <source>Radio card</source>
+        <translation>Carte radio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line In</source>
+        <translation>Entrée ligne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compact disk</source>
+        <translation>Disque compact</translation>
+    </message>
+</context>
+<context>
+    <name>TSleepDialog</name>
+    <message>
+        <location filename="../src/schedule/SleepDialog.cpp" line="+40"/>
+        <source>Sleep</source>
+        <translation>Mise en veille</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Turn off radio after</source>
+        <translation>Éteindre la radio après</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>TStationNamePrompt</name>
+    <message>
+        <location filename="../src/app/StationNamePrompt.cpp" line="+34"/>
+        <source>Asking for station name</source>
+        <translation>Nom de la station</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Station name</source>
+        <translation>Nom de la station</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TTipOfDay</name>
+    <message>
+        <location filename="../src/periphery/TipOfDay.cpp" line="+17"/>
+        <source>Tip of the day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Show tips at start-up</source>
+        <translation>Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Next tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>No tips to show: the tips file %1 is missing or empty.</source>
+        <translation>Aucune astuce à afficher : le fichier d&apos;astuces %1 est absent ou vide.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>No tips to show.</source>
+        <translation>Aucune astuce à afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>vantoro</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+176"/>
+        <source>cannot use the station list %1</source>
+        <translation>impossible d&apos;utiliser la liste de stations %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>cannot write the trace file %1</source>
+        <translation>impossible d&apos;écrire le fichier de trace %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>desktop actions cannot reach this copy: %1</source>
+        <translation>les actions du bureau ne peuvent pas atteindre cette copie : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantoroctl</name>
+    <message>
+        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+26"/>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 illisible : %2</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+26"/>
+        <source>usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
+                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
+                  [--muted] [--close] COMMAND...
+commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
+          signal | status | scan up|down|all | rds [SECONDS]
+       vantoroctl presets check|show FILE | presets copy FILE TO
+       vantoroctl script check|show FILE
+       vantoroctl settings show [DIR]
+       vantoroctl archive show [FILE]
+       vantoroctl rds --hex FILE
+       vantoroctl --help | -h | --version
+Without --model, --port and --device the card is the one the program&apos;s settings name.
+</source>
+        <translation>usage : vantoroctl [--simulate] [--stations FICHIER] [--trace FICHIER] [--model M] [--port N]
+                   [--device CHEMIN] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
+                   [--muted] [--close] COMMANDE...
+commandes : models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
+            signal | status | scan up|down|all | rds [SECONDES]
+        vantoroctl presets check|show FICHIER | presets copy FICHIER VERS
+        vantoroctl script check|show FICHIER
+        vantoroctl settings show [DOSSIER]
+        vantoroctl archive show [FICHIER]
+        vantoroctl rds --hex FICHIER
+        vantoroctl --help | -h | --version
+Sans --model, --port ni --device, la carte est celle que nomment les paramètres du programme.
+</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>%1 must be a whole number, not &quot;%2&quot;</source>
+        <translation>%1 doit être un nombre entier, pas &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 takes 0..%2, not %3</source>
+        <translation>%1 accepte 0..%2, pas %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&quot;%1&quot; is not a frequency in MHz</source>
+        <translation>&quot;%1&quot; n&apos;est pas une fréquence en MHz</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>the %1 has no %2 band</source>
+        <translation>%1 n&apos;a pas de bande %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+42"/>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>band takes am or fm</source>
+        <translation>band accepte am ou fm</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>scan takes up, down or all</source>
+        <translation>scan accepte up, down ou all</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>rds takes a number of seconds</source>
+        <translation>rds accepte un nombre de secondes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>modèle inconnu &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--port takes 1 or more, not %1</source>
+        <translation>--port accepte 1 ou plus, pas %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--band takes am or fm, not &quot;%1&quot;</source>
+        <translation>--band accepte am ou fm, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--stations goes with --simulate</source>
+        <translation>--stations va avec --simulate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--device goes with radio devices, and with the serial models on real hardware</source>
+        <translation>--device va avec les périphériques radio, et avec les modèles série sur du vrai matériel</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>cannot read the radio device %1</source>
+        <translation>impossible de lire le périphérique radio %1</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>cannot use the station list %1</source>
+        <translation>impossible d&apos;utiliser la liste de stations %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+95"/>
+        <source>cannot write the trace file %1</source>
+        <translation>impossible d&apos;écrire le fichier de trace %1</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <source>going on without the sound card&apos;s mixer: %1</source>
+        <translation>on continue sans le mélangeur de la carte son : %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>port %1 does not exist on the %2 (1..%3)</source>
+        <translation>le port %1 n&apos;existe pas sur %2 (1..%3)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the %1 has no Japanese FM range</source>
+        <translation>%1 n&apos;a pas de plage FM japonaise</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>cannot reach the I/O ports of the %1 %2: %3.</source>
+        <translation>impossible d&apos;atteindre les ports d&apos;E/S de %1 %2 : %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 (or try it on emulated hardware with --simulate).</source>
+        <translation>Le programme a besoin de la capacité CAP_SYS_RAWIO : sudo setcap cap_sys_rawio+ep %1 (ou essayez-le sur du matériel émulé avec --simulate).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No capability can help on this kernel; try the program on emulated hardware with --simulate.</source>
+        <translation>Aucune capacité ne peut aider sur ce noyau ; essayez le programme sur du matériel émulé avec --simulate.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>there is no radio device %1</source>
+        <translation>il n&apos;y a pas de périphérique radio %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the radio device %1: it does not exist, is no radio tuner, or you may not use it (membership of the video group is usually needed).</source>
+        <translation>impossible d&apos;ouvrir le périphérique radio %1 : il n&apos;existe pas, n&apos;est pas un tuner radio, ou vous n&apos;avez pas le droit de l&apos;utiliser (l&apos;appartenance au groupe video est en général nécessaire).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot open COM%1 (%2): the device does not exist, is in use, or you may not use it (membership of the dialout group is usually needed).</source>
+        <translation>impossible d&apos;ouvrir COM%1 (%2) : le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser (l&apos;appartenance au groupe dialout est en général nécessaire).</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+98"/>
+        <location line="+18"/>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>line %1 is longer than %2 KiB, not an RDS log</source>
+        <translation>la ligne %1 dépasse %2 Kio, ce n&apos;est pas un journal RDS</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+43"/>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+26"/>
+        <source>not a directory: %1</source>
+        <translation>pas un dossier : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot read %1; showing the defaults</source>
+        <translation>impossible de lire %1 ; affichage des valeurs par défaut</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <source>%n preset(s)</source>
+        <translation>
+            <numerusform>%n présélection</numerusform>
+            <numerusform>%n présélections</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
