@@ -136,6 +136,7 @@ void TMainWindow::Actions_Alarm()
         });
     }
     RefreshAlarmIndicator();
+    SettingsChanged();
 }
 
 void TMainWindow::Actions_Sleep()
