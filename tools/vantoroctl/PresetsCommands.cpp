@@ -36,7 +36,8 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return ExitWriteError;
     }
     if (args[0] == QLatin1String("check")) {
-        out << table.UsedCount() << " presets\n";
+        const int used = table.UsedCount();
+        out << used << (used == 1 ? " preset\n" : " presets\n");
         return result;
     }
     for (int n = 1; n <= tPresets::Count; ++n) {
