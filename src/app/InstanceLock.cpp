@@ -1,5 +1,7 @@
 #include "InstanceLock.h"
 
+#include "ProgramDir.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -34,23 +36,24 @@ bool OwnedDirectory(const QString& path)
 
 } // namespace
 
-QString ChooseInstanceDir(const QString& runtimeDir, bool runtimeDirOwned, const QString& cacheHome,
+QString ChooseInstanceDir(const QString& runtimeDir, bool runtimeDirOwned, const QString& stateHome,
                           const QString& home)
 {
     if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir) && runtimeDirOwned)
         return QDir(runtimeDir).filePath(QStringLiteral("vantoro"));
-    // The XDG rule: a relative $XDG_CACHE_HOME is invalid and ignored.
-    const QString base = !cacheHome.isEmpty() && QDir::isAbsolutePath(cacheHome)
-                             ? cacheHome
-                             : QDir(home).filePath(QStringLiteral(".cache"));
+    // The XDG rule: a relative $XDG_STATE_HOME is invalid and ignored.
+    const QString base = !stateHome.isEmpty() && QDir::isAbsolutePath(stateHome)
+                             ? stateHome
+                             : QDir(home).filePath(QStringLiteral(".local/state"));
     return QDir(base).filePath(QStringLiteral("vantoro"));
 }
 
-QString PrepareInstanceDir(const QString& dir)
+QString PrepareInstanceDir(const QString& dir, int* dirFd)
 {
+    if (dirFd) *dirFd = -1;
     const QByteArray path = QFile::encodeName(dir);
     const QString parent = QFileInfo(dir).path();
-    if (!QDir().mkpath(parent)) return QCoreApplication::translate("InstanceLock", "cannot make the folder %1").arg(parent);
+    if (QString why; !MakePrivateFolder(parent, &why)) return why;
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
         return QCoreApplication::translate("InstanceLock", "cannot make the folder %1: %2").arg(dir, SystemError(errno));
     // Checked and tightened through one handle, so what is checked is what
@@ -72,7 +75,10 @@ QString PrepareInstanceDir(const QString& dir)
     else if ((st.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
         problem = QCoreApplication::translate("InstanceLock", "cannot close the folder %1 to other users: %2")
                       .arg(dir, SystemError(errno));
-    ::close(fd);
+    if (problem.isEmpty() && dirFd)
+        *dirFd = fd;
+    else
+        ::close(fd);
     return problem;
 }
 
@@ -88,20 +94,36 @@ QString InstanceSocketName(const QString& instanceDir)
 
 TInstanceLock::TInstanceLock(const QString& fileName) : fileName_(fileName)
 {
-    const QByteArray path = QFile::encodeName(fileName);
-    // Not blocking: a FIFO put in its place must not hold up the start.
-    fd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    const QString dir = QFileInfo(fileName).path();
+    const int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        error_ = QCoreApplication::translate("InstanceLock", "cannot create the lock file %1: %2").arg(fileName, SystemError(errno));
+        return;
+    }
+    Take(dirFd);
+    ::close(dirFd);
+}
+
+void TInstanceLock::Take(int dirFd)
+{
+    // Relative to the folder checked before: a folder others may write
+    // (a runtime folder set up wrongly) cannot swap the name for a link
+    // between the check and the open. Not blocking: a FIFO put in its
+    // place must not hold up the start.
+    const QByteArray name = QFile::encodeName(QFileInfo(fileName_).fileName());
+    fd_ = ::openat(dirFd, name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd_ < 0) {
         error_ =
-            QCoreApplication::translate("InstanceLock", "cannot create the lock file %1: %2").arg(fileName, SystemError(errno));
+            QCoreApplication::translate("InstanceLock", "cannot create the lock file %1: %2").arg(fileName_, SystemError(errno));
         return;
     }
     struct stat st = {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         error_ =
-            QCoreApplication::translate("InstanceLock", "cannot use the lock file %1: it is not a regular file").arg(fileName);
+            QCoreApplication::translate("InstanceLock", "cannot use the lock file %1: it is not a regular file").arg(fileName_);
     } else if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
         state_ = tState::Held;
+        error_.clear();
         // Who holds it, for a person looking; the lock is the flock alone.
         const QByteArray pid = QByteArray::number(static_cast<qint64>(getpid())) + '\n';
         [[maybe_unused]] const bool noted =
@@ -111,10 +133,42 @@ TInstanceLock::TInstanceLock(const QString& fileName) : fileName_(fileName)
         state_ = tState::Running;
     } else {
         error_ =
-            QCoreApplication::translate("InstanceLock", "cannot lock the lock file %1: %2").arg(fileName, SystemError(errno));
+            QCoreApplication::translate("InstanceLock", "cannot lock the lock file %1: %2").arg(fileName_, SystemError(errno));
     }
     ::close(fd_);
     fd_ = -1;
+}
+
+bool TInstanceLock::Keep()
+{
+    if (state_ != tState::Held) return false;
+    struct stat held = {}, named = {};
+    if (::fstat(fd_, &held) == 0 &&
+        ::lstat(QFile::encodeName(fileName_).constData(), &named) == 0 &&
+        held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+        return true;
+    // The old file stays locked until the new one is: no moment without.
+    const int old = fd_;
+    int dirFd = -1;
+    const QString problem = PrepareInstanceDir(QFileInfo(fileName_).path(), &dirFd);
+    if (!problem.isEmpty()) {
+        error_ = problem;
+        return false;
+    }
+    fd_ = -1;
+    state_ = tState::Failed;
+    Take(dirFd);
+    ::close(dirFd);
+    if (state_ == tState::Held) {
+        ::close(old);
+        return true;
+    }
+    // Another copy took the name meanwhile: this one keeps what it had.
+    if (state_ == tState::Running)
+        error_ = QStringLiteral("another copy took the lock file %1").arg(fileName_);
+    fd_ = old;
+    state_ = tState::Held;
+    return false;
 }
 
 TInstanceLock::TInstanceLock(QString fileName, QString error)
@@ -137,10 +191,15 @@ TInstanceLock TInstanceLock::ForThisUser()
 {
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     const QString dir = ChooseInstanceDir(runtimeDir, OwnedDirectory(runtimeDir),
-                                          qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath());
-    const QString problem = PrepareInstanceDir(dir);
-    if (!problem.isEmpty()) return TInstanceLock(InstanceLockName(dir), problem);
-    return TInstanceLock(InstanceLockName(dir));
+                                          qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath());
+    int dirFd = -1;
+    const QString problem = PrepareInstanceDir(dir, &dirFd);
+    TInstanceLock lock(InstanceLockName(dir), problem);
+    if (problem.isEmpty()) {
+        lock.Take(dirFd);
+        ::close(dirFd);
+    }
+    return lock;
 }
 
 QString TInstanceLock::SocketName() const

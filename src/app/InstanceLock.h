@@ -6,22 +6,27 @@
 //
 // The lock and the desktop actions' socket lie in a folder of the user's own
 // that nobody else can create or write: "vantoro" in $XDG_RUNTIME_DIR when
-// that is the user's, else in the cache folder ($XDG_CACHE_HOME, or
-// ~/.cache). It is made with mode 0700 and used only when it is a real
-// folder (not a link) owned by the user; never a shared name in /tmp.
+// that is the user's, else in the state folder ($XDG_STATE_HOME, or
+// ~/.local/state), which cleaners leave alone (the cache folder they may
+// empty at any time). It is made with mode 0700 and used only when it is a
+// real folder (not a link) owned by the user; never a shared name in /tmp.
+// A copy that finds its lock gone (the folder deleted while it runs) takes
+// it again, see Keep().
 
 #include <QString>
 
 // The instance folder for given facts: `runtimeDir` empty or not the user's
-// means there is no runtime folder; `cacheHome` empty or relative means
-// `home`/.cache.
-QString ChooseInstanceDir(const QString& runtimeDir, bool runtimeDirOwned, const QString& cacheHome,
+// means there is no runtime folder; `stateHome` empty or relative means
+// `home`/.local/state.
+QString ChooseInstanceDir(const QString& runtimeDir, bool runtimeDirOwned, const QString& stateHome,
                           const QString& home);
 
 // Makes `dir` when missing (mode 0700) and checks that it is a folder of
 // this user's own that nobody else may write; an empty text when it is,
-// else what is wrong with it.
-QString PrepareInstanceDir(const QString& dir);
+// else what is wrong with it. With `dirFd`, the checked folder stays open
+// there (the caller closes it), so what is made in it next is made in the
+// folder that was checked, not in whatever the name points to by then.
+QString PrepareInstanceDir(const QString& dir, int* dirFd = nullptr);
 
 // The lock file and the running copy's socket in the instance folder.
 QString InstanceLockName(const QString& instanceDir);
@@ -44,6 +49,12 @@ public:
     TInstanceLock& operator=(TInstanceLock&&) = delete;
     ~TInstanceLock();
 
+    // While held: when the lock file is gone or another file has taken its
+    // name (its folder was deleted or emptied), makes the folder again and
+    // locks a new file there. False when the lock is no longer this copy's
+    // (ErrorText() says why); true while it is.
+    bool Keep();
+
     tState State() const { return state_; }
     const QString& FileName() const { return fileName_; }
     QString ErrorText() const { return error_; }
@@ -52,6 +63,8 @@ public:
 
 private:
     TInstanceLock(QString fileName, QString error);
+    // Opens and locks the file's name in the open folder `dirFd`.
+    void Take(int dirFd);
 
     QString fileName_;
     QString error_;

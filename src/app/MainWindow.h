@@ -110,6 +110,13 @@ public:
     // (Cancel in the first-run dialog): nothing is written then.
     bool Start();
 
+    // A change the user made on purpose (a preset stored, renamed or
+    // cleared, the settings, the alarm, a layout): the settings file is
+    // written within a second, so a crash or a power cut loses none of it.
+    // A burst of changes makes one write, and a file that would come out the
+    // same is not written. Tuning and volume go with it, else at the close.
+    void SettingsChanged();
+
     // Session end, SIGTERM and SIGHUP: close without asking, card closed.
     void SetShutdownFlag() { shutdownFlag_ = true; }
     // Sets the flag and closes, also while a dialog or the shutdown question is up.
@@ -237,6 +244,10 @@ private:
     // quit without saving (true) or stay (false, Cancel); at a session end
     // the failure is only logged.
     bool SaveSettings();
+    // The card's state (volume, band, frequency, step, preset) into settings_.
+    void TakeCardState();
+    // The write SettingsChanged asked for; a failure is only reported.
+    void SaveChangedSettings();
     void OpenCard();
     void SetCardPort(int port);
     void OpenCardDevice();
@@ -492,4 +503,5 @@ private:
     QTimer* Beeper = nullptr;
     TScriptRunner runner_{*this};
     QTimer* rdsTimer_ = nullptr;
+    QTimer* settingsSave_ = nullptr; // "SettingsSave": one write a second at most
 };

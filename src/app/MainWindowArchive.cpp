@@ -10,7 +10,6 @@
 #include "Prompts.h"
 #include "SafeSave.h"
 
-#include <QDir>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
@@ -54,12 +53,10 @@ void TMainWindow::Stations_Organize()
         // beside the settings.
         dialog.OnSave = [&profile, &file, &dataDir](const TArchive& tree, QString& error) {
             tree.Save(profile);
+            // The data folder of a new account is made by the first save.
+            if (!MakePrivateFolder(dataDir, &error)) return false;
             const QString target = ArchiveToWrite(dataDir);
             if (target == file) return profile.Save(&error);
-            if (!QDir().mkpath(dataDir)) {
-                error = tr("the folder %1 cannot be made").arg(dataDir);
-                return false;
-            }
             return SaveFileSafely(target, profile.Text(), &error);
         };
         // Rows the tree could not take are not shown, but OK writes them
@@ -77,6 +74,7 @@ void TMainWindow::RunPresetsDialog(const std::function<void()>& show)
 {
     // No alarm goes off and no sleep ends while the bank is being edited.
     WithAlarmAndSleepHeld(show);
+    SettingsChanged(); // the presets editor's OK, or presets filled from the archive
     RebuildPresetMenus();
     RefreshGlyphs(true);
     SetCurrentPreset(currentPreset_);

@@ -137,6 +137,7 @@ void TMainWindow::Actions_Alarm()
         });
     }
     RefreshAlarmIndicator();
+    SettingsChanged();
 }
 
 void TMainWindow::Actions_Sleep()

@@ -58,6 +58,11 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::PollRds);
     connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::CheckUsbAudio);
     rdsTimer_->start();
+    settingsSave_ = new QTimer(this);
+    settingsSave_->setObjectName(QStringLiteral("SettingsSave"));
+    settingsSave_->setSingleShot(true);
+    settingsSave_->setInterval(1000);
+    connect(settingsSave_, &QTimer::timeout, this, &TMainWindow::SaveChangedSettings);
 }
 
 TMainWindow::~TMainWindow()
@@ -159,6 +164,7 @@ bool TMainWindow::Start()
         TakeSetupValues(values);
         SetTrayMenuAttached(true);
         dialogOpen_ = false;
+        SettingsChanged();
     }
 
     OpenCard();
@@ -443,12 +449,32 @@ bool TMainWindow::FormCloseQuery()
     if (closeCard || shutdownFlag_) card_->Close();
     closed_ = true;
     Clock->stop();
+    settingsSave_->stop();
     if (trayIcon_) trayIcon_->Hide();
     QCoreApplication::quit();
     return true;
 }
 
-bool TMainWindow::SaveSettings()
+void TMainWindow::SettingsChanged()
+{
+    // Started once and not pushed back, so a stream of changes still
+    // writes once a second.
+    if (!closed_ && !settingsSave_->isActive()) settingsSave_->start();
+}
+
+void TMainWindow::SaveChangedSettings()
+{
+    // A file that could not be read is never written over; the user was
+    // told at the start, and the close asks again.
+    if (closed_ || !settingsFile_ || settingsFile_->Profile().ReadFailed()) return;
+    TakeCardState();
+    if (!settingsFile_->Differs(settings_)) return;
+    QString why;
+    if (!MakePrivateFolder(env_.ProgramDir, &why) || !settingsFile_->Save(settings_, &why))
+        ReportError(QStringLiteral("The settings could not be written: ") + why);
+}
+
+void TMainWindow::TakeCardState()
 {
     settings_.Volume = card_->Volume();
     settings_.Band = card_->Band();
@@ -459,9 +485,15 @@ bool TMainWindow::SaveSettings()
         settings_.HelpWidth = help_->width();
         settings_.HelpHeight = help_->height();
     }
+}
+
+bool TMainWindow::SaveSettings()
+{
+    settingsSave_->stop();
+    TakeCardState();
     for (;;) {
         QString why;
-        if (settingsFile_->Save(settings_, &why)) return true;
+        if (MakePrivateFolder(env_.ProgramDir, &why) && settingsFile_->Save(settings_, &why)) return true;
         ReportError(why);
         // At a session end or a signal nobody is there to answer a box, and
         // waiting for one would keep the program from ending.

@@ -291,6 +291,7 @@ void TMainWindow::SetDisplayType(int type)
     if (!MainLayoutOf(type)) return;
     settings_.DisplayType = type;
     ApplyLayout();
+    SettingsChanged();
 }
 
 void TMainWindow::ApplyLayout()
@@ -345,6 +346,7 @@ void TMainWindow::Display_AlwaysOnTop()
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.AlwaysOnTop);
     if (shown) show();
+    SettingsChanged();
 }
 
 void TMainWindow::SetStationName(const QString& name)

@@ -279,6 +279,7 @@ void TMainWindow::StorePreset(int n)
     else
         AddPresetItems(n);
     RecallPreset(n, true);
+    SettingsChanged();
 }
 
 void TMainWindow::ClearPreset(int n)
@@ -298,6 +299,7 @@ void TMainWindow::ClearPreset(int n)
         for (QAction* item : menu->actions())
             if (item->objectName().endsWith(suffix)) delete item;
     ShowCommandState();
+    SettingsChanged();
 }
 
 void TMainWindow::RenamePreset(int n)
@@ -315,6 +317,7 @@ void TMainWindow::RenamePreset(int n)
         SetTrayTip(hint);
     }
     SetPresetItemCaptions(n);
+    SettingsChanged();
 }
 
 void TMainWindow::Stations_ClearAll()
@@ -333,6 +336,7 @@ void TMainWindow::Stations_ClearAll()
     TrayPresets->clear();
     TuneTo(card_->Band(), false, 0);
     SetCurrentPreset(0);
+    SettingsChanged();
 }
 
 void TMainWindow::File_LoadPresets()
@@ -369,6 +373,7 @@ void TMainWindow::File_LoadPresets()
         else
             TuneTo(bAM, false, AMLow);
         if (!muted_) card_->Unmute();
+        SettingsChanged();
     }
     gpPresets->setToolTip(tr("Presets loaded from ") + lastPresetsFile_);
 }

@@ -120,5 +120,7 @@ void TMainWindow::PollRds()
     if (busy_ || !card_->Active() || !card_->Caps().HasRds) return;
     card_->PollRds();
     const QString name = card_->Rds().Ps().trimmed();
-    if (currentPreset_ == 0 && !name.isEmpty() && Station->text() != name) Station->setText(name);
+    // A preset's own name goes first; one without a name shows the station's.
+    const bool named = currentPreset_ != 0 && !settings_.Presets[currentPreset_].Name.isEmpty();
+    if (!named && !name.isEmpty() && Station->text() != name) Station->setText(name);
 }

@@ -119,7 +119,9 @@ void TMainWindow::Options_Settings()
     const tSetupFacts facts = SetupFacts();
     bool ok = false;
     WithDialogRules([&] { ok = env_.Dialogs->Setup(nullptr, facts, values); });
-    if (ok) ApplySetup(values);
+    if (!ok) return;
+    ApplySetup(values);
+    SettingsChanged();
 }
 
 void TMainWindow::ApplySetup(const tSetupValues& values)

@@ -2,11 +2,15 @@
 
 #include "MainWindow.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QTimer>
 #include <array>
 #include <cstdio>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -63,9 +67,11 @@ TRemoteActionServer::TRemoteActionServer(const QString& socketName, QObject* par
     Listen();
     // The server closes itself when an accept fails (no descriptor left);
     // listening again once a second keeps the desktop actions working.
+    // A socket file deleted (its folder emptied by a cleaner) or taken by
+    // another start is made again the same way.
     auto* watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, [this] {
-        if (!server_->isListening()) Listen();
+        if (!server_->isListening() || !OwnsSocketFile()) Listen();
     });
     watch->start(1000);
 }
@@ -75,8 +81,20 @@ void TRemoteActionServer::Listen()
     // The socket lies in a folder only this user can enter, so it needs no
     // access options of its own (which would set it up through a temporary
     // folder a kill could leave behind).
+    server_->close();
     QLocalServer::removeServer(socketName_);
     server_->listen(socketName_);
+    struct stat st = {};
+    const bool made = server_->isListening() && ::lstat(QFile::encodeName(socketName_).constData(), &st) == 0;
+    socketDevice_ = made ? quint64(st.st_dev) : 0;
+    socketInode_ = made ? quint64(st.st_ino) : 0;
+}
+
+bool TRemoteActionServer::OwnsSocketFile() const
+{
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(socketName_).constData(), &st) == 0 && S_ISSOCK(st.st_mode) &&
+           quint64(st.st_dev) == socketDevice_ && quint64(st.st_ino) == socketInode_;
 }
 
 bool TRemoteActionServer::Listening() const { return server_->isListening(); }
@@ -119,24 +137,37 @@ void TRemoteActionServer::Serve(QLocalSocket* socket)
     if (socket->bytesAvailable() > 0) read();
 }
 
-bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error)
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error, int startWaitMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketName);
-    bool ok = socket.waitForConnected(SendTimeoutMs);
-    if (ok) {
-        socket.write(WordOf(action) + '\n');
-        ok = socket.waitForBytesWritten(SendTimeoutMs);
-    }
-    if (!ok) {
-        if (error) *error = QStringLiteral("%1: %2").arg(socketName, socket.errorString());
+    const QDeadlineTimer startWait(startWaitMs);
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(socketName);
+        bool ok = socket.waitForConnected(SendTimeoutMs);
+        if (ok) {
+            socket.write(WordOf(action) + '\n');
+            ok = socket.waitForBytesWritten(SendTimeoutMs);
+        }
+        if (ok) {
+            socket.disconnectFromServer();
+            return true;
+        }
+        // No socket yet, or nobody behind it: the copy holding the lock has
+        // not begun to listen.
+        const bool starting = socket.error() == QLocalSocket::ServerNotFoundError ||
+                              socket.error() == QLocalSocket::ConnectionRefusedError;
+        if (starting && !startWait.hasExpired()) {
+            QThread::msleep(100);
+            continue;
+        }
+        if (error)
+            *error = starting && startWaitMs > 0 ? QStringLiteral("the running copy is still starting")
+                                                 : QStringLiteral("%1: %2").arg(socketName, socket.errorString());
         return false;
     }
-    socket.disconnectFromServer();
-    return true;
 }
 
-int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args, int startWaitMs)
 {
     std::vector<TRemoteAction> actions;
     for (qsizetype i = 1; i < args.size(); ++i)
@@ -144,7 +175,7 @@ int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
     if (actions.empty()) actions.push_back(TRemoteAction::Raise);
     for (const TRemoteAction action : actions) {
         QString error;
-        if (!SendRemoteAction(socketName, action, &error)) {
+        if (!SendRemoteAction(socketName, action, &error, startWaitMs)) {
             std::fprintf(stderr,
                          "vantoro: another copy runs, but it could not be asked to %s (%s)\n",
                          WordOf(action).constData(), qUtf8Printable(error));

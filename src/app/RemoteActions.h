@@ -25,7 +25,8 @@ std::optional<TRemoteAction> RemoteActionOption(const QString& arg);
 // few connections are served at once, the rest wait in the system's queue;
 // one that sends no whole word within a second is dropped. Whatever a client
 // does, the server keeps listening: should the socket close (no descriptor
-// left to accept with), it is opened again.
+// left to accept with), or its file be deleted or replaced, it is opened
+// again within a second or two.
 class TRemoteActionServer final : public QObject {
     Q_OBJECT
 public:
@@ -44,21 +45,31 @@ signals:
 
 private:
     void Listen();
+    // The socket file is still the one this server made.
+    bool OwnsSocketFile() const;
     void Accept();
     void Serve(QLocalSocket* socket);
 
     QString socketName_;
     QLocalServer* server_;
     int clients_ = 0;
+    quint64 socketDevice_ = 0, socketInode_ = 0;
 };
 
 // Hands `action` to the copy listening on `socketName`; false when none took
-// it, with the reason in *error.
-bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error = nullptr);
+// it, with the reason in *error. A copy that holds the lock but does not
+// listen yet is still starting: it is tried again for up to `startWaitMs`.
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error = nullptr,
+                      int startWaitMs = 0);
+
+// How long a second start waits for a running copy that is still starting.
+constexpr int RunningCopyStartWaitMs = 5000;
 
 // A second start: hands the actions of `args` (or "raise" when none) to the
-// running copy. 0 when each was delivered, else 1 after one line on stderr.
-int ForwardToRunningCopy(const QString& socketName, const QStringList& args);
+// running copy, waiting up to `startWaitMs` for one still starting. 0 when
+// each was delivered, else 1 after one line on stderr.
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args,
+                         int startWaitMs = RunningCopyStartWaitMs);
 
 // The main window's own command for the action; ignored while one of its
 // dialogs is up, as the tray icon's clicks are, except "raise", which brings

@@ -4,6 +4,7 @@
 #include "Profile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QSet>
 
@@ -29,15 +30,6 @@ QString Key(const char* name) { return QLatin1String(name).toString(); }
 // Values outside their range would index past a table or a picture set
 // later on; they are read as the default instead.
 int InRange(int value, int lo, int hi, int fallback) { return value >= lo && value <= hi ? value : fallback; }
-
-// A frequency no band of any card covers is damage, not a station: it reads as
-// its default, and is never written back as the 300-digit number "1e300" makes.
-bool InSomeBand(double frequency)
-{
-    constexpr double Half = 0.0005; // the files carry kHz; limits are compared as printed
-    return (frequency >= AMLow - Half && frequency <= AMHigh + Half) ||
-           (frequency >= JapaneseFMLow - Half && frequency <= FMHigh + Half);
-}
 
 // The alarm time as written: hour, ":", two-digit minute.
 bool ParseAlarmTime(const QString& text, int& hour, int& minute)
@@ -260,7 +252,7 @@ void WriteSettings(TProfile& profile, const TSettings& settings)
 }
 
 TSettingsFile::TSettingsFile(const QString& dir)
-    : profile_(std::make_unique<TProfile>(QDir(dir).filePath(FileName())))
+    : profile_(std::make_unique<TProfile>(QDir(dir).filePath(FileName()))), stored_(profile_->Text())
 {
 }
 
@@ -278,5 +270,13 @@ TSettings TSettingsFile::Read() const
 bool TSettingsFile::Save(const TSettings& settings, QString* error)
 {
     WriteSettings(*profile_, settings);
-    return profile_->Save(error);
+    if (!profile_->Save(error)) return false;
+    stored_ = profile_->Text();
+    return true;
+}
+
+bool TSettingsFile::Differs(const TSettings& settings)
+{
+    WriteSettings(*profile_, settings);
+    return profile_->Text() != stored_ || !QFile::exists(Path());
 }

@@ -104,8 +104,11 @@ public:
     // Writes the settings and saves the file atomically; on failure the old
     // file stays and `error` says why.
     bool Save(const TSettings& settings, QString* error = nullptr);
+    // The file `settings` would make differs from the one last read or saved.
+    bool Differs(const TSettings& settings);
     TProfile& Profile() { return *profile_; }
 
 private:
     std::unique_ptr<TProfile> profile_;
+    QByteArray stored_; // the file's text as last read or saved
 };

@@ -38,6 +38,7 @@
 #include <exception>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -134,7 +135,7 @@ int main(int argc, char** argv)
     // started for (or "raise" the window) to the running copy and ends, with
     // exit 1 and a line saying so when that could not be delivered. A lock
     // that cannot be made is said, and the program starts without it.
-    const TInstanceLock lock = TInstanceLock::ForThisUser();
+    TInstanceLock lock = TInstanceLock::ForThisUser();
     if (lock.State() == TInstanceLock::tState::Running) {
         const QCoreApplication forwarder(argc, argv);
         return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments());
@@ -142,6 +143,21 @@ int main(int argc, char** argv)
     if (lock.State() == TInstanceLock::tState::Failed)
         std::fprintf(stderr, "vantoro: %s; starting without the check for a running copy\n",
                      qUtf8Printable(lock.ErrorText()));
+
+    // SIGTERM, SIGHUP and SIGINT from here on: a signal during start-up (the
+    // first-run dialog, --configure) waits in the socket pair and closes
+    // the dialog as Cancel would once the dialog runs, instead of killing
+    // the program with nothing written.
+    const bool signalsCaught = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0;
+    if (signalsCaught) {
+        struct sigaction action {};
+        action.sa_handler = OnSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr);
+        sigaction(SIGINT, &action, nullptr);
+    }
 
     // The system's family, then the application (a missing display is one line).
     const bool isNT = IsWindowsNT4Up();
@@ -220,55 +236,70 @@ int main(int argc, char** argv)
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
     if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
 
+    bool windowUp = false;                 // Start() has returned
+    std::vector<TRemoteAction> waiting;    // desktop actions that came before
     TMainWindow window(std::move(env));
     prompts.SetParent(&window);
     dialogs.Help = [&window](const QString& topic) { window.ShowHelp(topic); };
-    try {
-        if (!window.Start()) return 0;
-    } catch (const std::exception& e) {
-        ReportUncaught(e.what());
-    }
-
-    // Desktop actions from later starts (only for the copy holding the
-    // lock: another's socket is never taken over), and the one this start
-    // was given.
-    if (lock.State() == TInstanceLock::tState::Held) {
-        auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
-        if (!actions->Listening())
-            std::fprintf(stderr, "vantoro: %s\n",
-                         qUtf8Printable(QCoreApplication::translate("vantoro", "desktop actions cannot reach this copy: %1").arg(actions->ErrorText())));
-        QObject::connect(actions, &TRemoteActionServer::Requested, &window,
-                         [&window](TRemoteAction action) { RunRemoteAction(window, action); });
-    }
-    if (const auto action = RemoteActionOption(options.Action))
-        QTimer::singleShot(0, &window,
-                           [&window, action = *action] { RunRemoteAction(window, action); });
-
-    // Media keys, the desktop's media controls and playerctl, on the session
-    // bus when there is one; without one the program runs as before.
-    TMediaPlayerService player(window.PlayerHost());
-    player.Publish(QDBusConnection::sessionBus());
 
     // Session end, SIGTERM, SIGHUP and SIGINT: close as a desktop session end does, with
-    // the card closed, the settings written and nothing asked.
+    // the card closed, the settings written and nothing asked; during
+    // start-up's dialogs, as their Cancel.
     auto shutdown = [&window] { window.SessionEnd(); };
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [shutdown](QSessionManager&) { shutdown(); });
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
+    if (signalsCaught) {
         auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
         QObject::connect(notifier, &QSocketNotifier::activated, &window, [shutdown] {
             char byte = 0;
             [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
             shutdown();
         });
-        struct sigaction action {};
-        action.sa_handler = OnSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGHUP, &action, nullptr);
-        sigaction(SIGINT, &action, nullptr);
     }
+
+    // Desktop actions from later starts (only for the copy holding the
+    // lock: another's socket is never taken over), listened for before
+    // start-up's dialogs so a later start is never turned away; what comes
+    // before the window is up waits for it. Then the one this start was given.
+    if (lock.State() == TInstanceLock::tState::Held) {
+        auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
+        if (!actions->Listening())
+            std::fprintf(stderr, "vantoro: %s\n",
+                         qUtf8Printable(QCoreApplication::translate("vantoro", "desktop actions cannot reach this copy: %1").arg(actions->ErrorText())));
+        QObject::connect(actions, &TRemoteActionServer::Requested, &window,
+                         [&window, &windowUp, &waiting](TRemoteAction action) {
+                             if (windowUp)
+                                 RunRemoteAction(window, action);
+                             else
+                                 waiting.push_back(action);
+                         });
+        // The lock's folder deleted while the program runs (a cleaner, a
+        // user) is made again with the lock in it, before a second start
+        // could take it; the server then listens there again.
+        auto* keep = new QTimer(&window);
+        QObject::connect(keep, &QTimer::timeout, &window, [&lock, keep] {
+            if (!lock.Keep()) {
+                std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(lock.ErrorText()));
+                keep->stop();
+            }
+        });
+        keep->start(1000);
+    }
+    try {
+        if (!window.Start()) return 0;
+    } catch (const std::exception& e) {
+        ReportUncaught(e.what());
+    }
+    windowUp = true;
+    if (const auto action = RemoteActionOption(options.Action)) waiting.insert(waiting.begin(), *action);
+    for (const TRemoteAction action : waiting)
+        QTimer::singleShot(0, &window, [&window, action] { RunRemoteAction(window, action); });
+    waiting.clear();
+
+    // Media keys, the desktop's media controls and playerctl, on the session
+    // bus when there is one; without one the program runs as before.
+    TMediaPlayerService player(window.PlayerHost());
+    player.Publish(QDBusConnection::sessionBus());
 
     // The window may have closed already (a signal during start-up).
     const int code = window.Closed() ? 0 : QApplication::exec();

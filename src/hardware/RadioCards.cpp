@@ -439,3 +439,10 @@ QString SignalText(tSignal signal)
     }
     return QStringLiteral("?????");
 }
+
+bool InSomeBand(double frequency)
+{
+    constexpr double Half = 0.0005; // the files carry kHz; limits are compared as printed
+    return (frequency >= AMLow - Half && frequency <= AMHigh + Half) ||
+           (frequency >= JapaneseFMLow - Half && frequency <= FMHigh + Half);
+}

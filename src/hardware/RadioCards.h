@@ -76,6 +76,9 @@ public:
 constexpr double FMLow = 87.0, FMHigh = 108.0;
 constexpr double JapaneseFMLow = 76.0, JapaneseFMHigh = 91.0;
 constexpr double AMLow = 0.531, AMHigh = 1.62;
+// Some band of some card covers `frequency` (MHz), compared as the files
+// print it (to the kHz). Anything else in a file is damage, not a station.
+bool InSomeBand(double frequency);
 
 // (Sender, Volume, Mute) after a mixer change of the selected line.
 using tMixerChange = std::function<void(class TRadioCard* sender, int volume, bool mute)>;

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace
 {
@@ -39,6 +43,28 @@ tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
             XdgBase(dataHome, home, QStringLiteral(".local/share")), false};
 }
 
+bool MakePrivateFolder(const QString& dir, QString* error)
+{
+    const QString path = QDir::cleanPath(QDir(dir).absolutePath());
+    // The missing tail, made from the top down.
+    QStringList missing;
+    for (QString at = path; !QFileInfo(at).exists() && QFileInfo(at).path() != at; at = QFileInfo(at).path())
+        missing.prepend(at);
+    for (const QString& folder : std::as_const(missing)) {
+        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
+            if (error)
+                *error = QStringLiteral("the folder %1 cannot be made: %2")
+                             .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+    }
+    if (!QFileInfo(path).isDir()) {
+        if (error) *error = QStringLiteral("%1 is not a folder").arg(path);
+        return false;
+    }
+    return true;
+}
+
 tProgramDirs ProgramDirs(bool create)
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
@@ -48,7 +74,7 @@ tProgramDirs ProgramDirs(bool create)
         exeDir, settings.isFile() && settings.isWritable() && QFileInfo(exeDir).isWritable(),
         qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
         QDir::homePath());
-    if (create && !dirs.Portable) QDir().mkpath(dirs.Settings);
+    if (create && !dirs.Portable) MakePrivateFolder(dirs.Settings);
     return dirs;
 }
 

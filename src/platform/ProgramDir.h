@@ -25,6 +25,13 @@ tProgramDirs ChooseProgramDirs(const QString& exeDir, bool exeDirHasSettings,
                                const QString& configHome, const QString& dataHome,
                                const QString& home);
 
+// Makes `dir` and every missing folder above it, each new one with mode 0700
+// (the user's settings and stations are nobody else's business); folders
+// already there keep their mode. False with the reason in *error when `dir`
+// is not a folder afterwards. Every write into a folder the program chose
+// comes after this, as the folder may have gone since the start.
+bool MakePrivateFolder(const QString& dir, QString* error = nullptr);
+
 // The rule applied to this process; with `create` the settings folder is
 // made when missing (the data folder when the archive is first written).
 // Needs a QCoreApplication.

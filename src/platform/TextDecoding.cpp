@@ -25,7 +25,10 @@ QString FromCp1252(QByteArrayView bytes)
 
 QString DecodeFileText(const QByteArray& bytes)
 {
-    QStringDecoder whole(QStringDecoder::Utf8);
+    // Stateless: a text that ends inside a sequence is not valid UTF-8. A
+    // decoder that keeps state would hold the last byte back for a next
+    // call that never comes, and report no error.
+    QStringDecoder whole(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = whole(bytes);
     if (!whole.hasError()) return text;
 
@@ -39,7 +42,8 @@ QString DecodeFileText(const QByteArray& bytes)
         const QByteArrayView line = end < 0 ? rest : rest.first(end + 1);
         rest = rest.sliced(line.size());
         // A byte-order mark inside the file is a character like any other.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
         const QString decoded = utf8(line);
         text += utf8.hasError() ? FromCp1252(line) : decoded;
     }

@@ -1,18 +1,40 @@
 #include "Trace.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 TTraceLog::TTraceLog(const QString& fileName)
 {
     if (fileName.isEmpty()) return;
     file_ = std::make_unique<QFile>(fileName);
-    if (file_->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    // Opened without waiting: a FIFO nobody reads would otherwise hold the
+    // start (and the instance lock) for ever; it fails at once instead.
+    // Once open, writes wait for a slow reader as they would for a disk.
+    const int fd = ::open(QFile::encodeName(fileName).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        openError_ = QString::fromLocal8Bit(std::strerror(errno));
+        return;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags != -1) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (file_->open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle))
         out_ = file_.get();
+    else
+        ::close(fd);
 }
 
 TTraceLog::TTraceLog(QIODevice* device) : out_(device) {}
 
 bool TTraceLog::IsOpen() const { return out_ != nullptr; }
 
-QString TTraceLog::ErrorString() const { return file_ ? file_->errorString() : QString(); }
+QString TTraceLog::ErrorString() const
+{
+    if (!openError_.isEmpty()) return openError_;
+    return file_ ? file_->errorString() : QString();
+}
 
 static QByteArray Hex(unsigned value, int digits)
 {

@@ -33,6 +33,7 @@ public:
 
 private:
     std::unique_ptr<QFile> file_;
+    QString openError_; // why the file could not be opened
     QIODevice* out_ = nullptr;
     bool writeFailed_ = false;
 };

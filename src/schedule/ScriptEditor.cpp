@@ -185,11 +185,14 @@ TScriptEditor::TScriptEditor(tScriptEditorEnv env, const tScript& loaded, const 
     FillLists();
     Title->setText(script_.Title);
     ShowScript(-1);
-    // The first action is selected, but its values show only once clicked.
+    // The first action is selected, with its values in the panel.
     RefreshEnabled();
     if (!script_.Actions.empty()) {
-        const QSignalBlocker blocker(ScriptList);
-        ScriptList->setCurrentRow(0);
+        {
+            const QSignalBlocker blocker(ScriptList);
+            ScriptList->setCurrentRow(0);
+        }
+        ScriptClick();
     }
 }
 

@@ -86,6 +86,10 @@ private:
     void ShowScriptAndSelect(int row);
     void ScriptClick();
     void FillPanel(const zAction& action);
+    // The selected action (0-based) with the values the panel shows.
+    zAction PanelAction(int s);
+    // The panel shows values other than those it was filled with.
+    bool PanelEdited();
     void ShowRange(int index);
     void TimeHHChange();
     void TimeMMChange();
@@ -119,6 +123,8 @@ private:
     enum class tPreview { None, Freq, Beep } preview_ = tPreview::None;
     tTimeRange range_;
     bool accepted_ = false;
+    int panelIndex_ = -1;   // the action the panel was filled with
+    zAction panelFilled_;   // its values as the panel first showed them
 
     QToolButton* btNew = nullptr;
     QToolButton* btLoad = nullptr;

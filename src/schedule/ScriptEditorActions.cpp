@@ -106,6 +106,9 @@ void TScriptEditor::FillPanel(const zAction& action)
     TimeHHChange();
     TimeMM->setValue(action.Minute());
     focus->setFocus();
+    // What the panel says before any edit, to tell an edit from none.
+    panelIndex_ = Selected();
+    panelFilled_ = PanelAction(panelIndex_);
 }
 
 void TScriptEditor::TimeHHChange()
@@ -190,21 +193,13 @@ void TScriptEditor::LeftClick()
     ShowScriptAndSelect(next);
 }
 
-void TScriptEditor::SaveClick()
+zAction TScriptEditor::PanelAction(int s)
 {
-    const int s = Selected();
-    if (s < 0) return;
-    // A preset action points at a stored preset, or the script it is saved
-    // in could not be read back.
-    if (script_.At(s + 1).Kind == zPreset && Presets->count() == 0) {
-        env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Warning);
-        return;
-    }
+    zAction action = script_.At(s + 1);
     // A time still being typed counts, put within its range.
     TimeHH->interpretText();
     TimeMM->interpretText();
     const int hour = HourInRange(range_, TimeHH->value());
-    zAction& action = script_.Actions[std::size_t(s)];
     action.Time = QTime(hour, MinuteInRange(range_, hour, TimeMM->value()));
     switch (action.Kind) {
     case zBeep:
@@ -224,6 +219,26 @@ void TScriptEditor::SaveClick()
         break;
     default: break;
     }
+    return action;
+}
+
+bool TScriptEditor::PanelEdited()
+{
+    const int s = Selected();
+    return s >= 0 && s == panelIndex_ && !PanelAction(s).SameAs(panelFilled_);
+}
+
+void TScriptEditor::SaveClick()
+{
+    const int s = Selected();
+    if (s < 0) return;
+    // A preset action points at a stored preset, or the script it is saved
+    // in could not be read back.
+    if (script_.At(s + 1).Kind == zPreset && Presets->count() == 0) {
+        env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Warning);
+        return;
+    }
+    script_.Actions[std::size_t(s)] = PanelAction(s);
     ShowScript(s);
     ScriptClick();
 }
@@ -379,6 +394,12 @@ void TScriptEditor::iSaveAsClick() { SaveAs(); }
 
 void TScriptEditor::btOkClick()
 {
+    // Values changed in the panel and not saved there are taken, as its
+    // Save would take them.
+    if (PanelEdited()) {
+        SaveClick();
+        if (PanelEdited()) return; // refused: the message said why
+    }
     script_.Title = TrimBlanks(Title->text());
     accepted_ = true;
     accept();
@@ -399,7 +420,8 @@ void TScriptEditor::done(int result)
 {
     tScript edited = script_;
     edited.Title = Title->text();
-    const bool changed = !edited.SameAs(loaded_);
+    // Values typed into the panel and not saved there are a change too.
+    const bool changed = !edited.SameAs(loaded_) || (!accepted_ && PanelEdited());
     if (!accepted_ && changed) {
         env_.Prompts->Beep();
         if (!env_.Prompts->AskYesNo(tr("Exit without save"),

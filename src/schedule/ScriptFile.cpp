@@ -180,7 +180,12 @@ std::uint8_t Parse(QIODevice& device, tScript& script, tScriptFault* fault)
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail(slReadError, 0, device.errorString());
     if (!device.isReadable()) return fail(slReadError, 0, QCoreApplication::translate("ScriptFile", "not readable"));
     if (!device.isSequential() && !device.seek(0)) return fail(slReadError, 0, device.errorString());
-    const QByteArray bytes = device.read(MaxScriptBytes + 1);
+    // A failing read is told apart from an empty file: files that say they
+    // are empty may still fail (/proc/self/mem), and must not read as empty.
+    QByteArray bytes(MaxScriptBytes + 1, Qt::Uninitialized);
+    const qint64 got = device.read(bytes.data(), bytes.size());
+    if (got < 0) return fail(slReadError, 0, device.errorString());
+    bytes.resize(got);
     if (bytes.size() > MaxScriptBytes)
         return fail(slCorrupt, 0,
                     QCoreApplication::translate("ScriptFile", "larger than %1 KiB, more than a script ever holds")

@@ -3,6 +3,7 @@
 #include "ArchiveModel.h"
 #include "Glyphs.h"
 #include "Helpers.h"
+#include "Profile.h"
 #include "Prompts.h"
 #include "SpinButton.h"
 #include "TunerPanel.h"
@@ -93,6 +94,7 @@ TArchiveDialog::TArchiveDialog(TArchive archive, tPresets& presets, int& current
     BuildPresets();
     BuildTuner();
     BuildButtons();
+    opened_ = ArchiveText();
     tuner_.OnSet = [this](double f, tBand band) {
         TArchiveNode* node = Selected();
         if (!node || !node->IsStation()) return;
@@ -315,8 +317,24 @@ void TArchiveDialog::showEvent(QShowEvent* event)
         });
 }
 
+QByteArray TArchiveDialog::ArchiveText() const
+{
+    TProfile text{QString()};
+    archive_.Save(text);
+    return text.Text();
+}
+
+bool TArchiveDialog::Changed() const { return ArchiveText() != opened_; }
+
 void TArchiveDialog::reject()
 {
+    // Cancel, Escape and the close box drop the session's edits of the tree;
+    // presets assigned from it are the bank's already and stay.
+    if (Changed() && !prompts_.AskYesNo(WarningTitle(),
+                                        QStringLiteral("The station archive has changed!\nAre you sure "
+                                                       "that you want\nto exit without saving?"),
+                                        tPromptIcon::Information))
+        return;
     stop_ = true;
     QDialog::reject();
 }

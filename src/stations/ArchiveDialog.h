@@ -87,6 +87,8 @@ public:
     std::function<bool(const TArchive& archive, QString& error)> OnSave;
     // Told in a message box once the dialog is up (rows the tree could not take).
     QString OpeningNotice;
+    // The tree differs from the one the dialog opened with.
+    bool Changed() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +101,7 @@ private:
     void BuildTuner();
     void BuildButtons();
     void OkClick();
+    QByteArray ArchiveText() const;
     void SetHeight(bool station);
     TArchiveNode* Selected() const;
     bool Renamed(TArchiveNode& node, const QString& text);
@@ -120,6 +123,7 @@ private:
     bool busy_ = false;
     bool stop_ = false;
     bool shown_ = false;
+    QByteArray opened_; // the archive as written when the dialog opened
 
     TArchiveModel* model_ = nullptr;
     TRadioTree* RadioTree = nullptr;

@@ -1,6 +1,7 @@
 #include "PresetsFile.h"
 
 #include "Helpers.h"
+#include "RadioCards.h"
 #include "Prompts.h"
 #include "RegularFile.h"
 #include "SafeSave.h"
@@ -18,43 +19,51 @@ namespace {
 
 constexpr int NameWidth = 40;
 
-// One preset line of the file; false when the line makes the file corrupt.
-bool AcceptLine(const QString& line, tPresets& fresh)
+// One preset line of the file: empty when taken, else why the line makes
+// the file corrupt.
+QString AcceptLine(const QString& line, tPresets& fresh)
 {
     // 3.1 preset number: three characters, then the first ".".
     if (line.indexOf(QLatin1Char('.')) != 3 || !IsIntInRange(line.left(3), 1, tPresets::Count))
-        return false;
+        return QStringLiteral("the line must begin with a preset number from 001 to 100 and \".\"");
     int number = 0;
     TextToInt(line.left(3), number);
     QString rest = line.mid(4);
 
     // 3.2 frequency: seven characters, then the next ".".
+    const QString badFrequency = QStringLiteral("the frequency must be seven characters (such as 088,500) and \".\"");
     double frequency = 0;
-    if (rest.indexOf(QLatin1Char('.')) != 7 || !FileTextToFloat(rest.left(7), frequency)) return false;
+    if (rest.indexOf(QLatin1Char('.')) != 7 || !FileTextToFloat(rest.left(7), frequency)) return badFrequency;
     // A frequency the writer cannot give back in seven characters ("1000000",
     // "-01,500") would make a copy of this file that fails this check.
-    if (FileFrequencyText(frequency).size() != 7) return false;
+    if (FileFrequencyText(frequency).size() != 7) return badFrequency;
+    // No card receives it: the preset could never be tuned, and the settings
+    // reader would drop it at the next start.
+    if (!InSomeBand(frequency))
+        return QStringLiteral("%1 MHz is outside every band").arg(rest.left(7));
     rest = rest.mid(8);
 
     // 3.3 band: exactly "FM" or "AM", then the next ".".
-    if (rest.indexOf(QLatin1Char('.')) != 2) return false;
+    const QString badBand = QStringLiteral("the band must be FM or AM and \".\"");
+    if (rest.indexOf(QLatin1Char('.')) != 2) return badBand;
     std::uint8_t band = 0;
     if (rest.left(2) == QLatin1String("FM"))
         band = 1;
     else if (rest.left(2) != QLatin1String("AM"))
-        return false;
+        return badBand;
 
     // 3.4 name: the rest, which may itself hold "."; a carriage return in
     // it reads as the blank it is written as.
     const QString name = TrimBlanks(rest.mid(3).replace(QLatin1Char('\r'), QLatin1Char(' ')));
-    if (CharCount(name) > NameWidth) return false;
+    if (CharCount(name) > NameWidth) return QStringLiteral("the name is longer than %1 characters").arg(NameWidth);
 
     // 3.5 a preset number appears only once.
-    if (fresh[number].Used) return false;
+    if (fresh[number].Used) return QStringLiteral("preset %1 is there twice").arg(ZeroPad(number, 3));
 
     // 3.6 no other slot, read or still empty, prints alike.
     for (int k = 1; k <= tPresets::Count; ++k)
-        if (k != number && SameFrequency(fresh[k].Frequency, frequency)) return false;
+        if (k != number && SameFrequency(fresh[k].Frequency, frequency))
+            return QStringLiteral("the frequency is that of preset %1").arg(ZeroPad(k, 3));
 
     tPreset& slot = fresh[number];
     slot.Current = 0;
@@ -62,7 +71,7 @@ bool AcceptLine(const QString& line, tPresets& fresh)
     slot.Used = 1;
     slot.Band = band;
     slot.Frequency = frequency;
-    return true;
+    return {};
 }
 
 // The device's lines, read only as far as the loader asks: a wrong file is
@@ -157,7 +166,7 @@ int tPresets::UsedCount() const
     return count;
 }
 
-std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table)
+std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table, QString* why)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return plReadError;
     if (!device.isReadable()) return plReadError;
@@ -176,7 +185,13 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table)
     for (;;) {
         QString line;
         if (!reader.Next(line)) return plReadError;
-        if (reader.TooLong() || !AcceptLine(line, fresh)) return plCorrupt;
+        const QString wrong = reader.TooLong()
+                                  ? QStringLiteral("the line is longer than any line of a presets file")
+                                  : AcceptLine(line, fresh);
+        if (!wrong.isEmpty()) {
+            if (why) *why = QStringLiteral("line %1: %2").arg(counter).arg(wrong);
+            return plCorrupt;
+        }
         if (++counter > tPresets::Count) break;
         if (reader.AtEnd(ok)) break;
         if (!ok) return plReadError;
@@ -193,7 +208,10 @@ std::uint8_t LoadPresetsFile(const QString& fileName, tPresets& table, QString* 
         if (error) *error = QStringLiteral("%1: %2").arg(fileName, why);
         return plReadError;
     }
-    return LoadPresetsFile(file, table);
+    const std::uint8_t result = LoadPresetsFile(file, table, &why);
+    if (error && result == plCorrupt) *error = QStringLiteral("%1, %2").arg(fileName, why);
+    if (error && result == plReadError) *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+    return result;
 }
 
 bool SavePresetsFile(QIODevice& device, const tPresets& table)

@@ -35,11 +35,12 @@ struct tPresets {
 enum : std::uint8_t { plLoaded = 0, plCorrupt = 1, plReadError = 2 };
 
 // Reads a presets file into `table`. On plCorrupt and plReadError the table
-// is left as it was. An empty file is a table without presets. A device that
-// is not open yet is opened for reading.
-std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table);
+// is left as it was; on plCorrupt *why says which line and what is wrong
+// with it ("line 3: ..."). An empty file is a table without presets. A
+// device that is not open yet is opened for reading.
+std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table, QString* why = nullptr);
 // A name that is not a regular file (a FIFO, a device) is a read error; the
-// reason, with the name, goes to *error.
+// reason, with the name (and the line of a corrupt file), goes to *error.
 std::uint8_t LoadPresetsFile(const QString& fileName, tPresets& table, QString* error = nullptr);
 
 // Writes the used slots in ascending order. The file-name form writes a

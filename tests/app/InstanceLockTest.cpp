@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -87,15 +89,16 @@ TEST(InstanceLock, OnlyALiveHolderCountsWhateverTheFileHolds)
 
 TEST(InstanceLock, TheFolderIsTheUsersOwnAndAFailureNamesTheFile)
 {
-    // Never /tmp: the runtime folder when it is the user's, else the cache.
+    // Never /tmp: the runtime folder when it is the user's, else the state
+    // folder, which cleaners leave alone.
     EXPECT_EQ(ChooseInstanceDir(QStringLiteral("/run/user/7"), true, QStringLiteral("/c"),
                                 QStringLiteral("/h")),
               QStringLiteral("/run/user/7/vantoro"));
     EXPECT_EQ(ChooseInstanceDir(QStringLiteral("/run/user/7"), false, QStringLiteral("/c"),
                                 QStringLiteral("/h")),
               QStringLiteral("/c/vantoro"));
-    EXPECT_EQ(ChooseInstanceDir(QString(), false, QStringLiteral("cache"), QStringLiteral("/h")),
-              QStringLiteral("/h/.cache/vantoro"));
+    EXPECT_EQ(ChooseInstanceDir(QString(), false, QStringLiteral("state"), QStringLiteral("/h")),
+              QStringLiteral("/h/.local/state/vantoro"));
 
     QTemporaryDir base;
     const QString mine = base.filePath(QStringLiteral("mine/vantoro"));
@@ -125,7 +128,7 @@ TEST(InstanceLock, TheFolderIsTheUsersOwnAndAFailureNamesTheFile)
 
 TEST(InstanceLock, AnotherUserCannotStopTheFirstFromStarting)
 {
-    // No runtime folder: the lock goes to the cache folder of the user's home.
+    // No runtime folder: the lock goes to the state folder of the user's home.
     QTemporaryDir home;
     const QString dir = ChooseInstanceDir(QString(), false, QString(), home.path());
     const QByteArray paths[] = {QFile::encodeName(QFileInfo(dir).path()), QFile::encodeName(dir),
@@ -148,6 +151,40 @@ TEST(InstanceLock, AnotherUserCannotStopTheFirstFromStarting)
 
     EXPECT_EQ(PrepareInstanceDir(dir), QString());
     EXPECT_EQ(TInstanceLock(InstanceLockName(dir)).State(), TInstanceLock::tState::Held);
+}
+
+TEST(InstanceLock, ALockWhoseFolderWasDeletedIsTakenAgain)
+{
+    QTemporaryDir base;
+    const QString dir = base.filePath(QStringLiteral("run/vantoro"));
+    ASSERT_EQ(PrepareInstanceDir(dir), QString());
+    TInstanceLock lock(InstanceLockName(dir));
+    ASSERT_EQ(lock.State(), TInstanceLock::tState::Held);
+    EXPECT_TRUE(lock.Keep()); // nothing gone: nothing done
+
+    // rm -rf of the folder: a second copy would find no lock. Keep makes the
+    // folder (closed to others) and the lock again.
+    ASSERT_TRUE(QDir(base.filePath(QStringLiteral("run"))).removeRecursively());
+    EXPECT_TRUE(lock.Keep()) << qPrintable(lock.ErrorText());
+    EXPECT_EQ(QFileInfo(dir).permissions() & 0x0077, 0);
+    EXPECT_EQ(TInstanceLock(InstanceLockName(dir)).State(), TInstanceLock::tState::Running);
+
+    // Another file put in its place is not this copy's lock either.
+    ASSERT_TRUE(QFile::remove(InstanceLockName(dir)));
+    QFile other(InstanceLockName(dir));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    EXPECT_EQ(TInstanceLock(InstanceLockName(dir)).State(), TInstanceLock::tState::Held) << "a lock nobody holds";
+    EXPECT_TRUE(lock.Keep());
+    EXPECT_EQ(TInstanceLock(InstanceLockName(dir)).State(), TInstanceLock::tState::Running);
+
+    // A copy that took the name meanwhile keeps it; this one is told.
+    ASSERT_TRUE(QFile::remove(InstanceLockName(dir)));
+    const pid_t holder = HoldInChild(InstanceLockName(dir));
+    ASSERT_GT(holder, 0);
+    EXPECT_FALSE(lock.Keep());
+    Kill(holder);
+    EXPECT_TRUE(lock.ErrorText().contains(QStringLiteral("another copy"))) << qPrintable(lock.ErrorText());
 }
 
 TEST(InstanceLock, TheProgramStartsOverAStaleLockAndASecondStartReachesIt)
@@ -215,4 +252,66 @@ TEST(InstanceLock, TheProgramStartsOverAStaleLockAndASecondStartReachesIt)
     const QByteArray said = orphan.readAllStandardError();
     EXPECT_TRUE(said.contains("could not be asked to scan")) << said.constData();
     EXPECT_EQ(said.count('\n'), 1) << said.constData();
+}
+
+// A new account: nothing in the home folder, no runtime folder. Two starts
+// at once make one copy, the other hands over "raise" (exit 0) while the
+// first still shows the first-run dialog; the lock's folder deleted while it
+// runs is made again before a next start; SIGTERM during the dialog ends the
+// program as the dialog's Cancel would.
+TEST(InstanceLock, StartsAtOnceADeletedLockFolderAndASignalDuringTheFirstRunDialog)
+{
+    QTemporaryDir home, app;
+    const QString exe = app.filePath(QStringLiteral("vantoro"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORO_EXE), exe)); // a folder without settings
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                             "XDG_CACHE_HOME"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString instanceDir = ChooseInstanceDir(QString(), false, QString(), home.path());
+    const QString socket = InstanceSocketName(instanceDir);
+
+    std::array<QProcess, 2> starts;
+    for (QProcess& p : starts) {
+        p.setProcessEnvironment(env);
+        p.start(exe, {QStringLiteral("--simulate")});
+    }
+    // One of them ends at once, its "raise" delivered; the other runs on.
+    QProcess* second = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QProcess& p : starts)
+                if (p.state() == QProcess::NotRunning) second = &p;
+            return second != nullptr;
+        },
+        20000));
+    QProcess& first = second == &starts[0] ? starts[1] : starts[0];
+    const auto stop = qScopeGuard([&] {
+        for (QProcess& p : starts) {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+    });
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0) << second->readAllStandardError().constData();
+    EXPECT_EQ(first.state(), QProcess::Running) << first.readAllStandardError().constData();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral(".config/vantoro/Vantoro.ini"))));
+
+    // The folder goes: the running copy takes its lock and socket again.
+    ASSERT_TRUE(QFileInfo::exists(socket));
+    ASSERT_TRUE(QDir(instanceDir).removeRecursively());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
+    QProcess later;
+    later.setProcessEnvironment(env);
+    later.start(exe, {QStringLiteral("--mute")});
+    ASSERT_TRUE(later.waitForFinished(20000));
+    EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().constData();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().constData();
 }

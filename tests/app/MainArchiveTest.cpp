@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 #include "ArchiveDialog.h"
+#include "ProgramDir.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -65,7 +66,9 @@ TEST_F(MainArchiveTest, CancelKeepsTheArchiveByteForByteButThePresetsAssigned)
         d->AddFolder(); // not under a station: nothing
         Select(*d, QStringLiteral("Morning"));
         d->AddFolder();
+        prompts.answers.push_back(true); // drop the new folder
         d->findChild<QPushButton*>(QStringLiteral("btCancel"))->click();
+        EXPECT_TRUE(prompts.answers.empty());
     });
     w.KeyPress(QLatin1Char('o')); // the archive dialog's default key
     ASSERT_TRUE(seen);
@@ -136,12 +139,18 @@ TEST_F(MainArchiveTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsTh
             notice.contains(QStringLiteral("1 row that the tree cannot take (1 under a station)")))
             << notice.toStdString();
         d->AddFolder();
-        // The folder is gone: OK says so and the dialog stays with its edits.
+        // A file stands where the folder was: OK says so and the dialog
+        // stays with its edits.
         ASSERT_TRUE(QDir().rename(dir.path(), moved));
+        {
+            QFile blocker(dir.path());
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        }
         d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
         stayed = d->isVisible() && d->result() != QDialog::Accepted;
         EXPECT_TRUE(prompts.MessageTexts().last().startsWith(
             QStringLiteral("The station archive could not be written")));
+        ASSERT_TRUE(QFile::remove(dir.path()));
         ASSERT_TRUE(QDir().rename(moved, dir.path()));
         d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
     });
@@ -151,4 +160,50 @@ TEST_F(MainArchiveTest, RowsTheTreeCannotTakeAreToldAndKeptAndAFailedSaveKeepsTh
     EXPECT_EQ(saved.ReadInteger(QStringLiteral("Archive"), QStringLiteral("Rows"), 0), 3);
     EXPECT_EQ(saved.ReadString(QStringLiteral("Archive"), QStringLiteral("Row3"), {}),
               QStringLiteral("2 6 5 M 091,000 Under a station"));
+}
+
+// A new account: nothing under the home folder. OK makes the data folder,
+// closed to others, and writes the archive there.
+TEST_F(MainArchiveTest, OkOnAFreshHomeMakesThePrivateDataFolder)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME"),
+                     oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const tProgramDirs dirs = ProgramDirs();
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    oldData.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
+    ASSERT_FALSE(dirs.Portable);
+    ASSERT_TRUE(dirs.Data.startsWith(home.path()));
+    programDir = dirs.Settings;
+    dataDir = dirs.Data;
+
+    dialogs.setups.push_back(std::pair{mRadioTrack, 1});
+    TMainWindow& w = Started();
+    bool accepted = false;
+    WhenModal([&](QWidget* widget) {
+        auto* d = qobject_cast<TArchiveDialog*>(widget);
+        ASSERT_NE(d, nullptr);
+        d->AddStation();
+        d->findChild<QPushButton*>(QStringLiteral("btOk"))->click();
+        accepted = d->result() == QDialog::Accepted;
+        if (!accepted) d->done(QDialog::Rejected);
+    });
+    w.Stations_Organize();
+    EXPECT_TRUE(accepted) << qPrintable(prompts.MessageTexts().join(QLatin1Char('\n')));
+    TProfile saved(QDir(dirs.Data).filePath(QStringLiteral("Vantoro.db")));
+    EXPECT_EQ(saved.ReadInteger(QStringLiteral("Archive"), QStringLiteral("Rows"), 0), 1);
+    for (const QString& made : {dirs.Data, QFileInfo(dirs.Data).path(), dirs.Settings})
+        EXPECT_EQ(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                                   QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                  QFile::Permissions())
+            << qPrintable(made);
+    // The settings folder, gone since the start, is made again by the close.
+    ASSERT_TRUE(QDir(dirs.Settings).removeRecursively());
+    EXPECT_TRUE(CloseWith(tExitChoice::No));
+    EXPECT_TRUE(QFileInfo::exists(QDir(dirs.Settings).filePath(QStringLiteral("Vantoro.ini"))));
 }

@@ -23,8 +23,16 @@ TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
     hw.Clock().Wait(3000);
     w.PollRds();
     EXPECT_EQ(LabelText("Station"), QStringLiteral("Northern"));
-    // A preset's name goes before the station's own.
-    StoreByMem(1, QStringLiteral("My station"));
+    // A preset without a name leaves the panel to the station's own; a
+    // preset's name goes before it.
+    w.TuneTo(bFM, false, 88.6);
+    StoreByMem(1, QString());
+    ASSERT_EQ(w.CurrentPreset(), 1);
+    hw.Clock().Wait(3000); // the station's name again after the retuning
+    w.PollRds();
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Harbour"));
+    dialogs.names.push_back(QStringLiteral("My station"));
+    w.RenamePreset(1);
     w.PollRds();
     EXPECT_EQ(LabelText("Station"), QStringLiteral("My station"));
 

@@ -7,6 +7,8 @@
 #include "TestHardware.h"
 
 #include <QTest>
+#include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -170,4 +172,81 @@ TEST_F(MainWindowTest, AUsbAdapterChosenInTheSettingsIsUsedAndKept)
     EXPECT_EQ(
         SavedProfile().ReadString(QStringLiteral("Serial"), QStringLiteral("Com1"), QString()),
         receiver.SlavePath());
+}
+
+namespace {
+
+// The settings file's identity: every safe save makes a new file.
+ino_t FileId(const QString& path)
+{
+    struct stat st = {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+} // namespace
+
+// A deliberate change reaches the file within a second, without a close: a
+// crash then loses nothing. A burst is one write; nothing changed, none.
+TEST_F(MainWindowTest, DeliberateChangesAreWrittenSoonOnceABurstAndNeverForNothing)
+{
+    WriteConfigured("ShutDown=1\n");
+    TMainWindow& w = Started();
+    auto* save = Child<QTimer>(QStringLiteral("SettingsSave"));
+    ASSERT_NE(save, nullptr);
+    const auto runSave = [save] {
+        ASSERT_TRUE(save->isActive());
+        EXPECT_LE(save->interval(), 1000);
+        save->start(0);
+        EXPECT_TRUE(QTest::qWaitFor([save] { return !save->isActive(); }, 5000));
+    };
+    // Tuning alone waits for the close.
+    EXPECT_FALSE(save->isActive());
+    w.TuneTo(bFM, false, 88.6);
+    EXPECT_FALSE(save->isActive());
+
+    const ino_t first = FileId(IniPath());
+    StoreByMem(1, QStringLiteral("Harbour"));
+    runSave();
+    const ino_t stored = FileId(IniPath());
+    EXPECT_NE(stored, first);
+    const auto saved = [this] { return TSettingsFile(dir.path()).Read(); };
+    EXPECT_EQ(saved().Presets[1].Name, QStringLiteral("Harbour"));
+    EXPECT_DOUBLE_EQ(saved().Presets[1].Frequency, 88.6);
+
+    // A rename and a layout in one burst: one write with both.
+    dialogs.names.push_back(QStringLiteral("Port"));
+    w.RenamePreset(1);
+    w.Display_MinPresets();
+    runSave();
+    const ino_t burst = FileId(IniPath());
+    EXPECT_NE(burst, stored);
+    EXPECT_EQ(saved().Presets[1].Name, QStringLiteral("Port"));
+    EXPECT_EQ(saved().DisplayType, 3);
+    EXPECT_FALSE(save->isActive());
+
+    // The same name again changes nothing: no write.
+    dialogs.names.push_back(QStringLiteral("Port"));
+    w.RenamePreset(1);
+    runSave();
+    EXPECT_EQ(FileId(IniPath()), burst);
+
+    // A cleared preset.
+    w.ClearPreset(1);
+    runSave();
+    EXPECT_FALSE(saved().Presets[1].Used);
+}
+
+// The first-run dialog's answer is kept at once: a crash right after it
+// does not bring the dialog back at the next start.
+TEST_F(MainWindowTest, TheFirstRunAnswerIsWrittenWithoutAClose)
+{
+    dialogs.setups.push_back(std::pair{mRadioTrack, 2});
+    Started();
+    auto* save = Child<QTimer>(QStringLiteral("SettingsSave"));
+    ASSERT_TRUE(save && save->isActive());
+    save->start(0);
+    ASSERT_TRUE(QTest::qWaitFor([save] { return !save->isActive(); }, 5000));
+    TSettingsFile file(dir.path());
+    EXPECT_TRUE(file.Read().Configured());
+    EXPECT_EQ(file.Read().Port, 2);
 }

@@ -245,12 +245,17 @@ TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedButNeverHoldsUpASessionEnd)
 {
     WriteConfigured("ShutDown=1\n");
     TMainWindow& w = Started();
-    ASSERT_TRUE(dir.remove()); // nowhere left to write the settings
+    // Nowhere left to write the settings: a file where the folder was.
+    ASSERT_TRUE(dir.remove());
+    QFile blocker(dir.path());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     w.SetShutdownFlag();
     w.close();
     EXPECT_TRUE(w.Closed());
     EXPECT_EQ(errors.size(), 1) << "the failure is still logged";
     for (const auto& call : prompts.calls) EXPECT_NE(call.Kind, QStringLiteral("Message"));
+    EXPECT_TRUE(blocker.remove());
 }
 
 TEST_F(MainWindowTest, AFailedSettingsWriteAtCloseOffersRetryQuitOrStay)

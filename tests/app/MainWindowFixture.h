@@ -146,7 +146,8 @@ protected:
     TMainWindow& Make(bool configure = false)
     {
         TMainEnv env;
-        env.ProgramDir = dir.path();
+        env.ProgramDir = programDir.isEmpty() ? dir.path() : programDir;
+        env.DataDir = dataDir;
         env.DocumentsDir = dir.filePath(QStringLiteral("Documents"));
         env.Hardware = hardware;
         env.Prompts = &prompts;
@@ -233,6 +234,8 @@ protected:
     }
 
     QTemporaryDir dir;
+    QString programDir; // empty: dir
+    QString dataDir;    // empty: the program directory
     QDateTime now{QDate(2024, 5, 6), QTime(7, 5, 9)}; // the window's clock
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     THardwareEnv* hardware = &hw; // what the window is given

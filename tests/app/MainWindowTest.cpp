@@ -446,7 +446,9 @@ TEST_F(MainWindowTest, LoadPresets)
         w.File_LoadPresets();
     }
     EXPECT_EQ(prompts.MessageTexts(),
-              (QStringList{QStringLiteral("The presets file is corrupt"),
+              (QStringList{QStringLiteral("The presets file is corrupt\n") + bad +
+                               QStringLiteral(", line 1: the line must begin with a preset number from 001 to 100 "
+                                              "and \".\""),
                            QStringLiteral("Read error or disk not ready\n") + missing +
                                QStringLiteral(": No such file or directory"),
                            QStringLiteral("Read error or disk not ready\n") + fifo +

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(Trace, WritesOneLinePerEventInTheDocumentedForm)
 {
@@ -45,6 +49,30 @@ TEST(Trace, UnwritableFileTracesNothingAndSaysSo)
     ASSERT_TRUE(full.IsOpen());
     full.Out(0x30C, 0);
     EXPECT_TRUE(full.WriteFailed());
+}
+
+// A FIFO that nobody reads is refused at once: the open must not wait for
+// a reader. Tried in a child, so a wait ends in a failure, not a hang.
+TEST(Trace, AFifoWithoutAReaderIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("trace.fifo")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const TTraceLog log(QFile::decodeName(fifo));
+        ::_exit(!log.IsOpen() && !log.ErrorString().isEmpty() ? 0 : 1);
+    }
+    int status = -1;
+    for (int i = 0; i < 100 && ::waitpid(child, &status, WNOHANG) == 0; ++i) ::usleep(50000);
+    if (status == -1) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "the open waited for a reader";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(DirectPorts, FailCleanlyWithoutPortAccess)

@@ -231,6 +231,15 @@ TEST(Profile, ForeignTextAndOverlongLines)
               QByteArray("[Presets]\nStation01=M 101,500 Citt\xC3\xA0\n; caf\xC3\xA9\n"
                          "Station02=M 99,000 Z\xC3\xBCrich\n"));
 
+    // A last line without its line end that ends inside a sequence is not
+    // UTF-8 either: its letter stays.
+    WriteFile(path, "[Presets]\nName=Caf\xE9");
+    EXPECT_EQ(TProfile(path).ReadString(QStringLiteral("Presets"), QStringLiteral("Name"), QString()),
+              QStringLiteral("Caf\u00E9"));
+    WriteFile(path, "[Presets]\nName=Caf\xC3");
+    EXPECT_EQ(TProfile(path).ReadString(QStringLiteral("Presets"), QStringLiteral("Name"), QString()),
+              QStringLiteral("Caf\u00C3"));
+
     // A line over 64 KiB is no profile: kept as it is, never written over.
     const QByteArray huge = "[A]\nB=" + QByteArray(64 * 1024 + 1, 'x') + "\n";
     WriteFile(path, huge);

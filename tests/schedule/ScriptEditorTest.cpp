@@ -91,14 +91,17 @@ tScript Script(std::initializer_list<std::pair<tActionKind, QTime>> actions)
 
 } // namespace
 
-TEST_F(ScriptEditorTest, OpensOnTheLoadedScriptWithNothingToEditYet)
+TEST_F(ScriptEditorTest, OpensOnTheLoadedScriptWithTheFirstActionInThePanel)
 {
     Open(Script({{zMuteOn, QTime(6, 0)}}), QStringLiteral("/x/day.vxs"));
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Script - (/x/day.vxs)"));
     EXPECT_EQ(Child<QLineEdit>("Title")->text(), QStringLiteral("Day"));
     EXPECT_EQ(Child<QListWidget>("Actions")->count(), 7);
     EXPECT_EQ(Child<QListWidget>("Actions")->item(0)->text(), QStringLiteral("Preset"));
-    EXPECT_EQ(Child<QLabel>("bTime")->text(), QStringLiteral("99:99"));
+    EXPECT_EQ(List()->currentRow(), 0);
+    EXPECT_EQ(Child<QLabel>("bTime")->text(), QStringLiteral("00:00"));
+    EXPECT_EQ(Child<QLabel>("eTime")->text(), QStringLiteral("23:59"));
+    EXPECT_EQ(Child<QSpinBox>("TimeHH")->value(), 6);
     EXPECT_EQ(List()->item(0)->data(Qt::UserRole + 1).toString(), QStringLiteral("06:00")); // the time column
     // The column uses the 24-hour clock of the hour field and the range, whatever the locale's.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -323,4 +326,50 @@ TEST_F(ScriptEditorTest, ClosingAsksAboutChangesAndOkHandsTheScriptOver)
     EXPECT_EQ(editor->result(), QDialog::Accepted);
     EXPECT_EQ(prompts.calls.size(), calls);
     EXPECT_EQ(editor->Script().Title, QStringLiteral("New day"));
+}
+
+// The panel always shows the selected action, from the opening on; OK takes
+// what was changed there without its Save, and Cancel counts it as a change.
+TEST_F(ScriptEditorTest, OkTakesThePanelsUnsavedValuesAndAReopenedPanelKeepsTheAction)
+{
+    tScript loaded = Script({{zJumpTo, QTime(6, 0)}, {zMuteOn, QTime(7, 0)}});
+    loaded.Actions[0].Frequency = 98.5;
+    loaded.Actions[0].Stereo = true;
+    Open(loaded);
+    EXPECT_DOUBLE_EQ(Child<QDoubleSpinBox>("Freq")->value(), 98.5);
+    EXPECT_TRUE(Child<QCheckBox>("FreqStereo")->isChecked());
+    EXPECT_EQ(Child<QLabel>("eTime")->text(), QStringLiteral("06:59"));
+    // Save with nothing edited rewrites the action as it was.
+    Click("Save");
+    EXPECT_TRUE(editor->Script().SameAs(loaded));
+    Click("btOk");
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
+    EXPECT_TRUE(editor->Script().SameAs(loaded));
+    EXPECT_TRUE(prompts.calls.empty());
+
+    Open(loaded);
+    Child<QSpinBox>("TimeHH")->setValue(5);
+    Child<QSpinBox>("TimeMM")->setValue(30);
+    Child<QCheckBox>("FreqStereo")->setChecked(false);
+    Click("btOk");
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
+    EXPECT_EQ(editor->Script().At(1).Time, QTime(5, 30));
+    EXPECT_FALSE(editor->Script().At(1).Stereo);
+    EXPECT_EQ(editor->Script().At(2).Time, QTime(7, 0));
+    EXPECT_TRUE(prompts.calls.empty());
+
+    // The second row edited: OK takes that row, not the first.
+    Open(loaded);
+    Select(1);
+    Child<QSpinBox>("TimeMM")->setValue(15);
+    Click("btOk");
+    EXPECT_EQ(editor->Script().At(1).Time, QTime(6, 0));
+    EXPECT_EQ(editor->Script().At(2).Time, QTime(7, 15));
+
+    Open(loaded);
+    Child<QSpinBox>("TimeMM")->setValue(45);
+    Click("btCancel"); // answered No: the editor stays
+    ASSERT_FALSE(prompts.calls.empty());
+    EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("The script has changed!\nAre you sure?"));
+    EXPECT_EQ(editor->result(), 0);
 }

@@ -8,6 +8,8 @@
 #include "ArchiveDialog.h"
 #include "SimulatedHardware.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -290,4 +292,44 @@ TEST_F(ArchiveDialogTest, ScanStopsOnAStationOrOnHaltAndLeavesTheFrequencyInTheS
     pumps = 0;
     d.Scan(false);
     EXPECT_DOUBLE_EQ(card.Frequency(), 87.0);
+}
+
+// Cancel, Escape and the close box ask before an edited tree is dropped, and
+// only then; a tuned station's new frequency counts as an edit.
+TEST_F(ArchiveDialogTest, LeavingWithoutOkAsksOnlyWhenTheTreeChanged)
+{
+    const QString question =
+        QStringLiteral("The station archive has changed!\nAre you sure that you want\nto exit without saving?");
+    const auto asked = [this] {
+        int n = 0;
+        for (const auto& call : prompts.calls) n += call.Kind == QLatin1String("AskYesNo") ? 1 : 0;
+        return n;
+    };
+    {
+        TArchiveDialog& d = Open();
+        d.show();
+        Select(QStringLiteral("Harbour")); // selecting and tuning to it is no edit
+        Child<QPushButton>(QStringLiteral("btCancel"))->click();
+        EXPECT_EQ(asked(), 0);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    }
+    // A moved frequency: Escape asks, No stays, Yes leaves.
+    archive = TArchive();
+    archive.AddStation(archive.Root(), 1, 87.5)->Name = QStringLiteral("Quiet");
+    TArchiveDialog& d = Open();
+    d.show();
+    Select(QStringLiteral("Quiet"));
+    d.Tuner().Set(bFM, 99.0);
+    ASSERT_TRUE(d.Changed());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&d, &escape);
+    ASSERT_EQ(asked(), 1);
+    EXPECT_EQ(prompts.calls.back().Text, question);
+    EXPECT_TRUE(d.isVisible());
+    prompts.answers.push_back(true);
+    d.close();
+    EXPECT_EQ(asked(), 2);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Rejected);
 }

@@ -273,7 +273,10 @@ TEST_F(PresetsDraftTest, LoadAsksFirstAndKeepsTheTableOnAFault)
     prompts.fileNames.push_back(bad);
     EXPECT_FALSE(e.Load());
     EXPECT_EQ(e.StoredCount(), 4);
-    EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("The presets file is corrupt")});
+    // The box's first line as ever, then the file, the line and why.
+    EXPECT_EQ(prompts.MessageTexts(),
+              QStringList{QStringLiteral("The presets file is corrupt\n") + bad +
+                          QStringLiteral(", line 1: the line must begin with a preset number from 001 to 100 and \".\"")});
 
     tPresets other;
     other[4] = Preset(104.25, 1, QStringLiteral("Pulse"));

@@ -173,6 +173,8 @@ TEST(PresetsFile, CorruptFilesLeaveTheTableAlone)
         {"name of 41 characters", QByteArray("001.088,500.FM.") + QByteArray(41, 'n') + "\r\n"},
         {"frequency too big to write back", Line("001.1000000.FM.")},
         {"negative frequency", Line("001.-01,500.FM.")},
+        {"beyond every band", good + Line("003.250,000.FM.")},
+        {"between the bands", Line("001.050,000.FM.")},
         {"line over 64 KiB", QByteArray("001.088,500.FM.") + QByteArray(64 * 1024, ' ') + "\r\n"},
     };
     for (const auto& c : cases) {
@@ -183,6 +185,41 @@ TEST(PresetsFile, CorruptFilesLeaveTheTableAlone)
         EXPECT_EQ(table.UsedCount(), 1) << c.why;
         EXPECT_EQ(table[9].Name, before[9].Name) << c.why;
     }
+}
+
+TEST(PresetsFile, ACorruptFileSaysWhichLineAndWhy)
+{
+    const QByteArray good = Line("001.088,500.FM.", "One") + Line("002.089,500.FM.", "Two");
+    const struct {
+        QByteArray content;
+        const char* why;
+    } cases[] = {
+        {Line("1.088,500.FM."), "line 1: the line must begin with a preset number from 001 to 100"},
+        {good + Line("003.250,000.FM.", "Far"), "line 3: 250,000 MHz is outside every band"},
+        {good + Line("002.090,000.FM."), "line 3: preset 002 is there twice"},
+        {good + Line("007.089,500.AM."), "line 3: the frequency is that of preset 002"},
+        {Line("001.088,500.FM.") + "\r\n", "line 2: the line must begin"},
+        {Line("001.088,5000.FM."), "line 1: the frequency must be seven characters"},
+    };
+    for (const auto& c : cases) {
+        QBuffer buffer;
+        buffer.setData(c.content);
+        tPresets table;
+        QString why;
+        EXPECT_EQ(LoadPresetsFile(buffer, table, &why), plCorrupt) << c.why;
+        EXPECT_TRUE(why.startsWith(QLatin1String(c.why))) << why.toStdString();
+    }
+    // The file-name form names the file before the line.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("far.vxp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(good + Line("003.250,000.FM.", "Far"));
+    file.close();
+    tPresets table;
+    QString why;
+    EXPECT_EQ(LoadPresetsFile(path, table, &why), plCorrupt);
+    EXPECT_EQ(why, path + QStringLiteral(", line 3: 250,000 MHz is outside every band"));
 }
 
 TEST(PresetsFile, ReaderEdgesThatAreAccepted)
@@ -240,6 +277,11 @@ TEST(PresetsFile, EightBitFilesFromTheOriginalPlatformKeepTheirLetters)
     EXPECT_EQ(table[1].Name, QStringLiteral("Citt\u00E0 \u20ACuro"));
     // Written back as UTF-8, the name padded to 40 characters.
     EXPECT_EQ(Save(table), QByteArray("001.101,500.FM.Citt\xC3\xA0 \xE2\x82\xACuro") + QByteArray(30, ' ') + "\r\n");
+    // A name that ends in an 8-bit letter keeps it, with or without a line end.
+    for (const QByteArray end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray()}) {
+        ASSERT_EQ(Load(QByteArray("001.088,500.FM.Radio Caf\xE9") + end, table), plLoaded);
+        EXPECT_EQ(table[1].Name, QStringLiteral("Radio Caf\u00E9")) << end.size();
+    }
 }
 
 TEST(PresetsFile, ReadErrors)

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/io.h>
 #include <sys/stat.h>
@@ -358,6 +359,31 @@ TEST(Vantoroctl, TheWholeCommandLineIsCheckedBeforeTheCardIsTouched)
                    QStringLiteral("tune"), QStringLiteral("95")}).code, 2);
 }
 
+TEST(Vantoroctl, AFrequencyOutsideTheBandAndATooLongRdsTimeAreUsageErrors)
+{
+    const struct {
+        QStringList args;
+        const char* said;
+    } rows[] = {
+        {{QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("95"), QStringLiteral("tune"),
+          QStringLiteral("999")},
+         "999.000 MHz is outside the Radiotrack's FM band (087.000 to 108.000 MHz)"},
+        {{QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("86.9")}, "outside"},
+        {{QStringLiteral("--simulate"), QStringLiteral("rds"), QStringLiteral("99999999999")},
+         "rds takes a number of seconds from 0 to 86400, not 99999999999"},
+        {{QStringLiteral("--simulate"), QStringLiteral("rds"), QStringLiteral("86401")}, "from 0 to 86400"},
+    };
+    for (const auto& row : rows) {
+        const TRun r = Ctl(row.args);
+        const std::string name = row.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.code, 2) << name;
+        EXPECT_EQ(r.out, QString()) << name << " ran a command";
+        EXPECT_TRUE(r.err.contains(QLatin1String(row.said))) << name << ": " << r.err.toStdString();
+    }
+    // The band's own limit is a frequency like any other.
+    EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune"), QStringLiteral("108")}).code, 0);
+}
+
 TEST(Vantoroctl, TheCardStartsOnTheBandGivenAndInTheAudioStateAsked)
 {
     QTemporaryDir dir;
@@ -417,6 +443,24 @@ TEST(Vantoroctl, SettingsShowPrintsAnUnsetModelAsTheProgramSeesIt)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Configuration/Hardware=0\n"))) << r.out.toStdString();
 }
 
+// A file that says it is empty but fails to read is a read error with the
+// system's reason, never an empty or a wrong file.
+TEST(Vantoroctl, AFileThatFailsToReadIsExitTwoWithTheReason)
+{
+    const QString mem = QStringLiteral("/proc/self/mem");
+    const QStringList commands[] = {{QStringLiteral("presets"), QStringLiteral("check"), mem},
+                                    {QStringLiteral("script"), QStringLiteral("check"), mem},
+                                    {QStringLiteral("rds"), QStringLiteral("--hex"), mem}};
+    const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
+    for (const QStringList& args : commands) {
+        const TRun r = Ctl(args);
+        const std::string name = args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.code, 2) << name << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(reason)) << name << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, QString()) << name;
+    }
+}
+
 TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
 {
     QTemporaryDir dir;
@@ -470,12 +514,16 @@ TEST(Vantoroctl, EveryFileCommandRefusesAFifoOrADeviceAtOnceOnStderr)
     EXPECT_EQ(r.out, QString());
     EXPECT_TRUE(r.err.contains(QStringLiteral("The presets file is corrupt")))
         << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("line 1: the band must be FM or AM"))) << r.err.toStdString();
     // Nothing but a regular file is replaced by a save; the FIFO stays one.
     const QString good = dir.filePath(QStringLiteral("good.vxp"));
     QFile goodFile(good);
     ASSERT_TRUE(goodFile.open(QIODevice::WriteOnly));
     goodFile.write("001.088,500.FM.Harbour\r\n");
     goodFile.close();
+    r = Ctl({QStringLiteral("presets"), QStringLiteral("check"), good});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QStringLiteral("1 preset\n"));
     r = Ctl({QStringLiteral("presets"), QStringLiteral("copy"), good, fifo});
     EXPECT_EQ(r.code, 4);
     EXPECT_EQ(r.out, QString());

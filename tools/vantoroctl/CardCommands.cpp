@@ -43,6 +43,7 @@ namespace {
 const char* const Usage = CtlUsage;
 
 constexpr int MaxVolume = 256;
+constexpr int MaxRdsSeconds = 86400; // a day
 
 // One command word with its argument, checked before any command runs.
 struct TCommand {
@@ -164,10 +165,17 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
                 throw TUsageError(QCoreApplication::translate("vantoroctl", "scan takes up, down or all"));
             c.band = o.band;
         } else if (c.word == QLatin1String("rds")) {
-            bool isNumber = false;
-            const int seconds = words.value(i + 1).toInt(&isNumber);
-            if (isNumber) {
-                if (seconds < 0) throw TUsageError(QCoreApplication::translate("vantoroctl", "rds takes a number of seconds"));
+            // A number after it is its time, however large; a word is the
+            // next command.
+            static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
+            const QString next = words.value(i + 1);
+            if (number.match(next).hasMatch()) {
+                bool fits = false;
+                const int seconds = next.toInt(&fits);
+                if (!fits || seconds < 0 || seconds > MaxRdsSeconds)
+                    throw TUsageError(QCoreApplication::translate("vantoroctl", "rds takes a number of seconds from 0 to %1, not %2")
+                                          .arg(MaxRdsSeconds)
+                                          .arg(next));
                 c.seconds = seconds;
                 ++i;
             }
@@ -478,6 +486,22 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     card.InitBand(o.band);
     card.SetLastAM(AMLow);
     card.SetLastFM(card.FMMin());
+
+    // A frequency outside the band is a mistake in the command line, told
+    // before any command runs (the card's limits are known once it is open).
+    for (const TCommand& c : o.commands) {
+        if (c.word != QLatin1String("tune")) continue;
+        const double low = c.band == bAM ? card.AMMin() : card.FMMin();
+        const double high = c.band == bAM ? card.AMMax() : card.FMMax();
+        if (c.mhz < low - 0.0005 || c.mhz > high + 0.0005) {
+            err << "vantoroctl: " << FrequencyText(c.mhz) << " MHz is outside the " << caps.Name << "'s "
+                << BandName(c.band) << " band (" << FrequencyText(low) << " to " << FrequencyText(high)
+                << " MHz)\n"
+                << Usage;
+            card.Close();
+            return ExitUsage;
+        }
+    }
 
     bool tuned = false;
     int code = ExitOk;

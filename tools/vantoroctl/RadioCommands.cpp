@@ -102,8 +102,11 @@ int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err
     TRdsDecoder rds;
     // Read a line at a time, so a log of any length takes little memory;
     // a line no log has ends the reading.
-    for (int n = 1; !file.atEnd(); ++n) {
+    // Read until nothing comes: a file that says it is empty may still
+    // hold lines, or fail to read (/proc/self/mem), which is then told.
+    for (int n = 1;; ++n) {
         const QByteArray line = file.readLine(MaxFileLineBytes + 1);
+        if (line.isEmpty()) break;
         if (line.size() >= MaxFileLineBytes && !line.endsWith('\n')) {
             err << "vantoroctl: " << args[1] << ": "
                 << QCoreApplication::translate("vantoroctl", "line %1 is longer than %2 KiB, not an RDS log").arg(n).arg(MaxFileLineBytes / 1024) << '\n';
