@@ -63,7 +63,7 @@ TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(p
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    QPushButton* btOk = button("btOk", QStringLiteral("Ok"));
+    QPushButton* btOk = button("btOk", QStringLiteral("OK"));
     btOk->setDefault(true);
     QPushButton* btCancel = button("btCancel", QStringLiteral("Cancel"));
     QPushButton* btHelp = button("btHelp", QStringLiteral("Help"));

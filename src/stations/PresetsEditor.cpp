@@ -259,7 +259,7 @@ void TPresetsEditor::BuildControls()
     btSave = AddButton(group, "btSave", QStringLiteral("Save"), at(1, 2), [this] { editor_.Save(); });
     AddButton(group, "btReload", QStringLiteral("Reload"), at(2, 2), [this] { editor_.Reload(); });
 
-    btOk = AddButton(this, "btOk", QStringLiteral("Ok"), QRect(306, 394, 96, 26), nullptr);
+    btOk = AddButton(this, "btOk", QStringLiteral("OK"), QRect(306, 394, 96, 26), nullptr);
     btOk->setDefault(true);
     connect(btOk, &QPushButton::clicked, this, &TPresetsEditor::btOkClick);
     QPushButton* cancel = AddButton(this, "btCancel", QStringLiteral("Cancel"), QRect(411, 394, 96, 26), nullptr);
