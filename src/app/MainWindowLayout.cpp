@@ -353,6 +353,7 @@ void TMainWindow::SetStationName(const QString& name)
     const QString shown = Station->fontMetrics().elidedText(name, Qt::ElideRight, Station->width());
     Station->setText(shown);
     Station->setToolTip(shown == name ? QStringLiteral("Name of the radio station") : name);
+    PlayerChanged(); // a preset's or the RDS name
 }
 
 QColor TMainWindow::TextColour(bool bright) const
@@ -399,7 +400,7 @@ void TMainWindow::ApplyColours()
 
 void TMainWindow::RefreshMuteIndicator()
 {
-    const bool silent = muted_ || SilentByVolume();
+    const bool silent = Silent();
     btMute->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, silent)));
     icMusicOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("RADIO"), settings_.ColorFlag, !silent)));
     const QIcon icon = glyphs_->MuteIcon(!silent);
@@ -443,9 +444,15 @@ void TMainWindow::RefreshClrButton()
     btClr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, clearPending_)));
 }
 
+bool TMainWindow::StereoShown() const
+{
+    // The wish is kept for FM; on AM nothing is stereo, so STR is dark.
+    return stereoWanted_ && card_->Band() == bFM;
+}
+
 void TMainWindow::RefreshStrButton()
 {
-    btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, stereoWanted_)));
+    btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, StereoShown())));
     ShowCommandState();
 }
 

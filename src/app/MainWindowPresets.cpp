@@ -322,7 +322,7 @@ void TMainWindow::Stations_ClearAll()
     if (busy_) return;
     env_.Prompts->Beep();
     if (!env_.Prompts->AskYesNo(QStringLiteral("Clear all favorites"),
-                                QStringLiteral("Are you sure?"), tPromptIcon::Stop))
+                                QStringLiteral("Are you sure?"), tPromptIcon::Question))
         return;
     for (int n = 1; n <= tPresets::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {

@@ -187,4 +187,5 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     ApplyColours();
     RefreshGlyphs(true);
     RebuildPresetMenus();
+    ShowRadioState();
 }

@@ -1,6 +1,7 @@
 #include "RemoteActions.h"
 
 #include "MainWindow.h"
+#include "WindowActivation.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -23,8 +24,9 @@ constexpr std::array<TActionName, 3> ActionNames{{
     {TRemoteAction::Raise, "raise", nullptr},
 }};
 
-// A request is one short word and a line end; anything longer is not ours.
-constexpr qint64 MaxRequest = 16;
+// A request is one short word, for "raise" an activation token after a
+// blank, and a line end; anything longer is not ours.
+constexpr qint64 MaxRequest = 8 + 255;
 // Long enough for a queue of silent clients to be dropped before us.
 constexpr int SendTimeoutMs = 5000;
 
@@ -112,20 +114,28 @@ void TRemoteActionServer::Serve(QLocalSocket* socket)
         }
         const QByteArray line = socket->readLine(MaxRequest + 1).trimmed();
         drop();
-        if (const auto action = ActionFromWord(line)) emit Requested(*action);
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArray word = blank < 0 ? line : line.left(blank);
+        const QByteArray token = blank < 0 ? QByteArray() : line.mid(blank + 1);
+        const auto action = ActionFromWord(word);
+        if (!action || (!token.isEmpty() && (*action != TRemoteAction::Raise || !IsValidLaunchToken(token))))
+            return;
+        emit Requested(*action, token);
     };
     connect(socket, &QLocalSocket::readyRead, this, read);
     // A word that came with the connection is read at once.
     if (socket->bytesAvailable() > 0) read();
 }
 
-bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error)
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error, const QByteArray& token)
 {
     QLocalSocket socket;
     socket.connectToServer(socketName);
     bool ok = socket.waitForConnected(SendTimeoutMs);
     if (ok) {
-        socket.write(WordOf(action) + '\n');
+        QByteArray request = WordOf(action);
+        if (action == TRemoteAction::Raise && IsValidLaunchToken(token)) request += ' ' + token;
+        socket.write(request + '\n');
         ok = socket.waitForBytesWritten(SendTimeoutMs);
     }
     if (!ok) {
@@ -136,7 +146,7 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* 
     return true;
 }
 
-int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args, const QByteArray& token)
 {
     std::vector<TRemoteAction> actions;
     for (qsizetype i = 1; i < args.size(); ++i)
@@ -144,7 +154,7 @@ int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
     if (actions.empty()) actions.push_back(TRemoteAction::Raise);
     for (const TRemoteAction action : actions) {
         QString error;
-        if (!SendRemoteAction(socketName, action, &error)) {
+        if (!SendRemoteAction(socketName, action, &error, token)) {
             std::fprintf(stderr,
                          "vantoro: another copy runs, but it could not be asked to %s (%s)\n",
                          WordOf(action).constData(), qUtf8Printable(error));
@@ -154,12 +164,12 @@ int ForwardToRunningCopy(const QString& socketName, const QStringList& args)
     return 0;
 }
 
-void RunRemoteAction(TMainWindow& window, TRemoteAction action)
+void RunRemoteAction(TMainWindow& window, TRemoteAction action, const QByteArray& token)
 {
     if (action != TRemoteAction::Raise && window.DialogOpen()) return;
     switch (action) {
     case TRemoteAction::Mute: window.Volume_Mute(); break;
     case TRemoteAction::Scan: window.Actions_ScanNext(); break;
-    case TRemoteAction::Raise: window.BringToFront(); break;
+    case TRemoteAction::Raise: window.BringToFront(token); break;
     }
 }

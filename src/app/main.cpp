@@ -25,16 +25,22 @@
 #include "SafeSave.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <functional>
+#include <memory>
+#include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -97,6 +103,52 @@ int UsageError(const QString& error)
     return ExitCommandLine;
 }
 
+// VANTORO_TRACE_STARTUP set: each step of the start with the milliseconds
+// since main() began, on the error output, to see where the time goes.
+QElapsedTimer startClock;
+bool traceStartup = false;
+
+void TraceStartup(const char* step)
+{
+    if (traceStartup)
+        std::fprintf(stderr, "vantoro: start-up %6.1f ms: %s\n", double(startClock.nsecsElapsed()) / 1e6, step);
+}
+
+// Runs `then` once, after the window's first paint (at once when the window
+// starts hidden): what the first picture does not need waits until it is up.
+class TAfterFirstPaint final : public QObject
+{
+public:
+    TAfterFirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), window_(window), then_(std::move(then))
+    {
+        if (window->isVisible() && !window->isMinimized())
+            window->installEventFilter(this);
+        else
+            QTimer::singleShot(0, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The paint itself first, then the rest on the next turn of the loop.
+        if (watched == window_ && event->type() == QEvent::Paint) {
+            window_->removeEventFilter(this);
+            TraceStartup("first paint");
+            QTimer::singleShot(0, this, [this] { Run(); });
+        }
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        if (then_) std::exchange(then_, nullptr)();
+    }
+    QWidget* window_;
+    std::function<void()> then_;
+};
+
 // SIGTERM, SIGHUP and SIGINT (Ctrl+C) reach the window through a socket pair, as a signal
 // handler may do nothing but write a byte.
 int signalPipe[2] = {-1, -1};
@@ -111,6 +163,8 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
+    startClock.start();
+    traceStartup = !qEnvironmentVariableIsEmpty("VANTORO_TRACE_STARTUP");
     // Help, version and mistakes need no display and no lock.
     {
         const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
@@ -128,12 +182,15 @@ int main(int argc, char** argv)
     // One copy per user: a second one hands the desktop action it was
     // started for (or "raise" the window) to the running copy and ends, with
     // exit 1 and a line saying so when that could not be delivered. A lock
-    // that cannot be made is said, and the program starts without it.
+    // that cannot be made is said, and the program starts without it. The
+    // launcher's activation token goes along, so the window manager lets the
+    // running copy's window come forward.
     const TInstanceLock lock = TInstanceLock::ForThisUser();
     if (lock.State() == TInstanceLock::tState::Running) {
         const QCoreApplication forwarder(argc, argv);
-        return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments());
+        return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments(), LaunchToken());
     }
+    TraceStartup("instance lock");
     if (lock.State() == TInstanceLock::tState::Failed)
         std::fprintf(stderr, "vantoro: %s; starting without the check for a running copy\n",
                      qUtf8Printable(lock.ErrorText()));
@@ -144,6 +201,7 @@ int main(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(OnDisplayMessage);
     TVantoroApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    TraceStartup("application");
     for (const QString& message : std::as_const(displayMessages))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     TMainWindow::SetUpApplication();
@@ -182,12 +240,6 @@ int main(int argc, char** argv)
 
     const tProgramDirs dirs = ProgramDirs();
     const QString& programDir = dirs.Settings;
-    // What a save killed last time left beside the program's own files; only
-    // the copy holding the lock clears it, as no other copy can be saving.
-    if (lock.State() == TInstanceLock::tState::Held) {
-        RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
-        if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
-    }
     // A card on I/O ports needs the system's permission to reach them.
     if (isNT) {
         const int code = TSettingsFile(programDir).Read().Hardware;
@@ -212,7 +264,9 @@ int main(int argc, char** argv)
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
     if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
 
+    TraceStartup("hardware and folders");
     TMainWindow window(std::move(env));
+    TraceStartup("window built");
     prompts.SetParent(&window);
     dialogs.Help = [&window](const QString& topic) { window.ShowHelp(topic); };
     try {
@@ -220,26 +274,49 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         ReportUncaught(e.what());
     }
+    TraceStartup("window started");
 
-    // Desktop actions from later starts (only for the copy holding the
-    // lock: another's socket is never taken over), and the one this start
-    // was given.
-    if (lock.State() == TInstanceLock::tState::Held) {
-        auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
-        if (!actions->Listening())
-            std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n",
-                         qUtf8Printable(actions->ErrorText()));
-        QObject::connect(actions, &TRemoteActionServer::Requested, &window,
-                         [&window](TRemoteAction action) { RunRemoteAction(window, action); });
-    }
-    if (const auto action = RemoteActionOption(options.Action))
-        QTimer::singleShot(0, &window,
-                           [&window, action = *action] { RunRemoteAction(window, action); });
-
-    // Media keys, the desktop's media controls and playerctl, on the session
-    // bus when there is one; without one the program runs as before.
-    TMediaPlayerService player(window.PlayerHost());
-    player.Publish(QDBusConnection::sessionBus());
+    // Nothing below is needed for the first picture: it runs once the window
+    // has been painted.
+    std::unique_ptr<TMediaPlayerService> player;
+    new TAfterFirstPaint(&window, [&] {
+        // What a save killed last time left beside the program's own files;
+        // only the copy holding the lock clears it, as no other copy can be
+        // saving.
+        if (lock.State() == TInstanceLock::tState::Held) {
+            RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
+            if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
+        }
+        // Desktop actions from later starts (only for the copy holding the
+        // lock: another's socket is never taken over), and the one this
+        // start was given.
+        if (lock.State() == TInstanceLock::tState::Held) {
+            auto* actions = new TRemoteActionServer(lock.SocketName(), &window);
+            if (!actions->Listening())
+                std::fprintf(stderr, "vantoro: desktop actions cannot reach this copy: %s\n",
+                             qUtf8Printable(actions->ErrorText()));
+            QObject::connect(actions, &TRemoteActionServer::Requested, &window,
+                             [&window](TRemoteAction action, const QByteArray& token) {
+                                 RunRemoteAction(window, action, token);
+                             });
+        }
+        if (const auto action = RemoteActionOption(options.Action))
+            QTimer::singleShot(0, &window, [&window, action = *action] { RunRemoteAction(window, action); });
+        // Media keys, the desktop's media controls and playerctl, on the
+        // session bus when there is one; without one the program runs as before.
+        player = std::make_unique<TMediaPlayerService>(window.PlayerHost());
+        player->Publish(QDBusConnection::sessionBus());
+        // Radio devices plugged in later: device nodes come and go in /dev
+        // (udev sets their owner and rights just after, hence the pause).
+        auto* devices = new QFileSystemWatcher({QStringLiteral("/dev")}, &window);
+        auto* settle = new QTimer(&window);
+        settle->setSingleShot(true);
+        settle->setInterval(500);
+        QObject::connect(devices, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
+        QObject::connect(settle, &QTimer::timeout, &window, &TMainWindow::DevicesChanged);
+        TraceStartup("after the first paint: bus, desktop actions, device watch");
+        window.AfterFirstPaint();
+    });
 
     // Session end, SIGTERM, SIGHUP and SIGINT: close as a desktop session end does, with
     // the card closed, the settings written and nothing asked.

@@ -169,6 +169,7 @@ protected:
     {
         TMainWindow& w = Make(configure);
         EXPECT_TRUE(w.Start());
+        w.AfterFirstPaint();
         return w;
     }
 

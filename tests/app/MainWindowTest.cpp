@@ -392,7 +392,7 @@ TEST_F(MainWindowTest, ClearAllAsksFirst)
     EXPECT_EQ(prompts.calls[0].Kind, QStringLiteral("Beep"));
     EXPECT_EQ(prompts.calls[1].Title, QStringLiteral("Clear all favorites"));
     EXPECT_EQ(prompts.calls[1].Text, QStringLiteral("Are you sure?"));
-    EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Stop);
+    EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Question);
     EXPECT_EQ(w.Presets().UsedCount(), 2);
 
     prompts.answers.push_back(true);
