@@ -245,6 +245,7 @@ TEST(MediaPlayerService, ChangesAreAnnouncedWhenTheHostSaysSo)
     {
         TMediaPlayerService service(host);
         ASSERT_TRUE(host.OnPlayerChange) << "the service listens to the host";
+        service.TakeChanges();
         host.state.Volume = 0.25;
         // Not published: the change waits for TakeChanges.
         host.OnPlayerChange();
