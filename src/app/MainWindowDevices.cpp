@@ -6,6 +6,7 @@
 
 #include "Display.h"
 #include "HardwareEnv.h"
+#include "MainLayout.h"
 #include "Prompts.h"
 
 #include <QGroupBox>
@@ -17,8 +18,10 @@ QString TMainWindow::NoRadioText() { return QStringLiteral("No radio"); }
 void TMainWindow::ShowRadioState()
 {
     const bool live = card_->Active();
-    gpTuner->setEnabled(live);
-    gpPresets->setEnabled(live);
+    // Areas the layout hides stay disabled, so they never take the focus.
+    const tMainLayout* layout = MainLayoutOf(settings_.DisplayType);
+    gpTuner->setEnabled(live && layout && layout->Tuner);
+    gpPresets->setEnabled(live && layout && layout->Presets);
     UpdateReadout();
     if (!live) {
         AM_FM->clear();

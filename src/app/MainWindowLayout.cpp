@@ -299,9 +299,9 @@ void TMainWindow::ApplyLayout()
     if (!layout) return;
     centralWidget()->setFixedSize(layout->Width - MainFrameWidth, layout->Height - MainFrameHeight);
     gpTuner->setVisible(layout->Tuner);
-    gpTuner->setEnabled(layout->Tuner);
+    gpTuner->setEnabled(layout->Tuner && card_->Active());
     gpPresets->setVisible(layout->Presets);
-    gpPresets->setEnabled(layout->Presets);
+    gpPresets->setEnabled(layout->Presets && card_->Active());
     gpVolume->setVisible(layout->Volume);
     // The panel buttons go with the volume group. Where they are not shown
     // they are hidden rather than left outside the window, so they never

@@ -105,6 +105,11 @@ TEST_F(MainWindowTest, NoRadioIsShownAndADevicePluggedInLaterIsOffered)
         EXPECT_TRUE(NoneEnabled(item)) << item;
     // The settings stay at hand, to choose another card.
     EXPECT_TRUE(AllEnabled("Options_Settings"));
+    // Another layout does not bring the tuning back.
+    w.Display_Minimal();
+    w.Display_Complete();
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpPresets"))->isEnabled());
 
     // Another device node (a serial adapter, say) asks nothing.
     const std::size_t asked = prompts.calls.size();
