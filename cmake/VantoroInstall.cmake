@@ -1,7 +1,9 @@
 # What `cmake --install` puts where (GNUInstallDirs), and the Debian package
 # CPack builds from it. The program finds its data in share/vantoro relative
 # to its executable, so any prefix works.
-set(VANTORO_MAINTAINER "The Vantoro developers <vantoro@example.org>" CACHE STRING
+# The project publishes no mail address: the maintainer is the project's name
+# with an address that says no mail is read there (README, "Contact").
+set(VANTORO_MAINTAINER "Vantoro <noreply@vantoro.invalid>" CACHE STRING
     "The package's maintainer")
 set(VANTORO_APP_ID org.vantoro.Vantoro)
 set(_data ${CMAKE_INSTALL_DATADIR})

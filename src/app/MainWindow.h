@@ -16,6 +16,7 @@
 //   MainWindowStations.cpp the presets editor and the jump-to dialog
 //   MainWindowHelp.cpp     the help window and the about box
 //   MainWindowPlayer.cpp   the radio as a media player on the session bus
+//   MainWindowDevices.cpp  no radio, and radio devices plugged in later
 
 #include "PresetsFile.h"
 #include "PlayerHost.h"
@@ -109,6 +110,8 @@ public:
     // Reads the settings, opens the card and tunes. False when the program must end at once
     // (Cancel in the first-run dialog): nothing is written then.
     bool Start();
+    // What waits until the window has been painted once: the tip of the day.
+    void AfterFirstPaint();
 
     // A change the user made on purpose (a preset stored, renamed or
     // cleared, the settings, the alarm, a layout): the settings file is
@@ -126,7 +129,7 @@ public:
     bool Closed() const { return closed_; }
     // Shows the window, from the tray too, raised and active, as a second start
     // or a desktop's "raise" asks; an open dialog of the program comes up over it.
-    void BringToFront();
+    void BringToFront(const QByteArray& token = {});
     // The window as the media player the desktop's media keys and controls
     // drive through the session bus.
     TPlayerHost& PlayerHost() { return *this; }
@@ -206,6 +209,11 @@ public:
     void File_LoadScript();
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
+    // The machine's radio devices may have changed (a device node came or
+    // went): one plugged in while no card is open is offered.
+    void DevicesChanged();
+    // What the panel says while no card is open.
+    static QString NoRadioText();
     // Help: the manual at a topic (also for the dialogs' "Help" buttons), the about box.
     void ShowHelp(const QString& topic);
     void Help_Topics();
@@ -220,6 +228,9 @@ public:
     bool StorePending() const { return storePending_; }
     bool ClearPending() const { return clearPending_; }
     bool Muted() const { return muted_; }
+    // Silent by mute, by a volume of 0 or for want of an open card: what
+    // MTE, the menus' Mute, the tray icon and the media player's status all show.
+    bool Silent() const { return !card_->Active() || muted_ || SilentByVolume(); }
     bool AlarmOn() const { return alarmOn_; }
     bool SleepOn() const { return sleepOn_; }
     bool ProgOn() const { return runner_.ProgOn(); }
@@ -240,6 +251,7 @@ private:
     // MainWindowCreate.cpp
     bool FormCloseQuery();
     void ReportUnreadableSettings();
+    void ReportUnwritableSettingsFolder();
     // Writes the settings file. When that fails, the user may try again,
     // quit without saving (true) or stay (false, Cancel); at a session end
     // the failure is only logged.
@@ -257,11 +269,15 @@ private:
     void ArmAlarmAtStart();
     QString DataFile(const QString& name) const;
     // Where a file dialog starts: the folder last used for its kind of
-    // file, else the user's documents.
+    // file, else the user's documents, else (none made) the home folder.
     QString StartFolder(const QString& remembered) const;
     static QString FolderOf(const QString& fileName);
     QDateTime Now() const;
     void ReportError(const QString& what);
+
+    // MainWindowDevices.cpp
+    // The panel for an open card, or "no radio" with the tuning at rest.
+    void ShowRadioState();
 
     // MainWindowSettings.cpp
     tSetupValues SetupValues() const;
@@ -293,6 +309,7 @@ private:
     void RefreshMemButton();
     void RefreshClrButton();
     void RefreshStrButton();
+    bool StereoShown() const;
     void RefreshGlyphs(bool presets);
 
     // MainWindowTuning.cpp
@@ -356,6 +373,9 @@ private:
     void AddVolumeItems(QMenu* menu);
     bool CanSetVolume() const;
     bool SilentByVolume() const;
+    // The volume a first run starts at: the card's own where it can be read,
+    // else half the scale.
+    void TakeFirstRunVolume();
     void ShowVolumeHint();
     void ShowVolume();
     void SetUpVolumeSlider();
@@ -434,11 +454,14 @@ private:
     bool usbAudioReported_ = false;
     bool closed_ = false;
     bool started_ = false;
+    bool firstRun_ = false;     // no settings file was there at start
+    int audibleVolume_ = 0;     // the last volume above 0, for unmuting at 0
     int sleepMinutes_ = 20;
     int presetRow_ = 1;
     int currentPreset_ = 0;
     double fmTuneStep_ = 0.025;
     QString lastPresetsFile_;
+    QStringList knownDevices_; // the radio devices there when last looked
 
     // Read-out panel.
     QWidget* Panel = nullptr;

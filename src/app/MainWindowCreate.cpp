@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 
+#include "DialogPlacer.h"
 #include "Glyphs.h"
 #include "HardwareEnv.h"
 #include "HelpWindow.h"
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,8 +30,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
@@ -42,11 +47,14 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     BuildMenus();
     BuildTray();
     installEventFilter(this);
+    // Dialogs and boxes come up where the window was while it is hidden.
+    new TDialogPlacer(this, [this] { return started_ && (isHidden() || isMinimized()); });
     BuildClock();
     // A radio device that fails (unplugged) has closed the card by itself;
     // say so once the request under way has returned, and keep running.
     card_->OnDeviceError = [this](const QString& what) {
         QTimer::singleShot(0, this, [this, what] {
+            ShowRadioState();
             env_.Prompts->Message(WarningTitle(),
                                   what + tr("\nThe radio is closed. Plug it in again and choose it in "
                                                         "the settings to open it again."),
@@ -57,7 +65,6 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     rdsTimer_->setInterval(500);
     connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::PollRds);
     connect(rdsTimer_, &QTimer::timeout, this, &TMainWindow::CheckUsbAudio);
-    rdsTimer_->start();
     settingsSave_ = new QTimer(this);
     settingsSave_->setObjectName(QStringLiteral("SettingsSave"));
     settingsSave_->setSingleShot(true);
@@ -107,12 +114,26 @@ void TMainWindow::ReportUnreadableSettings()
         tPromptIcon::Warning);
 }
 
+void TMainWindow::ReportUnwritableSettingsFolder()
+{
+    if (::access(QFile::encodeName(env_.ProgramDir).constData(), W_OK) == 0) return;
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    env_.Prompts->Message(WarningTitle(),
+                          QStringLiteral("The settings cannot be saved in %1: %2.\nThe program runs, but the "
+                                         "changes you make will be lost when it ends.")
+                              .arg(QDir::toNativeSeparators(env_.ProgramDir), why),
+                          tPromptIcon::Warning);
+}
+
 QString TMainWindow::StartFolder(const QString& remembered) const
 {
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-    return !env_.DocumentsDir.isEmpty()
-               ? env_.DocumentsDir
-               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = !env_.DocumentsDir.isEmpty()
+                                  ? env_.DocumentsDir
+                                  : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that was never made: a file dialog would take its
+    // name for the file's and start in the folder above.
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString TMainWindow::FolderOf(const QString& fileName)
@@ -131,11 +152,15 @@ bool TMainWindow::Start()
     lastPresetsFile_.clear();
 
     // The settings file and the presets bank it holds.
+    firstRun_ = !QFileInfo::exists(QDir(env_.ProgramDir).filePath(TSettingsFile::FileName()));
     settingsFile_ = std::make_unique<TSettingsFile>(env_.ProgramDir);
     settings_ = settingsFile_->Read();
     // A settings file that is there but cannot be read is said now, before a
     // first-run dialog would suggest that nothing was ever set.
     if (settingsFile_->Profile().ReadFailed()) ReportUnreadableSettings();
+    // A folder the settings cannot be written to is said now, once, rather
+    // than after a whole session of changes.
+    ReportUnwritableSettingsFolder();
 
     // The serial ports the settings name, before the dialog shows them.
     for (auto it = settings_.SerialDevices.cbegin(); it != settings_.SerialDevices.cend(); ++it)
@@ -215,16 +240,21 @@ bool TMainWindow::Start()
     gpPresets->setToolTip(tr("Internal"));
     btProg->setToolTip(tr("Programming mode on/off (empty)"));
     EnableVolumeControls();
+    ShowRadioState();
+    knownDevices_ = env_.Hardware->RadioDevices();
 
     ArmAlarmAtStart();
-
-    // The tip of the day, when the user has not switched it off.
-    if (settings_.TipOfTheDay)
-        settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
 
     ShowClock();
     Clock->start();
     return true;
+}
+
+void TMainWindow::AfterFirstPaint()
+{
+    // The tip of the day, when the user has not switched it off.
+    if (settings_.TipOfTheDay && !closed_)
+        settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
 }
 
 void TMainWindow::PlaceWindow()
@@ -266,6 +296,9 @@ void TMainWindow::OpenCard()
     OpenCardDevice();
     SetUpVolumeSlider();
     card_->InitVolume(settings_.Volume);
+    // A first run has no volume of its own yet: 0 would be a silent start.
+    if (firstRun_) TakeFirstRunVolume();
+    audibleVolume_ = card_->Volume();
     stereoWanted_ = card_->Stereo();
     RefreshStrButton();
 }

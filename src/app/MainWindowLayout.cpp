@@ -300,9 +300,9 @@ void TMainWindow::ApplyLayout()
     if (!layout) return;
     centralWidget()->setFixedSize(layout->Width - MainFrameWidth, layout->Height - MainFrameHeight);
     gpTuner->setVisible(layout->Tuner);
-    gpTuner->setEnabled(layout->Tuner);
+    gpTuner->setEnabled(layout->Tuner && card_->Active());
     gpPresets->setVisible(layout->Presets);
-    gpPresets->setEnabled(layout->Presets);
+    gpPresets->setEnabled(layout->Presets && card_->Active());
     gpVolume->setVisible(layout->Volume);
     // The panel buttons go with the volume group. Where they are not shown
     // they are hidden rather than left outside the window, so they never
@@ -355,6 +355,7 @@ void TMainWindow::SetStationName(const QString& name)
     const QString shown = Station->fontMetrics().elidedText(name, Qt::ElideRight, Station->width());
     Station->setText(shown);
     Station->setToolTip(shown == name ? tr("Name of the radio station") : name);
+    PlayerChanged(); // a preset's or the RDS name
 }
 
 QColor TMainWindow::TextColour(bool bright) const
@@ -401,7 +402,7 @@ void TMainWindow::ApplyColours()
 
 void TMainWindow::RefreshMuteIndicator()
 {
-    const bool silent = muted_ || SilentByVolume();
+    const bool silent = Silent();
     btMute->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, silent)));
     icMusicOnOff->setPixmap(Picture(TGlyphs::IndicatorName(QStringLiteral("RADIO"), settings_.ColorFlag, !silent)));
     const QIcon icon = glyphs_->MuteIcon(!silent);
@@ -445,9 +446,15 @@ void TMainWindow::RefreshClrButton()
     btClr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, clearPending_)));
 }
 
+bool TMainWindow::StereoShown() const
+{
+    // The wish is kept for FM; on AM nothing is stereo, so STR is dark.
+    return stereoWanted_ && card_->Band() == bFM;
+}
+
 void TMainWindow::RefreshStrButton()
 {
-    btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, stereoWanted_)));
+    btStr->setIcon(glyphs_->Pixmap(TGlyphs::ButtonName(settings_.ColorGenericButton, StereoShown())));
     ShowCommandState();
 }
 

@@ -10,6 +10,7 @@
 #include "MainLayout.h"
 #include "Prompts.h"
 #include "TrayIcon.h"
+#include "WindowActivation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -58,22 +59,24 @@ void TMainWindow::ShowCommandState()
     // The one place that puts check marks on the items of the main menu and
     // the tray menu: each mark says what the window's own state is.
     if (!RadioPresets) return; // the menus are not built yet
-    SetItemsChecked("Volume_Mute", muted_);
+    SetItemsChecked("Volume_Mute", Silent());
     SetItemsChecked("Actions_Alarm", alarmOn_);
     SetItemsChecked("Actions_Sleep", sleepOn_);
     SetItemsChecked("Actions_Prog", runner_.ProgOn());
-    SetItemsChecked("Actions_Stereo", stereoWanted_);
+    SetItemsChecked("Actions_Stereo", StereoShown());
     SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
     for (int type = 0; type < MainLayoutCount; ++type)
         SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
     UncheckPresetItems();
     if (currentPreset_ != 0) CheckPresetItems(currentPreset_);
     // A command that cannot act is disabled; its key says why (SayWhy).
-    const bool stereo = card_->Caps().CanSetStereo;
+    const bool stereo = card_->Caps().CanSetStereo && card_->Active();
+    SetItemsEnabled("Actions_Jump", card_->Active());
     SetItemsEnabled("Actions_Stereo", stereo);
     btStr->setEnabled(stereo);
     SetItemsEnabled("Stations_EditPresets", settings_.Presets.UsedCount() > 0);
     SetItemsEnabled("Stations_Rename", currentPreset_ != 0);
+    PlayerChanged();
 }
 
 void TMainWindow::LeaveMenuBar()
@@ -278,13 +281,17 @@ void TMainWindow::RestoreApp()
     RestoreWindow(this);
 }
 
-void TMainWindow::BringToFront()
+void TMainWindow::BringToFront(const QByteArray& token)
 {
     if (minimized_)
         RestoreApp();
     else
         RestoreWindow(this);
-    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != this) RestoreWindow(dialog);
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog && dialog != this) RestoreWindow(dialog);
+    // The launcher's token of a second start lets the window take the focus
+    // where the window manager keeps it from programs not just started.
+    if (!token.isEmpty()) ActivateWithToken(dialog && dialog != this ? dialog : this, token);
 }
 
 void TMainWindow::Do_Hide() { MinimizeApp(); }
@@ -308,7 +315,7 @@ void TMainWindow::changeEvent(QEvent* event)
 void TMainWindow::TrayIconClick()
 {
     if (dialogOpen_) return;
-    ToggleMute();
+    Volume_Mute();
 }
 
 void TMainWindow::TrayIconDblClick()

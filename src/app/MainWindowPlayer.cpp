@@ -11,7 +11,7 @@ tPlayerState TMainWindow::PlayerState() const
 {
     tPlayerState state;
     state.Open = card_->Active();
-    state.Muted = muted_;
+    state.Muted = Silent();
     state.CanMute = card_->Caps().CanMute;
     state.VolumeUsable = sVolume->isEnabled() && sVolume->maximum() > 0;
     state.Volume = sVolume->maximum() > 0 ? double(sVolume->value()) / sVolume->maximum() : 0.0;

@@ -325,7 +325,7 @@ void TMainWindow::Stations_ClearAll()
     if (busy_) return;
     env_.Prompts->Beep();
     if (!env_.Prompts->AskYesNo(tr("Clear all favorites"),
-                                tr("Are you sure?"), tPromptIcon::Stop))
+                                tr("Are you sure?"), tPromptIcon::Question))
         return;
     for (int n = 1; n <= tPresets::Count; ++n) settings_.Presets[n].Clear();
     for (int k = 1; k <= 10; ++k) {

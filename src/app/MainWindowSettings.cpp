@@ -189,4 +189,5 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     ApplyColours();
     RefreshGlyphs(true);
     RebuildPresetMenus();
+    ShowRadioState();
 }

@@ -11,7 +11,7 @@
 
 void TMainWindow::Actions_Jump()
 {
-    if (busy_) return;
+    if (busy_ || !card_->Active()) return;
     TJumpToDialog dialog(JumpCardOf(*card_));
     dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
     bool ok = false;

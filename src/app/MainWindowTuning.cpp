@@ -103,6 +103,7 @@ void TMainWindow::SetBandDisplay(tBand band)
     }
     if (!fm) btStopScan->hide();
     btJump->move(fm ? 196 : 71, btJump->y());
+    RefreshStrButton(); // nothing on AM is stereo
     AM_FM->setText(fm ? QStringLiteral("FM") : QStringLiteral("AM"));
     HZ->setText(fm ? QStringLiteral("MHz") : QStringLiteral("kHz"));
     for (int i = 0; i < 12; ++i) {
@@ -175,6 +176,13 @@ void TMainWindow::EnableBandButtons()
 
 void TMainWindow::UpdateReadout()
 {
+    PlayerChanged();
+    // No card open: the cells show dashes, as for a value that is not there.
+    if (!card_->Active()) {
+        Point->hide();
+        for (TDisplay* cell : Dig) cell->SetDigit('-');
+        return;
+    }
     const double f = std::clamp(card_->Frequency(), card_->MinFrequency(), card_->MaxFrequency());
     QString text = FrequencyText(f);
     for (int i = 0; i < 3 && i < text.size() && text[i] == QLatin1Char('0'); ++i) text[i] = QLatin1Char(' ');
@@ -189,8 +197,9 @@ void TMainWindow::UpdateEdgeControls()
     const double lo = card_->MinFrequency();
     const double hi = card_->MaxFrequency();
     const double f = card_->Frequency();
-    const bool left = Above(f, lo);
-    const bool right = Above(hi, f);
+    // Without an open card there is nothing to tune.
+    const bool left = card_->Active() && Above(f, lo);
+    const bool right = card_->Active() && Above(hi, f);
     btTunePrev->setEnabled(left);
     btTuneNext->setEnabled(right);
     SetItemsEnabled("Actions_TunePrev", left);

@@ -95,6 +95,7 @@ void TMainWindow::ShowVolumeHint()
     // A card without volume levels has a slider of no length: 0%.
     const long percent = maximum > 0 ? std::lround(100.0 * sVolume->value() / maximum) : 0;
     sVolume->setToolTip(QStringLiteral("%1%").arg(percent));
+    PlayerChanged();
 }
 
 void TMainWindow::ShowVolume()
@@ -177,8 +178,21 @@ void TMainWindow::EnableVolumeControls()
     EnableVolumeSteps();
 }
 
+void TMainWindow::TakeFirstRunVolume()
+{
+    if (!card_->Active() || card_->VolumeMax() <= 0) return;
+    int own = 0;
+    // A radio device tells its own volume; one at 0 would start silent again.
+    if (card_->VolumeLine() == vlNative && card_->ReadCardVolume(&own) && own > 0)
+        card_->InitVolume(own);
+    else
+        card_->SetVolume(card_->VolumeMax() / 2);
+    audibleVolume_ = card_->Volume();
+}
+
 void TMainWindow::AfterVolumeChange()
 {
+    if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
     muted_ = card_->Muted() || SilentByVolume();
     RefreshMuteIndicator();
     ShowVolume();
@@ -202,6 +216,7 @@ void TMainWindow::Volume_Down()
 void TMainWindow::Volume_0()
 {
     if (busy_ || !CanSetVolume()) return;
+    if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
     card_->VolumeToZero();
     // The card's own reset leaves a sound-card line as it was; silence the
     // line too, or the slider would show 0 while the radio goes on playing.
@@ -231,14 +246,23 @@ void TMainWindow::ToggleMute()
 void TMainWindow::Volume_Mute()
 {
     if (!card_->Caps().CanMute) return;
-    // At volume 0, unmuting would still leave silence.
-    if (SilentByVolume()) return;
+    // At volume 0 the radio is silent and shown so: unmuting brings the
+    // sound back at the last volume heard (half the scale if none was).
+    if (SilentByVolume()) {
+        if (!CanSetVolume()) return;
+        const int back = audibleVolume_ > 0 ? audibleVolume_ : card_->VolumeMax() / 2;
+        if (muted_ || card_->Muted()) card_->Unmute();
+        card_->SetVolume(back);
+        AfterVolumeChange();
+        return;
+    }
     ToggleMute();
 }
 
 void TMainWindow::sVolumeChange(int position)
 {
     card_->SetVolume(position);
+    if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
     muted_ = card_->Muted() || SilentByVolume();
     RefreshMuteIndicator();
     ShowVolumeHint();
@@ -253,6 +277,7 @@ void TMainWindow::RadioCardMixerChange(int volume, bool mute)
         sVolume->setValue(volume);
     }
     ShowVolumeHint();
+    if (volume > 0) audibleVolume_ = volume;
     // Sound on the line again: the card itself must not stay silent.
     if (!mute) card_->UnmuteCard();
     muted_ = mute;

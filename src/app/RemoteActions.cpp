@@ -1,6 +1,7 @@
 #include "RemoteActions.h"
 
 #include "MainWindow.h"
+#include "WindowActivation.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -27,8 +28,9 @@ constexpr std::array<TActionName, 3> ActionNames{{
     {TRemoteAction::Raise, "raise", nullptr},
 }};
 
-// A request is one short word and a line end; anything longer is not ours.
-constexpr qint64 MaxRequest = 16;
+// A request is one short word, for "raise" an activation token after a
+// blank, and a line end; anything longer is not ours.
+constexpr qint64 MaxRequest = 8 + 255;
 // Long enough for a queue of silent clients to be dropped before us.
 constexpr int SendTimeoutMs = 5000;
 
@@ -130,14 +132,21 @@ void TRemoteActionServer::Serve(QLocalSocket* socket)
         }
         const QByteArray line = socket->readLine(MaxRequest + 1).trimmed();
         drop();
-        if (const auto action = ActionFromWord(line)) emit Requested(*action);
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArray word = blank < 0 ? line : line.left(blank);
+        const QByteArray token = blank < 0 ? QByteArray() : line.mid(blank + 1);
+        const auto action = ActionFromWord(word);
+        if (!action || (!token.isEmpty() && (*action != TRemoteAction::Raise || !IsValidLaunchToken(token))))
+            return;
+        emit Requested(*action, token);
     };
     connect(socket, &QLocalSocket::readyRead, this, read);
     // A word that came with the connection is read at once.
     if (socket->bytesAvailable() > 0) read();
 }
 
-bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error, int startWaitMs)
+bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error, const QByteArray& token,
+                      int startWaitMs)
 {
     const QDeadlineTimer startWait(startWaitMs);
     for (;;) {
@@ -145,7 +154,9 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* 
         socket.connectToServer(socketName);
         bool ok = socket.waitForConnected(SendTimeoutMs);
         if (ok) {
-            socket.write(WordOf(action) + '\n');
+            QByteArray request = WordOf(action);
+            if (action == TRemoteAction::Raise && IsValidLaunchToken(token)) request += ' ' + token;
+            socket.write(request + '\n');
             ok = socket.waitForBytesWritten(SendTimeoutMs);
         }
         if (ok) {
@@ -167,7 +178,7 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* 
     }
 }
 
-int ForwardToRunningCopy(const QString& socketName, const QStringList& args, int startWaitMs)
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args, const QByteArray& token, int startWaitMs)
 {
     std::vector<TRemoteAction> actions;
     for (qsizetype i = 1; i < args.size(); ++i)
@@ -175,7 +186,7 @@ int ForwardToRunningCopy(const QString& socketName, const QStringList& args, int
     if (actions.empty()) actions.push_back(TRemoteAction::Raise);
     for (const TRemoteAction action : actions) {
         QString error;
-        if (!SendRemoteAction(socketName, action, &error, startWaitMs)) {
+        if (!SendRemoteAction(socketName, action, &error, token, startWaitMs)) {
             std::fprintf(stderr,
                          "vantoro: another copy runs, but it could not be asked to %s (%s)\n",
                          WordOf(action).constData(), qUtf8Printable(error));
@@ -185,12 +196,12 @@ int ForwardToRunningCopy(const QString& socketName, const QStringList& args, int
     return 0;
 }
 
-void RunRemoteAction(TMainWindow& window, TRemoteAction action)
+void RunRemoteAction(TMainWindow& window, TRemoteAction action, const QByteArray& token)
 {
     if (action != TRemoteAction::Raise && window.DialogOpen()) return;
     switch (action) {
     case TRemoteAction::Mute: window.Volume_Mute(); break;
     case TRemoteAction::Scan: window.Actions_ScanNext(); break;
-    case TRemoteAction::Raise: window.BringToFront(); break;
+    case TRemoteAction::Raise: window.BringToFront(token); break;
     }
 }

@@ -4,7 +4,9 @@
 // lock held and hands the word to the running copy over a local socket
 // beside the lock, then ends. The running copy acts on it as on its own
 // menu command. A second start without an action hands over "raise": the
-// running window comes forward, also from the tray. A copy started with an
+// running window comes forward, also from the tray; the launcher's
+// activation token, when the start was given one, follows the word
+// ("raise TOKEN") so the window manager lets the window take the focus. A copy started with an
 // action and none running does the action itself once its window is up.
 
 #include <QObject>
@@ -41,7 +43,8 @@ public:
     int Clients() const { return clients_; }
 
 signals:
-    void Requested(TRemoteAction action);
+    // `token`: the activation token that came with "raise", else empty.
+    void Requested(TRemoteAction action, const QByteArray& token);
 
 private:
     void Listen();
@@ -59,19 +62,21 @@ private:
 // Hands `action` to the copy listening on `socketName`; false when none took
 // it, with the reason in *error. A copy that holds the lock but does not
 // listen yet is still starting: it is tried again for up to `startWaitMs`.
+// A "raise" carries `token` when it is a valid activation token.
 bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* error = nullptr,
-                      int startWaitMs = 0);
+                      const QByteArray& token = {}, int startWaitMs = 0);
 
 // How long a second start waits for a running copy that is still starting.
 constexpr int RunningCopyStartWaitMs = 5000;
 
 // A second start: hands the actions of `args` (or "raise" when none) to the
 // running copy, waiting up to `startWaitMs` for one still starting. 0 when
-// each was delivered, else 1 after one line on stderr.
-int ForwardToRunningCopy(const QString& socketName, const QStringList& args,
+// each was delivered, else 1 after one line on stderr. `token` is this
+// start's activation token (empty: none).
+int ForwardToRunningCopy(const QString& socketName, const QStringList& args, const QByteArray& token = {},
                          int startWaitMs = RunningCopyStartWaitMs);
 
 // The main window's own command for the action; ignored while one of its
 // dialogs is up, as the tray icon's clicks are, except "raise", which brings
 // the window (and the dialog) forward.
-void RunRemoteAction(TMainWindow& window, TRemoteAction action);
+void RunRemoteAction(TMainWindow& window, TRemoteAction action, const QByteArray& token = {});

@@ -53,3 +53,13 @@ QPoint PlaceOnScreens(const QRect& window, const QList<QRect>& screens)
     const int y = std::max(top, std::min(window.top(), s.bottom() + 1 - window.height()));
     return {x, y};
 }
+
+QPoint CentreOver(const QSize& dialog, const QRect& over, const QRect& screen)
+{
+    QPoint corner = over.center() - QPoint(dialog.width() / 2, dialog.height() / 2);
+    // Right and bottom edges first, so a dialog larger than the screen keeps
+    // its top-left corner (title bar and first controls) on it.
+    corner.setX(std::max(screen.left(), std::min(corner.x(), screen.right() + 1 - dialog.width())));
+    corner.setY(std::max(screen.top(), std::min(corner.y(), screen.bottom() + 1 - dialog.height())));
+    return corner;
+}

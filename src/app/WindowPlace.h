@@ -12,3 +12,9 @@
 // it are on a screen, otherwise inside the nearest screen with room for a
 // title bar.
 QPoint PlaceOnScreens(const QRect& window, const QList<QRect>& screens);
+
+// Where a dialog of size `dialog` opens while the main window is hidden: its
+// centre on the centre of `over` (the main window's last place), moved just
+// far enough to lie on `screen` (that screen's available area). The top-left
+// corner.
+QPoint CentreOver(const QSize& dialog, const QRect& over, const QRect& screen);

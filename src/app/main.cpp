@@ -26,16 +26,22 @@
 #include "Settings.h"
 #include "SimulatedHardware.h"
 #include "Translations.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <functional>
+#include <memory>
+#include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -99,6 +105,52 @@ int UsageError(const QString& error)
     return ExitCommandLine;
 }
 
+// VANTORO_TRACE_STARTUP set: each step of the start with the milliseconds
+// since main() began, on the error output, to see where the time goes.
+QElapsedTimer startClock;
+bool traceStartup = false;
+
+void TraceStartup(const char* step)
+{
+    if (traceStartup)
+        std::fprintf(stderr, "vantoro: start-up %6.1f ms: %s\n", double(startClock.nsecsElapsed()) / 1e6, step);
+}
+
+// Runs `then` once, after the window's first paint (at once when the window
+// starts hidden): what the first picture does not need waits until it is up.
+class TAfterFirstPaint final : public QObject
+{
+public:
+    TAfterFirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), window_(window), then_(std::move(then))
+    {
+        if (window->isVisible() && !window->isMinimized())
+            window->installEventFilter(this);
+        else
+            QTimer::singleShot(0, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The paint itself first, then the rest on the next turn of the loop.
+        if (watched == window_ && event->type() == QEvent::Paint) {
+            window_->removeEventFilter(this);
+            TraceStartup("first paint");
+            QTimer::singleShot(0, this, [this] { Run(); });
+        }
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        if (then_) std::exchange(then_, nullptr)();
+    }
+    QWidget* window_;
+    std::function<void()> then_;
+};
+
 // SIGTERM, SIGHUP and SIGINT (Ctrl+C) reach the window through a socket pair, as a signal
 // handler may do nothing but write a byte.
 int signalPipe[2] = {-1, -1};
@@ -113,6 +165,8 @@ void OnSignal(int)
 
 int main(int argc, char** argv)
 {
+    startClock.start();
+    traceStartup = !qEnvironmentVariableIsEmpty("VANTORO_TRACE_STARTUP");
     // Help, version and mistakes need no display and no lock.
     {
         const tCommandLine early = ParseCommandLine(RawArguments(argc, argv), true);
@@ -134,12 +188,15 @@ int main(int argc, char** argv)
     // One copy per user: a second one hands the desktop action it was
     // started for (or "raise" the window) to the running copy and ends, with
     // exit 1 and a line saying so when that could not be delivered. A lock
-    // that cannot be made is said, and the program starts without it.
+    // that cannot be made is said, and the program starts without it. The
+    // launcher's activation token goes along, so the window manager lets the
+    // running copy's window come forward.
     TInstanceLock lock = TInstanceLock::ForThisUser();
     if (lock.State() == TInstanceLock::tState::Running) {
         const QCoreApplication forwarder(argc, argv);
-        return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments());
+        return ForwardToRunningCopy(lock.SocketName(), QCoreApplication::arguments(), LaunchToken());
     }
+    TraceStartup("instance lock");
     if (lock.State() == TInstanceLock::tState::Failed)
         std::fprintf(stderr, "vantoro: %s; starting without the check for a running copy\n",
                      qUtf8Printable(lock.ErrorText()));
@@ -167,6 +224,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(previous);
     // The user's language (LANGUAGE, LC_MESSAGES, LANG), English where none fits.
     UseSystemLanguage();
+    TraceStartup("application");
     for (const QString& message : std::as_const(displayMessages))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     TMainWindow::SetUpApplication();
@@ -206,12 +264,6 @@ int main(int argc, char** argv)
 
     const tProgramDirs dirs = ProgramDirs();
     const QString& programDir = dirs.Settings;
-    // What a save killed last time left beside the program's own files; only
-    // the copy holding the lock clears it, as no other copy can be saving.
-    if (lock.State() == TInstanceLock::tState::Held) {
-        RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
-        if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
-    }
     // A card on I/O ports needs the system's permission to reach them.
     if (isNT) {
         const int code = TSettingsFile(programDir).Read().Hardware;
@@ -236,9 +288,12 @@ int main(int argc, char** argv)
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
     if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
 
-    bool windowUp = false;                 // Start() has returned
-    std::vector<TRemoteAction> waiting;    // desktop actions that came before
+    bool windowUp = false; // Start() has returned
+    // Desktop actions that came before, with their activation tokens.
+    std::vector<std::pair<TRemoteAction, QByteArray>> waiting;
+    TraceStartup("hardware and folders");
     TMainWindow window(std::move(env));
+    TraceStartup("window built");
     prompts.SetParent(&window);
     dialogs.Help = [&window](const QString& topic) { window.ShowHelp(topic); };
 
@@ -267,11 +322,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "vantoro: %s\n",
                          qUtf8Printable(QCoreApplication::translate("vantoro", "desktop actions cannot reach this copy: %1").arg(actions->ErrorText())));
         QObject::connect(actions, &TRemoteActionServer::Requested, &window,
-                         [&window, &windowUp, &waiting](TRemoteAction action) {
+                         [&window, &windowUp, &waiting](TRemoteAction action, const QByteArray& token) {
                              if (windowUp)
-                                 RunRemoteAction(window, action);
+                                 RunRemoteAction(window, action, token);
                              else
-                                 waiting.push_back(action);
+                                 waiting.emplace_back(action, token);
                          });
         // The lock's folder deleted while the program runs (a cleaner, a
         // user) is made again with the lock in it, before a second start
@@ -290,16 +345,39 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         ReportUncaught(e.what());
     }
+    TraceStartup("window started");
     windowUp = true;
-    if (const auto action = RemoteActionOption(options.Action)) waiting.insert(waiting.begin(), *action);
-    for (const TRemoteAction action : waiting)
-        QTimer::singleShot(0, &window, [&window, action] { RunRemoteAction(window, action); });
+    if (const auto action = RemoteActionOption(options.Action)) waiting.emplace(waiting.begin(), *action, QByteArray());
+    for (const auto& [action, token] : waiting)
+        QTimer::singleShot(0, &window, [&window, action, token] { RunRemoteAction(window, action, token); });
     waiting.clear();
 
-    // Media keys, the desktop's media controls and playerctl, on the session
-    // bus when there is one; without one the program runs as before.
-    TMediaPlayerService player(window.PlayerHost());
-    player.Publish(QDBusConnection::sessionBus());
+    // Nothing below is needed for the first picture: it runs once the window
+    // has been painted.
+    std::unique_ptr<TMediaPlayerService> player;
+    new TAfterFirstPaint(&window, [&] {
+        // What a save killed last time left beside the program's own files;
+        // only the copy holding the lock clears it, as no other copy can be
+        // saving.
+        if (lock.State() == TInstanceLock::tState::Held) {
+            RemoveSaveLeftovers(dirs.Settings, {TSettingsFile::FileName(), QStringLiteral("Vantoro.db")});
+            if (dirs.Data != dirs.Settings) RemoveSaveLeftovers(dirs.Data, {QStringLiteral("Vantoro.db")});
+        }
+        // Media keys, the desktop's media controls and playerctl, on the
+        // session bus when there is one; without one the program runs as before.
+        player = std::make_unique<TMediaPlayerService>(window.PlayerHost());
+        player->Publish(QDBusConnection::sessionBus());
+        // Radio devices plugged in later: device nodes come and go in /dev
+        // (udev sets their owner and rights just after, hence the pause).
+        auto* devices = new QFileSystemWatcher({QStringLiteral("/dev")}, &window);
+        auto* settle = new QTimer(&window);
+        settle->setSingleShot(true);
+        settle->setInterval(500);
+        QObject::connect(devices, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
+        QObject::connect(settle, &QTimer::timeout, &window, &TMainWindow::DevicesChanged);
+        TraceStartup("after the first paint: bus, device watch");
+        window.AfterFirstPaint();
+    });
 
     // The window may have closed already (a signal during start-up).
     const int code = window.Closed() ? 0 : QApplication::exec();

@@ -90,7 +90,7 @@ TMixerDialog::TMixerDialog(std::unique_ptr<TMixer> mixer, tVolumeLine cardLine, 
     cd->setObjectName(QStringLiteral("gCD"));
     auto* btHelp = new QPushButton(tr("Help"), this);
     btHelp->setObjectName(QStringLiteral("btHelp"));
-    auto* btOk = new QPushButton(tr("Ok"), this);
+    auto* btOk = new QPushButton(tr("OK"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
     auto* buttons = new QHBoxLayout;

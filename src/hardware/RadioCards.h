@@ -149,6 +149,9 @@ public:
     double AMMax() const { return AMRange().high; }
     tDevCap GetDevCap(tModel model) const { return caps_[model]; }
     void InitVolume(int value) { volume_ = value; }
+    // The volume the open card plays at by itself, on the card's scale
+    // (0..256 in its steps), where it can be read: a radio device's control.
+    bool ReadCardVolume(int* volume);
     // The band the card was left on, which cannot be read back; nothing is sent.
     void InitBand(tBand value) { band_ = value; }
     void SetLastFM(double freq) { lastFM_ = freq; }

@@ -145,6 +145,15 @@ void TRadioCard::VlFollowAudio()
         audio_->Stop();
 }
 
+bool TRadioCard::ReadCardVolume(int* volume)
+{
+    if (model_ != mV4L2 || !active_ || !v4l2_ || !caps_[mV4L2].CanVolume) return false;
+    int own = 0;
+    if (!VlCall(v4l2_->Volume(&own))) return false;
+    *volume = 16 * static_cast<int>(RoundHalfEven(std::clamp(own, 0, 256) / 16.0));
+    return true;
+}
+
 void TRadioCard::VlSetVolume(int value)
 {
     const int target = 16 * static_cast<int>(RoundHalfEven(std::clamp(value, 0, 256) / 16.0));

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <unistd.h>
 
@@ -28,16 +29,28 @@ QString TrackId(const QString& stationKey)
 } // namespace
 
 TMediaPlayerService::TMediaPlayerService(TPlayerHost& host, QObject* parent)
-    : QObject(parent), host_(host), announceTimer_(new QTimer(this))
+    : QObject(parent), host_(host), announceTimer_(new QTimer(this)), tuneTimer_(new QTimer(this))
 {
     new TMediaPlayerRoot(this);
     new TMediaPlayerControls(this);
-    announceTimer_->setInterval(AnnounceIntervalMs);
+    // The host says when its state may have changed; what did change goes
+    // out shortly after, one signal for a burst.
+    announceTimer_->setSingleShot(true);
+    announceTimer_->setInterval(AnnounceDelayMs);
     connect(announceTimer_, &QTimer::timeout, this, &TMediaPlayerService::Announce);
+    host_.OnPlayerChange = [this] {
+        if (bus_ && !announceTimer_->isActive()) announceTimer_->start();
+    };
+    // The preset Next and Previous arrived at, recalled once the calls
+    // waiting have been answered.
+    tuneTimer_->setSingleShot(true);
+    tuneTimer_->setInterval(0);
+    connect(tuneTimer_, &QTimer::timeout, this, &TMediaPlayerService::RecallPending);
 }
 
 TMediaPlayerService::~TMediaPlayerService()
 {
+    host_.OnPlayerChange = nullptr;
     Unpublish();
 }
 
@@ -59,7 +72,6 @@ bool TMediaPlayerService::Publish(const QDBusConnection& bus)
     bus_ = connection;
     name_ = name;
     announced_ = Current();
-    announceTimer_->start();
     return true;
 }
 
@@ -161,30 +173,47 @@ void TMediaPlayerService::Stop()
 int TMediaPlayerService::PresetAfter(bool forward) const
 {
     const tPlayerState state = host_.PlayerState();
+    // From the preset a Next or Previous not yet recalled is heading for.
+    const int current = pendingPreset_ != 0 ? pendingPreset_ : state.CurrentPreset;
     QList<int> presets = state.Presets;
     std::sort(presets.begin(), presets.end());
     if (presets.isEmpty()) return 0;
     int found = forward ? presets.front() : presets.back(); // wrapped round
     if (forward) {
-        const auto after = std::upper_bound(presets.cbegin(), presets.cend(), state.CurrentPreset);
+        const auto after = std::upper_bound(presets.cbegin(), presets.cend(), current);
         if (after != presets.cend()) found = *after;
     } else {
-        const auto before = std::lower_bound(presets.cbegin(), presets.cend(), state.CurrentPreset);
+        const auto before = std::lower_bound(presets.cbegin(), presets.cend(), current);
         if (before != presets.cbegin()) found = *(before - 1);
     }
-    return found == state.CurrentPreset ? 0 : found;
+    return found == current ? 0 : found;
+}
+
+void TMediaPlayerService::MoveTo(bool forward)
+{
+    if (!host_.TakesCommands()) return;
+    // Recalling tunes the card, which takes a while on some cards: calls
+    // that come meanwhile only move the target, and the last one is recalled.
+    if (const int n = PresetAfter(forward)) {
+        pendingPreset_ = n;
+        if (!tuneTimer_->isActive()) tuneTimer_->start();
+    }
+}
+
+void TMediaPlayerService::RecallPending()
+{
+    const int n = std::exchange(pendingPreset_, 0);
+    if (n != 0 && host_.TakesCommands() && n != host_.PlayerState().CurrentPreset) host_.PlayerRecallPreset(n);
 }
 
 void TMediaPlayerService::Next()
 {
-    if (!host_.TakesCommands()) return;
-    if (const int n = PresetAfter(true)) host_.PlayerRecallPreset(n);
+    MoveTo(true);
 }
 
 void TMediaPlayerService::Previous()
 {
-    if (!host_.TakesCommands()) return;
-    if (const int n = PresetAfter(false)) host_.PlayerRecallPreset(n);
+    MoveTo(false);
 }
 
 TMediaPlayerService::tAnnounced TMediaPlayerService::Current() const

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 struct tPlayerState {
     bool Open = false;         // a card is open
@@ -35,4 +36,14 @@ public:
     virtual void PlayerRaise() = 0;
     virtual void
     PlayerQuit() = 0; // as the exit command; may ask, so it runs after the call's answer
+
+    // Set by the media player service: the host calls it whenever its state
+    // may have changed (mute, volume, tuning, presets, RDS).
+    std::function<void()> OnPlayerChange;
+
+protected:
+    void PlayerChanged() const
+    {
+        if (OnPlayerChange) OnPlayerChange();
+    }
 };

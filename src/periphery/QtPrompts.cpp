@@ -1,7 +1,9 @@
 #include "QtPrompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,8 +19,17 @@ QMessageBox::Icon BoxIcon(tPromptIcon icon)
     case tPromptIcon::Stop: return QMessageBox::Critical;
     case tPromptIcon::Information: return QMessageBox::Information;
     case tPromptIcon::Warning: return QMessageBox::Warning;
+    case tPromptIcon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
+}
+
+// A box titled "Warning" shows the warning sign whatever its caller asked
+// for, and a box that asks shows the question mark: the picture never says
+// something other than the title and the buttons.
+QMessageBox::Icon MessageIcon(const QString& title, tPromptIcon icon)
+{
+    return title == WarningTitle() ? QMessageBox::Warning : BoxIcon(icon);
 }
 
 // Widens a box to its title: a short question under a long title would
@@ -37,7 +48,9 @@ void FitTitle(QMessageBox& box)
 
 QString RunFileDialog(QWidget* parent, const tFileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.Title, request.Directory, request.Filter);
+    // A folder that is not there would be taken for a file's name.
+    const QString folder = QFileInfo(request.Directory).isDir() ? request.Directory : QDir::homePath();
+    QFileDialog dialog(parent, request.Title, folder, request.Filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.DefaultSuffix);
@@ -59,7 +72,7 @@ QWidget* TQtPrompts::Owner() const
 void TQtPrompts::Message(const QString& title, const QString& text, tPromptIcon icon)
 {
     if (title == WarningTitle()) Beep();
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, Owner());
+    QMessageBox box(MessageIcon(title, icon), title, text, QMessageBox::Ok, Owner());
     FitTitle(box);
     box.exec();
 }
@@ -67,7 +80,8 @@ void TQtPrompts::Message(const QString& title, const QString& text, tPromptIcon 
 bool TQtPrompts::AskYesNo(const QString& title, const QString& text, tPromptIcon icon)
 {
     if (title == WarningTitle()) Beep();
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, Owner());
+    Q_UNUSED(icon);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, Owner());
     FitTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
@@ -76,7 +90,7 @@ int TQtPrompts::Choose(const QString& title, const QString& text, tPromptIcon ic
                        const QStringList& buttons, int escape)
 {
     if (title == WarningTitle()) Beep();
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    QMessageBox box(MessageIcon(title, icon), title, text, QMessageBox::NoButton, parent_);
     std::vector<QAbstractButton*> added;
     for (qsizetype i = 0; i < buttons.size(); ++i)
         added.push_back(box.addButton(buttons[i], i == escape ? QMessageBox::RejectRole

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class tPromptIcon { Error, Information, Warning, Stop };
+enum class tPromptIcon { Error, Information, Warning, Stop, Question };
 
 // What a file dialog is asked for. `filter` is in the file dialog's own form:
 // "Vantoro presets (*.vxp);;Plain text (*.txt);;All files (*)".

@@ -376,7 +376,7 @@ bool TScriptEditor::SaveAs()
     request.Filter = ScriptFileFilter();
     request.DefaultSuffix = ScriptFileSuffix();
     request.Directory = fileName_.isEmpty() ? env_.DocumentsDir : QFileInfo(fileName_).absolutePath();
-    request.FileName = fileName_.isEmpty() ? QStringLiteral("NoName.Vxs") : QFileInfo(fileName_).fileName();
+    request.FileName = fileName_.isEmpty() ? QStringLiteral("NoName.") + ScriptFileSuffix() : QFileInfo(fileName_).fileName();
     const QString name = env_.Prompts->SaveFileName(request);
     return !name.isEmpty() && Write(name);
 }

@@ -503,7 +503,13 @@ bool TArchiveDialog::CanDropOnPreset() const
 
 void TArchiveDialog::DropOnPreset(int n)
 {
-    if (!CanDropOnPreset() || n < 1 || n > tPresets::Count) return;
+    const TArchiveNode* station = Selected();
+    if (busy_ || !station || !station->IsStation() || n < 1 || n > tPresets::Count) return;
+    // Another preset holds the frequency: said, as MEM says it.
+    if (!CanDropOnPreset()) {
+        prompts_.Message(WarningTitle(), QStringLiteral("Duplicated frequency"), tPromptIcon::Warning);
+        return;
+    }
     const int previous = current_;
     const TArchiveNode* node = Selected();
     AssignPreset(presets_, current_, n, node->Name, node->Record);
@@ -521,7 +527,7 @@ void TArchiveDialog::ClearPreset(int n)
 void TArchiveDialog::ClearAllPresets()
 {
     if (busy_) return;
-    if (!prompts_.AskYesNo(tr("Clear all favorites"), tr("Are you sure?"), tPromptIcon::Stop))
+    if (!prompts_.AskYesNo(tr("Clear all favorites"), tr("Are you sure?"), tPromptIcon::Question))
         return;
     ClearAllPresetSlots(presets_, card_);
     for (int n = 1; n <= tPresets::Count; ++n) ShowPresetButton(n, false);
@@ -535,7 +541,10 @@ bool TArchiveDialog::eventFilter(QObject* watched, QEvent* event)
     const int n = number == 0 ? tPresets::Count : number;
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (drag->source() == RadioTree && CanDropOnPreset())
+        // A station is taken to the button even when another preset holds
+        // its frequency: the drop then says why it is refused.
+        const TArchiveNode* node = Selected();
+        if (drag->source() == RadioTree && !busy_ && node && node->IsStation())
             drag->acceptProposedAction();
         else
             drag->ignore();

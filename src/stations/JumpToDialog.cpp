@@ -63,7 +63,7 @@ TJumpToDialog::TJumpToDialog(const tJumpCard& card, QWidget* parent) : QDialog(p
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    QPushButton* btOk = button("btOk", tr("Ok"));
+    QPushButton* btOk = button("btOk", tr("OK"));
     btOk->setDefault(true);
     QPushButton* btCancel = button("btCancel", tr("Cancel"));
     QPushButton* btHelp = button("btHelp", tr("Help"));

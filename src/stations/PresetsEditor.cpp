@@ -259,7 +259,7 @@ void TPresetsEditor::BuildControls()
     btSave = AddButton(group, "btSave", tr("Save"), at(1, 2), [this] { editor_.Save(); });
     AddButton(group, "btReload", tr("Reload"), at(2, 2), [this] { editor_.Reload(); });
 
-    btOk = AddButton(this, "btOk", tr("Ok"), QRect(306, 394, 96, 26), nullptr);
+    btOk = AddButton(this, "btOk", tr("OK"), QRect(306, 394, 96, 26), nullptr);
     btOk->setDefault(true);
     connect(btOk, &QPushButton::clicked, this, &TPresetsEditor::btOkClick);
     QPushButton* cancel = AddButton(this, "btCancel", tr("Cancel"), QRect(411, 394, 96, 26), nullptr);

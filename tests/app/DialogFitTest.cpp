@@ -75,6 +75,7 @@ protected:
         env.OnError = [this](const QString& what) { errors << what; };
         window = std::make_unique<TMainWindow>(std::move(env));
         EXPECT_TRUE(window->Start());
+        window->AfterFirstPaint();
         return *window;
     }
 

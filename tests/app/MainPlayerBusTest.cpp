@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -98,6 +99,12 @@ protected:
         const QDBusMessage reply = Call(Properties, "Get", {interface, QLatin1String(property)});
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
+    // Next or Previous, answered, then recalled once the calls are answered.
+    void Step(const char* method, TMainWindow& w, int preset)
+    {
+        Call(Player, method);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.CurrentPreset() == preset; }, 2000)) << method;
+    }
     QString Title()
     {
         return qdbus_cast<QVariantMap>(Get("Metadata"))
@@ -145,9 +152,9 @@ TEST_F(MainPlayerBusTest, CallsThroughTheBusRunTheWindowsOwnCommands)
         {"Stop mutes", [&] { Call(Player, "Stop"); }, true, 3, "Paused", "Classic"},
         {"Pause keeps it muted", [&] { Call(Player, "Pause"); }, true, 3, "Paused", "Classic"},
         {"the key M", [&] { w.KeyPress(QLatin1Char('M')); }, false, 3, "Playing", "Classic"},
-        {"Next", [&] { Call(Player, "Next"); }, false, 7, "Playing", "City Talk"},
-        {"Next wraps", [&] { Call(Player, "Next"); }, false, 1, "Playing", "Harbour FM"},
-        {"Previous wraps", [&] { Call(Player, "Previous"); }, false, 7, "Playing", "City Talk"},
+        {"Next", [&] { Step("Next", w, 7); }, false, 7, "Playing", "City Talk"},
+        {"Next wraps", [&] { Step("Next", w, 1); }, false, 1, "Playing", "Harbour FM"},
+        {"Previous wraps", [&] { Step("Previous", w, 7); }, false, 7, "Playing", "City Talk"},
         {"a dialog up: answered, not acted on",
          [&] {
              dialogs.whileAbout = [&] { answered = Call(Player, "PlayPause"); };
@@ -172,9 +179,7 @@ TEST_F(MainPlayerBusTest, CallsThroughTheBusRunTheWindowsOwnCommands)
         QStringLiteral("101.7 MHz"));
 
     // A change is announced: the mute made with the key reaches the desktop.
-    // The rows above may have run between two looks of the service; once it
-    // has looked again it has told the state they left.
-    QTest::qWait(3 * TMediaPlayerService::AnnounceIntervalMs);
+    QTest::qWait(3 * TMediaPlayerService::AnnounceDelayMs);
     log.changes.clear();
     w.KeyPress(QLatin1Char('M'));
     EXPECT_TRUE(QTest::qWaitFor(
@@ -184,6 +189,35 @@ TEST_F(MainPlayerBusTest, CallsThroughTheBusRunTheWindowsOwnCommands)
             });
         },
         2000));
+
+    // The tuning is announced too, without any call asking for it.
+    log.changes.clear();
+    w.RecallPreset(3, true);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::any_of(log.changes.cbegin(), log.changes.cend(), [](const QVariantMap& c) {
+                return qdbus_cast<QVariantMap>(c.value(QStringLiteral("Metadata")))
+                           .value(QStringLiteral("xesam:title"))
+                           .toString() == QLatin1String("Classic");
+            });
+        },
+        2000));
+
+    // A flood of Next calls: every one answered, a property read among them
+    // too, and the radio ends on the preset they lead to (3 -> 7 -> 1 -> 3 ...).
+    {
+        std::vector<QDBusPendingCall> calls;
+        const auto next = QDBusMessage::createMethodCall(QLatin1String(TMediaPlayerService::ServiceName),
+                                                         QLatin1String(TMediaPlayerService::ObjectPath), Player,
+                                                         QStringLiteral("Next"));
+        for (int i = 0; i < 301; ++i) calls.push_back(QDBusConnection(ClientName).asyncCall(next));
+        EXPECT_EQ(Get("PlaybackStatus").toString(), QStringLiteral("Paused"));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return std::all_of(calls.cbegin(), calls.cend(), [](const QDBusPendingCall& c) { return c.isFinished(); }); },
+            10000));
+        for (const QDBusPendingCall& c : calls) ASSERT_EQ(c.reply().type(), QDBusMessage::ReplyMessage);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.CurrentPreset() == 7; }, 2000)) << w.CurrentPreset();
+    }
 
     // The volume both ways.
     Call(Properties, "Set",

@@ -6,6 +6,7 @@
 #include "QuietAudio.h"
 
 #include <QCoreApplication>
+#include <QGroupBox>
 
 TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
 {
@@ -92,4 +93,61 @@ TEST_F(MainWindowTest, UsbSoundThatCannotPlayIsSaidOnce)
     ASSERT_EQ(prompts.calls.size(), before + 1);
     EXPECT_TRUE(prompts.calls.back().Text.contains(QStringLiteral("plughw:1,0: Device or resource busy")))
         << prompts.calls.back().Text.toStdString();
+}
+
+// Without a radio the panel says so and nothing offers to tune; a radio
+// device plugged in later is offered once and, taken, opened and tuned.
+TEST_F(MainWindowTest, NoRadioIsShownAndADevicePluggedInLaterIsOffered)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    hw.Radio().SetPlugged(false);
+    TMainWindow& w = Started();
+    ASSERT_FALSE(w.Card().Active());
+    EXPECT_EQ(Readout(), QStringLiteral("------"));
+    EXPECT_EQ(LabelText("Station"), TMainWindow::NoRadioText());
+    EXPECT_EQ(LabelText("AM_FM"), QString());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vantoro"));
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpPresets"))->isEnabled());
+    for (const char* item : {"Actions_TunePrev", "Actions_TuneNext", "Actions_ScanNext", "Actions_Jump"})
+        EXPECT_TRUE(NoneEnabled(item)) << item;
+    // The settings stay at hand, to choose another card.
+    EXPECT_TRUE(AllEnabled("Options_Settings"));
+    // Another layout does not bring the tuning back.
+    w.Display_Minimal();
+    w.Display_Complete();
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpPresets"))->isEnabled());
+
+    // Another device node (a serial adapter, say) asks nothing.
+    const std::size_t asked = prompts.calls.size();
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked);
+
+    // The tuner comes: offered, declined, not offered again while it stays.
+    hw.Radio().SetPlugged(true);
+    prompts.answers.push_back(false);
+    w.DevicesChanged();
+    ASSERT_EQ(prompts.calls.size(), asked + 1);
+    EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("AskYesNo"));
+    EXPECT_EQ(prompts.calls.back().Icon, tPromptIcon::Question);
+    EXPECT_TRUE(prompts.calls.back().Text.contains(QStringLiteral("/dev/radio0")));
+    EXPECT_FALSE(w.Card().Active());
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked + 1);
+
+    // Pulled out and put back: offered again, taken this time.
+    hw.Radio().SetPlugged(false);
+    w.DevicesChanged();
+    hw.Radio().SetPlugged(true);
+    prompts.answers.push_back(true);
+    w.DevicesChanged();
+    ASSERT_TRUE(w.Card().Active());
+    EXPECT_EQ(w.Card().Model(), mV4L2);
+    EXPECT_TRUE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+    EXPECT_TRUE(AllEnabled("Actions_TuneNext"));
+    EXPECT_NE(Readout(), QStringLiteral("------"));
+    EXPECT_EQ(LabelText("AM_FM"), QStringLiteral("FM"));
+    EXPECT_NE(LabelText("Station"), TMainWindow::NoRadioText());
+    EXPECT_FALSE(w.isHidden()); // the question's dialog rules gave the window back
 }

@@ -6,7 +6,9 @@
 #include "TrayIcon.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
@@ -212,4 +214,40 @@ TEST_F(MainWindowTest, AfterAMenuIsClosedWithEscapeTheKeysRunCommandsAgain)
     EXPECT_EQ(dialogs.sleepOffered, 20);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+// While the window is hidden under the dialog rules, a box owned by the
+// window (or by nobody) opens centred where the window was; one over a
+// dialog that is up stays where that dialog puts it.
+TEST_F(MainWindowTest, BoxesOpenWhereTheHiddenWindowWas)
+{
+    WriteConfigured("ShutDown=1\n");
+    TMainWindow& w = Started();
+    const QRect area = w.screen()->availableGeometry();
+    w.move(area.left() + 420, area.top() + 260);
+    const QRect was = w.geometry();
+    w.Do_Hide();
+    ASSERT_TRUE(w.isHidden() || w.isMinimized());
+    for (QWidget* owner : {static_cast<QWidget*>(&w), static_cast<QWidget*>(nullptr)}) {
+        QPoint centre;
+        WhenModal([&](QWidget* box) {
+            centre = box->geometry().center();
+            box->close();
+        });
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Text"), QMessageBox::Ok,
+                        owner);
+        // As the program's own dialogs do: centred on the screen by their code.
+        if (!owner) box.move(area.topLeft() + QPoint(1, 1));
+        box.exec();
+        EXPECT_LE((centre - was.center()).manhattanLength(), 2) << (owner ? "owned" : "ownerless");
+    }
+    QDialog asking(&w);
+    asking.setModal(true);
+    asking.setGeometry(area.left() + 10, area.top() + 40, 200, 100);
+    asking.show();
+    QMessageBox over(QMessageBox::Question, QStringLiteral("Q"), QStringLiteral("Text"), QMessageBox::Ok, &asking);
+    over.show();
+    EXPECT_GT((over.geometry().center() - was.center()).manhattanLength(), 2);
+    over.close();
+    asking.close();
 }

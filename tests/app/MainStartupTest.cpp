@@ -453,3 +453,36 @@ TEST(ProgramOptions, HelpVersionMistakesAndNoDisplayEndAtOnceWithTheirCodes)
         }
     }
 }
+
+// A settings folder that cannot be written to is said at start, once, with
+// the reason; the program runs all the same.
+TEST_F(MainWindowTest, AnUnwritableSettingsFolderIsSaidOnceAtStart)
+{
+    // Below a regular file no folder can be made, whoever runs the test.
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TMainEnv env;
+    env.ProgramDir = dir.filePath(QStringLiteral("file/settings"));
+    env.Hardware = hardware;
+    env.Prompts = &prompts;
+    env.Dialogs = &dialogs;
+    env.UseTray = false;
+    env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
+    dialogs.setups.push_back(std::pair{mRadioTrack, 1});
+    window = std::make_unique<TMainWindow>(std::move(env));
+    ASSERT_TRUE(window->Start());
+    const QStringList said = prompts.MessageTexts();
+    ASSERT_EQ(said.size(), 1) << qPrintable(said.join(QLatin1Char('|')));
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("The settings cannot be saved in ") + dir.filePath(QStringLiteral("file/settings")) +
+                                   QStringLiteral(": Not a directory.")))
+        << qPrintable(said[0]);
+    EXPECT_TRUE(window->Card().Active());
+
+    // A writable folder says nothing.
+    prompts.calls.clear();
+    window.reset();
+    WriteConfigured("ShutDown=1\n");
+    Started();
+    EXPECT_TRUE(prompts.MessageTexts().isEmpty());
+}

@@ -128,6 +128,7 @@ TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsThenWhereTheirKindWasLastOp
     const QString documents = dir.filePath(QStringLiteral("Documents"));
     const QString scripts = dir.filePath(QStringLiteral("scripts"));
     ASSERT_TRUE(QDir().mkpath(scripts));
+    ASSERT_TRUE(QDir().mkpath(documents));
     auto startedIn = [this] { return prompts.calls.back().Request.Directory; };
     w.File_LoadScript();
     EXPECT_EQ(startedIn(), documents);
@@ -137,6 +138,10 @@ TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsThenWhereTheirKindWasLastOp
     EXPECT_EQ(startedIn(), documents) << "the scripts' folder is not the presets'";
     w.File_LoadScript();
     EXPECT_EQ(startedIn(), scripts);
+    // No documents folder: the home folder, never a folder's name as the file's.
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    w.File_LoadPresets();
+    EXPECT_EQ(startedIn(), QDir::homePath());
     ASSERT_TRUE(CloseWith(tExitChoice::Yes));
     EXPECT_EQ(
         SavedProfile().ReadString(QStringLiteral("Folders"), QStringLiteral("Scripts"), QString()),

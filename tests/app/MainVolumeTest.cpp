@@ -5,6 +5,7 @@
 
 #include "Glyphs.h"
 #include "MainWindowFixture.h"
+#include "MediaPlayerService.h"
 #include "ModalHelper.h"
 #include "RadioTrackEmulator.h"
 #include "TestHardware.h"
@@ -100,7 +101,7 @@ TEST_F(MainVolumeTest, TheSliderDrivesTheLineInAndOutsideChangesMoveIt)
     EXPECT_EQ(SavedProfile().ReadInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 0), 63);
 }
 
-TEST_F(MainVolumeTest, ResetSilencesTheLineAndMuteThenDoesNothing)
+TEST_F(MainVolumeTest, ResetSilencesTheLineAndMuteBringsTheSoundBack)
 {
     WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=128\n");
     TMainWindow& w = Started();
@@ -114,16 +115,16 @@ TEST_F(MainVolumeTest, ResetSilencesTheLineAndMuteThenDoesNothing)
     EXPECT_TRUE(w.Muted());
     EXPECT_EQ(Indicator(), MusicIndicator(false));
 
-    // At volume 0 on a sound-card line, MTE changes nothing and silence stays shown.
-    const int writes = hw.SoundCard().Writes();
+    // At volume 0, MTE unmutes: the volume before the reset comes back.
     Button("btMute")->click();
-    Items("Volume_Mute").front()->trigger();
-    EXPECT_TRUE(w.Muted());
-    EXPECT_EQ(hw.SoundCard().Writes(), writes);
+    EXPECT_FALSE(w.Silent());
+    EXPECT_EQ(Volume()->value(), 100);
+    EXPECT_EQ(Line(0), 255 * 100);
     EXPECT_TRUE(hw.SoundCard().SwitchOn(QStringLiteral("Line"), 0));
-    EXPECT_EQ(Indicator(), MusicIndicator(false));
+    EXPECT_EQ(Indicator(), MusicIndicator(true));
 
-    // Turning it up again brings the sound back.
+    // Turning it up from 0 brings the sound back too.
+    w.KeyPress(QLatin1Char('0'));
     w.Volume_Up();
     EXPECT_FALSE(w.Muted());
     EXPECT_EQ(Line(0), 255);
@@ -356,4 +357,74 @@ TEST_F(MainVolumeTest, UpAndDownAreOfferedOnlyWhereTheVolumeCanMove)
         EXPECT_TRUE(AllEnabled("Volume_Up"));
         ASSERT_TRUE(CloseWith(tExitChoice::Yes));
     }
+}
+
+// A first run starts where it can be heard: a radio device at its own volume,
+// a card whose volume cannot be read at half the scale.
+TEST_F(MainVolumeTest, AFirstRunStartsAudible)
+{
+    dialogs.setups.push_back(std::pair{mV4L2, 1});
+    dialogs.editSetup = [](tSetupValues& values) { values.VolumeLine = vlNative; };
+    TMainWindow& device = Started();
+    ASSERT_TRUE(device.Card().Active());
+    // The emulated device plays at 8 of its 15 levels: 137 of 256, in steps of 16.
+    EXPECT_EQ(device.Card().Volume(), 144);
+    EXPECT_EQ(Volume()->value(), 144);
+    EXPECT_FALSE(device.Silent());
+    window.reset();
+
+    QFile::remove(IniPath());
+    dialogs.setups.push_back(std::pair{mRadioTrack, 1});
+    dialogs.editSetup = [](tSetupValues& values) { values.VolumeLine = vlNative; };
+    TMainWindow& track = Started();
+    ASSERT_TRUE(track.Card().Active());
+    EXPECT_EQ(track.Card().Volume(), 128);
+    EXPECT_FALSE(track.Silent());
+    EXPECT_EQ(Indicator(), MusicIndicator(true));
+    window.reset();
+
+    // A later start keeps the volume the user left, 0 included.
+    WriteConfigured("VolumeLine=1\n[Audio]\nVolume=0\n");
+    EXPECT_EQ(Started().Card().Volume(), 0);
+}
+
+// MTE, the Volume menu's Mute, the tray icon and the media player's status
+// tell one state at every step: mute, unmute, volume 0, and back by M.
+TEST_F(MainVolumeTest, MteMenuTrayAndPlayerAgree)
+{
+    withTray = true;
+    WriteConfigured("VolumeLine=2\nShutDown=1\n[Audio]\nVolume=96\n");
+    TMainWindow& w = Started();
+    ASSERT_NE(tray, nullptr);
+    TMediaPlayerService player(w.PlayerHost());
+    const TGlyphs glyphs;
+    const auto trayIcon = [&](bool on) { return glyphs.MuteIcon(on).pixmap(16).toImage(); };
+    struct tStep {
+        const char* what;
+        std::function<void()> act;
+        bool silent;
+    };
+    const std::vector<tStep> steps{
+        {"start", [] {}, false},
+        {"M mutes", [&] { w.KeyPress(QLatin1Char('m')); }, true},
+        {"MTE unmutes", [&] { Button("btMute")->click(); }, false},
+        {"volume 0", [&] { w.KeyPress(QLatin1Char('0')); }, true},
+        {"M at volume 0 brings the sound back", [&] { w.KeyPress(QLatin1Char('m')); }, false},
+        {"slider to 0", [&] { Volume()->setValue(0); }, true},
+        {"the player's Play", [&] { player.Play(); }, false},
+        {"the player's Pause", [&] { player.Pause(); }, true},
+        {"a tray click", [&] { w.TrayIconClick(); }, false},
+    };
+    for (const tStep& step : steps) {
+        step.act();
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(w.Silent(), step.silent);
+        EXPECT_EQ(Indicator(), MusicIndicator(!step.silent));
+        EXPECT_EQ(MuteChecked(), step.silent);
+        EXPECT_EQ(tray->icon.pixmap(16).toImage(), trayIcon(!step.silent));
+        EXPECT_EQ(player.PlaybackStatus(), step.silent ? QStringLiteral("Paused") : QStringLiteral("Playing"));
+    }
+    // Back from 0, the volume is the last one heard, on the line as well.
+    EXPECT_EQ(w.Card().Volume(), 96);
+    EXPECT_EQ(Line(0), 255 * 96);
 }

@@ -170,6 +170,7 @@ protected:
     {
         TMainWindow& w = Make(configure);
         EXPECT_TRUE(w.Start());
+        w.AfterFirstPaint();
         return w;
     }
 

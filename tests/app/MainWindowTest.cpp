@@ -392,7 +392,7 @@ TEST_F(MainWindowTest, ClearAllAsksFirst)
     EXPECT_EQ(prompts.calls[0].Kind, QStringLiteral("Beep"));
     EXPECT_EQ(prompts.calls[1].Title, QStringLiteral("Clear all favorites"));
     EXPECT_EQ(prompts.calls[1].Text, QStringLiteral("Are you sure?"));
-    EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Stop);
+    EXPECT_EQ(prompts.calls[1].Icon, tPromptIcon::Question);
     EXPECT_EQ(w.Presets().UsedCount(), 2);
 
     prompts.answers.push_back(true);
@@ -506,4 +506,34 @@ TEST_F(MainWindowTest, PresetsOutsideTheFMBandInUse)
     Button("btRadio02")->click();
     EXPECT_DOUBLE_EQ(w.Card().Frequency(), 87.0);
     EXPECT_EQ(w.CurrentPreset(), 0);
+}
+
+// Nothing on AM is stereo: the Stereo items go dark there (STR takes the same
+// state), and the wish comes back with FM.
+TEST_F(MainWindowTest, StereoIsShownOnFMOnly)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    TMainWindow& w = Started();
+    ASSERT_TRUE(w.Card().Caps().CanSetStereo && w.Card().Caps().HasAM);
+    const auto checked = [&] {
+        bool all = true;
+        for (QAction* item : Items("Actions_Stereo")) all = all && item->isChecked();
+        return all;
+    };
+    const auto unchecked = [&] {
+        for (QAction* item : Items("Actions_Stereo"))
+            if (item->isChecked()) return false;
+        return true;
+    };
+    ASSERT_TRUE(checked());
+    w.btAMClick();
+    ASSERT_EQ(w.Card().Band(), bAM);
+    EXPECT_TRUE(unchecked());
+    w.btFMClick();
+    EXPECT_TRUE(checked());
+    // Mono chosen on FM stays mono after a visit to AM.
+    w.Actions_Stereo();
+    w.btAMClick();
+    w.btFMClick();
+    EXPECT_TRUE(unchecked());
 }

@@ -3,6 +3,7 @@
 
 #include "MainWindowFixture.h"
 #include "RemoteActions.h"
+#include "WindowActivation.h"
 
 #include <QLocalSocket>
 #include <QSignalSpy>
@@ -116,4 +117,65 @@ TEST_F(MainWindowTest, DesktopActionsRunTheWindowsCommandsUnlessADialogIsUp)
     EXPECT_FALSE(w.Muted());
     EXPECT_FALSE(w.Closed());
     dialogs.whileAskingExit = nullptr;
+}
+
+// A second start's activation token rides along with "raise" only, and only
+// as a token: printable, without blanks or quotes.
+TEST(RemoteActions, ARaiseCarriesTheLaunchersToken)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Vantoro.socket"));
+    TRemoteActionServer server(name, nullptr);
+    ASSERT_TRUE(server.Listening());
+    QSignalSpy spy(&server, &TRemoteActionServer::Requested);
+    const QByteArray token = "host-4711-host-vantoro-0_TIME123456";
+    ASSERT_TRUE(SendRemoteAction(name, TRemoteAction::Raise, nullptr, token));
+    ASSERT_TRUE(SendRemoteAction(name, TRemoteAction::Mute, nullptr, token)) << "a mute sends no token";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.size() == 2; }, 2000));
+    EXPECT_EQ(spy[0][0].value<TRemoteAction>(), TRemoteAction::Raise);
+    EXPECT_EQ(spy[0][1].toByteArray(), token);
+    EXPECT_EQ(spy[1][0].value<TRemoteAction>(), TRemoteAction::Mute);
+    EXPECT_TRUE(spy[1][1].toByteArray().isEmpty());
+
+    for (const char* refused : {"raise a\"b\n", "raise two words\n", "mute token\n"})
+        EXPECT_TRUE(SendRaw(name, refused));
+    EXPECT_TRUE(SendRaw(name, "raise " + QByteArray(300, 't') + "\n")) << "longer than any token";
+    QTest::qWait(50);
+    EXPECT_EQ(spy.size(), 2);
+}
+
+TEST(RemoteActions, TokensAndTheTimeTheyCarry)
+{
+    const struct {
+        const char* token;
+        bool valid;
+        std::optional<quint32> time;
+    } cases[] = {
+        {"host-4711-host-vantoro-0_TIME123456", true, 123456u},
+        {"_TIME4294967295", true, 4294967295u},
+        {"_TIME4294967296", true, std::nullopt}, // beyond the X server's clock
+        {"a_TIME12x", true, std::nullopt},
+        {"0a1b2c3d-wayland-token", true, std::nullopt},
+        {"_TIME", true, std::nullopt},
+        {"", false, std::nullopt},
+        {"with blank", false, std::nullopt},
+        {"quote\"d", false, std::nullopt},
+        {"back\\slash", false, std::nullopt},
+        {"tab\there", false, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsValidLaunchToken(c.token), c.valid) << c.token;
+        EXPECT_EQ(StartupIdTime(c.token), c.time) << c.token;
+    }
+    EXPECT_FALSE(IsValidLaunchToken(QByteArray(256, 'x')));
+    EXPECT_TRUE(IsValidLaunchToken(QByteArray(255, 'x')));
+
+    qputenv("XDG_ACTIVATION_TOKEN", "wayland-token");
+    qputenv("DESKTOP_STARTUP_ID", "x11_TIME1");
+    EXPECT_EQ(LaunchToken(), QByteArray("wayland-token"));
+    qputenv("XDG_ACTIVATION_TOKEN", "not valid");
+    EXPECT_EQ(LaunchToken(), QByteArray("x11_TIME1"));
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    qunsetenv("DESKTOP_STARTUP_ID");
+    EXPECT_TRUE(LaunchToken().isEmpty());
 }

@@ -30,3 +30,21 @@ TEST(WindowPlaceTest, AReachablePlaceIsKeptAndALostOneComesBackOntoTheNearestScr
         EXPECT_EQ(PlaceOnScreens(QRect(c.stored, size), c.screens), c.expected) << c.stored.x() << "," << c.stored.y();
     }
 }
+
+TEST(WindowPlaceTest, ADialogIsCentredOverTheHiddenWindowAndKeptOnItsScreen)
+{
+    const QRect screen(1280, 0, 1024, 768); // the second screen
+    const QSize box(300, 120);
+    const struct {
+        QRect over;
+        QSize dialog;
+        QPoint expected;
+    } cases[] = {
+        {{1500, 200, 600, 140}, box, {1649, 209}},     // centre on centre
+        {{1290, 10, 100, 40}, box, {1280, 0}},         // near the top-left: kept on the screen
+        {{2200, 700, 100, 60}, box, {2004, 648}},      // near the bottom-right: likewise
+        {{1500, 200, 600, 140}, {1200, 900}, {1280, 0}}, // larger than the screen: its corner stays on it
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentreOver(c.dialog, c.over, screen), c.expected) << c.over.x() << "," << c.over.y();
+}

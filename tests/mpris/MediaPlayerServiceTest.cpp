@@ -76,7 +76,10 @@ TEST(MediaPlayerService, NextAndPreviousWalkTheUsedPresetsInNumberOrderAndWrap)
         EXPECT_EQ(service.CanGoNext(), row.next != 0);
         EXPECT_EQ(service.CanGoPrevious(), row.previous != 0);
         service.Next();
+        QTest::qWait(0); // recalled once the calls waiting are answered
+        host.state.CurrentPreset = row.current;
         service.Previous();
+        QTest::qWait(0);
         QStringList expected;
         if (row.next) expected << QStringLiteral("recall %1").arg(row.next);
         if (row.previous) expected << QStringLiteral("recall %1").arg(row.previous);
@@ -191,4 +194,63 @@ TEST(MediaPlayerService, MetadataNamesTheStationAndOnlyChangesAreAnnounced)
     EXPECT_EQ(changed.value(QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Paused"));
     host.state.Volume = 0.75;
     EXPECT_EQ(service.TakeChanges(), (QVariantMap{{QStringLiteral("Volume"), 0.75}}));
+}
+
+// A flood of Next and Previous calls (a held media key) moves the target
+// only: the one preset they arrive at is recalled once, and the state is
+// read meanwhile without waiting for any tuning.
+TEST(MediaPlayerService, AFloodOfNextCallsRecallsOnlyWhereItEnds)
+{
+    TFakeHost host;
+    host.state = Playing();
+    host.state.Presets = {1, 3, 7, 9};
+    host.state.CurrentPreset = 3;
+    TMediaPlayerService service(host);
+    for (int i = 0; i < 301; ++i) service.Next(); // 301 steps of four: one on from 3
+    EXPECT_TRUE(host.calls.isEmpty()) << "nothing tuned while calls wait";
+    EXPECT_EQ(service.PlaybackStatus(), QStringLiteral("Playing"));
+    EXPECT_TRUE(service.CanGoNext());
+    QTest::qWait(0);
+    EXPECT_EQ(host.calls, QStringList{QStringLiteral("recall 7")});
+
+    // Back and forth to where it stands: nothing to recall.
+    host.calls.clear();
+    host.state.CurrentPreset = 7;
+    service.Next();
+    service.Previous();
+    QTest::qWait(0);
+    EXPECT_TRUE(host.calls.isEmpty());
+
+    // Previous twice from 7: 3, then 1.
+    service.Previous();
+    service.Previous();
+    QTest::qWait(0);
+    EXPECT_EQ(host.calls, QStringList{QStringLiteral("recall 1")});
+
+    // A dialog up by the time the target is reached: nothing is recalled.
+    host.calls.clear();
+    host.state.CurrentPreset = 1;
+    service.Next();
+    host.takes = false;
+    QTest::qWait(0);
+    EXPECT_TRUE(host.calls.isEmpty());
+}
+
+// Changes go out when the host says its state changed, not on a timer: no
+// signal while nothing is said, one for a burst.
+TEST(MediaPlayerService, ChangesAreAnnouncedWhenTheHostSaysSo)
+{
+    TFakeHost host;
+    host.state = Playing();
+    {
+        TMediaPlayerService service(host);
+        ASSERT_TRUE(host.OnPlayerChange) << "the service listens to the host";
+        service.TakeChanges();
+        host.state.Volume = 0.25;
+        // Not published: the change waits for TakeChanges.
+        host.OnPlayerChange();
+        QTest::qWait(3 * TMediaPlayerService::AnnounceDelayMs);
+        EXPECT_EQ(service.TakeChanges(), (QVariantMap{{QStringLiteral("Volume"), 0.25}}));
+    }
+    EXPECT_FALSE(host.OnPlayerChange) << "a service gone leaves no hook behind";
 }

@@ -38,8 +38,9 @@ TEST(QtPrompts, ABoxIsAsWideAsItsTitleAndShowsTheIconAskedFor)
         tPromptIcon icon;
         QMessageBox::Icon shown;
     } cases[] = {
-        {"Clear all favorites", tPromptIcon::Stop, QMessageBox::Critical},
-        {"Exit without save", tPromptIcon::Warning, QMessageBox::Warning},
+        // A question shows the question mark, whatever icon its caller gave.
+        {"Clear all favorites", tPromptIcon::Stop, QMessageBox::Question},
+        {"Exit without save", tPromptIcon::Warning, QMessageBox::Question},
     };
     for (const auto& c : cases) {
         int width = 0, titleWidth = 0;
@@ -59,5 +60,31 @@ TEST(QtPrompts, ABoxIsAsWideAsItsTitleAndShowsTheIconAskedFor)
         // The title with the window's icon and its three buttons beside it.
         EXPECT_GE(width, titleWidth + 6 * QFontMetrics(QApplication::font()).height()) << c.title;
         EXPECT_EQ(icon, c.shown) << c.title;
+    }
+}
+
+TEST(QtPrompts, AWarningShowsTheWarningSignWhateverItsCallerAsked)
+{
+    TQtPrompts prompts;
+    const struct {
+        const char* title;
+        tPromptIcon icon;
+        QMessageBox::Icon shown;
+    } cases[] = {
+        {"Warning", tPromptIcon::Information, QMessageBox::Warning},
+        {"Warning", tPromptIcon::Error, QMessageBox::Warning},
+        {"Vantoro", tPromptIcon::Information, QMessageBox::Information},
+        {"Vantoro", tPromptIcon::Error, QMessageBox::Critical},
+    };
+    for (const auto& c : cases) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenModal([&](QWidget* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                icon = box->icon();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        prompts.Message(QLatin1String(c.title), QStringLiteral("Text"), c.icon);
+        EXPECT_EQ(icon, c.shown) << c.title << " " << int(c.icon);
     }
 }

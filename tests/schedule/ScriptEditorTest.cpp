@@ -265,7 +265,7 @@ TEST_F(ScriptEditorTest, FileCommandsAskForANameOnlyWithoutAFile)
     prompts.fileNames.push_back(path);
     Click("btSave");
     ASSERT_EQ(prompts.calls.back().Kind, QStringLiteral("SaveFileName"));
-    EXPECT_EQ(prompts.calls.back().Request.FileName, QStringLiteral("NoName.Vxs"));
+    EXPECT_EQ(prompts.calls.back().Request.FileName, QStringLiteral("NoName.vxs"));
     EXPECT_EQ(prompts.calls.back().Request.Directory, dir.path());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Script - (%1)").arg(path));
 

@@ -203,6 +203,9 @@ TEST_F(ArchiveDialogTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
 
     Select(QStringLiteral("News"));
     EXPECT_FALSE(d.CanDropOnPreset()); // a folder
+    d.DropOnPreset(3);
+    EXPECT_FALSE(presets[3].Used);
+    EXPECT_TRUE(prompts.calls.empty()) << "a folder is no station: nothing to say";
 
     Select(QStringLiteral("Harbour"));
     d.DropOnPreset(7); // replaces "Old" without asking
@@ -219,6 +222,10 @@ TEST_F(ArchiveDialogTest, AStationGoesToAPresetOnlyWhenNoPresetHoldsItAlready)
     EXPECT_FALSE(d.CanDropOnPreset());
     d.DropOnPreset(100);
     EXPECT_FALSE(presets[100].Used);
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].Text, QStringLiteral("Duplicated frequency"));
+    EXPECT_EQ(prompts.calls[0].Title, WarningTitle());
+    EXPECT_EQ(prompts.calls[0].Icon, tPromptIcon::Warning);
     // The same frequency on the other band is another station.
     Node(QStringLiteral("Harbour"))->Record.Band = 0;
     EXPECT_TRUE(d.CanDropOnPreset());
@@ -240,7 +247,7 @@ TEST_F(ArchiveDialogTest, ClearAllAsksThenEmptiesEverySlotOnTheCardsDefault)
     d.ClearAllPresets();
     ASSERT_EQ(prompts.calls.back().Title, QStringLiteral("Clear all favorites"));
     EXPECT_EQ(prompts.calls.back().Text, QStringLiteral("Are you sure?"));
-    EXPECT_EQ(prompts.calls.back().Icon, tPromptIcon::Stop);
+    EXPECT_EQ(prompts.calls.back().Icon, tPromptIcon::Question);
     EXPECT_EQ(presets.UsedCount(), 0);
     for (int n = 1; n <= 100; ++n) {
         EXPECT_EQ(presets[n].Band, 1) << n;
