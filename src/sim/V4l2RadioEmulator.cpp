@@ -116,7 +116,7 @@ const TSimStation* TV4l2RadioEmulator::StationHere() const
 
 void TV4l2RadioEmulator::AppendGroup(QByteArray& out, std::int64_t k, const TSimStation& station) const
 {
-    const tRdsGroup group = StationRdsGroup(stations_, station, k);
+    const tRdsGroup group = StationRdsGroup(stations_, station, k, QDateTime::currentDateTime());
     for (int i = 0; i < 4; ++i) {
         const std::uint16_t block = group.blocks[std::size_t(i)].value;
         out += char(block & 0xFF);
