@@ -305,6 +305,17 @@ QString ProgrammeTypeName(int pty, bool northAmerica)
     return QString::fromLatin1((northAmerica ? Rbds : Rds)[pty]);
 }
 
+bool NorthAmericanRds(const QLocale& locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::PuertoRico: return true;
+    default: return false;
+    }
+}
+
 std::optional<tRdsGroup> TRdsBlockAssembler::Add(std::uint8_t lsb, std::uint8_t msb, std::uint8_t info)
 {
     const int id = info & 0x07;

@@ -16,6 +16,7 @@
 #include "RdsGroup.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -128,6 +129,8 @@ private:
 // The name of a programme type: from the RDS table, or from the North
 // American (RBDS) table, where the codes mean other types.
 QString ProgrammeTypeName(int pty, bool northAmerica);
+// Whether the stations of the locale's country use the North American table.
+bool NorthAmericanRds(const QLocale& locale);
 
 // Turns the device's block stream (three bytes a block: LSB, MSB, block
 // number and flags) into groups. A group is handed on once its block D
