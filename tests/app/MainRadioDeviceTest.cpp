@@ -44,6 +44,48 @@ TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
     EXPECT_TRUE(w.Card().Active());
 }
 
+TEST_F(MainWindowTest, TheStationsTypeTextAndSongReachTheHintsThePlayerAndTheNamePrompt)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    withTray = true;
+    TMainWindow& w = Started();
+    ASSERT_TRUE(w.Card().Active());
+    ASSERT_NE(tray, nullptr);
+    w.TuneTo(bFM, false, 98.125);
+    const QString stationHint = Child<QLabel>(QStringLiteral("Station"))->toolTip();
+    const QString trayTip = tray->tip;
+    EXPECT_FALSE(stationHint.contains(QLatin1Char('\n')));
+
+    hw.Clock().Wait(3000);
+    w.PollRds();
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Northern"));
+    const QString lines = QStringLiteral("\nPop music\nNorthern Lights on 98.1 MHz");
+    EXPECT_EQ(Child<QLabel>(QStringLiteral("Station"))->toolTip(), stationHint + lines);
+    EXPECT_EQ(tray->tip, trayTip + lines);
+    EXPECT_TRUE(w.PlayerState().RdsTitle.isEmpty());
+
+    // Ten seconds in, the station plays a song and tags it.
+    hw.Clock().Wait(20000);
+    w.PollRds();
+    EXPECT_TRUE(tray->tip.endsWith(QStringLiteral("\nNorthern Lights: Neon Avenue by The Harbour Lights\n"
+                                                  "The Harbour Lights \u2013 Neon Avenue")))
+        << tray->tip.toStdString();
+    EXPECT_EQ(w.PlayerState().RdsName, QStringLiteral("Northern"));
+    EXPECT_EQ(w.PlayerState().RdsTitle, QStringLiteral("Neon Avenue"));
+    EXPECT_EQ(w.PlayerState().RdsArtist, QStringLiteral("The Harbour Lights"));
+
+    // MEM offers the station's own name, for Enter to take.
+    StoreByMem(1, QStringLiteral("Lights"));
+    ASSERT_FALSE(dialogs.offeredNames.isEmpty());
+    EXPECT_EQ(dialogs.offeredNames.back(), QStringLiteral("Northern"));
+
+    // Tuning away drops it all at once.
+    w.TuneTo(bFM, false, 101.7);
+    EXPECT_FALSE(Child<QLabel>(QStringLiteral("Station"))->toolTip().contains(QStringLiteral("Pop music")));
+    EXPECT_FALSE(tray->tip.contains(QStringLiteral("Northern")));
+    EXPECT_TRUE(w.PlayerState().RdsTitle.isEmpty());
+}
+
 TEST_F(MainWindowTest, UsbSoundFollowsMuteAndTheSettingsOption)
 {
     hw.UsbAudio = [](const QString&) { return QuietUsbAudioLoop(); };
