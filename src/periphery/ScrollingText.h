@@ -9,6 +9,8 @@
 class QTimer;
 
 class TScrollingText : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TScrollingText(QWidget* parent = nullptr);
 
