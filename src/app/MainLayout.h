@@ -27,6 +27,11 @@ constexpr int MainLayoutCount = 6;
 // The layout of a display type 0..5; null for any other type.
 const tMainLayout* MainLayoutOf(int type);
 
+// The layouts with the tuner are wide enough for a line of RDS (programme
+// type, radio text, signal level) along their bottom, this high; their
+// heights include it.
+constexpr int MainRdsLineHeight = 17;
+
 // The window's frame around the client area: borders, caption and menu bar.
 constexpr int MainFrameWidth = 8;
 constexpr int MainFrameHeight = 44;

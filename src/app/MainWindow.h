@@ -40,6 +40,7 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TDisplay;
+class TScrollingText;
 class TGlyphs;
 class TGradientBar;
 class THelpWindow;
@@ -292,6 +293,9 @@ private:
     void BuildTuner();
     void BuildPresetsGroup();
     void BuildButtons();
+    void BuildRdsLine();
+    // The RDS line's programme type, text and signal level from the card.
+    void ShowRdsLine();
     QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                             const QRect& geometry);
     void ApplyLayout();
@@ -299,6 +303,12 @@ private:
     void ApplyColours();
     QColor TextColour(bool bright) const;
     void SetStationName(const QString& name);
+    // What the station sends besides its name (programme type, radio text,
+    // the song tagged in it), a line each, for the hints of the station
+    // name and of the tray icon; empty without RDS.
+    QString RdsHintLines() const;
+    // Shows the RDS lines in those hints when they changed, and the RDS line.
+    void RefreshRdsHints();
     QPixmap Picture(const QString& name) const;
     void RefreshMuteIndicator();
     // Flips Muted and mutes or unmutes the card to match.
@@ -479,6 +489,11 @@ private:
     QLabel* icProgOnOff = nullptr;
     QLabel* icScan = nullptr;
     TGradientBar* Sep = nullptr;
+    // The RDS line under the wide layouts: programme type, radio text, signal level.
+    QWidget* RdsLine = nullptr;
+    QLabel* Pty = nullptr;
+    TScrollingText* RdsText = nullptr;
+    QLabel* Meter = nullptr;
     // Tuner.
     QGroupBox* gpTuner = nullptr;
     QSlider* sFrequency = nullptr;
@@ -527,4 +542,7 @@ private:
     TScriptRunner runner_{*this};
     QTimer* rdsTimer_ = nullptr;
     QTimer* settingsSave_ = nullptr; // "SettingsSave": one write a second at most
+    QString stationHint_ = QStringLiteral("Name of the radio station"); // without RDS lines
+    QString captionTip_ = QStringLiteral("Vantoro");                    // the tray tip without RDS lines
+    QString rdsHintLines_;  // the RDS lines the hints show
 };

@@ -8,17 +8,20 @@
 #include "GradientBar.h"
 #include "Helpers.h"
 #include "MainLayout.h"
+#include "ScrollingText.h"
 #include "SpinButton.h"
 #include "TrayIcon.h"
 #include "WidgetKit.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QSlider>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
@@ -91,6 +94,38 @@ void TMainWindow::BuildForm()
     BuildTuner();
     BuildPresetsGroup();
     BuildButtons();
+    BuildRdsLine();
+}
+
+void TMainWindow::BuildRdsLine()
+{
+    const int width = MainLayoutOf(0)->Width - MainFrameWidth;
+    RdsLine = new QWidget(centralWidget());
+    RdsLine->setObjectName(QStringLiteral("RdsLine"));
+    RdsLine->setGeometry(0, 0, width, MainRdsLineHeight);
+    SetFill(RdsLine, Qt::black);
+    Pty = MakeLabel(RdsLine, "Pty", QString(), QRect(4, 1, 120, 15), Small, true, Qt::AlignLeft | Qt::AlignVCenter,
+                    {QStringLiteral("Children's programmes"), QStringLiteral("Soft rhythm and blues")});
+    Pty->setToolTip(QStringLiteral("Programme type"));
+    RdsText = new TScrollingText(RdsLine);
+    RdsText->setObjectName(QStringLiteral("RdsText"));
+    RdsText->setGeometry(128, 1, width - 128 - 92, 15);
+    RdsText->setFont(PanelFont(Small, false, {QStringLiteral("Radio text")}, QSize(200, 15)));
+    Meter = MakeLabel(RdsLine, "Meter", QString(), QRect(width - 88, 1, 84, 15), Small, true,
+                      Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("-100 dB")});
+    Meter->setToolTip(QStringLiteral("Signal level"));
+}
+
+void TMainWindow::ShowRdsLine()
+{
+    const bool rds = card_->Active() && card_->Caps().HasRds;
+    const TRdsDecoder& decoder = card_->Rds();
+    // Type 0 says the station gives none.
+    const int pty = rds ? decoder.Pty().value_or(0) : 0;
+    Pty->setText(pty ? ProgrammeTypeName(pty, NorthAmericanRds(QLocale::system())) : QString());
+    RdsText->SetText(rds ? decoder.Rt() : QString());
+    const std::optional<double> level = card_->Active() ? card_->SignalLevelDb() : std::nullopt;
+    Meter->setText(level ? QStringLiteral("%1 dB").arg(std::lround(*level)) : QString());
 }
 
 void TMainWindow::BuildPanel()
@@ -304,6 +339,8 @@ void TMainWindow::ApplyLayout()
     gpPresets->setVisible(layout->Presets);
     gpPresets->setEnabled(layout->Presets && card_->Active());
     gpVolume->setVisible(layout->Volume);
+    RdsLine->setVisible(layout->Tuner);
+    RdsLine->move(0, layout->Height - MainFrameHeight - MainRdsLineHeight);
     // The panel buttons go with the volume group. Where they are not shown
     // they are hidden rather than left outside the window, so they never
     // take a click or the focus there.
@@ -354,7 +391,8 @@ void TMainWindow::SetStationName(const QString& name)
     // A name too long for the panel ends in "…" and the hint shows it whole.
     const QString shown = Station->fontMetrics().elidedText(name, Qt::ElideRight, Station->width());
     Station->setText(shown);
-    Station->setToolTip(shown == name ? tr("Name of the radio station") : name);
+    stationHint_ = shown == name ? tr("Name of the radio station") : name;
+    Station->setToolTip(rdsHintLines_.isEmpty() ? stationHint_ : stationHint_ + QLatin1Char('\n') + rdsHintLines_);
     PlayerChanged(); // a preset's or the RDS name
 }
 
@@ -389,7 +427,9 @@ void TMainWindow::ApplyColours()
     SetFill(Panel, panel);
     // The separator fades from the labels' colour into the panel's.
     Sep->SetColours(TextColour(true), panel);
-    for (QLabel* label : {StationNum, Station, HHMMSS, AM_FM, HZ}) SetTextColour(label, TextColour(true));
+    for (QLabel* label : {StationNum, Station, HHMMSS, AM_FM, HZ, Pty, Meter}) SetTextColour(label, TextColour(true));
+    SetFill(RdsLine, panel);
+    RdsText->SetColour(TextColour(true));
     // The signal label keeps its text (only a signal read changes it); dim
     // when it says no signal.
     SetTextColour(Tuned, TextColour(Tuned->text() != SignalText(sgNone)));

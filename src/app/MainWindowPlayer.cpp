@@ -20,7 +20,11 @@ tPlayerState TMainWindow::PlayerState() const
                        QString::number(std::lround(card_->Frequency() * 1000));
     state.FrequencyText = FrequencyHint(band, card_->Frequency()); // "95 MHz", "101.5 MHz"
     if (currentPreset_ != 0) state.PresetName = settings_.Presets[currentPreset_].Name;
-    if (card_->Active() && card_->Caps().HasRds) state.RdsName = card_->Rds().Ps().trimmed();
+    if (card_->Active() && card_->Caps().HasRds) {
+        state.RdsName = card_->Rds().Ps().trimmed();
+        state.RdsTitle = card_->Rds().Title();
+        state.RdsArtist = card_->Rds().Artist();
+    }
     state.CurrentPreset = currentPreset_;
     for (int n = 1; n <= tPresets::Count; ++n)
         if (settings_.Presets[n].Used && SlotReceivable(n)) state.Presets << n;

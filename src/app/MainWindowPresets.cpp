@@ -108,7 +108,8 @@ void TMainWindow::ShowCaption(const QString& station)
     const QString text = card_->Active() ? station : QString();
     setWindowTitle(text.isEmpty() ? QStringLiteral("Vantoro")
                                   : QStringLiteral("Vantoro - ") + text);
-    SetTrayTip(text.isEmpty() ? QStringLiteral("Vantoro") : text);
+    captionTip_ = text.isEmpty() ? QStringLiteral("Vantoro") : text;
+    SetTrayTip(rdsHintLines_.isEmpty() ? captionTip_ : captionTip_ + QLatin1Char('\n') + rdsHintLines_);
 }
 
 void TMainWindow::RecallPreset(int n, bool tune)
@@ -261,7 +262,10 @@ void TMainWindow::StorePreset(int n)
         return false;
     };
     if (refused()) return;
+    // The station's own name is offered where it sends one.
     QString name = slot.Name;
+    if (card_->Active() && card_->Caps().HasRds && !card_->Rds().Ps().trimmed().isEmpty())
+        name = card_->Rds().Ps().trimmed();
     if (!env_.Dialogs->AskName(this, name) || refused()) return;
     const bool wasUsed = slot.Used;
     slot.Name = LeftChars(name.trimmed(), MaxNameChars);

@@ -3,12 +3,15 @@
 // runs on the window's own thread and lets the application process its
 // messages between steps, so the halt button, the clock and repainting go on
 // working; a hardware seek is one step, so a halt takes effect when it ends.
-// Also the station's RDS name, polled while no scan runs.
+// Also the station's RDS, polled while no scan runs: its name on the panel,
+// its programme type and text in the hints of the name and the tray icon.
 
 #include "MainWindow.h"
 
 #include "Glyphs.h"
 #include "Helpers.h"
+
+#include <QLocale>
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -85,6 +88,7 @@ void TMainWindow::EnterScanMode(bool upward)
     palette.setColor(QPalette::WindowText, TextColour(true));
     Tuned->setPalette(palette);
     SetStationName(QString());
+    RefreshRdsHints();
     StationNum->setText(QStringLiteral("??"));
     icScan->setPixmap(Picture(TGlyphs::ScanName(settings_.ColorText, upward)));
     icScan->show();
@@ -123,4 +127,29 @@ void TMainWindow::PollRds()
     // A preset's own name goes first; one without a name shows the station's.
     const bool named = currentPreset_ != 0 && !settings_.Presets[currentPreset_].Name.isEmpty();
     if (!named && !name.isEmpty() && Station->text() != name) Station->setText(name);
+    RefreshRdsHints();
+}
+
+QString TMainWindow::RdsHintLines() const
+{
+    if (!card_->Active() || !card_->Caps().HasRds) return {};
+    const TRdsDecoder& rds = card_->Rds();
+    QStringList lines;
+    // Type 0 says the station gives none.
+    if (rds.Pty().value_or(0) != 0) lines << ProgrammeTypeName(*rds.Pty(), NorthAmericanRds(QLocale::system()));
+    if (!rds.Rt().isEmpty()) lines << rds.Rt();
+    if (!rds.Title().isEmpty() && !rds.Artist().isEmpty())
+        lines << rds.Artist() + QStringLiteral(" \u2013 ") + rds.Title();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TMainWindow::RefreshRdsHints()
+{
+    ShowRdsLine();
+    const QString lines = RdsHintLines();
+    if (lines == rdsHintLines_) return;
+    rdsHintLines_ = lines;
+    const QString tail = lines.isEmpty() ? QString() : QLatin1Char('\n') + lines;
+    Station->setToolTip(stationHint_ + tail);
+    SetTrayTip(captionTip_ + tail);
 }

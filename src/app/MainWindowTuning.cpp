@@ -86,6 +86,7 @@ int TMainWindow::ShowTuning(double snapped, bool quiet)
     UpdateEdgeControls();
     UpdateReadout();
     SetStationName(QString());
+    RefreshRdsHints();
     StationNum->setText(QStringLiteral("??"));
     MatchPreset();
     EnableMemoryItems();

@@ -140,6 +140,10 @@ public:
     void VolumeDown();
     void VolumeToZero();
     tSignal CheckSignal();
+    // The signal level in dB where the model measures one (the
+    // software-defined radio fills it); nothing for the models that tell
+    // only the signal word.
+    std::optional<double> SignalLevelDb() const { return signalLevelDb_; }
     double MinFrequency() const;
     double MaxFrequency() const;
     double FrequencyStep() const;
@@ -278,6 +282,7 @@ private:
     QString devicePath_;
     TRdsBlockAssembler rdsBlocks_;
     TRdsDecoder rds_;
+    std::optional<double> signalLevelDb_;
     bool destroying_ = false;
 
     tModel model_ = mRadioTrack;

@@ -109,18 +109,22 @@ QString TMediaPlayerService::PlaybackStatus() const
 
 QStringList TMediaPlayerService::Track(const tPlayerState& state) const
 {
-    QString title = state.RdsName.trimmed();
+    // The song the station tags, else the station.
+    QString title = state.RdsTitle.trimmed();
+    if (title.isEmpty()) title = state.RdsName.trimmed();
     if (title.isEmpty()) title = state.PresetName.trimmed();
     if (title.isEmpty()) title = state.FrequencyText;
-    return {TrackId(state.StationKey), title, state.FrequencyText};
+    return {TrackId(state.StationKey), title, state.FrequencyText, state.RdsArtist.trimmed()};
 }
 
 QVariantMap TMediaPlayerService::Metadata() const
 {
     const QStringList track = Track(host_.PlayerState());
-    return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(track[0]))},
-            {QStringLiteral("xesam:title"), track[1]},
-            {QStringLiteral("xesam:album"), track[2]}};
+    QVariantMap metadata{{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(track[0]))},
+                         {QStringLiteral("xesam:title"), track[1]},
+                         {QStringLiteral("xesam:album"), track[2]}};
+    if (!track[3].isEmpty()) metadata.insert(QStringLiteral("xesam:artist"), QStringList{track[3]});
+    return metadata;
 }
 
 double TMediaPlayerService::Volume() const

@@ -71,7 +71,7 @@ public:
 private:
     struct tAnnounced {
         QString Status;
-        QStringList Track; // track id, title, album
+        QStringList Track; // track id, title, album, artist
         double Volume = 0;
         bool CanGoNext = false;
         bool CanGoPrevious = false;

@@ -17,6 +17,8 @@ struct tPlayerState {
     QString FrequencyText;     // as the window shows it: "101.5 MHz"
     QString PresetName;        // the current preset's name; empty without one
     QString RdsName;           // the RDS programme service name; empty without one
+    QString RdsTitle;          // the song on the air as the station tags it (RT+); empty without one
+    QString RdsArtist;         // its artist; empty without one
     int CurrentPreset = 0;     // 0: the frequency is on no preset
     QList<int> Presets;        // the used presets the card can receive, in number order
 };

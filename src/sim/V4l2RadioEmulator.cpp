@@ -1,6 +1,6 @@
 #include "V4l2RadioEmulator.h"
 
-#include "RdsDecoder.h"
+#include "StationRds.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +18,6 @@ constexpr tBandRange FMBand{87.0, 108.0, V4L2_BAND_MODULATION_FM};
 constexpr tBandRange JapaneseBand{76.0, 91.0, V4L2_BAND_MODULATION_FM};
 constexpr tBandRange AMBand{0.531, 1.62, V4L2_BAND_MODULATION_AM};
 constexpr tBandRange WholeFM{76.0, 108.0, V4L2_BAND_MODULATION_FM};
-constexpr std::uint16_t Pty = 10; // pop music
 // An RDS station sends 11.4 groups a second.
 constexpr std::int64_t GroupsPerTenSeconds = 114;
 
@@ -115,44 +114,13 @@ const TSimStation* TV4l2RadioEmulator::StationHere() const
     return stations_.Find(mhz < 30 ? bAM : bFM, mhz);
 }
 
-QByteArray TV4l2RadioEmulator::ProgrammeName(const QString& name)
-{
-    QByteArray ps;
-    for (QChar c : name.left(8)) ps += char(UnicodeToRdsChar(c));
-    return ps.leftJustified(8, ' ');
-}
-
-QByteArray TV4l2RadioEmulator::RadioText(const TSimStation& station)
-{
-    const QString text = QStringLiteral("%1 on %2 MHz").arg(station.name).arg(station.mhz, 0, 'f', station.mhz < 30 ? 3 : 1);
-    QByteArray rt;
-    for (QChar c : text.left(64)) rt += char(UnicodeToRdsChar(c));
-    if (rt.size() < 64) rt += '\r';
-    return rt.leftJustified((rt.size() + 3) / 4 * 4, ' ');
-}
-
 void TV4l2RadioEmulator::AppendGroup(QByteArray& out, std::int64_t k, const TSimStation& station) const
 {
-    const auto pi = std::uint16_t(0xC000 | (&station - stations_.Stations().data()));
-    std::uint16_t b, c, d;
-    if (k % 2 == 0) {
-        const QByteArray ps = ProgrammeName(station.name);
-        const int segment = int(k / 2 % 4);
-        b = std::uint16_t(Pty << 5 | segment);
-        c = 0xE0CD; // no alternative frequencies
-        d = std::uint16_t(std::uint8_t(ps[2 * segment]) << 8 | std::uint8_t(ps[2 * segment + 1]));
-    } else {
-        const QByteArray rt = RadioText(station);
-        const int segment = int(k / 2 % (rt.size() / 4));
-        b = std::uint16_t(2 << 12 | Pty << 5 | segment);
-        auto pair = [&](int at) { return std::uint16_t(std::uint8_t(rt[at]) << 8 | std::uint8_t(rt[at + 1])); };
-        c = pair(4 * segment);
-        d = pair(4 * segment + 2);
-    }
-    const std::uint16_t blocks[4] = {pi, b, c, d};
+    const tRdsGroup group = StationRdsGroup(stations_, station, k, QDateTime::currentDateTime());
     for (int i = 0; i < 4; ++i) {
-        out += char(blocks[i] & 0xFF);
-        out += char(blocks[i] >> 8);
+        const std::uint16_t block = group.blocks[std::size_t(i)].value;
+        out += char(block & 0xFF);
+        out += char(block >> 8);
         out += char(i | i << 3); // the block received is the block expected
     }
 }

@@ -2,8 +2,7 @@
 // An emulated Video4Linux2 radio, answering the ioctls the kernel's radio
 // drivers answer: capabilities, tuner with signal and stereo, frequency
 // bands, frequency, hardware seek, mute and volume controls, and an RDS block
-// stream (programme name and text made from the station list) at the rate
-// a real station sends it. Tests set it up with or without each feature and
+// stream (the groups of StationRds.h) at the rate a real station sends it. Tests set it up with or without each feature and
 // script faults: a failing call, or the device unplugged.
 
 #include "StationList.h"
@@ -49,9 +48,6 @@ public:
     bool StereoMode() const;
     int SeekCalls() const;
 
-    // What the emulated station of this name sends.
-    static QByteArray ProgrammeName(const QString& name);
-    static QByteArray RadioText(const TSimStation& station);
     static constexpr int VolumeMax = 15;
 
 private:

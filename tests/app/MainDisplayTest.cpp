@@ -60,6 +60,16 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
         EXPECT_EQ(Shown("gpPresets"), c.presets);
         EXPECT_EQ(Child<QGroupBox>(QStringLiteral("gpPresets"))->isEnabled(), c.presets);
         EXPECT_EQ(Shown("gpVolume"), c.volume);
+        // The RDS line along the bottom of the wide layouts, below everything else.
+        EXPECT_EQ(Shown("RdsLine"), c.tuner);
+        if (c.tuner) {
+            const QRect line = Child<QWidget>(QStringLiteral("RdsLine"))->geometry();
+            EXPECT_EQ(line, QRect(0, Client().height() - MainRdsLineHeight, Client().width(), MainRdsLineHeight));
+            for (const char* box : {"gpTuner", "gpPresets", "gpVolume", "Panel", "btMute", "OnOff"}) {
+                const QWidget* other = Child<QWidget>(QLatin1String(box));
+                if (other->isVisible()) EXPECT_LE(other->geometry().bottom(), line.top()) << box;
+            }
+        }
         for (const char* button : {"btMute", "btAlarm", "btSleep", "btProg", "btClr", "btMem", "btStr", "OnOff"})
             EXPECT_EQ(Shown(button), c.volume) << button;
         for (int other = 0; other < MainLayoutCount; ++other)
@@ -99,7 +109,7 @@ TEST_F(MainDisplayTest, TheStoredLayoutComesBackAndKeysSwitchIt)
     // Hidden buttons take no focus and no key.
     EXPECT_FALSE(Button("btClr")->isVisible());
     w.KeyPress(QLatin1Char('c'));
-    EXPECT_EQ(Client(), QSize(621 - MainFrameWidth, 164 - MainFrameHeight));
+    EXPECT_EQ(Client(), QSize(621 - MainFrameWidth, 164 + MainRdsLineHeight - MainFrameHeight));
     EXPECT_TRUE(Button("btClr")->isVisible());
     EXPECT_TRUE(Checked("Display_Complete"));
 

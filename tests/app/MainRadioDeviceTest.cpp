@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "QuietAudio.h"
+#include "ScrollingText.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -51,6 +52,66 @@ TEST_F(MainWindowTest, RadioDeviceSeeksShowsTheRdsNameAndSurvivesUnplugging)
     dialogs.setups.push_back(std::pair{mV4L2, 1});
     w.Options_Settings();
     EXPECT_TRUE(w.Card().Active());
+}
+
+TEST_F(MainWindowTest, TheStationsTypeTextAndSongReachTheHintsThePlayerAndTheNamePrompt)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    withTray = true;
+    TMainWindow& w = Started();
+    ASSERT_TRUE(w.Card().Active());
+    ASSERT_NE(tray, nullptr);
+    w.TuneTo(bFM, false, 96.0);
+    w.Actions_ScanNext();
+    ASSERT_DOUBLE_EQ(w.Card().Frequency(), 98.125);
+    const QString stationHint = Child<QLabel>(QStringLiteral("Station"))->toolTip();
+    const QString trayTip = tray->tip;
+    EXPECT_FALSE(stationHint.contains(QLatin1Char('\n')));
+    // Where everything on the panel and the RDS line stands before any text.
+    auto places = [this] {
+        QList<QRect> all;
+        for (const char* name : {"Panel", "Station", "HHMMSS", "Tuned", "RdsLine", "Pty", "RdsText", "Meter"})
+            all << Child<QWidget>(QLatin1String(name))->geometry();
+        return all;
+    };
+    const QList<QRect> before = places();
+
+    hw.Clock().Wait(3000);
+    w.PollRds();
+    EXPECT_EQ(LabelText("Station"), QStringLiteral("Northern"));
+    const QString lines = QStringLiteral("\nPop music\nNorthern Lights on 98.1 MHz");
+    EXPECT_EQ(Child<QLabel>(QStringLiteral("Station"))->toolTip(), stationHint + lines);
+    EXPECT_EQ(tray->tip, trayTip + lines);
+    EXPECT_TRUE(w.PlayerHost().PlayerState().RdsTitle.isEmpty());
+    // The complete layout shows type and text on its RDS line; a radio
+    // device measures no level in dB.
+    EXPECT_EQ(LabelText("Pty"), QStringLiteral("Pop music"));
+    EXPECT_EQ(Child<TScrollingText>(QStringLiteral("RdsText"))->Text(), QStringLiteral("Northern Lights on 98.1 MHz"));
+    EXPECT_TRUE(LabelText("Meter").isEmpty());
+    EXPECT_EQ(places(), before) << "something moved when the text came";
+
+    // Ten seconds in, the station plays a song and tags it.
+    hw.Clock().Wait(20000);
+    w.PollRds();
+    EXPECT_TRUE(tray->tip.endsWith(QStringLiteral("\nNorthern Lights: Neon Avenue by The Harbour Lights\n"
+                                                  "The Harbour Lights \u2013 Neon Avenue")))
+        << tray->tip.toStdString();
+    EXPECT_EQ(w.PlayerHost().PlayerState().RdsName, QStringLiteral("Northern"));
+    EXPECT_EQ(w.PlayerHost().PlayerState().RdsTitle, QStringLiteral("Neon Avenue"));
+    EXPECT_EQ(w.PlayerHost().PlayerState().RdsArtist, QStringLiteral("The Harbour Lights"));
+
+    // MEM offers the station's own name, for Enter to take.
+    StoreByMem(1, QStringLiteral("Lights"));
+    ASSERT_FALSE(dialogs.offeredNames.isEmpty());
+    EXPECT_EQ(dialogs.offeredNames.back(), QStringLiteral("Northern"));
+
+    // Tuning away drops it all at once.
+    w.TuneTo(bFM, false, 101.7);
+    EXPECT_FALSE(Child<QLabel>(QStringLiteral("Station"))->toolTip().contains(QStringLiteral("Pop music")));
+    EXPECT_FALSE(tray->tip.contains(QStringLiteral("Northern")));
+    EXPECT_TRUE(w.PlayerHost().PlayerState().RdsTitle.isEmpty());
+    EXPECT_TRUE(LabelText("Pty").isEmpty());
+    EXPECT_TRUE(Child<TScrollingText>(QStringLiteral("RdsText"))->Text().isEmpty());
 }
 
 TEST_F(MainWindowTest, UsbSoundFollowsMuteAndTheSettingsOption)

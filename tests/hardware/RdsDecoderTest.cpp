@@ -72,26 +72,244 @@ TEST(RdsDecoder, ParsesOnlyLinesThatHoldAGroup)
         EXPECT_FALSE(ParseRdsSpyLine(QString::fromLatin1(bad))) << bad;
 }
 
-TEST(RdsDecoder, TrustsNeitherErroneousBlocksNorCorrectedOnesThatChangeThePi)
+TEST(RdsDecoder, BelievesACharacterOrACodeOnlyOnceTwoGroupsAgree)
 {
     TRdsDecoder rds;
     TRdsBlockAssembler blocks;
     constexpr int Err = 0x80, Fixed = 0x40;
-    // Segment 0 with an erroneous block B is dropped; the name is not complete.
-    FeedBlocks(rds, blocks, {{{0x1234, 0, 0}}, {{0x0000, 1, Err}}, {{0xE0CD, 2, 0}}, {{0x4142, 3, 0}}});
-    FeedBlocks(rds, blocks, {{{0x1234, 0, 0}}, {{0x0001, 1, 0}}, {{0xE0CD, 2, 0}}, {{0x4344, 3, 0}}});
-    FeedBlocks(rds, blocks, {{{0x1234, 0, 0}}, {{0x0002, 1, 0}}, {{0xE0CD, 2, 0}}, {{0x4546, 3, 0}}});
-    EXPECT_EQ(FeedBlocks(rds, blocks, {{{0x1234, 0, 0}}, {{0x0003, 1, 0}}, {{0xE0CD, 2, 0}}, {{0x4748, 3, 0}}}), 0u);
-    // A corrected block D is taken.
-    EXPECT_EQ(FeedBlocks(rds, blocks, {{{0x1234, 0, 0}}, {{0x0000, 1, 0}}, {{0xE0CD, 2, 0}}, {{0x5A42, 3, Fixed}}}),
-              unsigned(TRdsDecoder::NewPs));
-    EXPECT_EQ(rds.Ps(), QStringLiteral("ZBCDEFGH"));
+    auto ps = [&](int pi, int segment, int chars, int flags = 0) {
+        return FeedBlocks(rds, blocks, {{{pi, 0, 0}}, {{segment, 1, 0}}, {{0xE0CD, 2, 0}}, {{chars, 3, flags}}}) &
+               (TRdsDecoder::NewPi | TRdsDecoder::NewPs);
+    };
+    // One group gives no PI.
+    EXPECT_EQ(ps(0x1234, 0, 0x4142), 0u);
+    EXPECT_FALSE(rds.Pi());
+    EXPECT_EQ(ps(0x1234, 1, 0x4344), unsigned(TRdsDecoder::NewPi));
+    // Every segment once more, segment 1 wrongly corrected and segment 2
+    // lost: the name is not complete.
+    ps(0x1234, 0, 0x4142);
+    ps(0x1234, 1, 0x5858, Fixed);
+    ps(0x1234, 2, 0x4546);
+    ps(0x1234, 2, 0, Err);
+    ps(0x1234, 3, 0x4748);
+    EXPECT_EQ(ps(0x1234, 3, 0x4748), 0u);
+    EXPECT_TRUE(rds.Ps().isEmpty());
+    // The wrong characters had only one group for them; the right ones
+    // come back and complete the name.
+    ps(0x1234, 1, 0x4344);
+    EXPECT_EQ(ps(0x1234, 1, 0x4344), 0u);
+    EXPECT_EQ(ps(0x1234, 2, 0x4546), unsigned(TRdsDecoder::NewPs));
+    EXPECT_EQ(rds.Ps(), QStringLiteral("ABCDEFGH"));
+    // A wrong block A once is a group of nobody's: nothing of it is taken.
+    ps(0x1235, 0, 0x5A5A, Fixed);
+    ps(0x1234, 0, 0x5A5A);
+    for (int segment = 1; segment < 4; ++segment) ps(0x1234, segment, 0x4344 + 0x202 * (segment - 1));
+    EXPECT_EQ(rds.Ps(), QStringLiteral("ABCDEFGH")) << "a character from a stranger's group counted";
     EXPECT_EQ(*rds.Pi(), 0x1234);
-    // A corrected block A cannot change the PI; a clean one can.
-    FeedBlocks(rds, blocks, {{{0x1235, 0, Fixed}}, {{0x1000, 1, 0}}, {{0, 2, 0}}, {{0, 3, 0}}});
-    EXPECT_EQ(*rds.Pi(), 0x1234);
-    EXPECT_EQ(FeedBlocks(rds, blocks, {{{0x1235, 0, 0}}, {{0x1000, 1, 0}}, {{0, 2, 0}}, {{0, 3, 0}}}),
-              unsigned(TRdsDecoder::NewPi));
+    // Another station on the frequency: its PI, twice, drops the last name.
+    ps(0x2345, 0, 0x4142);
+    EXPECT_EQ(ps(0x2345, 0, 0x4142), unsigned(TRdsDecoder::NewPi));
+    EXPECT_EQ(*rds.Pi(), 0x2345);
+    EXPECT_TRUE(rds.Ps().isEmpty());
+}
+
+TEST(RdsDecoder, ShowsNothingFromAStationTooWeakForRds)
+{
+    // Half the blocks lost, a tenth of the rest wrongly corrected: what the
+    // decoder shows is the station's own or nothing, never a wrong character.
+    const QString name = QStringLiteral("WEAK FM ");
+    const QString text = QStringLiteral("Only the right characters");
+    std::uint32_t seed = 12345;
+    auto random = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16 & 0x7FFF; };
+    TRdsDecoder rds;
+    for (int k = 0; k < 4000; ++k) {
+        tRdsGroup g;
+        const int segment = k / 2 % 8;
+        if (k % 2 == 0) {
+            g.blocks = {{{0x5001, true}, {std::uint16_t(segment % 4), true}, {0xE0CD, true},
+                         {std::uint16_t(name[2 * (segment % 4)].unicode() << 8 | name[2 * (segment % 4) + 1].unicode()), true}}};
+        } else {
+            const QString part = (text + QLatin1Char('\r')).leftJustified(32).mid(4 * segment, 4);
+            g.blocks = {{{0x5001, true}, {std::uint16_t(0x2000 | segment), true},
+                         {std::uint16_t(part[0].unicode() << 8 | part[1].unicode()), true},
+                         {std::uint16_t(part[2].unicode() << 8 | part[3].unicode()), true}}};
+        }
+        for (tRdsBlock& block : g.blocks) {
+            if (random() % 2) block.valid = false;
+            else if (random() % 10 == 0) block = {std::uint16_t(block.value ^ (1u << random() % 16)), true, true};
+        }
+        rds.Feed(g);
+        ASSERT_TRUE(rds.Ps().isEmpty() || rds.Ps() == name) << k << ": " << rds.Ps().toStdString();
+        ASSERT_TRUE(rds.Rt().isEmpty() || rds.Rt() == text) << k << ": " << rds.Rt().toStdString();
+        ASSERT_TRUE(!rds.Pi() || *rds.Pi() == 0x5001) << k;
+    }
+    // Enough came through for both in the end.
+    EXPECT_EQ(rds.Ps(), name);
+    EXPECT_EQ(rds.Rt(), text);
+}
+
+namespace {
+tRdsGroup Group(std::uint16_t a, std::uint16_t b, std::uint16_t c, std::uint16_t d)
+{
+    tRdsGroup g;
+    g.blocks = {{{a, true}, {b, true}, {c, true}, {d, true}}};
+    return g;
+}
+
+// Feeds the groups in turn, `times` over; the news of the last round.
+unsigned FeedAll(TRdsDecoder& rds, const std::vector<tRdsGroup>& groups, int times = 2)
+{
+    unsigned news = 0;
+    for (int i = 0; i < times; ++i) {
+        news = 0;
+        for (const tRdsGroup& g : groups) news |= rds.Feed(g);
+    }
+    return news;
+}
+} // namespace
+
+TEST(RdsDecoder, ReadsTheProgrammeTypeAndTheTrafficFlags)
+{
+    TRdsDecoder rds;
+    // Group 0A: PTY 10, TP on, TA off.
+    EXPECT_EQ(FeedAll(rds, {Group(0xD001, 0x0540, 0xE0CD, 0x4142)}) & (TRdsDecoder::NewPty | TRdsDecoder::NewTp),
+              unsigned(TRdsDecoder::NewPty | TRdsDecoder::NewTp));
+    EXPECT_EQ(rds.Pty(), 10);
+    EXPECT_EQ(rds.Tp(), true);
+    EXPECT_EQ(rds.Ta(), false);
+    // A text group carries PTY and TP but not TA; its bit 4 is the text's A/B flag.
+    EXPECT_EQ(FeedAll(rds, {Group(0xD001, 0x21F0, 0x4142, 0x4344)}) & (TRdsDecoder::NewPty | TRdsDecoder::NewTp | TRdsDecoder::NewTa),
+              unsigned(TRdsDecoder::NewPty | TRdsDecoder::NewTp));
+    EXPECT_EQ(rds.Pty(), 15);
+    EXPECT_EQ(rds.Tp(), false);
+    EXPECT_EQ(rds.Ta(), false);
+    // An announcement on the air, in 0A and in 15B.
+    EXPECT_EQ(FeedAll(rds, {Group(0xD001, 0x0410, 0xE0CD, 0x4142)}) & TRdsDecoder::NewTa, unsigned(TRdsDecoder::NewTa));
+    EXPECT_EQ(rds.Ta(), true);
+    EXPECT_EQ(FeedAll(rds, {Group(0xD001, 0xF800, 0xD001, 0xF800)}) & TRdsDecoder::NewTa, unsigned(TRdsDecoder::NewTa));
+    EXPECT_EQ(rds.Ta(), false);
+
+    struct Case {
+        int pty;
+        bool northAmerica;
+        const char* name;
+    };
+    const Case names[] = {{0, false, "No programme type"}, {10, false, "Pop music"}, {10, true, "Country"},
+                          {1, true, "News"},             {2, false, "Current affairs"}, {2, true, "Information"},
+                          {29, true, "Weather"},         {31, false, "Alarm"},       {31, true, "Emergency"},
+                          {32, false, ""}};
+    for (const Case& c : names)
+        EXPECT_EQ(ProgrammeTypeName(c.pty, c.northAmerica), QString::fromLatin1(c.name)) << c.pty << c.northAmerica;
+}
+
+TEST(RdsDecoder, KeepsTheStationsClockTimeWithItsOffset)
+{
+    // 2000-01-01 (day 51544 of the modified Julian calendar) 23:45 UTC.
+    struct Case {
+        std::uint16_t d;
+        bool corrected;
+        const char* expected; // ISO with offset; empty when refused
+    };
+    const Case cases[] = {
+        {0x7B6A, false, "2000-01-01T18:45:00-05:00"}, // five hours west
+        {0x7B44, false, "2000-01-02T01:45:00+02:00"}, // two hours east: already the next day
+        {0x7B41, false, "2000-01-02T00:15:00+00:30"},
+        {0x7B44, true, ""},                           // a corrected block is not believed
+        {0x7F04, false, ""},                          // minute 60
+    };
+    for (const Case& c : cases) {
+        TRdsDecoder rds;
+        tRdsGroup g = Group(0xD001, 0x4001, 0x92B1, c.d);
+        g.blocks[3].corrected = c.corrected;
+        const unsigned news = rds.Feed(g);
+        if (*c.expected) {
+            EXPECT_EQ(news & TRdsDecoder::NewClock, unsigned(TRdsDecoder::NewClock)) << c.expected;
+            ASSERT_TRUE(rds.Clock()) << c.expected;
+            EXPECT_EQ(rds.Clock()->toString(Qt::ISODate), QString::fromLatin1(c.expected));
+        } else {
+            EXPECT_FALSE(rds.Clock()) << c.d;
+        }
+    }
+    // A station without a clock sends zeros.
+    TRdsDecoder rds;
+    rds.Feed(Group(0xD001, 0x4000, 0x0000, 0x0000));
+    EXPECT_FALSE(rds.Clock());
+}
+
+TEST(RdsDecoder, ListsTheAlternativeFrequencies)
+{
+    // Method A: the count (224 + n) heads the list, then the frequencies
+    // two a group (code 1 = 87.6 MHz, 205 fills).
+    const std::vector<tRdsGroup> list = {
+        Group(0xD001, 0x0000, 0xE3C8, 0x4142), // 3 frequencies; 107.5
+        Group(0xD001, 0x0001, 0x0A01, 0x4142), // 88.5, 87.6
+    };
+    TRdsDecoder rds;
+    // One pass is not believed.
+    EXPECT_EQ(FeedAll(rds, list, 1) & TRdsDecoder::NewAf, 0u);
+    EXPECT_TRUE(rds.Af().empty());
+    EXPECT_EQ(FeedAll(rds, list, 1) & TRdsDecoder::NewAf, unsigned(TRdsDecoder::NewAf));
+    EXPECT_EQ(rds.Af(), (std::vector<double>{87.6, 88.5, 107.5}));
+    // The same list again is no news; a medium-wave pair (250, code) is skipped.
+    EXPECT_EQ(FeedAll(rds, {Group(0xD001, 0x0002, 0xFA10, 0x4142)}) & TRdsDecoder::NewAf, 0u);
+    EXPECT_EQ(FeedAll(rds, list) & TRdsDecoder::NewAf, 0u);
+    // A longer list replaces it once complete.
+    FeedAll(rds, {Group(0xD001, 0x0000, 0xE2C8, 0x4142), Group(0xD001, 0x0001, 0x0AE2, 0x4142)});
+    EXPECT_EQ(rds.Af(), (std::vector<double>{88.5, 107.5}));
+}
+
+TEST(RdsDecoder, CutsTitleAndArtistFromTheTextByItsTags)
+{
+    const QString text = QStringLiteral("Now: Blue Monday by New Order");
+    auto textGroups = [](const QString& t, int flag) {
+        std::vector<tRdsGroup> groups;
+        const QString padded = (t + QLatin1Char('\r')).leftJustified(int(t.size() + 4) / 4 * 4);
+        for (int s = 0; s * 4 < padded.size(); ++s)
+            groups.push_back(Group(0xD001, std::uint16_t(0x2000 | flag << 4 | s),
+                                   std::uint16_t(padded[4 * s].unicode() << 8 | padded[4 * s + 1].unicode()),
+                                   std::uint16_t(padded[4 * s + 2].unicode() << 8 | padded[4 * s + 3].unicode())));
+        return groups;
+    };
+    // 3A: the application 4BD7 sends in 11A (type 11, version A: code 22).
+    const tRdsGroup announce = Group(0xD001, 0x3016, 0x0000, 0x4BD7);
+    // 11A, item running: title (1) from 5, 11 characters; artist (4) from 20, 9.
+    auto tags = [](int running, int toggle, int type1, int start1, int len1, int type2, int start2, int len2) {
+        return Group(0xD001, std::uint16_t(0xB000 | toggle << 4 | running << 3 | type1 >> 3),
+                     std::uint16_t((type1 & 7) << 13 | start1 << 7 | len1 << 1 | type2 >> 5),
+                     std::uint16_t((type2 & 31) << 11 | start2 << 5 | len2));
+    };
+    TRdsDecoder rds;
+    FeedAll(rds, textGroups(text, 0));
+    ASSERT_EQ(rds.Rt(), text);
+    // Tags before the announcement mean nothing.
+    FeedAll(rds, {tags(1, 0, 1, 5, 10, 4, 20, 8)});
+    EXPECT_TRUE(rds.Title().isEmpty());
+    rds.Feed(announce);
+    // One group of tags is not believed.
+    EXPECT_EQ(rds.Feed(tags(1, 0, 1, 5, 10, 4, 20, 8)), 0u);
+    EXPECT_EQ(rds.Feed(tags(1, 0, 1, 5, 10, 4, 20, 8)), unsigned(TRdsDecoder::NewRtPlus));
+    EXPECT_EQ(rds.Title(), QStringLiteral("Blue Monday"));
+    EXPECT_EQ(rds.Artist(), QStringLiteral("New Order"));
+    // A tag reaching past the text is left out.
+    FeedAll(rds, {tags(1, 0, 1, 5, 10, 4, 25, 8)});
+    EXPECT_EQ(rds.Title(), QStringLiteral("Blue Monday"));
+    EXPECT_TRUE(rds.Artist().isEmpty());
+    // The item stopped.
+    FeedAll(rds, {tags(0, 0, 1, 5, 10, 4, 20, 8)});
+    EXPECT_TRUE(rds.Title().isEmpty());
+    FeedAll(rds, {tags(1, 0, 1, 5, 10, 4, 20, 8)});
+    ASSERT_EQ(rds.Title(), QStringLiteral("Blue Monday"));
+    // A new text drops them at once; the new tags wait for the new text.
+    const QString next = QStringLiteral("Song 2 - Blur");
+    std::vector<tRdsGroup> nextGroups = textGroups(next, 1);
+    rds.Feed(nextGroups[0]);
+    EXPECT_TRUE(rds.Title().isEmpty());
+    FeedAll(rds, {tags(1, 1, 1, 0, 5, 4, 9, 3)});
+    EXPECT_TRUE(rds.Title().isEmpty()) << "tags for the new text cut the old one";
+    FeedAll(rds, nextGroups);
+    EXPECT_EQ(rds.Rt(), next);
+    EXPECT_EQ(rds.Title(), QStringLiteral("Song 2"));
+    EXPECT_EQ(rds.Artist(), QStringLiteral("Blur"));
 }
 
 TEST(RdsDecoder, AssemblesGroupsFromTheDevicesBlockStream)

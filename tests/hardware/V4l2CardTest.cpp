@@ -188,14 +188,21 @@ TEST_F(V4l2Card, DecodesTheStationsRdsAndForgetsItOnRetuning)
 {
     Open();
     card.Tune(true, bFM, 95.0);
-    QStringList news;
+    // Each of PI, name and text is told once.
+    int pi = 0, ps = 0, rt = 0;
     for (int i = 0; i < 30; ++i) {
         sim.Clock().Wait(100);
-        card.PollRds([&](unsigned what) { news << QString::number(what); });
+        card.PollRds([&](unsigned what) {
+            pi += bool(what & TRdsDecoder::NewPi);
+            ps += bool(what & TRdsDecoder::NewPs);
+            rt += bool(what & TRdsDecoder::NewRt);
+        });
     }
     EXPECT_EQ(card.Rds().Ps(), QStringLiteral("Vantoro "));
     EXPECT_EQ(card.Rds().Rt(), QStringLiteral("Vantoro Classic on 95.0 MHz"));
-    EXPECT_EQ(news.size(), 3);
+    EXPECT_EQ(pi, 1);
+    EXPECT_EQ(ps, 1);
+    EXPECT_EQ(rt, 1);
     card.Tune(true, bFM, 96.0);
     sim.Clock().Wait(2000);
     card.PollRds();

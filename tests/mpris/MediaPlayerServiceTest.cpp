@@ -165,6 +165,20 @@ TEST(MediaPlayerService, MetadataNamesTheStationAndOnlyChangesAreAnnounced)
     EXPECT_EQ(title(), QStringLiteral("City Talk"));
     host.state.RdsName = QStringLiteral("CITYTALK ");
     EXPECT_EQ(title(), QStringLiteral("CITYTALK"));
+    EXPECT_FALSE(service.Metadata().contains(QStringLiteral("xesam:artist")));
+    // The song the station tags goes before the station's name.
+    service.TakeChanges();
+    host.state.RdsTitle = QStringLiteral("Blue Monday");
+    host.state.RdsArtist = QStringLiteral("New Order");
+    EXPECT_EQ(title(), QStringLiteral("Blue Monday"));
+    EXPECT_EQ(service.Metadata().value(QStringLiteral("xesam:artist")).toStringList(), QStringList{QStringLiteral("New Order")});
+    EXPECT_FALSE(service.TakeChanges().isEmpty()) << "the song was not announced";
+    // Only an artist tagged: the station's name stays the title.
+    host.state.RdsTitle.clear();
+    EXPECT_EQ(title(), QStringLiteral("CITYTALK"));
+    EXPECT_EQ(service.Metadata().value(QStringLiteral("xesam:artist")).toStringList(), QStringList{QStringLiteral("New Order")});
+    host.state.RdsArtist.clear();
+    EXPECT_FALSE(service.Metadata().contains(QStringLiteral("xesam:artist")));
     const QVariantMap metadata = service.Metadata();
     EXPECT_EQ(metadata.value(QStringLiteral("xesam:album")).toString(),
               QStringLiteral("101.5 MHz"));

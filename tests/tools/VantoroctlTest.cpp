@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/io.h>
@@ -315,14 +317,42 @@ TEST(Vantoroctl, ScansWithHardwareSeekOneCallPerStationElseStepByStep)
 TEST(Vantoroctl, PrintsRdsFromTheCardAndFromALog)
 {
     const TRun card = Ctl({QStringLiteral("--simulate"), QStringLiteral("--model"), QStringLiteral("V4L2"),
-                           QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("rds"), QStringLiteral("2")});
+                           QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("rds"), QStringLiteral("4")});
     ASSERT_EQ(card.code, 0) << card.err.toStdString();
-    EXPECT_EQ(card.out, QStringLiteral("PI C000\nPS Harbour \nRT Harbour FM on 88.6 MHz\n"));
+    // The emulated station's clock is the machine's: only its form is known.
+    QStringList lines = card.out.split(QLatin1Char('\n'));
+    const auto clock = std::find_if(lines.begin(), lines.end(), [](const QString& l) { return l.startsWith(QLatin1String("CT ")); });
+    ASSERT_NE(clock, lines.end()) << card.out.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^CT \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:00([+-]\\d\\d:\\d\\d|Z)$"))
+                    .match(*clock)
+                    .hasMatch())
+        << clock->toStdString();
+    lines.erase(clock);
+    EXPECT_EQ(lines.join(QLatin1Char('\n')), QStringLiteral("PI C000\nPTY 10 Pop music\nTP on\nTA off\nAF 98.6\n"
+                                                             "PS Harbour \nRT Harbour FM on 88.6 MHz\n"));
 
-    const TRun log = Ctl({QStringLiteral("rds"), QStringLiteral("--hex"),
-                          QStringLiteral(VANTORO_TEST_DATA "/rds/name-0a-text-cr.spy")});
-    ASSERT_EQ(log.code, 0) << log.err.toStdString();
-    EXPECT_EQ(log.out, QStringLiteral("PI D3C2\nPS ANTENNE \nRT Hello from the valley\nPS BAYERN  \n"));
+    struct Case {
+        const char* file;
+        const char* out;
+    };
+    const Case logs[] = {
+        {"name-0a-text-cr.spy", "PI D3C2\nPTY 10 Pop music\nTP off\nTA off\nPS ANTENNE \nRT Hello from the valley\n"
+                                "PS BAYERN  \n"},
+        {"rtplus-clock-af.spy", "PI 2F11\nPTY 10 Pop music\nTP on\nTA off\nAF 87.6 88.5 107.5\nPS PLUS FM \n"
+                                "CT 2000-01-01T18:45:00-05:00\nRT Now: Blue Monday by New Order\n"
+                                "RT+ title=Blue Monday artist=New Order\nTA on\n"},
+    };
+    for (const Case& c : logs) {
+        const TRun log = Ctl({QStringLiteral("rds"), QStringLiteral("--hex"),
+                              QStringLiteral(VANTORO_TEST_DATA "/rds/") + QString::fromLatin1(c.file)});
+        ASSERT_EQ(log.code, 0) << log.err.toStdString();
+        EXPECT_EQ(log.out, QString::fromUtf8(c.out)) << c.file;
+    }
+    // In North America the programme types have the other table's names.
+    const TRun american = Ctl({QStringLiteral("rds"), QStringLiteral("--hex"),
+                               QStringLiteral(VANTORO_TEST_DATA "/rds/rtplus-clock-af.spy")},
+                              QStringLiteral("en_US.UTF-8"));
+    EXPECT_TRUE(american.out.contains(QLatin1String("\nPTY 10 Country\n"))) << american.out.toStdString();
     EXPECT_EQ(Ctl({QStringLiteral("rds"), QStringLiteral("--hex"), QStringLiteral("/nonexistent")}).code, 2);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 
 namespace {
 
@@ -42,10 +43,22 @@ bool NextStation(TRadioCard& card, bool upward)
 
 void PrintNews(const TRdsDecoder& rds, unsigned news, QTextStream& out)
 {
+    auto onOff = [](const std::optional<bool>& flag) { return flag.value_or(false) ? "on" : "off"; };
     if (news & TRdsDecoder::NewPi)
         out << "PI " << QStringLiteral("%1").arg(*rds.Pi(), 4, 16, QLatin1Char('0')).toUpper() << '\n';
     if (news & TRdsDecoder::NewPs) out << "PS " << rds.Ps() << '\n';
+    if (news & TRdsDecoder::NewPty)
+        out << "PTY " << *rds.Pty() << ' ' << ProgrammeTypeName(*rds.Pty(), NorthAmericanRds(QLocale::system())) << '\n';
+    if (news & TRdsDecoder::NewTp) out << "TP " << onOff(rds.Tp()) << '\n';
+    if (news & TRdsDecoder::NewTa) out << "TA " << onOff(rds.Ta()) << '\n';
     if (news & TRdsDecoder::NewRt) out << "RT " << rds.Rt() << '\n';
+    if (news & TRdsDecoder::NewRtPlus) out << "RT+ title=" << rds.Title() << " artist=" << rds.Artist() << '\n';
+    if (news & TRdsDecoder::NewAf) {
+        out << "AF";
+        for (const double mhz : rds.Af()) out << ' ' << QString::number(mhz, 'f', 1);
+        out << '\n';
+    }
+    if (news & TRdsDecoder::NewClock) out << "CT " << rds.Clock()->toString(Qt::ISODate) << '\n';
 }
 
 } // namespace
