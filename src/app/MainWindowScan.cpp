@@ -126,7 +126,10 @@ void TMainWindow::PollRds()
     const QString name = card_->Rds().Ps().trimmed();
     // A preset's own name goes first; one without a name shows the station's.
     const bool named = currentPreset_ != 0 && !settings_.Presets[currentPreset_].Name.isEmpty();
-    if (!named && !name.isEmpty() && Station->text() != name) Station->setText(name);
+    if (!named && !name.isEmpty() && Station->text() != name) {
+        Station->setText(name);
+        PlayerChanged();
+    }
     RefreshRdsHints();
 }
 
@@ -149,6 +152,7 @@ void TMainWindow::RefreshRdsHints()
     const QString lines = RdsHintLines();
     if (lines == rdsHintLines_) return;
     rdsHintLines_ = lines;
+    PlayerChanged(); // the song's title and artist
     const QString tail = lines.isEmpty() ? QString() : QLatin1Char('\n') + lines;
     Station->setToolTip(stationHint_ + tail);
     SetTrayTip(captionTip_ + tail);
