@@ -65,6 +65,9 @@ public:
     std::uint64_t Dropped() const;
     // I/Q samples processed since Start: the source's time.
     std::uint64_t Samples() const;
+    // I/Q samples processed for the station last tuned to; 0 until its first
+    // samples went through (State then tells about that station).
+    std::uint64_t SamplesSinceTune() const;
 
     // Hears the audio as it is played (after volume and mute); null for none.
     void SetAudioTap(TAudioTap* tap);
