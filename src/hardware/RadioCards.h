@@ -96,6 +96,7 @@ struct tSdrSettings {
     int deemphasisUs = 50;  // 50 or 75
     QString audioDevice = QStringLiteral("default"); // empty: no sound (vantoroctl)
     double centerMhz = 0;   // a recording's centre; 0: the first tune's frequency
+    bool operator==(const tSdrSettings&) const = default;
 };
 // The sample rates librtlsdr accepts that the program offers.
 const std::vector<std::uint32_t>& SdrSampleRates();

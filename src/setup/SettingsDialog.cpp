@@ -217,13 +217,15 @@ QWidget* TSettingsDialog::BuildCardPage()
                 [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });
     }
 
+    gSdr = BuildSdrGroup(page);
+
     // The groups share one width, so the list beside them keeps its width
     // whichever of them a model shows.
     auto* place = new QGridLayout;
     int widest = 0;
-    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio})
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio, gSdr})
         widest = std::max(widest, group->sizeHint().width());
-    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio}) {
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio, gSdr}) {
         group->setFixedWidth(widest);
         place->addWidget(group, 0, 0, Qt::AlignTop);
     }
@@ -357,6 +359,7 @@ void TSettingsDialog::ShowModel()
     gWinNT->setVisible(group == tPortGroup::NoPortAccess);
     gNoSerials->setVisible(group == tPortGroup::NoSerials);
     gPort_Radio->setVisible(group == tPortGroup::Radio);
+    gSdr->setVisible(group == tPortGroup::Sdr);
     btOk->setEnabled(model_.OkEnabled());
     Installed_030C_020C->setVisible(model_.Installed());
     Installed_Serial->setVisible(model_.Installed());
