@@ -408,6 +408,7 @@ private:
 
     // Run-time flags.
     bool busy_ = false;
+    bool sdrAudioTold_ = false; // the SDR's failed sound output was told
     bool alarmOn_ = false;
     bool sleepOn_ = false;
     bool muted_ = false;

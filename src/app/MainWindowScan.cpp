@@ -119,6 +119,20 @@ void TMainWindow::PollRds()
 {
     if (busy_ || !card_->Active() || !card_->Caps().HasRds) return;
     card_->PollRds();
+    // The software-defined radio's sound output that failed, told once per opening.
+    if (TSdrReceiver* sdr = card_->SdrReceiver(); sdr && !sdrAudioTold_) {
+        const std::string why = sdr->AudioError();
+        if (!why.empty()) {
+            sdrAudioTold_ = true;
+            env_.Prompts->Message(WarningTitle(),
+                                  QStringLiteral("No sound: %1\nThe radio goes on tuning and receiving RDS.")
+                                      .arg(QString::fromStdString(why)),
+                                  tPromptIcon::Warning);
+            return;
+        }
+    } else if (!sdr) {
+        sdrAudioTold_ = false;
+    }
     const QString name = card_->Rds().Ps().trimmed();
     if (currentPreset_ == 0 && !name.isEmpty() && Station->text() != name) Station->setText(name);
 }

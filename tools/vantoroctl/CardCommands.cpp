@@ -538,11 +538,15 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     bool tuned = false;
     int code = ExitOk;
     for (const TCommand& c : o.commands) {
+        const int before = code;
         RunOne(card, *env, c, tuned, out, err, code);
         // The groups received meanwhile go to the log.
         if (!o.rdsGroups.isEmpty() && card.Active()) card.PollRds();
         // The end of a recording ends the run after the commands it completed.
-        if (!card.Active() && card.SdrStop() && card.SdrStop()->ended) break;
+        if (!card.Active() && card.SdrStop() && card.SdrStop()->ended) {
+            code = before;
+            break;
+        }
         // A radio device that failed has closed the card.
         if (!card.Active() || code == ExitNoCard) {
             code = ExitNoCard;
