@@ -9,11 +9,13 @@
 namespace dsp {
 
 std::vector<float> LowPassTaps(double cutoff, double transition, double attenuationDb, double gain,
-                               std::size_t multipleOf)
+                               std::size_t multipleOf, std::size_t length)
 {
-    std::size_t length = estimate_req_filter_len(float(transition), float(attenuationDb));
-    length = std::max<std::size_t>(length, 3);
-    length = (length + multipleOf - 1) / multipleOf * multipleOf;
+    if (length == 0) {
+        length = estimate_req_filter_len(float(transition), float(attenuationDb));
+        length = std::max<std::size_t>(length, 3);
+        length = (length + multipleOf - 1) / multipleOf * multipleOf;
+    }
     std::vector<float> taps(length);
     liquid_firdes_kaiser(unsigned(length), float(cutoff), float(attenuationDb), 0, taps.data());
     double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
@@ -54,6 +56,11 @@ void TResampler::Init(double inRate, double outRate, double cutoffHz, double tra
     const double prototypeRate = inRate * Branches;
     std::vector<float> prototype = LowPassTaps(cutoffHz / prototypeRate, transitionHz / prototypeRate,
                                                attenuationDb, Branches, Branches);
+    // One tap less, and a zero in front: the last branch of a window then
+    // equals the first branch of the next, so the interpolation has no seam.
+    prototype = LowPassTaps(cutoffHz / prototypeRate, transitionHz / prototypeRate, attenuationDb, Branches, 1,
+                            prototype.size() - 1);
+    prototype.insert(prototype.begin(), 0.0f);
     taps_ = prototype.size() / Branches;
     // Row b holds the taps for an output b/Branches of a sample after the
     // newest input, reversed to run over the history oldest first; row

@@ -44,10 +44,10 @@ inline float FastAtan2(float y, float x)
 }
 
 // Low-pass taps by a Kaiser window: `cutoff` and `transition` as fractions
-// of the sample rate, the length following from the attenuation. Unity gain
-// at 0 Hz times `gain`.
+// of the sample rate, the length following from the attenuation (rounded up
+// to a multiple of `multipleOf`) unless given. Unity gain at 0 Hz times `gain`.
 std::vector<float> LowPassTaps(double cutoff, double transition, double attenuationDb, double gain = 1,
-                               std::size_t multipleOf = 1);
+                               std::size_t multipleOf = 1, std::size_t length = 0);
 
 // Keeps one output in `factor` of a real FIR filter.
 class TFirDecimator {

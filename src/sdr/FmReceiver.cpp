@@ -26,12 +26,14 @@ constexpr unsigned SpectraPerBlock = 4;
 
 // Thresholds of "a station is there".
 constexpr double MinAboveNoiseDb = 10;   // channel power over the noise beside it
+constexpr double MinLevelDb = -80;       // below any real noise floor: a dead stream
 constexpr double MinQuietCnrDb = 12;     // carrier-to-noise the discriminator's quiet implies
 constexpr double MaxOffTuneHz = 15000;   // the carrier's distance from the tuned frequency
 // Pilot amplitudes (1.0 = 75 kHz) that lock and release the stereo decoder.
 constexpr double PilotLockLevel = 0.04;
 constexpr double PilotReleaseLevel = 0.025;
 constexpr double PilotLoopHz = 20;       // the PLL's natural frequency
+constexpr double PilotErrorHz = 500;     // the phase detector's low-pass
 constexpr double NominalPilot = 0.09;
 
 double ToDb(double power)
@@ -74,16 +76,19 @@ struct TFmReceiver::tChain {
     // Multiplex and pilot.
     std::vector<float> mpx, phase, sum, diff;
     double pllPhase = 0, pllFreq = 0, pllStep = 0, pllKp = 0, pllKi = 0;
+    double pllError = 0, pllSmooth = 0;
     double pilotLevel = 0;     // smoothed in-phase product, 2x
     bool locked = false;
     double blend = 0, blendStep = 0;
+    double subcarrierGain = 1;
 
     // Audio.
     dsp::TFirDecimator sumDecimator, diffDecimator;
     std::vector<float> sumLow, diffLow, left, right;
     dsp::TResampler leftResampler, rightResampler;
     std::vector<float> leftOut, rightOut;
-    float deemphasisA = 0, deemLeft = 0, deemRight = 0;
+    double deemphasisGain = 0, deemSum = 0, deemDiff = 0;
+    double dcLevel = 0, dcAlpha = 0;
 
     // Decision figures.
     dsp::TFirDecimator quietFilter;
@@ -91,7 +96,6 @@ struct TFmReceiver::tChain {
     double quietGain = 1;
     double level = 0, quietVariance = 0, carrier = 0;
     bool fresh = true;
-    double quietCnrDb = 0;
     std::vector<std::complex<float>> fftIn, fftOut;
     std::vector<float> window, spectrum, scratch;
     fftplan fft = nullptr;
@@ -99,7 +103,8 @@ struct TFmReceiver::tChain {
 };
 
 TFmReceiver::tChain::tChain(const tFmReceiverSetup& setup)
-    : rate(setup.sampleRate)
+    // librtlsdr's lowest rate; below it there is no room for a channel.
+    : rate(std::max<std::uint32_t>(setup.sampleRate, 225001))
 {
     // A multiplex of about 240-480 kHz holds the channel and every subcarrier.
     decimation = std::max(1u, unsigned(rate / 240000));
@@ -134,7 +139,15 @@ TFmReceiver::tChain::tChain(const tFmReceiverSetup& setup)
     double wn = TwoPi * PilotLoopHz / mpxRate;
     pllKp = 2 * 0.707 * wn;
     pllKi = wn * wn;
+    pllSmooth = 1 - std::exp(-TwoPi * PilotErrorHz / mpxRate);
     blendStep = 1 / (0.02 * mpxRate);
+    dcAlpha = 1 / (0.05 * mpxRate);
+    // The discriminator measures the phase turned over one multiplex sample,
+    // `decimation` I/Q samples: it averages the multiplex over that time and
+    // so weakens 38 kHz by a few percent against the audio. Left and right
+    // stay apart only with the difference signal brought back to its level.
+    const double x = Pi * 2 * PilotHz / rate;
+    subcarrierGain = decimation * std::sin(x) / std::sin(x * decimation);
 
     // Sum and difference: a wide first cut to about 64 kHz, then the sharp
     // 15 kHz low-pass that also takes out the pilot, within the resampling.
@@ -152,7 +165,7 @@ TFmReceiver::tChain::tChain(const tFmReceiverSetup& setup)
     leftOut.resize(leftResampler.MaxOutput(lowMax));
     rightOut.resize(rightResampler.MaxOutput(lowMax));
     // One pole with the analogue time constant, by the impulse invariance.
-    deemphasisA = float(std::exp(-1 / (setup.deemphasisUs * 1e-6 * AudioRate)));
+    deemphasisGain = 1 - std::exp(-1 / (setup.deemphasisUs * 1e-6 * mpxRate));
 
     // The quiet band as a band-pass: a low-pass moved up to its middle.
     // Only every fourth output is needed for a variance.
@@ -227,10 +240,12 @@ void TFmReceiver::tChain::Reset()
 {
     pllPhase = 0;
     pllFreq = 0;
+    pllError = 0;
     pilotLevel = 0;
     locked = false;
     blend = 0;
     fresh = true;
+    spectrumFresh = true;
     state = tFmReceiverState{};
 }
 
@@ -340,13 +355,23 @@ void TFmReceiver::tChain::RunBlock(const std::uint8_t* iq, std::size_t n, std::v
         float sinP, cosP;
         sincosf(float(pllPhase), &sinP, &cosP);
         double x = mpx[k];
-        double error = x * cosP * (2 / NominalPilot);
+        // The product also holds the programme moved about 19 kHz; fed to
+        // the loop as it is, it would wobble the phase with the programme.
+        pllError += pllSmooth * (x * cosP * (2 / NominalPilot) - pllError);
+        const double error = pllError;
         pilotLevel += pilotAlpha * (2 * x * sinP - pilotLevel);
         pllFreq = std::clamp(pllFreq + pllKi * error, -pllStep * 0.005, pllStep * 0.005);
         phase[k] = float(pllPhase);
-        sum[k] = float(x);
         blend = wantStereo ? std::min(1.0, blend + blendStep) : std::max(0.0, blend - blendStep);
-        diff[k] = float(x * 4 * sinP * cosP * blend); // 2 sin(2 phase)
+        double difference = x * 4 * sinP * cosP * blend * subcarrierGain; // 2 sin(2 phase)
+        // De-emphasis at this rate follows the analogue curve closely up to 15 kHz.
+        // The carrier's distance from the tuned frequency is a constant in
+        // the multiplex; it must not reach the loudspeaker.
+        dcLevel += dcAlpha * (x - dcLevel);
+        deemSum += deemphasisGain * (x - dcLevel - deemSum);
+        deemDiff += deemphasisGain * (difference - deemDiff);
+        sum[k] = float(deemSum);
+        diff[k] = float(deemDiff);
         pllPhase += pllStep + pllFreq + pllKp * error;
         if (pllPhase >= Pi)
             pllPhase -= TwoPi;
@@ -375,15 +400,12 @@ void TFmReceiver::tChain::RunBlock(const std::uint8_t* iq, std::size_t n, std::v
     }
     std::size_t out = leftResampler.Run(left.data(), low, leftOut.data());
     rightResampler.Run(right.data(), low, rightOut.data());
-    const float gain = 1 - deemphasisA;
     std::size_t at = audio.size();
     audio.resize(at + 2 * out);
     float* dest = audio.data() + at;
     for (std::size_t k = 0; k < out; ++k) {
-        deemLeft += gain * (leftOut[k] - deemLeft);
-        deemRight += gain * (rightOut[k] - deemRight);
-        dest[2 * k] = deemLeft;
-        dest[2 * k + 1] = deemRight;
+        dest[2 * k] = leftOut[k];
+        dest[2 * k + 1] = rightOut[k];
     }
 }
 
@@ -396,9 +418,9 @@ void TFmReceiver::tChain::Decide()
     // carrier-to-noise ratio; noise alone makes it loud.
     const double k = mpxRate / (TwoPi * FullDeviation);
     const double quietCnr = ToDb(k * k * quietGain * mpxRate / (400000 * std::max(quietVariance, 1e-12)));
-    state.station = state.levelDb - state.noiseDb >= MinAboveNoiseDb && quietCnr >= MinQuietCnrDb
+    state.station = state.levelDb >= MinLevelDb && state.levelDb - state.noiseDb >= MinAboveNoiseDb
+                    && quietCnr >= MinQuietCnrDb
                     && std::abs(carrier) * FullDeviation <= MaxOffTuneHz;
-    quietCnrDb = quietCnr;
 }
 
 TFmReceiver::TFmReceiver(const tFmReceiverSetup& setup)

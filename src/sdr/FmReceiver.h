@@ -46,7 +46,8 @@ public:
     TFmReceiver& operator=(const TFmReceiver&) = delete;
 
     // The station's offset from the dongle's centre frequency, Hz. Forgets
-    // the pilot lock and the level, as a new station needs.
+    // the pilot lock, the level and the noise floor, as a new station needs:
+    // call it after every retuning of the dongle, the offset changed or not.
     void SetOffset(double hz);
     // Mono when false (the Mono/Stereo switch, "Force stereo off").
     void SetStereo(bool stereo);

@@ -9,12 +9,8 @@ namespace {
 constexpr double TwoPi = 2 * std::numbers::pi;
 constexpr double PilotHz = 19000;
 
-double Wrap(double phase)
-{
-    if (phase >= std::numbers::pi || phase < -std::numbers::pi)
-        phase = std::remainder(phase, TwoPi);
-    return phase;
-}
+// Phases as fractions of a turn in 32 bits wrap by themselves.
+constexpr double RadiansPerTurn = TwoPi / 4294967296.0;
 
 } // namespace
 
@@ -74,36 +70,31 @@ void TFmSynth::StepAudio(tSynthStation& s, tRun& r, double t)
     r.nextR = rr;
 }
 
+// Close enough to a normal distribution for noise, and cheap: the sum of
+// four uniform numbers from one 64-bit draw, scaled to unit variance.
 double TFmSynth::Gaussian()
 {
-    if (haveSpare_) {
-        haveSpare_ = false;
-        return spareGaussian_;
-    }
-    auto uniform = [this] {
-        random_ ^= random_ >> 12;
-        random_ ^= random_ << 25;
-        random_ ^= random_ >> 27;
-        return double((random_ * 0x2545F4914F6CDD1Dull) >> 11) * 0x1.0p-53;
-    };
-    double u1 = uniform();
-    double u2 = uniform();
-    double radius = std::sqrt(-2 * std::log(1 - u1));
-    spareGaussian_ = radius * std::sin(TwoPi * u2);
-    haveSpare_ = true;
-    return radius * std::cos(TwoPi * u2);
+    random_ ^= random_ >> 12;
+    random_ ^= random_ << 25;
+    random_ ^= random_ >> 27;
+    std::uint64_t bits = random_ * 0x2545F4914F6CDD1Dull;
+    double sum = double(bits & 0xFFFF) + double((bits >> 16) & 0xFFFF) + double((bits >> 32) & 0xFFFF)
+                 + double(bits >> 48);
+    return (sum / 65536.0 - 2.0 + 2.0 / 65536.0) * std::sqrt(3.0);
 }
 
 void TFmSynth::GenerateFloat(float* iq, std::size_t samples)
 {
     const double rate = setup_.sampleRate;
-    const double pilotStep = TwoPi * PilotHz / rate;
+    const double hzToTurns = 4294967296.0 / rate;
+    const std::uint32_t pilotStep = std::uint32_t(std::llround(PilotHz * hzToTurns));
+    const double perStep = 1.0 / audioStep_;
     for (std::size_t k = 0; k < stations_.size(); ++k)
         runs_[k].amplitude = std::pow(10.0, stations_[k].levelDb / 20);
+    unsigned within = unsigned(produced_ % audioStep_);
     for (std::size_t n = 0; n < samples; ++n) {
-        std::uint64_t index = produced_ + n;
-        unsigned within = unsigned(index % audioStep_);
-        double fraction = double(within) / audioStep_;
+        const std::uint64_t index = produced_ + n;
+        const double fraction = within * perStep;
         double i = 0, q = 0;
         for (std::size_t k = 0; k < stations_.size(); ++k) {
             tSynthStation& s = stations_[k];
@@ -112,18 +103,22 @@ void TFmSynth::GenerateFloat(float* iq, std::size_t samples)
                 StepAudio(s, r, double(index + audioStep_) / rate);
             double left = r.lastL + (r.nextL - r.lastL) * fraction;
             double right = r.lastR + (r.nextR - r.lastR) * fraction;
-            double sinP = std::sin(r.pilotPhase), cosP = std::cos(r.pilotPhase);
+            const double pilotPhase = double(std::int32_t(r.pilotPhase)) * RadiansPerTurn;
+            float sinP, cosP;
+            sincosf(float(pilotPhase), &sinP, &cosP);
             double audio = s.stereo ? (left + right) / 2 + (left - right) / 2 * (2 * sinP * cosP)
                                     : (left + right) / 2;
             double hz = s.offsetHz + s.audioDeviationHz * audio;
             if (s.pilot)
                 hz += s.pilotDeviationHz * sinP;
             if (s.rds)
-                hz += s.rdsDeviationHz * s.rds(r.pilotPhase);
-            i += r.amplitude * std::cos(r.carrierPhase);
-            q += r.amplitude * std::sin(r.carrierPhase);
-            r.carrierPhase = Wrap(r.carrierPhase + TwoPi * hz / rate);
-            r.pilotPhase = Wrap(r.pilotPhase + pilotStep);
+                hz += s.rdsDeviationHz * s.rds(pilotPhase);
+            float sinC, cosC;
+            sincosf(float(double(std::int32_t(r.carrierPhase)) * RadiansPerTurn), &sinC, &cosC);
+            i += r.amplitude * cosC;
+            q += r.amplitude * sinC;
+            r.carrierPhase += std::uint32_t(std::int64_t(hz * hzToTurns));
+            r.pilotPhase += pilotStep;
         }
         if (noiseSigma_ > 0) {
             i += noiseSigma_ * Gaussian();
@@ -131,6 +126,8 @@ void TFmSynth::GenerateFloat(float* iq, std::size_t samples)
         }
         iq[2 * n] = float(i);
         iq[2 * n + 1] = float(q);
+        if (++within == audioStep_)
+            within = 0;
     }
     produced_ += samples;
 }
@@ -143,8 +140,8 @@ void TFmSynth::Generate(std::uint8_t* iq, std::size_t samples)
         std::size_t n = std::min(samples, Chunk);
         GenerateFloat(buffer, n);
         for (std::size_t k = 0; k < 2 * n; ++k) {
-            double v = double(std::lround(127.5 + 127.5 * buffer[k]));
-            iq[k] = std::uint8_t(std::clamp(v, 0.0, 255.0));
+            float v = std::clamp(127.5f + 127.5f * buffer[k], 0.0f, 255.0f);
+            iq[k] = std::uint8_t(v + 0.5f);
         }
         iq += 2 * n;
         samples -= n;

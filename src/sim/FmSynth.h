@@ -60,8 +60,8 @@ public:
 private:
     struct tRun {
         double amplitude = 0;
-        double carrierPhase = 0;
-        double pilotPhase = 0;
+        std::uint32_t carrierPhase = 0; // turns, 2^32 to the full turn
+        std::uint32_t pilotPhase = 0;
         double lastL = 0, lastR = 0;   // audio at the previous audio step
         double nextL = 0, nextR = 0;   // audio at the next audio step
         double rawL = 0, rawR = 0;     // before pre-emphasis
@@ -76,6 +76,4 @@ private:
     unsigned audioStep_ = 1;   // I/Q samples per audio sample
     double noiseSigma_ = 0;    // per component
     std::uint64_t random_;
-    double spareGaussian_ = 0;
-    bool haveSpare_ = false;
 };
