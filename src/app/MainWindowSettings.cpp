@@ -27,6 +27,9 @@ tSetupValues TMainWindow::SetupValues() const
     v.StartMuted = s.StartMuted;
     v.ForceStereoOff = s.ForceStereoOff;
     v.UsbAudio = s.UsbAudio;
+    v.RecordFolder = s.RecordFolder;
+    v.RecordFormat = s.RecordFormat;
+    v.RecordStopsAtSleep = s.RecordStopsAtSleep;
     v.ShutDown = s.ShutDown;
     v.Background = s.Background;
     v.Foreground = s.Foreground;
@@ -97,6 +100,9 @@ void TMainWindow::TakeSetupValues(const tSetupValues& v)
     s.StartMuted = v.StartMuted;
     s.ForceStereoOff = v.ForceStereoOff;
     s.UsbAudio = v.UsbAudio;
+    s.RecordFolder = v.RecordFolder;
+    s.RecordFormat = v.RecordFormat;
+    s.RecordStopsAtSleep = v.RecordStopsAtSleep;
     s.ShutDown = v.ShutDown;
     s.Background = v.Background;
     s.Foreground = v.Foreground;
