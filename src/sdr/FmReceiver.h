@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 struct tFmReceiverSetup {
     std::uint32_t sampleRate = 1024000; // I/Q samples per second
@@ -27,7 +28,10 @@ struct tFmReceiverState {
 // The FM multiplex as the discriminator gives it, for the RDS decoder.
 struct tMultiplex {
     const float* samples = nullptr; // 1.0 is 75 kHz deviation
-    const float* pilotPhase = nullptr; // radians of the locked pilot per sample; null when unlocked
+    // Radians of the locked pilot per sample, in -pi..pi: the pilot is
+    // sin(phase), the stereo subcarrier sin(2 phase), RDS on 57 kHz is locked
+    // to 3 phase. Null while the pilot is not locked.
+    const float* pilotPhase = nullptr;
     std::size_t count = 0;
     double rate = 0; // samples per second
 };

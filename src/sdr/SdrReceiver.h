@@ -65,8 +65,13 @@ public:
     std::uint64_t Dropped() const;
     // I/Q samples processed since Start: the source's time.
     std::uint64_t Samples() const;
+    // I/Q samples processed for the station last tuned to; 0 until its first
+    // samples went through (State then tells about that station).
+    std::uint64_t SamplesSinceTune() const;
 
-    // Hears the audio as it is played (after volume and mute); null for none.
+    // Hears the audio played, at the station's own level (before volume and
+    // mute); null for none. Once it returns, the tap replaced is not called
+    // again.
     void SetAudioTap(TAudioTap* tap);
 
 private:
