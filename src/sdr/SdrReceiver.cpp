@@ -1,7 +1,6 @@
 #include "SdrReceiver.h"
 
 #include "AudioLoop.h"
-#include "RdsDemodulator.h"
 #include "TunerGains.h"
 
 #include <algorithm>
@@ -46,6 +45,7 @@ struct TSdrReceiver::tImpl {
     std::unique_ptr<TIqSource> source;
     tSdrSetup setup;
     tAudioOpener openAudio;
+    tMultiplexSinkMaker makeSink;
 
     std::thread sourceThread, dspThread, audioThread;
     std::atomic<bool> stop{false};
@@ -209,7 +209,7 @@ void TSdrReceiver::tImpl::DspLoop()
     fmSetup.sampleRate = setup.sampleRate;
     fmSetup.deemphasisUs = setup.deemphasisUs;
     TFmReceiver receiver(fmSetup);
-    std::unique_ptr<TRdsDemodulator> rdsDemodulator;
+    std::unique_ptr<TMultiplexSink> rdsSink;
     auto takeGroup = [this](const tRdsGroup& group) {
         std::lock_guard lock(stateMutex);
         if (rds.size() >= RdsQueueLimit)
@@ -217,11 +217,11 @@ void TSdrReceiver::tImpl::DspLoop()
         rds.push_back(group);
     };
     receiver.OnMultiplex = [&](const tMultiplex& multiplex) {
-        if (!rdsDemodulator) {
-            rdsDemodulator = std::make_unique<TRdsDemodulator>(multiplex.rate);
-            rdsDemodulator->OnGroup = takeGroup;
+        if (!rdsSink && makeSink) {
+            rdsSink = makeSink(multiplex.rate);
+            if (rdsSink) rdsSink->OnGroup = takeGroup;
         }
-        rdsDemodulator->Process(multiplex);
+        if (rdsSink) rdsSink->Process(multiplex);
     };
 
     std::vector<float> sound;
@@ -244,8 +244,8 @@ void TSdrReceiver::tImpl::DspLoop()
         if (block->tune != tune) {
             tune = block->tune;
             receiver.SetOffset(block->offset);
-            if (rdsDemodulator)
-                rdsDemodulator->Reset();
+            if (rdsSink)
+                rdsSink->Reset();
             tuneFade = 0;
             sinceTune = 0;
             std::lock_guard lock(audioMutex);
@@ -501,6 +501,11 @@ std::uint64_t TSdrReceiver::SamplesSinceTune() const
 std::uint64_t TSdrReceiver::Samples() const
 {
     return impl_->samples;
+}
+
+void TSdrReceiver::SetMultiplexSink(tMultiplexSinkMaker maker)
+{
+    impl_->makeSink = std::move(maker);
 }
 
 void TSdrReceiver::SetAudioTap(TAudioTap* tap)

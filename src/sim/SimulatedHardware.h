@@ -59,6 +59,14 @@ public:
         return UsbAudio ? UsbAudio(radioDevice) : nullptr;
     }
 
+    // The software-defined radio's dongle: the station list's I/Q, in real
+    // time when the machine runs in real time. The sound goes to the real
+    // ALSA device then; in tests it is taken and thrown away (SdrAudio may
+    // put another sink in).
+    TIqSource* NewEmulatedIqSource() override;
+    std::unique_ptr<TAudioStream> OpenSdrAudio(const std::string& device, std::string* error) override;
+    std::function<std::unique_ptr<TAudioStream>(const std::string& device, std::string* error)> SdrAudio;
+
     TPortBus& Bus() { return bus_; }
     TSimClock& Clock() { return clock_; }
     const TStationList& Stations() const { return stations_; }
@@ -77,6 +85,7 @@ private:
     TStationList stations_;
     std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;
+    bool realTime_;
     TPortBus bus_;
     std::function<std::int64_t()> radioTime_;
     std::shared_ptr<TV4l2RadioEmulator> radio_;
