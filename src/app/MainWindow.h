@@ -16,10 +16,13 @@
 //   MainWindowStations.cpp the presets editor and the jump-to dialog
 //   MainWindowHelp.cpp     the help window and the about box
 //   MainWindowPlayer.cpp   the radio as a media player on the session bus
+//   MainWindowRecord.cpp   recording what the card plays, by hand or by script
 
 #include "PresetsFile.h"
 #include "PlayerHost.h"
 #include "RadioCards.h"
+#include "Recorder.h"
+#include "RecordingFiles.h"
 #include "ScriptEdit.h"
 #include "ScriptRunner.h"
 #include "Settings.h"
@@ -197,6 +200,10 @@ public:
     void Actions_Sleep();
     void Actions_Prog();
     void File_LoadScript();
+    // Recording: starts or stops it.
+    void Actions_Record();
+    // The recording under way, or null.
+    const TRecorder* Recording() const { return recorder_.get(); }
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
     // Help: the manual at a topic (also for the dialogs' "Help" buttons), the about box.
@@ -371,6 +378,22 @@ private:
     void ScriptStartBeeper() override;
     void ScriptStereo(bool stereo);
 
+    // MainWindowRecord.cpp
+    // Starts recording the station tuned, for `minutes` (0: until stopped);
+    // false with the reason said when it cannot.
+    bool StartRecording(int minutes);
+    // Ends the recording; tells the user of a failure or dropped sound.
+    void StopRecording();
+    // On the clock: the elapsed time shown, the end of a timed recording,
+    // a failure noticed, a new RDS title marked.
+    void RecordTick();
+    void RefreshRecordIndicator();
+    QString RecordingStation() const;
+    // A user's tuning away from the station being recorded: asks whether
+    // to stop the recording or go on recording the new station.
+    void AskTuningAway(tBand band, double frequency);
+    void ScriptRecord(int preset, int minutes) override;
+
     // MainWindowPlayer.cpp
     tPlayerState PlayerState() const override;
     bool TakesCommands() const override { return !dialogOpen_; }
@@ -400,6 +423,16 @@ private:
     void SetTrayMenuAttached(bool attached);
 
     TMainEnv env_;
+    // Before the card: the card, which may be handing it sound, goes first.
+    std::unique_ptr<TRecorder> recorder_;
+    std::unique_ptr<TCueSheet> cue_;
+    QDateTime recordStart_;
+    QDateTime recordUntil_; // invalid: until stopped
+    QString recordStation_;
+    QString recordTitle_;   // the last RDS text marked
+    bool tuningAwayAgreed_ = false; // "go on recording" was answered
+    bool scriptTuning_ = false;     // a script tunes: nobody to ask
+    QString trayTip_;
     std::unique_ptr<TGlyphs> glyphs_;
     std::unique_ptr<TRadioCard> card_;
     std::unique_ptr<TSettingsFile> settingsFile_;
@@ -445,6 +478,7 @@ private:
     QLabel* icSleepOnOff = nullptr;
     QLabel* icProgOnOff = nullptr;
     QLabel* icScan = nullptr;
+    QLabel* icRecord = nullptr;
     TGradientBar* Sep = nullptr;
     // Tuner.
     QGroupBox* gpTuner = nullptr;

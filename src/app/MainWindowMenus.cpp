@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -63,6 +64,10 @@ void TMainWindow::ShowCommandState()
     SetItemsChecked("Actions_Sleep", sleepOn_);
     SetItemsChecked("Actions_Prog", runner_.ProgOn());
     SetItemsChecked("Actions_Stereo", stereoWanted_);
+    SetItemsChecked("Actions_Record", recorder_ != nullptr);
+    const QString noRecording = recorder_ ? QString() : card_->NoRecordingReason();
+    SetItemsEnabled("Actions_Record", noRecording.isEmpty());
+    for (QAction* item : Items("Actions_Record")) item->setToolTip(noRecording);
     SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
     for (int type = 0; type < MainLayoutCount; ++type)
         SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
@@ -121,6 +126,13 @@ void TMainWindow::BuildMenus()
         }
         AddItem(menu, QStringLiteral("Scripting"), "Actions_Prog", &TMainWindow::Actions_Prog)->setCheckable(true);
         AddItem(menu, QStringLiteral("Stereo"), "Actions_Stereo", &TMainWindow::Actions_Stereo)->setCheckable(true);
+        QAction* record = AddItem(menu, QStringLiteral("Record"), "Actions_Record", &TMainWindow::Actions_Record);
+        record->setCheckable(true);
+        if (!tray) {
+            record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+            record->setShortcutContext(Qt::WindowShortcut);
+            addAction(record);
+        }
     };
     auto addStations = [this](QMenu* menu) {
         AddItem(menu, QStringLiteral("Organize"), "Stations_Organize", &TMainWindow::Stations_Organize);
@@ -248,7 +260,12 @@ void TMainWindow::BuildTray()
 
 void TMainWindow::SetTrayTip(const QString& text)
 {
-    if (trayIcon_) trayIcon_->SetTip(text);
+    trayTip_ = text;
+    if (!trayIcon_) return;
+    if (recorder_)
+        trayIcon_->SetTip(QStringLiteral("%1 %2\n%3").arg(QStringLiteral("Recording"), icRecord->toolTip(), text));
+    else
+        trayIcon_->SetTip(text);
 }
 
 void TMainWindow::SetTrayMenuAttached(bool attached)

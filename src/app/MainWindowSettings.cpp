@@ -28,6 +28,9 @@ tSetupValues TMainWindow::SetupValues() const
     v.ForceStereoOff = s.ForceStereoOff;
     v.UsbAudio = s.UsbAudio;
     v.Sdr = s.Sdr;
+    v.RecordFolder = s.RecordFolder;
+    v.RecordFormat = s.RecordFormat;
+    v.RecordStopsAtSleep = s.RecordStopsAtSleep;
     v.ShutDown = s.ShutDown;
     v.Background = s.Background;
     v.Foreground = s.Foreground;
@@ -99,6 +102,9 @@ void TMainWindow::TakeSetupValues(const tSetupValues& v)
     s.ForceStereoOff = v.ForceStereoOff;
     s.UsbAudio = v.UsbAudio;
     s.Sdr = v.Sdr;
+    s.RecordFolder = v.RecordFolder;
+    s.RecordFormat = v.RecordFormat;
+    s.RecordStopsAtSleep = v.RecordStopsAtSleep;
     s.ShutDown = v.ShutDown;
     s.Background = v.Background;
     s.Foreground = v.Foreground;

@@ -13,6 +13,7 @@ namespace {
 
 const QString sWinPos = QStringLiteral("WinPos");
 const QString sAudio = QStringLiteral("Audio");
+const QString sRecording = QStringLiteral("Recording");
 const QString sAlarm = QStringLiteral("Alarm");
 const QString sFrequency = QStringLiteral("Frequency");
 const QString sConfiguration = QStringLiteral("Configuration");
@@ -123,6 +124,9 @@ void ReadSettings(const TProfile& p, TSettings& s)
     // Sound.
     s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
     s.UsbAudio = p.ReadBool(sAudio, Key("UsbAudio"), true);
+    s.RecordFolder = p.ReadString(sRecording, Key("Folder"), QString());
+    s.RecordFormat = p.ReadString(sRecording, Key("Format"), QStringLiteral("flac")).trimmed().toLower();
+    s.RecordStopsAtSleep = p.ReadBool(sRecording, Key("StopsAtSleep"), false);
     // The current preset.
     s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tPresets::Count, 0);
     // The window's layout.
@@ -227,6 +231,10 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
     // The sections in the order they are written.
     sections.push_back({sWinPos, {{Key("X"), Int(s.X)}, {Key("Y"), Int(s.Y)}}});
     sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}, {Key("UsbAudio"), Bool(s.UsbAudio)}}});
+    sections.push_back({sRecording,
+                        {{Key("Folder"), s.RecordFolder},
+                         {Key("Format"), s.RecordFormat},
+                         {Key("StopsAtSleep"), Bool(s.RecordStopsAtSleep)}}});
     sections.push_back({sAlarm,
                         {{Key("Station"), Int(s.AlarmStation)},
                          {Key("Time"), PresetNumText(s.AlarmHour) + QLatin1Char(':') + PresetNumText(s.AlarmMinute)}}});

@@ -23,6 +23,10 @@ struct TSettings {
     // "Audio"
     int Volume = 0; // 0..256
     bool UsbAudio = true; // a radio device's USB sound played on the sound card
+    // "Recording"
+    QString RecordFolder;                    // empty: the music folder's "Vantoro"
+    QString RecordFormat = QStringLiteral("flac"); // the file extension
+    bool RecordStopsAtSleep = false;          // the end of sleep stops a recording
     // "Alarm"
     int AlarmStation = 0; // preset 1..100, 0 none
     int AlarmHour = 6;

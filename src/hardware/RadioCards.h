@@ -206,6 +206,12 @@ public:
     // The loop of the open radio device's USB sound; null when it has none
     // or UsbAudio is off.
     const TAudioLoop* UsbAudioLoop() const { return audio_.get(); }
+    // Hands what the card plays to `tap` (null: to nothing) wherever the
+    // sound passes through the program; kept across opening and closing.
+    void SetAudioTap(TAudioTap* tap);
+    // Empty when what the card plays passes through the program now and can
+    // be recorded; else why not.
+    QString NoRecordingReason() const;
     // Why the last Open failed when the model can say more than its
     // exception does (the software-defined radio); empty otherwise.
     const QString& OpenError() const { return openError_; }
@@ -320,6 +326,7 @@ private:
     std::array<LineInfo, 3> lines_{};
     std::unique_ptr<TV4l2Radio> v4l2_;
     std::unique_ptr<TAudioLoop> audio_;
+    TAudioTap* tap_ = nullptr;
     bool usbAudio_ = false;
     tV4l2Info deviceInfo_; // what the radio device said when it last opened
     QString devicePath_;

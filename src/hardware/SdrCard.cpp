@@ -141,6 +141,7 @@ void TRadioCard::SdOpen()
         throw ePortAlreadyOpen();
     }
     sdrReceiver_ = std::move(receiver);
+    sdrReceiver_->SetAudioTap(tap_);
     rds_.Reset();
     muted_ = startMutedPending_;
     sdrReceiver_->SetStereo(stereo_);

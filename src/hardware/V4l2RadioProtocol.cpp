@@ -137,10 +137,30 @@ void TRadioCard::SetUsbAudio(bool value)
     VlFollowAudio();
 }
 
+void TRadioCard::SetAudioTap(TAudioTap* tap)
+{
+    tap_ = tap;
+    if (sdrReceiver_) sdrReceiver_->SetAudioTap(tap);
+    VlFollowAudio();
+}
+
+QString TRadioCard::NoRecordingReason() const
+{
+    if (!active_) return QStringLiteral("No radio card is open.");
+    if ((model_ == mV4L2 && audio_) || (model_ == mSdr && sdrReceiver_)) return QString();
+    if (model_ == mV4L2 && !usbAudio_)
+        return QStringLiteral("The tuner's sound is recorded when it is played as USB sound (Settings, Audio).");
+    return QStringLiteral("This card's sound goes to the sound card by a cable, not through Vantoro: "
+                          "record it with the sound card's own recording tools.");
+}
+
 void TRadioCard::VlFollowAudio()
 {
     if (!audio_) return;
-    if (active_ && v4l2_ && !muted_)
+    audio_->SetTap(tap_);
+    // While recording, a muted card keeps its loop running, silent.
+    audio_->SetSilent(muted_);
+    if (active_ && v4l2_ && (!muted_ || tap_))
         audio_->Start();
     else
         audio_->Stop();

@@ -75,7 +75,11 @@ struct TSdrReceiver::tImpl {
     std::atomic<bool> muted{false};
     std::atomic<std::uint64_t> dropped{0}, samples{0};
     std::atomic<std::uint64_t> tuneProcessed{0}, sinceTune{0};
-    std::atomic<TAudioTap*> tap{nullptr};
+    // Held while the tap is called or replaced, so a tap set aside is
+    // never called again once SetAudioTap returns.
+    std::mutex tapMutex;
+    TAudioTap* tap = nullptr;
+    std::vector<std::int16_t> tapPcm; // the processing thread's
 
     mutable std::mutex stateMutex;
     tFmReceiverState state;
@@ -269,6 +273,7 @@ void TSdrReceiver::tImpl::DspLoop()
         const double step = 1.0 / RampFrames;
         const std::size_t frames = sound.size() / 2;
         pcm.resize(sound.size());
+        const double fadeAtStart = tuneFade;
         for (std::size_t i = 0; i < frames; ++i) {
             if (gain < target)
                 gain = std::min(target, gain + step);
@@ -280,8 +285,23 @@ void TSdrReceiver::tImpl::DspLoop()
                 pcm[2 * i + std::size_t(c)] = std::int16_t(std::clamp(v, -32768.0, 32767.0));
             }
         }
-        if (TAudioTap* t = tap; t && frames)
-            t->Write(pcm.data(), frames, 2);
+        {
+            // The tap hears the station at its own level, whatever the
+            // volume and mute: a silent radio goes on recording.
+            const std::lock_guard lock(tapMutex);
+            if (tap && frames) {
+                tapPcm.resize(sound.size());
+                double fade = fadeAtStart;
+                for (std::size_t i = 0; i < frames; ++i) {
+                    fade = std::min(1.0, fade + step);
+                    for (int c = 0; c < 2; ++c) {
+                        const double v = sound[2 * i + std::size_t(c)] * fade * 32767.0;
+                        tapPcm[2 * i + std::size_t(c)] = std::int16_t(std::clamp(v, -32768.0, 32767.0));
+                    }
+                }
+                tap->Write(tapPcm.data(), frames, 2);
+            }
+        }
         if (setup.audioDevice.empty())
             continue;
         std::lock_guard lock(audioMutex);
@@ -490,5 +510,6 @@ void TSdrReceiver::SetMultiplexSink(tMultiplexSinkMaker maker)
 
 void TSdrReceiver::SetAudioTap(TAudioTap* tap)
 {
+    const std::lock_guard lock(impl_->tapMutex);
     impl_->tap = tap;
 }

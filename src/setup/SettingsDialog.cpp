@@ -77,6 +77,7 @@ TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, 
     pages_->addTab(new TPageScroll(BuildColorsPage()), QStringLiteral("Colors"));
     pages_->addTab(new TPageScroll(BuildButtonsPage()), QStringLiteral("Buttons"));
     pages_->addTab(new TPageScroll(BuildKeysPage()), QStringLiteral("Keys"));
+    pages_->addTab(new TPageScroll(BuildRecordingPage()), QStringLiteral("Recording"));
 
     btOk = Named(new QPushButton(QStringLiteral("OK"), this), "btOk");
     btOk->setDefault(true);

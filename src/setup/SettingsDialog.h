@@ -48,6 +48,7 @@ private:
     QWidget* BuildColorsPage();
     QWidget* BuildButtonsPage();
     QWidget* BuildKeysPage();
+    QWidget* BuildRecordingPage();
     QWidget* BuildPreview();
 
     // Radio card and volume pages.

@@ -31,6 +31,11 @@ struct tSetupValues {
     bool ForceStereoOff = false;
     bool UsbAudio = true;
     tSdrSettings Sdr; // the software-defined radio's source, rates and sound
+    // Recording: the folder (empty: the music folder's "Vantoro"), the
+    // format as a file extension, and whether the end of sleep stops it.
+    QString RecordFolder;
+    QString RecordFormat = QStringLiteral("flac");
+    bool RecordStopsAtSleep = false;
     int ShutDown = 2; // 0 mute, 1 leave playing, 2 ask
     int Background = 2; // unlit read-out colour, palette index 0..15
     int Foreground = 10; // lit read-out colour
