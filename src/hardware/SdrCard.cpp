@@ -7,6 +7,7 @@
 
 #include "HardwareEnv.h"
 #include "IqFileSource.h"
+#include "RdsDemodulator.h"
 #include "RtlSdrSource.h"
 #include "RtlTcpSource.h"
 
@@ -22,6 +23,22 @@ namespace {
 constexpr double SettleSeconds = 0.12;
 // Longer than the receiver's own 2 seconds for a stalled source.
 constexpr int SettleLimitMs = 3000;
+
+// The RDS demodulator where the receiver hands its multiplex.
+class TRdsSink final : public TMultiplexSink {
+public:
+    explicit TRdsSink(double rate) : demodulator_(rate)
+    {
+        demodulator_.OnGroup = [this](const tRdsGroup& group) {
+            if (OnGroup) OnGroup(group);
+        };
+    }
+    void Process(const tMultiplex& multiplex) override { demodulator_.Process(multiplex); }
+    void Reset() override { demodulator_.Reset(); }
+
+private:
+    TRdsDemodulator demodulator_;
+};
 
 } // namespace
 
@@ -135,6 +152,7 @@ void TRadioCard::SdOpen()
     auto receiver = std::make_unique<TSdrReceiver>(
         std::move(source), setup,
         [this](const std::string& device, std::string* error) { return env_.OpenSdrAudio(device, error); });
+    receiver->SetMultiplexSink([](double rate) { return std::make_unique<TRdsSink>(rate); });
     std::string error;
     if (!receiver->Start(&error)) {
         openError_ = QString::fromStdString(error);

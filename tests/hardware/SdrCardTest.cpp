@@ -33,11 +33,11 @@ protected:
     QStringList errors;
 };
 
-// Keeps the loudest sample of what the card plays and the largest step
+// A sound output that keeps the loudest sample played and the largest step
 // between neighbouring samples.
-class TLevelTap final : public TAudioTap {
+class TLevelMeter {
 public:
-    void Write(const std::int16_t* samples, std::size_t frames, int channels) override
+    void Write(const std::int16_t* samples, std::size_t frames, int channels)
     {
         std::lock_guard lock(mutex);
         for (std::size_t i = 0; i < frames * std::size_t(channels); ++i) {
@@ -56,6 +56,21 @@ public:
     std::mutex mutex;
     int peak = 0, jump = 0;
     std::size_t written = 0;
+};
+
+class TMeterStream final : public TAudioStream {
+public:
+    explicit TMeterStream(TLevelMeter& meter) : meter_(meter) {}
+    long Transfer(std::int16_t* samples, long frames) override
+    {
+        meter_.Write(samples, std::size_t(frames), 2);
+        return frames;
+    }
+    int Wait(int) override { return 0; }
+    int Recover(int) override { return 0; }
+
+private:
+    TLevelMeter& meter_;
 };
 
 } // namespace
@@ -112,10 +127,10 @@ TEST_F(SdrCard, StepScanStopsOnStationsOnly)
 
 TEST_F(SdrCard, VolumeAndMuteActOnTheSoundWithoutClicks)
 {
+    TLevelMeter tap;
+    sim.SdrAudio = [&tap](const std::string&, std::string*) { return std::make_unique<TMeterStream>(tap); };
     Open();
     ASSERT_TRUE(card.Active());
-    TLevelTap tap;
-    card.SdrReceiver()->SetAudioTap(&tap);
     card.SetVolume(256);
     card.Unmute();
     card.Tune(true, bFM, 95.0);
@@ -143,7 +158,7 @@ TEST_F(SdrCard, VolumeAndMuteActOnTheSoundWithoutClicks)
     EXPECT_GT(tap.peak, loud / 8);
     // The ramp keeps each step between samples well below the jump to full volume.
     EXPECT_LT(tap.jump, loud / 3);
-    card.SdrReceiver()->SetAudioTap(nullptr);
+    card.Close();
 }
 
 TEST(SdrCardSources, TheEndOfARecordingAndABadSourceCloseTheCard)

@@ -548,8 +548,10 @@ TEST(VantoroctlSdr, TunesHearsAndRecordsFromAnRtlTcpServer)
                                           QStringLiteral("Mono"), QStringLiteral("090.000"), QStringLiteral("?????"),
                                           wav + QStringLiteral(": 1.00 s")}));
     EXPECT_TRUE(r.out.contains(QStringLiteral("port: the source setting (%1)").arg(server.Source())));
-    // 44 bytes of header, then one second of 48 kHz 16-bit stereo.
-    EXPECT_EQ(QFileInfo(wav).size(), 44 + 48000 * 4);
+    // A header of a few chunks, then one second of 48 kHz 16-bit stereo.
+    const qint64 header = QFileInfo(wav).size() - 48000 * 4;
+    EXPECT_GE(header, 44);
+    EXPECT_LT(header, 256);
 }
 
 TEST(VantoroctlSdr, ASourceThatGoesEndsWithStatusThreeAndOneLine)
