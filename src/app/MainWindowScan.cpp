@@ -9,6 +9,7 @@
 
 #include "Glyphs.h"
 #include "Helpers.h"
+#include "Prompts.h"
 
 #include <QCoreApplication>
 #include <QLabel>
