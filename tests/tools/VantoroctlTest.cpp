@@ -125,7 +125,7 @@ TEST(Vantoroctl, HelpAndVersionExitZeroAndUsageErrorsExitTwo)
     EXPECT_EQ(Ctl({}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("fly")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("Nonesuch"), QStringLiteral("status")}).code, 2);
-    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("9"), QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("10"), QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("3"),
                    QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune")}).code, 2);
@@ -155,7 +155,7 @@ TEST(Vantoroctl, ModelCodesAndNamesAreInterchangeable)
     EXPECT_TRUE(byName.out.contains(QStringLiteral("Reveal RA300")));
     const TRun models = Ctl({QStringLiteral("models")});
     EXPECT_EQ(models.code, 0);
-    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 8);
+    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 9);
 }
 
 TEST(Vantoroctl, ScriptCheckAndShow)
