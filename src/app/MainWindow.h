@@ -433,6 +433,8 @@ private:
     bool tuningAwayAgreed_ = false; // "go on recording" was answered
     bool scriptTuning_ = false;     // a script tunes: nobody to ask
     QString trayTip_;
+    QString recordElapsed_; // "01:02:03"
+    bool indicatorShown_ = false;
     std::unique_ptr<TGlyphs> glyphs_;
     std::unique_ptr<TRadioCard> card_;
     std::unique_ptr<TSettingsFile> settingsFile_;

@@ -263,7 +263,7 @@ void TMainWindow::SetTrayTip(const QString& text)
     trayTip_ = text;
     if (!trayIcon_) return;
     if (recorder_)
-        trayIcon_->SetTip(QStringLiteral("%1 %2\n%3").arg(QStringLiteral("Recording"), icRecord->toolTip(), text));
+        trayIcon_->SetTip(QStringLiteral("Recording %1\n%2").arg(recordElapsed_, text));
     else
         trayIcon_->SetTip(text);
 }

@@ -128,9 +128,9 @@ void TMainWindow::RefreshRecordIndicator()
 {
     if (!icRecord) return;
     if (recorder_) {
-        const QString elapsed = Elapsed(recordStart_.secsTo(Now()));
-        icRecord->setText(QStringLiteral("\u25CF REC ") + elapsed);
-        icRecord->setToolTip(QStringLiteral("%1 - %2").arg(elapsed, recorder_->Path()));
+        recordElapsed_ = Elapsed(recordStart_.secsTo(Now()));
+        icRecord->setText(QStringLiteral("\u25CF REC ") + recordElapsed_);
+        icRecord->setToolTip(QStringLiteral("Recording %1 into %2").arg(recordElapsed_, recorder_->Path()));
         QPalette palette = icRecord->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 40, 40));
         palette.setColor(QPalette::Window, Qt::black);
@@ -140,8 +140,11 @@ void TMainWindow::RefreshRecordIndicator()
     } else {
         icRecord->hide();
     }
-    if (trayIcon_) trayIcon_->SetIcon(recorder_ ? RecordingIcon(glyphs_->MuteIcon(true)) : glyphs_->MuteIcon(true));
     SetTrayTip(trayTip_);
+    // The icon and the menus' marks change only as recording starts or stops.
+    if (indicatorShown_ == (recorder_ != nullptr)) return;
+    indicatorShown_ = recorder_ != nullptr;
+    if (trayIcon_) trayIcon_->SetIcon(recorder_ ? RecordingIcon(glyphs_->MuteIcon(true)) : glyphs_->MuteIcon(true));
     ShowCommandState();
 }
 

@@ -79,7 +79,6 @@ struct TSdrReceiver::tImpl {
     // never called again once SetAudioTap returns.
     std::mutex tapMutex;
     TAudioTap* tap = nullptr;
-    std::vector<std::int16_t> tapPcm; // the processing thread's
 
     mutable std::mutex stateMutex;
     tFmReceiverState state;
@@ -273,7 +272,6 @@ void TSdrReceiver::tImpl::DspLoop()
         const double step = 1.0 / RampFrames;
         const std::size_t frames = sound.size() / 2;
         pcm.resize(sound.size());
-        const double fadeAtStart = tuneFade;
         for (std::size_t i = 0; i < frames; ++i) {
             if (gain < target)
                 gain = std::min(target, gain + step);
@@ -286,21 +284,8 @@ void TSdrReceiver::tImpl::DspLoop()
             }
         }
         {
-            // The tap hears the station at its own level, whatever the
-            // volume and mute: a silent radio goes on recording.
             const std::lock_guard lock(tapMutex);
-            if (tap && frames) {
-                tapPcm.resize(sound.size());
-                double fade = fadeAtStart;
-                for (std::size_t i = 0; i < frames; ++i) {
-                    fade = std::min(1.0, fade + step);
-                    for (int c = 0; c < 2; ++c) {
-                        const double v = sound[2 * i + std::size_t(c)] * fade * 32767.0;
-                        tapPcm[2 * i + std::size_t(c)] = std::int16_t(std::clamp(v, -32768.0, 32767.0));
-                    }
-                }
-                tap->Write(tapPcm.data(), frames, 2);
-            }
+            if (tap && frames) tap->Write(pcm.data(), frames, 2);
         }
         if (setup.audioDevice.empty())
             continue;

@@ -84,9 +84,8 @@ public:
     // Where the multiplex goes (RDS); set before Start. None: no RDS.
     void SetMultiplexSink(tMultiplexSinkMaker maker);
 
-    // Hears the audio played, at the station's own level (before volume and
-    // mute); null for none. Once it returns, the tap replaced is not called
-    // again.
+    // Hears the audio as it is played (after volume and mute); null for none.
+    // Once it returns, the tap replaced is not called again.
     void SetAudioTap(TAudioTap* tap);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "EmulatedDongle.h"
 #include "RadioTrackEmulator.h"
+#include "ToneSound.h"
 #include "ZoltrixEmulator.h"
 
 #include <cerrno>
@@ -22,6 +23,11 @@ TSimulatedHardware::TSimulatedHardware(TStationList stations, bool realTime,
             return std::int64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
                                     std::chrono::steady_clock::now() - start)
                                     .count());
+        };
+        // In the program the radio device has USB sound: a quiet 440 Hz
+        // tone, so its sound loop and a recording of it can be tried.
+        UsbAudio = [](const QString&) {
+            return std::make_unique<TAudioLoop>("tone", "sink", ToneSoundOpener([] { return 440.0; }));
         };
     }
     InsertRadio({});

@@ -52,7 +52,8 @@ public:
     // Puts in a radio device that offers what `setup` says.
     void InsertRadio(const tV4l2EmulatorSetup& setup);
     static constexpr const char* RadioPath = "/dev/radio0";
-    // The emulated radio has no USB sound; tests give it one here.
+    // The emulated radio's USB sound: in real time a tone (ToneSound), else
+    // none unless a test gives it one here.
     std::function<std::unique_ptr<TAudioLoop>(const QString& radioDevice)> UsbAudio;
     std::unique_ptr<TAudioLoop> UsbAudioLoop(const QString& radioDevice) override
     {

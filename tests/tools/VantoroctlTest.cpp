@@ -170,7 +170,7 @@ TEST(Vantoroctl, ScriptCheckAndShow)
     };
     const QString good = write("Morning.vxs", ";Morning\r\nMute off.0645\r\nVolume.0646.12\r\n"
                                               "Jump to.0647.098,500.FM.ST\r\nBeep.0700.3.5000.300\r\n"
-                                              "Preset.0715.7.MN\r\nOff.0800\r\n");
+                                              "Preset.0715.7.MN\r\nOff.0800\r\nRecord.2000.7.120\r\n");
     for (const char* lang : {"C", "it_IT.UTF-8"}) {
         const TRun check = Ctl({QStringLiteral("script"), QStringLiteral("check"), good}, QLatin1String(lang));
         EXPECT_EQ(check.code, 0) << check.err.toStdString();
@@ -179,7 +179,8 @@ TEST(Vantoroctl, ScriptCheckAndShow)
     const TRun show = Ctl({QStringLiteral("script"), QStringLiteral("show"), good});
     ASSERT_EQ(show.code, 0) << show.err.toStdString();
     EXPECT_EQ(show.out, QStringLiteral("Morning\n06:45 Mute off\n06:46 Volume 12\n06:47 Jump to 098.500 FM ST\n"
-                                       "07:00 Beep 3 5000 300\n07:15 Preset 7 MN\n08:00 Off\n"));
+                                       "07:00 Beep 3 5000 300\n07:15 Preset 7 MN\n08:00 Off\n"
+                                       "20:00 Record 7 120 min\n"));
 
     const QString late = write("late.vxs", ";T\r\nOff.0800\r\nMute on.0700\r\n");
     const TRun bad = Ctl({QStringLiteral("script"), QStringLiteral("check"), late});
