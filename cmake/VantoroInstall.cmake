@@ -72,6 +72,10 @@ Radio, Gemtek RadioMan, Justy RadionMaru and Unit Rajikoma receivers over a
 serial line. The vantoroctl command tunes the same tuners from scripts,
 and both can run on emulated hardware.
 .
+An RTL2832U dongle (RTL-SDR) is a receiver too: the program demodulates FM
+stereo and RDS itself from the dongle's samples, on USB through librtlsdr,
+over the network from rtl_tcp, or from an I/Q recording.
+.
 The ISA cards need the CAP_SYS_RAWIO capability, which the package does not
 grant: see the vantoro(1) manual page.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -80,7 +84,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dongle's library, named even where the computed dependencies would find
+# it; its udev rules (plugdev) and the DVB driver blacklist come with rtl-sdr.
 # Qt's own texts (OK, Cancel, the file dialog) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "librtlsdr0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "rtl-sdr, qt6-translations-l10n")
 # No maintainer scripts: in particular none grants CAP_SYS_RAWIO.
 include(CPack)

@@ -17,10 +17,13 @@
 //   MainWindowHelp.cpp     the help window and the about box
 //   MainWindowPlayer.cpp   the radio as a media player on the session bus
 //   MainWindowDevices.cpp  no radio, and radio devices plugged in later
+//   MainWindowRecord.cpp   recording what the card plays, by hand or by script
 
 #include "PresetsFile.h"
 #include "PlayerHost.h"
 #include "RadioCards.h"
+#include "Recorder.h"
+#include "RecordingFiles.h"
 #include "ScriptEdit.h"
 #include "ScriptRunner.h"
 #include "Settings.h"
@@ -208,6 +211,10 @@ public:
     void Actions_Sleep();
     void Actions_Prog();
     void File_LoadScript();
+    // Recording: starts or stops it.
+    void Actions_Record();
+    // The recording under way, or null.
+    const TRecorder* Recording() const { return recorder_.get(); }
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
     // The machine's radio devices may have changed (a device node came or
@@ -412,6 +419,22 @@ private:
     void ScriptStartBeeper() override;
     void ScriptStereo(bool stereo);
 
+    // MainWindowRecord.cpp
+    // Starts recording the station tuned, for `minutes` (0: until stopped);
+    // false with the reason said when it cannot.
+    bool StartRecording(int minutes);
+    // Ends the recording; tells the user of a failure or dropped sound.
+    void StopRecording();
+    // On the clock: the elapsed time shown, the end of a timed recording,
+    // a failure noticed, a new RDS title marked.
+    void RecordTick();
+    void RefreshRecordIndicator();
+    QString RecordingStation() const;
+    // A user's tuning away from the station being recorded: asks whether
+    // to stop the recording or go on recording the new station.
+    void AskTuningAway(tBand band, double frequency);
+    void ScriptRecord(int preset, int minutes) override;
+
     // MainWindowPlayer.cpp
     tPlayerState PlayerState() const override;
     bool TakesCommands() const override { return !dialogOpen_; }
@@ -441,6 +464,18 @@ private:
     void SetTrayMenuAttached(bool attached);
 
     TMainEnv env_;
+    // Before the card: the card, which may be handing it sound, goes first.
+    std::unique_ptr<TRecorder> recorder_;
+    std::unique_ptr<TCueSheet> cue_;
+    QDateTime recordStart_;
+    QDateTime recordUntil_; // invalid: until stopped
+    QString recordStation_;
+    QString recordTitle_;   // the last RDS text marked
+    bool tuningAwayAgreed_ = false; // "go on recording" was answered
+    bool scriptTuning_ = false;     // a script tunes: nobody to ask
+    QString trayTip_;
+    QString recordElapsed_; // "01:02:03"
+    bool indicatorShown_ = false;
     std::unique_ptr<TGlyphs> glyphs_;
     std::unique_ptr<TRadioCard> card_;
     std::unique_ptr<TSettingsFile> settingsFile_;
@@ -449,6 +484,7 @@ private:
 
     // Run-time flags.
     bool busy_ = false;
+    bool sdrAudioTold_ = false; // the SDR's failed sound output was told
     bool alarmOn_ = false;
     bool sleepOn_ = false;
     bool muted_ = false;
@@ -488,6 +524,7 @@ private:
     QLabel* icSleepOnOff = nullptr;
     QLabel* icProgOnOff = nullptr;
     QLabel* icScan = nullptr;
+    QLabel* icRecord = nullptr;
     TGradientBar* Sep = nullptr;
     // The RDS line under the wide layouts: programme type, radio text, signal level.
     QWidget* RdsLine = nullptr;

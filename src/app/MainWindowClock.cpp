@@ -65,6 +65,7 @@ void TMainWindow::ClockTimer()
     }
     ShowClock();
     const QDateTime now = Now();
+    RecordTick();
     if (runner_.ProgOn()) {
         if (runner_.Tick(now) == TScriptRunner::tkEnded) RefreshProgIndicator();
         return;
@@ -169,6 +170,7 @@ void TMainWindow::TSleepTimer()
     muted_ = true;
     card_->Mute();
     RefreshMuteIndicator();
+    if (recorder_ && settings_.RecordStopsAtSleep) StopRecording();
     sleepOn_ = false;
     RefreshSleepIndicator();
     TSleep->stop();
@@ -273,14 +275,18 @@ void TMainWindow::ScriptStereo(bool stereo)
 
 void TMainWindow::ScriptJumpTo(std::uint8_t band, double frequency, bool stereo)
 {
+    scriptTuning_ = true;
     TuneTo(band == 0 ? bAM : bFM, false, frequency);
+    scriptTuning_ = false;
     ScriptStereo(stereo);
 }
 
 void TMainWindow::ScriptPreset(int preset, bool stereo)
 {
     if (preset < 1 || preset > tPresets::Count || !settings_.Presets[preset].Used) return;
+    scriptTuning_ = true;
     RecallPreset(preset, true);
+    scriptTuning_ = false;
     ScriptStereo(stereo);
 }
 

@@ -13,6 +13,7 @@
 #include "ProgramDir.h"
 #include "Prompts.h"
 #include "Translations.h"
+#include "RtlSdrSource.h"
 #include "TrayIcon.h"
 #include "WindowPlace.h"
 
@@ -176,7 +177,8 @@ bool TMainWindow::Start()
         // on its own volume and mute. Without one the dialog says what it
         // looked for; an I/O-port card would only show the kernel's refusal.
         if (settings_.Hardware == 0) {
-            values.Model = mV4L2;
+            // A dongle plugged in comes first of all.
+            values.Model = !env_.Hardware->Simulated() && RtlSdrDeviceCount() > 0 ? mSdr : mV4L2;
             values.Port = 1;
             values.VolumeLine = vlNative;
         }
@@ -290,6 +292,7 @@ void TMainWindow::OpenCard()
     card_->SetMuteOnExit(false);
     card_->SetStereo(!settings_.ForceStereoOff);
     card_->SetUsbAudio(settings_.UsbAudio);
+    card_->SetSdr(settings_.Sdr);
     const tVolumeLine line = settings_.VolumeLine;
     if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
 
@@ -327,6 +330,11 @@ void TMainWindow::OpenCardDevice()
         if (caps.Connection == cnSerial) {
             const int com = caps.Ports[std::size_t(card_->Port())];
             device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
+        } else if (caps.Connection == cnSdr) {
+            env_.Prompts->Message(WarningTitle(),
+                                  QStringLiteral("The %1 cannot be opened.\n%2").arg(caps.Name, card_->OpenError()),
+                                  tPromptIcon::Warning);
+            return;
         } else if (caps.Connection == cnDevice) {
             const QString path = env_.Hardware->RadioDevice(card_->Port());
             device = path.isEmpty() ? tr("radio device %1 (none found)").arg(card_->Port()) : path;

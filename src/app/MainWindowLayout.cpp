@@ -176,6 +176,11 @@ void TMainWindow::BuildPanel()
     HHMMSS = MakeLabel(Panel, "HHMMSS", QString(), QRect(212, 53, 84, 14), Normal, true,
                        Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("00:00:00 PM")});
     HHMMSS->setToolTip(tr("Current time"));
+    // Over the right end of the station's name while recording.
+    icRecord = MakeLabel(Panel, "icRecord", QString(), QRect(122, 53, 88, 14), Normal, true,
+                         Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("\u25CF REC 00:00:00")});
+    icRecord->setAutoFillBackground(true);
+    icRecord->hide();
 }
 
 void TMainWindow::BuildTuner()

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -64,6 +65,10 @@ void TMainWindow::ShowCommandState()
     SetItemsChecked("Actions_Sleep", sleepOn_);
     SetItemsChecked("Actions_Prog", runner_.ProgOn());
     SetItemsChecked("Actions_Stereo", StereoShown());
+    SetItemsChecked("Actions_Record", recorder_ != nullptr);
+    const QString noRecording = recorder_ ? QString() : card_->NoRecordingReason();
+    SetItemsEnabled("Actions_Record", noRecording.isEmpty());
+    for (QAction* item : Items("Actions_Record")) item->setToolTip(noRecording);
     SetItemsChecked("Display_AlwaysOnTop", settings_.AlwaysOnTop);
     for (int type = 0; type < MainLayoutCount; ++type)
         SetItemsChecked(MainLayoutOf(type)->Command, type == settings_.DisplayType);
@@ -124,6 +129,13 @@ void TMainWindow::BuildMenus()
         }
         AddItem(menu, tr("Scripting"), "Actions_Prog", &TMainWindow::Actions_Prog)->setCheckable(true);
         AddItem(menu, tr("Stereo"), "Actions_Stereo", &TMainWindow::Actions_Stereo)->setCheckable(true);
+        QAction* record = AddItem(menu, tr("Record"), "Actions_Record", &TMainWindow::Actions_Record);
+        record->setCheckable(true);
+        if (!tray) {
+            record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+            record->setShortcutContext(Qt::WindowShortcut);
+            addAction(record);
+        }
     };
     auto addStations = [this](QMenu* menu) {
         AddItem(menu, tr("Organize"), "Stations_Organize", &TMainWindow::Stations_Organize);
@@ -251,7 +263,12 @@ void TMainWindow::BuildTray()
 
 void TMainWindow::SetTrayTip(const QString& text)
 {
-    if (trayIcon_) trayIcon_->SetTip(text);
+    trayTip_ = text;
+    if (!trayIcon_) return;
+    if (recorder_)
+        trayIcon_->SetTip(QStringLiteral("Recording %1\n%2").arg(recordElapsed_, text));
+    else
+        trayIcon_->SetTip(text);
 }
 
 void TMainWindow::SetTrayMenuAttached(bool attached)

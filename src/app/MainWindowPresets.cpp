@@ -148,6 +148,7 @@ void TMainWindow::RecallPreset(int n, bool tune)
 
     if (card_->Band() != band) SetBandDisplay(band);
     const double snapped = SnapToBand(band, slot.Frequency);
+    if (tune && recorder_) AskTuningAway(band, snapped);
     if (tune) card_->Tune(stereoWanted_, band, snapped);
     SetBandButtons(card_->Band());
     SetFrequencySlider(snapped);

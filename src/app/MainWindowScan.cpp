@@ -10,6 +10,7 @@
 
 #include "Glyphs.h"
 #include "Helpers.h"
+#include "Prompts.h"
 
 #include <QLocale>
 
@@ -123,6 +124,20 @@ void TMainWindow::PollRds()
 {
     if (busy_ || !card_->Active() || !card_->Caps().HasRds) return;
     card_->PollRds();
+    // The software-defined radio's sound output that failed, told once per opening.
+    if (TSdrReceiver* sdr = card_->SdrReceiver(); sdr && !sdrAudioTold_) {
+        const std::string why = sdr->AudioError();
+        if (!why.empty()) {
+            sdrAudioTold_ = true;
+            env_.Prompts->Message(WarningTitle(),
+                                  QStringLiteral("No sound: %1\nThe radio goes on tuning and receiving RDS.")
+                                      .arg(QString::fromStdString(why)),
+                                  tPromptIcon::Warning);
+            return;
+        }
+    } else if (!sdr) {
+        sdrAudioTold_ = false;
+    }
     const QString name = card_->Rds().Ps().trimmed();
     // A preset's own name goes first; one without a name shows the station's.
     const bool named = currentPreset_ != 0 && !settings_.Presets[currentPreset_].Name.isEmpty();

@@ -27,6 +27,10 @@ tSetupValues TMainWindow::SetupValues() const
     v.StartMuted = s.StartMuted;
     v.ForceStereoOff = s.ForceStereoOff;
     v.UsbAudio = s.UsbAudio;
+    v.Sdr = s.Sdr;
+    v.RecordFolder = s.RecordFolder;
+    v.RecordFormat = s.RecordFormat;
+    v.RecordStopsAtSleep = s.RecordStopsAtSleep;
     v.ShutDown = s.ShutDown;
     v.Background = s.Background;
     v.Foreground = s.Foreground;
@@ -97,6 +101,10 @@ void TMainWindow::TakeSetupValues(const tSetupValues& v)
     s.StartMuted = v.StartMuted;
     s.ForceStereoOff = v.ForceStereoOff;
     s.UsbAudio = v.UsbAudio;
+    s.Sdr = v.Sdr;
+    s.RecordFolder = v.RecordFolder;
+    s.RecordFormat = v.RecordFormat;
+    s.RecordStopsAtSleep = v.RecordStopsAtSleep;
     s.ShutDown = v.ShutDown;
     s.Background = v.Background;
     s.Foreground = v.Foreground;
@@ -138,9 +146,11 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     // A card that is not open (it failed to open, or a tuner was pulled out
     // and put back) is tried again on the same port.
     const bool newModel = values.Model != card_->Model();
-    if (newModel || values.Port != card_->Port() || !card_->Active()) {
+    const bool newSdr = values.Model == mSdr && values.Sdr != card_->Sdr();
+    if (newModel || newSdr || values.Port != card_->Port() || !card_->Active()) {
         card_->Close();
         card_->SetModel(values.Model);
+        card_->SetSdr(values.Sdr);
         SetCardPort(values.Port);
         card_->SetStereo(stereoWanted_);
         OpenCardDevice();

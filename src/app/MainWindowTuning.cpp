@@ -53,6 +53,7 @@ int TMainWindow::TuneTo(tBand band, bool quiet, double frequency)
 {
     const tDevCap& caps = card_->Caps();
     if ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)) return 0;
+    if (recorder_) AskTuningAway(band, frequency);
     if (card_->Band() != band) SetBandDisplay(band);
 
     double snapped = 0;

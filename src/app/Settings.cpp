@@ -14,6 +14,7 @@ namespace {
 
 const QString sWinPos = QStringLiteral("WinPos");
 const QString sAudio = QStringLiteral("Audio");
+const QString sRecording = QStringLiteral("Recording");
 const QString sAlarm = QStringLiteral("Alarm");
 const QString sFrequency = QStringLiteral("Frequency");
 const QString sConfiguration = QStringLiteral("Configuration");
@@ -21,6 +22,7 @@ const QString sDisplayMode = QStringLiteral("DisplayMode");
 const QString sPresets = QStringLiteral("Presets");
 const QString sSerial = QStringLiteral("Serial");
 const QString sHelp = QStringLiteral("Help");
+const QString sSdr = QStringLiteral("SDR");
 const QString sFolders = QStringLiteral("Folders");
 
 constexpr int MaxVolume = 256;
@@ -114,6 +116,9 @@ void ReadSettings(const TProfile& p, TSettings& s)
     // Sound.
     s.Volume = InRange(p.ReadInteger(sAudio, Key("Volume"), 0), 0, MaxVolume, 0);
     s.UsbAudio = p.ReadBool(sAudio, Key("UsbAudio"), true);
+    s.RecordFolder = p.ReadString(sRecording, Key("Folder"), QString());
+    s.RecordFormat = p.ReadString(sRecording, Key("Format"), QStringLiteral("flac")).trimmed().toLower();
+    s.RecordStopsAtSleep = p.ReadBool(sRecording, Key("StopsAtSleep"), false);
     // The current preset.
     s.CurrentPreset = InRange(p.ReadInteger(sPresets, Key("Current"), 0), 0, tPresets::Count, 0);
     // The window's layout.
@@ -166,6 +171,8 @@ void ReadSettings(const TProfile& p, TSettings& s)
     if (s.CurrentPreset != 0) s.Presets[s.CurrentPreset].Current = 1;
     ReadPresets(p, s.Presets);
 
+    s.Sdr = ReadSdrSettings(p, QLocale::system().name());
+
     for (const QString& key : p.Keys(sSerial)) {
         bool ok = false;
         const int number = key.startsWith(QLatin1String("Com"), Qt::CaseInsensitive) ? key.mid(3).toInt(&ok, 10) : 0;
@@ -174,12 +181,52 @@ void ReadSettings(const TProfile& p, TSettings& s)
     }
 }
 
+bool ParseSdrGain(const QString& text, tSdrSettings& settings)
+{
+    if (text.trimmed().compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
+        settings.automaticGain = true;
+        return true;
+    }
+    bool ok = false;
+    const double db = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || db < -10 || db > 60) return false;
+    settings.automaticGain = false;
+    settings.gainDb = db;
+    return true;
+}
+
+tSdrSettings ReadSdrSettings(const TProfile& p, const QString& localeName)
+{
+    tSdrSettings r;
+    r.deemphasisUs = DefaultDeemphasisUs(localeName);
+    const QString source = p.ReadString(sSdr, Key("Source"), r.source).trimmed();
+    QString why;
+    if (ValidSdrSource(source, &why)) r.source = source;
+    const auto rate = std::uint32_t(p.ReadInteger(sSdr, Key("SampleRate"), int(r.sampleRate)));
+    const auto& rates = SdrSampleRates();
+    if (std::find(rates.begin(), rates.end(), rate) != rates.end()) r.sampleRate = rate;
+    ParseSdrGain(p.ReadString(sSdr, Key("Gain"), QStringLiteral("auto")), r);
+    r.correctionPpm = InRange(p.ReadInteger(sSdr, Key("Correction"), 0), -1000, 1000, 0);
+    const int deemphasis = p.ReadInteger(sSdr, Key("Deemphasis"), r.deemphasisUs);
+    if (deemphasis == 50 || deemphasis == 75) r.deemphasisUs = deemphasis;
+    r.audioDevice = p.ReadString(sSdr, Key("AudioDevice"), r.audioDevice).trimmed();
+    if (r.audioDevice.isEmpty()) r.audioDevice = QStringLiteral("default");
+    bool ok = false;
+    const double center = QLocale::c().toDouble(p.ReadString(sSdr, Key("Center"), QStringLiteral("0")), &ok);
+    r.centerMhz = ok && center >= 24 && center <= 1766 ? center : 0;
+    return r;
+}
+
 std::vector<tSettingsSection> SettingsSections(const TSettings& s)
 {
     std::vector<tSettingsSection> sections;
     // The sections in the order they are written.
     sections.push_back({sWinPos, {{Key("X"), Int(s.X)}, {Key("Y"), Int(s.Y)}}});
     sections.push_back({sAudio, {{Key("Volume"), Int(s.Volume)}, {Key("UsbAudio"), Bool(s.UsbAudio)}}});
+    sections.push_back({sRecording,
+                        {{Key("Folder"), s.RecordFolder},
+                         {Key("Format"), s.RecordFormat},
+                         {Key("StopsAtSleep"), Bool(s.RecordStopsAtSleep)}}});
     sections.push_back({sAlarm,
                         {{Key("Station"), Int(s.AlarmStation)},
                          {Key("Time"), PresetNumText(s.AlarmHour) + QLatin1Char(':') + PresetNumText(s.AlarmMinute)}}});
@@ -230,6 +277,18 @@ std::vector<tSettingsSection> SettingsSections(const TSettings& s)
         for (auto it = s.SerialDevices.cbegin(); it != s.SerialDevices.cend(); ++it)
             serial.Keys.emplace_back(QStringLiteral("Com") + Int(it.key()), it.value());
         sections.push_back(std::move(serial));
+    }
+    // The software-defined radio, while it is the card.
+    if (s.Model() == mSdr) {
+        const tSdrSettings& r = s.Sdr;
+        sections.push_back({sSdr,
+                            {{Key("Source"), r.source},
+                             {Key("SampleRate"), QString::number(r.sampleRate)},
+                             {Key("Gain"), r.automaticGain ? QStringLiteral("auto") : QString::number(r.gainDb, 'f', 1)},
+                             {Key("Correction"), Int(r.correctionPpm)},
+                             {Key("Deemphasis"), Int(r.deemphasisUs)},
+                             {Key("AudioDevice"), r.audioDevice},
+                             {Key("Center"), QString::number(r.centerMhz, 'f', 3)}}});
     }
     // The help window's size, once it has one.
     if (s.HelpWidth > 0 && s.HelpHeight > 0)

@@ -23,6 +23,10 @@ struct TSettings {
     // "Audio"
     int Volume = 0; // 0..256
     bool UsbAudio = true; // a radio device's USB sound played on the sound card
+    // "Recording"
+    QString RecordFolder;                    // empty: the music folder's "Vantoro"
+    QString RecordFormat = QStringLiteral("flac"); // the file extension
+    bool RecordStopsAtSleep = false;          // the end of sleep stops a recording
     // "Alarm"
     int AlarmStation = 0; // preset 1..100, 0 none
     int AlarmHour = 6;
@@ -68,6 +72,10 @@ struct TSettings {
     // used; empty until then (they start in the user's documents).
     QString PresetsFolder;
     QString ScriptsFolder;
+    // "SDR": the software-defined radio's source, rates and sound; written
+    // while that model is chosen, kept otherwise. The de-emphasis defaults
+    // to the one of the country the locale names.
+    tSdrSettings Sdr;
     // "Help": the help window's size; 0 until it has been opened.
     int HelpWidth = 0;
     int HelpHeight = 0;
@@ -81,6 +89,11 @@ struct TSettings {
 // Reads every value in reading order; a missing key or file gives defaults.
 // The preset named by CurrentPreset is marked Current in the bank.
 void ReadSettings(const TProfile& profile, TSettings& settings);
+// The SDR section alone, as ReadSettings reads it; `localeName` ("de_DE")
+// gives the de-emphasis when the file names none.
+tSdrSettings ReadSdrSettings(const TProfile& profile, const QString& localeName);
+// A gain setting's text: "auto" or the value in dB; false when it is neither.
+bool ParseSdrGain(const QString& text, tSdrSettings& settings);
 
 // The file's content as written back: sections in writing order, keys in order.
 struct tSettingsSection {

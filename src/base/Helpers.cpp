@@ -162,8 +162,8 @@ QString LeftChars(const QString& text, int count)
 
 int ActionCode(const QString& text)
 {
-    static const std::array<const char*, 7> words = {"Mute on", "Mute off", "Beep", "Volume",
-                                                     "Jump to", "Preset",   "Off"};
+    static const std::array<const char*, 8> words = {"Mute on", "Mute off", "Beep", "Volume",
+                                                     "Jump to", "Preset",   "Off",  "Record"};
     const QString upper = text.toUpper();
     for (std::size_t i = 0; i < words.size(); ++i)
         if (upper == QLatin1String(words[i]).toString().toUpper()) return int(i) + 1;

@@ -65,6 +65,19 @@ tDevCaps BuildModelTable()
     v.PortCount = 8;
     v.DefaultPort = v.CurrentPort = 1;
     for (int i = 1; i <= 8; ++i) v.Ports[i] = static_cast<std::uint16_t>(i);
+    // The software-defined radio: one source (a setting), FM only, the
+    // volume and mute applied to the sound it makes.
+    tDevCap& s = t[mSdr];
+    s.Name = QStringLiteral("SDR receiver (RTL2832U dongle)");
+    s.VolumeStep = 16;
+    s.HasFM = s.HasJapaneseFM = true;
+    s.FMStep = 0.05;
+    s.CanVolume = s.CanMute = s.CanSetStereo = true;
+    s.HasRds = true;
+    s.Connection = cnSdr;
+    s.PortCount = 1;
+    s.DefaultPort = s.CurrentPort = 1;
+    s.Ports[1] = 1;
     return t;
 }
 
@@ -200,6 +213,7 @@ void TRadioCard::Open()
     case mRA300: RtOpen(); break;
     case mZoltrix: ZxOpen(); break;
     case mV4L2: VlOpen(); break;
+    case mSdr: SdOpen(); break;
     default: SerOpen(); break;
     }
 }
@@ -212,6 +226,7 @@ void TRadioCard::Close()
     case mRA300: RtClose(); break;
     case mZoltrix: ZxClose(); break;
     case mV4L2: VlClose(); break;
+    case mSdr: SdClose(); break;
     default: SerClose(); break;
     }
     active_ = false;
@@ -246,6 +261,7 @@ void TRadioCard::Tune(bool stereo, tBand band, double freq)
             if (band == bFM) ZxTune(freq, stereo);
             break;
         case mV4L2: VlTune(freq); break;
+        case mSdr: SdTune(freq); break;
         case mRadioMan:
         case mRajikoma: SerTune(freq, band); break;
         default:
@@ -270,6 +286,10 @@ void TRadioCard::Mute()
         case mRA300: RtMute(); break;
         case mZoltrix: ZxMute(); break;
         case mV4L2: VlMute(); break;
+        case mSdr:
+            muted_ = true;
+            SdVolume();
+            break;
         default: SerMute(); break;
         }
     } else if (IsCardLine(volumeLine_)) {
@@ -284,6 +304,11 @@ void TRadioCard::UnmuteCard()
     case mRA300: RtUnmute(); break;
     case mZoltrix: ZxUnmute(); break;
     case mV4L2: VlUnmute(); break;
+    case mSdr:
+        muted_ = false;
+        startMutedPending_ = false;
+        SdVolume();
+        break;
     default: SerUnmute(); break;
     }
 }
@@ -310,6 +335,8 @@ void TRadioCard::VolumeUp()
             ZxVolumeUp();
         else if (model_ == mV4L2 && volume_ < volumeMax_)
             VlSetVolume(volume_ + volumeStep_);
+        else if (model_ == mSdr)
+            SetVolume(volume_ + volumeStep_);
     } else if (IsCardLine(volumeLine_)) {
         LineStep(+1);
     }
@@ -325,6 +352,8 @@ void TRadioCard::VolumeDown()
             ZxVolumeDown();
         else if (model_ == mV4L2 && volumeMax_ > 0 && volume_ > 0)
             VlSetVolume(volume_ - volumeStep_);
+        else if (model_ == mSdr)
+            SetVolume(volume_ - volumeStep_);
     } else if (IsCardLine(volumeLine_)) {
         LineStep(-1);
     }
@@ -341,6 +370,10 @@ void TRadioCard::SetVolume(int value)
             ZxSetVolume(value);
         else if (model_ == mV4L2)
             VlSetVolume(value);
+        else if (model_ == mSdr) {
+            volume_ = volumeStep_ * static_cast<int>(RoundHalfEven(double(value) / volumeStep_));
+            SdVolume();
+        }
     } else if (IsCardLine(volumeLine_)) {
         LineSet(value);
     }
@@ -351,7 +384,7 @@ void TRadioCard::VolumeToZero()
     if (!active_ || volumeLine_ != vlNative) return;
     if (model_ == mRadioTrack || model_ == mRA300)
         RtVolumeToZero();
-    else if (model_ == mZoltrix || model_ == mV4L2)
+    else if (model_ == mZoltrix || model_ == mV4L2 || model_ == mSdr)
         SetVolume(0);
 }
 
@@ -363,6 +396,7 @@ tSignal TRadioCard::CheckSignal()
     case mRA300: return RtCheckSignal();
     case mZoltrix: return ZxCheckSignal();
     case mV4L2: return VlCheckSignal();
+    case mSdr: return SdCheckSignal();
     default: return SerCheckSignal();
     }
 }

@@ -4,12 +4,15 @@
 // check) turned into the model's own sequence on the I/O port or serial line.
 // Volume and mute can instead go through one line of the sound-card mixer.
 // An eighth model is any Linux radio device (Video4Linux2), whose bands,
-// steps and controls come from the device itself.
+// steps and controls come from the device itself; the ninth is the
+// software-defined radio: an RTL2832U dongle (on USB, over rtl_tcp, or a
+// recording of one) whose signal the program demodulates itself.
 
 #include "AudioLoop.h"
 #include "MixerControls.h"
 #include "PortAccess.h"
 #include "RdsDecoder.h"
+#include "SdrReceiver.h"
 #include "SerialPort.h"
 #include "V4l2Radio.h"
 
@@ -20,13 +23,15 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class THardwareEnv;
 
-enum tModel { mRadioTrack, mRA300, mWizard, mRadioMan, mRadionMaru, mRajikoma, mZoltrix, mV4L2 };
+enum tModel { mRadioTrack, mRA300, mWizard, mRadioMan, mRadionMaru, mRajikoma, mZoltrix, mV4L2, mSdr };
 enum tBand { bAM = 0, bFM = 1 };
 enum tVolumeLine { vlNone = 0, vlNative = 1, vlLineIn = 2, vlMicIn = 3, vlCd = 4 };
-enum tConnection : std::uint8_t { cnSerial = 1, cnIOPort = 2, cnDevice = 3 };
+enum tConnection : std::uint8_t { cnSerial = 1, cnIOPort = 2, cnDevice = 3, cnSdr = 4 };
 enum tSignal : int { sgNone = 0, sgTuned = 1, sgStereo = 2, sgMono = 3 };
 
 struct tDevCap {
@@ -54,7 +59,7 @@ struct tDevCap {
     bool HasHardwareSeek = false;
     bool HasRds = false;
 };
-constexpr int ModelCount = 8;
+constexpr int ModelCount = 9;
 using tDevCaps = std::array<tDevCap, ModelCount>;
 
 // Misuse of the component; raised with an empty message, told apart by class.
@@ -79,6 +84,32 @@ constexpr double AMLow = 0.531, AMHigh = 1.62;
 // Some band of some card covers `frequency` (MHz), compared as the files
 // print it (to the kHz). Anything else in a file is damage, not a station.
 bool InSomeBand(double frequency);
+// The software-defined radio's bands.
+constexpr double SdrFMLow = 87.5, SdrFMHigh = 108.0;
+constexpr double SdrJapaneseFMLow = 76.0, SdrJapaneseFMHigh = 95.0;
+
+// The software-defined radio's settings.
+struct tSdrSettings {
+    // "rtlsdr:N", "rtl_tcp:HOST:PORT" or the path of an I/Q recording (.cu8).
+    QString source = QStringLiteral("rtlsdr:0");
+    std::uint32_t sampleRate = 1024000;
+    bool automaticGain = true;
+    double gainDb = 0;      // when not automatic; snapped to the tuner's steps
+    int correctionPpm = 0;
+    int deemphasisUs = 50;  // 50 or 75
+    QString audioDevice = QStringLiteral("default"); // empty: no sound (vantoroctl)
+    double centerMhz = 0;   // a recording's centre; 0: the first tune's frequency
+    bool operator==(const tSdrSettings&) const = default;
+};
+// The sample rates librtlsdr accepts that the program offers.
+const std::vector<std::uint32_t>& SdrSampleRates();
+// The de-emphasis of the country a locale names: 75 µs in the Americas and
+// South Korea, 50 µs elsewhere.
+int DefaultDeemphasisUs(const QString& localeName);
+// Opens no device: checks a source's text; the reason when it is no source.
+bool ValidSdrSource(const QString& source, QString* why);
+// The source a setting names, unopened; null with `*why` when it names none.
+std::unique_ptr<TIqSource> MakeIqSource(const tSdrSettings& settings, QString* why);
 
 // (Sender, Volume, Mute) after a mixer change of the selected line.
 using tMixerChange = std::function<void(class TRadioCard* sender, int volume, bool mute)>;
@@ -185,6 +216,24 @@ public:
     // The loop of the open radio device's USB sound; null when it has none
     // or UsbAudio is off.
     const TAudioLoop* UsbAudioLoop() const { return audio_.get(); }
+    // Hands what the card plays to `tap` (null: to nothing) wherever the
+    // sound passes through the program; kept across opening and closing.
+    void SetAudioTap(TAudioTap* tap);
+    // Empty when what the card plays passes through the program now and can
+    // be recorded; else why not.
+    QString NoRecordingReason() const;
+    // Why the last Open failed when the model can say more than its
+    // exception does (the software-defined radio); empty otherwise.
+    const QString& OpenError() const { return openError_; }
+    // Every RDS group received, as it arrives (PollRds).
+    std::function<void(const tRdsGroup& group)> OnRdsGroup;
+
+    // The software-defined radio: its settings (taken at Open), its engine
+    // while open, and why it stopped on its own after it did.
+    const tSdrSettings& Sdr() const { return sdr_; }
+    void SetSdr(const tSdrSettings& value);
+    TSdrReceiver* SdrReceiver() { return sdrReceiver_.get(); }
+    const std::optional<tSdrStop>& SdrStop() const { return sdrStop_; }
 
 private:
     struct LineInfo {
@@ -265,6 +314,16 @@ private:
     // Starts the USB sound while the card is open and not muted, else stops it.
     void VlFollowAudio();
 
+    // The software-defined radio.
+    void SdOpen();
+    void SdClose();
+    void SdTune(double freq);
+    void SdVolume();
+    tSignal SdCheckSignal();
+    void SdPollRds(const std::function<void(unsigned news)>& onNews);
+    // False, with the card closed and told, once the engine stopped on its own.
+    bool SdAlive();
+
     // The common close tail of all models: mute the line on exit or mark muted.
     void CloseTail();
 
@@ -277,6 +336,7 @@ private:
     std::array<LineInfo, 3> lines_{};
     std::unique_ptr<TV4l2Radio> v4l2_;
     std::unique_ptr<TAudioLoop> audio_;
+    TAudioTap* tap_ = nullptr;
     bool usbAudio_ = false;
     tV4l2Info deviceInfo_; // what the radio device said when it last opened
     QString devicePath_;
@@ -284,6 +344,10 @@ private:
     TRdsDecoder rds_;
     std::optional<double> signalLevelDb_;
     bool destroying_ = false;
+    QString openError_;
+    tSdrSettings sdr_;
+    std::unique_ptr<TSdrReceiver> sdrReceiver_;
+    std::optional<tSdrStop> sdrStop_;
 
     tModel model_ = mRadioTrack;
     int port_ = 0;

@@ -340,6 +340,17 @@ std::optional<tRdsGroup> TRdsBlockAssembler::Add(std::uint8_t lsb, std::uint8_t 
     return out;
 }
 
+QString RdsSpyLine(const tRdsGroup& group)
+{
+    QStringList words;
+    bool any = false;
+    for (const tRdsBlock& b : group.blocks) {
+        any = any || b.valid;
+        words << (b.valid ? QStringLiteral("%1").arg(b.value, 4, 16, QLatin1Char('0')).toUpper() : QStringLiteral("----"));
+    }
+    return any ? words.join(QLatin1Char(' ')) : QString();
+}
+
 std::optional<tRdsGroup> ParseRdsSpyLine(const QString& line)
 {
     const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -149,6 +149,9 @@ private:
 // blanks, "----" for a lost block; anything after the fourth block is
 // ignored. Nothing for a line that holds no group.
 std::optional<tRdsGroup> ParseRdsSpyLine(const QString& line);
+// A group as such a line ("3401 0408 E20D 4142", a corrected block by its
+// corrected value); empty for a group with no block received.
+QString RdsSpyLine(const tRdsGroup& group);
 
 // The RDS character table.
 QChar RdsCharToUnicode(std::uint8_t code);

@@ -16,6 +16,8 @@ tV4l2Range TRadioCard::FMRange() const
         const tV4l2Range& r = japaneseFM_ ? deviceInfo_.japaneseFM : deviceInfo_.fm;
         if (r.Valid()) return r;
     }
+    if (model_ == mSdr)
+        return japaneseFM_ ? tV4l2Range{SdrJapaneseFMLow, SdrJapaneseFMHigh} : tV4l2Range{SdrFMLow, SdrFMHigh};
     return japaneseFM_ ? tV4l2Range{JapaneseFMLow, JapaneseFMHigh} : tV4l2Range{FMLow, FMHigh};
 }
 
@@ -136,10 +138,30 @@ void TRadioCard::SetUsbAudio(bool value)
     VlFollowAudio();
 }
 
+void TRadioCard::SetAudioTap(TAudioTap* tap)
+{
+    tap_ = tap;
+    if (sdrReceiver_) sdrReceiver_->SetAudioTap(tap);
+    VlFollowAudio();
+}
+
+QString TRadioCard::NoRecordingReason() const
+{
+    if (!active_) return QStringLiteral("No radio card is open.");
+    if ((model_ == mV4L2 && audio_) || (model_ == mSdr && sdrReceiver_)) return QString();
+    if (model_ == mV4L2 && !usbAudio_)
+        return QStringLiteral("The tuner's sound is recorded when it is played as USB sound (Settings, Audio).");
+    return QStringLiteral("This card's sound goes to the sound card by a cable, not through Vantoro: "
+                          "record it with the sound card's own recording tools.");
+}
+
 void TRadioCard::VlFollowAudio()
 {
     if (!audio_) return;
-    if (active_ && v4l2_ && !muted_)
+    audio_->SetTap(tap_);
+    // While recording, a muted card keeps its loop running, silent.
+    audio_->SetSilent(muted_);
+    if (active_ && v4l2_ && (!muted_ || tap_))
         audio_->Start();
     else
         audio_->Stop();
@@ -190,12 +212,14 @@ bool TRadioCard::Seek(bool upward)
 
 void TRadioCard::PollRds(const std::function<void(unsigned news)>& onNews)
 {
+    if (model_ == mSdr) return SdPollRds(onNews);
     if (!active_ || !v4l2_ || !caps_[model_].HasRds) return;
     std::vector<std::uint8_t> bytes;
     VlCall(v4l2_->ReadRds(bytes));
     for (std::size_t i = 0; i + 2 < bytes.size(); i += 3) {
         const auto group = rdsBlocks_.Add(bytes[i], bytes[i + 1], bytes[i + 2]);
         if (!group) continue;
+        if (OnRdsGroup) OnRdsGroup(*group);
         const unsigned news = rds_.Feed(*group);
         if (news && onNews) onNews(news);
     }

@@ -74,6 +74,11 @@ QPixmap ActionIcon(int kind)
         p.drawArc(QRectF(2.5, 3, 11, 11), 120 * 16, 300 * 16);
         p.drawLine(QPointF(8, 1.5), QPointF(8, 8));
         break;
+    case 8: // record: the red dot
+        p.setPen(QPen(QColor(120, 0, 0), 1));
+        p.setBrush(QColor(220, 0, 0));
+        p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
+        break;
     default: break;
     }
     return icon;

@@ -145,6 +145,12 @@ void TAudioLoop::SetVolume(int volume)
     volume_ = std::clamp(volume, 0, 256);
 }
 
+void TAudioLoop::SetTap(TAudioTap* tap)
+{
+    const std::lock_guard lock(tapMutex_);
+    tap_ = tap;
+}
+
 void TAudioLoop::Run()
 {
     std::string why;
@@ -161,7 +167,11 @@ void TAudioLoop::Run()
             if (got == 0 && !Check(*source, source->Wait(WaitMs), capture_.c_str())) return;
             continue;
         }
-        if (const int volume = volume_; volume != 256)
+        {
+            const std::lock_guard lock(tapMutex_);
+            if (tap_) tap_->Write(samples.data(), std::size_t(got), AudioChannels);
+        }
+        if (const int volume = silent_ ? 0 : volume_.load(); volume != 256)
             for (long i = 0; i < got * AudioChannels; ++i)
                 samples[std::size_t(i)] = std::int16_t(samples[std::size_t(i)] * volume / 256);
         // Every frame read is played, however many tries the device needs.

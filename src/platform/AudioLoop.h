@@ -5,6 +5,8 @@
 // are recovered from; any other failure ends the loop and is kept for the
 // caller to read. Nothing is thrown across the thread.
 
+#include "AudioTap.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -65,6 +67,13 @@ public:
     // Stop and Start, taken by the running loop at its next chunk.
     void SetVolume(int volume);
     int Volume() const { return volume_; }
+    // Plays silence while set, the tap still hearing the tuner: a muted
+    // radio goes on recording.
+    void SetSilent(bool silent) { silent_ = silent; }
+    // Hears every frame captured, at the tuner's level (before the loop's
+    // volume), on the loop's thread; null for none. Once SetTap returns,
+    // the tap it replaced is no longer called.
+    void SetTap(TAudioTap* tap);
     // Frames played and recoveries since the last Start.
     std::uint64_t Frames() const { return frames_; }
     unsigned Recoveries() const { return recoveries_; }
@@ -83,8 +92,11 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> running_{false};
     std::atomic<int> volume_{256};
+    std::atomic<bool> silent_{false};
     std::atomic<std::uint64_t> frames_{0};
     std::atomic<unsigned> recoveries_{0};
     mutable std::mutex mutex_;
     std::string error_;
+    std::mutex tapMutex_; // held only while the tap is called or replaced
+    TAudioTap* tap_ = nullptr;
 };

@@ -14,6 +14,8 @@
 #include <QString>
 #include <memory>
 
+class TIqSource;
+
 // The USB serial adapters in `dir`, ttyUSB before ttyACM, each by number.
 QStringList ListSerialAdapters(const QString& dir = QStringLiteral("/dev"));
 
@@ -61,6 +63,18 @@ public:
     // The loop that plays a radio device's USB sound on the sound card, not
     // yet started; null when the device has no sound of its own on USB.
     virtual std::unique_ptr<TAudioLoop> UsbAudioLoop(const QString& /*radioDevice*/) { return nullptr; }
+
+    // The software-defined radio's samples on the emulated machine (its
+    // emulated dongle, whatever source was chosen), a new one the caller
+    // owns; null on the real one, where the card opens the source the
+    // settings name. (A plain pointer: the source's class lies above this layer.)
+    virtual TIqSource* NewEmulatedIqSource() { return nullptr; }
+    // The software-defined radio's sound output: an ALSA playback device by
+    // name; null with `*error` saying why.
+    virtual std::unique_ptr<TAudioStream> OpenSdrAudio(const std::string& device, std::string* error)
+    {
+        return OpenAlsaStream(device, false, error);
+    }
 
 protected:
     // Plays the tone; a machine without a way to play one says false.

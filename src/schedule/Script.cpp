@@ -14,6 +14,7 @@ bool zAction::SameAs(const zAction& other) const
     case zVolume: return Volume == other.Volume;
     case zJumpTo: return SameFrequency(Frequency, other.Frequency) && Band == other.Band && Stereo == other.Stereo;
     case zPreset: return Preset == other.Preset && Stereo == other.Stereo;
+    case zRecord: return Preset == other.Preset && Minutes == other.Minutes;
     default: return true;
     }
 }
@@ -43,6 +44,7 @@ QString ActionWord(tActionKind kind)
     case zJumpTo: return QStringLiteral("Jump to");
     case zPreset: return QStringLiteral("Preset");
     case zOff: return QStringLiteral("Off");
+    case zRecord: return QStringLiteral("Record");
     default: return QString();
     }
 }

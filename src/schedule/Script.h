@@ -18,6 +18,9 @@ enum tActionKind : std::uint8_t {
     zJumpTo = 5,
     zPreset = 6,
     zOff = 7,
+    // Newer than the rest: a file holding it is refused by copies that
+    // predate it, as any line with an unknown word is.
+    zRecord = 8,
 };
 
 // One action. A plain value holding the fields of every kind; only those of
@@ -27,7 +30,7 @@ struct zAction {
     QTime Time{0, 0}; // only the hour and the minute count
     // zVolume: volume step 0..20 (5% each).
     std::uint8_t Volume = 0;
-    // zPreset: preset number 1..100.
+    // zPreset, zRecord: preset number 1..100.
     std::uint8_t Preset = 0;
     // zPreset, zJumpTo.
     bool Stereo = false;
@@ -38,6 +41,8 @@ struct zAction {
     std::uint8_t Times = 1;
     std::int32_t BeepFreq = 5000;
     std::int32_t MSecs = 300;
+    // zRecord: how long to record, 1..MaxRecordMinutes minutes.
+    std::int32_t Minutes = 60;
 
     int Hour() const { return Time.hour(); }
     int Minute() const { return Time.minute(); }
@@ -50,6 +55,9 @@ struct zAction {
 // An action of a kind with the defaults it is created with. A jump takes the
 // card's band and stereo setting and starts at the band's lowest frequency
 // (76.0 MHz on FM, 0.531 on AM); a preset takes the card's stereo setting.
+// The longest recording a script asks for: a day.
+constexpr int MaxRecordMinutes = 1440;
+
 zAction MakeAction(tActionKind kind, QTime time, std::uint8_t cardBand = 1, bool cardStereo = false);
 
 // "0730" for 07:30.

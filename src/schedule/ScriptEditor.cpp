@@ -280,10 +280,17 @@ void TScriptEditor::BuildControls()
     Presets->setObjectName(QStringLiteral("Presets"));
     PresetStereo = new QCheckBox(tr("Stereo"), gPreset);
     PresetStereo->setObjectName(QStringLiteral("PresetStereo"));
+    // A record action names a preset too, and how long to record it.
+    PresetWord = new QLabel(gPreset);
+    RecordFor = new QLabel(QStringLiteral("for"), gPreset);
+    RecordMinutes = Spin(gPreset, "RecordMinutes", 1, MaxRecordMinutes);
+    RecordMinutes->setSuffix(QStringLiteral(" min"));
     auto* presetRow = new QHBoxLayout(gPreset);
-    presetRow->addWidget(new QLabel(tr("Jump to"), gPreset));
+    presetRow->addWidget(PresetWord);
     presetRow->addWidget(Presets, 1);
     presetRow->addWidget(PresetStereo);
+    presetRow->addWidget(RecordFor);
+    presetRow->addWidget(RecordMinutes);
 
     gBeep = panel("gBeep");
     Times = Spin(gBeep, "Times", 1, 50);
@@ -428,12 +435,15 @@ void TScriptEditor::FillLists()
     }
     Presets->setCurrentIndex(Presets->count() > 0 ? 0 : -1);
     std::vector<tActionKind> kinds = {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zOff};
-    if (defaultPreset_ != 0) kinds.insert(kinds.begin(), zPreset);
+    if (defaultPreset_ != 0) {
+        kinds.insert(kinds.begin(), zPreset);
+        kinds.push_back(zRecord);
+    }
     for (tActionKind kind : kinds) {
         auto* item = new QListWidgetItem(ActionCaption(kind), Actions);
         item->setData(KindRole, int(kind));
     }
-    Actions->setFixedHeight(defaultPreset_ != 0 ? 144 : 124);
+    Actions->setFixedHeight(defaultPreset_ != 0 ? 164 : 124);
 }
 
 void TScriptEditor::ShowScript(int select)

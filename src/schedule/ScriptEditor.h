@@ -149,6 +149,9 @@ private:
     QWidget* gPreset = nullptr;
     QComboBox* Presets = nullptr;
     QCheckBox* PresetStereo = nullptr;
+    QLabel* PresetWord = nullptr;
+    QLabel* RecordFor = nullptr;
+    QSpinBox* RecordMinutes = nullptr;
     QWidget* gBeep = nullptr;
     QSpinBox* Times = nullptr;
     QSpinBox* BFreq = nullptr;

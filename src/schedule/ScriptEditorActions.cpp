@@ -39,7 +39,7 @@ tActionKind TScriptEditor::SelectedKind() const
 zAction TScriptEditor::NewAction(tActionKind kind) const
 {
     zAction action = MakeAction(kind, QTime(), env_.Card->Band() == bAM ? 0 : 1, env_.Card->Stereo());
-    if (kind == zPreset) action.Preset = std::uint8_t(defaultPreset_);
+    if (kind == zPreset || kind == zRecord) action.Preset = std::uint8_t(defaultPreset_);
     return action;
 }
 
@@ -82,12 +82,19 @@ void TScriptEditor::FillPanel(const zAction& action)
         FreqStereo->setChecked(action.Band != 0 && action.Stereo);
         Freq->setValue(action.Frequency);
         break;
-    case zPreset: {
+    case zPreset:
+    case zRecord: {
         shown = gPreset;
         focus = Presets;
+        const bool record = action.Kind == zRecord;
+        PresetWord->setText(record ? QStringLiteral("Record") : QStringLiteral("Jump to"));
+        PresetStereo->setVisible(!record);
+        RecordFor->setVisible(record);
+        RecordMinutes->setVisible(record);
         const int at = Presets->findData(int(action.Preset));
         Presets->setCurrentIndex(at >= 0 ? at : 0);
         ShowPresetStereo(action.Preset, action.Stereo);
+        RecordMinutes->setValue(action.Minutes);
         break;
     }
     default: break;
@@ -163,7 +170,7 @@ void TScriptEditor::RightClick()
 bool TScriptEditor::ProgDragOver(bool fromKinds) const
 {
     if (!fromKinds) return true;
-    return SelectedKind() != zPreset || Presets->count() > 0;
+    return (SelectedKind() != zPreset && SelectedKind() != zRecord) || Presets->count() > 0;
 }
 
 void TScriptEditor::ProgDragDrop(bool fromKinds, int row)
@@ -212,6 +219,10 @@ zAction TScriptEditor::PanelAction(int s)
         action.Preset = std::uint8_t(EntryPreset(Presets->currentText()));
         action.Stereo = PresetStereo->isChecked();
         break;
+    case zRecord:
+        action.Preset = std::uint8_t(EntryPreset(Presets->currentText()));
+        action.Minutes = RecordMinutes->value();
+        break;
     case zJumpTo:
         action.Band = panelBand_;
         action.Stereo = FreqStereo->isChecked();
@@ -234,7 +245,8 @@ void TScriptEditor::SaveClick()
     if (s < 0) return;
     // A preset action points at a stored preset, or the script it is saved
     // in could not be read back.
-    if (script_.At(s + 1).Kind == zPreset && Presets->count() == 0) {
+    const tActionKind kind = script_.At(s + 1).Kind;
+    if ((kind == zPreset || kind == zRecord) && Presets->count() == 0) {
         env_.Prompts->Message(WarningTitle(), PresetActionNeedsPresetText(), tPromptIcon::Warning);
         return;
     }

@@ -134,6 +134,9 @@ bool ParseAction(const QString& line, zAction& action, QString& why)
                integer(true, 1, 1000, QT_TRANSLATE_NOOP("ScriptFile", "the length"), action.MSecs);
     case zVolume: return integer(true, 0, 20, QT_TRANSLATE_NOOP("ScriptFile", "the volume"), action.Volume);
     case zPreset: return integer(false, 1, 100, QT_TRANSLATE_NOOP("ScriptFile", "the preset number"), action.Preset) && stereo(action.Stereo);
+    case zRecord:
+        return integer(false, 1, 100, QT_TRANSLATE_NOOP("ScriptFile", "the preset number"), action.Preset) &&
+               integer(true, 1, MaxRecordMinutes, QT_TRANSLATE_NOOP("ScriptFile", "the length in minutes"), action.Minutes);
     case zJumpTo: {
         const std::optional<QString> frequency = fields.Next(false);
         if (!frequency) {
@@ -273,6 +276,7 @@ QByteArray ScriptFileText(const tScript& script, const tPresets& presets)
             line += QStringLiteral(".%1.").arg(a.Preset) + (fm && a.Stereo ? QLatin1String("ST") : QLatin1String("MN"));
             break;
         }
+        case zRecord: line += QStringLiteral(".%1.%2").arg(a.Preset).arg(a.Minutes); break;
         default: break;
         }
         text += line + QLatin1String("\r\n");

@@ -65,6 +65,7 @@ void TScriptRunner::RunScriptAction(int position, const QDateTime& now)
     case zJumpTo: target_.ScriptJumpTo(action.Band, action.Frequency, action.Stereo); break;
     case zPreset: target_.ScriptPreset(action.Preset, action.Stereo); break;
     case zOff: target_.ScriptOff(); break;
+    case zRecord: target_.ScriptRecord(action.Preset, action.Minutes); break;
     default: break;
     }
 }

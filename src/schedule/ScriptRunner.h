@@ -20,6 +20,9 @@ public:
     virtual void ScriptPreset(int preset, bool stereo) = 0; // a preset not in use does nothing
     virtual void ScriptOff() = 0;                           // mute first, then close
     virtual void ScriptStartBeeper() = 0;                   // (re)start the one-second beeper
+    // Tune to the preset and record it for that many minutes; a preset not
+    // in use does nothing.
+    virtual void ScriptRecord(int preset, int minutes) = 0;
 };
 
 struct tBeep {

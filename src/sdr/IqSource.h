@@ -6,14 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 // What Read says besides a count of bytes.
 enum tIqRead : long {
     iqTimedOut = 0,  // nothing arrived within the wait
-    iqEnd = -1,      // the recording ended, or the server closed the connection
-    iqFailed = -2,   // the device or the connection failed: see Error()
+    iqEnd = -1,      // the recording ended
+    iqFailed = -2,   // the device or the connection failed (a server that closed it too): see Error()
 };
 
 class TIqSource {
@@ -37,6 +38,10 @@ public:
     // Reads up to `bytes` bytes (an even count: I and Q of each sample),
     // waiting at most `timeoutMs`: the count read, or a tIqRead.
     virtual long Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs) = 0;
+
+    // A recording's centre frequency once known: the source cannot move, so
+    // tuning moves only the receiver within the band it holds.
+    virtual std::optional<std::uint32_t> FixedCenter() const { return std::nullopt; }
 
     // Why the last call failed, in a sentence the user can act on.
     virtual std::string Error() const = 0;

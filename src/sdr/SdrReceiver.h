@@ -17,6 +17,18 @@
 
 class TAudioStream;
 
+// What the processing thread hands the FM multiplex to: the RDS demodulator.
+// Made when the first multiplex arrives (its rate then known), reset for every
+// new station; the groups it completes go to OnGroup (set by the receiver).
+class TMultiplexSink {
+public:
+    virtual ~TMultiplexSink() = default;
+    virtual void Process(const tMultiplex& multiplex) = 0;
+    virtual void Reset() = 0;
+    std::function<void(const tRdsGroup&)> OnGroup;
+};
+using tMultiplexSinkMaker = std::function<std::unique_ptr<TMultiplexSink>(double multiplexRate)>;
+
 struct tSdrSetup {
     std::uint32_t sampleRate = 1024000;
     bool automaticGain = true;
@@ -65,8 +77,15 @@ public:
     std::uint64_t Dropped() const;
     // I/Q samples processed since Start: the source's time.
     std::uint64_t Samples() const;
+    // I/Q samples processed for the station last tuned to; 0 until its first
+    // samples went through (State then tells about that station).
+    std::uint64_t SamplesSinceTune() const;
+
+    // Where the multiplex goes (RDS); set before Start. None: no RDS.
+    void SetMultiplexSink(tMultiplexSinkMaker maker);
 
     // Hears the audio as it is played (after volume and mute); null for none.
+    // Once it returns, the tap replaced is not called again.
     void SetAudioTap(TAudioTap* tap);
 
 private:

@@ -78,6 +78,7 @@ TSettingsDialog::TSettingsDialog(const tSetupValues& values, tSetupFacts facts, 
     pages_->addTab(new TPageScroll(BuildColorsPage()), tr("Colors"));
     pages_->addTab(new TPageScroll(BuildButtonsPage()), tr("Buttons"));
     pages_->addTab(new TPageScroll(BuildKeysPage()), tr("Keys"));
+    pages_->addTab(new TPageScroll(BuildRecordingPage()), tr("Recording"));
 
     btOk = Named(new QPushButton(tr("OK"), this), "btOk");
     btOk->setDefault(true);
@@ -218,13 +219,15 @@ QWidget* TSettingsDialog::BuildCardPage()
                 [this](int index) { model_.SetPort(Port_Radio->itemData(index).toInt()); });
     }
 
+    gSdr = BuildSdrGroup(page);
+
     // The groups share one width, so the list beside them keeps its width
     // whichever of them a model shows.
     auto* place = new QGridLayout;
     int widest = 0;
-    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio})
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio, gSdr})
         widest = std::max(widest, group->sizeHint().width());
-    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio}) {
+    for (QGroupBox* group : {gPort_030C_020C, gPort_Serial, gWinNT, gNoSerials, gPort_Radio, gSdr}) {
         group->setFixedWidth(widest);
         place->addWidget(group, 0, 0, Qt::AlignTop);
     }
@@ -358,6 +361,7 @@ void TSettingsDialog::ShowModel()
     gWinNT->setVisible(group == tPortGroup::NoPortAccess);
     gNoSerials->setVisible(group == tPortGroup::NoSerials);
     gPort_Radio->setVisible(group == tPortGroup::Radio);
+    gSdr->setVisible(group == tPortGroup::Sdr);
     btOk->setEnabled(model_.OkEnabled());
     Installed_030C_020C->setVisible(model_.Installed());
     Installed_Serial->setVisible(model_.Installed());

@@ -48,6 +48,7 @@ private:
     QWidget* BuildColorsPage();
     QWidget* BuildButtonsPage();
     QWidget* BuildKeysPage();
+    QWidget* BuildRecordingPage();
     QWidget* BuildPreview();
 
     // Radio card and volume pages.
@@ -66,6 +67,8 @@ private:
     // Keys page.
     void CmdChange(std::size_t command);
     void ShowKeys();
+    // The software-defined radio's group on the card page.
+    QGroupBox* BuildSdrGroup(QWidget* page);
 
     TSetupModel model_;
     std::unique_ptr<TGlyphs> glyphs_;
@@ -88,6 +91,7 @@ private:
     QGroupBox* gNoSerials = nullptr;
     QGroupBox* gPort_Radio = nullptr;
     QComboBox* Port_Radio = nullptr;
+    QGroupBox* gSdr = nullptr; // the software-defined radio's settings
     // Volume control page.
     QListWidget* ScList = nullptr;
     QCheckBox* xUsbAudio = nullptr;

@@ -114,6 +114,7 @@ tPortGroup TSetupModel::PortGroup() const
     if (Caps().Connection == cnSerial)
         return facts_.SerialPorts.empty() ? tPortGroup::NoSerials : tPortGroup::Serial;
     if (Caps().Connection == cnDevice) return tPortGroup::Radio;
+    if (Caps().Connection == cnSdr) return tPortGroup::Sdr;
     // Linux always guards its I/O ports, so only the access itself decides.
     return facts_.PortAccess ? tPortGroup::IOPort : tPortGroup::NoPortAccess;
 }

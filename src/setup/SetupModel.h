@@ -30,6 +30,12 @@ struct tSetupValues {
     bool StartMuted = false;
     bool ForceStereoOff = false;
     bool UsbAudio = true;
+    tSdrSettings Sdr; // the software-defined radio's source, rates and sound
+    // Recording: the folder (empty: the music folder's "Vantoro"), the
+    // format as a file extension, and whether the end of sleep stops it.
+    QString RecordFolder;
+    QString RecordFormat = QStringLiteral("flac");
+    bool RecordStopsAtSleep = false;
     int ShutDown = 2; // 0 mute, 1 leave playing, 2 ask
     int Background = 2; // unlit read-out colour, palette index 0..15
     int Foreground = 10; // lit read-out colour
@@ -78,7 +84,7 @@ struct tSetupFacts {
 };
 
 // Which of the groups that share the port place is shown.
-enum class tPortGroup { IOPort, Serial, NoPortAccess, NoSerials, Radio };
+enum class tPortGroup { IOPort, Serial, NoPortAccess, NoSerials, Radio, Sdr };
 
 struct tVolumeSource {
     QString Text;

@@ -1,6 +1,8 @@
 #include "SimulatedHardware.h"
 
+#include "EmulatedDongle.h"
 #include "RadioTrackEmulator.h"
+#include "ToneSound.h"
 #include "ZoltrixEmulator.h"
 
 #include <cerrno>
@@ -8,7 +10,7 @@
 
 TSimulatedHardware::TSimulatedHardware(TStationList stations, bool realTime,
                                        const QString& traceFile)
-    : THardwareEnv(traceFile), stations_(std::move(stations)), clock_(realTime)
+    : THardwareEnv(traceFile), stations_(std::move(stations)), clock_(realTime), realTime_(realTime)
 {
     Attach(bus_, clock_);
     InsertCard(mRadioTrack);
@@ -21,6 +23,11 @@ TSimulatedHardware::TSimulatedHardware(TStationList stations, bool realTime,
             return std::int64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
                                     std::chrono::steady_clock::now() - start)
                                     .count());
+        };
+        // In the program the radio device has USB sound: a quiet 440 Hz
+        // tone, so its sound loop and a recording of it can be tried.
+        UsbAudio = [](const QString&) {
+            return std::make_unique<TAudioLoop>("tone", "sink", ToneSoundOpener([] { return 440.0; }));
         };
     }
     InsertRadio({});
@@ -87,4 +94,28 @@ std::unique_ptr<TV4l2Device> TSimulatedHardware::OpenRadioRaw(const QString& pat
 std::unique_ptr<TMixerDevice> TSimulatedHardware::MixerDevice()
 {
     return std::make_unique<TEmulatedMixerDevice>(soundCard_);
+}
+
+namespace {
+
+// Takes the sound at once and keeps none of it.
+class TDiscardingStream final : public TAudioStream {
+public:
+    long Transfer(std::int16_t*, long frames) override { return frames; }
+    int Wait(int) override { return 0; }
+    int Recover(int) override { return 0; }
+};
+
+} // namespace
+
+TIqSource* TSimulatedHardware::NewEmulatedIqSource()
+{
+    return new TEmulatedDongle(stations_, realTime_);
+}
+
+std::unique_ptr<TAudioStream> TSimulatedHardware::OpenSdrAudio(const std::string& device, std::string* error)
+{
+    if (SdrAudio) return SdrAudio(device, error);
+    if (realTime_) return OpenAlsaStream(device, false, error);
+    return std::make_unique<TDiscardingStream>();
 }

@@ -52,12 +52,21 @@ public:
     // Puts in a radio device that offers what `setup` says.
     void InsertRadio(const tV4l2EmulatorSetup& setup);
     static constexpr const char* RadioPath = "/dev/radio0";
-    // The emulated radio has no USB sound; tests give it one here.
+    // The emulated radio's USB sound: in real time a tone (ToneSound), else
+    // none unless a test gives it one here.
     std::function<std::unique_ptr<TAudioLoop>(const QString& radioDevice)> UsbAudio;
     std::unique_ptr<TAudioLoop> UsbAudioLoop(const QString& radioDevice) override
     {
         return UsbAudio ? UsbAudio(radioDevice) : nullptr;
     }
+
+    // The software-defined radio's dongle: the station list's I/Q, in real
+    // time when the machine runs in real time. The sound goes to the real
+    // ALSA device then; in tests it is taken and thrown away (SdrAudio may
+    // put another sink in).
+    TIqSource* NewEmulatedIqSource() override;
+    std::unique_ptr<TAudioStream> OpenSdrAudio(const std::string& device, std::string* error) override;
+    std::function<std::unique_ptr<TAudioStream>(const std::string& device, std::string* error)> SdrAudio;
 
     TPortBus& Bus() { return bus_; }
     TSimClock& Clock() { return clock_; }
@@ -77,6 +86,7 @@ private:
     TStationList stations_;
     std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;
+    bool realTime_;
     TPortBus bus_;
     std::function<std::int64_t()> radioTime_;
     std::shared_ptr<TV4l2RadioEmulator> radio_;

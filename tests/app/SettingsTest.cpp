@@ -44,7 +44,7 @@ TEST(Settings, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.Frequency, 0.0); // the default text "87" has no frequency after its blank
     EXPECT_TRUE(s.SerialDevices.isEmpty());
     const char* const expected[] = {
-                  "WinPos/X=0", "WinPos/Y=0", "Audio/Volume=0", "Audio/UsbAudio=1", "Alarm/Station=0", "Alarm/Time=06:30",
+                  "WinPos/X=0", "WinPos/Y=0", "Audio/Volume=0", "Audio/UsbAudio=1", "Recording/Folder=", "Recording/Format=flac", "Recording/StopsAtSleep=0", "Alarm/Station=0", "Alarm/Time=06:30",
                   "Frequency/Frequency=M 000.000", "Frequency/TuneStep=1", "Configuration/Hardware=1",
                   "Configuration/Port=0", "Configuration/VolumeLine=0", "Configuration/CheckIfTuned=0",
                   "Configuration/JapaneseFM=0", "Configuration/KeyboardCommands=UD0XM-+,.SA<>!EIOPQJT123ZCRLYKH678945",

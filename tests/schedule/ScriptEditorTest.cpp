@@ -96,8 +96,9 @@ TEST_F(ScriptEditorTest, OpensOnTheLoadedScriptWithTheFirstActionInThePanel)
     Open(Script({{zMuteOn, QTime(6, 0)}}), QStringLiteral("/x/day.vxs"));
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Script - (/x/day.vxs)"));
     EXPECT_EQ(Child<QLineEdit>("Title")->text(), QStringLiteral("Day"));
-    EXPECT_EQ(Child<QListWidget>("Actions")->count(), 7);
+    EXPECT_EQ(Child<QListWidget>("Actions")->count(), 8);
     EXPECT_EQ(Child<QListWidget>("Actions")->item(0)->text(), QStringLiteral("Preset"));
+    EXPECT_EQ(Child<QListWidget>("Actions")->item(7)->text(), QStringLiteral("Record"));
     EXPECT_EQ(List()->currentRow(), 0);
     EXPECT_EQ(Child<QLabel>("bTime")->text(), QStringLiteral("00:00"));
     EXPECT_EQ(Child<QLabel>("eTime")->text(), QStringLiteral("23:59"));
@@ -213,6 +214,37 @@ TEST_F(ScriptEditorTest, SaveStoresThePanelFittedToTheBand)
     EXPECT_FALSE(Child<QCheckBox>("PresetStereo")->isEnabled());
     Click("Save");
     EXPECT_EQ(editor->Script().At(4).Preset, 2);
+}
+
+TEST_F(ScriptEditorTest, ARecordActionTakesAPresetAndMinutesButNoStereo)
+{
+    tScript loaded = Script({{zPreset, QTime(6, 0)}, {zRecord, QTime(20, 0)}});
+    loaded.Actions[1].Preset = 2;
+    loaded.Actions[1].Minutes = 90;
+    Open(loaded);
+    Select(1);
+    auto* minutes = Child<QSpinBox>("RecordMinutes");
+    ASSERT_NE(minutes, nullptr);
+    EXPECT_EQ(minutes->value(), 90);
+    EXPECT_EQ(minutes->maximum(), 1440);
+    EXPECT_TRUE(Child<QCheckBox>("PresetStereo")->isHidden());
+    EXPECT_EQ(Child<QComboBox>("Presets")->currentData().toInt(), 2);
+    Child<QComboBox>("Presets")->setCurrentIndex(0);
+    minutes->setValue(120);
+    Click("Save");
+    EXPECT_EQ(editor->Script().At(2).Preset, 1);
+    EXPECT_EQ(editor->Script().At(2).Minutes, 120);
+    EXPECT_EQ(editor->Script().At(1).Kind, zPreset); // its neighbour untouched
+
+    // Back on the preset action: stereo again, no length.
+    Select(0);
+    EXPECT_FALSE(Child<QCheckBox>("PresetStereo")->isHidden());
+    EXPECT_TRUE(minutes->isHidden());
+
+    // Without presets there is no record action to pick.
+    presets = tPresets();
+    Open();
+    EXPECT_TRUE(Child<QListWidget>("Actions")->findItems(QStringLiteral("Record"), Qt::MatchExactly).isEmpty());
 }
 
 TEST_F(ScriptEditorTest, APresetActionNeedsAStoredPresetAndAScriptThatCannotBeReadIsNotWritten)

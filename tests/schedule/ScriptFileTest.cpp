@@ -87,6 +87,12 @@ TEST(ScriptFile, FaultyFilesAreCorruptAtTheirLineAndLeaveTheScriptAlone)
         {File({";T", "Preset.0700.7.XX"}), 2},
         {File({";T", "Jump to.0700.abc.FM.ST"}), 2},
         {File({";T", "Jump to.0700.098,500.FM"}), 2},
+        {File({";T", "Record.0700.7"}), 2, "the length in minutes is missing"},
+        {File({";T", "Record.0700.7.0"}), 2, "the length in minutes must be a whole number from 1 to 1440"},
+        {File({";T", "Record.0700.7.1441"}), 2},
+        {File({";T", "Record.0700.101.60"}), 2, "the preset number must be a whole number from 1 to 100"},
+        {File({";T", "Record.0700.7.60.ST"}), 2},
+        {File({";T", "Recording.0700.7.60"}), 2, "not an action word"},
         {File({";T", "Off.0800", "Mute on.0700"}), 3},      // out of order
         {File({";T", "Mute on.0700", "Off.0700"}), 3},      // two in one minute
         // A line no script has, and a file larger than any script.
@@ -194,6 +200,8 @@ TEST(ScriptFile, RoundTripKeepsEveryFieldUnderEitherLocale)
         add(zJumpTo, 6, 4, [](zAction& a) { a.Band = 0, a.Frequency = 1.602, a.Stereo = true; });
         add(zPreset, 6, 5, [](zAction& a) { a.Preset = 7, a.Stereo = true; });
         add(zPreset, 6, 6, [](zAction& a) { a.Preset = 8, a.Stereo = true; });
+        add(zRecord, 6, 7, [](zAction& a) { a.Preset = 9, a.Minutes = 1440; });
+        add(zRecord, 20, 0, [](zAction& a) { a.Preset = 100, a.Minutes = 1; });
         add(zMuteOn, 22, 0, none);
         add(zOff, 23, 59, none);
 
@@ -214,6 +222,8 @@ TEST(ScriptFile, RoundTripKeepsEveryFieldUnderEitherLocale)
         EXPECT_EQ(back.At(4).Time, QTime(6, 3)); // seconds dropped
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readAll().contains("\r\nPreset.0605.7.ST\r\n"));
+        const QByteArray text = file.readAll();
+        EXPECT_TRUE(text.contains("\r\nPreset.0605.7.ST\r\n"));
+        EXPECT_TRUE(text.contains("\r\nRecord.0607.9.1440\r\nRecord.2000.100.1\r\n"));
     }
 }

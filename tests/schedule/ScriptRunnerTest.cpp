@@ -22,6 +22,10 @@ public:
     }
     void ScriptOff() override { done.push_back("off"); }
     void ScriptStartBeeper() override { done.push_back("beeper"); }
+    void ScriptRecord(int preset, int minutes) override
+    {
+        done.push_back("record " + std::to_string(preset) + ' ' + std::to_string(minutes));
+    }
     std::vector<std::string> done;
 };
 
@@ -101,14 +105,20 @@ TEST_F(Runner, AMorningScriptSwitchedOnInTheEveningEndsWithoutRunning)
 
 TEST_F(Runner, EachKindReachesTheRadioWithItsFields)
 {
-    tScript script = Script({{zVolume, QTime(6, 0)}, {zJumpTo, QTime(6, 1)}, {zPreset, QTime(6, 2)}, {zOff, QTime(6, 3)}});
+    tScript script = Script({{zVolume, QTime(6, 0)},
+                             {zJumpTo, QTime(6, 1)},
+                             {zPreset, QTime(6, 2)},
+                             {zRecord, QTime(6, 3)},
+                             {zOff, QTime(6, 4)}});
     script.Actions[0].Volume = 7;
     script.Actions[1].Frequency = 98.5;
     script.Actions[1].Stereo = true;
     script.Actions[2].Preset = 12;
+    script.Actions[3].Preset = 13;
+    script.Actions[3].Minutes = 120;
     On(script);
-    for (int m = 0; m < 4; ++m) runner.Tick(At(6, m));
-    EXPECT_EQ(target.done, (Done{"volume 7", "jump 1 98.500000 1", "preset 12 0", "off"}));
+    for (int m = 0; m < 5; ++m) runner.Tick(At(6, m));
+    EXPECT_EQ(target.done, (Done{"volume 7", "jump 1 98.500000 1", "preset 12 0", "record 13 120", "off"}));
 }
 
 TEST_F(Runner, ABeepActionBeepsItsTimesOneASecondUntilTheModeGoesOff)

@@ -128,7 +128,7 @@ TEST(Vantoroctl, HelpAndVersionExitZeroAndUsageErrorsExitTwo)
     EXPECT_EQ(Ctl({}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("fly")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("Nonesuch"), QStringLiteral("status")}).code, 2);
-    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("9"), QStringLiteral("status")}).code, 2);
+    EXPECT_EQ(Ctl({QStringLiteral("--model"), QStringLiteral("10"), QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("--port"), QStringLiteral("3"),
                    QStringLiteral("status")}).code, 2);
     EXPECT_EQ(Ctl({QStringLiteral("--simulate"), QStringLiteral("tune")}).code, 2);
@@ -158,7 +158,7 @@ TEST(Vantoroctl, ModelCodesAndNamesAreInterchangeable)
     EXPECT_TRUE(byName.out.contains(QStringLiteral("Reveal RA300")));
     const TRun models = Ctl({QStringLiteral("models")});
     EXPECT_EQ(models.code, 0);
-    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 8);
+    EXPECT_EQ(models.out.count(QLatin1Char('\n')), 9);
 }
 
 TEST(Vantoroctl, ScriptCheckAndShow)
@@ -173,7 +173,7 @@ TEST(Vantoroctl, ScriptCheckAndShow)
     };
     const QString good = write("Morning.vxs", ";Morning\r\nMute off.0645\r\nVolume.0646.12\r\n"
                                               "Jump to.0647.098,500.FM.ST\r\nBeep.0700.3.5000.300\r\n"
-                                              "Preset.0715.7.MN\r\nOff.0800\r\n");
+                                              "Preset.0715.7.MN\r\nOff.0800\r\nRecord.2000.7.120\r\n");
     for (const char* lang : {"C", "it_IT.UTF-8"}) {
         const TRun check = Ctl({QStringLiteral("script"), QStringLiteral("check"), good}, QLatin1String(lang));
         EXPECT_EQ(check.code, 0) << check.err.toStdString();
@@ -182,7 +182,8 @@ TEST(Vantoroctl, ScriptCheckAndShow)
     const TRun show = Ctl({QStringLiteral("script"), QStringLiteral("show"), good});
     ASSERT_EQ(show.code, 0) << show.err.toStdString();
     EXPECT_EQ(show.out, QStringLiteral("Morning\n06:45 Mute off\n06:46 Volume 12\n06:47 Jump to 098.500 FM ST\n"
-                                       "07:00 Beep 3 5000 300\n07:15 Preset 7 MN\n08:00 Off\n"));
+                                       "07:00 Beep 3 5000 300\n07:15 Preset 7 MN\n08:00 Off\n"
+                                       "20:00 Record 7 120 min\n"));
 
     const QString late = write("late.vxs", ";T\r\nOff.0800\r\nMute on.0700\r\n");
     const TRun bad = Ctl({QStringLiteral("script"), QStringLiteral("check"), late});
@@ -580,4 +581,124 @@ TEST(Vantoroctl, AReceiverThatGoesAwayEndsTheScanWithExitThree)
     EXPECT_EQ(p.exitCode(), 3);
     const QString err = QString::fromLocal8Bit(p.readAllStandardError());
     EXPECT_TRUE(err.contains(QStringLiteral("stopped answering"))) << err.toStdString();
+}
+
+namespace {
+
+// rtl_tcp_sim on a free port, killed and reaped on every path.
+class TRtlTcpSim {
+public:
+    explicit TRtlTcpSim(const QStringList& args = {})
+    {
+        process_.start(QStringLiteral(RTL_TCP_SIM), args);
+        if (process_.waitForReadyRead(10000)) port_ = QString::fromLatin1(process_.readLine()).trimmed().toInt();
+    }
+    ~TRtlTcpSim()
+    {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    QString Source() const { return QStringLiteral("rtl_tcp:127.0.0.1:%1").arg(port_); }
+    int Port() const { return port_; }
+
+private:
+    QProcess process_;
+    int port_ = 0;
+};
+
+} // namespace
+
+TEST(VantoroctlSdr, TunesHearsAndRecordsFromAnRtlTcpServer)
+{
+    TRtlTcpSim server;
+    ASSERT_GT(server.Port(), 0);
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("out.wav"));
+    const TRun r = Ctl({QStringLiteral("--model"), QStringLiteral("SDR"), QStringLiteral("--device"), server.Source(),
+                        QStringLiteral("--deemphasis"), QStringLiteral("50"), QStringLiteral("tune"),
+                        QStringLiteral("88.6"), QStringLiteral("signal"), QStringLiteral("tune"),
+                        QStringLiteral("91.35"), QStringLiteral("signal"), QStringLiteral("tune"),
+                        QStringLiteral("90"), QStringLiteral("signal"), QStringLiteral("record"), wav,
+                        QStringLiteral("1"), QStringLiteral("status")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList out = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(out.size(), 7);
+    EXPECT_EQ(out.mid(0, 7), (QStringList{QStringLiteral("088.600"), QStringLiteral("Stereo"), QStringLiteral("091.350"),
+                                          QStringLiteral("Mono"), QStringLiteral("090.000"), QStringLiteral("?????"),
+                                          wav + QStringLiteral(": 1.00 s")}));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("port: the source setting (%1)").arg(server.Source())));
+    // A header of a few chunks, then one second of 48 kHz 16-bit stereo.
+    const qint64 header = QFileInfo(wav).size() - 48000 * 4;
+    EXPECT_GE(header, 44);
+    EXPECT_LT(header, 256);
+}
+
+TEST(VantoroctlSdr, ASourceThatGoesEndsWithStatusThreeAndOneLine)
+{
+    struct tCase {
+        const char* name;
+        QStringList serverArgs;
+        const char* said;
+    };
+    for (const tCase& c : {tCase{"closes", {QStringLiteral("--close-after"), QStringLiteral("0.5")},
+                                 "closed the connection."},
+                           tCase{"stalls", {QStringLiteral("--stall-after"), QStringLiteral("0.5")},
+                                 "sent no samples for 2 seconds."},
+                           tCase{"wrong header", {QStringLiteral("--bad-header")}, "does not begin with \"RTL0\""}}) {
+        SCOPED_TRACE(c.name);
+        TRtlTcpSim server(c.serverArgs);
+        ASSERT_GT(server.Port(), 0);
+        const TRun r = Ctl({QStringLiteral("--model"), QStringLiteral("sdr"), QStringLiteral("--device"),
+                            server.Source(), QStringLiteral("tune"), QStringLiteral("95"), QStringLiteral("rds"),
+                            QStringLiteral("10")});
+        EXPECT_EQ(r.code, 3);
+        const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
+        EXPECT_TRUE(lines[0].startsWith(QLatin1String("vantoroctl: "))) << r.err.toStdString();
+        EXPECT_TRUE(lines[0].contains(QLatin1String(c.said))) << r.err.toStdString();
+    }
+}
+
+TEST(VantoroctlSdr, RefusesWrongOptionsBeforeAnythingOpens)
+{
+    struct tCase {
+        QStringList args;
+        const char* said;
+    };
+    const std::vector<tCase> cases = {
+        {{QStringLiteral("--sample-rate"), QStringLiteral("1000000")}, "--sample-rate takes one of"},
+        {{QStringLiteral("--gain"), QStringLiteral("loud")}, "--gain takes auto or a value in dB"},
+        {{QStringLiteral("--deemphasis"), QStringLiteral("60")}, "--deemphasis takes 50 or 75"},
+        {{QStringLiteral("--device"), QStringLiteral("rtl_tcp:host")}, "rtl_tcp:HOST:PORT"},
+        {{QStringLiteral("--device"), QStringLiteral("rtlsdr:x")}, "rtlsdr:N"},
+    };
+    for (const tCase& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const TRun r = Ctl(QStringList{QStringLiteral("--model"), QStringLiteral("SDR")} + c.args +
+                           QStringList{QStringLiteral("signal")});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.said))) << r.err.toStdString();
+    }
+    const TRun other = Ctl({QStringLiteral("--simulate"), QStringLiteral("record"), QStringLiteral("x.wav"),
+                            QStringLiteral("1")});
+    EXPECT_EQ(other.code, 2);
+    EXPECT_TRUE(other.err.contains(QLatin1String("record goes with the SDR receiver")));
+}
+
+TEST(VantoroctlSdr, TheEndOfARecordingEndsTheRunWithoutFault)
+{
+    // A recording of 0.6 s: silence, no station in it.
+    QTemporaryDir dir;
+    const QString iq = dir.filePath(QStringLiteral("band.cu8"));
+    QFile f(iq);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2 * 614400, char(128)));
+    f.close();
+    const TRun r = Ctl({QStringLiteral("--model"), QStringLiteral("SDR"), QStringLiteral("--device"), iq,
+                        QStringLiteral("--center"), QStringLiteral("95.25"), QStringLiteral("tune"),
+                        QStringLiteral("95"), QStringLiteral("signal"), QStringLiteral("rds"), QStringLiteral("10"),
+                        QStringLiteral("status")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("095.000\n?????\n"));
+    EXPECT_EQ(r.err, QStringLiteral("vantoroctl: The I/Q recording ended.\n"));
 }

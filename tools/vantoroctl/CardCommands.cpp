@@ -7,6 +7,7 @@
 #include "ProgramDir.h"
 #include "RadioCards.h"
 #include "RadioCommands.h"
+#include "SdrCommands.h"
 #include "Settings.h"
 #include "SimulatedHardware.h"
 #include "V4l2Radio.h"
@@ -27,9 +28,12 @@ const char* const CtlUsage = QT_TRANSLATE_NOOP(
     "vantoroctl",
     "usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]\n"
     "                  [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]\n"
-    "                  [--muted] [--close] COMMAND...\n"
+    "                  [--muted] [--close] [--rds-groups FILE] COMMAND...\n"
+    "       vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]\n"
+    "                  [--deemphasis 50|75] [--center MHZ] COMMAND...\n"
+    "          SOURCE: rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (.cu8)\n"
     "commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |\n"
-    "          signal | status | scan up|down|all | rds [SECONDS]\n"
+    "          signal | status | scan up|down|all | rds [SECONDS] | record FILE SECONDS (SDR)\n"
     "       vantoroctl presets check|show FILE | presets copy FILE TO\n"
     "       vantoroctl script check|show FILE\n"
     "       vantoroctl settings show [DIR]\n"
@@ -52,7 +56,8 @@ struct TCommand {
     tBand band = bFM;       // tune (the --band), band
     int volume = 0;         // volume
     QString how;            // scan: up, down or all
-    int seconds = 10;       // rds
+    int seconds = 10;       // rds, record
+    QString path;           // record
 };
 
 struct TOptions {
@@ -67,8 +72,11 @@ struct TOptions {
     bool japaneseFM = false;
     bool mono = false;
     int volume = 0;
+    bool volumeGiven = false;
     bool muted = false;
     bool close = false;
+    tSdrSettings sdr;   // the SDR's, from the settings file and the options
+    QString rdsGroups;  // --rds-groups
     std::vector<TCommand> commands;
 };
 
@@ -85,8 +93,8 @@ std::optional<tModel> ParseModel(const QString& text)
     bool isNumber = false;
     const int code = text.toInt(&isNumber);
     if (isNumber) return code >= 1 && code <= ModelCount ? std::optional(IndexToModel(code)) : std::nullopt;
-    static const char* const names[ModelCount] = {"radiotrack", "ra300",    "wizard",  "radioman",
-                                                  "radionmaru", "rajikoma", "zoltrix", "v4l2"};
+    static const char* const names[ModelCount] = {"radiotrack", "ra300",    "wizard", "radioman", "radionmaru",
+                                                  "rajikoma",   "zoltrix", "v4l2",   "sdr"};
     for (int i = 0; i < ModelCount; ++i)
         if (text.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0) return tModel(i);
     return std::nullopt;
@@ -164,6 +172,11 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
             if (c.how != QLatin1String("up") && c.how != QLatin1String("down") && c.how != QLatin1String("all"))
                 throw TUsageError(QCoreApplication::translate("vantoroctl", "scan takes up, down or all"));
             c.band = o.band;
+        } else if (c.word == QLatin1String("record")) {
+            if (caps.Connection != cnSdr) throw TUsageError(QStringLiteral("record goes with the SDR receiver"));
+            c.path = argument();
+            c.seconds = ParseInt(argument(), c.word);
+            if (c.seconds < 1) throw TUsageError(QStringLiteral("record takes 1 second or more"));
         } else if (c.word == QLatin1String("rds")) {
             // A number after it is its time, however large; a word is the
             // next command.
@@ -194,6 +207,8 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
 TOptions ParseOptions(const QStringList& args)
 {
     TOptions o;
+    o.sdr = ReadSdrSettings(TSettingsFile(ProgramDir(false)).Profile(), QLocale::system().name());
+    o.sdr.audioDevice.clear(); // vantoroctl plays no sound
     int i = 0;
     auto value = [&](const QString& option) {
         if (i + 1 >= args.size()) throw TUsageError(QCoreApplication::translate("vantoroctl", "%1 needs a value").arg(option));
@@ -221,10 +236,17 @@ TOptions ParseOptions(const QStringList& args)
             o.band = *band;
         } else if (a == QLatin1String("--japanese-fm")) o.japaneseFM = true;
         else if (a == QLatin1String("--mono")) o.mono = true;
-        else if (a == QLatin1String("--volume")) o.volume = ParseVolume(value(a), a);
+        else if (a == QLatin1String("--volume")) {
+            o.volume = ParseVolume(value(a), a);
+            o.volumeGiven = true;
+        }
         else if (a == QLatin1String("--muted")) o.muted = true;
         else if (a == QLatin1String("--close")) o.close = true;
-        else throw TUsageError(QCoreApplication::translate("vantoroctl", "unknown option %1").arg(a));
+        else if (a == QLatin1String("--rds-groups")) o.rdsGroups = value(a);
+        else if (QString why; const int taken = ParseSdrOption(args, i, o.sdr, &why)) {
+            if (taken < 0) throw TUsageError(why);
+            i += taken - 1;
+        } else throw TUsageError(QCoreApplication::translate("vantoroctl", "unknown option %1").arg(a));
     }
     if (i == args.size()) throw TUsageError(QCoreApplication::translate("vantoroctl", "no command given"));
     // No card named: the one the program is set up for, once it is.
@@ -240,8 +262,13 @@ TOptions ParseOptions(const QStringList& args)
     // A device alone names a radio device.
     if (!o.device.isEmpty() && !o.modelGiven) o.model = mV4L2;
     const tConnection connection = BuildModelTable()[o.model].Connection;
-    if (!o.device.isEmpty() && connection != cnDevice && (o.simulate || connection != cnSerial))
-        throw TUsageError(QCoreApplication::translate("vantoroctl", "--device goes with radio devices, and with the serial models on real hardware"));
+    if (!o.device.isEmpty() && connection != cnDevice && connection != cnSdr && (o.simulate || connection != cnSerial))
+        throw TUsageError(QCoreApplication::translate("vantoroctl", "--device goes with radio devices, the SDR receiver, and with the serial models on real hardware"));
+    if (connection == cnSdr && !o.device.isEmpty()) {
+        QString why;
+        if (!ValidSdrSource(o.device, &why)) throw TUsageError(why);
+        o.sdr.source = o.device;
+    }
     o.commands = ParseCommands(args.mid(i), o);
     return o;
 }
@@ -253,6 +280,7 @@ QString PortText(const tDevCap& caps, int port)
     if (port <= 0) return QStringLiteral("none");
     if (caps.Connection == cnSerial) return QStringLiteral("COM%1").arg(caps.Ports[port]);
     if (caps.Connection == cnDevice) return QStringLiteral("radio device %1").arg(port);
+    if (caps.Connection == cnSdr) return QStringLiteral("the source setting");
     return QStringLiteral("0x%1").arg(caps.Ports[port], 3, 16, QLatin1Char('0')).toUpper().replace(
         QLatin1String("0X"), QLatin1String("0x"));
 }
@@ -264,10 +292,14 @@ void PrintModels(QTextStream& out)
         const tDevCap& c = table[i];
         QStringList ports;
         for (int p = 1; p <= c.PortCount; ++p) ports << PortText(c, p);
-        out << ModelToIndex(tModel(i)) << ' ' << c.Maker << ' ' << c.Name << ": "
-            << (c.HasAM ? "FM AM" : "FM") << (c.HasJapaneseFM ? ", Japanese FM" : "")
-            << (c.CanVolume ? ", volume" : "") << (c.CanMute ? ", mute" : "")
-            << (c.Connection == cnSerial ? ", serial " : c.Connection == cnDevice ? ", " : ", I/O port ")
+        out << ModelToIndex(tModel(i)) << ' ' << (c.Maker.isEmpty() ? c.Name : c.Maker + QLatin1Char(' ') + c.Name)
+            << ": " << (c.HasAM ? "FM AM" : "FM") << (c.HasJapaneseFM ? ", Japanese FM" : "")
+            << (c.CanVolume ? ", volume" : "") << (c.CanMute ? ", mute" : "");
+        if (c.Connection == cnSdr) {
+            out << ", RDS, source rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (--device)\n";
+            continue;
+        }
+        out << (c.Connection == cnSerial ? ", serial " : c.Connection == cnDevice ? ", " : ", I/O port ")
             << (c.Connection == cnDevice ? QStringLiteral("bands and controls from the device, ports 1..%1 = "
                                                           "the radio devices found")
                                                    .arg(c.PortCount)
@@ -284,7 +316,8 @@ QString FrequencyText(const TRadioCard& card)
 // Runs one checked command. `tuned` tells whether this run has tuned the card,
 // whose frequency cannot be read back otherwise. A command that finds nothing
 // or loses the card says so in `code`.
-void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned, QTextStream& out, int& code)
+void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned, QTextStream& out, QTextStream& err,
+            int& code)
 {
     const tDevCap& caps = card.Caps();
     const QString& cmd = c.word;
@@ -316,12 +349,16 @@ void RunOne(TRadioCard& card, THardwareEnv& env, const TCommand& c, bool& tuned,
         const int result = RunRds(card, env.Waiter(), c.seconds, out);
         if (result == ExitNotFound && card.Active()) out << "no RDS from this card\n";
         code = std::max(code, result);
+    } else if (cmd == QLatin1String("record")) {
+        code = std::max(code, RunRecord(card, c.path, c.seconds, out, err));
     } else if (cmd == QLatin1String("signal")) {
         out << SignalText(card.CheckSignal()) << '\n';
     } else if (cmd == QLatin1String("status")) {
-        out << "model: " << caps.Maker << ' ' << caps.Name << '\n'
+        out << "model: " << (caps.Maker.isEmpty() ? caps.Name : caps.Maker + QLatin1Char(' ') + caps.Name) << '\n'
             << "port: " << PortText(caps, card.Port())
-            << (caps.Connection == cnDevice ? QStringLiteral(" (%1)").arg(env.RadioDevice(card.Port())) : QString())
+            << (caps.Connection == cnDevice ? QStringLiteral(" (%1)").arg(env.RadioDevice(card.Port()))
+                : caps.Connection == cnSdr  ? QStringLiteral(" (%1)").arg(card.Sdr().source)
+                                            : QString())
             << '\n'
             << "band: " << BandName(card.Band()) << '\n'
             << "frequency: " << (tuned ? FrequencyText(card) : QStringLiteral("unknown")) << '\n'
@@ -424,6 +461,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         card.SetJapaneseFM(o.japaneseFM);
         card.SetMuteOnExit(false);
         card.SetStereo(!o.mono);
+        card.SetSdr(o.sdr);
     } catch (const ePortNotFound&) {
         err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "port %1 does not exist on the %2 (1..%3)").arg(port).arg(caps.Name).arg(caps.PortCount) << '\n';
         return ExitUsage;
@@ -433,7 +471,7 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         return ExitUsage;
     }
 
-    if (!o.device.isEmpty()) {
+    if (!o.device.isEmpty() && caps.Connection != cnSdr) {
         if (caps.Connection == cnDevice)
             env->MapRadioDevice(port, o.device);
         else
@@ -459,9 +497,22 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
             return ExitNoCard;
         }
     }
+    TRdsGroupLog rdsLog;
+    if (!o.rdsGroups.isEmpty()) {
+        QString why;
+        if (!rdsLog.Open(o.rdsGroups, card, &why)) {
+            err << "vantoroctl: cannot write " << o.rdsGroups << ": " << why << '\n';
+            return ExitUsage;
+        }
+    }
     try {
         card.Open();
     } catch (const ePortAlreadyOpen&) {
+        if (caps.Connection == cnSdr) {
+            err << "vantoroctl: " << card.OpenError() << '\n';
+            card.Close();
+            return ExitNoCard;
+        }
         if (caps.Connection == cnDevice) {
             const QString path = env->RadioDevice(port);
             if (path.isEmpty())
@@ -481,6 +532,8 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (card.Caps().NeedsWarmUp) env->Waiter().Wait(600);
     card.InitVolume(o.volume);
+    // The SDR's volume is the program's own: full unless asked otherwise.
+    if (caps.Connection == cnSdr) card.SetVolume(o.volumeGiven ? o.volume : MaxVolume);
     // The card is taken to be on the --band it was left on; a "band" command
     // then tunes the band's lowest frequency.
     card.InitBand(o.band);
@@ -506,12 +559,24 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     bool tuned = false;
     int code = ExitOk;
     for (const TCommand& c : o.commands) {
-        RunOne(card, *env, c, tuned, out, code);
+        const int before = code;
+        RunOne(card, *env, c, tuned, out, err, code);
+        // The groups received meanwhile go to the log.
+        if (!o.rdsGroups.isEmpty() && card.Active()) card.PollRds();
+        // The end of a recording ends the run after the commands it completed.
+        if (!card.Active() && card.SdrStop() && card.SdrStop()->ended) {
+            code = before;
+            break;
+        }
         // A radio device that failed has closed the card.
         if (!card.Active() || code == ExitNoCard) {
             code = ExitNoCard;
             break;
         }
+    }
+    if (rdsLog.Failed()) {
+        err << "vantoroctl: cannot write " << o.rdsGroups << '\n';
+        code = std::max(code, int(ExitUsage));
     }
     if (o.close) card.Close();
     if (TTraceLog* trace = env->Trace(); trace && trace->WriteFailed()) {

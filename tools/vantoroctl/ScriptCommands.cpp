@@ -19,6 +19,7 @@ QString ActionText(const zAction& a)
         return text + QLatin1Char(' ') + FrequencyText(a.Frequency) +
                (a.Band == 0 ? QStringLiteral(" AM MN") : QStringLiteral(" FM ") + stereo);
     case zPreset: return text + QStringLiteral(" %1 ").arg(a.Preset) + stereo;
+    case zRecord: return text + QStringLiteral(" %1 %2 min").arg(a.Preset).arg(a.Minutes);
     default: return text;
     }
 }
