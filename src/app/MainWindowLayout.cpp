@@ -122,7 +122,7 @@ void TMainWindow::ShowRdsLine()
     const TRdsDecoder& decoder = card_->Rds();
     // Type 0 says the station gives none.
     const int pty = rds ? decoder.Pty().value_or(0) : 0;
-    Pty->setText(pty ? ProgrammeTypeName(pty, NorthAmericanRds(QLocale::system())) : QString());
+    Pty->setText(pty ? ProgrammeTypeName(pty, NorthAmericanRds(QLocale())) : QString());
     RdsText->SetText(rds ? decoder.Rt() : QString());
     const std::optional<double> level = card_->Active() ? card_->SignalLevelDb() : std::nullopt;
     Meter->setText(level ? QStringLiteral("%1 dB").arg(std::lround(*level)) : QString());

@@ -174,7 +174,7 @@ public:
     // The signal level in dB where the model measures one (the
     // software-defined radio fills it); nothing for the models that tell
     // only the signal word.
-    std::optional<double> SignalLevelDb() const { return signalLevelDb_; }
+    std::optional<double> SignalLevelDb() const;
     double MinFrequency() const;
     double MaxFrequency() const;
     double FrequencyStep() const;
@@ -342,7 +342,6 @@ private:
     QString devicePath_;
     TRdsBlockAssembler rdsBlocks_;
     TRdsDecoder rds_;
-    std::optional<double> signalLevelDb_;
     bool destroying_ = false;
     QString openError_;
     tSdrSettings sdr_;

@@ -217,6 +217,12 @@ tSignal TRadioCard::SdCheckSignal()
     return state.pilot ? sgStereo : sgMono;
 }
 
+std::optional<double> TRadioCard::SignalLevelDb() const
+{
+    if (model_ != mSdr || !active_ || !sdrReceiver_) return std::nullopt;
+    return sdrReceiver_->State().levelDb;
+}
+
 void TRadioCard::SdPollRds(const std::function<void(unsigned news)>& onNews)
 {
     if (!active_ || !SdAlive()) return;

@@ -47,6 +47,7 @@ QString ActionCaption(tActionKind kind)
     case zJumpTo: return TScriptEditor::tr("Jump to");
     case zPreset: return TScriptEditor::tr("Preset");
     case zOff: return TScriptEditor::tr("Off");
+    case zRecord: return TScriptEditor::tr("Record");
     default: return QString();
     }
 }
@@ -55,7 +56,7 @@ QString ActionCaption(tActionKind kind)
 int WidestCaption(const QFontMetrics& metrics)
 {
     int widest = 0;
-    for (tActionKind kind : {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zPreset, zOff})
+    for (tActionKind kind : {zMuteOn, zMuteOff, zBeep, zVolume, zJumpTo, zPreset, zOff, zRecord})
         widest = std::max(widest, metrics.horizontalAdvance(ActionCaption(kind)));
     return widest;
 }

@@ -87,7 +87,7 @@ void TScriptEditor::FillPanel(const zAction& action)
         shown = gPreset;
         focus = Presets;
         const bool record = action.Kind == zRecord;
-        PresetWord->setText(record ? QStringLiteral("Record") : QStringLiteral("Jump to"));
+        PresetWord->setText(record ? tr("Record") : tr("Jump to"));
         PresetStereo->setVisible(!record);
         RecordFor->setVisible(record);
         RecordMinutes->setVisible(record);

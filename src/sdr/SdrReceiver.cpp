@@ -84,7 +84,9 @@ struct TSdrReceiver::tImpl {
     tFmReceiverState state;
     std::string audioError;
     std::optional<tSdrStop> stopped;
-    std::vector<tRdsGroup> rds;
+    // Groups with the tuning they were received on: what a station sent
+    // before a newer tuning was asked for is never handed on.
+    std::vector<std::pair<std::uint64_t, tRdsGroup>> rds;
 
     void SourceLoop();
     void DspLoop();
@@ -209,11 +211,12 @@ void TSdrReceiver::tImpl::DspLoop()
     fmSetup.deemphasisUs = setup.deemphasisUs;
     TFmReceiver receiver(fmSetup);
     std::unique_ptr<TMultiplexSink> rdsSink;
-    auto takeGroup = [this](const tRdsGroup& group) {
+    std::uint64_t tune = ~std::uint64_t(0);
+    auto takeGroup = [this, &tune](const tRdsGroup& group) {
         std::lock_guard lock(stateMutex);
         if (rds.size() >= RdsQueueLimit)
             rds.erase(rds.begin());
-        rds.push_back(group);
+        rds.emplace_back(tune, group);
     };
     receiver.OnMultiplex = [&](const tMultiplex& multiplex) {
         if (!rdsSink && makeSink) {
@@ -225,7 +228,6 @@ void TSdrReceiver::tImpl::DspLoop()
 
     std::vector<float> sound;
     std::vector<std::int16_t> pcm;
-    std::uint64_t tune = ~std::uint64_t(0);
     bool stereoNow = true;
     double gain = 0;         // the gain applied now, per frame ramped toward its target
     double tuneFade = 1;     // 0..1: the fade-in after a new station
@@ -466,9 +468,16 @@ std::optional<tSdrStop> TSdrReceiver::Stopped() const
 
 std::vector<tRdsGroup> TSdrReceiver::TakeRdsGroups()
 {
+    std::uint64_t current = 0;
+    {
+        std::lock_guard lock(impl_->tuneMutex);
+        current = impl_->tuneAsked;
+    }
     std::lock_guard lock(impl_->stateMutex);
     std::vector<tRdsGroup> groups;
-    groups.swap(impl_->rds);
+    for (const auto& [tune, group] : impl_->rds)
+        if (tune == current) groups.push_back(group);
+    impl_->rds.clear();
     return groups;
 }
 

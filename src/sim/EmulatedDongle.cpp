@@ -1,10 +1,14 @@
 #include "EmulatedDongle.h"
 
 #include "FmSynth.h"
+#include "RdsModulator.h"
+#include "StationRds.h"
 #include "TunerGains.h"
 
+#include <QDateTime>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <thread>
 
@@ -91,6 +95,15 @@ void TEmulatedDongle::Rebuild()
         synth.right = [right](double t) { return 0.4 * std::sin(2 * std::numbers::pi * right * t); };
         synth.stereo = synth.pilot = s.stereo;
         synth.preemphasisUs = 50;
+        // Every station sends the same RDS as on the emulated radio device,
+        // counted from the moment the dongle was tuned.
+        tRdsModulatorSetup rds;
+        rds.sampleRate = rate_;
+        auto next = [this, &s, k = std::int64_t(0)]() mutable {
+            return StationRdsGroup(stations_, s, k++, QDateTime::currentDateTime());
+        };
+        auto modulator = std::make_shared<TRdsModulator>(rds, std::move(next));
+        synth.rds = [modulator](double pilotPhase) { return modulator->Next(pilotPhase); };
         band.push_back(std::move(synth));
     }
     inBand_ = band.size();

@@ -5,9 +5,12 @@
 #include "FmSynth.h"
 #include "RadioCards.h"
 #include "SimulatedHardware.h"
+#include "StationRds.h"
 #include "TestHardware.h"
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <QTemporaryDir>
 #include <atomic>
 #include <cmath>
@@ -110,6 +113,36 @@ TEST_F(SdrCard, TellsStereoMonoAndNoStationApart)
     }
     EXPECT_TRUE(card.Active());
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+// RDS decoded from the emulated signal: the station's name, its level, and
+// nothing of the last station once another is tuned.
+TEST_F(SdrCard, NamesTheStationFromItsRdsAndForgetsItOnTuning)
+{
+    Open();
+    ASSERT_TRUE(card.Active());
+    for (const double mhz : {88.6, 91.35}) {
+        SCOPED_TRACE(mhz);
+        const TSimStation* station = sim.Stations().Find(bFM, mhz);
+        ASSERT_NE(station, nullptr);
+        const QString name = QString::fromLatin1(StationProgrammeName(station->name));
+        card.Tune(true, bFM, mhz);
+        ASSERT_NE(card.CheckSignal(), sgNone);
+        ASSERT_TRUE(card.SignalLevelDb().has_value());
+        EXPECT_GT(*card.SignalLevelDb(), -40.0);
+        QStringList names;
+        QElapsedTimer waited;
+        waited.start();
+        while (card.Rds().Ps() != name && waited.elapsed() < 20000) {
+            card.PollRds();
+            if (!card.Rds().Ps().isEmpty() && names.value(names.size() - 1) != card.Rds().Ps()) names << card.Rds().Ps();
+            QThread::msleep(20);
+        }
+        EXPECT_EQ(card.Rds().Ps(), name);
+        EXPECT_LE(names.size(), 1) << names.join(QLatin1Char('|')).toStdString();
+    }
+    card.Close();
+    EXPECT_FALSE(card.SignalLevelDb().has_value());
 }
 
 TEST_F(SdrCard, StepScanStopsOnStationsOnly)
