@@ -54,14 +54,62 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
     </message>
 </context>
 <context>
-    <name>InstanceLock</name>
+    <name>Helpers</name>
     <message>
-        <location filename="../src/app/InstanceLock.cpp" line="+53"/>
-        <source>cannot make the folder %1</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+        <location filename="../src/base/Helpers.cpp" line="+234"/>
+        <source>Your radio card can control the sound volume.</source>
+        <translation>Ihre Radiokarte kann die Lautstärke regeln.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Your radio card can&apos;t control the sound volume.</source>
+        <translation>Ihre Radiokarte kann die Lautstärke nicht regeln.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your radio card can mute/unmute.</source>
+        <translation>Ihre Radiokarte kann stumm schalten und den Ton wieder einschalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your radio card can&apos;t mute/unmute.</source>
+        <translation>Ihre Radiokarte kann nicht stumm schalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A sound card is installed in your computer.</source>
+        <translation>In Ihrem Computer ist eine Soundkarte eingebaut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sound card is installed in your computer.</source>
+        <translation>In Ihrem Computer ist keine Soundkarte eingebaut.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You can set the volume with the radio card or sound card.</source>
+        <translation>Sie können die Lautstärke mit der Radiokarte oder der Soundkarte einstellen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only through the radio card.</source>
+        <translation>Sie können die Lautstärke nur über die Radiokarte einstellen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can set the volume only through the sound card.</source>
+        <translation>Sie können die Lautstärke nur über die Soundkarte einstellen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only on the speakers.</source>
+        <translation>Sie können die Lautstärke nur an den Lautsprechern einstellen.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../src/app/InstanceLock.cpp" line="+58"/>
         <source>cannot make the folder %1: %2</source>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
@@ -91,7 +139,8 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
         <translation>der Ordner %1 kann nicht für andere Benutzer gesperrt werden: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
+        <location line="+17"/>
         <source>cannot create the lock file %1: %2</source>
         <translation>die Sperrdatei %1 kann nicht angelegt werden: %2</translation>
     </message>
@@ -101,9 +150,14 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
         <translation>die Sperrdatei %1 ist unbrauchbar: sie ist keine normale Datei</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>cannot lock the lock file %1: %2</source>
         <translation>die Sperrdatei %1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>another copy took the lock file %1</source>
+        <translation>eine andere Kopie hat die Sperrdatei %1 übernommen</translation>
     </message>
 </context>
 <context>
@@ -122,7 +176,52 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
 <context>
     <name>PresetsFile</name>
     <message>
-        <location filename="../src/stations/PresetsFile.cpp" line="+223"/>
+        <location filename="../src/stations/PresetsFile.cpp" line="+28"/>
+        <source>the line must begin with a preset number from 001 to 100 and &quot;.&quot;</source>
+        <translation>die Zeile muss mit einer Speicherplatznummer von 001 bis 100 und &quot;.&quot; beginnen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the frequency must be seven characters (such as 088,500) and &quot;.&quot;</source>
+        <translation>die Frequenz muss sieben Zeichen lang sein (etwa 088,500), gefolgt von &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 MHz is outside every band</source>
+        <translation>%1 MHz liegt außerhalb aller Bänder</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the band must be FM or AM and &quot;.&quot;</source>
+        <translation>das Band muss FM oder AM sein, gefolgt von &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the name is longer than %1 characters</source>
+        <translation>der Name ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>preset %1 is there twice</source>
+        <translation>Senderspeicher %1 kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the frequency is that of preset %1</source>
+        <translation>die Frequenz ist die von Senderspeicher %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>the line is longer than any line of a presets file</source>
+        <translation>die Zeile ist länger als jede Zeile einer Senderspeicher-Datei</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The presets file is corrupt</source>
         <translation>Die Senderspeicher-Datei ist beschädigt</translation>
     </message>
@@ -143,11 +242,346 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
     </message>
 </context>
 <context>
+    <name>ProgramDir</name>
+    <message>
+        <location filename="../src/platform/ProgramDir.cpp" line="+56"/>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <location filename="../src/platform/Prompts.h" line="+44"/>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>RbdsProgrammeType</name>
+    <message>
+        <location filename="../src/hardware/RdsDecoder.cpp" line="+332"/>
+        <source>No program type</source>
+        <translation>Kein Programmtyp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sports</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Talk</source>
+        <translation>Gesprächsradio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classic rock</source>
+        <translation>Classic Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adult hits</source>
+        <translation>Adult Hits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rock</source>
+        <translation>Soft Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top 40</source>
+        <translation>Top 40</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies</source>
+        <translation>Oldies</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft</source>
+        <translation>Softmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nostalgia</source>
+        <translation>Nostalgie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classical</source>
+        <translation>Klassik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rhythm and blues</source>
+        <translation>Rhythm and Blues</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rhythm and blues</source>
+        <translation>Soft Rhythm and Blues</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Fremdsprachen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious music</source>
+        <translation>Religiöse Musik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious talk</source>
+        <translation>Religiöses Wort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personality</source>
+        <translation>Moderatorensendung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Public</source>
+        <translation>Öffentlicher Rundfunk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>College</source>
+        <translation>Hochschulradio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish talk</source>
+        <translation>Spanisches Wortprogramm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish music</source>
+        <translation>Spanische Musik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hip hop</source>
+        <translation>Hip-Hop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Unassigned</source>
+        <translation>Nicht vergeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency test</source>
+        <translation>Notfalltest</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency</source>
+        <translation>Notfall</translation>
+    </message>
+</context>
+<context>
+    <name>RdsProgrammeType</name>
+    <message>
+        <location line="-64"/>
+        <source>No programme type</source>
+        <translation>Kein Programmtyp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current affairs</source>
+        <translation>Aktuelles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Education</source>
+        <translation>Bildung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drama</source>
+        <translation>Hörspiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Culture</source>
+        <translation>Kultur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Science</source>
+        <translation>Wissenschaft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Varied</source>
+        <translation>Unterhaltung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pop music</source>
+        <translation>Popmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock music</source>
+        <translation>Rockmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Easy listening</source>
+        <translation>Unterhaltungsmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light classical</source>
+        <translation>Leichte Klassik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serious classical</source>
+        <translation>Ernste Klassik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other music</source>
+        <translation>Sonstige Musik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finance</source>
+        <translation>Wirtschaft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Children&apos;s programmes</source>
+        <translation>Kinderprogramm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Social affairs</source>
+        <translation>Soziales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religion</source>
+        <translation>Religion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phone-in</source>
+        <translation>Hörerbeteiligung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Travel</source>
+        <translation>Reise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leisure</source>
+        <translation>Freizeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz music</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country music</source>
+        <translation>Country-Musik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>National music</source>
+        <translation>Landesmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies music</source>
+        <translation>Oldies</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folk music</source>
+        <translation>Volksmusik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Documentary</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm test</source>
+        <translation>Alarmtest</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
@@ -186,6 +620,14 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
         <location line="+55"/>
         <source>larger than %1 KiB, more than such a file ever holds</source>
         <translation>größer als %1 KiB, mehr als eine solche Datei je enthält</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteActions</name>
+    <message>
+        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <source>the running copy is still starting</source>
+        <translation>die laufende Kopie startet noch</translation>
     </message>
 </context>
 <context>
@@ -299,7 +741,7 @@ Belegen Sie zuerst einen Speicherplatz oder wählen Sie eine andere Aktion.</tra
         <translation>nicht lesbar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>larger than %1 KiB, more than a script ever holds</source>
         <translation>größer als %1 KiB, mehr als ein Skript je enthält</translation>
     </message>
@@ -503,12 +945,12 @@ Sind Sie sicher?</translation>
 <context>
     <name>TArchiveDialog</name>
     <message>
-        <location filename="../src/stations/ArchiveDialog.cpp" line="+91"/>
+        <location filename="../src/stations/ArchiveDialog.cpp" line="+92"/>
         <source>Channels organizer</source>
         <translation>Senderarchiv</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
@@ -523,7 +965,17 @@ Sind Sie sicher?</translation>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Station</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Presets</source>
         <translation>Senderspeicher</translation>
     </message>
@@ -568,7 +1020,12 @@ Sind Sie sicher?</translation>
         <translation>Suchlauf abwärts</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Scan next</source>
+        <translation>Suchlauf aufwärts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Halt</source>
         <translation>Halt</translation>
     </message>
@@ -603,7 +1060,21 @@ Sind Sie sicher?</translation>
         <translation>Das Senderarchiv konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+33"/>
+        <source>The station archive has changed!
+Are you sure that you want
+to exit without saving?</source>
+        <translation>Das Senderarchiv wurde geändert!
+Möchten Sie wirklich ohne
+Speichern schließen?</translation>
+    </message>
+    <message>
+        <location line="+176"/>
+        <source>Duplicated frequency</source>
+        <translation>Frequenz doppelt belegt</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Clear all favorites</source>
         <translation>Alle Senderspeicher löschen</translation>
     </message>
@@ -723,7 +1194,7 @@ Sind Sie sicher?</translation>
     </message>
     <message>
         <location line="+42"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -758,7 +1229,7 @@ Senderarchiv: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+204"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
@@ -783,7 +1254,7 @@ Senderarchiv: %1</translation>
         <translation>Anzeige + Lautstärke + Tasten + Senderspeicher</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowArchive.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowArchive.cpp" line="+29"/>
         <source>The station archive %1 cannot be read</source>
         <translation>Das Senderarchiv %1 kann nicht gelesen werden</translation>
     </message>
@@ -793,12 +1264,7 @@ Senderarchiv: %1</translation>
         <translation>Das Senderarchiv %1 kann nicht gelesen werden: %2 (&quot;%3&quot;) lässt sich nicht umwandeln</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>the folder %1 cannot be made</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+31"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>Das Senderarchiv %1 enthält %2. Sie werden nicht angezeigt, und beim Speichern bleiben sie unverändert in der Datei.</translation>
     </message>
@@ -813,26 +1279,33 @@ Senderarchiv: %1</translation>
         <translation>Es sind keine Senderspeicher belegt</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+51"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 Das Radio ist geschlossen. Stecken Sie es wieder ein und wählen Sie es in den Einstellungen, um es wieder zu öffnen.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+52"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>%1 konnte nicht gelesen werden: %2.
 Das Programm startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+11"/>
+        <source>The settings cannot be saved in %1: %2.
+The program runs, but the changes you make will be lost when it ends.</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden: %2.
+Das Programm läuft, aber Ihre Änderungen gehen verloren, wenn es endet.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
@@ -842,7 +1315,7 @@ Das Programm startet mit den Standardeinstellungen und lässt die Datei unverän
         <translation>Programmiermodus ein/aus (leer)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+91"/>
         <source>radio device %1 (none found)</source>
         <translation>Radiogerät %1 (keines gefunden)</translation>
     </message>
@@ -859,7 +1332,12 @@ The device does not exist, is in use, or you may not use it.</source>
 Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</translation>
     </message>
     <message>
-        <location line="+172"/>
+        <location line="+170"/>
+        <source>The settings could not be written: %1</source>
+        <translation>Die Einstellungen konnten nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The settings could not be written:
 </source>
         <translation>Die Einstellungen konnten nicht geschrieben werden:
@@ -881,18 +1359,35 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="+137"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+172"/>
         <source>Favorite n.</source>
         <translation>Speicherplatz Nr.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+216"/>
+        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
+        <location line="+220"/>
         <source>Name of the radio station</source>
         <translation>Name des Radiosenders</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <source>Programme type</source>
+        <translation>Programmtyp</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Signal level</source>
+        <translation>Signalstärke</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Current time</source>
         <translation>Aktuelle Uhrzeit</translation>
     </message>
@@ -1120,7 +1615,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+349"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
         <source>Load presets</source>
         <translation>Senderspeicher laden</translation>
     </message>
@@ -1204,7 +1699,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowPresets.cpp" line="-109"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Kein Senderspeicher ist eingestellt, daher gibt es nichts umzubenennen.</translation>
     </message>
@@ -1214,7 +1709,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Frequenz doppelt belegt</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Clear all favorites</source>
         <translation>Alle Senderspeicher löschen</translation>
     </message>
@@ -1224,7 +1719,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Sind Sie sicher?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>If you load a new set of presets, the
 current presets will be erased.
 Are you sure?</source>
@@ -1233,12 +1728,12 @@ die aktuellen Senderspeicher gelöscht.
 Sind Sie sicher?</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Presets loaded from </source>
         <translation>Senderspeicher geladen aus </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+27"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
         <source>Scanning works on FM only.</source>
         <translation>Der Suchlauf arbeitet nur auf UKW (FM).</translation>
     </message>
@@ -1248,7 +1743,7 @@ Sind Sie sicher?</translation>
         <translation>Es sind noch keine Senderspeicher belegt.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+289"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Diese Radiokarte kann nicht zwischen Stereo und Mono umschalten.</translation>
     </message>
@@ -1301,9 +1796,26 @@ nicht steuern</translation>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+275"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Der Ton des Tuners kann nicht über die Soundkarte gespielt werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowDevices.cpp" line="+16"/>
+        <source>No radio</source>
+        <translation>Kein Radio</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Radio found</source>
+        <translation>Radio gefunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The radio device %1 has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Das Radiogerät %1 wurde eingesteckt.
+Möchten Sie es jetzt hören?</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1881,7 @@ nicht steuern</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1601,7 +2113,7 @@ Speichern schließen?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1665,18 +2177,18 @@ Speichern schließen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+202"/>
+        <location line="+205"/>
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+234"/>
+        <location line="-204"/>
+        <location line="+237"/>
         <source>Jump to</source>
         <translation>Springen zu</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-236"/>
         <source>Preset</source>
         <translation>Speicherplatz</translation>
     </message>
@@ -1686,7 +2198,7 @@ Speichern schließen?</translation>
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+156"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -1721,7 +2233,8 @@ Speichern schließen?</translation>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
+        <location line="+3"/>
         <source>Delete</source>
         <translation>Entfernen</translation>
     </message>
@@ -1832,7 +2345,7 @@ Speichern schließen?</translation>
         <translation>Skript - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+255"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
         <source>Tuned</source>
         <translation>Empfang</translation>
     </message>
@@ -1854,7 +2367,7 @@ Sind Sie sicher?</translation>
         <translation>Skript speichern</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+52"/>
         <source>Exit without save</source>
         <translation>Beenden ohne Speichern</translation>
     </message>
@@ -2464,7 +2977,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+176"/>
+        <location filename="../src/app/main.cpp" line="+250"/>
         <source>cannot use the station list %1</source>
         <translation>die Senderliste %1 ist unbrauchbar</translation>
     </message>
@@ -2474,7 +2987,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <translation>die Trace-Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>Desktop-Aktionen erreichen diese Kopie nicht: %1</translation>
     </message>
@@ -2526,7 +3039,7 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
 </translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 muss eine ganze Zahl sein, nicht &quot;%2&quot;</translation>
     </message>
@@ -2547,12 +3060,12 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
     </message>
     <message>
         <location line="+9"/>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-41"/>
         <source>band takes am or fm</source>
         <translation>band nimmt am oder fm</translation>
     </message>
@@ -2562,12 +3075,12 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>scan nimmt up, down oder all</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>rds takes a number of seconds</source>
-        <translation>rds nimmt eine Anzahl Sekunden</translation>
+        <location line="+11"/>
+        <source>rds takes a number of seconds from 0 to %1, not %2</source>
+        <translation>rds erwartet eine Sekundenzahl von 0 bis %1, nicht %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl &quot;%1&quot;</translation>
     </message>
@@ -2618,12 +3131,12 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
     </message>
     <message>
         <location line="+16"/>
-        <location line="+95"/>
+        <location line="+112"/>
         <source>cannot write the trace file %1</source>
         <translation>die Trace-Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-104"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>weiter ohne den Mixer der Soundkarte: %1</translation>
     </message>
@@ -2668,8 +3181,13 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>COM%1 (%2) kann nicht geöffnet werden: das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen (meist ist die Mitgliedschaft in der Gruppe dialout nötig).</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+98"/>
-        <location line="+18"/>
+        <location line="+21"/>
+        <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
+        <translation>%1 MHz liegt außerhalb des %3-Bands von %2 (%4 bis %5 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>

@@ -54,14 +54,62 @@ antiguas tarjetas receptoras ISA y serie.
     </message>
 </context>
 <context>
-    <name>InstanceLock</name>
+    <name>Helpers</name>
     <message>
-        <location filename="../src/app/InstanceLock.cpp" line="+53"/>
-        <source>cannot make the folder %1</source>
-        <translation>no se puede crear la carpeta %1</translation>
+        <location filename="../src/base/Helpers.cpp" line="+234"/>
+        <source>Your radio card can control the sound volume.</source>
+        <translation>Su tarjeta de radio puede controlar el volumen.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Your radio card can&apos;t control the sound volume.</source>
+        <translation>Su tarjeta de radio no puede controlar el volumen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your radio card can mute/unmute.</source>
+        <translation>Su tarjeta de radio puede activar y quitar el silencio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your radio card can&apos;t mute/unmute.</source>
+        <translation>Su tarjeta de radio no puede activar el silencio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A sound card is installed in your computer.</source>
+        <translation>Hay una tarjeta de sonido instalada en su ordenador.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sound card is installed in your computer.</source>
+        <translation>No hay ninguna tarjeta de sonido instalada en su ordenador.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You can set the volume with the radio card or sound card.</source>
+        <translation>Puede ajustar el volumen con la tarjeta de radio o con la tarjeta de sonido.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only through the radio card.</source>
+        <translation>Solo puede ajustar el volumen mediante la tarjeta de radio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can set the volume only through the sound card.</source>
+        <translation>Solo puede ajustar el volumen mediante la tarjeta de sonido.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only on the speakers.</source>
+        <translation>Solo puede ajustar el volumen en los altavoces.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../src/app/InstanceLock.cpp" line="+58"/>
         <source>cannot make the folder %1: %2</source>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
@@ -91,7 +139,8 @@ antiguas tarjetas receptoras ISA y serie.
         <translation>no se puede cerrar la carpeta %1 a otros usuarios: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
+        <location line="+17"/>
         <source>cannot create the lock file %1: %2</source>
         <translation>no se puede crear el archivo de bloqueo %1: %2</translation>
     </message>
@@ -101,9 +150,14 @@ antiguas tarjetas receptoras ISA y serie.
         <translation>no se puede usar el archivo de bloqueo %1: no es un archivo normal</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>cannot lock the lock file %1: %2</source>
         <translation>no se puede bloquear el archivo de bloqueo %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>another copy took the lock file %1</source>
+        <translation>otra copia ha tomado el archivo de bloqueo %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +176,52 @@ antiguas tarjetas receptoras ISA y serie.
 <context>
     <name>PresetsFile</name>
     <message>
-        <location filename="../src/stations/PresetsFile.cpp" line="+223"/>
+        <location filename="../src/stations/PresetsFile.cpp" line="+28"/>
+        <source>the line must begin with a preset number from 001 to 100 and &quot;.&quot;</source>
+        <translation>la línea debe empezar por un número de presintonía de 001 a 100 y &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the frequency must be seven characters (such as 088,500) and &quot;.&quot;</source>
+        <translation>la frecuencia debe tener siete caracteres (como 088,500) seguidos de &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 MHz is outside every band</source>
+        <translation>%1 MHz está fuera de todas las bandas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the band must be FM or AM and &quot;.&quot;</source>
+        <translation>la banda debe ser FM o AM, seguida de &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the name is longer than %1 characters</source>
+        <translation>el nombre tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>preset %1 is there twice</source>
+        <translation>la presintonía %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the frequency is that of preset %1</source>
+        <translation>la frecuencia es la de la presintonía %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>the line is longer than any line of a presets file</source>
+        <translation>la línea es más larga que cualquier línea de un archivo de presintonías</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The presets file is corrupt</source>
         <translation>El archivo de presintonías está dañado</translation>
     </message>
@@ -143,11 +242,346 @@ antiguas tarjetas receptoras ISA y serie.
     </message>
 </context>
 <context>
+    <name>ProgramDir</name>
+    <message>
+        <location filename="../src/platform/ProgramDir.cpp" line="+56"/>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <location filename="../src/platform/Prompts.h" line="+44"/>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>RbdsProgrammeType</name>
+    <message>
+        <location filename="../src/hardware/RdsDecoder.cpp" line="+332"/>
+        <source>No program type</source>
+        <translation>Sin tipo de programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Noticias</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sports</source>
+        <translation>Deportes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Talk</source>
+        <translation>Programas hablados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classic rock</source>
+        <translation>Rock clásico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adult hits</source>
+        <translation>Éxitos para adultos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rock</source>
+        <translation>Rock suave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top 40</source>
+        <translation>Top 40</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies</source>
+        <translation>Éxitos del pasado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft</source>
+        <translation>Música suave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nostalgia</source>
+        <translation>Nostalgia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classical</source>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rhythm and blues</source>
+        <translation>Rhythm and blues</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rhythm and blues</source>
+        <translation>Rhythm and blues suave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Otros idiomas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious music</source>
+        <translation>Música religiosa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious talk</source>
+        <translation>Programas religiosos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personality</source>
+        <translation>Personalidades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Public</source>
+        <translation>Radio pública</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>College</source>
+        <translation>Radio universitaria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish talk</source>
+        <translation>Programas hablados en español</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish music</source>
+        <translation>Música en español</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hip hop</source>
+        <translation>Hip hop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Unassigned</source>
+        <translation>Sin asignar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>El tiempo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency test</source>
+        <translation>Prueba de emergencia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency</source>
+        <translation>Emergencia</translation>
+    </message>
+</context>
+<context>
+    <name>RdsProgrammeType</name>
+    <message>
+        <location line="-64"/>
+        <source>No programme type</source>
+        <translation>Sin tipo de programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Noticias</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current affairs</source>
+        <translation>Actualidad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sport</source>
+        <translation>Deportes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Education</source>
+        <translation>Educación</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drama</source>
+        <translation>Dramático</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Culture</source>
+        <translation>Cultura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Science</source>
+        <translation>Ciencia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Varied</source>
+        <translation>Variedades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pop music</source>
+        <translation>Música pop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock music</source>
+        <translation>Música rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Easy listening</source>
+        <translation>Música ligera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light classical</source>
+        <translation>Clásica ligera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serious classical</source>
+        <translation>Clásica seria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other music</source>
+        <translation>Otra música</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>El tiempo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finance</source>
+        <translation>Economía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Children&apos;s programmes</source>
+        <translation>Programas infantiles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Social affairs</source>
+        <translation>Sociedad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religion</source>
+        <translation>Religión</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phone-in</source>
+        <translation>Llamadas de oyentes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Travel</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leisure</source>
+        <translation>Ocio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz music</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country music</source>
+        <translation>Música country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>National music</source>
+        <translation>Música nacional</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies music</source>
+        <translation>Éxitos del pasado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folk music</source>
+        <translation>Música folclórica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Documentary</source>
+        <translation>Documentales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm test</source>
+        <translation>Prueba de alarma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
     </message>
 </context>
 <context>
@@ -186,6 +620,14 @@ antiguas tarjetas receptoras ISA y serie.
         <location line="+55"/>
         <source>larger than %1 KiB, more than such a file ever holds</source>
         <translation>mayor de %1 KiB, más de lo que nunca contiene un archivo así</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteActions</name>
+    <message>
+        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <source>the running copy is still starting</source>
+        <translation>la copia en marcha aún se está iniciando</translation>
     </message>
 </context>
 <context>
@@ -299,7 +741,7 @@ Guarde primero una presintonía o elija otra acción.</translation>
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>larger than %1 KiB, more than a script ever holds</source>
         <translation>mayor de %1 KiB, más de lo que nunca contiene un guion</translation>
     </message>
@@ -503,12 +945,12 @@ guion actual se borrará.
 <context>
     <name>TArchiveDialog</name>
     <message>
-        <location filename="../src/stations/ArchiveDialog.cpp" line="+91"/>
+        <location filename="../src/stations/ArchiveDialog.cpp" line="+92"/>
         <source>Channels organizer</source>
         <translation>Organizador de emisoras</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Rename</source>
         <translation>Renombrar</translation>
     </message>
@@ -523,7 +965,17 @@ guion actual se borrará.
         <translation>Añadir</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Station</source>
+        <translation>Emisora</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Presets</source>
         <translation>Presintonías</translation>
     </message>
@@ -568,7 +1020,12 @@ guion actual se borrará.
         <translation>Búsqueda anterior</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Scan next</source>
+        <translation>Búsqueda siguiente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Halt</source>
         <translation>Parar</translation>
     </message>
@@ -603,7 +1060,21 @@ guion actual se borrará.
         <translation>No se pudo escribir el archivo de emisoras: %1</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+33"/>
+        <source>The station archive has changed!
+Are you sure that you want
+to exit without saving?</source>
+        <translation>¡El archivo de emisoras ha cambiado!
+¿Seguro que quiere salir
+sin guardar?</translation>
+    </message>
+    <message>
+        <location line="+176"/>
+        <source>Duplicated frequency</source>
+        <translation>Frecuencia repetida</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Clear all favorites</source>
         <translation>Borrar todas las presintonías</translation>
     </message>
@@ -723,7 +1194,7 @@ guion actual se borrará.
     </message>
     <message>
         <location line="+42"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -758,7 +1229,7 @@ Archivo de emisoras: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+204"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
         <source>Display</source>
         <translation>Pantalla</translation>
     </message>
@@ -783,7 +1254,7 @@ Archivo de emisoras: %1</translation>
         <translation>Pantalla + volumen + botones + presintonías</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowArchive.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowArchive.cpp" line="+29"/>
         <source>The station archive %1 cannot be read</source>
         <translation>No se puede leer el archivo de emisoras %1</translation>
     </message>
@@ -793,12 +1264,7 @@ Archivo de emisoras: %1</translation>
         <translation>No se puede leer el archivo de emisoras %1: %2 (&quot;%3&quot;) no se puede convertir</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>the folder %1 cannot be made</source>
-        <translation>no se puede crear la carpeta %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+31"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>El archivo de emisoras %1 tiene %2. No se muestran, y al guardar se conservan en el archivo tal como están.</translation>
     </message>
@@ -813,26 +1279,33 @@ Archivo de emisoras: %1</translation>
         <translation>No hay presintonías definidas</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>internal</source>
         <translation>internas</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+51"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio está cerrada. Vuelva a conectarla y elíjala en la configuración para abrirla de nuevo.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+52"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>No se pudo leer %1: %2.
 El programa arranca con la configuración predeterminada y deja el archivo como está.</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+11"/>
+        <source>The settings cannot be saved in %1: %2.
+The program runs, but the changes you make will be lost when it ends.</source>
+        <translation>La configuración no se puede guardar en %1: %2.
+El programa funciona, pero los cambios que haga se perderán al cerrarlo.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>Internal</source>
         <translation>Internas</translation>
     </message>
@@ -842,7 +1315,7 @@ El programa arranca con la configuración predeterminada y deja el archivo como 
         <translation>Modo de programación sí/no (vacío)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+91"/>
         <source>radio device %1 (none found)</source>
         <translation>dispositivo de radio %1 (no se encontró ninguno)</translation>
     </message>
@@ -859,7 +1332,12 @@ The device does not exist, is in use, or you may not use it.</source>
 El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translation>
     </message>
     <message>
-        <location line="+172"/>
+        <location line="+170"/>
+        <source>The settings could not be written: %1</source>
+        <translation>No se pudo escribir la configuración: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The settings could not be written:
 </source>
         <translation>No se pudo escribir la configuración:
@@ -881,18 +1359,35 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="+137"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+172"/>
         <source>Favorite n.</source>
         <translation>N.º de presintonía</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+216"/>
+        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
+        <location line="+220"/>
         <source>Name of the radio station</source>
         <translation>Nombre de la emisora</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <source>Programme type</source>
+        <translation>Tipo de programa</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Signal level</source>
+        <translation>Nivel de señal</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Current time</source>
         <translation>Hora actual</translation>
     </message>
@@ -1120,7 +1615,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+349"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
         <source>Load presets</source>
         <translation>Cargar presintonías</translation>
     </message>
@@ -1204,7 +1699,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowPresets.cpp" line="-109"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>No hay ninguna presintonía sintonizada, así que no hay nada que renombrar.</translation>
     </message>
@@ -1214,7 +1709,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Frecuencia repetida</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Clear all favorites</source>
         <translation>Borrar todas las presintonías</translation>
     </message>
@@ -1224,7 +1719,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>¿Está seguro?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>If you load a new set of presets, the
 current presets will be erased.
 Are you sure?</source>
@@ -1233,12 +1728,12 @@ presintonías actuales se borrarán.
 ¿Está seguro?</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Presets loaded from </source>
         <translation>Presintonías cargadas de </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+27"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
         <source>Scanning works on FM only.</source>
         <translation>La búsqueda solo funciona en FM.</translation>
     </message>
@@ -1248,7 +1743,7 @@ presintonías actuales se borrarán.
         <translation>Aún no hay presintonías guardadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+289"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Esta tarjeta de radio no puede cambiar entre estéreo y mono.</translation>
     </message>
@@ -1301,9 +1796,26 @@ el volumen del sonido</translation>
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+275"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>El sonido del sintonizador no se puede reproducir en la tarjeta de sonido (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowDevices.cpp" line="+16"/>
+        <source>No radio</source>
+        <translation>Sin radio</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Radio found</source>
+        <translation>Radio encontrada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The radio device %1 has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Se ha conectado el dispositivo de radio %1.
+¿Quiere escucharlo ahora?</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1881,7 @@ el volumen del sonido</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -1601,7 +2113,7 @@ sin guardar?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -1665,18 +2177,18 @@ sin guardar?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+202"/>
+        <location line="+205"/>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+234"/>
+        <location line="-204"/>
+        <location line="+237"/>
         <source>Jump to</source>
         <translation>Ir a</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-236"/>
         <source>Preset</source>
         <translation>Presintonía</translation>
     </message>
@@ -1686,7 +2198,7 @@ sin guardar?</translation>
         <translation>Apagar</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+156"/>
         <source>File</source>
         <translation>Archivo</translation>
     </message>
@@ -1721,7 +2233,8 @@ sin guardar?</translation>
         <translation>Añadir</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
+        <location line="+3"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
@@ -1832,7 +2345,7 @@ sin guardar?</translation>
         <translation>Guion - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+255"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
         <source>Tuned</source>
         <translation>Sintonizada</translation>
     </message>
@@ -1854,7 +2367,7 @@ Are you sure?</source>
         <translation>Guardar guion</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+52"/>
         <source>Exit without save</source>
         <translation>Salir sin guardar</translation>
     </message>
@@ -2463,7 +2976,7 @@ la configuración para elegirlo.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+176"/>
+        <location filename="../src/app/main.cpp" line="+250"/>
         <source>cannot use the station list %1</source>
         <translation>no se puede usar la lista de emisoras %1</translation>
     </message>
@@ -2473,7 +2986,7 @@ la configuración para elegirlo.</translation>
         <translation>no se puede escribir el archivo de traza %1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>las acciones del escritorio no llegan a esta copia: %1</translation>
     </message>
@@ -2525,7 +3038,7 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
 </translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 debe ser un número entero, no &quot;%2&quot;</translation>
     </message>
@@ -2546,12 +3059,12 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
     </message>
     <message>
         <location line="+9"/>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-41"/>
         <source>band takes am or fm</source>
         <translation>band admite am o fm</translation>
     </message>
@@ -2561,12 +3074,12 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>scan admite up, down o all</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>rds takes a number of seconds</source>
-        <translation>rds admite un número de segundos</translation>
+        <location line="+11"/>
+        <source>rds takes a number of seconds from 0 to %1, not %2</source>
+        <translation>rds admite un número de segundos de 0 a %1, no %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>orden desconocida &quot;%1&quot;</translation>
     </message>
@@ -2617,12 +3130,12 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
     </message>
     <message>
         <location line="+16"/>
-        <location line="+95"/>
+        <location line="+112"/>
         <source>cannot write the trace file %1</source>
         <translation>no se puede escribir el archivo de traza %1</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-104"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>se sigue sin el mezclador de la tarjeta de sonido: %1</translation>
     </message>
@@ -2667,8 +3180,13 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>no se puede abrir COM%1 (%2): el dispositivo no existe, está en uso o no tiene permiso para usarlo (normalmente hace falta pertenecer al grupo dialout).</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+98"/>
-        <location line="+18"/>
+        <location line="+21"/>
+        <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
+        <translation>%1 MHz está fuera de la banda %3 de %2 (de %4 a %5 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
     </message>

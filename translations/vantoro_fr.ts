@@ -54,14 +54,62 @@ anciennes cartes réceptrices ISA et série.
     </message>
 </context>
 <context>
-    <name>InstanceLock</name>
+    <name>Helpers</name>
     <message>
-        <location filename="../src/app/InstanceLock.cpp" line="+53"/>
-        <source>cannot make the folder %1</source>
-        <translation>impossible de créer le dossier %1</translation>
+        <location filename="../src/base/Helpers.cpp" line="+234"/>
+        <source>Your radio card can control the sound volume.</source>
+        <translation>Votre carte radio peut régler le volume sonore.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Your radio card can&apos;t control the sound volume.</source>
+        <translation>Votre carte radio ne peut pas régler le volume sonore.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your radio card can mute/unmute.</source>
+        <translation>Votre carte radio peut activer et couper la sourdine.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your radio card can&apos;t mute/unmute.</source>
+        <translation>Votre carte radio ne peut pas activer la sourdine.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A sound card is installed in your computer.</source>
+        <translation>Une carte son est installée dans votre ordinateur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sound card is installed in your computer.</source>
+        <translation>Aucune carte son n&apos;est installée dans votre ordinateur.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You can set the volume with the radio card or sound card.</source>
+        <translation>Vous pouvez régler le volume avec la carte radio ou la carte son.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only through the radio card.</source>
+        <translation>Vous ne pouvez régler le volume que par la carte radio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can set the volume only through the sound card.</source>
+        <translation>Vous ne pouvez régler le volume que par la carte son.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only on the speakers.</source>
+        <translation>Vous ne pouvez régler le volume que sur les haut-parleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../src/app/InstanceLock.cpp" line="+58"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossible de créer le dossier %1 : %2</translation>
     </message>
@@ -91,7 +139,8 @@ anciennes cartes réceptrices ISA et série.
         <translation>impossible de fermer le dossier %1 aux autres utilisateurs : %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
+        <location line="+17"/>
         <source>cannot create the lock file %1: %2</source>
         <translation>impossible de créer le fichier de verrou %1 : %2</translation>
     </message>
@@ -101,9 +150,14 @@ anciennes cartes réceptrices ISA et série.
         <translation>fichier de verrou %1 inutilisable : ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>cannot lock the lock file %1: %2</source>
         <translation>impossible de verrouiller le fichier de verrou %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>another copy took the lock file %1</source>
+        <translation>une autre copie a pris le fichier de verrou %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +176,52 @@ anciennes cartes réceptrices ISA et série.
 <context>
     <name>PresetsFile</name>
     <message>
-        <location filename="../src/stations/PresetsFile.cpp" line="+223"/>
+        <location filename="../src/stations/PresetsFile.cpp" line="+28"/>
+        <source>the line must begin with a preset number from 001 to 100 and &quot;.&quot;</source>
+        <translation>la ligne doit commencer par un numéro de présélection de 001 à 100 et &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the frequency must be seven characters (such as 088,500) and &quot;.&quot;</source>
+        <translation>la fréquence doit tenir en sept caractères (comme 088,500), suivis de &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 MHz is outside every band</source>
+        <translation>%1 MHz est hors de toutes les bandes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the band must be FM or AM and &quot;.&quot;</source>
+        <translation>la bande doit être FM ou AM, suivie de &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the name is longer than %1 characters</source>
+        <translation>le nom dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>preset %1 is there twice</source>
+        <translation>la présélection %1 figure deux fois</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the frequency is that of preset %1</source>
+        <translation>la fréquence est celle de la présélection %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>the line is longer than any line of a presets file</source>
+        <translation>la ligne est plus longue que toute ligne d&apos;un fichier de présélections</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The presets file is corrupt</source>
         <translation>Le fichier de présélections est corrompu</translation>
     </message>
@@ -143,11 +242,346 @@ anciennes cartes réceptrices ISA et série.
     </message>
 </context>
 <context>
+    <name>ProgramDir</name>
+    <message>
+        <location filename="../src/platform/ProgramDir.cpp" line="+56"/>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <location filename="../src/platform/Prompts.h" line="+44"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>RbdsProgrammeType</name>
+    <message>
+        <location filename="../src/hardware/RdsDecoder.cpp" line="+332"/>
+        <source>No program type</source>
+        <translation>Aucun type de programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Nouvelles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sports</source>
+        <translation>Sports</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Talk</source>
+        <translation>Radio parlée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classic rock</source>
+        <translation>Rock classique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adult hits</source>
+        <translation>Succès adultes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rock</source>
+        <translation>Rock doux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top 40</source>
+        <translation>Top 40</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies</source>
+        <translation>Rétro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft</source>
+        <translation>Musique douce</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nostalgia</source>
+        <translation>Nostalgie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classical</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rhythm and blues</source>
+        <translation>Rhythm and blues</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rhythm and blues</source>
+        <translation>Rhythm and blues doux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Langues étrangères</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious music</source>
+        <translation>Musique religieuse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious talk</source>
+        <translation>Émissions religieuses</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personality</source>
+        <translation>Animateur vedette</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Public</source>
+        <translation>Radio publique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>College</source>
+        <translation>Radio étudiante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish talk</source>
+        <translation>Radio parlée en espagnol</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish music</source>
+        <translation>Musique espagnole</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hip hop</source>
+        <translation>Hip-hop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Unassigned</source>
+        <translation>Non attribué</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency test</source>
+        <translation>Test d&apos;urgence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency</source>
+        <translation>Urgence</translation>
+    </message>
+</context>
+<context>
+    <name>RdsProgrammeType</name>
+    <message>
+        <location line="-64"/>
+        <source>No programme type</source>
+        <translation>Aucun type de programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current affairs</source>
+        <translation>Actualités</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Info pratique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Education</source>
+        <translation>Éducation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drama</source>
+        <translation>Fiction</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Culture</source>
+        <translation>Culture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Science</source>
+        <translation>Sciences</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Varied</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pop music</source>
+        <translation>Musique pop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock music</source>
+        <translation>Musique rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Easy listening</source>
+        <translation>Musique de variétés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light classical</source>
+        <translation>Classique léger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serious classical</source>
+        <translation>Grande musique classique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other music</source>
+        <translation>Autres musiques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finance</source>
+        <translation>Économie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Children&apos;s programmes</source>
+        <translation>Émissions pour enfants</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Social affairs</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religion</source>
+        <translation>Religion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phone-in</source>
+        <translation>Libre antenne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Travel</source>
+        <translation>Voyages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leisure</source>
+        <translation>Loisirs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz music</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country music</source>
+        <translation>Musique country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>National music</source>
+        <translation>Musique nationale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies music</source>
+        <translation>Rétro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folk music</source>
+        <translation>Musique folklorique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Documentary</source>
+        <translation>Documentaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm test</source>
+        <translation>Test d&apos;alarme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
@@ -186,6 +620,14 @@ anciennes cartes réceptrices ISA et série.
         <location line="+55"/>
         <source>larger than %1 KiB, more than such a file ever holds</source>
         <translation>plus de %1 Kio, davantage que n&apos;en contient jamais un tel fichier</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteActions</name>
+    <message>
+        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <source>the running copy is still starting</source>
+        <translation>la copie en cours est encore en train de démarrer</translation>
     </message>
 </context>
 <context>
@@ -299,7 +741,7 @@ Mémorisez d&apos;abord une présélection, ou choisissez une autre action.</tra
         <translation>illisible</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>larger than %1 KiB, more than a script ever holds</source>
         <translation>plus de %1 Kio, davantage que ne contient jamais un script</translation>
     </message>
@@ -503,12 +945,12 @@ script actuel sera effacé.
 <context>
     <name>TArchiveDialog</name>
     <message>
-        <location filename="../src/stations/ArchiveDialog.cpp" line="+91"/>
+        <location filename="../src/stations/ArchiveDialog.cpp" line="+92"/>
         <source>Channels organizer</source>
         <translation>Organiseur de stations</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
@@ -523,7 +965,17 @@ script actuel sera effacé.
         <translation>Ajouter</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Presets</source>
         <translation>Présélections</translation>
     </message>
@@ -568,7 +1020,12 @@ script actuel sera effacé.
         <translation>Recherche vers le bas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Scan next</source>
+        <translation>Recherche suivante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Halt</source>
         <translation>Arrêt</translation>
     </message>
@@ -603,7 +1060,21 @@ script actuel sera effacé.
         <translation>Impossible d&apos;écrire les archives de stations : %1</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+33"/>
+        <source>The station archive has changed!
+Are you sure that you want
+to exit without saving?</source>
+        <translation>Les archives de stations ont changé !
+Voulez-vous vraiment quitter
+sans enregistrer ?</translation>
+    </message>
+    <message>
+        <location line="+176"/>
+        <source>Duplicated frequency</source>
+        <translation>Fréquence en double</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Clear all favorites</source>
         <translation>Effacer toutes les présélections</translation>
     </message>
@@ -723,7 +1194,7 @@ script actuel sera effacé.
     </message>
     <message>
         <location line="+42"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -758,7 +1229,7 @@ Archives de stations : %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+204"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
         <source>Display</source>
         <translation>Afficheur</translation>
     </message>
@@ -783,7 +1254,7 @@ Archives de stations : %1</translation>
         <translation>Afficheur + volume + boutons + présélections</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowArchive.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowArchive.cpp" line="+29"/>
         <source>The station archive %1 cannot be read</source>
         <translation>Les archives de stations %1 sont illisibles</translation>
     </message>
@@ -793,12 +1264,7 @@ Archives de stations : %1</translation>
         <translation>Les archives de stations %1 sont illisibles : %2 (&quot;%3&quot;) ne se convertit pas</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>the folder %1 cannot be made</source>
-        <translation>impossible de créer le dossier %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+31"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>Les archives de stations %1 contiennent %2. Elles ne sont pas affichées, et l&apos;enregistrement les garde telles quelles dans le fichier.</translation>
     </message>
@@ -813,26 +1279,33 @@ Archives de stations : %1</translation>
         <translation>Aucune présélection n&apos;est définie</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+51"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio est fermée. Rebranchez-la et choisissez-la dans les paramètres pour la rouvrir.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+52"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>Impossible de lire %1 : %2.
 Le programme démarre avec les paramètres par défaut et laisse le fichier tel quel.</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+11"/>
+        <source>The settings cannot be saved in %1: %2.
+The program runs, but the changes you make will be lost when it ends.</source>
+        <translation>Les paramètres ne peuvent pas être enregistrés dans %1 : %2.
+Le programme fonctionne, mais les modifications que vous faites seront perdues à sa fermeture.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -842,7 +1315,7 @@ Le programme démarre avec les paramètres par défaut et laisse le fichier tel 
         <translation>Mode programmation marche/arrêt (vide)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+91"/>
         <source>radio device %1 (none found)</source>
         <translation>périphérique radio %1 (aucun trouvé)</translation>
     </message>
@@ -859,7 +1332,12 @@ The device does not exist, is in use, or you may not use it.</source>
 Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser.</translation>
     </message>
     <message>
-        <location line="+172"/>
+        <location line="+170"/>
+        <source>The settings could not be written: %1</source>
+        <translation>Impossible d&apos;écrire les paramètres : %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The settings could not be written:
 </source>
         <translation>Impossible d&apos;écrire les paramètres :
@@ -881,18 +1359,35 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="+137"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+172"/>
         <source>Favorite n.</source>
         <translation>N° de présélection</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+216"/>
+        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
+        <location line="+220"/>
         <source>Name of the radio station</source>
         <translation>Nom de la station de radio</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <source>Programme type</source>
+        <translation>Type de programme</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Signal level</source>
+        <translation>Niveau du signal</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Current time</source>
         <translation>Heure actuelle</translation>
     </message>
@@ -1120,7 +1615,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+349"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
         <source>Load presets</source>
         <translation>Charger des présélections</translation>
     </message>
@@ -1204,7 +1699,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Masquer</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowPresets.cpp" line="-109"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Aucune présélection n&apos;est accordée, il n&apos;y a donc rien à renommer.</translation>
     </message>
@@ -1214,7 +1709,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Fréquence en double</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Clear all favorites</source>
         <translation>Effacer toutes les présélections</translation>
     </message>
@@ -1224,7 +1719,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Êtes-vous sûr ?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>If you load a new set of presets, the
 current presets will be erased.
 Are you sure?</source>
@@ -1233,12 +1728,12 @@ présélections actuelles seront effacées.
 Êtes-vous sûr ?</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Presets loaded from </source>
         <translation>Présélections chargées depuis </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+27"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
         <source>Scanning works on FM only.</source>
         <translation>La recherche ne fonctionne qu&apos;en FM.</translation>
     </message>
@@ -1248,7 +1743,7 @@ présélections actuelles seront effacées.
         <translation>Aucune présélection n&apos;est encore mémorisée.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+289"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Cette carte radio ne peut pas basculer entre stéréo et mono.</translation>
     </message>
@@ -1301,9 +1796,26 @@ le volume sonore</translation>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+275"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Le son du tuner ne peut pas être joué sur la carte son (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowDevices.cpp" line="+16"/>
+        <source>No radio</source>
+        <translation>Pas de radio</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Radio found</source>
+        <translation>Radio trouvée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The radio device %1 has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Le périphérique radio %1 a été branché.
+Voulez-vous l&apos;écouter maintenant ?</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1881,7 @@ le volume sonore</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1601,7 +2113,7 @@ sans enregistrer ?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1665,18 +2177,18 @@ sans enregistrer ?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+202"/>
+        <location line="+205"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+234"/>
+        <location line="-204"/>
+        <location line="+237"/>
         <source>Jump to</source>
         <translation>Aller à</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-236"/>
         <source>Preset</source>
         <translation>Présélection</translation>
     </message>
@@ -1686,7 +2198,7 @@ sans enregistrer ?</translation>
         <translation>Arrêt</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+156"/>
         <source>File</source>
         <translation>Fichier</translation>
     </message>
@@ -1721,7 +2233,8 @@ sans enregistrer ?</translation>
         <translation>Ajouter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
+        <location line="+3"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -1832,7 +2345,7 @@ sans enregistrer ?</translation>
         <translation>Script - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+255"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
         <source>Tuned</source>
         <translation>Accordé</translation>
     </message>
@@ -1854,7 +2367,7 @@ Are you sure?</source>
         <translation>Enregistrer le script</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+52"/>
         <source>Exit without save</source>
         <translation>Quitter sans enregistrer</translation>
     </message>
@@ -2462,7 +2975,7 @@ et rouvrez les paramètres pour le choisir.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+176"/>
+        <location filename="../src/app/main.cpp" line="+250"/>
         <source>cannot use the station list %1</source>
         <translation>impossible d&apos;utiliser la liste de stations %1</translation>
     </message>
@@ -2472,7 +2985,7 @@ et rouvrez les paramètres pour le choisir.</translation>
         <translation>impossible d&apos;écrire le fichier de trace %1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>les actions du bureau ne peuvent pas atteindre cette copie : %1</translation>
     </message>
@@ -2524,7 +3037,7 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
 </translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 doit être un nombre entier, pas &quot;%2&quot;</translation>
     </message>
@@ -2545,12 +3058,12 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
     </message>
     <message>
         <location line="+9"/>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>%1 needs a value</source>
         <translation>%1 demande une valeur</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-41"/>
         <source>band takes am or fm</source>
         <translation>band accepte am ou fm</translation>
     </message>
@@ -2560,12 +3073,12 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>scan accepte up, down ou all</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>rds takes a number of seconds</source>
-        <translation>rds accepte un nombre de secondes</translation>
+        <location line="+11"/>
+        <source>rds takes a number of seconds from 0 to %1, not %2</source>
+        <translation>rds attend un nombre de secondes de 0 à %1, pas %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>commande inconnue &quot;%1&quot;</translation>
     </message>
@@ -2616,12 +3129,12 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
     </message>
     <message>
         <location line="+16"/>
-        <location line="+95"/>
+        <location line="+112"/>
         <source>cannot write the trace file %1</source>
         <translation>impossible d&apos;écrire le fichier de trace %1</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-104"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>on continue sans le mélangeur de la carte son : %1</translation>
     </message>
@@ -2666,8 +3179,13 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>impossible d&apos;ouvrir COM%1 (%2) : le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser (l&apos;appartenance au groupe dialout est en général nécessaire).</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+98"/>
-        <location line="+18"/>
+        <location line="+21"/>
+        <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
+        <translation>%1 MHz est hors de la bande %3 de %2 (%4 à %5 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>impossible de lire %1 : %2</translation>
     </message>

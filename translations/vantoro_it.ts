@@ -54,14 +54,62 @@ vecchie schede riceventi ISA e seriali.
     </message>
 </context>
 <context>
-    <name>InstanceLock</name>
+    <name>Helpers</name>
     <message>
-        <location filename="../src/app/InstanceLock.cpp" line="+53"/>
-        <source>cannot make the folder %1</source>
-        <translation>impossibile creare la cartella %1</translation>
+        <location filename="../src/base/Helpers.cpp" line="+234"/>
+        <source>Your radio card can control the sound volume.</source>
+        <translation>La scheda radio può regolare il volume.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Your radio card can&apos;t control the sound volume.</source>
+        <translation>La scheda radio non può regolare il volume.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your radio card can mute/unmute.</source>
+        <translation>La scheda radio può attivare e disattivare il muto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your radio card can&apos;t mute/unmute.</source>
+        <translation>La scheda radio non può attivare il muto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A sound card is installed in your computer.</source>
+        <translation>Nel computer è installata una scheda audio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sound card is installed in your computer.</source>
+        <translation>Nel computer non è installata alcuna scheda audio.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You can set the volume with the radio card or sound card.</source>
+        <translation>Il volume si può regolare con la scheda radio o con la scheda audio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only through the radio card.</source>
+        <translation>Il volume si può regolare solo tramite la scheda radio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You can set the volume only through the sound card.</source>
+        <translation>Il volume si può regolare solo tramite la scheda audio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can set the volume only on the speakers.</source>
+        <translation>Il volume si può regolare solo sugli altoparlanti.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <location filename="../src/app/InstanceLock.cpp" line="+58"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
@@ -91,7 +139,8 @@ vecchie schede riceventi ISA e seriali.
         <translation>impossibile chiudere la cartella %1 agli altri utenti: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
+        <location line="+17"/>
         <source>cannot create the lock file %1: %2</source>
         <translation>impossibile creare il file di blocco %1: %2</translation>
     </message>
@@ -101,9 +150,14 @@ vecchie schede riceventi ISA e seriali.
         <translation>file di blocco %1 inutilizzabile: non è un file normale</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>cannot lock the lock file %1: %2</source>
         <translation>impossibile bloccare il file di blocco %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>another copy took the lock file %1</source>
+        <translation>un&apos;altra copia ha preso il file di blocco %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +176,52 @@ vecchie schede riceventi ISA e seriali.
 <context>
     <name>PresetsFile</name>
     <message>
-        <location filename="../src/stations/PresetsFile.cpp" line="+223"/>
+        <location filename="../src/stations/PresetsFile.cpp" line="+28"/>
+        <source>the line must begin with a preset number from 001 to 100 and &quot;.&quot;</source>
+        <translation>la riga deve iniziare con un numero di preselezione da 001 a 100 e &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the frequency must be seven characters (such as 088,500) and &quot;.&quot;</source>
+        <translation>la frequenza deve essere di sette caratteri (come 088,500) seguiti da &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 MHz is outside every band</source>
+        <translation>%1 MHz è fuori da tutte le bande</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the band must be FM or AM and &quot;.&quot;</source>
+        <translation>la banda deve essere FM o AM, seguita da &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the name is longer than %1 characters</source>
+        <translation>il nome è più lungo di %1 caratteri</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>preset %1 is there twice</source>
+        <translation>la preselezione %1 compare due volte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the frequency is that of preset %1</source>
+        <translation>la frequenza è quella della preselezione %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>the line is longer than any line of a presets file</source>
+        <translation>la riga è più lunga di qualsiasi riga di un file delle preselezioni</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The presets file is corrupt</source>
         <translation>Il file delle preselezioni è danneggiato</translation>
     </message>
@@ -143,11 +242,346 @@ vecchie schede riceventi ISA e seriali.
     </message>
 </context>
 <context>
+    <name>ProgramDir</name>
+    <message>
+        <location filename="../src/platform/ProgramDir.cpp" line="+56"/>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <location filename="../src/platform/Prompts.h" line="+44"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>RbdsProgrammeType</name>
+    <message>
+        <location filename="../src/hardware/RdsDecoder.cpp" line="+332"/>
+        <source>No program type</source>
+        <translation>Nessun tipo di programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Notiziario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sports</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Talk</source>
+        <translation>Parlato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock</source>
+        <translation>Rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classic rock</source>
+        <translation>Rock classico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adult hits</source>
+        <translation>Successi per adulti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rock</source>
+        <translation>Soft rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top 40</source>
+        <translation>Top 40</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies</source>
+        <translation>Successi del passato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft</source>
+        <translation>Musica soft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nostalgia</source>
+        <translation>Nostalgia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz</source>
+        <translation>Jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Classical</source>
+        <translation>Classica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rhythm and blues</source>
+        <translation>Rhythm and blues</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soft rhythm and blues</source>
+        <translation>Rhythm and blues soft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Lingue straniere</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious music</source>
+        <translation>Musica religiosa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religious talk</source>
+        <translation>Parlato religioso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personality</source>
+        <translation>Personalità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Public</source>
+        <translation>Radio pubblica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>College</source>
+        <translation>Radio universitaria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish talk</source>
+        <translation>Parlato in spagnolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spanish music</source>
+        <translation>Musica spagnola</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hip hop</source>
+        <translation>Hip hop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Unassigned</source>
+        <translation>Non assegnato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Meteo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency test</source>
+        <translation>Prova di emergenza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Emergency</source>
+        <translation>Emergenza</translation>
+    </message>
+</context>
+<context>
+    <name>RdsProgrammeType</name>
+    <message>
+        <location line="-64"/>
+        <source>No programme type</source>
+        <translation>Nessun tipo di programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>News</source>
+        <translation>Notiziario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current affairs</source>
+        <translation>Attualità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Education</source>
+        <translation>Istruzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drama</source>
+        <translation>Prosa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Culture</source>
+        <translation>Cultura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Science</source>
+        <translation>Scienza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Varied</source>
+        <translation>Varietà</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pop music</source>
+        <translation>Musica pop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rock music</source>
+        <translation>Musica rock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Easy listening</source>
+        <translation>Musica leggera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light classical</source>
+        <translation>Classica leggera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serious classical</source>
+        <translation>Musica classica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other music</source>
+        <translation>Altra musica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weather</source>
+        <translation>Meteo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Finance</source>
+        <translation>Economia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Children&apos;s programmes</source>
+        <translation>Programmi per ragazzi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Social affairs</source>
+        <translation>Sociale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Religion</source>
+        <translation>Religione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phone-in</source>
+        <translation>Filo diretto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Travel</source>
+        <translation>Viaggi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leisure</source>
+        <translation>Tempo libero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jazz music</source>
+        <translation>Musica jazz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Country music</source>
+        <translation>Musica country</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>National music</source>
+        <translation>Musica nazionale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oldies music</source>
+        <translation>Successi del passato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folk music</source>
+        <translation>Musica popolare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Documentary</source>
+        <translation>Documentari</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm test</source>
+        <translation>Prova allarme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Allarme</translation>
     </message>
 </context>
 <context>
@@ -186,6 +620,14 @@ vecchie schede riceventi ISA e seriali.
         <location line="+55"/>
         <source>larger than %1 KiB, more than such a file ever holds</source>
         <translation>più grande di %1 KiB, più di quanto contenga mai un file simile</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteActions</name>
+    <message>
+        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <source>the running copy is still starting</source>
+        <translation>la copia in esecuzione si sta ancora avviando</translation>
     </message>
 </context>
 <context>
@@ -299,7 +741,7 @@ Memorizzare prima una preselezione o scegliere un&apos;altra azione.</translatio
         <translation>non leggibile</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>larger than %1 KiB, more than a script ever holds</source>
         <translation>più grande di %1 KiB, più di quanto contenga mai uno script</translation>
     </message>
@@ -503,12 +945,12 @@ Si è sicuri?</translation>
 <context>
     <name>TArchiveDialog</name>
     <message>
-        <location filename="../src/stations/ArchiveDialog.cpp" line="+91"/>
+        <location filename="../src/stations/ArchiveDialog.cpp" line="+92"/>
         <source>Channels organizer</source>
         <translation>Organizzatore stazioni</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Rename</source>
         <translation>Rinomina</translation>
     </message>
@@ -523,7 +965,17 @@ Si è sicuri?</translation>
         <translation>Aggiungi</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Station</source>
+        <translation>Stazione</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Presets</source>
         <translation>Preselezioni</translation>
     </message>
@@ -568,7 +1020,12 @@ Si è sicuri?</translation>
         <translation>Ricerca indietro</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Scan next</source>
+        <translation>Ricerca avanti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Halt</source>
         <translation>Ferma</translation>
     </message>
@@ -603,7 +1060,21 @@ Si è sicuri?</translation>
         <translation>Impossibile scrivere l&apos;archivio delle stazioni: %1</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+33"/>
+        <source>The station archive has changed!
+Are you sure that you want
+to exit without saving?</source>
+        <translation>L&apos;archivio stazioni è cambiato!
+Uscire davvero
+senza salvare?</translation>
+    </message>
+    <message>
+        <location line="+176"/>
+        <source>Duplicated frequency</source>
+        <translation>Frequenza duplicata</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Clear all favorites</source>
         <translation>Cancella tutte le preselezioni</translation>
     </message>
@@ -723,7 +1194,7 @@ Si è sicuri?</translation>
     </message>
     <message>
         <location line="+42"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -758,7 +1229,7 @@ Archivio stazioni: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+204"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
@@ -783,7 +1254,7 @@ Archivio stazioni: %1</translation>
         <translation>Display + volume + tasti + preselezioni</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowArchive.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowArchive.cpp" line="+29"/>
         <source>The station archive %1 cannot be read</source>
         <translation>L&apos;archivio delle stazioni %1 non è leggibile</translation>
     </message>
@@ -793,12 +1264,7 @@ Archivio stazioni: %1</translation>
         <translation>L&apos;archivio delle stazioni %1 non è leggibile: %2 (&quot;%3&quot;) non si converte</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>the folder %1 cannot be made</source>
-        <translation>impossibile creare la cartella %1</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+31"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>L&apos;archivio delle stazioni %1 contiene %2. Non vengono mostrate e il salvataggio le mantiene nel file così come sono.</translation>
     </message>
@@ -813,26 +1279,33 @@ Archivio stazioni: %1</translation>
         <translation>Nessuna preselezione definita</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+51"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio è chiusa. Ricollegarla e sceglierla nelle impostazioni per riaprirla.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+52"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>Impossibile leggere %1: %2.
 Il programma si avvia con le impostazioni predefinite e lascia il file com&apos;è.</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+11"/>
+        <source>The settings cannot be saved in %1: %2.
+The program runs, but the changes you make will be lost when it ends.</source>
+        <translation>Le impostazioni non possono essere salvate in %1: %2.
+Il programma funziona, ma le modifiche fatte andranno perse alla sua chiusura.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -842,7 +1315,7 @@ Il programma si avvia con le impostazioni predefinite e lascia il file com&apos;
         <translation>Modo programmazione sì/no (vuoto)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+91"/>
         <source>radio device %1 (none found)</source>
         <translation>dispositivo radio %1 (nessuno trovato)</translation>
     </message>
@@ -859,7 +1332,12 @@ The device does not exist, is in use, or you may not use it.</source>
 Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</translation>
     </message>
     <message>
-        <location line="+172"/>
+        <location line="+170"/>
+        <source>The settings could not be written: %1</source>
+        <translation>Impossibile scrivere le impostazioni: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The settings could not be written:
 </source>
         <translation>Impossibile scrivere le impostazioni:
@@ -881,18 +1359,35 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="+137"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+172"/>
         <source>Favorite n.</source>
         <translation>N. preselezione</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+216"/>
+        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
+        <location line="+220"/>
         <source>Name of the radio station</source>
         <translation>Nome della stazione radio</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <source>Programme type</source>
+        <translation>Tipo di programma</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Signal level</source>
+        <translation>Livello del segnale</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Current time</source>
         <translation>Ora attuale</translation>
     </message>
@@ -1120,7 +1615,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+349"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
         <source>Load presets</source>
         <translation>Carica preselezioni</translation>
     </message>
@@ -1204,7 +1699,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowPresets.cpp" line="-109"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Nessuna preselezione è sintonizzata, quindi non c&apos;è niente da rinominare.</translation>
     </message>
@@ -1214,7 +1709,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Frequenza duplicata</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Clear all favorites</source>
         <translation>Cancella tutte le preselezioni</translation>
     </message>
@@ -1224,7 +1719,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Si è sicuri?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>If you load a new set of presets, the
 current presets will be erased.
 Are you sure?</source>
@@ -1233,12 +1728,12 @@ preselezioni attuali verranno cancellate.
 Si è sicuri?</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Presets loaded from </source>
         <translation>Preselezioni caricate da </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+27"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
         <source>Scanning works on FM only.</source>
         <translation>La ricerca funziona solo in FM.</translation>
     </message>
@@ -1248,7 +1743,7 @@ Si è sicuri?</translation>
         <translation>Non è ancora memorizzata nessuna preselezione.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+289"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Questa scheda radio non può passare da stereo a mono.</translation>
     </message>
@@ -1301,9 +1796,26 @@ il volume</translation>
         <translation>Azzera</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+275"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Il suono del sintonizzatore non può essere riprodotto sulla scheda audio (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowDevices.cpp" line="+16"/>
+        <source>No radio</source>
+        <translation>Nessuna radio</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Radio found</source>
+        <translation>Radio trovata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The radio device %1 has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Il dispositivo radio %1 è stato collegato.
+Ascoltarlo adesso?</translation>
     </message>
 </context>
 <context>
@@ -1369,7 +1881,7 @@ il volume</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1601,7 +2113,7 @@ senza salvare?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ok</source>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -1665,18 +2177,18 @@ senza salvare?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+202"/>
+        <location line="+205"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-201"/>
-        <location line="+234"/>
+        <location line="-204"/>
+        <location line="+237"/>
         <source>Jump to</source>
         <translation>Vai a</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-236"/>
         <source>Preset</source>
         <translation>Preselezione</translation>
     </message>
@@ -1686,7 +2198,7 @@ senza salvare?</translation>
         <translation>Spegni</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+156"/>
         <source>File</source>
         <translation>File</translation>
     </message>
@@ -1721,7 +2233,8 @@ senza salvare?</translation>
         <translation>Aggiungi</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
+        <location line="+3"/>
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>
@@ -1832,7 +2345,7 @@ senza salvare?</translation>
         <translation>Script - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+255"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
         <source>Tuned</source>
         <translation>Sintonizzato</translation>
     </message>
@@ -1854,7 +2367,7 @@ Si è sicuri?</translation>
         <translation>Salva script</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+52"/>
         <source>Exit without save</source>
         <translation>Esci senza salvare</translation>
     </message>
@@ -2463,7 +2976,7 @@ le impostazioni per sceglierlo.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+176"/>
+        <location filename="../src/app/main.cpp" line="+250"/>
         <source>cannot use the station list %1</source>
         <translation>impossibile usare l&apos;elenco delle stazioni %1</translation>
     </message>
@@ -2473,7 +2986,7 @@ le impostazioni per sceglierlo.</translation>
         <translation>impossibile scrivere il file di traccia %1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>le azioni del desktop non raggiungono questa copia: %1</translation>
     </message>
@@ -2525,7 +3038,7 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
 </translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 deve essere un numero intero, non &quot;%2&quot;</translation>
     </message>
@@ -2546,12 +3059,12 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
     </message>
     <message>
         <location line="+9"/>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>%1 needs a value</source>
         <translation>%1 richiede un valore</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-41"/>
         <source>band takes am or fm</source>
         <translation>band accetta am o fm</translation>
     </message>
@@ -2561,12 +3074,12 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>scan accetta up, down o all</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>rds takes a number of seconds</source>
-        <translation>rds accetta un numero di secondi</translation>
+        <location line="+11"/>
+        <source>rds takes a number of seconds from 0 to %1, not %2</source>
+        <translation>rds accetta un numero di secondi da 0 a %1, non %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>comando sconosciuto &quot;%1&quot;</translation>
     </message>
@@ -2617,12 +3130,12 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
     </message>
     <message>
         <location line="+16"/>
-        <location line="+95"/>
+        <location line="+112"/>
         <source>cannot write the trace file %1</source>
         <translation>impossibile scrivere il file di traccia %1</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-104"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>si prosegue senza il mixer della scheda audio: %1</translation>
     </message>
@@ -2667,8 +3180,13 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>impossibile aprire COM%1 (%2): il dispositivo non esiste, è in uso o non si ha il permesso di usarlo (di solito serve l&apos;appartenenza al gruppo dialout).</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+98"/>
-        <location line="+18"/>
+        <location line="+21"/>
+        <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
+        <translation>%1 MHz è fuori dalla banda %3 di %2 (da %4 a %5 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>impossibile leggere %1: %2</translation>
     </message>

@@ -165,7 +165,7 @@ bool TInstanceLock::Keep()
     }
     // Another copy took the name meanwhile: this one keeps what it had.
     if (state_ == tState::Running)
-        error_ = QStringLiteral("another copy took the lock file %1").arg(fileName_);
+        error_ = QCoreApplication::translate("InstanceLock", "another copy took the lock file %1").arg(fileName_);
     fd_ = old;
     state_ = tState::Held;
     return false;

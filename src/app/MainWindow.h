@@ -579,7 +579,7 @@ private:
     TScriptRunner runner_{*this};
     QTimer* rdsTimer_ = nullptr;
     QTimer* settingsSave_ = nullptr; // "SettingsSave": one write a second at most
-    QString stationHint_ = QStringLiteral("Name of the radio station"); // without RDS lines
+    QString stationHint_ = tr("Name of the radio station");             // without RDS lines
     QString captionTip_ = QStringLiteral("Vantoro");                    // the tray tip without RDS lines
     QString rdsHintLines_;  // the RDS lines the hints show
 };

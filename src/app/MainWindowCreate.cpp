@@ -120,8 +120,8 @@ void TMainWindow::ReportUnwritableSettingsFolder()
     if (::access(QFile::encodeName(env_.ProgramDir).constData(), W_OK) == 0) return;
     const QString why = QString::fromLocal8Bit(std::strerror(errno));
     env_.Prompts->Message(WarningTitle(),
-                          QStringLiteral("The settings cannot be saved in %1: %2.\nThe program runs, but the "
-                                         "changes you make will be lost when it ends.")
+                          tr("The settings cannot be saved in %1: %2.\nThe program runs, but the "
+                             "changes you make will be lost when it ends.")
                               .arg(QDir::toNativeSeparators(env_.ProgramDir), why),
                           tPromptIcon::Warning);
 }
@@ -512,7 +512,7 @@ void TMainWindow::SaveChangedSettings()
     if (!settingsFile_->Differs(settings_)) return;
     QString why;
     if (!MakePrivateFolder(env_.ProgramDir, &why) || !settingsFile_->Save(settings_, &why))
-        ReportError(QStringLiteral("The settings could not be written: ") + why);
+        ReportError(tr("The settings could not be written: %1").arg(why));
 }
 
 void TMainWindow::TakeCardState()

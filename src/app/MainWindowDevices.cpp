@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QTimer>
 
-QString TMainWindow::NoRadioText() { return QStringLiteral("No radio"); }
+QString TMainWindow::NoRadioText() { return tr("No radio"); }
 
 void TMainWindow::ShowRadioState()
 {
@@ -53,9 +53,9 @@ void TMainWindow::DevicesChanged()
     const QString& device = fresh.front();
     bool yes = false;
     WithDialogRules([&] {
-        yes = env_.Prompts->AskYesNo(QStringLiteral("Radio found"),
-                                     QStringLiteral("The radio device %1 has been plugged in.\n"
-                                                    "Do you want to listen to it now?")
+        yes = env_.Prompts->AskYesNo(tr("Radio found"),
+                                     tr("The radio device %1 has been plugged in.\n"
+                                        "Do you want to listen to it now?")
                                          .arg(device),
                                      tPromptIcon::Question);
     });

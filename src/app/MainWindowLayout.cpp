@@ -105,15 +105,15 @@ void TMainWindow::BuildRdsLine()
     RdsLine->setGeometry(0, 0, width, MainRdsLineHeight);
     SetFill(RdsLine, Qt::black);
     Pty = MakeLabel(RdsLine, "Pty", QString(), QRect(4, 1, 120, 15), Small, true, Qt::AlignLeft | Qt::AlignVCenter,
-                    {QStringLiteral("Children's programmes"), QStringLiteral("Soft rhythm and blues")});
-    Pty->setToolTip(QStringLiteral("Programme type"));
+                    {ProgrammeTypeText(18, false), ProgrammeTypeText(17, true)});
+    Pty->setToolTip(tr("Programme type"));
     RdsText = new TScrollingText(RdsLine);
     RdsText->setObjectName(QStringLiteral("RdsText"));
     RdsText->setGeometry(128, 1, width - 128 - 92, 15);
     RdsText->setFont(PanelFont(Small, false, {QStringLiteral("Radio text")}, QSize(200, 15)));
     Meter = MakeLabel(RdsLine, "Meter", QString(), QRect(width - 88, 1, 84, 15), Small, true,
-                      Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("-100 dB")});
-    Meter->setToolTip(QStringLiteral("Signal level"));
+                      Qt::AlignRight | Qt::AlignVCenter, {tr("%1 dB").arg(-100)});
+    Meter->setToolTip(tr("Signal level"));
 }
 
 void TMainWindow::ShowRdsLine()
@@ -122,10 +122,10 @@ void TMainWindow::ShowRdsLine()
     const TRdsDecoder& decoder = card_->Rds();
     // Type 0 says the station gives none.
     const int pty = rds ? decoder.Pty().value_or(0) : 0;
-    Pty->setText(pty ? ProgrammeTypeName(pty, NorthAmericanRds(QLocale())) : QString());
+    Pty->setText(pty ? ProgrammeTypeText(pty, NorthAmericanRds(QLocale())) : QString());
     RdsText->SetText(rds ? decoder.Rt() : QString());
     const std::optional<double> level = card_->Active() ? card_->SignalLevelDb() : std::nullopt;
-    Meter->setText(level ? QStringLiteral("%1 dB").arg(std::lround(*level)) : QString());
+    Meter->setText(level ? tr("%1 dB").arg(std::lround(*level)) : QString());
 }
 
 void TMainWindow::BuildPanel()

@@ -154,7 +154,7 @@ QString TMainWindow::RdsHintLines() const
     const TRdsDecoder& rds = card_->Rds();
     QStringList lines;
     // Type 0 says the station gives none.
-    if (rds.Pty().value_or(0) != 0) lines << ProgrammeTypeName(*rds.Pty(), NorthAmericanRds(QLocale()));
+    if (rds.Pty().value_or(0) != 0) lines << ProgrammeTypeText(*rds.Pty(), NorthAmericanRds(QLocale()));
     if (!rds.Rt().isEmpty()) lines << rds.Rt();
     if (!rds.Title().isEmpty() && !rds.Artist().isEmpty())
         lines << rds.Artist() + QStringLiteral(" \u2013 ") + rds.Title();

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "WindowActivation.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalServer>
@@ -172,7 +173,7 @@ bool SendRemoteAction(const QString& socketName, TRemoteAction action, QString* 
             continue;
         }
         if (error)
-            *error = starting && startWaitMs > 0 ? QStringLiteral("the running copy is still starting")
+            *error = starting && startWaitMs > 0 ? QCoreApplication::translate("RemoteActions", "the running copy is still starting")
                                                  : QStringLiteral("%1: %2").arg(socketName, socket.errorString());
         return false;
     }

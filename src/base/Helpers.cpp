@@ -1,6 +1,8 @@
 #include "Helpers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QStringList>
 #include <QTime>
 #include <algorithm>
 #include <array>
@@ -227,17 +229,29 @@ int SoundSourceCode(const QString& text)
 
 QString CapabilityText(bool canVolume, bool canMute, bool soundCard)
 {
-    QString text = canVolume ? QStringLiteral("Your radio card can control the sound volume.\r")
-                             : QStringLiteral("Your radio card can't control the sound volume.\r");
-    text += canMute ? QStringLiteral("Your radio card can mute/unmute.\r")
-                    : QStringLiteral("Your radio card can't mute/unmute.\r");
-    text += soundCard ? QStringLiteral("A sound card is installed in your computer.\r")
-                      : QStringLiteral("No sound card is installed in your computer.\r");
+    // One sentence a line, joined by carriage returns as the dialog expects.
+    QStringList lines;
+    lines << (canVolume ? QCoreApplication::translate(
+                              "Helpers", "Your radio card can control the sound volume.")
+                        : QCoreApplication::translate(
+                              "Helpers", "Your radio card can't control the sound volume."));
+    lines << (canMute
+                  ? QCoreApplication::translate("Helpers", "Your radio card can mute/unmute.")
+                  : QCoreApplication::translate("Helpers", "Your radio card can't mute/unmute."));
+    lines << (soundCard ? QCoreApplication::translate("Helpers",
+                                                      "A sound card is installed in your computer.")
+                        : QCoreApplication::translate(
+                              "Helpers", "No sound card is installed in your computer."));
     if (canVolume || canMute)
-        text += soundCard ? QStringLiteral("You can set the volume with the radio card or sound card.")
-                          : QStringLiteral("You can set the volume only through the radio card.");
+        lines << (soundCard
+                      ? QCoreApplication::translate(
+                            "Helpers", "You can set the volume with the radio card or sound card.")
+                      : QCoreApplication::translate(
+                            "Helpers", "You can set the volume only through the radio card."));
     else
-        text += soundCard ? QStringLiteral("You can set the volume only through the sound card.")
-                          : QStringLiteral("You can set the volume only on the speakers.");
-    return text;
+        lines << (soundCard ? QCoreApplication::translate(
+                                  "Helpers", "You can set the volume only through the sound card.")
+                            : QCoreApplication::translate(
+                                  "Helpers", "You can set the volume only on the speakers."));
+    return lines.join(QLatin1Char('\r'));
 }

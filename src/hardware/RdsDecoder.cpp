@@ -1,5 +1,7 @@
 #include "RdsDecoder.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 #include <algorithm>
 
@@ -287,22 +289,95 @@ unsigned TRdsDecoder::ApplyTags()
     return NewRtPlus;
 }
 
-QString ProgrammeTypeName(int pty, bool northAmerica)
+namespace {
+
+// The tables hold the English names; each table is its own context for the
+// translators, as the codes mean other types in North America.
+const char* ProgrammeTypeEnglish(int pty, bool northAmerica)
 {
     static const char* const Rds[32] = {
-        "No programme type", "News", "Current affairs", "Information", "Sport", "Education", "Drama", "Culture",
-        "Science", "Varied", "Pop music", "Rock music", "Easy listening", "Light classical", "Serious classical",
-        "Other music", "Weather", "Finance", "Children's programmes", "Social affairs", "Religion", "Phone-in",
-        "Travel", "Leisure", "Jazz music", "Country music", "National music", "Oldies music", "Folk music",
-        "Documentary", "Alarm test", "Alarm"};
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "No programme type"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "News"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Current affairs"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Information"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Sport"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Education"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Drama"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Culture"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Science"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Varied"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Pop music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Rock music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Easy listening"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Light classical"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Serious classical"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Other music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Weather"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Finance"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Children's programmes"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Social affairs"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Religion"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Phone-in"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Travel"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Leisure"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Jazz music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Country music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "National music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Oldies music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Folk music"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Documentary"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Alarm test"),
+        QT_TRANSLATE_NOOP("RdsProgrammeType", "Alarm")};
     static const char* const Rbds[32] = {
-        "No program type", "News", "Information", "Sports", "Talk", "Rock", "Classic rock", "Adult hits",
-        "Soft rock", "Top 40", "Country", "Oldies", "Soft", "Nostalgia", "Jazz", "Classical", "Rhythm and blues",
-        "Soft rhythm and blues", "Language", "Religious music", "Religious talk", "Personality", "Public",
-        "College", "Spanish talk", "Spanish music", "Hip hop", "Unassigned", "Unassigned", "Weather",
-        "Emergency test", "Emergency"};
-    if (pty < 0 || pty > 31) return {};
-    return QString::fromLatin1((northAmerica ? Rbds : Rds)[pty]);
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "No program type"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "News"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Information"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Sports"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Talk"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Rock"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Classic rock"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Adult hits"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Soft rock"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Top 40"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Country"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Oldies"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Soft"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Nostalgia"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Jazz"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Classical"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Rhythm and blues"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Soft rhythm and blues"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Language"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Religious music"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Religious talk"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Personality"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Public"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "College"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Spanish talk"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Spanish music"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Hip hop"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Unassigned"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Unassigned"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Weather"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Emergency test"),
+        QT_TRANSLATE_NOOP("RbdsProgrammeType", "Emergency")};
+    if (pty < 0 || pty > 31) return nullptr;
+    return (northAmerica ? Rbds : Rds)[pty];
+}
+
+} // namespace
+
+QString ProgrammeTypeName(int pty, bool northAmerica)
+{
+    const char* name = ProgrammeTypeEnglish(pty, northAmerica);
+    return name ? QString::fromLatin1(name) : QString();
+}
+
+QString ProgrammeTypeText(int pty, bool northAmerica)
+{
+    const char* name = ProgrammeTypeEnglish(pty, northAmerica);
+    if (!name) return {};
+    return QCoreApplication::translate(northAmerica ? "RbdsProgrammeType" : "RdsProgrammeType", name);
 }
 
 bool NorthAmericanRds(const QLocale& locale)

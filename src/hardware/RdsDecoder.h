@@ -127,8 +127,10 @@ private:
 };
 
 // The name of a programme type: from the RDS table, or from the North
-// American (RBDS) table, where the codes mean other types.
+// American (RBDS) table, where the codes mean other types. In English, as
+// vantoroctl prints it; ProgrammeTypeText gives it in the user's language.
 QString ProgrammeTypeName(int pty, bool northAmerica);
+QString ProgrammeTypeText(int pty, bool northAmerica);
 // Whether the stations of the locale's country use the North American table.
 bool NorthAmericanRds(const QLocale& locale);
 

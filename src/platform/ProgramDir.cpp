@@ -53,13 +53,13 @@ bool MakePrivateFolder(const QString& dir, QString* error)
     for (const QString& folder : std::as_const(missing)) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
             if (error)
-                *error = QStringLiteral("the folder %1 cannot be made: %2")
+                *error = QCoreApplication::translate("ProgramDir", "the folder %1 cannot be made: %2")
                              .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
     }
     if (!QFileInfo(path).isDir()) {
-        if (error) *error = QStringLiteral("%1 is not a folder").arg(path);
+        if (error) *error = QCoreApplication::translate("ProgramDir", "%1 is not a folder").arg(path);
         return false;
     }
     return true;

@@ -226,7 +226,7 @@ void TScriptEditor::BuildControls()
     ProgMenu = new QMenu(this);
     ProgMenu->setObjectName(QStringLiteral("ProgMenu"));
     ProgMenu->addAction(tr("Add"), this, &TScriptEditor::RightClick);
-    ProgMenu->addAction(QStringLiteral("Delete"), this, &TScriptEditor::LeftClick);
+    ProgMenu->addAction(tr("Delete"), this, &TScriptEditor::LeftClick);
     Right = new QPushButton(tr("Add"), this);
     Right->setObjectName(QStringLiteral("Right"));
     Left = new QPushButton(tr("Delete"), this);

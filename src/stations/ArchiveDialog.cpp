@@ -147,8 +147,8 @@ void TArchiveDialog::BuildTree()
     QMenu* add = OrgMenu->addMenu(tr("Add"));
     miAdd = add->menuAction();
     miAdd->setObjectName(QStringLiteral("miAdd"));
-    add->addAction(QStringLiteral("Folder"), this, &TArchiveDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
-    add->addAction(QStringLiteral("Station"), this, &TArchiveDialog::AddStation)->setObjectName(QStringLiteral("miStation"));
+    add->addAction(tr("Folder"), this, &TArchiveDialog::AddFolder)->setObjectName(QStringLiteral("miFolder"));
+    add->addAction(tr("Station"), this, &TArchiveDialog::AddStation)->setObjectName(QStringLiteral("miStation"));
     connect(RadioTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { OrgMenu->popup(RadioTree->viewport()->mapToGlobal(at)); });
 }
@@ -241,7 +241,7 @@ void TArchiveDialog::BuildTuner()
 
     LScan = MakeLabel(StationData, QStringLiteral("LScan"), tr("Scan"), QRect(456, 40, 28, 14));
     btScanPrev = MakeToolButton(StationData, "btScanPrev", QStringLiteral("<<"), tr("Scan previous"), QRect(486, 38, 26, 18));
-    btScanNext = MakeToolButton(StationData, "btScanNext", QStringLiteral(">>"), QStringLiteral("Scan next"), QRect(514, 38, 26, 18));
+    btScanNext = MakeToolButton(StationData, "btScanNext", QStringLiteral(">>"), tr("Scan next"), QRect(514, 38, 26, 18));
     btStopScan = MakeToolButton(StationData, "btStopScan", tr("Halt"), tr("Halt scanning"), QRect(486, 38, 54, 18));
     btStopScan->hide();
     Scanning = MakeLabel(StationData, QStringLiteral("Scanning"), QString(), QRect(286, 58, 20, 14));
@@ -331,8 +331,8 @@ void TArchiveDialog::reject()
     // Cancel, Escape and the close box drop the session's edits of the tree;
     // presets assigned from it are the bank's already and stay.
     if (Changed() && !prompts_.AskYesNo(WarningTitle(),
-                                        QStringLiteral("The station archive has changed!\nAre you sure "
-                                                       "that you want\nto exit without saving?"),
+                                        tr("The station archive has changed!\nAre you sure "
+                                           "that you want\nto exit without saving?"),
                                         tPromptIcon::Information))
         return;
     stop_ = true;
@@ -507,7 +507,7 @@ void TArchiveDialog::DropOnPreset(int n)
     if (busy_ || !station || !station->IsStation() || n < 1 || n > tPresets::Count) return;
     // Another preset holds the frequency: said, as MEM says it.
     if (!CanDropOnPreset()) {
-        prompts_.Message(WarningTitle(), QStringLiteral("Duplicated frequency"), tPromptIcon::Warning);
+        prompts_.Message(WarningTitle(), tr("Duplicated frequency"), tPromptIcon::Warning);
         return;
     }
     const int previous = current_;

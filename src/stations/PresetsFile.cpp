@@ -25,13 +25,13 @@ QString AcceptLine(const QString& line, tPresets& fresh)
 {
     // 3.1 preset number: three characters, then the first ".".
     if (line.indexOf(QLatin1Char('.')) != 3 || !IsIntInRange(line.left(3), 1, tPresets::Count))
-        return QStringLiteral("the line must begin with a preset number from 001 to 100 and \".\"");
+        return QCoreApplication::translate("PresetsFile", "the line must begin with a preset number from 001 to 100 and \".\"");
     int number = 0;
     TextToInt(line.left(3), number);
     QString rest = line.mid(4);
 
     // 3.2 frequency: seven characters, then the next ".".
-    const QString badFrequency = QStringLiteral("the frequency must be seven characters (such as 088,500) and \".\"");
+    const QString badFrequency = QCoreApplication::translate("PresetsFile", "the frequency must be seven characters (such as 088,500) and \".\"");
     double frequency = 0;
     if (rest.indexOf(QLatin1Char('.')) != 7 || !FileTextToFloat(rest.left(7), frequency)) return badFrequency;
     // A frequency the writer cannot give back in seven characters ("1000000",
@@ -40,11 +40,11 @@ QString AcceptLine(const QString& line, tPresets& fresh)
     // No card receives it: the preset could never be tuned, and the settings
     // reader would drop it at the next start.
     if (!InSomeBand(frequency))
-        return QStringLiteral("%1 MHz is outside every band").arg(rest.left(7));
+        return QCoreApplication::translate("PresetsFile", "%1 MHz is outside every band").arg(rest.left(7));
     rest = rest.mid(8);
 
     // 3.3 band: exactly "FM" or "AM", then the next ".".
-    const QString badBand = QStringLiteral("the band must be FM or AM and \".\"");
+    const QString badBand = QCoreApplication::translate("PresetsFile", "the band must be FM or AM and \".\"");
     if (rest.indexOf(QLatin1Char('.')) != 2) return badBand;
     std::uint8_t band = 0;
     if (rest.left(2) == QLatin1String("FM"))
@@ -55,15 +55,15 @@ QString AcceptLine(const QString& line, tPresets& fresh)
     // 3.4 name: the rest, which may itself hold "."; a carriage return in
     // it reads as the blank it is written as.
     const QString name = TrimBlanks(rest.mid(3).replace(QLatin1Char('\r'), QLatin1Char(' ')));
-    if (CharCount(name) > NameWidth) return QStringLiteral("the name is longer than %1 characters").arg(NameWidth);
+    if (CharCount(name) > NameWidth) return QCoreApplication::translate("PresetsFile", "the name is longer than %1 characters").arg(NameWidth);
 
     // 3.5 a preset number appears only once.
-    if (fresh[number].Used) return QStringLiteral("preset %1 is there twice").arg(ZeroPad(number, 3));
+    if (fresh[number].Used) return QCoreApplication::translate("PresetsFile", "preset %1 is there twice").arg(ZeroPad(number, 3));
 
     // 3.6 no other slot, read or still empty, prints alike.
     for (int k = 1; k <= tPresets::Count; ++k)
         if (k != number && SameFrequency(fresh[k].Frequency, frequency))
-            return QStringLiteral("the frequency is that of preset %1").arg(ZeroPad(k, 3));
+            return QCoreApplication::translate("PresetsFile", "the frequency is that of preset %1").arg(ZeroPad(k, 3));
 
     tPreset& slot = fresh[number];
     slot.Current = 0;
@@ -186,10 +186,10 @@ std::uint8_t LoadPresetsFile(QIODevice& device, tPresets& table, QString* why)
         QString line;
         if (!reader.Next(line)) return plReadError;
         const QString wrong = reader.TooLong()
-                                  ? QStringLiteral("the line is longer than any line of a presets file")
+                                  ? QCoreApplication::translate("PresetsFile", "the line is longer than any line of a presets file")
                                   : AcceptLine(line, fresh);
         if (!wrong.isEmpty()) {
-            if (why) *why = QStringLiteral("line %1: %2").arg(counter).arg(wrong);
+            if (why) *why = QCoreApplication::translate("PresetsFile", "line %1: %2").arg(counter).arg(wrong);
             return plCorrupt;
         }
         if (++counter > tPresets::Count) break;

@@ -222,7 +222,7 @@ TEST(InstanceLock, TheProgramStartsOverAStaleLockAndASecondStartReachesIt)
     const QString socket = InstanceSocketName(instanceDir);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 20000))
         << first.readAllStandardError().constData();
-    // Cleared once the window has been painted.
+    // The leftovers go after the first paint, which comes after the socket.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(leftover); }, 20000));
 
     // Later starts hand over their action, "raise" without one, and end.

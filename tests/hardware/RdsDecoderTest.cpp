@@ -2,6 +2,7 @@
 // a radio device delivers, with lost, erroneous and corrected blocks.
 
 #include "RdsDecoder.h"
+#include "Translations.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -200,6 +201,34 @@ TEST(RdsDecoder, ReadsTheProgrammeTypeAndTheTrafficFlags)
                           {32, false, ""}};
     for (const Case& c : names)
         EXPECT_EQ(ProgrammeTypeName(c.pty, c.northAmerica), QString::fromLatin1(c.name)) << c.pty << c.northAmerica;
+}
+
+TEST(RdsDecoder, TheProgrammeTypeIsShownInTheUsersLanguageButPrintedInEnglish)
+{
+    ASSERT_TRUE(UseLanguage(QStringLiteral("fr")));
+    // Each table is translated as its own: code 6 is drama in Europe, classic
+    // rock in North America.
+    const struct {
+        int pty;
+        bool northAmerica;
+        const char* shown;
+        const char* printed;
+    } cases[] = {
+        {6, false, "Fiction", "Drama"},
+        {6, true, "Rock classique", "Classic rock"},
+        {1, false, "Informations", "News"},
+        {1, true, "Nouvelles", "News"},
+        {31, false, "Alarme", "Alarm"},
+        {32, true, "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProgrammeTypeText(c.pty, c.northAmerica), QString::fromUtf8(c.shown)) << c.pty << c.northAmerica;
+        EXPECT_EQ(ProgrammeTypeName(c.pty, c.northAmerica), QString::fromLatin1(c.printed)) << c.pty << c.northAmerica;
+    }
+    UseLanguage(QStringLiteral("en"));
+    for (int pty = 0; pty < 32; ++pty)
+        for (bool northAmerica : {false, true})
+            EXPECT_EQ(ProgrammeTypeText(pty, northAmerica), ProgrammeTypeName(pty, northAmerica)) << pty << northAmerica;
 }
 
 TEST(RdsDecoder, KeepsTheStationsClockTimeWithItsOffset)

@@ -547,10 +547,11 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         const double low = c.band == bAM ? card.AMMin() : card.FMMin();
         const double high = c.band == bAM ? card.AMMax() : card.FMMax();
         if (c.mhz < low - 0.0005 || c.mhz > high + 0.0005) {
-            err << "vantoroctl: " << FrequencyText(c.mhz) << " MHz is outside the " << caps.Name << "'s "
-                << BandName(c.band) << " band (" << FrequencyText(low) << " to " << FrequencyText(high)
-                << " MHz)\n"
-                << Usage;
+            err << "vantoroctl: "
+                << QCoreApplication::translate("vantoroctl", "%1 MHz is outside the %2's %3 band (%4 to %5 MHz)")
+                       .arg(FrequencyText(c.mhz), caps.Name, BandName(c.band), FrequencyText(low), FrequencyText(high))
+                << '\n'
+                << QCoreApplication::translate("vantoroctl", Usage);
             card.Close();
             return ExitUsage;
         }
