@@ -57,8 +57,9 @@ protected:
     {
         ASSERT_TRUE(UseLanguage(QLatin1String(GetParam())));
         // The dialogs below are in that language, not English.
-        if (QLatin1String(GetParam()) != QLatin1String("en"))
+        if (QLatin1String(GetParam()) != QLatin1String("en")) {
             ASSERT_NE(QCoreApplication::translate("TSettingsDialog", "Start minimized"), QStringLiteral("Start minimized"));
+        }
     }
     void TearDown() override { UseLanguage(QStringLiteral("en")); }
 

@@ -67,7 +67,9 @@ TEST_F(MainDisplayTest, EachLayoutShowsItsAreasAtItsSize)
             EXPECT_EQ(line, QRect(0, Client().height() - MainRdsLineHeight, Client().width(), MainRdsLineHeight));
             for (const char* box : {"gpTuner", "gpPresets", "gpVolume", "Panel", "btMute", "OnOff"}) {
                 const QWidget* other = Child<QWidget>(QLatin1String(box));
-                if (other->isVisible()) EXPECT_LE(other->geometry().bottom(), line.top()) << box;
+                if (other->isVisible()) {
+                    EXPECT_LE(other->geometry().bottom(), line.top()) << box;
+                }
             }
         }
         for (const char* button : {"btMute", "btAlarm", "btSleep", "btProg", "btClr", "btMem", "btStr", "OnOff"})

@@ -41,7 +41,7 @@ std::vector<tMessage> ReadCatalogue(const QString& path)
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
-            m = tMessage{context, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
+            m = tMessage{context, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"), false, {}};
         } else if (name == QLatin1String("source")) {
             m.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
@@ -220,6 +220,9 @@ TEST_F(Catalogues, EnglishHasTheFormsOfEveryCountedText)
         for (const QString& form : m.forms) EXPECT_FALSE(form.contains(QStringLiteral("(s)"))) << qPrintable(form);
         english.insert(m.context + QLatin1Char('/') + m.source);
     }
-    for (const tMessage& m : ReadCatalogue(TranslationsDir + QStringLiteral("/vantoro_de.ts")))
-        if (m.numerus) EXPECT_TRUE(english.contains(m.context + QLatin1Char('/') + m.source)) << qPrintable(m.source);
+    for (const tMessage& m : ReadCatalogue(TranslationsDir + QStringLiteral("/vantoro_de.ts"))) {
+        if (m.numerus) {
+            EXPECT_TRUE(english.contains(m.context + QLatin1Char('/') + m.source)) << qPrintable(m.source);
+        }
+    }
 }

@@ -278,7 +278,7 @@ TEST(PresetsFile, EightBitFilesFromTheOriginalPlatformKeepTheirLetters)
     // Written back as UTF-8, the name padded to 40 characters.
     EXPECT_EQ(Save(table), QByteArray("001.101,500.FM.Citt\xC3\xA0 \xE2\x82\xACuro") + QByteArray(30, ' ') + "\r\n");
     // A name that ends in an 8-bit letter keeps it, with or without a line end.
-    for (const QByteArray end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray()}) {
+    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray()}) {
         ASSERT_EQ(Load(QByteArray("001.088,500.FM.Radio Caf\xE9") + end, table), plLoaded);
         EXPECT_EQ(table[1].Name, QStringLiteral("Radio Caf\u00E9")) << end.size();
     }
