@@ -19,7 +19,6 @@
 
 namespace {
 constexpr std::uint16_t Pi = 0xD3C2;
-constexpr double BitRate = 1187.5;
 
 double CpuSeconds()
 {

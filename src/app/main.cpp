@@ -348,8 +348,8 @@ int main(int argc, char** argv)
     TraceStartup("window started");
     windowUp = true;
     if (const auto action = RemoteActionOption(options.Action)) waiting.emplace(waiting.begin(), *action, QByteArray());
-    for (const auto& [action, token] : waiting)
-        QTimer::singleShot(0, &window, [&window, action, token] { RunRemoteAction(window, action, token); });
+    for (const auto& waited : waiting)
+        QTimer::singleShot(0, &window, [&window, waited] { RunRemoteAction(window, waited.first, waited.second); });
     waiting.clear();
 
     // Nothing below is needed for the first picture: it runs once the window
