@@ -30,13 +30,12 @@ TEmulatedDongle::~TEmulatedDongle() = default;
 
 bool TEmulatedDongle::Refuse()
 {
-    error_ = unplugged_ ? "The emulated dongle was unplugged." : "The emulated dongle is not open.";
+    error_ = "The emulated dongle is not open.";
     return false;
 }
 
 bool TEmulatedDongle::Open()
 {
-    if (unplugged_) return Refuse();
     open_ = true;
     started_ = false;
     delivered_ = 0;
@@ -121,7 +120,7 @@ std::size_t TEmulatedDongle::StationsInBand() const
 
 long TEmulatedDongle::Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs)
 {
-    if (unplugged_ || !open_) {
+    if (!open_) {
         Refuse();
         return iqFailed;
     }

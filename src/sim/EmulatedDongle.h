@@ -33,8 +33,6 @@ public:
 
     // The stations the band received holds now.
     std::size_t StationsInBand() const;
-    // Makes the next Read fail, as a dongle pulled out of its socket.
-    void Unplug() { unplugged_ = true; }
 
     // A station's programme as the dongle sends it: left and right tones
     // that tell the stations and the channels apart.
@@ -48,7 +46,6 @@ private:
     const TStationList& stations_;
     const bool realTime_;
     bool open_ = false;
-    bool unplugged_ = false;
     std::uint32_t rate_ = 1024000;
     std::uint32_t center_ = 0;
     std::unique_ptr<TFmSynth> synth_;
