@@ -470,7 +470,6 @@ private:
     QDateTime recordStart_;
     QDateTime recordUntil_; // invalid: until stopped
     QString recordStation_;
-    QString recordTitle_;   // the last RDS text marked
     bool tuningAwayAgreed_ = false; // "go on recording" was answered
     bool scriptTuning_ = false;     // a script tunes: nobody to ask
     QString trayTip_;

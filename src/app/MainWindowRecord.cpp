@@ -79,7 +79,6 @@ bool TMainWindow::StartRecording(int minutes)
     recordStart_ = start;
     recordUntil_ = minutes > 0 ? start.addSecs(qint64(minutes) * 60) : QDateTime();
     recordStation_ = station;
-    recordTitle_.clear();
     tuningAwayAgreed_ = false;
     card_->SetAudioTap(recorder_.get());
     RefreshRecordIndicator();
@@ -115,12 +114,13 @@ void TMainWindow::RecordTick()
         StopRecording();
         return;
     }
-    // The radio text as the station's title of the moment.
-    const QString title = card_->Rds().Rt().trimmed();
-    if (!title.isEmpty() && title != recordTitle_) {
-        recordTitle_ = title;
-        cue_->Mark(recorder_->Frames(), title, QString());
-    }
+    // The title of the moment: the item the station tags (RT+) with its
+    // artist, else its radio text. The sheet skips a title it has just marked.
+    const TRdsDecoder& rds = card_->Rds();
+    if (!rds.Title().trimmed().isEmpty())
+        cue_->Mark(recorder_->Frames(), rds.Title().trimmed(), rds.Artist().trimmed());
+    else
+        cue_->Mark(recorder_->Frames(), rds.Rt().trimmed(), QString());
     RefreshRecordIndicator();
 }
 

@@ -4,9 +4,11 @@
 
 #include "FakeTray.h"
 #include "MainWindowFixture.h"
+#include "ScrollingText.h"
 #include "ToneSound.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <chrono>
 #include <sndfile.h>
@@ -100,6 +102,39 @@ TEST_F(MainRecordTest, RecordStartsAndStopsARecordingNamedAfterTheStation)
     ASSERT_TRUE(WaitForFrames(1));
     w.Actions_Record();
     EXPECT_EQ(Recorded(), (QStringList{QStringLiteral("Harbour - 2024-05-06 07-05 (2).wav"), name}));
+}
+
+TEST_F(MainRecordTest, TheCueSheetNamesTheRadioTextThenTheTaggedSongWithItsArtist)
+{
+    WriteRadio();
+    TMainWindow& w = Started();
+    w.btRadioClick(1);
+    w.Actions_Record();
+    ASSERT_NE(w.Recording(), nullptr);
+    const QString path = w.Recording()->Path();
+    hw.Clock().Wait(3000); // the text names the station
+    w.PollRds();
+    w.ClockTimer();
+    const QString text = Child<TScrollingText>(QStringLiteral("RdsText"))->Text();
+    hw.Clock().Wait(20000); // a tagged song
+    w.PollRds();
+    w.ClockTimer();
+    w.ClockTimer();
+    const auto state = w.PlayerHost().PlayerState();
+    ASSERT_FALSE(text.isEmpty());
+    ASSERT_FALSE(state.RdsTitle.isEmpty());
+    ASSERT_FALSE(state.RdsArtist.isEmpty());
+    w.Actions_Record();
+
+    QFile cue(QFileInfo(path).dir().filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".cue")));
+    ASSERT_TRUE(cue.open(QIODevice::ReadOnly));
+    const QString sheet = QString::fromUtf8(cue.readAll());
+    const QString first = QStringLiteral("  TRACK 01 AUDIO\r\n    TITLE \"%1\"\r\n    INDEX 01").arg(text);
+    const QString second = QStringLiteral("  TRACK 02 AUDIO\r\n    TITLE \"%1\"\r\n    PERFORMER \"%2\"\r\n")
+                               .arg(state.RdsTitle, state.RdsArtist);
+    EXPECT_TRUE(sheet.contains(first)) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains(second)) << sheet.toStdString();
+    EXPECT_FALSE(sheet.contains(QStringLiteral("TRACK 03"))) << sheet.toStdString();
 }
 
 TEST_F(MainRecordTest, TuningAwayAsksWhetherToStopOrGoOn)
