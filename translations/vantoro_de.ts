@@ -3318,7 +3318,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <location line="+2"/>
         <source>Recordings are named after the station and the time they begin, as in &quot;Station - 2026-12-07 20-00.flac&quot;; a title the station announces goes into a cue sheet beside the file.</source>
         <extracomment>The example name is how the program names the file; &quot;Station&quot; may be translated.</extracomment>
-        <translation>Aufnahmen heißen nach dem Sender und ihrer Anfangszeit, etwa &quot;Sender - 2026-12-07 20-00.flac&quot;; ein Titel, den der Sender ankündigt, kommt in ein Cue-Sheet neben der Datei.</translation>
+        <translation>Aufnahmen werden nach dem Sender und ihrer Anfangszeit benannt, etwa &quot;Sender - 2026-12-07 20-00.flac&quot;; ein Titel, den der Sender ankündigt, kommt in ein Cue-Sheet neben der Datei.</translation>
     </message>
     <message>
         <location filename="../src/setup/SettingsDialogSdr.cpp" line="+30"/>
