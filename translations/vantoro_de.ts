@@ -585,6 +585,19 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
     </message>
 </context>
 <context>
+    <name>RecordingFiles</name>
+    <message>
+        <location filename="../src/platform/RecordingFiles.cpp" line="+62"/>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <location filename="../src/platform/RegularFile.cpp" line="+14"/>
@@ -712,8 +725,14 @@ Belegen Sie zuerst einen Speicherplatz oder wählen Sie eine andere Aktion.</tra
     </message>
     <message>
         <location line="+1"/>
+        <location line="+2"/>
         <source>the preset number</source>
         <translation>die Nummer des Speicherplatzes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the length in minutes</source>
+        <translation>die Länge in Minuten</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -771,7 +790,7 @@ Belegen Sie zuerst einen Speicherplatz oder wählen Sie eine andere Aktion.</tra
         <translation>das Skript enthält keine Aktionen</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
@@ -1176,6 +1195,29 @@ Speichern schließen?</translation>
     </message>
 </context>
 <context>
+    <name>TIqFileSource</name>
+    <message>
+        <location filename="../src/sdr/IqFileSource.cpp" line="+27"/>
+        <source>Cannot open the I/Q recording %1: %2.</source>
+        <translation>Die I/Q-Aufzeichnung %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>A sample rate of 0 cannot be played.</source>
+        <translation>Eine Abtastrate von 0 lässt sich nicht abspielen.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The I/Q recording %1 is not open.</source>
+        <translation>Die I/Q-Aufzeichnung %1 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Cannot read the I/Q recording %1: %2.</source>
+        <translation>Die I/Q-Aufzeichnung %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>TJumpToDialog</name>
     <message>
         <location filename="../src/stations/JumpToDialog.cpp" line="+19"/>
@@ -1229,7 +1271,7 @@ Senderarchiv: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
@@ -1274,17 +1316,17 @@ Senderarchiv: %1</translation>
         <translation>Programmiermodus ein/aus (%1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Es sind keine Senderspeicher belegt</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
@@ -1305,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Das Programm läuft, aber Ihre Änderungen gehen verloren, wenn es endet.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
@@ -1315,7 +1357,14 @@ Das Programm läuft, aber Ihre Änderungen gehen verloren, wenn es endet.</trans
         <translation>Programmiermodus ein/aus (leer)</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
+        <source>The %1 cannot be opened.
+%2</source>
+        <translation>%1 kann nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>radio device %1 (none found)</source>
         <translation>Radiogerät %1 (keines gefunden)</translation>
     </message>
@@ -1364,14 +1413,14 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Speicherplatz Nr.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindow.h" line="+582"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
-        <location line="+220"/>
+        <location line="+226"/>
         <source>Name of the radio station</source>
         <translation>Name des Radiosenders</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-291"/>
         <source>Programme type</source>
         <translation>Programmtyp</translation>
     </message>
@@ -1392,7 +1441,14 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Aktuelle Uhrzeit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <source>REC</source>
+        <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Tuner </source>
         <translation>Tuner </translation>
     </message>
@@ -1505,7 +1561,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Ausschalten</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowMenus.cpp" line="-100"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-107"/>
         <source>Jump to</source>
         <translation>Springen zu</translation>
     </message>
@@ -1565,7 +1621,12 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Organize</source>
         <translation>Senderarchiv</translation>
     </message>
@@ -1615,7 +1676,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
         <source>Load presets</source>
         <translation>Senderspeicher laden</translation>
     </message>
@@ -1699,6 +1760,13 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Ausblenden</translation>
     </message>
     <message>
+        <location line="+39"/>
+        <source>Recording %1
+%2</source>
+        <translation>Aufnahme %1
+%2</translation>
+    </message>
+    <message>
         <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Kein Senderspeicher ist eingestellt, daher gibt es nichts umzubenennen.</translation>
@@ -1733,9 +1801,16 @@ Sind Sie sicher?</translation>
         <translation>Senderspeicher geladen aus </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
         <source>Scanning works on FM only.</source>
         <translation>Der Suchlauf arbeitet nur auf UKW (FM).</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>No sound: %1
+The radio goes on tuning and receiving RDS.</source>
+        <translation>Kein Ton: %1
+Das Radio stimmt weiter ab und empfängt weiter RDS.</translation>
     </message>
     <message>
         <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
@@ -1743,7 +1818,7 @@ Sind Sie sicher?</translation>
         <translation>Es sind noch keine Senderspeicher belegt.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Diese Radiokarte kann nicht zwischen Stereo und Mono umschalten.</translation>
     </message>
@@ -1816,6 +1891,50 @@ nicht steuern</translation>
 Do you want to listen to it now?</source>
         <translation>Das Radiogerät %1 wurde eingesteckt.
 Möchten Sie es jetzt hören?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <source>Cannot record:
+%1</source>
+        <translation>Aufnahme nicht möglich:
+%1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The recording stopped: %1</source>
+        <translation>Die Aufnahme ist abgebrochen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds of sound could not be written in time and are missing from the recording.</source>
+        <translation>%1 Sekunden Ton konnten nicht rechtzeitig geschrieben werden und fehlen in der Aufnahme.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Recording %1 into %2</source>
+        <translation>Aufnahme %1 in %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is being recorded.
+Stop the recording, or go on recording the new station?</source>
+        <translation>%1 wird gerade aufgenommen.
+Die Aufnahme beenden oder den neuen Sender weiter aufnehmen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go on recording</source>
+        <translation>Weiter aufnehmen</translation>
     </message>
 </context>
 <context>
@@ -2153,9 +2272,243 @@ Speichern schließen?</translation>
         <translation>Der serielle Empfänger an COM%1 (%2) antwortet nicht mehr (%3).</translation>
     </message>
     <message>
-        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+37"/>
+        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+39"/>
         <source>The radio device %1 stopped answering (%2).</source>
         <translation>Das Radiogerät %1 antwortet nicht mehr (%2).</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>No radio card is open.</source>
+        <translation>Keine Radiokarte ist geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tuner&apos;s sound is recorded when it is played as USB sound (Settings, Volume control).</source>
+        <translation>Der Ton des Tuners wird aufgenommen, wenn er als USB-Ton gespielt wird (Einstellungen, Lautstärkeregelung).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This card&apos;s sound goes to the sound card by a cable, not through Vantoro: record it with the sound card&apos;s own recording tools.</source>
+        <translation>Der Ton dieser Karte geht über ein Kabel zur Soundkarte, nicht durch Vantoro: Nehmen Sie ihn mit den Aufnahmeprogrammen der Soundkarte auf.</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/RadioCards.cpp" line="+58"/>
+        <source>V4L2 radio device</source>
+        <translation>V4L2-Radiogerät</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SDR receiver (RTL2832U dongle)</source>
+        <translation>SDR-Empfänger (RTL2832U-Stick)</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/SdrCard.cpp" line="+77"/>
+        <source>&quot;%1&quot; names no dongle: rtlsdr:N takes the dongle&apos;s number, 0 for the first.</source>
+        <translation>&quot;%1&quot; nennt keinen Stick: rtlsdr:N erwartet die Nummer des Sticks, 0 für den ersten.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&quot;%1&quot; names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.</source>
+        <translation>&quot;%1&quot; nennt keinen Server: Schreiben Sie rtl_tcp:HOST:PORT, etwa rtl_tcp:192.168.1.20:1234.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No source is chosen for the SDR receiver.</source>
+        <translation>Für den SDR-Empfänger ist keine Quelle gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>TRecorder</name>
+    <message>
+        <location filename="../src/platform/Recorder.cpp" line="+95"/>
+        <source>A recording is already open.</source>
+        <translation>Eine Aufnahme ist bereits geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot record into a .%1 file here; use one of: %2.</source>
+        <translation>In eine .%1-Datei kann hier nicht aufgenommen werden; nehmen Sie eines von: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot record %1 channels.</source>
+        <translation>%1 Kanäle können nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot record into %1: %2</source>
+        <translation>In %1 kann nicht aufgenommen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Writing %1 failed: %2</source>
+        <translation>Schreiben von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The file %1 was removed, or its folder.</source>
+        <translation>Die Datei %1 oder ihr Ordner wurde entfernt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Closing %1 failed: %2</source>
+        <translation>Schließen von %1 fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlSdrSource</name>
+    <message>
+        <location filename="../src/sdr/RtlSdrSource.cpp" line="+17"/>
+        <source>No permission to use the RTL-SDR dongle %1. Install the udev rules of the rtl-sdr package (sudo apt install rtl-sdr), add yourself to the plugdev group (sudo adduser $USER plugdev), log in again and plug the dongle in anew.</source>
+        <translation>Keine Berechtigung für den RTL-SDR-Stick %1. Installieren Sie die udev-Regeln des Pakets rtl-sdr (sudo apt install rtl-sdr), treten Sie der Gruppe plugdev bei (sudo adduser $USER plugdev), melden Sie sich neu an und stecken Sie den Stick neu ein.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The kernel&apos;s DVB-T driver holds the RTL-SDR dongle %1. Unload it (sudo modprobe -r dvb_usb_rtl28xxu) and keep it from coming back: put the line &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</source>
+        <translation>Der DVB-T-Treiber des Kernels belegt den RTL-SDR-Stick %1. Entladen Sie ihn (sudo modprobe -r dvb_usb_rtl28xxu) und verhindern Sie, dass er wiederkommt: Schreiben Sie die Zeile &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The RTL-SDR dongle %1 was unplugged.</source>
+        <translation>Der RTL-SDR-Stick %1 wurde abgezogen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the RTL-SDR dongle %1 (librtlsdr error %2).</source>
+        <translation>Der RTL-SDR-Stick %1 kann nicht geöffnet werden (librtlsdr-Fehler %2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The RTL-SDR dongle refused %1 (librtlsdr error %2).</source>
+        <extracomment>%1 is one of the things the dongle is asked for: &quot;to start&quot;, &quot;the frequency&quot;, &quot;the gain&quot;...</extracomment>
+        <translation>Der RTL-SDR-Stick hat %1 abgelehnt (librtlsdr-Fehler %2).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No RTL-SDR dongle is plugged in.</source>
+        <translation>Es ist kein RTL-SDR-Stick eingesteckt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</source>
+        <translation>
+            <numerusform>Es gibt keinen RTL-SDR-Stick %1: %n ist eingesteckt, nummeriert ab 0.</numerusform>
+            <numerusform>Es gibt keinen RTL-SDR-Stick %1: %n sind eingesteckt, nummeriert ab 0.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>to start</source>
+        <translation>den Start</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the frequency</source>
+        <translation>die Frequenz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the sample rate %1</source>
+        <translation>die Abtastrate %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>automatic gain</source>
+        <translation>die automatische Verstärkung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>manual gain</source>
+        <translation>die manuelle Verstärkung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the gain</source>
+        <translation>die Verstärkung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the frequency correction</source>
+        <translation>die Frequenzkorrektur</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The RTL-SDR dongle is not open.</source>
+        <translation>Der RTL-SDR-Stick ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The RTL-SDR dongle was unplugged.</source>
+        <translation>Der RTL-SDR-Stick wurde abgezogen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The RTL-SDR dongle stopped sending samples (librtlsdr error %1).</source>
+        <translation>Der RTL-SDR-Stick sendet keine Abtastwerte mehr (librtlsdr-Fehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlTcpSource</name>
+    <message>
+        <location filename="../src/sdr/RtlTcpSource.cpp" line="+52"/>
+        <source>Lost the connection to the rtl_tcp server at %1: %2.</source>
+        <translation>Die Verbindung zum rtl_tcp-Server unter %1 ist abgerissen: %2.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot find the host %1: %2.</source>
+        <translation>Der Host %1 wurde nicht gefunden: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>no answer within 2 seconds</source>
+        <translation>keine Antwort innerhalb von 2 Sekunden</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cannot connect to the rtl_tcp server at %1: %2.</source>
+        <translation>Keine Verbindung zum rtl_tcp-Server unter %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The rtl_tcp server at %1 sent no header within 2 seconds: is it an rtl_tcp server?</source>
+        <translation>Der rtl_tcp-Server unter %1 hat innerhalb von 2 Sekunden keinen Header gesendet: Ist es ein rtl_tcp-Server?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The rtl_tcp server at %1 closed the connection before its header (is the dongle in use by another client?).</source>
+        <translation>Der rtl_tcp-Server unter %1 hat die Verbindung vor seinem Header geschlossen (benutzt ein anderer Client den Stick?).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The rtl_tcp server at %1 sent a header that does not begin with &quot;RTL0&quot;: it is not an rtl_tcp server.</source>
+        <translation>Der rtl_tcp-Server unter %1 hat einen Header gesendet, der nicht mit &quot;RTL0&quot; beginnt: Es ist kein rtl_tcp-Server.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+49"/>
+        <source>Not connected to the rtl_tcp server at %1.</source>
+        <translation>Nicht mit dem rtl_tcp-Server unter %1 verbunden.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>The rtl_tcp server at %1 takes no more commands.</source>
+        <translation>Der rtl_tcp-Server unter %1 nimmt keine Befehle mehr an.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The rtl_tcp server at %1 closed the connection.</source>
+        <translation>Der rtl_tcp-Server unter %1 hat die Verbindung geschlossen.</translation>
     </message>
 </context>
 <context>
@@ -2177,18 +2530,18 @@ Speichern schließen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+237"/>
+        <location line="-205"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+90"/>
         <source>Jump to</source>
         <translation>Springen zu</translation>
     </message>
     <message>
-        <location line="-236"/>
+        <location line="+1"/>
         <source>Preset</source>
         <translation>Speicherplatz</translation>
     </message>
@@ -2196,6 +2549,12 @@ Speichern schließen?</translation>
         <location line="+1"/>
         <source>Off</source>
         <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+0"/>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <location line="+156"/>
@@ -2217,12 +2576,12 @@ Speichern schließen?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+96"/>
+        <location line="+104"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-108"/>
         <source>Save as</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2260,7 +2619,18 @@ Speichern schließen?</translation>
         <translation>Freq.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+16"/>
+        <source>for</source>
+        <extracomment>Between the preset and the minutes of a Record action: &quot;Record [preset] for [60 min]&quot;.</extracomment>
+        <translation>für</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Preview</source>
         <translation>Vorhören</translation>
     </message>
@@ -2335,7 +2705,7 @@ Speichern schließen?</translation>
         <translation>Programm</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+112"/>
         <source>Programming -</source>
         <translation>Programmierung -</translation>
     </message>
@@ -2345,7 +2715,7 @@ Speichern schließen?</translation>
         <translation>Skript - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+192"/>
         <source>Tuned</source>
         <translation>Empfang</translation>
     </message>
@@ -2377,6 +2747,29 @@ Sind Sie sicher?</translation>
 Are you sure?</source>
         <translation>Das Skript wurde geändert!
 Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
+    <name>TSdrReceiver</name>
+    <message>
+        <location filename="../src/sdr/SdrReceiver.cpp" line="+179"/>
+        <source>The I/Q recording ended.</source>
+        <translation>Die I/Q-Aufzeichnung ist zu Ende.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The source sent no samples for 2 seconds.</source>
+        <translation>Die Quelle hat 2 Sekunden lang keine Abtastwerte gesendet.</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>The sound output %1 failed.</source>
+        <translation>Die Tonausgabe %1 ist ausgefallen.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The sound output %1 failed; the radio goes on without sound.</source>
+        <translation>Die Tonausgabe %1 ist ausgefallen; das Radio läuft ohne Ton weiter.</translation>
     </message>
 </context>
 <context>
@@ -2600,6 +2993,11 @@ in Ihrem Computer eingebaut</translation>
         <translation>Tastatur</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -2720,7 +3118,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <translation>Kein Radiogerät gefunden: unter /dev/radio0, /dev/radio1, ... ist nichts. Schließen Sie einen USB- oder PCI-Radioempfänger an (sein Treiber legt das Gerät an) oder wählen Sie eine der älteren Karten in der Liste.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>You can set the volume properties through:</source>
         <translation>Die Lautstärke lässt sich einstellen über:</translation>
     </message>
@@ -2871,11 +3269,134 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <source>Reset to default</source>
         <translation>Standard wiederherstellen</translation>
     </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogRecording.cpp" line="+23"/>
+        <source>FLAC, lossless (.flac)</source>
+        <translation>FLAC, verlustfrei (.flac)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>WAV, uncompressed (.wav)</source>
+        <translation>WAV, unkomprimiert (.wav)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Empty: %1</source>
+        <translation>Leer: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recording folder</source>
+        <translation>Aufnahmeordner</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The end of sleep stops a recording</source>
+        <translation>Das Ende des Einschlaftimers beendet eine Aufnahme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Otherwise a recording goes on while the radio is silent.</source>
+        <translation>Sonst läuft eine Aufnahme weiter, während das Radio stumm ist.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recordings are named after the station and the time they begin, as in &quot;Station - 2026-12-07 20-00.flac&quot;; a title the station announces goes into a cue sheet beside the file.</source>
+        <extracomment>The example name is how the program names the file; &quot;Station&quot; may be translated.</extracomment>
+        <translation>Aufnahmen werden nach dem Sender und ihrer Anfangszeit benannt, etwa &quot;Sender - 2026-12-07 20-00.flac&quot;; ein Titel, den der Sender ankündigt, kommt in ein Cue-Sheet neben der Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogSdr.cpp" line="+30"/>
+        <source>Receiver</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rtlsdr:0 for the first dongle on USB, rtl_tcp:HOST:PORT for a dongle served by rtl_tcp, or the path of an I/Q recording (.cu8)</source>
+        <extracomment>rtlsdr:0 and rtl_tcp:HOST:PORT are written as they are; HOST and PORT may be translated.</extracomment>
+        <translation>rtlsdr:0 für den ersten Stick am USB, rtl_tcp:HOST:PORT für einen Stick, den rtl_tcp bereitstellt, oder der Pfad einer I/Q-Aufzeichnung (.cu8)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 samples/s</source>
+        <translation>%1 Abtastwerte/s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Taken to the nearest step the tuner has</source>
+        <translation>Auf die nächste Stufe des Tuners gerundet</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Frequency correction</source>
+        <translation>Frequenzkorrektur</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>50 µs (Europe, Asia, Africa, Oceania)</source>
+        <translation>50 µs (Europa, Asien, Afrika, Ozeanien)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>75 µs (the Americas, South Korea)</source>
+        <translation>75 µs (Amerika, Südkorea)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>De-emphasis</source>
+        <translation>Deemphasis</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ALSA playback device; &quot;default&quot; plays through PipeWire or PulseAudio where they run</source>
+        <extracomment>&quot;default&quot; is the name of an ALSA device: it stays as it is.</extracomment>
+        <translation>Ein ALSA-Wiedergabegerät; &quot;default&quot; spielt über PipeWire oder PulseAudio, wo sie laufen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound output</source>
+        <translation>Tonausgabe</translation>
+    </message>
 </context>
 <context>
     <name>TSetupModel</name>
     <message>
-        <location filename="../src/setup/SetupModel.cpp" line="+133"/>
+        <location filename="../src/setup/SetupModel.cpp" line="+134"/>
         <source>Radio card</source>
         <translation>Radiokarte</translation>
     </message>
@@ -2995,7 +3516,14 @@ Einstellungen erneut, um ihn zu wählen.</translation>
 <context>
     <name>vantoroctl</name>
     <message>
-        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl archive show [FILE]
+</source>
+        <translation>Aufruf: vantoroctl archive show [DATEI]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>no such file</source>
         <translation>keine solche Datei</translation>
     </message>
@@ -3010,12 +3538,15 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+27"/>
         <source>usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
                   [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                  [--muted] [--close] COMMAND...
+                  [--muted] [--close] [--rds-groups FILE] COMMAND...
+       vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]
+                  [--deemphasis 50|75] [--center MHZ] COMMAND...
+          SOURCE: rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (.cu8)
 commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-          signal | status | scan up|down|all | rds [SECONDS]
+          signal | status | scan up|down|all | rds [SECONDS] | record FILE SECONDS (SDR)
        vantoroctl presets check|show FILE | presets copy FILE TO
        vantoroctl script check|show FILE
        vantoroctl settings show [DIR]
@@ -3026,9 +3557,12 @@ Without --model, --port and --device the card is the one the program&apos;s sett
 </source>
         <translation>Aufruf: vantoroctl [--simulate] [--stations DATEI] [--trace DATEI] [--model M] [--port N]
                   [--device PFAD] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                  [--muted] [--close] BEFEHL...
+                  [--muted] [--close] [--rds-groups DATEI] BEFEHL...
+       vantoroctl --model SDR --device QUELLE [--sample-rate N] [--gain DB|auto]
+                  [--deemphasis 50|75] [--center MHZ] BEFEHL...
+          QUELLE: rtlsdr:N, rtl_tcp:HOST:PORT oder eine I/Q-Aufzeichnung (.cu8)
 Befehle: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-         signal | status | scan up|down|all | rds [SEKUNDEN]
+         signal | status | scan up|down|all | rds [SEKUNDEN] | record DATEI SEKUNDEN (SDR)
        vantoroctl presets check|show DATEI | presets copy DATEI ZIEL
        vantoroctl script check|show DATEI
        vantoroctl settings show [ORDNER]
@@ -3039,7 +3573,7 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
 </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+87"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 muss eine ganze Zahl sein, nicht &quot;%2&quot;</translation>
     </message>
@@ -3059,13 +3593,14 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>%1 hat kein %2-Band</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+49"/>
+        <location line="+10"/>
+        <location line="+60"/>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+46"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-52"/>
         <source>band takes am or fm</source>
         <translation>band nimmt am oder fm</translation>
     </message>
@@ -3075,7 +3610,17 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>scan nimmt up, down oder all</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <source>record goes with the SDR receiver</source>
+        <translation>record gehört zum SDR-Empfänger</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>record takes 1 second or more</source>
+        <translation>record erwartet 1 Sekunde oder mehr</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>rds takes a number of seconds from 0 to %1, not %2</source>
         <translation>rds erwartet eine Sekundenzahl von 0 bis %1, nicht %2</translation>
     </message>
@@ -3085,7 +3630,7 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>unbekannter Befehl &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>unknown model &quot;%1&quot;</source>
         <translation>unbekanntes Modell &quot;%1&quot;</translation>
     </message>
@@ -3100,7 +3645,7 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>--band nimmt am oder fm, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
@@ -3116,11 +3661,16 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
     </message>
     <message>
         <location line="+5"/>
-        <source>--device goes with radio devices, and with the serial models on real hardware</source>
-        <translation>--device gehört zu Radiogeräten und zu den seriellen Modellen auf echter Hardware</translation>
+        <source>--device goes with radio devices, the SDR receiver, and with the serial models on real hardware</source>
+        <translation>--device gehört zu Radiogeräten, zum SDR-Empfänger und zu den seriellen Modellen auf echter Hardware</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+330"/>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="-216"/>
         <source>cannot read the radio device %1</source>
         <translation>das Radiogerät %1 kann nicht gelesen werden</translation>
     </message>
@@ -3131,32 +3681,32 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
     </message>
     <message>
         <location line="+16"/>
-        <location line="+112"/>
+        <location line="+158"/>
         <source>cannot write the trace file %1</source>
         <translation>die Trace-Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-150"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>weiter ohne den Mixer der Soundkarte: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>port %1 does not exist on the %2 (1..%3)</source>
         <translation>Port %1 gibt es bei %2 nicht (1..%3)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>the %1 has no Japanese FM range</source>
         <translation>%1 hat keinen japanischen UKW-Bereich</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>cannot reach the I/O ports of the %1 %2: %3.</source>
         <translation>die I/O-Ports von %1 %2 sind nicht erreichbar: %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 (or try it on emulated hardware with --simulate).</source>
         <translation>Das Programm braucht die Fähigkeit CAP_SYS_RAWIO: sudo setcap cap_sys_rawio+ep %1 (oder probieren Sie es mit --simulate auf nachgebildeter Hardware).</translation>
     </message>
@@ -3166,7 +3716,12 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>Auf diesem Kernel hilft keine Fähigkeit; probieren Sie das Programm mit --simulate auf nachgebildeter Hardware.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>there is no radio device %1</source>
         <translation>es gibt kein Radiogerät %1</translation>
     </message>
@@ -3181,12 +3736,19 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>COM%1 (%2) kann nicht geöffnet werden: das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen (meist ist die Mitgliedschaft in der Gruppe dialout nötig).</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
         <translation>%1 MHz liegt außerhalb des %3-Bands von %2 (%4 bis %5 MHz)</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+105"/>
+        <source>usage: vantoroctl rds --hex FILE
+</source>
+        <translation>Aufruf: vantoroctl rds --hex DATEI
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
@@ -3197,12 +3759,26 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <translation>Zeile %1 ist länger als %2 KiB, kein RDS-Protokoll</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+43"/>
+        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+36"/>
+        <source>usage: vantoroctl script check|show FILE
+</source>
+        <translation>Aufruf: vantoroctl script check|show DATEI
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>line %1</source>
         <translation>Zeile %1</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl settings show [DIR]
+</source>
+        <translation>Aufruf: vantoroctl settings show [ORDNER]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>not a directory: %1</source>
         <translation>kein Ordner: %1</translation>
     </message>
@@ -3211,13 +3787,50 @@ Ohne --model, --port und --device ist die Karte diejenige, die die Einstellungen
         <source>cannot read %1; showing the defaults</source>
         <translation>%1 kann nicht gelesen werden; die Standardwerte werden gezeigt</translation>
     </message>
+    <message>
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+24"/>
+        <source>usage: vantoroctl presets check|show FILE | presets copy FILE TO
+</source>
+        <translation>Aufruf: vantoroctl presets check|show DATEI | presets copy DATEI ZIEL
+</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <location line="+18"/>
         <source>%n preset(s)</source>
         <translation>
             <numerusform>%n Senderspeicher</numerusform>
             <numerusform>%n Senderspeicher</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+11"/>
+        <source>--sample-rate takes one of %1, not &quot;%2&quot;</source>
+        <translation>--sample-rate erwartet einen von %1, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--gain takes auto or a value in dB, not &quot;%1&quot;</source>
+        <translation>--gain erwartet auto oder einen Wert in dB, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--deemphasis takes 50 or 75, not &quot;%1&quot;</source>
+        <translation>--deemphasis erwartet 50 oder 75, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--center takes a frequency in MHz, not &quot;%1&quot;</source>
+        <translation>--center erwartet eine Frequenz in MHz, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot record to %1: %2</source>
+        <translation>in %1 kann nicht aufgenommen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the recording %1 ended early: %2</source>
+        <translation>die Aufnahme %1 endete vorzeitig: %2</translation>
     </message>
 </context>
 </TS>

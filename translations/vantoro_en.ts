@@ -13,9 +13,20 @@
     </message>
 </context>
 <context>
+    <name>TRtlSdrSource</name>
+    <message numerus="yes">
+        <location filename="../src/sdr/RtlSdrSource.cpp" line="+75"/>
+        <source>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</source>
+        <translation>
+            <numerusform>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</numerusform>
+            <numerusform>There is no RTL-SDR dongle %1: %n are plugged in, numbered from 0.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantoroctl</name>
     <message numerus="yes">
-        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+42"/>
         <source>%n preset(s)</source>
         <translation>
             <numerusform>%n preset</numerusform>

@@ -585,6 +585,19 @@ antiguas tarjetas receptoras ISA y serie.
     </message>
 </context>
 <context>
+    <name>RecordingFiles</name>
+    <message>
+        <location filename="../src/platform/RecordingFiles.cpp" line="+62"/>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <location filename="../src/platform/RegularFile.cpp" line="+14"/>
@@ -712,8 +725,14 @@ Guarde primero una presintonía o elija otra acción.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+2"/>
         <source>the preset number</source>
         <translation>el número de presintonía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the length in minutes</source>
+        <translation>la duración en minutos</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -771,7 +790,7 @@ Guarde primero una presintonía o elija otra acción.</translation>
         <translation>el guion no tiene acciones</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
@@ -1176,6 +1195,29 @@ sin guardar?</translation>
     </message>
 </context>
 <context>
+    <name>TIqFileSource</name>
+    <message>
+        <location filename="../src/sdr/IqFileSource.cpp" line="+27"/>
+        <source>Cannot open the I/Q recording %1: %2.</source>
+        <translation>No se puede abrir la grabación I/Q %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>A sample rate of 0 cannot be played.</source>
+        <translation>No se puede reproducir con una frecuencia de muestreo de 0.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The I/Q recording %1 is not open.</source>
+        <translation>La grabación I/Q %1 no está abierta.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Cannot read the I/Q recording %1: %2.</source>
+        <translation>No se puede leer la grabación I/Q %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>TJumpToDialog</name>
     <message>
         <location filename="../src/stations/JumpToDialog.cpp" line="+19"/>
@@ -1229,7 +1271,7 @@ Archivo de emisoras: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
         <source>Display</source>
         <translation>Pantalla</translation>
     </message>
@@ -1274,17 +1316,17 @@ Archivo de emisoras: %1</translation>
         <translation>Modo de programación sí/no (%1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>No hay presintonías definidas</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>internal</source>
         <translation>internas</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
@@ -1305,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 El programa funciona, pero los cambios que haga se perderán al cerrarlo.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Internal</source>
         <translation>Internas</translation>
     </message>
@@ -1315,7 +1357,14 @@ El programa funciona, pero los cambios que haga se perderán al cerrarlo.</trans
         <translation>Modo de programación sí/no (vacío)</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
+        <source>The %1 cannot be opened.
+%2</source>
+        <translation>No se puede abrir %1.
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>radio device %1 (none found)</source>
         <translation>dispositivo de radio %1 (no se encontró ninguno)</translation>
     </message>
@@ -1364,14 +1413,14 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>N.º de presintonía</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindow.h" line="+582"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
-        <location line="+220"/>
+        <location line="+226"/>
         <source>Name of the radio station</source>
         <translation>Nombre de la emisora</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-291"/>
         <source>Programme type</source>
         <translation>Tipo de programa</translation>
     </message>
@@ -1392,7 +1441,14 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Hora actual</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <source>REC</source>
+        <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Tuner </source>
         <translation>Sintonizador </translation>
     </message>
@@ -1505,7 +1561,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Apagar</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowMenus.cpp" line="-100"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-107"/>
         <source>Jump to</source>
         <translation>Ir a</translation>
     </message>
@@ -1565,7 +1621,12 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Estéreo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Organize</source>
         <translation>Organizar</translation>
     </message>
@@ -1615,7 +1676,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
         <source>Load presets</source>
         <translation>Cargar presintonías</translation>
     </message>
@@ -1699,6 +1760,13 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Ocultar</translation>
     </message>
     <message>
+        <location line="+39"/>
+        <source>Recording %1
+%2</source>
+        <translation>Grabando %1
+%2</translation>
+    </message>
+    <message>
         <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>No hay ninguna presintonía sintonizada, así que no hay nada que renombrar.</translation>
@@ -1733,9 +1801,16 @@ presintonías actuales se borrarán.
         <translation>Presintonías cargadas de </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
         <source>Scanning works on FM only.</source>
         <translation>La búsqueda solo funciona en FM.</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>No sound: %1
+The radio goes on tuning and receiving RDS.</source>
+        <translation>Sin sonido: %1
+La radio sigue sintonizando y recibiendo RDS.</translation>
     </message>
     <message>
         <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
@@ -1743,7 +1818,7 @@ presintonías actuales se borrarán.
         <translation>Aún no hay presintonías guardadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Esta tarjeta de radio no puede cambiar entre estéreo y mono.</translation>
     </message>
@@ -1816,6 +1891,50 @@ el volumen del sonido</translation>
 Do you want to listen to it now?</source>
         <translation>Se ha conectado el dispositivo de radio %1.
 ¿Quiere escucharlo ahora?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <source>Cannot record:
+%1</source>
+        <translation>No se puede grabar:
+%1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The recording stopped: %1</source>
+        <translation>La grabación se detuvo: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds of sound could not be written in time and are missing from the recording.</source>
+        <translation>%1 segundos de sonido no se pudieron escribir a tiempo y faltan en la grabación.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Recording %1 into %2</source>
+        <translation>Grabando %1 en %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is being recorded.
+Stop the recording, or go on recording the new station?</source>
+        <translation>Se está grabando %1.
+¿Detener la grabación o seguir grabando la nueva emisora?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop recording</source>
+        <translation>Detener la grabación</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go on recording</source>
+        <translation>Seguir grabando</translation>
     </message>
 </context>
 <context>
@@ -2153,9 +2272,243 @@ sin guardar?</translation>
         <translation>El receptor serie en COM%1 (%2) ha dejado de responder (%3).</translation>
     </message>
     <message>
-        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+37"/>
+        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+39"/>
         <source>The radio device %1 stopped answering (%2).</source>
         <translation>El dispositivo de radio %1 ha dejado de responder (%2).</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>No radio card is open.</source>
+        <translation>No hay ninguna tarjeta de radio abierta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tuner&apos;s sound is recorded when it is played as USB sound (Settings, Volume control).</source>
+        <translation>El sonido del sintonizador se graba cuando se reproduce como sonido USB (Configuración, Control de volumen).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This card&apos;s sound goes to the sound card by a cable, not through Vantoro: record it with the sound card&apos;s own recording tools.</source>
+        <translation>El sonido de esta tarjeta llega a la tarjeta de sonido por un cable, no a través de Vantoro: grábelo con las herramientas de grabación de la propia tarjeta de sonido.</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/RadioCards.cpp" line="+58"/>
+        <source>V4L2 radio device</source>
+        <translation>dispositivo de radio V4L2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SDR receiver (RTL2832U dongle)</source>
+        <translation>Receptor SDR (dongle RTL2832U)</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/SdrCard.cpp" line="+77"/>
+        <source>&quot;%1&quot; names no dongle: rtlsdr:N takes the dongle&apos;s number, 0 for the first.</source>
+        <translation>&quot;%1&quot; no indica ningún dongle: rtlsdr:N lleva el número del dongle, 0 para el primero.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&quot;%1&quot; names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.</source>
+        <translation>&quot;%1&quot; no indica ningún servidor: escriba rtl_tcp:HOST:PORT, como rtl_tcp:192.168.1.20:1234.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No source is chosen for the SDR receiver.</source>
+        <translation>No se ha elegido ninguna fuente para el receptor SDR.</translation>
+    </message>
+</context>
+<context>
+    <name>TRecorder</name>
+    <message>
+        <location filename="../src/platform/Recorder.cpp" line="+95"/>
+        <source>A recording is already open.</source>
+        <translation>Ya hay una grabación abierta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot record into a .%1 file here; use one of: %2.</source>
+        <translation>Aquí no se puede grabar en un archivo .%1; use uno de estos: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot record %1 channels.</source>
+        <translation>No se pueden grabar %1 canales.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot record into %1: %2</source>
+        <translation>No se puede grabar en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Writing %1 failed: %2</source>
+        <translation>Falló la escritura de %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The file %1 was removed, or its folder.</source>
+        <translation>Se eliminó el archivo %1, o su carpeta.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Closing %1 failed: %2</source>
+        <translation>Falló el cierre de %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlSdrSource</name>
+    <message>
+        <location filename="../src/sdr/RtlSdrSource.cpp" line="+17"/>
+        <source>No permission to use the RTL-SDR dongle %1. Install the udev rules of the rtl-sdr package (sudo apt install rtl-sdr), add yourself to the plugdev group (sudo adduser $USER plugdev), log in again and plug the dongle in anew.</source>
+        <translation>Sin permiso para usar el dongle RTL-SDR %1. Instale las reglas udev del paquete rtl-sdr (sudo apt install rtl-sdr), añádase al grupo plugdev (sudo adduser $USER plugdev), vuelva a iniciar sesión y conecte de nuevo el dongle.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The kernel&apos;s DVB-T driver holds the RTL-SDR dongle %1. Unload it (sudo modprobe -r dvb_usb_rtl28xxu) and keep it from coming back: put the line &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</source>
+        <translation>El controlador DVB-T del núcleo tiene ocupado el dongle RTL-SDR %1. Descárguelo (sudo modprobe -r dvb_usb_rtl28xxu) e impida que vuelva: ponga la línea &quot;blacklist dvb_usb_rtl28xxu&quot; en /etc/modprobe.d/blacklist-rtl-sdr.conf.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The RTL-SDR dongle %1 was unplugged.</source>
+        <translation>Se desconectó el dongle RTL-SDR %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the RTL-SDR dongle %1 (librtlsdr error %2).</source>
+        <translation>No se puede abrir el dongle RTL-SDR %1 (error de librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The RTL-SDR dongle refused %1 (librtlsdr error %2).</source>
+        <extracomment>%1 is one of the things the dongle is asked for: &quot;to start&quot;, &quot;the frequency&quot;, &quot;the gain&quot;...</extracomment>
+        <translation>El dongle RTL-SDR rechazó %1 (error de librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No RTL-SDR dongle is plugged in.</source>
+        <translation>No hay ningún dongle RTL-SDR conectado.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</source>
+        <translation>
+            <numerusform>No hay un dongle RTL-SDR %1: hay %n conectado, numerado desde 0.</numerusform>
+            <numerusform>No hay un dongle RTL-SDR %1: hay %n conectados, numerados desde 0.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>to start</source>
+        <translation>el arranque</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the frequency</source>
+        <translation>la frecuencia</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the sample rate %1</source>
+        <translation>la frecuencia de muestreo %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>automatic gain</source>
+        <translation>la ganancia automática</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>manual gain</source>
+        <translation>la ganancia manual</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the gain</source>
+        <translation>la ganancia</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the frequency correction</source>
+        <translation>la corrección de frecuencia</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The RTL-SDR dongle is not open.</source>
+        <translation>El dongle RTL-SDR no está abierto.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The RTL-SDR dongle was unplugged.</source>
+        <translation>Se desconectó el dongle RTL-SDR.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The RTL-SDR dongle stopped sending samples (librtlsdr error %1).</source>
+        <translation>El dongle RTL-SDR dejó de enviar muestras (error de librtlsdr %1).</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlTcpSource</name>
+    <message>
+        <location filename="../src/sdr/RtlTcpSource.cpp" line="+52"/>
+        <source>Lost the connection to the rtl_tcp server at %1: %2.</source>
+        <translation>Se perdió la conexión con el servidor rtl_tcp en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot find the host %1: %2.</source>
+        <translation>No se encuentra el host %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no address</source>
+        <translation>ninguna dirección</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>no answer within 2 seconds</source>
+        <translation>ninguna respuesta en 2 segundos</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cannot connect to the rtl_tcp server at %1: %2.</source>
+        <translation>No se puede conectar con el servidor rtl_tcp en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The rtl_tcp server at %1 sent no header within 2 seconds: is it an rtl_tcp server?</source>
+        <translation>El servidor rtl_tcp en %1 no envió ninguna cabecera en 2 segundos: ¿es un servidor rtl_tcp?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The rtl_tcp server at %1 closed the connection before its header (is the dongle in use by another client?).</source>
+        <translation>El servidor rtl_tcp en %1 cerró la conexión antes de su cabecera (¿usa otro cliente el dongle?).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The rtl_tcp server at %1 sent a header that does not begin with &quot;RTL0&quot;: it is not an rtl_tcp server.</source>
+        <translation>El servidor rtl_tcp en %1 envió una cabecera que no empieza por &quot;RTL0&quot;: no es un servidor rtl_tcp.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+49"/>
+        <source>Not connected to the rtl_tcp server at %1.</source>
+        <translation>Sin conexión con el servidor rtl_tcp en %1.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>The rtl_tcp server at %1 takes no more commands.</source>
+        <translation>El servidor rtl_tcp en %1 ya no acepta órdenes.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The rtl_tcp server at %1 closed the connection.</source>
+        <translation>El servidor rtl_tcp en %1 cerró la conexión.</translation>
     </message>
 </context>
 <context>
@@ -2177,18 +2530,18 @@ sin guardar?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+237"/>
+        <location line="-205"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+90"/>
         <source>Jump to</source>
         <translation>Ir a</translation>
     </message>
     <message>
-        <location line="-236"/>
+        <location line="+1"/>
         <source>Preset</source>
         <translation>Presintonía</translation>
     </message>
@@ -2196,6 +2549,12 @@ sin guardar?</translation>
         <location line="+1"/>
         <source>Off</source>
         <translation>Apagar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+0"/>
+        <source>Record</source>
+        <translation>Grabar</translation>
     </message>
     <message>
         <location line="+156"/>
@@ -2217,12 +2576,12 @@ sin guardar?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+96"/>
+        <location line="+104"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-108"/>
         <source>Save as</source>
         <translation>Guardar como</translation>
     </message>
@@ -2260,7 +2619,18 @@ sin guardar?</translation>
         <translation>Frec.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+16"/>
+        <source>for</source>
+        <extracomment>Between the preset and the minutes of a Record action: &quot;Record [preset] for [60 min]&quot;.</extracomment>
+        <translation>durante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Preview</source>
         <translation>Escuchar</translation>
     </message>
@@ -2335,7 +2705,7 @@ sin guardar?</translation>
         <translation>Programa</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+112"/>
         <source>Programming -</source>
         <translation>Programación -</translation>
     </message>
@@ -2345,7 +2715,7 @@ sin guardar?</translation>
         <translation>Guion - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+192"/>
         <source>Tuned</source>
         <translation>Sintonizada</translation>
     </message>
@@ -2377,6 +2747,29 @@ Are you sure?</source>
 Are you sure?</source>
         <translation>¡El guion ha cambiado!
 ¿Está seguro?</translation>
+    </message>
+</context>
+<context>
+    <name>TSdrReceiver</name>
+    <message>
+        <location filename="../src/sdr/SdrReceiver.cpp" line="+179"/>
+        <source>The I/Q recording ended.</source>
+        <translation>La grabación I/Q terminó.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The source sent no samples for 2 seconds.</source>
+        <translation>La fuente no envió muestras durante 2 segundos.</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>The sound output %1 failed.</source>
+        <translation>Falló la salida de sonido %1.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The sound output %1 failed; the radio goes on without sound.</source>
+        <translation>Falló la salida de sonido %1; la radio sigue sin sonido.</translation>
     </message>
 </context>
 <context>
@@ -2600,6 +2993,11 @@ ahora en su ordenador</translation>
         <translation>Teclas</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>OK</source>
         <translation>Aceptar</translation>
@@ -2719,7 +3117,7 @@ la configuración para elegirlo.</translation>
         <translation>No se encontró ningún dispositivo de radio: no hay nada en /dev/radio0, /dev/radio1, ... Conecte un sintonizador de radio USB o PCI (su controlador crea el dispositivo) o elija una de las tarjetas antiguas de la lista.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>You can set the volume properties through:</source>
         <translation>Puede ajustar el volumen mediante:</translation>
     </message>
@@ -2870,11 +3268,134 @@ la configuración para elegirlo.</translation>
         <source>Reset to default</source>
         <translation>Restablecer predeterminados</translation>
     </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogRecording.cpp" line="+23"/>
+        <source>FLAC, lossless (.flac)</source>
+        <translation>FLAC, sin pérdida (.flac)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>WAV, uncompressed (.wav)</source>
+        <translation>WAV, sin comprimir (.wav)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Empty: %1</source>
+        <translation>Vacío: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recording folder</source>
+        <translation>Carpeta de grabaciones</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The end of sleep stops a recording</source>
+        <translation>El final del temporizador de apagado detiene la grabación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Otherwise a recording goes on while the radio is silent.</source>
+        <translation>Si no, la grabación sigue mientras la radio está en silencio.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recordings are named after the station and the time they begin, as in &quot;Station - 2026-12-07 20-00.flac&quot;; a title the station announces goes into a cue sheet beside the file.</source>
+        <extracomment>The example name is how the program names the file; &quot;Station&quot; may be translated.</extracomment>
+        <translation>Las grabaciones se llaman como la emisora y la hora en que empiezan, por ejemplo &quot;Emisora - 2026-12-07 20-00.flac&quot;; un título que anuncia la emisora va a una hoja cue junto al archivo.</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogSdr.cpp" line="+30"/>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rtlsdr:0 for the first dongle on USB, rtl_tcp:HOST:PORT for a dongle served by rtl_tcp, or the path of an I/Q recording (.cu8)</source>
+        <extracomment>rtlsdr:0 and rtl_tcp:HOST:PORT are written as they are; HOST and PORT may be translated.</extracomment>
+        <translation>rtlsdr:0 para el primer dongle USB, rtl_tcp:HOST:PORT para un dongle servido por rtl_tcp, o la ruta de una grabación I/Q (.cu8)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 samples/s</source>
+        <translation>%1 muestras/s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample rate</source>
+        <translation>Frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Taken to the nearest step the tuner has</source>
+        <translation>Se redondea al paso más cercano del sintonizador</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Frequency correction</source>
+        <translation>Corrección de frecuencia</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>50 µs (Europe, Asia, Africa, Oceania)</source>
+        <translation>50 µs (Europa, Asia, África, Oceanía)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>75 µs (the Americas, South Korea)</source>
+        <translation>75 µs (América, Corea del Sur)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>De-emphasis</source>
+        <translation>De-énfasis</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ALSA playback device; &quot;default&quot; plays through PipeWire or PulseAudio where they run</source>
+        <extracomment>&quot;default&quot; is the name of an ALSA device: it stays as it is.</extracomment>
+        <translation>Un dispositivo de reproducción ALSA; &quot;default&quot; reproduce a través de PipeWire o PulseAudio donde se ejecuten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound output</source>
+        <translation>Salida de sonido</translation>
+    </message>
 </context>
 <context>
     <name>TSetupModel</name>
     <message>
-        <location filename="../src/setup/SetupModel.cpp" line="+133"/>
+        <location filename="../src/setup/SetupModel.cpp" line="+134"/>
         <source>Radio card</source>
         <translation>Tarjeta de radio</translation>
     </message>
@@ -2994,7 +3515,14 @@ la configuración para elegirlo.</translation>
 <context>
     <name>vantoroctl</name>
     <message>
-        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl archive show [FILE]
+</source>
+        <translation>uso: vantoroctl archive show [ARCHIVO]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>no such file</source>
         <translation>no existe el archivo</translation>
     </message>
@@ -3009,12 +3537,15 @@ la configuración para elegirlo.</translation>
         <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+27"/>
         <source>usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
                   [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                  [--muted] [--close] COMMAND...
+                  [--muted] [--close] [--rds-groups FILE] COMMAND...
+       vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]
+                  [--deemphasis 50|75] [--center MHZ] COMMAND...
+          SOURCE: rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (.cu8)
 commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-          signal | status | scan up|down|all | rds [SECONDS]
+          signal | status | scan up|down|all | rds [SECONDS] | record FILE SECONDS (SDR)
        vantoroctl presets check|show FILE | presets copy FILE TO
        vantoroctl script check|show FILE
        vantoroctl settings show [DIR]
@@ -3025,9 +3556,12 @@ Without --model, --port and --device the card is the one the program&apos;s sett
 </source>
         <translation>uso: vantoroctl [--simulate] [--stations ARCHIVO] [--trace ARCHIVO] [--model M] [--port N]
                  [--device RUTA] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                 [--muted] [--close] ORDEN...
+                 [--muted] [--close] [--rds-groups ARCHIVO] ORDEN...
+     vantoroctl --model SDR --device FUENTE [--sample-rate N] [--gain DB|auto]
+                 [--deemphasis 50|75] [--center MHZ] ORDEN...
+          FUENTE: rtlsdr:N, rtl_tcp:HOST:PORT o una grabación I/Q (.cu8)
 órdenes: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-         signal | status | scan up|down|all | rds [SEGUNDOS]
+         signal | status | scan up|down|all | rds [SEGUNDOS] | record ARCHIVO SEGUNDOS (SDR)
      vantoroctl presets check|show ARCHIVO | presets copy ARCHIVO DESTINO
      vantoroctl script check|show ARCHIVO
      vantoroctl settings show [CARPETA]
@@ -3038,7 +3572,7 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
 </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+87"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 debe ser un número entero, no &quot;%2&quot;</translation>
     </message>
@@ -3058,13 +3592,14 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>%1 no tiene banda %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+49"/>
+        <location line="+10"/>
+        <location line="+60"/>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+46"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-52"/>
         <source>band takes am or fm</source>
         <translation>band admite am o fm</translation>
     </message>
@@ -3074,7 +3609,17 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>scan admite up, down o all</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <source>record goes with the SDR receiver</source>
+        <translation>record va con el receptor SDR</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>record takes 1 second or more</source>
+        <translation>record admite 1 segundo o más</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>rds takes a number of seconds from 0 to %1, not %2</source>
         <translation>rds admite un número de segundos de 0 a %1, no %2</translation>
     </message>
@@ -3084,7 +3629,7 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>orden desconocida &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>unknown model &quot;%1&quot;</source>
         <translation>modelo desconocido &quot;%1&quot;</translation>
     </message>
@@ -3099,7 +3644,7 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>--band admite am o fm, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
@@ -3115,11 +3660,16 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
     </message>
     <message>
         <location line="+5"/>
-        <source>--device goes with radio devices, and with the serial models on real hardware</source>
-        <translation>--device va con los dispositivos de radio, y con los modelos serie en hardware real</translation>
+        <source>--device goes with radio devices, the SDR receiver, and with the serial models on real hardware</source>
+        <translation>--device va con los dispositivos de radio, el receptor SDR, y con los modelos serie en hardware real</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+330"/>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <location line="-216"/>
         <source>cannot read the radio device %1</source>
         <translation>no se puede leer el dispositivo de radio %1</translation>
     </message>
@@ -3130,32 +3680,32 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
     </message>
     <message>
         <location line="+16"/>
-        <location line="+112"/>
+        <location line="+158"/>
         <source>cannot write the trace file %1</source>
         <translation>no se puede escribir el archivo de traza %1</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-150"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>se sigue sin el mezclador de la tarjeta de sonido: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>port %1 does not exist on the %2 (1..%3)</source>
         <translation>el puerto %1 no existe en %2 (1..%3)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>the %1 has no Japanese FM range</source>
         <translation>%1 no tiene la banda FM japonesa</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>cannot reach the I/O ports of the %1 %2: %3.</source>
         <translation>no se puede llegar a los puertos de E/S de %1 %2: %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 (or try it on emulated hardware with --simulate).</source>
         <translation>El programa necesita la capacidad CAP_SYS_RAWIO: sudo setcap cap_sys_rawio+ep %1 (o pruébelo en hardware emulado con --simulate).</translation>
     </message>
@@ -3165,7 +3715,12 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>Ninguna capacidad puede ayudar en este núcleo; pruebe el programa en hardware emulado con --simulate.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>there is no radio device %1</source>
         <translation>no existe el dispositivo de radio %1</translation>
     </message>
@@ -3180,12 +3735,19 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>no se puede abrir COM%1 (%2): el dispositivo no existe, está en uso o no tiene permiso para usarlo (normalmente hace falta pertenecer al grupo dialout).</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
         <translation>%1 MHz está fuera de la banda %3 de %2 (de %4 a %5 MHz)</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+105"/>
+        <source>usage: vantoroctl rds --hex FILE
+</source>
+        <translation>uso: vantoroctl rds --hex ARCHIVO
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>no se puede leer %1: %2</translation>
@@ -3196,12 +3758,26 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <translation>la línea %1 supera %2 KiB, no es un registro RDS</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+43"/>
+        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+36"/>
+        <source>usage: vantoroctl script check|show FILE
+</source>
+        <translation>uso: vantoroctl script check|show ARCHIVO
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>line %1</source>
         <translation>línea %1</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl settings show [DIR]
+</source>
+        <translation>uso: vantoroctl settings show [CARPETA]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>not a directory: %1</source>
         <translation>no es una carpeta: %1</translation>
     </message>
@@ -3210,13 +3786,50 @@ Sin --model, --port ni --device, la tarjeta es la que indica la configuración d
         <source>cannot read %1; showing the defaults</source>
         <translation>no se puede leer %1; se muestran los valores predeterminados</translation>
     </message>
+    <message>
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+24"/>
+        <source>usage: vantoroctl presets check|show FILE | presets copy FILE TO
+</source>
+        <translation>uso: vantoroctl presets check|show ARCHIVO | presets copy ARCHIVO DESTINO
+</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <location line="+18"/>
         <source>%n preset(s)</source>
         <translation>
             <numerusform>%n presintonía</numerusform>
             <numerusform>%n presintonías</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+11"/>
+        <source>--sample-rate takes one of %1, not &quot;%2&quot;</source>
+        <translation>--sample-rate admite uno de %1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--gain takes auto or a value in dB, not &quot;%1&quot;</source>
+        <translation>--gain admite auto o un valor en dB, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--deemphasis takes 50 or 75, not &quot;%1&quot;</source>
+        <translation>--deemphasis admite 50 o 75, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--center takes a frequency in MHz, not &quot;%1&quot;</source>
+        <translation>--center admite una frecuencia en MHz, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot record to %1: %2</source>
+        <translation>no se puede grabar en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the recording %1 ended early: %2</source>
+        <translation>la grabación %1 terminó antes de tiempo: %2</translation>
     </message>
 </context>
 </TS>

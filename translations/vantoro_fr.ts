@@ -585,6 +585,19 @@ anciennes cartes réceptrices ISA et série.
     </message>
 </context>
 <context>
+    <name>RecordingFiles</name>
+    <message>
+        <location filename="../src/platform/RecordingFiles.cpp" line="+62"/>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <location filename="../src/platform/RegularFile.cpp" line="+14"/>
@@ -712,8 +725,14 @@ Mémorisez d&apos;abord une présélection, ou choisissez une autre action.</tra
     </message>
     <message>
         <location line="+1"/>
+        <location line="+2"/>
         <source>the preset number</source>
         <translation>le numéro de présélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the length in minutes</source>
+        <translation>la durée en minutes</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -771,7 +790,7 @@ Mémorisez d&apos;abord une présélection, ou choisissez une autre action.</tra
         <translation>le script ne contient aucune action</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
     </message>
@@ -1176,6 +1195,29 @@ sans enregistrer ?</translation>
     </message>
 </context>
 <context>
+    <name>TIqFileSource</name>
+    <message>
+        <location filename="../src/sdr/IqFileSource.cpp" line="+27"/>
+        <source>Cannot open the I/Q recording %1: %2.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;enregistrement I/Q %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>A sample rate of 0 cannot be played.</source>
+        <translation>Une fréquence d&apos;échantillonnage de 0 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The I/Q recording %1 is not open.</source>
+        <translation>L&apos;enregistrement I/Q %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Cannot read the I/Q recording %1: %2.</source>
+        <translation>Impossible de lire l&apos;enregistrement I/Q %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>TJumpToDialog</name>
     <message>
         <location filename="../src/stations/JumpToDialog.cpp" line="+19"/>
@@ -1229,7 +1271,7 @@ Archives de stations : %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
         <source>Display</source>
         <translation>Afficheur</translation>
     </message>
@@ -1274,17 +1316,17 @@ Archives de stations : %1</translation>
         <translation>Mode programmation marche/arrêt (%1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Aucune présélection n&apos;est définie</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
@@ -1305,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Le programme fonctionne, mais les modifications que vous faites seront perdues à sa fermeture.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -1315,7 +1357,14 @@ Le programme fonctionne, mais les modifications que vous faites seront perdues �
         <translation>Mode programmation marche/arrêt (vide)</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
+        <source>The %1 cannot be opened.
+%2</source>
+        <translation>Impossible d&apos;ouvrir %1.
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>radio device %1 (none found)</source>
         <translation>périphérique radio %1 (aucun trouvé)</translation>
     </message>
@@ -1364,14 +1413,14 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>N° de présélection</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindow.h" line="+582"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
-        <location line="+220"/>
+        <location line="+226"/>
         <source>Name of the radio station</source>
         <translation>Nom de la station de radio</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-291"/>
         <source>Programme type</source>
         <translation>Type de programme</translation>
     </message>
@@ -1392,7 +1441,14 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Heure actuelle</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <source>REC</source>
+        <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Tuner </source>
         <translation>Tuner </translation>
     </message>
@@ -1505,7 +1561,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Éteindre</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowMenus.cpp" line="-100"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-107"/>
         <source>Jump to</source>
         <translation>Aller à</translation>
     </message>
@@ -1565,7 +1621,12 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Stéréo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Organize</source>
         <translation>Organiser</translation>
     </message>
@@ -1615,7 +1676,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
         <source>Load presets</source>
         <translation>Charger des présélections</translation>
     </message>
@@ -1699,6 +1760,13 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Masquer</translation>
     </message>
     <message>
+        <location line="+39"/>
+        <source>Recording %1
+%2</source>
+        <translation>Enregistrement %1
+%2</translation>
+    </message>
+    <message>
         <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Aucune présélection n&apos;est accordée, il n&apos;y a donc rien à renommer.</translation>
@@ -1733,9 +1801,16 @@ présélections actuelles seront effacées.
         <translation>Présélections chargées depuis </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
         <source>Scanning works on FM only.</source>
         <translation>La recherche ne fonctionne qu&apos;en FM.</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>No sound: %1
+The radio goes on tuning and receiving RDS.</source>
+        <translation>Pas de son : %1
+La radio continue de s&apos;accorder et de recevoir le RDS.</translation>
     </message>
     <message>
         <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
@@ -1743,7 +1818,7 @@ présélections actuelles seront effacées.
         <translation>Aucune présélection n&apos;est encore mémorisée.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Cette carte radio ne peut pas basculer entre stéréo et mono.</translation>
     </message>
@@ -1816,6 +1891,50 @@ le volume sonore</translation>
 Do you want to listen to it now?</source>
         <translation>Le périphérique radio %1 a été branché.
 Voulez-vous l&apos;écouter maintenant ?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <source>Cannot record:
+%1</source>
+        <translation>Impossible d&apos;enregistrer :
+%1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The recording stopped: %1</source>
+        <translation>L&apos;enregistrement s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds of sound could not be written in time and are missing from the recording.</source>
+        <translation>%1 secondes de son n&apos;ont pas pu être écrites à temps et manquent dans l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Recording %1 into %2</source>
+        <translation>Enregistrement %1 dans %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is being recorded.
+Stop the recording, or go on recording the new station?</source>
+        <translation>%1 est en cours d&apos;enregistrement.
+Arrêter l&apos;enregistrement, ou continuer en enregistrant la nouvelle station ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go on recording</source>
+        <translation>Continuer l&apos;enregistrement</translation>
     </message>
 </context>
 <context>
@@ -2153,9 +2272,243 @@ sans enregistrer ?</translation>
         <translation>Le récepteur série sur COM%1 (%2) ne répond plus (%3).</translation>
     </message>
     <message>
-        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+37"/>
+        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+39"/>
         <source>The radio device %1 stopped answering (%2).</source>
         <translation>Le périphérique radio %1 ne répond plus (%2).</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>No radio card is open.</source>
+        <translation>Aucune carte radio n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tuner&apos;s sound is recorded when it is played as USB sound (Settings, Volume control).</source>
+        <translation>Le son du tuner est enregistré lorsqu&apos;il est joué comme son USB (Paramètres, Réglage du volume).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This card&apos;s sound goes to the sound card by a cable, not through Vantoro: record it with the sound card&apos;s own recording tools.</source>
+        <translation>Le son de cette carte va à la carte son par un câble, sans passer par Vantoro : enregistrez-le avec les outils d&apos;enregistrement de la carte son.</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/RadioCards.cpp" line="+58"/>
+        <source>V4L2 radio device</source>
+        <translation>périphérique radio V4L2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SDR receiver (RTL2832U dongle)</source>
+        <translation>Récepteur SDR (clé RTL2832U)</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/SdrCard.cpp" line="+77"/>
+        <source>&quot;%1&quot; names no dongle: rtlsdr:N takes the dongle&apos;s number, 0 for the first.</source>
+        <translation>&quot;%1&quot; ne désigne aucune clé : rtlsdr:N prend le numéro de la clé, 0 pour la première.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&quot;%1&quot; names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.</source>
+        <translation>&quot;%1&quot; ne désigne aucun serveur : écrivez rtl_tcp:HOST:PORT, par exemple rtl_tcp:192.168.1.20:1234.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No source is chosen for the SDR receiver.</source>
+        <translation>Aucune source n&apos;est choisie pour le récepteur SDR.</translation>
+    </message>
+</context>
+<context>
+    <name>TRecorder</name>
+    <message>
+        <location filename="../src/platform/Recorder.cpp" line="+95"/>
+        <source>A recording is already open.</source>
+        <translation>Un enregistrement est déjà ouvert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot record into a .%1 file here; use one of: %2.</source>
+        <translation>Impossible d&apos;enregistrer dans un fichier .%1 ici ; utilisez l&apos;un de ces formats : %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot record %1 channels.</source>
+        <translation>Impossible d&apos;enregistrer %1 canaux.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot record into %1: %2</source>
+        <translation>Impossible d&apos;enregistrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Writing %1 failed: %2</source>
+        <translation>L&apos;écriture de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The file %1 was removed, or its folder.</source>
+        <translation>Le fichier %1, ou son dossier, a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Closing %1 failed: %2</source>
+        <translation>La fermeture de %1 a échoué : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlSdrSource</name>
+    <message>
+        <location filename="../src/sdr/RtlSdrSource.cpp" line="+17"/>
+        <source>No permission to use the RTL-SDR dongle %1. Install the udev rules of the rtl-sdr package (sudo apt install rtl-sdr), add yourself to the plugdev group (sudo adduser $USER plugdev), log in again and plug the dongle in anew.</source>
+        <translation>Pas la permission d&apos;utiliser la clé RTL-SDR %1. Installez les règles udev du paquet rtl-sdr (sudo apt install rtl-sdr), ajoutez-vous au groupe plugdev (sudo adduser $USER plugdev), reconnectez-vous et rebranchez la clé.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The kernel&apos;s DVB-T driver holds the RTL-SDR dongle %1. Unload it (sudo modprobe -r dvb_usb_rtl28xxu) and keep it from coming back: put the line &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</source>
+        <translation>Le pilote DVB-T du noyau tient la clé RTL-SDR %1. Déchargez-le (sudo modprobe -r dvb_usb_rtl28xxu) et empêchez-le de revenir : mettez la ligne &quot;blacklist dvb_usb_rtl28xxu&quot; dans /etc/modprobe.d/blacklist-rtl-sdr.conf.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The RTL-SDR dongle %1 was unplugged.</source>
+        <translation>La clé RTL-SDR %1 a été débranchée.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the RTL-SDR dongle %1 (librtlsdr error %2).</source>
+        <translation>Impossible d&apos;ouvrir la clé RTL-SDR %1 (erreur librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The RTL-SDR dongle refused %1 (librtlsdr error %2).</source>
+        <extracomment>%1 is one of the things the dongle is asked for: &quot;to start&quot;, &quot;the frequency&quot;, &quot;the gain&quot;...</extracomment>
+        <translation>La clé RTL-SDR a refusé %1 (erreur librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No RTL-SDR dongle is plugged in.</source>
+        <translation>Aucune clé RTL-SDR n&apos;est branchée.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</source>
+        <translation>
+            <numerusform>Il n&apos;y a pas de clé RTL-SDR %1 : %n est branchée, numérotée à partir de 0.</numerusform>
+            <numerusform>Il n&apos;y a pas de clé RTL-SDR %1 : %n sont branchées, numérotées à partir de 0.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>to start</source>
+        <translation>le démarrage</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the frequency</source>
+        <translation>la fréquence</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the sample rate %1</source>
+        <translation>la fréquence d&apos;échantillonnage %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>automatic gain</source>
+        <translation>le gain automatique</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>manual gain</source>
+        <translation>le gain manuel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the gain</source>
+        <translation>le gain</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the frequency correction</source>
+        <translation>la correction de fréquence</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The RTL-SDR dongle is not open.</source>
+        <translation>La clé RTL-SDR n&apos;est pas ouverte.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The RTL-SDR dongle was unplugged.</source>
+        <translation>La clé RTL-SDR a été débranchée.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The RTL-SDR dongle stopped sending samples (librtlsdr error %1).</source>
+        <translation>La clé RTL-SDR n&apos;envoie plus d&apos;échantillons (erreur librtlsdr %1).</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlTcpSource</name>
+    <message>
+        <location filename="../src/sdr/RtlTcpSource.cpp" line="+52"/>
+        <source>Lost the connection to the rtl_tcp server at %1: %2.</source>
+        <translation>Connexion perdue avec le serveur rtl_tcp %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot find the host %1: %2.</source>
+        <translation>Impossible de trouver l&apos;hôte %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>no answer within 2 seconds</source>
+        <translation>aucune réponse en 2 secondes</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cannot connect to the rtl_tcp server at %1: %2.</source>
+        <translation>Impossible de se connecter au serveur rtl_tcp %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The rtl_tcp server at %1 sent no header within 2 seconds: is it an rtl_tcp server?</source>
+        <translation>Le serveur rtl_tcp %1 n&apos;a envoyé aucun en-tête en 2 secondes : est-ce bien un serveur rtl_tcp ?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The rtl_tcp server at %1 closed the connection before its header (is the dongle in use by another client?).</source>
+        <translation>Le serveur rtl_tcp %1 a fermé la connexion avant son en-tête (la clé est-elle utilisée par un autre client ?).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The rtl_tcp server at %1 sent a header that does not begin with &quot;RTL0&quot;: it is not an rtl_tcp server.</source>
+        <translation>Le serveur rtl_tcp %1 a envoyé un en-tête qui ne commence pas par &quot;RTL0&quot; : ce n&apos;est pas un serveur rtl_tcp.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+49"/>
+        <source>Not connected to the rtl_tcp server at %1.</source>
+        <translation>Pas de connexion au serveur rtl_tcp %1.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>The rtl_tcp server at %1 takes no more commands.</source>
+        <translation>Le serveur rtl_tcp %1 n&apos;accepte plus de commandes.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The rtl_tcp server at %1 closed the connection.</source>
+        <translation>Le serveur rtl_tcp %1 a fermé la connexion.</translation>
     </message>
 </context>
 <context>
@@ -2177,18 +2530,18 @@ sans enregistrer ?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+237"/>
+        <location line="-205"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+90"/>
         <source>Jump to</source>
         <translation>Aller à</translation>
     </message>
     <message>
-        <location line="-236"/>
+        <location line="+1"/>
         <source>Preset</source>
         <translation>Présélection</translation>
     </message>
@@ -2196,6 +2549,12 @@ sans enregistrer ?</translation>
         <location line="+1"/>
         <source>Off</source>
         <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+0"/>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+156"/>
@@ -2217,12 +2576,12 @@ sans enregistrer ?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+96"/>
+        <location line="+104"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-108"/>
         <source>Save as</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -2260,7 +2619,18 @@ sans enregistrer ?</translation>
         <translation>Fréq.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+16"/>
+        <source>for</source>
+        <extracomment>Between the preset and the minutes of a Record action: &quot;Record [preset] for [60 min]&quot;.</extracomment>
+        <translation>pendant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Preview</source>
         <translation>Écouter</translation>
     </message>
@@ -2335,7 +2705,7 @@ sans enregistrer ?</translation>
         <translation>Programme</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+112"/>
         <source>Programming -</source>
         <translation>Programmation -</translation>
     </message>
@@ -2345,7 +2715,7 @@ sans enregistrer ?</translation>
         <translation>Script - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+192"/>
         <source>Tuned</source>
         <translation>Accordé</translation>
     </message>
@@ -2377,6 +2747,29 @@ Are you sure?</source>
 Are you sure?</source>
         <translation>Le script a changé !
 Êtes-vous sûr ?</translation>
+    </message>
+</context>
+<context>
+    <name>TSdrReceiver</name>
+    <message>
+        <location filename="../src/sdr/SdrReceiver.cpp" line="+179"/>
+        <source>The I/Q recording ended.</source>
+        <translation>L&apos;enregistrement I/Q est terminé.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The source sent no samples for 2 seconds.</source>
+        <translation>La source n&apos;a envoyé aucun échantillon pendant 2 secondes.</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>The sound output %1 failed.</source>
+        <translation>La sortie son %1 a échoué.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The sound output %1 failed; the radio goes on without sound.</source>
+        <translation>La sortie son %1 a échoué ; la radio continue sans son.</translation>
     </message>
 </context>
 <context>
@@ -2600,6 +2993,11 @@ installée dans votre ordinateur</translation>
         <translation>Touches</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -2718,7 +3116,7 @@ et rouvrez les paramètres pour le choisir.</translation>
         <translation>Aucun périphérique radio trouvé : rien en /dev/radio0, /dev/radio1, ... Branchez un tuner radio USB ou PCI (son pilote crée le périphérique), ou choisissez l&apos;une des anciennes cartes de la liste.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>You can set the volume properties through:</source>
         <translation>Vous pouvez régler le volume par :</translation>
     </message>
@@ -2869,11 +3267,134 @@ et rouvrez les paramètres pour le choisir.</translation>
         <source>Reset to default</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogRecording.cpp" line="+23"/>
+        <source>FLAC, lossless (.flac)</source>
+        <translation>FLAC, sans perte (.flac)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>WAV, uncompressed (.wav)</source>
+        <translation>WAV, non compressé (.wav)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Empty: %1</source>
+        <translation>Vide : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recording folder</source>
+        <translation>Dossier des enregistrements</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The end of sleep stops a recording</source>
+        <translation>La fin de la mise en veille arrête l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Otherwise a recording goes on while the radio is silent.</source>
+        <translation>Sinon l&apos;enregistrement continue pendant que la radio se tait.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recordings are named after the station and the time they begin, as in &quot;Station - 2026-12-07 20-00.flac&quot;; a title the station announces goes into a cue sheet beside the file.</source>
+        <extracomment>The example name is how the program names the file; &quot;Station&quot; may be translated.</extracomment>
+        <translation>Les enregistrements portent le nom de la station et l&apos;heure de leur début, comme &quot;Station - 2026-12-07 20-00.flac&quot; ; un titre annoncé par la station va dans une feuille de repères (cue sheet) à côté du fichier.</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogSdr.cpp" line="+30"/>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rtlsdr:0 for the first dongle on USB, rtl_tcp:HOST:PORT for a dongle served by rtl_tcp, or the path of an I/Q recording (.cu8)</source>
+        <extracomment>rtlsdr:0 and rtl_tcp:HOST:PORT are written as they are; HOST and PORT may be translated.</extracomment>
+        <translation>rtlsdr:0 pour la première clé USB, rtl_tcp:HOST:PORT pour une clé servie par rtl_tcp, ou le chemin d&apos;un enregistrement I/Q (.cu8)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 samples/s</source>
+        <translation>%1 échantillons/s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample rate</source>
+        <translation>Fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Taken to the nearest step the tuner has</source>
+        <translation>Arrondi au pas le plus proche du tuner</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Frequency correction</source>
+        <translation>Correction de fréquence</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>50 µs (Europe, Asia, Africa, Oceania)</source>
+        <translation>50 µs (Europe, Asie, Afrique, Océanie)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>75 µs (the Americas, South Korea)</source>
+        <translation>75 µs (Amériques, Corée du Sud)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>De-emphasis</source>
+        <translation>Désaccentuation</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ALSA playback device; &quot;default&quot; plays through PipeWire or PulseAudio where they run</source>
+        <extracomment>&quot;default&quot; is the name of an ALSA device: it stays as it is.</extracomment>
+        <translation>Un périphérique de lecture ALSA ; &quot;default&quot; joue via PipeWire ou PulseAudio là où ils tournent</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound output</source>
+        <translation>Sortie son</translation>
+    </message>
 </context>
 <context>
     <name>TSetupModel</name>
     <message>
-        <location filename="../src/setup/SetupModel.cpp" line="+133"/>
+        <location filename="../src/setup/SetupModel.cpp" line="+134"/>
         <source>Radio card</source>
         <translation>Carte radio</translation>
     </message>
@@ -2993,7 +3514,14 @@ et rouvrez les paramètres pour le choisir.</translation>
 <context>
     <name>vantoroctl</name>
     <message>
-        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl archive show [FILE]
+</source>
+        <translation>usage : vantoroctl archive show [FICHIER]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>no such file</source>
         <translation>fichier introuvable</translation>
     </message>
@@ -3008,12 +3536,15 @@ et rouvrez les paramètres pour le choisir.</translation>
         <translation>%1 illisible : %2</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+27"/>
         <source>usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
                   [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                  [--muted] [--close] COMMAND...
+                  [--muted] [--close] [--rds-groups FILE] COMMAND...
+       vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]
+                  [--deemphasis 50|75] [--center MHZ] COMMAND...
+          SOURCE: rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (.cu8)
 commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-          signal | status | scan up|down|all | rds [SECONDS]
+          signal | status | scan up|down|all | rds [SECONDS] | record FILE SECONDS (SDR)
        vantoroctl presets check|show FILE | presets copy FILE TO
        vantoroctl script check|show FILE
        vantoroctl settings show [DIR]
@@ -3024,9 +3555,12 @@ Without --model, --port and --device the card is the one the program&apos;s sett
 </source>
         <translation>usage : vantoroctl [--simulate] [--stations FICHIER] [--trace FICHIER] [--model M] [--port N]
                    [--device CHEMIN] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                   [--muted] [--close] COMMANDE...
+                   [--muted] [--close] [--rds-groups FICHIER] COMMANDE...
+        vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]
+                   [--deemphasis 50|75] [--center MHZ] COMMANDE...
+           SOURCE : rtlsdr:N, rtl_tcp:HOST:PORT ou un enregistrement I/Q (.cu8)
 commandes : models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-            signal | status | scan up|down|all | rds [SECONDES]
+            signal | status | scan up|down|all | rds [SECONDES] | record FICHIER SECONDES (SDR)
         vantoroctl presets check|show FICHIER | presets copy FICHIER VERS
         vantoroctl script check|show FICHIER
         vantoroctl settings show [DOSSIER]
@@ -3037,7 +3571,7 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
 </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+87"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 doit être un nombre entier, pas &quot;%2&quot;</translation>
     </message>
@@ -3057,13 +3591,14 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>%1 n&apos;a pas de bande %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+49"/>
+        <location line="+10"/>
+        <location line="+60"/>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+46"/>
         <source>%1 needs a value</source>
         <translation>%1 demande une valeur</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-52"/>
         <source>band takes am or fm</source>
         <translation>band accepte am ou fm</translation>
     </message>
@@ -3073,7 +3608,17 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>scan accepte up, down ou all</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <source>record goes with the SDR receiver</source>
+        <translation>record va avec le récepteur SDR</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>record takes 1 second or more</source>
+        <translation>record attend 1 seconde ou plus</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>rds takes a number of seconds from 0 to %1, not %2</source>
         <translation>rds attend un nombre de secondes de 0 à %1, pas %2</translation>
     </message>
@@ -3083,7 +3628,7 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>commande inconnue &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>unknown model &quot;%1&quot;</source>
         <translation>modèle inconnu &quot;%1&quot;</translation>
     </message>
@@ -3098,7 +3643,7 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>--band accepte am ou fm, pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
@@ -3114,11 +3659,16 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
     </message>
     <message>
         <location line="+5"/>
-        <source>--device goes with radio devices, and with the serial models on real hardware</source>
-        <translation>--device va avec les périphériques radio, et avec les modèles série sur du vrai matériel</translation>
+        <source>--device goes with radio devices, the SDR receiver, and with the serial models on real hardware</source>
+        <translation>--device va avec les périphériques radio, le récepteur SDR, et avec les modèles série sur du vrai matériel</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+330"/>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <location line="-216"/>
         <source>cannot read the radio device %1</source>
         <translation>impossible de lire le périphérique radio %1</translation>
     </message>
@@ -3129,32 +3679,32 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
     </message>
     <message>
         <location line="+16"/>
-        <location line="+112"/>
+        <location line="+158"/>
         <source>cannot write the trace file %1</source>
         <translation>impossible d&apos;écrire le fichier de trace %1</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-150"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>on continue sans le mélangeur de la carte son : %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>port %1 does not exist on the %2 (1..%3)</source>
         <translation>le port %1 n&apos;existe pas sur %2 (1..%3)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>the %1 has no Japanese FM range</source>
         <translation>%1 n&apos;a pas de plage FM japonaise</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>cannot reach the I/O ports of the %1 %2: %3.</source>
         <translation>impossible d&apos;atteindre les ports d&apos;E/S de %1 %2 : %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 (or try it on emulated hardware with --simulate).</source>
         <translation>Le programme a besoin de la capacité CAP_SYS_RAWIO : sudo setcap cap_sys_rawio+ep %1 (ou essayez-le sur du matériel émulé avec --simulate).</translation>
     </message>
@@ -3164,7 +3714,12 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>Aucune capacité ne peut aider sur ce noyau ; essayez le programme sur du matériel émulé avec --simulate.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>there is no radio device %1</source>
         <translation>il n&apos;y a pas de périphérique radio %1</translation>
     </message>
@@ -3179,12 +3734,19 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>impossible d&apos;ouvrir COM%1 (%2) : le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser (l&apos;appartenance au groupe dialout est en général nécessaire).</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
         <translation>%1 MHz est hors de la bande %3 de %2 (%4 à %5 MHz)</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+105"/>
+        <source>usage: vantoroctl rds --hex FILE
+</source>
+        <translation>usage : vantoroctl rds --hex FICHIER
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>impossible de lire %1 : %2</translation>
@@ -3195,12 +3757,26 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <translation>la ligne %1 dépasse %2 Kio, ce n&apos;est pas un journal RDS</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+43"/>
+        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+36"/>
+        <source>usage: vantoroctl script check|show FILE
+</source>
+        <translation>usage : vantoroctl script check|show FICHIER
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>line %1</source>
         <translation>ligne %1</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl settings show [DIR]
+</source>
+        <translation>usage : vantoroctl settings show [DOSSIER]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>not a directory: %1</source>
         <translation>pas un dossier : %1</translation>
     </message>
@@ -3209,13 +3785,50 @@ Sans --model, --port ni --device, la carte est celle que nomment les paramètres
         <source>cannot read %1; showing the defaults</source>
         <translation>impossible de lire %1 ; affichage des valeurs par défaut</translation>
     </message>
+    <message>
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+24"/>
+        <source>usage: vantoroctl presets check|show FILE | presets copy FILE TO
+</source>
+        <translation>usage : vantoroctl presets check|show FICHIER | presets copy FICHIER VERS
+</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <location line="+18"/>
         <source>%n preset(s)</source>
         <translation>
             <numerusform>%n présélection</numerusform>
             <numerusform>%n présélections</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+11"/>
+        <source>--sample-rate takes one of %1, not &quot;%2&quot;</source>
+        <translation>--sample-rate attend l&apos;une des valeurs %1, pas &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--gain takes auto or a value in dB, not &quot;%1&quot;</source>
+        <translation>--gain attend auto ou une valeur en dB, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--deemphasis takes 50 or 75, not &quot;%1&quot;</source>
+        <translation>--deemphasis attend 50 ou 75, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--center takes a frequency in MHz, not &quot;%1&quot;</source>
+        <translation>--center attend une fréquence en MHz, pas &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot record to %1: %2</source>
+        <translation>impossible d&apos;enregistrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the recording %1 ended early: %2</source>
+        <translation>l&apos;enregistrement %1 s&apos;est terminé trop tôt : %2</translation>
     </message>
 </context>
 </TS>

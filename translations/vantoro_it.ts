@@ -585,6 +585,19 @@ vecchie schede riceventi ISA e seriali.
     </message>
 </context>
 <context>
+    <name>RecordingFiles</name>
+    <message>
+        <location filename="../src/platform/RecordingFiles.cpp" line="+62"/>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <location filename="../src/platform/RegularFile.cpp" line="+14"/>
@@ -712,8 +725,14 @@ Memorizzare prima una preselezione o scegliere un&apos;altra azione.</translatio
     </message>
     <message>
         <location line="+1"/>
+        <location line="+2"/>
         <source>the preset number</source>
         <translation>il numero della preselezione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the length in minutes</source>
+        <translation>la durata in minuti</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -771,7 +790,7 @@ Memorizzare prima una preselezione o scegliere un&apos;altra azione.</translatio
         <translation>lo script non contiene azioni</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>line %1: %2</source>
         <translation>riga %1: %2</translation>
     </message>
@@ -1176,6 +1195,29 @@ senza salvare?</translation>
     </message>
 </context>
 <context>
+    <name>TIqFileSource</name>
+    <message>
+        <location filename="../src/sdr/IqFileSource.cpp" line="+27"/>
+        <source>Cannot open the I/Q recording %1: %2.</source>
+        <translation>Impossibile aprire la registrazione I/Q %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>A sample rate of 0 cannot be played.</source>
+        <translation>Una frequenza di campionamento di 0 non si può riprodurre.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The I/Q recording %1 is not open.</source>
+        <translation>La registrazione I/Q %1 non è aperta.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Cannot read the I/Q recording %1: %2.</source>
+        <translation>Impossibile leggere la registrazione I/Q %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>TJumpToDialog</name>
     <message>
         <location filename="../src/stations/JumpToDialog.cpp" line="+19"/>
@@ -1229,7 +1271,7 @@ Archivio stazioni: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+207"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
@@ -1274,17 +1316,17 @@ Archivio stazioni: %1</translation>
         <translation>Modo programmazione sì/no (%1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Nessuna preselezione definita</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+59"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
@@ -1305,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Il programma funziona, ma le modifiche fatte andranno perse alla sua chiusura.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -1315,7 +1357,14 @@ Il programma funziona, ma le modifiche fatte andranno perse alla sua chiusura.</
         <translation>Modo programmazione sì/no (vuoto)</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
+        <source>The %1 cannot be opened.
+%2</source>
+        <translation>Impossibile aprire %1.
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>radio device %1 (none found)</source>
         <translation>dispositivo radio %1 (nessuno trovato)</translation>
     </message>
@@ -1364,14 +1413,14 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>N. preselezione</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+545"/>
+        <location filename="../src/app/MainWindow.h" line="+582"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
-        <location line="+220"/>
+        <location line="+226"/>
         <source>Name of the radio station</source>
         <translation>Nome della stazione radio</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowLayout.cpp" line="-285"/>
+        <location filename="../src/app/MainWindowLayout.cpp" line="-291"/>
         <source>Programme type</source>
         <translation>Tipo di programma</translation>
     </message>
@@ -1392,7 +1441,14 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Ora attuale</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <source>REC</source>
+        <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Tuner </source>
         <translation>Sintonizzatore </translation>
     </message>
@@ -1505,7 +1561,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Spegni</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowMenus.cpp" line="-100"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="-107"/>
         <source>Jump to</source>
         <translation>Vai a</translation>
     </message>
@@ -1565,7 +1621,12 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Organize</source>
         <translation>Organizza</translation>
     </message>
@@ -1615,7 +1676,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+357"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
         <source>Load presets</source>
         <translation>Carica preselezioni</translation>
     </message>
@@ -1699,6 +1760,13 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Nascondi</translation>
     </message>
     <message>
+        <location line="+39"/>
+        <source>Recording %1
+%2</source>
+        <translation>Registrazione %1
+%2</translation>
+    </message>
+    <message>
         <location filename="../src/app/MainWindowPresets.cpp" line="-116"/>
         <source>No preset is tuned, so there is nothing to rename.</source>
         <translation>Nessuna preselezione è sintonizzata, quindi non c&apos;è niente da rinominare.</translation>
@@ -1733,9 +1801,16 @@ Si è sicuri?</translation>
         <translation>Preselezioni caricate da </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+30"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
         <source>Scanning works on FM only.</source>
         <translation>La ricerca funziona solo in FM.</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>No sound: %1
+The radio goes on tuning and receiving RDS.</source>
+        <translation>Nessun suono: %1
+La radio continua a sintonizzarsi e a ricevere l&apos;RDS.</translation>
     </message>
     <message>
         <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
@@ -1743,7 +1818,7 @@ Si è sicuri?</translation>
         <translation>Non è ancora memorizzata nessuna preselezione.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+299"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Questa scheda radio non può passare da stereo a mono.</translation>
     </message>
@@ -1816,6 +1891,50 @@ il volume</translation>
 Do you want to listen to it now?</source>
         <translation>Il dispositivo radio %1 è stato collegato.
 Ascoltarlo adesso?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <source>Cannot record:
+%1</source>
+        <translation>Impossibile registrare:
+%1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The recording stopped: %1</source>
+        <translation>La registrazione si è interrotta: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds of sound could not be written in time and are missing from the recording.</source>
+        <translation>%1 secondi di audio non sono stati scritti in tempo e mancano nella registrazione.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Recording %1 into %2</source>
+        <translation>Registrazione %1 in %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Recording</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is being recorded.
+Stop the recording, or go on recording the new station?</source>
+        <translation>È in corso la registrazione di %1.
+Fermare la registrazione o continuare registrando la nuova stazione?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop recording</source>
+        <translation>Ferma la registrazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go on recording</source>
+        <translation>Continua a registrare</translation>
     </message>
 </context>
 <context>
@@ -2153,9 +2272,243 @@ senza salvare?</translation>
         <translation>Il ricevitore seriale su COM%1 (%2) non risponde più (%3).</translation>
     </message>
     <message>
-        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+37"/>
+        <location filename="../src/hardware/V4l2RadioProtocol.cpp" line="+39"/>
         <source>The radio device %1 stopped answering (%2).</source>
         <translation>Il dispositivo radio %1 non risponde più (%2).</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>No radio card is open.</source>
+        <translation>Nessuna scheda radio è aperta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tuner&apos;s sound is recorded when it is played as USB sound (Settings, Volume control).</source>
+        <translation>Il suono del sintonizzatore si registra quando è riprodotto come suono USB (Impostazioni, Controllo volume).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This card&apos;s sound goes to the sound card by a cable, not through Vantoro: record it with the sound card&apos;s own recording tools.</source>
+        <translation>Il suono di questa scheda arriva alla scheda audio tramite un cavo, non attraverso Vantoro: registrarlo con gli strumenti di registrazione della scheda audio.</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/RadioCards.cpp" line="+58"/>
+        <source>V4L2 radio device</source>
+        <translation>dispositivo radio V4L2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SDR receiver (RTL2832U dongle)</source>
+        <translation>Ricevitore SDR (chiavetta RTL2832U)</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/SdrCard.cpp" line="+77"/>
+        <source>&quot;%1&quot; names no dongle: rtlsdr:N takes the dongle&apos;s number, 0 for the first.</source>
+        <translation>&quot;%1&quot; non indica alcuna chiavetta: rtlsdr:N vuole il numero della chiavetta, 0 per la prima.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&quot;%1&quot; names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.</source>
+        <translation>&quot;%1&quot; non indica alcun server: scrivere rtl_tcp:HOST:PORT, come rtl_tcp:192.168.1.20:1234.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No source is chosen for the SDR receiver.</source>
+        <translation>Non è stata scelta alcuna sorgente per il ricevitore SDR.</translation>
+    </message>
+</context>
+<context>
+    <name>TRecorder</name>
+    <message>
+        <location filename="../src/platform/Recorder.cpp" line="+95"/>
+        <source>A recording is already open.</source>
+        <translation>Una registrazione è già aperta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot record into a .%1 file here; use one of: %2.</source>
+        <translation>Qui non si può registrare in un file .%1; usare uno di questi: %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot record %1 channels.</source>
+        <translation>Impossibile registrare %1 canali.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cannot record into %1: %2</source>
+        <translation>Impossibile registrare in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Writing %1 failed: %2</source>
+        <translation>Scrittura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The file %1 was removed, or its folder.</source>
+        <translation>Il file %1, o la sua cartella, è stato rimosso.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Closing %1 failed: %2</source>
+        <translation>Chiusura di %1 non riuscita: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlSdrSource</name>
+    <message>
+        <location filename="../src/sdr/RtlSdrSource.cpp" line="+17"/>
+        <source>No permission to use the RTL-SDR dongle %1. Install the udev rules of the rtl-sdr package (sudo apt install rtl-sdr), add yourself to the plugdev group (sudo adduser $USER plugdev), log in again and plug the dongle in anew.</source>
+        <translation>Nessun permesso per usare la chiavetta RTL-SDR %1. Installare le regole udev del pacchetto rtl-sdr (sudo apt install rtl-sdr), aggiungersi al gruppo plugdev (sudo adduser $USER plugdev), rientrare nella sessione e ricollegare la chiavetta.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The kernel&apos;s DVB-T driver holds the RTL-SDR dongle %1. Unload it (sudo modprobe -r dvb_usb_rtl28xxu) and keep it from coming back: put the line &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</source>
+        <translation>Il driver DVB-T del kernel occupa la chiavetta RTL-SDR %1. Scaricarlo (sudo modprobe -r dvb_usb_rtl28xxu) e impedire che ritorni: mettere la riga &quot;blacklist dvb_usb_rtl28xxu&quot; in /etc/modprobe.d/blacklist-rtl-sdr.conf.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The RTL-SDR dongle %1 was unplugged.</source>
+        <translation>La chiavetta RTL-SDR %1 è stata scollegata.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cannot open the RTL-SDR dongle %1 (librtlsdr error %2).</source>
+        <translation>Impossibile aprire la chiavetta RTL-SDR %1 (errore librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The RTL-SDR dongle refused %1 (librtlsdr error %2).</source>
+        <extracomment>%1 is one of the things the dongle is asked for: &quot;to start&quot;, &quot;the frequency&quot;, &quot;the gain&quot;...</extracomment>
+        <translation>La chiavetta RTL-SDR ha rifiutato %1 (errore librtlsdr %2).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No RTL-SDR dongle is plugged in.</source>
+        <translation>Nessuna chiavetta RTL-SDR è collegata.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>There is no RTL-SDR dongle %1: %n is plugged in, numbered from 0.</source>
+        <translation>
+            <numerusform>Non c&apos;è una chiavetta RTL-SDR %1: ne è collegata %n, numerata da 0.</numerusform>
+            <numerusform>Non c&apos;è una chiavetta RTL-SDR %1: ne sono collegate %n, numerate da 0.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>to start</source>
+        <translation>l&apos;avvio</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the frequency</source>
+        <translation>la frequenza</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the sample rate %1</source>
+        <translation>la frequenza di campionamento %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>automatic gain</source>
+        <translation>il guadagno automatico</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>manual gain</source>
+        <translation>il guadagno manuale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the gain</source>
+        <translation>il guadagno</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the frequency correction</source>
+        <translation>la correzione di frequenza</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The RTL-SDR dongle is not open.</source>
+        <translation>La chiavetta RTL-SDR non è aperta.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The RTL-SDR dongle was unplugged.</source>
+        <translation>La chiavetta RTL-SDR è stata scollegata.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The RTL-SDR dongle stopped sending samples (librtlsdr error %1).</source>
+        <translation>La chiavetta RTL-SDR ha smesso di inviare campioni (errore librtlsdr %1).</translation>
+    </message>
+</context>
+<context>
+    <name>TRtlTcpSource</name>
+    <message>
+        <location filename="../src/sdr/RtlTcpSource.cpp" line="+52"/>
+        <source>Lost the connection to the rtl_tcp server at %1: %2.</source>
+        <translation>Persa la connessione con il server rtl_tcp %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Cannot find the host %1: %2.</source>
+        <translation>Impossibile trovare l&apos;host %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no address</source>
+        <translation>nessun indirizzo</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>no answer within 2 seconds</source>
+        <translation>nessuna risposta entro 2 secondi</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cannot connect to the rtl_tcp server at %1: %2.</source>
+        <translation>Impossibile connettersi al server rtl_tcp %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The rtl_tcp server at %1 sent no header within 2 seconds: is it an rtl_tcp server?</source>
+        <translation>Il server rtl_tcp %1 non ha inviato alcuna intestazione entro 2 secondi: è davvero un server rtl_tcp?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The rtl_tcp server at %1 closed the connection before its header (is the dongle in use by another client?).</source>
+        <translation>Il server rtl_tcp %1 ha chiuso la connessione prima della sua intestazione (la chiavetta è usata da un altro client?).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The rtl_tcp server at %1 sent a header that does not begin with &quot;RTL0&quot;: it is not an rtl_tcp server.</source>
+        <translation>Il server rtl_tcp %1 ha inviato un&apos;intestazione che non inizia con &quot;RTL0&quot;: non è un server rtl_tcp.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+49"/>
+        <source>Not connected to the rtl_tcp server at %1.</source>
+        <translation>Non connesso al server rtl_tcp %1.</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>The rtl_tcp server at %1 takes no more commands.</source>
+        <translation>Il server rtl_tcp %1 non accetta più comandi.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The rtl_tcp server at %1 closed the connection.</source>
+        <translation>Il server rtl_tcp %1 ha chiuso la connessione.</translation>
     </message>
 </context>
 <context>
@@ -2177,18 +2530,18 @@ senza salvare?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+237"/>
+        <location line="-205"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+90"/>
         <source>Jump to</source>
         <translation>Vai a</translation>
     </message>
     <message>
-        <location line="-236"/>
+        <location line="+1"/>
         <source>Preset</source>
         <translation>Preselezione</translation>
     </message>
@@ -2196,6 +2549,12 @@ senza salvare?</translation>
         <location line="+1"/>
         <source>Off</source>
         <translation>Spegni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+0"/>
+        <source>Record</source>
+        <translation>Registra</translation>
     </message>
     <message>
         <location line="+156"/>
@@ -2217,12 +2576,12 @@ senza salvare?</translation>
     <message>
         <location line="-4"/>
         <location line="+5"/>
-        <location line="+96"/>
+        <location line="+104"/>
         <source>Save</source>
         <translation>Salva</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-108"/>
         <source>Save as</source>
         <translation>Salva con nome</translation>
     </message>
@@ -2260,7 +2619,18 @@ senza salvare?</translation>
         <translation>Freq.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+16"/>
+        <source>for</source>
+        <extracomment>Between the preset and the minutes of a Record action: &quot;Record [preset] for [60 min]&quot;.</extracomment>
+        <translation>per</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Preview</source>
         <translation>Anteprima</translation>
     </message>
@@ -2335,7 +2705,7 @@ senza salvare?</translation>
         <translation>Programma</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+112"/>
         <source>Programming -</source>
         <translation>Programmazione -</translation>
     </message>
@@ -2345,7 +2715,7 @@ senza salvare?</translation>
         <translation>Script - (%1)</translation>
     </message>
     <message>
-        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+270"/>
+        <location filename="../src/schedule/ScriptEditorActions.cpp" line="+192"/>
         <source>Tuned</source>
         <translation>Sintonizzato</translation>
     </message>
@@ -2377,6 +2747,29 @@ Si è sicuri?</translation>
 Are you sure?</source>
         <translation>Lo script è cambiato!
 Si è sicuri?</translation>
+    </message>
+</context>
+<context>
+    <name>TSdrReceiver</name>
+    <message>
+        <location filename="../src/sdr/SdrReceiver.cpp" line="+179"/>
+        <source>The I/Q recording ended.</source>
+        <translation>La registrazione I/Q è finita.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The source sent no samples for 2 seconds.</source>
+        <translation>La sorgente non ha inviato campioni per 2 secondi.</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>The sound output %1 failed.</source>
+        <translation>L&apos;uscita audio %1 non funziona.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The sound output %1 failed; the radio goes on without sound.</source>
+        <translation>L&apos;uscita audio %1 non funziona; la radio continua senza suono.</translation>
     </message>
 </context>
 <context>
@@ -2600,6 +2993,11 @@ installata nel computer</translation>
         <translation>Tastiera</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Recording</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -2719,7 +3117,7 @@ le impostazioni per sceglierlo.</translation>
         <translation>Nessun dispositivo radio trovato: non c&apos;è niente in /dev/radio0, /dev/radio1, ... Collegare un sintonizzatore radio USB o PCI (il suo driver crea il dispositivo) o scegliere una delle vecchie schede dell&apos;elenco.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>You can set the volume properties through:</source>
         <translation>Il volume si può regolare tramite:</translation>
     </message>
@@ -2870,11 +3268,134 @@ le impostazioni per sceglierlo.</translation>
         <source>Reset to default</source>
         <translation>Ripristina predefiniti</translation>
     </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogRecording.cpp" line="+23"/>
+        <source>FLAC, lossless (.flac)</source>
+        <translation>FLAC, senza perdita (.flac)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>WAV, uncompressed (.wav)</source>
+        <translation>WAV, non compresso (.wav)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Empty: %1</source>
+        <translation>Vuoto: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recording folder</source>
+        <translation>Cartella delle registrazioni</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The end of sleep stops a recording</source>
+        <translation>La fine dello spegnimento automatico ferma la registrazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Otherwise a recording goes on while the radio is silent.</source>
+        <translation>Altrimenti la registrazione continua mentre la radio tace.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recordings are named after the station and the time they begin, as in &quot;Station - 2026-12-07 20-00.flac&quot;; a title the station announces goes into a cue sheet beside the file.</source>
+        <extracomment>The example name is how the program names the file; &quot;Station&quot; may be translated.</extracomment>
+        <translation>Le registrazioni prendono il nome dalla stazione e dall&apos;ora d&apos;inizio, come &quot;Stazione - 2026-12-07 20-00.flac&quot;; un titolo annunciato dalla stazione va in un cue sheet accanto al file.</translation>
+    </message>
+    <message>
+        <location filename="../src/setup/SettingsDialogSdr.cpp" line="+30"/>
+        <source>Receiver</source>
+        <translation>Ricevitore</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rtlsdr:0 for the first dongle on USB, rtl_tcp:HOST:PORT for a dongle served by rtl_tcp, or the path of an I/Q recording (.cu8)</source>
+        <extracomment>rtlsdr:0 and rtl_tcp:HOST:PORT are written as they are; HOST and PORT may be translated.</extracomment>
+        <translation>rtlsdr:0 per la prima chiavetta USB, rtl_tcp:HOST:PORT per una chiavetta servita da rtl_tcp, o il percorso di una registrazione I/Q (.cu8)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Source</source>
+        <translation>Sorgente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 samples/s</source>
+        <translation>%1 campioni/s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sample rate</source>
+        <translation>Frequenza di campionamento</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Taken to the nearest step the tuner has</source>
+        <translation>Arrotondato al passo più vicino del sintonizzatore</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Gain</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Frequency correction</source>
+        <translation>Correzione di frequenza</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>50 µs (Europe, Asia, Africa, Oceania)</source>
+        <translation>50 µs (Europa, Asia, Africa, Oceania)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>75 µs (the Americas, South Korea)</source>
+        <translation>75 µs (Americhe, Corea del Sud)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>De-emphasis</source>
+        <translation>De-enfasi</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An ALSA playback device; &quot;default&quot; plays through PipeWire or PulseAudio where they run</source>
+        <extracomment>&quot;default&quot; is the name of an ALSA device: it stays as it is.</extracomment>
+        <translation>Un dispositivo di riproduzione ALSA; &quot;default&quot; suona tramite PipeWire o PulseAudio dove sono attivi</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sound output</source>
+        <translation>Uscita audio</translation>
+    </message>
 </context>
 <context>
     <name>TSetupModel</name>
     <message>
-        <location filename="../src/setup/SetupModel.cpp" line="+133"/>
+        <location filename="../src/setup/SetupModel.cpp" line="+134"/>
         <source>Radio card</source>
         <translation>Scheda radio</translation>
     </message>
@@ -2994,7 +3515,14 @@ le impostazioni per sceglierlo.</translation>
 <context>
     <name>vantoroctl</name>
     <message>
-        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/ArchiveCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl archive show [FILE]
+</source>
+        <translation>uso: vantoroctl archive show [FILE]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>no such file</source>
         <translation>file inesistente</translation>
     </message>
@@ -3009,12 +3537,15 @@ le impostazioni per sceglierlo.</translation>
         <translation>%1 non leggibile: %2</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/CardCommands.cpp" line="+27"/>
         <source>usage: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
                   [--device PATH] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                  [--muted] [--close] COMMAND...
+                  [--muted] [--close] [--rds-groups FILE] COMMAND...
+       vantoroctl --model SDR --device SOURCE [--sample-rate N] [--gain DB|auto]
+                  [--deemphasis 50|75] [--center MHZ] COMMAND...
+          SOURCE: rtlsdr:N, rtl_tcp:HOST:PORT or an I/Q recording (.cu8)
 commands: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-          signal | status | scan up|down|all | rds [SECONDS]
+          signal | status | scan up|down|all | rds [SECONDS] | record FILE SECONDS (SDR)
        vantoroctl presets check|show FILE | presets copy FILE TO
        vantoroctl script check|show FILE
        vantoroctl settings show [DIR]
@@ -3025,9 +3556,12 @@ Without --model, --port and --device the card is the one the program&apos;s sett
 </source>
         <translation>uso: vantoroctl [--simulate] [--stations FILE] [--trace FILE] [--model M] [--port N]
                  [--device PERCORSO] [--band am|fm] [--japanese-fm] [--mono] [--volume V]
-                 [--muted] [--close] COMANDO...
+                 [--muted] [--close] [--rds-groups FILE] COMANDO...
+     vantoroctl --model SDR --device SORGENTE [--sample-rate N] [--gain DB|auto]
+                 [--deemphasis 50|75] [--center MHZ] COMANDO...
+        SORGENTE: rtlsdr:N, rtl_tcp:HOST:PORT o una registrazione I/Q (.cu8)
 comandi: models | tune F | band am|fm | mute | unmute | volume V | up | down | zero |
-         signal | status | scan up|down|all | rds [SECONDI]
+         signal | status | scan up|down|all | rds [SECONDI] | record FILE SECONDI (SDR)
      vantoroctl presets check|show FILE | presets copy FILE DEST
      vantoroctl script check|show FILE
      vantoroctl settings show [CARTELLA]
@@ -3038,7 +3572,7 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
 </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+87"/>
         <source>%1 must be a whole number, not &quot;%2&quot;</source>
         <translation>%1 deve essere un numero intero, non &quot;%2&quot;</translation>
     </message>
@@ -3058,13 +3592,14 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>%1 non ha la banda %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+49"/>
+        <location line="+10"/>
+        <location line="+60"/>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+46"/>
         <source>%1 needs a value</source>
         <translation>%1 richiede un valore</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-52"/>
         <source>band takes am or fm</source>
         <translation>band accetta am o fm</translation>
     </message>
@@ -3074,7 +3609,17 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>scan accetta up, down o all</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <source>record goes with the SDR receiver</source>
+        <translation>record va con il ricevitore SDR</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>record takes 1 second or more</source>
+        <translation>record accetta 1 secondo o più</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>rds takes a number of seconds from 0 to %1, not %2</source>
         <translation>rds accetta un numero di secondi da 0 a %1, non %2</translation>
     </message>
@@ -3084,7 +3629,7 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>comando sconosciuto &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>unknown model &quot;%1&quot;</source>
         <translation>modello sconosciuto &quot;%1&quot;</translation>
     </message>
@@ -3099,7 +3644,7 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>--band accetta am o fm, non &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
     </message>
@@ -3115,11 +3660,16 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
     </message>
     <message>
         <location line="+5"/>
-        <source>--device goes with radio devices, and with the serial models on real hardware</source>
-        <translation>--device va con i dispositivi radio e con i modelli seriali su hardware reale</translation>
+        <source>--device goes with radio devices, the SDR receiver, and with the serial models on real hardware</source>
+        <translation>--device va con i dispositivi radio, il ricevitore SDR e con i modelli seriali su hardware reale</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+330"/>
+        <source>cannot write %1</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <location line="-216"/>
         <source>cannot read the radio device %1</source>
         <translation>impossibile leggere il dispositivo radio %1</translation>
     </message>
@@ -3130,32 +3680,32 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
     </message>
     <message>
         <location line="+16"/>
-        <location line="+112"/>
+        <location line="+158"/>
         <source>cannot write the trace file %1</source>
         <translation>impossibile scrivere il file di traccia %1</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-150"/>
         <source>going on without the sound card&apos;s mixer: %1</source>
         <translation>si prosegue senza il mixer della scheda audio: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>port %1 does not exist on the %2 (1..%3)</source>
         <translation>la porta %1 non esiste su %2 (1..%3)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>the %1 has no Japanese FM range</source>
         <translation>%1 non ha la gamma FM giapponese</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>cannot reach the I/O ports of the %1 %2: %3.</source>
         <translation>impossibile raggiungere le porte di I/O di %1 %2: %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 (or try it on emulated hardware with --simulate).</source>
         <translation>Il programma richiede la capacità CAP_SYS_RAWIO: sudo setcap cap_sys_rawio+ep %1 (oppure provarlo su hardware emulato con --simulate).</translation>
     </message>
@@ -3165,7 +3715,12 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>Su questo kernel nessuna capacità può aiutare; provare il programma su hardware emulato con --simulate.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>there is no radio device %1</source>
         <translation>non esiste il dispositivo radio %1</translation>
     </message>
@@ -3180,12 +3735,19 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>impossibile aprire COM%1 (%2): il dispositivo non esiste, è in uso o non si ha il permesso di usarlo (di solito serve l&apos;appartenenza al gruppo dialout).</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 MHz is outside the %2&apos;s %3 band (%4 to %5 MHz)</source>
         <translation>%1 MHz è fuori dalla banda %3 di %2 (da %4 a %5 MHz)</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+111"/>
+        <location filename="../tools/vantoroctl/RadioCommands.cpp" line="+105"/>
+        <source>usage: vantoroctl rds --hex FILE
+</source>
+        <translation>uso: vantoroctl rds --hex FILE
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <location line="+21"/>
         <source>cannot read %1: %2</source>
         <translation>impossibile leggere %1: %2</translation>
@@ -3196,12 +3758,26 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <translation>la riga %1 è più lunga di %2 KiB, non è un registro RDS</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+43"/>
+        <location filename="../tools/vantoroctl/ScriptCommands.cpp" line="+36"/>
+        <source>usage: vantoroctl script check|show FILE
+</source>
+        <translation>uso: vantoroctl script check|show FILE
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>line %1</source>
         <translation>riga %1</translation>
     </message>
     <message>
-        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+26"/>
+        <location filename="../tools/vantoroctl/SettingsCommands.cpp" line="+19"/>
+        <source>usage: vantoroctl settings show [DIR]
+</source>
+        <translation>uso: vantoroctl settings show [CARTELLA]
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>not a directory: %1</source>
         <translation>non è una cartella: %1</translation>
     </message>
@@ -3210,13 +3786,50 @@ Senza --model, --port e --device la scheda è quella indicata nelle impostazioni
         <source>cannot read %1; showing the defaults</source>
         <translation>impossibile leggere %1; si mostrano i valori predefiniti</translation>
     </message>
+    <message>
+        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+24"/>
+        <source>usage: vantoroctl presets check|show FILE | presets copy FILE TO
+</source>
+        <translation>uso: vantoroctl presets check|show FILE | presets copy FILE DEST
+</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../tools/vantoroctl/PresetsCommands.cpp" line="+41"/>
+        <location line="+18"/>
         <source>%n preset(s)</source>
         <translation>
             <numerusform>%n preselezione</numerusform>
             <numerusform>%n preselezioni</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../tools/vantoroctl/SdrCommands.cpp" line="+11"/>
+        <source>--sample-rate takes one of %1, not &quot;%2&quot;</source>
+        <translation>--sample-rate accetta uno tra %1, non &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--gain takes auto or a value in dB, not &quot;%1&quot;</source>
+        <translation>--gain accetta auto o un valore in dB, non &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--deemphasis takes 50 or 75, not &quot;%1&quot;</source>
+        <translation>--deemphasis accetta 50 o 75, non &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--center takes a frequency in MHz, not &quot;%1&quot;</source>
+        <translation>--center accetta una frequenza in MHz, non &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>cannot record to %1: %2</source>
+        <translation>impossibile registrare in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the recording %1 ended early: %2</source>
+        <translation>la registrazione %1 è terminata prima del tempo: %2</translation>
     </message>
 </context>
 </TS>

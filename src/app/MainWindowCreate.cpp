@@ -332,7 +332,7 @@ void TMainWindow::OpenCardDevice()
             device = QStringLiteral("COM%1 (%2)").arg(com).arg(env_.Hardware->ComDevice(com));
         } else if (caps.Connection == cnSdr) {
             env_.Prompts->Message(WarningTitle(),
-                                  QStringLiteral("The %1 cannot be opened.\n%2").arg(caps.Name, card_->OpenError()),
+                                  tr("The %1 cannot be opened.\n%2").arg(CardName(caps), card_->OpenError()),
                                   tPromptIcon::Warning);
             return;
         } else if (caps.Connection == cnDevice) {
@@ -344,7 +344,7 @@ void TMainWindow::OpenCardDevice()
         env_.Prompts->Message(WarningTitle(),
                               tr("The %1 %2 cannot be opened on %3.\nThe device does not exist, is in "
                                              "use, or you may not use it.")
-                                  .arg(caps.Maker, caps.Name, device),
+                                  .arg(caps.Maker, CardName(caps), device),
                               tPromptIcon::Warning);
     }
 }

@@ -178,7 +178,8 @@ void TMainWindow::BuildPanel()
     HHMMSS->setToolTip(tr("Current time"));
     // Over the right end of the station's name while recording.
     icRecord = MakeLabel(Panel, "icRecord", QString(), QRect(122, 53, 88, 14), Normal, true,
-                         Qt::AlignRight | Qt::AlignVCenter, {QStringLiteral("\u25CF REC 00:00:00")});
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         {QStringLiteral("\u25CF ") + tr("REC") + QStringLiteral(" 00:00:00")});
     icRecord->setAutoFillBackground(true);
     icRecord->hide();
 }

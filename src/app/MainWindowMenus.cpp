@@ -266,7 +266,7 @@ void TMainWindow::SetTrayTip(const QString& text)
     trayTip_ = text;
     if (!trayIcon_) return;
     if (recorder_)
-        trayIcon_->SetTip(QStringLiteral("Recording %1\n%2").arg(recordElapsed_, text));
+        trayIcon_->SetTip(tr("Recording %1\n%2").arg(recordElapsed_, text));
     else
         trayIcon_->SetTip(text);
 }

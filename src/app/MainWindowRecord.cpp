@@ -71,7 +71,7 @@ bool TMainWindow::StartRecording(int minutes)
     if (!MakeRecordingFolder(folder, &error) ||
         !recorder->Open(FreeRecordingPath(folder, RecordingBaseName(station, start), format), AudioChannels, &error,
                         station, start.date().toString(Qt::ISODate))) {
-        env_.Prompts->Message(WarningTitle(), QStringLiteral("Cannot record:\n%1").arg(error), tPromptIcon::Warning);
+        env_.Prompts->Message(WarningTitle(), tr("Cannot record:\n%1").arg(error), tPromptIcon::Warning);
         return false;
     }
     recorder_ = std::move(recorder);
@@ -97,9 +97,9 @@ void TMainWindow::StopRecording()
     cue_.reset();
     RefreshRecordIndicator();
     QStringList said;
-    if (!closed) said << QStringLiteral("The recording stopped: %1").arg(error);
+    if (!closed) said << tr("The recording stopped: %1").arg(error);
     if (dropped > 0)
-        said << QStringLiteral("%1 seconds of sound could not be written in time and are missing from the recording.")
+        said << tr("%1 seconds of sound could not be written in time and are missing from the recording.")
                     .arg(QLocale().toString(double(dropped) / TRecorder::Rate, 'f', 1));
     if (!said.isEmpty())
         env_.Prompts->Message(WarningTitle(), said.join(QLatin1Char('\n')) + QStringLiteral("\n") + path,
@@ -129,8 +129,9 @@ void TMainWindow::RefreshRecordIndicator()
     if (!icRecord) return;
     if (recorder_) {
         recordElapsed_ = Elapsed(recordStart_.secsTo(Now()));
-        icRecord->setText(QStringLiteral("\u25CF REC ") + recordElapsed_);
-        icRecord->setToolTip(QStringLiteral("Recording %1 into %2").arg(recordElapsed_, recorder_->Path()));
+        //: The panel's recording indicator, beside the time recorded: keep it short.
+        icRecord->setText(QStringLiteral("\u25CF ") + tr("REC") + QLatin1Char(' ') + recordElapsed_);
+        icRecord->setToolTip(tr("Recording %1 into %2").arg(recordElapsed_, recorder_->Path()));
         QPalette palette = icRecord->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 40, 40));
         palette.setColor(QPalette::Window, Qt::black);
@@ -154,9 +155,8 @@ void TMainWindow::AskTuningAway(tBand band, double frequency)
     if (band == card_->Band() && (frequency <= 0 || SameFrequency(SnapToBand(band, frequency), card_->Frequency())))
         return;
     const int answer = env_.Prompts->Choose(
-        QStringLiteral("Recording"),
-        QStringLiteral("%1 is being recorded.\nStop the recording, or go on recording the new station?").arg(recordStation_),
-        tPromptIcon::Information, {QStringLiteral("Stop recording"), QStringLiteral("Go on recording")}, 1);
+        tr("Recording"), tr("%1 is being recorded.\nStop the recording, or go on recording the new station?").arg(recordStation_),
+        tPromptIcon::Information, {tr("Stop recording"), tr("Go on recording")}, 1);
     if (answer == 0)
         StopRecording();
     else

@@ -130,7 +130,7 @@ void TMainWindow::PollRds()
         if (!why.empty()) {
             sdrAudioTold_ = true;
             env_.Prompts->Message(WarningTitle(),
-                                  QStringLiteral("No sound: %1\nThe radio goes on tuning and receiving RDS.")
+                                  tr("No sound: %1\nThe radio goes on tuning and receiving RDS.")
                                       .arg(QString::fromStdString(why)),
                                   tPromptIcon::Warning);
             return;

@@ -2,6 +2,7 @@
 
 #include "HardwareEnv.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <fcntl.h>
@@ -54,7 +55,7 @@ tDevCaps BuildModelTable()
     // Until a device opens, what a typical FM tuner offers; the port is the
     // n-th radio device found.
     tDevCap& v = t[mV4L2];
-    v.Name = QStringLiteral("V4L2 radio device");
+    v.Name = QLatin1String(QT_TRANSLATE_NOOP("TRadioCard", "V4L2 radio device"));
     v.Maker = QStringLiteral("Linux");
     v.VolumeStep = 16;
     v.HasFM = v.HasJapaneseFM = true;
@@ -68,7 +69,7 @@ tDevCaps BuildModelTable()
     // The software-defined radio: one source (a setting), FM only, the
     // volume and mute applied to the sound it makes.
     tDevCap& s = t[mSdr];
-    s.Name = QStringLiteral("SDR receiver (RTL2832U dongle)");
+    s.Name = QLatin1String(QT_TRANSLATE_NOOP("TRadioCard", "SDR receiver (RTL2832U dongle)"));
     s.VolumeStep = 16;
     s.HasFM = s.HasJapaneseFM = true;
     s.FMStep = 0.05;
@@ -461,6 +462,11 @@ bool IsComPortFree(const THardwareEnv& env, int n)
     const bool ok = ::isatty(fd) == 1;
     ::close(fd);
     return ok;
+}
+
+QString CardName(const tDevCap& caps)
+{
+    return QCoreApplication::translate("TRadioCard", caps.Name.toUtf8().constData());
 }
 
 QString SignalText(tSignal signal)

@@ -381,6 +381,9 @@ TComPortNumber ComPortFromNumber(int n);
 bool IsComPortFree(const THardwareEnv& env, int n);
 // The seven models' capability records, as the component builds them.
 tDevCaps BuildModelTable();
+// The model's name as the user reads it: the historic cards' product names
+// stay, the radio device and the SDR receiver are named in the user's language.
+QString CardName(const tDevCap& caps);
 QString SignalText(tSignal signal); // "?????", "Tuned", "Stereo", "Mono"
 // The Zoltrix tuning word, bit position 1 leftmost (only positions 1..45 are sent).
 std::uint64_t ZoltrixTuningWord(double freq, bool stereo);

@@ -11,6 +11,7 @@
 #include "RtlSdrSource.h"
 #include "RtlTcpSource.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <chrono>
@@ -73,7 +74,10 @@ tSourceKind ParseSource(const QString& source, unsigned* index, QString* host, s
         bool ok = false;
         *index = source.mid(7).toUInt(&ok);
         if (ok) return skRtlSdr;
-        *why = QStringLiteral("\"%1\" names no dongle: rtlsdr:N takes the dongle's number, 0 for the first.").arg(source);
+        *why = QCoreApplication::translate(
+                   "TRadioCard",
+                   "\"%1\" names no dongle: rtlsdr:N takes the dongle's number, 0 for the first.")
+                   .arg(source);
         return skNone;
     }
     if (source.startsWith(QLatin1String("rtl_tcp:"))) {
@@ -89,11 +93,15 @@ tSourceKind ParseSource(const QString& source, unsigned* index, QString* host, s
             *port = std::uint16_t(n);
             return skRtlTcp;
         }
-        *why = QStringLiteral("\"%1\" names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.").arg(source);
+        *why = QCoreApplication::translate(
+                   "TRadioCard",
+                   "\"%1\" names no server: write rtl_tcp:HOST:PORT, as rtl_tcp:192.168.1.20:1234.")
+                   .arg(source);
         return skNone;
     }
     if (source.isEmpty()) {
-        *why = QStringLiteral("No source is chosen for the SDR receiver.");
+        *why =
+            QCoreApplication::translate("TRadioCard", "No source is chosen for the SDR receiver.");
         return skNone;
     }
     return skFile;

@@ -147,12 +147,15 @@ void TRadioCard::SetAudioTap(TAudioTap* tap)
 
 QString TRadioCard::NoRecordingReason() const
 {
-    if (!active_) return QStringLiteral("No radio card is open.");
+    if (!active_) return QCoreApplication::translate("TRadioCard", "No radio card is open.");
     if ((model_ == mV4L2 && audio_) || (model_ == mSdr && sdrReceiver_)) return QString();
     if (model_ == mV4L2 && !usbAudio_)
-        return QStringLiteral("The tuner's sound is recorded when it is played as USB sound (Settings, Audio).");
-    return QStringLiteral("This card's sound goes to the sound card by a cable, not through Vantoro: "
-                          "record it with the sound card's own recording tools.");
+        return QCoreApplication::translate("TRadioCard",
+                                           "The tuner's sound is recorded when it is played as USB "
+                                           "sound (Settings, Volume control).");
+    return QCoreApplication::translate(
+        "TRadioCard", "This card's sound goes to the sound card by a cable, not through Vantoro: "
+                      "record it with the sound card's own recording tools.");
 }
 
 void TRadioCard::VlFollowAudio()

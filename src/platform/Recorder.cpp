@@ -1,5 +1,6 @@
 #include "Recorder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -90,16 +91,22 @@ bool TRecorder::Open(const QString& path, int channels, QString* error, const QS
         if (error) *error = why;
         return false;
     };
-    if (thread_.joinable()) return refuse(QStringLiteral("A recording is already open."));
+    if (thread_.joinable())
+        return refuse(QCoreApplication::translate("TRecorder", "A recording is already open."));
     const tFormat* format = FormatOf(path);
     if (!format)
-        return refuse(QStringLiteral("Cannot record into a .%1 file here; use one of: %2.")
+        return refuse(QCoreApplication::translate(
+                          "TRecorder", "Cannot record into a .%1 file here; use one of: %2.")
                           .arg(QFileInfo(path).suffix(), Extensions().join(QStringLiteral(", "))));
-    if (channels != 1 && channels != 2) return refuse(QStringLiteral("Cannot record %1 channels.").arg(channels));
+    if (channels != 1 && channels != 2)
+        return refuse(
+            QCoreApplication::translate("TRecorder", "Cannot record %1 channels.").arg(channels));
 
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return refuse(QStringLiteral("Cannot create %1: %2").arg(path, SystemError(errno)));
+    if (fd < 0)
+        return refuse(QCoreApplication::translate("TRecorder", "Cannot create %1: %2")
+                          .arg(path, SystemError(errno)));
     struct stat place {};
     fstat(fd, &place);
 
@@ -112,7 +119,8 @@ bool TRecorder::Open(const QString& path, int channels, QString* error, const QS
         const QString why = QString::fromUtf8(sf_strerror(nullptr));
         ::close(fd); // not taken over when the library refuses
         ::unlink(name.constData());
-        return refuse(QStringLiteral("Cannot record into %1: %2").arg(path, why));
+        return refuse(
+            QCoreApplication::translate("TRecorder", "Cannot record into %1: %2").arg(path, why));
     }
     // Tags go in before the first frame: several formats write them with
     // their header.
@@ -236,8 +244,9 @@ void TRecorder::Run()
         if (written != sf_count_t(count)) {
             const int system = errno;
             frames_ += std::uint64_t(std::max<sf_count_t>(written, 0));
-            Fail(QStringLiteral("Writing %1 failed: %2")
-                     .arg(path_, system ? SystemError(system) : QString::fromUtf8(sf_strerror(file_))));
+            Fail(QCoreApplication::translate("TRecorder", "Writing %1 failed: %2")
+                     .arg(path_,
+                          system ? SystemError(system) : QString::fromUtf8(sf_strerror(file_))));
             break;
         }
         tail_.store(tail + count, std::memory_order_release);
@@ -249,13 +258,16 @@ void TRecorder::Run()
         if (frames_ - placeChecked >= PlaceFrames) {
             placeChecked = frames_;
             if (Vanished()) {
-                Fail(QStringLiteral("The file %1 was removed, or its folder.").arg(path_));
+                Fail(QCoreApplication::translate("TRecorder",
+                                                 "The file %1 was removed, or its folder.")
+                         .arg(path_));
                 break;
             }
         }
     }
     // Closing writes the header's final lengths: what was written plays.
     if (sf_close(file_) != 0 && Error().isEmpty())
-        Fail(QStringLiteral("Closing %1 failed: %2").arg(path_, QString::fromUtf8(sf_strerror(nullptr))));
+        Fail(QCoreApplication::translate("TRecorder", "Closing %1 failed: %2")
+                 .arg(path_, QString::fromUtf8(sf_strerror(nullptr))));
     file_ = nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "SafeSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -56,12 +57,17 @@ bool MakeRecordingFolder(const QString& folder, QString* error)
     }
     for (const QString& path : missing) {
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST) {
-            if (error) *error = QStringLiteral("Cannot create the folder %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            if (error)
+                *error =
+                    QCoreApplication::translate("RecordingFiles", "Cannot create the folder %1: %2")
+                        .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
     }
     if (!QFileInfo(absolute).isDir()) {
-        if (error) *error = QStringLiteral("%1 is not a folder").arg(absolute);
+        if (error)
+            *error =
+                QCoreApplication::translate("RecordingFiles", "%1 is not a folder").arg(absolute);
         return false;
     }
     return true;

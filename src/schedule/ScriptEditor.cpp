@@ -283,9 +283,10 @@ void TScriptEditor::BuildControls()
     PresetStereo->setObjectName(QStringLiteral("PresetStereo"));
     // A record action names a preset too, and how long to record it.
     PresetWord = new QLabel(gPreset);
-    RecordFor = new QLabel(QStringLiteral("for"), gPreset);
+    //: Between the preset and the minutes of a Record action: "Record [preset] for [60 min]".
+    RecordFor = new QLabel(tr("for"), gPreset);
     RecordMinutes = Spin(gPreset, "RecordMinutes", 1, MaxRecordMinutes);
-    RecordMinutes->setSuffix(QStringLiteral(" min"));
+    RecordMinutes->setSuffix(tr(" min"));
     auto* presetRow = new QHBoxLayout(gPreset);
     presetRow->addWidget(PresetWord);
     presetRow->addWidget(Presets, 1);

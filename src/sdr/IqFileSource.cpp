@@ -1,5 +1,6 @@
 #include "IqFileSource.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -21,7 +22,11 @@ bool TIqFileSource::Open()
     Close();
     file_ = std::fopen(path_.c_str(), "rbe");
     if (!file_) {
-        error_ = "Cannot open the I/Q recording " + path_ + ": " + std::strerror(errno) + ".";
+        const int error = errno;
+        error_ =
+            QCoreApplication::translate("TIqFileSource", "Cannot open the I/Q recording %1: %2.")
+                .arg(QString::fromStdString(path_), QString::fromLocal8Bit(std::strerror(error)))
+                .toStdString();
         return false;
     }
     started_ = false;
@@ -46,7 +51,9 @@ bool TIqFileSource::SetCenter(std::uint32_t hz)
 bool TIqFileSource::SetSampleRate(std::uint32_t rate)
 {
     if (rate == 0) {
-        error_ = "A sample rate of 0 cannot be played.";
+        error_ =
+            QCoreApplication::translate("TIqFileSource", "A sample rate of 0 cannot be played.")
+                .toStdString();
         return false;
     }
     rate_ = rate;
@@ -63,7 +70,9 @@ std::optional<std::uint32_t> TIqFileSource::FixedCenter() const
 long TIqFileSource::Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs)
 {
     if (!file_) {
-        error_ = "The I/Q recording " + path_ + " is not open.";
+        error_ = QCoreApplication::translate("TIqFileSource", "The I/Q recording %1 is not open.")
+                     .arg(QString::fromStdString(path_))
+                     .toStdString();
         return iqFailed;
     }
     auto now = clock_();
@@ -93,7 +102,12 @@ long TIqFileSource::Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs)
     std::size_t n = std::fread(buffer, 1, take, file_);
     if (n == 0) {
         if (std::ferror(file_)) {
-            error_ = "Cannot read the I/Q recording " + path_ + ": " + std::strerror(errno) + ".";
+            const int error = errno;
+            error_ = QCoreApplication::translate("TIqFileSource",
+                                                 "Cannot read the I/Q recording %1: %2.")
+                         .arg(QString::fromStdString(path_),
+                              QString::fromLocal8Bit(std::strerror(error)))
+                         .toStdString();
             return iqFailed;
         }
         return iqEnd;

@@ -5,6 +5,7 @@
 
 #include "IqSource.h"
 
+#include <QString>
 #include <string>
 
 struct rtlsdr_dev;
@@ -33,7 +34,8 @@ public:
     std::string Error() const override { return error_; }
 
 private:
-    bool Check(int result, const std::string& what);
+    // False with the error "refused `what`" when librtlsdr's `result` is one.
+    bool Check(int result, const QString& what);
 
     const unsigned index_;
     rtlsdr_dev* device_ = nullptr;

@@ -1,5 +1,6 @@
 #include "RtlTcpSource.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -26,6 +27,12 @@ int Left(std::chrono::steady_clock::time_point deadline)
     return left.count() > 0 ? int(left.count()) : 0;
 }
 
+// The system's words for error number `error`.
+QString SystemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 } // namespace
 
 TRtlTcpSource::TRtlTcpSource(std::string host, std::uint16_t port) : host_(std::move(host)), port_(port) {}
@@ -35,14 +42,21 @@ TRtlTcpSource::~TRtlTcpSource()
     Close();
 }
 
-std::string TRtlTcpSource::Where() const
+QString TRtlTcpSource::Address() const
 {
-    return "the rtl_tcp server at " + host_ + ":" + std::to_string(port_);
+    return QString::fromStdString(host_) + QLatin1Char(':') + QString::number(port_);
 }
 
-bool TRtlTcpSource::Fail(const std::string& why)
+QString TRtlTcpSource::ConnectionLost(int error) const
 {
-    error_ = why;
+    return QCoreApplication::translate("TRtlTcpSource",
+                                       "Lost the connection to the rtl_tcp server at %1: %2.")
+        .arg(Address(), SystemError(error));
+}
+
+bool TRtlTcpSource::Fail(const QString& why)
+{
+    error_ = why.toStdString();
     return false;
 }
 
@@ -57,16 +71,18 @@ bool TRtlTcpSource::Open()
     std::string service = std::to_string(port_);
     int r = getaddrinfo(host_.c_str(), service.c_str(), &hints, &found);
     if (r != 0)
-        return Fail("Cannot find the host " + host_ + ": " + gai_strerror(r) + ".");
-    std::string lastError = "no address";
+        return Fail(
+            QCoreApplication::translate("TRtlTcpSource", "Cannot find the host %1: %2.")
+                .arg(QString::fromStdString(host_), QString::fromLocal8Bit(gai_strerror(r))));
+    QString lastError = QCoreApplication::translate("TRtlTcpSource", "no address");
     for (addrinfo* a = found; a && socket_ < 0; a = a->ai_next) {
         int s = socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
         if (s < 0) {
-            lastError = std::strerror(errno);
+            lastError = SystemError(errno);
             continue;
         }
         if (connect(s, a->ai_addr, a->ai_addrlen) < 0 && errno != EINPROGRESS) {
-            lastError = std::strerror(errno);
+            lastError = SystemError(errno);
             ::close(s);
             continue;
         }
@@ -75,9 +91,9 @@ bool TRtlTcpSource::Open()
         int soError = 0;
         socklen_t length = sizeof soError;
         if (ready <= 0) {
-            lastError = "no answer within 2 seconds";
+            lastError = QCoreApplication::translate("TRtlTcpSource", "no answer within 2 seconds");
         } else if (getsockopt(s, SOL_SOCKET, SO_ERROR, &soError, &length) < 0 || soError != 0) {
-            lastError = std::strerror(soError ? soError : errno);
+            lastError = SystemError(soError ? soError : errno);
         } else {
             socket_ = s;
             break;
@@ -86,7 +102,9 @@ bool TRtlTcpSource::Open()
     }
     freeaddrinfo(found);
     if (socket_ < 0)
-        return Fail("Cannot connect to " + Where() + ": " + lastError + ".");
+        return Fail(QCoreApplication::translate("TRtlTcpSource",
+                                                "Cannot connect to the rtl_tcp server at %1: %2.")
+                        .arg(Address(), lastError));
     int one = 1;
     setsockopt(socket_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
 
@@ -96,20 +114,30 @@ bool TRtlTcpSource::Open()
         pollfd p{socket_, POLLIN, 0};
         if (poll(&p, 1, Left(deadline)) <= 0) {
             Close();
-            return Fail(Where() + " sent no header within 2 seconds: is it an rtl_tcp server?");
+            return Fail(QCoreApplication::translate("TRtlTcpSource",
+                                                    "The rtl_tcp server at %1 sent no header "
+                                                    "within 2 seconds: is it an rtl_tcp server?")
+                            .arg(Address()));
         }
         ssize_t n = recv(socket_, header + got, sizeof header - got, 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (n <= 0) {
             Close();
-            return Fail(Where() + " closed the connection before its header (is the dongle in use by another client?).");
+            return Fail(
+                QCoreApplication::translate("TRtlTcpSource",
+                                            "The rtl_tcp server at %1 closed the connection before "
+                                            "its header (is the dongle in use by another client?).")
+                    .arg(Address()));
         }
         got += std::size_t(n);
     }
     if (std::memcmp(header, "RTL0", 4) != 0) {
         Close();
-        return Fail(Where() + " sent a header that does not begin with \"RTL0\": it is not an rtl_tcp server.");
+        return Fail(QCoreApplication::translate(
+                        "TRtlTcpSource", "The rtl_tcp server at %1 sent a header that does not "
+                                         "begin with \"RTL0\": it is not an rtl_tcp server.")
+                        .arg(Address()));
     }
     tuner_ = BigEndian(header + 4);
     gains_ = TunerGains(tuner_);
@@ -129,7 +157,9 @@ void TRtlTcpSource::Close()
 bool TRtlTcpSource::Command(std::uint8_t command, std::uint32_t value)
 {
     if (socket_ < 0)
-        return Fail("Not connected to " + Where() + ".");
+        return Fail(QCoreApplication::translate("TRtlTcpSource",
+                                                "Not connected to the rtl_tcp server at %1.")
+                        .arg(Address()));
     std::uint8_t frame[5] = {command, std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8),
                              std::uint8_t(value)};
     std::size_t sent = 0;
@@ -141,10 +171,11 @@ bool TRtlTcpSource::Command(std::uint8_t command, std::uint32_t value)
             pollfd p{socket_, POLLOUT, 0};
             if (poll(&p, 1, ConnectTimeoutMs) > 0)
                 continue;
-            return Fail(Where() + " takes no more commands.");
+            return Fail(QCoreApplication::translate(
+                            "TRtlTcpSource", "The rtl_tcp server at %1 takes no more commands.")
+                            .arg(Address()));
         }
-        if (n <= 0)
-            return Fail("Lost the connection to " + Where() + ": " + std::strerror(errno) + ".");
+        if (n <= 0) return Fail(ConnectionLost(errno));
         sent += std::size_t(n);
     }
     return true;
@@ -175,7 +206,9 @@ bool TRtlTcpSource::SetCorrection(int ppm)
 long TRtlTcpSource::Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs)
 {
     if (socket_ < 0) {
-        error_ = "Not connected to " + Where() + ".";
+        Fail(QCoreApplication::translate("TRtlTcpSource",
+                                         "Not connected to the rtl_tcp server at %1.")
+                 .arg(Address()));
         return iqFailed;
     }
     bytes &= ~std::size_t(1);
@@ -188,17 +221,19 @@ long TRtlTcpSource::Read(std::uint8_t* buffer, std::size_t bytes, int timeoutMs)
     pollfd p{socket_, POLLIN, 0};
     int ready = poll(&p, 1, timeoutMs);
     if (ready < 0 && errno != EINTR) {
-        error_ = "Lost the connection to " + Where() + ": " + std::strerror(errno) + ".";
+        Fail(ConnectionLost(errno));
         return iqFailed;
     }
     if (ready > 0) {
         ssize_t n = recv(socket_, buffer + got, bytes - got, 0);
         if (n == 0) {
-            error_ = Where() + " closed the connection.";
+            Fail(QCoreApplication::translate("TRtlTcpSource",
+                                             "The rtl_tcp server at %1 closed the connection.")
+                     .arg(Address()));
             return iqFailed;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            error_ = "Lost the connection to " + Where() + ": " + std::strerror(errno) + ".";
+            Fail(ConnectionLost(errno));
             return iqFailed;
         }
         if (n > 0)

@@ -7,6 +7,7 @@
 #include "IqSource.h"
 #include "TunerGains.h"
 
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,8 +35,11 @@ public:
 
 private:
     bool Command(std::uint8_t command, std::uint32_t value);
-    bool Fail(const std::string& why);
-    std::string Where() const;
+    bool Fail(const QString& why);
+    // "host:port", for the messages.
+    QString Address() const;
+    // The message for a connection the system reports lost with `error`.
+    QString ConnectionLost(int error) const;
 
     const std::string host_;
     const std::uint16_t port_;

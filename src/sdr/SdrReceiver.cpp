@@ -3,6 +3,7 @@
 #include "AudioLoop.h"
 #include "TunerGains.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -174,14 +175,18 @@ void TSdrReceiver::tImpl::SourceLoop()
         std::uint8_t* into = block ? block->bytes.data() : spill.data();
         long got = source->Read(into, BlockBytes, ReadWaitMs);
         if (got == iqEnd)
-            return Halt(true, "The I/Q recording ended.");
+            return Halt(true,
+                        QCoreApplication::translate("TSdrReceiver", "The I/Q recording ended.")
+                            .toStdString());
         if (got == iqFailed || got < 0)
             return Halt(false, source->Error());
         auto now = tClock::now();
         if (got > 0) {
             lastData = now;
         } else if (now - lastData > std::chrono::milliseconds(StallMs)) {
-            return Halt(false, "The source sent no samples for 2 seconds.");
+            return Halt(false, QCoreApplication::translate(
+                                   "TSdrReceiver", "The source sent no samples for 2 seconds.")
+                                   .toStdString());
         }
         std::lock_guard lock(iqMutex);
         if (!block) {
@@ -307,7 +312,11 @@ void TSdrReceiver::tImpl::AudioLoop()
     auto fail = [&](const std::string& reason) {
         std::lock_guard lock(stateMutex);
         if (audioError.empty())
-            audioError = reason.empty() ? "The sound output " + setup.audioDevice + " failed." : reason;
+            audioError = reason.empty() ? QCoreApplication::translate("TSdrReceiver",
+                                                                      "The sound output %1 failed.")
+                                              .arg(QString::fromStdString(setup.audioDevice))
+                                              .toStdString()
+                                        : reason;
     };
     if (!stream) {
         fail(why);
@@ -348,7 +357,10 @@ void TSdrReceiver::tImpl::AudioLoop()
             }
         }
         if (failed) {
-            fail("The sound output " + setup.audioDevice + " failed; the radio goes on without sound.");
+            fail(QCoreApplication::translate(
+                     "TSdrReceiver", "The sound output %1 failed; the radio goes on without sound.")
+                     .arg(QString::fromStdString(setup.audioDevice))
+                     .toStdString());
             stream.reset();
         }
     }

@@ -114,7 +114,7 @@ QWidget* TSettingsDialog::BuildCardPage()
     HwList = Named(new QListWidget(page), "HwList");
     for (int m = 0; m < ModelCount; ++m) {
         const tDevCap& caps = model_.Caps(tModel(m));
-        HwList->addItem(caps.Maker + QLatin1Char(' ') + caps.Name);
+        HwList->addItem(caps.Maker.isEmpty() ? CardName(caps) : caps.Maker + QLatin1Char(' ') + CardName(caps));
     }
     HwList->setFixedHeight(HwList->sizeHintForRow(0) * ModelCount + 2 * HwList->frameWidth() + 2);
     connect(HwList, &QListWidget::currentRowChanged, this, &TSettingsDialog::HwListChange);

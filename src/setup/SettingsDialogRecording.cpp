@@ -20,10 +20,10 @@ namespace {
 
 QString FormatCaption(const QString& extension)
 {
-    if (extension == QLatin1String("flac")) return QStringLiteral("FLAC, lossless (.flac)");
+    if (extension == QLatin1String("flac")) return TSettingsDialog::tr("FLAC, lossless (.flac)");
     if (extension == QLatin1String("ogg")) return QStringLiteral("Ogg Vorbis (.ogg)");
     if (extension == QLatin1String("opus")) return QStringLiteral("Opus (.opus)");
-    if (extension == QLatin1String("wav")) return QStringLiteral("WAV, uncompressed (.wav)");
+    if (extension == QLatin1String("wav")) return TSettingsDialog::tr("WAV, uncompressed (.wav)");
     if (extension == QLatin1String("mp3")) return QStringLiteral("MP3 (.mp3)");
     return QLatin1Char('.') + extension;
 }
@@ -47,31 +47,33 @@ QWidget* TSettingsDialog::BuildRecordingPage()
     auto* folder = new QLineEdit(v.RecordFolder, page);
     folder->setObjectName(QStringLiteral("RecordFolder"));
     folder->setPlaceholderText(DefaultRecordingFolder());
-    folder->setToolTip(QStringLiteral("Empty: %1").arg(DefaultRecordingFolder()));
+    folder->setToolTip(tr("Empty: %1").arg(DefaultRecordingFolder()));
     connect(folder, &QLineEdit::textChanged, this, [this](const QString& text) { model_.Plain().RecordFolder = text.trimmed(); });
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), page);
+    auto* browse = new QPushButton(tr("Browse..."), page);
     browse->setObjectName(QStringLiteral("RecordBrowse"));
     connect(browse, &QPushButton::clicked, this, [this, folder] {
         const QString start = folder->text().isEmpty() ? DefaultRecordingFolder() : folder->text();
-        const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Recording folder"), start);
+        const QString chosen =
+            QFileDialog::getExistingDirectory(this, tr("Recording folder"), start);
         if (!chosen.isEmpty()) folder->setText(chosen);
     });
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder, 1);
     folderRow->addWidget(browse);
 
-    auto* sleepStops = new QCheckBox(QStringLiteral("The end of sleep stops a recording"), page);
+    auto* sleepStops = new QCheckBox(tr("The end of sleep stops a recording"), page);
     sleepStops->setObjectName(QStringLiteral("xRecordStopsAtSleep"));
-    sleepStops->setToolTip(QStringLiteral("Otherwise a recording goes on while the radio is silent."));
+    sleepStops->setToolTip(tr("Otherwise a recording goes on while the radio is silent."));
     sleepStops->setChecked(v.RecordStopsAtSleep);
     connect(sleepStops, &QCheckBox::toggled, this, [this](bool on) { model_.Plain().RecordStopsAtSleep = on; });
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Format"), format);
-    form->addRow(QStringLiteral("Folder"), folderRow);
-    auto* note = new QLabel(QStringLiteral("Recordings are named after the station and the time they begin, "
-                                           "as in \"Station - 2026-12-07 20-00.flac\"; a title the station "
-                                           "announces goes into a cue sheet beside the file."),
+    form->addRow(tr("Format"), format);
+    form->addRow(tr("Folder"), folderRow);
+    //: The example name is how the program names the file; "Station" may be translated.
+    auto* note = new QLabel(tr("Recordings are named after the station and the time they begin, "
+                               "as in \"Station - 2026-12-07 20-00.flac\"; a title the station "
+                               "announces goes into a cue sheet beside the file."),
                             page);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(page);

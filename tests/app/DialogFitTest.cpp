@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -48,6 +50,18 @@ void ExpectOnScreen(QWidget* window, const QString& what, bool hasButtons = true
                                       << " at " << qPrintable(Text(r));
     }
     EXPECT_EQ(buttons > 0, hasButtons) << qPrintable(what);
+}
+
+// A page in a scroll area shows its whole width: only scrolling down is
+// left to the user on a small screen.
+void ExpectNoSidewaysScrolling(QWidget* page, const QString& what)
+{
+    auto* scroll = qobject_cast<QScrollArea*>(page);
+    ASSERT_NE(scroll, nullptr) << qPrintable(what);
+    ASSERT_NE(scroll->widget(), nullptr) << qPrintable(what);
+    EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width())
+        << qPrintable(what) << ": the page needs " << scroll->widget()->minimumSizeHint().width()
+        << " pixels, " << scroll->viewport()->width() << " are shown";
 }
 
 class DialogFit : public MainWindowTest, public ::testing::WithParamInterface<const char*>
@@ -122,7 +136,22 @@ TEST_P(DialogFit, EveryDialogLiesWithinTheScreen)
                  pages->setCurrentIndex(i);
                  QApplication::processEvents();
                  ExpectOnScreen(d, QStringLiteral("settings, page ") + pages->tabText(i));
+                 ExpectNoSidewaysScrolling(pages->currentWidget(),
+                                           QStringLiteral("settings, page ") + pages->tabText(i));
              }
+             // The first page with the receiver's group, which shows only
+             // when the SDR is chosen.
+             auto* models = d->findChild<QListWidget*>(QStringLiteral("HwList"));
+             auto* receiver = d->findChild<QGroupBox*>(QStringLiteral("gSdr"));
+             ASSERT_NE(models, nullptr);
+             ASSERT_NE(receiver, nullptr);
+             pages->setCurrentIndex(0);
+             models->setCurrentRow(int(mSdr));
+             QApplication::processEvents();
+             EXPECT_TRUE(receiver->isVisible());
+             ExpectOnScreen(d, QStringLiteral("settings, receiver"));
+             ExpectNoSidewaysScrolling(pages->currentWidget(),
+                                       QStringLiteral("settings, receiver"));
              d->close();
          }},
         {"exit question", [](TMainWindow& m) { m.close(); }, closeIt},

@@ -29,11 +29,13 @@ const QTemporaryDir& Home()
     return home;
 }
 
-TRun Ctl(const QStringList& args, const QString& lang = QStringLiteral("C"))
+TRun Ctl(const QStringList& args, const QString& lang = QStringLiteral("C"),
+         const QString& language = QStringLiteral("en"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), lang);
+    env.insert(QStringLiteral("LANGUAGE"), language);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), Home().filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), Home().filePath(QStringLiteral("data")));
     p.setProcessEnvironment(env);
@@ -701,4 +703,47 @@ TEST(VantoroctlSdr, TheEndOfARecordingEndsTheRunWithoutFault)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("095.000\n?????\n"));
     EXPECT_EQ(r.err, QStringLiteral("vantoroctl: The I/Q recording ended.\n"));
+}
+
+TEST(VantoroctlSdr, MessagesFollowTheLanguageWhatScriptsReadStaysEnglish)
+{
+    // The receiver's own reason (told from its thread) and a usage error.
+    QTemporaryDir dir;
+    const QString iq = dir.filePath(QStringLiteral("band.cu8"));
+    QFile f(iq);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2 * 614400, char(128)));
+    f.close();
+    const struct {
+        const char* language;
+        const char* ended;
+        const char* badGain;
+        const char* usage;
+    } cases[] = {
+        {"en", "vantoroctl: The I/Q recording ended.\n",
+         "--gain takes auto or a value in dB, not \"loud\"", "usage: vantoroctl"},
+        {"de", "vantoroctl: Die I/Q-Aufzeichnung ist zu Ende.\n",
+         "--gain erwartet auto oder einen Wert in dB, nicht \"loud\"", "Aufruf: vantoroctl"},
+        {"fr", "vantoroctl: L'enregistrement I/Q est terminé.\n",
+         "--gain attend auto ou une valeur en dB, pas \"loud\"", "usage : vantoroctl"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        const TRun r =
+            Ctl({QStringLiteral("--model"), QStringLiteral("SDR"), QStringLiteral("--device"), iq,
+                 QStringLiteral("--center"), QStringLiteral("95.25"), QStringLiteral("tune"),
+                 QStringLiteral("95"), QStringLiteral("signal"), QStringLiteral("rds"),
+                 QStringLiteral("10"), QStringLiteral("status")},
+                QStringLiteral("C"), QLatin1String(c.language));
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QStringLiteral("095.000\n?????\n"));
+        EXPECT_EQ(r.err.toStdString(), c.ended);
+        const TRun wrong =
+            Ctl({QStringLiteral("--model"), QStringLiteral("SDR"), QStringLiteral("--gain"),
+                 QStringLiteral("loud"), QStringLiteral("signal")},
+                QStringLiteral("C"), QLatin1String(c.language));
+        EXPECT_EQ(wrong.code, 2);
+        EXPECT_TRUE(wrong.err.contains(QString::fromUtf8(c.badGain))) << wrong.err.toStdString();
+        EXPECT_TRUE(wrong.err.contains(QString::fromUtf8(c.usage))) << wrong.err.toStdString();
+    }
 }

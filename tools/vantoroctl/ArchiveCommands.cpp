@@ -16,7 +16,7 @@
 int RunArchiveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("show")) {
-        err << "usage: vantoroctl archive show [FILE]\n";
+        err << QCoreApplication::translate("vantoroctl", "usage: vantoroctl archive show [FILE]\n");
         return ExitUsage;
     }
     const tProgramDirs dirs = ProgramDirs(false);

@@ -146,7 +146,8 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
     auto checkBand = [&](tBand band) {
         // A radio device says itself which bands it has.
         if (caps.Connection != cnDevice && ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)))
-            throw TUsageError(QCoreApplication::translate("vantoroctl", "the %1 has no %2 band").arg(caps.Name, BandName(band)));
+            throw TUsageError(QCoreApplication::translate("vantoroctl", "the %1 has no %2 band")
+                                  .arg(CardName(caps), BandName(band)));
         return band;
     };
     checkBand(o.band);
@@ -173,10 +174,14 @@ std::vector<TCommand> ParseCommands(const QStringList& words, const TOptions& o)
                 throw TUsageError(QCoreApplication::translate("vantoroctl", "scan takes up, down or all"));
             c.band = o.band;
         } else if (c.word == QLatin1String("record")) {
-            if (caps.Connection != cnSdr) throw TUsageError(QStringLiteral("record goes with the SDR receiver"));
+            if (caps.Connection != cnSdr)
+                throw TUsageError(
+                    QCoreApplication::translate("vantoroctl", "record goes with the SDR receiver"));
             c.path = argument();
             c.seconds = ParseInt(argument(), c.word);
-            if (c.seconds < 1) throw TUsageError(QStringLiteral("record takes 1 second or more"));
+            if (c.seconds < 1)
+                throw TUsageError(
+                    QCoreApplication::translate("vantoroctl", "record takes 1 second or more"));
         } else if (c.word == QLatin1String("rds")) {
             // A number after it is its time, however large; a word is the
             // next command.
@@ -463,11 +468,19 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         card.SetStereo(!o.mono);
         card.SetSdr(o.sdr);
     } catch (const ePortNotFound&) {
-        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "port %1 does not exist on the %2 (1..%3)").arg(port).arg(caps.Name).arg(caps.PortCount) << '\n';
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "port %1 does not exist on the %2 (1..%3)")
+                   .arg(port)
+                   .arg(CardName(caps))
+                   .arg(caps.PortCount)
+            << '\n';
         return ExitUsage;
     }
     if (o.japaneseFM && !caps.HasJapaneseFM) {
-        err << "vantoroctl: " << QCoreApplication::translate("vantoroctl", "the %1 has no Japanese FM range").arg(caps.Name) << '\n';
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "the %1 has no Japanese FM range")
+                   .arg(CardName(caps))
+            << '\n';
         return ExitUsage;
     }
 
@@ -487,7 +500,10 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         QString why;
         if (!env->PortAccess(&why)) {
             err << "vantoroctl: "
-                << QCoreApplication::translate("vantoroctl", "cannot reach the I/O ports of the %1 %2: %3.").arg(caps.Maker, caps.Name, why) << '\n';
+                << QCoreApplication::translate("vantoroctl",
+                                               "cannot reach the I/O ports of the %1 %2: %3.")
+                       .arg(caps.Maker, CardName(caps), why)
+                << '\n';
             if (KernelHasPortIo())
                 err << QCoreApplication::translate("vantoroctl", "The program needs the CAP_SYS_RAWIO capability: sudo setcap cap_sys_rawio+ep %1 "
                                                  "(or try it on emulated hardware with --simulate).").arg(QCoreApplication::applicationFilePath()) << '\n';
@@ -501,7 +517,10 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!o.rdsGroups.isEmpty()) {
         QString why;
         if (!rdsLog.Open(o.rdsGroups, card, &why)) {
-            err << "vantoroctl: cannot write " << o.rdsGroups << ": " << why << '\n';
+            err << "vantoroctl: "
+                << QCoreApplication::translate("vantoroctl", "cannot write %1: %2")
+                       .arg(o.rdsGroups, why)
+                << '\n';
             return ExitUsage;
         }
     }
@@ -548,8 +567,10 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         const double high = c.band == bAM ? card.AMMax() : card.FMMax();
         if (c.mhz < low - 0.0005 || c.mhz > high + 0.0005) {
             err << "vantoroctl: "
-                << QCoreApplication::translate("vantoroctl", "%1 MHz is outside the %2's %3 band (%4 to %5 MHz)")
-                       .arg(FrequencyText(c.mhz), caps.Name, BandName(c.band), FrequencyText(low), FrequencyText(high))
+                << QCoreApplication::translate("vantoroctl",
+                                               "%1 MHz is outside the %2's %3 band (%4 to %5 MHz)")
+                       .arg(FrequencyText(c.mhz), CardName(caps), BandName(c.band),
+                            FrequencyText(low), FrequencyText(high))
                 << '\n'
                 << QCoreApplication::translate("vantoroctl", Usage);
             card.Close();
@@ -576,7 +597,9 @@ int RunCardCommands(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     }
     if (rdsLog.Failed()) {
-        err << "vantoroctl: cannot write " << o.rdsGroups << '\n';
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "cannot write %1").arg(o.rdsGroups)
+            << '\n';
         code = std::max(code, int(ExitUsage));
     }
     if (o.close) card.Close();

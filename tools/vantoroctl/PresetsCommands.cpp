@@ -21,7 +21,8 @@ int RunPresetsCommand(const QStringList& args, QTextStream& out, QTextStream& er
     const bool known = (args.size() == 2 && (verb == QLatin1String("check") || verb == QLatin1String("show"))) ||
                        (args.size() == 3 && verb == QLatin1String("copy"));
     if (!known) {
-        err << "usage: vantoroctl presets check|show FILE | presets copy FILE TO\n";
+        err << QCoreApplication::translate(
+            "vantoroctl", "usage: vantoroctl presets check|show FILE | presets copy FILE TO\n");
         return ExitUsage;
     }
     tPresets table;

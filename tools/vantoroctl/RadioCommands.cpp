@@ -102,7 +102,7 @@ int RunRds(TRadioCard& card, TWaiter& waiter, int seconds, QTextStream& out)
 int RunRdsHexCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 2 || args[0] != QLatin1String("--hex")) {
-        err << "usage: vantoroctl rds --hex FILE\n";
+        err << QCoreApplication::translate("vantoroctl", "usage: vantoroctl rds --hex FILE\n");
         return ExitUsage;
     }
     QFile file(args[1]);

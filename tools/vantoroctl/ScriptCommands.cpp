@@ -33,7 +33,8 @@ int RunScriptCommand(const QStringList& args, QTextStream& out, QTextStream& err
 {
     const QString verb = args.value(0);
     if (args.size() != 2 || (verb != QLatin1String("check") && verb != QLatin1String("show"))) {
-        err << "usage: vantoroctl script check|show FILE\n";
+        err << QCoreApplication::translate("vantoroctl",
+                                           "usage: vantoroctl script check|show FILE\n");
         return ExitUsage;
     }
     tScript script;

@@ -6,6 +6,7 @@
 #include "Recorder.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <atomic>
@@ -42,7 +43,7 @@ int ParseSdrOption(const QStringList& args, int i, tSdrSettings& sdr, QString* e
                                         QStringLiteral("--deemphasis"), QStringLiteral("--center")};
     if (!options.contains(option)) return 0;
     if (i + 1 >= args.size()) {
-        *error = option + QStringLiteral(" needs a value");
+        *error = QCoreApplication::translate("vantoroctl", "%1 needs a value").arg(option);
         return -1;
     }
     const QString value = args[i + 1];
@@ -53,26 +54,34 @@ int ParseSdrOption(const QStringList& args, int i, tSdrSettings& sdr, QString* e
         if (!ok || std::find(rates.begin(), rates.end(), rate) == rates.end()) {
             QStringList names;
             for (std::uint32_t r : rates) names << QString::number(r);
-            *error = QStringLiteral("--sample-rate takes one of %1, not \"%2\"").arg(names.join(QLatin1String(", ")), value);
+            *error = QCoreApplication::translate("vantoroctl",
+                                                 "--sample-rate takes one of %1, not \"%2\"")
+                         .arg(names.join(QLatin1String(", ")), value);
             return -1;
         }
         sdr.sampleRate = rate;
     } else if (option == QLatin1String("--gain")) {
         if (!ParseSdrGain(value, sdr)) {
-            *error = QStringLiteral("--gain takes auto or a value in dB, not \"%1\"").arg(value);
+            *error = QCoreApplication::translate("vantoroctl",
+                                                 "--gain takes auto or a value in dB, not \"%1\"")
+                         .arg(value);
             return -1;
         }
     } else if (option == QLatin1String("--deemphasis")) {
         const int us = value.toInt(&ok);
         if (!ok || (us != 50 && us != 75)) {
-            *error = QStringLiteral("--deemphasis takes 50 or 75, not \"%1\"").arg(value);
+            *error =
+                QCoreApplication::translate("vantoroctl", "--deemphasis takes 50 or 75, not \"%1\"")
+                    .arg(value);
             return -1;
         }
         sdr.deemphasisUs = us;
     } else {
         const double mhz = QLocale::c().toDouble(value, &ok);
         if (!ok || mhz < 24 || mhz > 1766) {
-            *error = QStringLiteral("--center takes a frequency in MHz, not \"%1\"").arg(value);
+            *error = QCoreApplication::translate("vantoroctl",
+                                                 "--center takes a frequency in MHz, not \"%1\"")
+                         .arg(value);
             return -1;
         }
         sdr.centerMhz = mhz;
@@ -86,7 +95,9 @@ int RunRecord(TRadioCard& card, const QString& path, int seconds, QTextStream& o
     TRecorder recorder;
     QString why;
     if (!recorder.Open(path, 2, &why)) {
-        err << "vantoroctl: cannot record to " << path << ": " << why << '\n';
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "cannot record to %1: %2").arg(path, why)
+            << '\n';
         return ExitUsage;
     }
     TCountedTap tap(recorder, std::uint64_t(seconds) * TRecorder::Rate);
@@ -98,7 +109,11 @@ int RunRecord(TRadioCard& card, const QString& path, int seconds, QTextStream& o
     }
     if (card.SdrReceiver()) card.SdrReceiver()->SetAudioTap(nullptr);
     const bool closed = recorder.Close(&why);
-    if (!closed) err << "vantoroctl: the recording " << path << " ended early: " << why << '\n';
+    if (!closed)
+        err << "vantoroctl: "
+            << QCoreApplication::translate("vantoroctl", "the recording %1 ended early: %2")
+                   .arg(path, why)
+            << '\n';
     out << path << ": " << QString::number(double(recorder.Frames()) / TRecorder::Rate, 'f', 2) << " s";
     if (recorder.Dropped())
         out << ", " << QString::number(double(recorder.Dropped()) / TRecorder::Rate, 'f', 2) << " s left out";

@@ -16,7 +16,7 @@
 int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty() || args.size() > 2 || args[0] != QLatin1String("show")) {
-        err << "usage: vantoroctl settings show [DIR]\n";
+        err << QCoreApplication::translate("vantoroctl", "usage: vantoroctl settings show [DIR]\n");
         return ExitUsage;
     }
     const tProgramDirs dirs = ProgramDirs(false);
