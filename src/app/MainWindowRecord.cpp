@@ -81,7 +81,7 @@ bool TMainWindow::StartRecording(int minutes)
     recordStation_ = station;
     recordTitle_.clear();
     tuningAwayAgreed_ = false;
-    card_->SetAudioTap(recorder_.get());
+    cardThread_->Direct([this](TRadioCard& card) { card.SetAudioTap(recorder_.get()); });
     RefreshRecordIndicator();
     return true;
 }
@@ -89,7 +89,7 @@ bool TMainWindow::StartRecording(int minutes)
 void TMainWindow::StopRecording()
 {
     if (!recorder_) return;
-    card_->SetAudioTap(nullptr);
+    cardThread_->Direct([](TRadioCard& card) { card.SetAudioTap(nullptr); });
     QString error;
     const bool closed = recorder_->Close(&error);
     const std::uint64_t dropped = recorder_->Dropped();

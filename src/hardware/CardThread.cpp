@@ -1,5 +1,7 @@
 #include "CardThread.h"
 
+#include "Mixer.h"
+
 #include <QMetaObject>
 #include <QThread>
 #include <QTimer>
@@ -64,6 +66,8 @@ TCardThread::TCardThread(TRadioCard& card, tMode mode, QObject* parent) : QObjec
             QMetaObject::invokeMethod(this, [this] { Direct([](TRadioCard&) {}); }, Qt::QueuedConnection);
     };
     card_.SerialPort().SetPollLock(&cardLock_);
+    // The sound card's news of its lines changes the card's volume and mute.
+    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer())) mixer->SetNotifyLock(&cardLock_);
     state_ = Capture();
     if (mode_ == tMode::Threaded) thread_ = std::thread([this] { Run(); });
 }
@@ -73,6 +77,7 @@ TCardThread::~TCardThread()
     Stop();
     card_.OnDeviceError = nullptr;
     card_.SerialPort().SetPollLock(nullptr);
+    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer())) mixer->SetNotifyLock(nullptr);
 }
 
 tCardState TCardThread::Capture()
@@ -111,7 +116,11 @@ void TCardThread::Post(tCardJobKind kind, tJob job, tDone done)
 TCardThread::tReply TCardThread::Execute(tQueued& queued)
 {
     tReply reply;
-    reply.result = queued.job(card_);
+    try {
+        reply.result = queued.job(card_);
+    } catch (...) {
+        reply.failure = std::current_exception();
+    }
     reply.done = std::move(queued.done);
     reply.state = Capture();
     const std::lock_guard guard(lock_);
@@ -165,7 +174,10 @@ void TCardThread::Apply(tReply& reply, bool report)
     // A state taken by Direct since may be newer than this job's.
     if (reply.state.Serial > state_.Serial) state_ = std::move(reply.state);
     if (!reply.deviceError.isEmpty()) TellDeviceError(reply.deviceError);
-    if (report && reply.done) reply.done(reply.result);
+    if (!report) return;
+    // A request that failed fails where it is heard, as it did when called directly.
+    if (reply.failure) std::rethrow_exception(reply.failure);
+    if (reply.done) reply.done(reply.result);
 }
 
 void TCardThread::TellDeviceError(const QString& what)
@@ -177,25 +189,33 @@ void TCardThread::TellDeviceError(const QString& what)
     });
 }
 
-void TCardThread::Direct(const std::function<void(TRadioCard& card)>& use)
+void TCardThread::Acquire()
 {
+    cardLock_.lock();
+    ++directDepth_;
+}
+
+void TCardThread::Release()
+{
+    --directDepth_;
+    state_ = Capture();
     QString error;
     {
-        const std::lock_guard card(cardLock_);
-        ++directDepth_;
-        try {
-            use(card_);
-        } catch (...) {
-            --directDepth_;
-            state_ = Capture();
-            throw;
-        }
-        --directDepth_;
-        state_ = Capture();
         const std::lock_guard guard(lock_);
         error = std::exchange(deviceError_, QString());
     }
+    cardLock_.unlock();
     if (!error.isEmpty()) TellDeviceError(error);
+}
+
+TCardThread::tHold::tHold(TCardThread& owner) : owner_(owner) { owner_.Acquire(); }
+
+TCardThread::tHold::~tHold() { owner_.Release(); }
+
+void TCardThread::Direct(const std::function<void(TRadioCard& card)>& use)
+{
+    const tHold hold(*this);
+    use(card_);
 }
 
 void TCardThread::WaitIdle()

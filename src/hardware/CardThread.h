@@ -22,6 +22,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -111,6 +112,7 @@ enum class tCardJobKind {
     Tune,   // takes the place of every tuning still queued
     Signal, // takes the place of every signal check still queued
     Poll,   // (RDS, the USB sound's state) takes the place of every poll still queued
+    Volume, // a volume to set: takes the place of every one still queued
 };
 
 class TCardThread : public QObject {
@@ -139,6 +141,21 @@ public:
     // Runs `use` on the card on the caller's thread, after the job under way
     // (the queued ones wait); State() follows at once.
     void Direct(const std::function<void(TRadioCard& card)>& use);
+    // The same for a scope: the card is the holder's until it goes, and
+    // State() is taken from the card then.
+    class tHold {
+    public:
+        explicit tHold(TCardThread& owner);
+        ~tHold();
+        tHold(const tHold&) = delete;
+        tHold& operator=(const tHold&) = delete;
+        TRadioCard* operator->() const { return &owner_.card_; }
+        TRadioCard& operator*() const { return owner_.card_; }
+
+    private:
+        TCardThread& owner_;
+    };
+    [[nodiscard]] tHold Hold() { return tHold(*this); }
     // Waits until every queued job has run and reported; inside Direct (the
     // card held), only reports what has run.
     void WaitIdle();
@@ -168,6 +185,7 @@ private:
         tDone done;
         tCardState state;
         QString deviceError;
+        std::exception_ptr failure; // the job threw: raised again on delivery
     };
     void Run();
     // Runs one job on the card (the card lock held by the caller).
@@ -176,6 +194,8 @@ private:
     void Deliver();
     void Apply(tReply& reply, bool report);
     void TellDeviceError(const QString& what);
+    void Acquire();
+    void Release();
 
     TRadioCard& card_;
     const tMode mode_;

@@ -303,6 +303,16 @@ void TMixer::SetValues(int control, int first, int second)
 
 void TMixer::DeviceReadable()
 {
+    if (!notifyLock_) {
+        DeviceReadableLocked();
+        return;
+    }
+    const std::lock_guard lock(*notifyLock_);
+    DeviceReadableLocked();
+}
+
+void TMixer::DeviceReadableLocked()
+{
     try {
         if (const int err = device_->HandleEvents(); err < 0) {
             // A card that has gone away would keep its descriptor readable for ever.

@@ -15,6 +15,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <mutex>
 #include <vector>
 
 class QSocketNotifier;
@@ -83,6 +85,9 @@ public:
     // Told of errors met while following outside changes, which cannot be
     // thrown back into the event loop; without it they go to the warning log.
     std::function<void(const std::exception& error)> OnNotifyError;
+    // Held while the changes the sound card tells of are read, by whoever
+    // uses this mixer from another thread.
+    void SetNotifyLock(std::recursive_mutex* lock) { notifyLock_ = lock; }
 
 private:
     struct TControl {
@@ -102,6 +107,8 @@ private:
     void Write(int control);
     void CheckRange(int control, int value) const;
     void DeviceReadable();
+    void DeviceReadableLocked();
+    std::recursive_mutex* notifyLock_ = nullptr;
     void ElementChanged(int element);
     [[noreturn]] void Raise(int error) const;
 
