@@ -5,7 +5,8 @@
 // 2 ms; the longest time a probe waited is the longest stall.
 //   card-stalls [MODEL...]   models by their settings number 1..9 (default: all)
 // Prints one line per model: the longest stall while tuning, muting and
-// scanning, and the number of stalls over 50 ms.
+// scanning, the number of stalls over 50 ms, and where the card was after
+// the tuning and after each scan (so a run that did nothing shows).
 
 #include "MainWindow.h"
 #include "Prompts.h"
@@ -134,7 +135,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) models.push_back(QString::fromLocal8Bit(argv[i]).toInt());
     if (models.empty()) models = {1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-    std::printf("%-12s %10s %10s %10s %8s\n", "model", "tune ms", "mute ms", "scan ms", ">50 ms");
+    std::printf("%-12s %10s %10s %10s %8s   %s\n", "model", "tune ms", "mute ms", "scan ms", ">50 ms",
+                "MHz after tuning, scan up, scan down");
     for (const int model : models) {
         if (model < 1 || model > 9) continue;
         QTemporaryDir dir;
@@ -169,6 +171,7 @@ int main(int argc, char** argv)
         Repeat(10, 40, [&window] { window.Actions_TunePrev(); });
         RunFor(800);
         const auto tune = probe.Phase();
+        const double tuned = window.Card().Frequency();
         Repeat(6, 250, [&window] { window.Volume_Mute(); });
         Repeat(6, 100, [&window] { window.Volume_Up(); });
         RunFor(500);
@@ -178,13 +181,15 @@ int main(int argc, char** argv)
         RunFor(1000);
         QTimer::singleShot(0, &window, [&window] { window.Actions_StopScan(); });
         RunFor(1500);
+        const double scannedUp = window.Card().Frequency();
         QTimer::singleShot(0, &window, [&window] { window.Actions_ScanPrev(); });
         RunFor(1000);
         QTimer::singleShot(0, &window, [&window] { window.Actions_StopScan(); });
         RunFor(1500);
         const auto scan = probe.Phase();
-        std::printf("%-12s %10.1f %10.1f %10.1f %8d\n", ModelNames[model - 1], tune.first, mute.first, scan.first,
-                    tune.second + mute.second + scan.second);
+        std::printf("%-12s %10.1f %10.1f %10.1f %8d   %.3f %.3f %.3f\n", ModelNames[model - 1], tune.first,
+                    mute.first, scan.first, tune.second + mute.second + scan.second, tuned, scannedUp,
+                    window.Card().Frequency());
         std::fflush(stdout);
         window.SessionEnd();
         RunFor(200);

@@ -537,6 +537,7 @@ private:
     bool shutdownFlag_ = false;
     bool closePending_ = false; // a close asked for while a scan ran
     bool scanUpward_ = true;
+    int scanRun_ = 0;           // scans started, so a halted one's last step does not go on
     bool scanLooping_ = false;  // ScanOn is asking for steps
     bool scanAgain_ = false;    // a step reported while it was
     bool usbAudioReported_ = false;

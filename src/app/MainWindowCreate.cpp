@@ -437,6 +437,11 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
+    if (busy_ && !scanLooping_ && cardThread_->Mode() == TCardThread::tMode::Threaded) {
+        // A scan waiting for its step on the card's thread just ends.
+        stopRequest_ = true;
+        EndScan();
+    }
     if (busy_) {
         // The scan loop is still running on this stack: end it first and close
         // once it has let go of the card and the controls.

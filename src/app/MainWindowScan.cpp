@@ -41,6 +41,7 @@ void TMainWindow::Scan(bool upward)
     }
     EnterScanMode(upward);
     scanUpward_ = upward;
+    ++scanRun_;
     ScanOn();
 }
 
@@ -63,7 +64,11 @@ void TMainWindow::ScanOn()
             EndScan();
             return;
         }
-        ScanStep(upward, [this](int status, bool moved) {
+        const int run = scanRun_;
+        ScanStep(upward, [this, run](int status, bool moved) {
+            // A scan halted meanwhile has ended already; its last step is
+            // shown, and another scan started since goes on by itself.
+            if (run != scanRun_ || !busy_) return;
             SetTunedLabel(status);
             if (status != 0 || !moved)
                 EndScan();
@@ -162,7 +167,11 @@ void TMainWindow::LeaveScanMode(bool upward)
 
 void TMainWindow::Actions_StopScan()
 {
-    if (card_->Band() == bFM) stopRequest_ = true;
+    if (card_->Band() != bFM) return;
+    stopRequest_ = true;
+    // With the card on its own thread the scan ends now: the step under way
+    // is shown when it reports, and none follows.
+    if (busy_ && !scanLooping_ && cardThread_->Mode() == TCardThread::tMode::Threaded) EndScan();
 }
 
 void TMainWindow::PollRds()

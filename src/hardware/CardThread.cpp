@@ -241,6 +241,12 @@ bool TCardThread::Idle() const
     return queue_.empty() && !running_ && replies_.empty();
 }
 
+int TCardThread::Queued() const
+{
+    const std::lock_guard guard(lock_);
+    return int(queue_.size());
+}
+
 int TCardThread::DropQueued()
 {
     const std::lock_guard guard(lock_);

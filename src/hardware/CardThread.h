@@ -161,6 +161,8 @@ public:
     void WaitIdle();
     // Nothing is queued or running, and every result has been reported.
     bool Idle() const;
+    // Jobs waiting for their turn (not the one under way).
+    int Queued() const;
     // Drops the queued jobs (not the one under way); how many.
     int DropQueued();
     // Ends the thread: the queued jobs are dropped, the one under way ends,

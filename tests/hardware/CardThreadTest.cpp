@@ -2,6 +2,7 @@
 // directly, jobs in order, newer tunings in place of queued ones, a clean
 // stop with a job waiting, and a card that dies under a queued job.
 
+#include "CardGate.h"
 #include "CardThread.h"
 #include "PtyPair.h"
 #include "RadioTrackEmulator.h"
@@ -13,38 +14,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
-#include <future>
 #include <gtest/gtest.h>
 #include <thread>
 
 namespace {
-
-// Holds the card thread in a job until Open() is called.
-class TGate {
-public:
-    TCardThread::tJob Job()
-    {
-        return [this](TRadioCard&) {
-            entered_.set_value();
-            // Bounded, so a test that forgets to open fails instead of hanging.
-            opened_.wait_for(std::chrono::seconds(20));
-            return 7;
-        };
-    }
-    // Waits until the card thread is inside the job.
-    bool Entered() { return entered.wait_for(std::chrono::seconds(20)) == std::future_status::ready; }
-    void Open() { open_.set_value(); }
-
-private:
-    std::promise<void> entered_;
-    std::promise<void> open_;
-
-public:
-    std::future<void> entered = entered_.get_future();
-
-private:
-    std::shared_future<void> opened_ = open_.get_future().share();
-};
 
 QString ReadAll(const QString& path)
 {
@@ -132,7 +105,7 @@ TEST(CardThread, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
     reference.log.clear();
 
     TCardThread thread(card, TCardThread::tMode::Threaded);
-    TGate gate;
+    TCardGate gate;
     QStringList heard;
     auto note = [&heard](const char* what) { return [&heard, what](int) { heard << QLatin1String(what); }; };
     thread.Post(tCardJobKind::Plain, gate.Job(), note("gate"));
@@ -176,7 +149,7 @@ TEST(CardThread, DirectWaitsForTheJobUnderWayAndItsStateIsNotUndone)
     TRadioCard card(hw);
     OpenOn(card, mRadioTrack);
     TCardThread thread(card, TCardThread::tMode::Threaded);
-    TGate gate;
+    TCardGate gate;
     bool reported = false;
     thread.Post(
         tCardJobKind::Plain,
@@ -214,7 +187,7 @@ TEST(CardThread, StopWithAJobWaitingDropsItAndWritesNothingAfter)
     OpenOn(card, mRadioTrack);
     card.Tune(false, bFM, 88.0);
     TCardThread thread(card, TCardThread::tMode::Threaded);
-    TGate gate;
+    TCardGate gate;
     bool gateReported = false, tuneReported = false;
     thread.Post(
         tCardJobKind::Plain,
@@ -270,7 +243,7 @@ TEST(CardThread, ASerialLineThatDiesUnderAQueuedJobClosesTheCardAndSaysSoOnce)
     thread.Direct([](TRadioCard& c) { c.Open(); });
     ASSERT_TRUE(thread.State().Active());
 
-    TGate gate;
+    TCardGate gate;
     thread.Post(tCardJobKind::Plain, gate.Job());
     ASSERT_TRUE(gate.Entered());
     int ranAfter = 0;
