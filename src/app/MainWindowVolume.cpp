@@ -375,7 +375,7 @@ void TMainWindow::CheckUsbAudio()
 {
     if (!card_->usbAudioLoop || busy_ || dialogOpen_) return;
     // The loop's state as the card's thread reads it between its requests.
-    cardThread_->Post(tCardJobKind::Poll, [](TRadioCard&) { return 0; }, [this](int) {
+    cardThread_->Post(tCardJobKind::Look, [](TRadioCard&) { return 0; }, [this](int) {
         if (!card_->usbAudioLoop || busy_ || dialogOpen_) return;
         if (card_->usbAudioRunning) {
             usbAudioReported_ = false;

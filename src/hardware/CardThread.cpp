@@ -67,7 +67,8 @@ TCardThread::TCardThread(TRadioCard& card, tMode mode, QObject* parent) : QObjec
     };
     card_.SerialPort().SetPollLock(&cardLock_);
     // The sound card's news of its lines changes the card's volume and mute.
-    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer())) mixer->SetNotifyLock(&cardLock_);
+    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer()))
+        mixer->NotifyGuard = [this](const std::function<void()>& read) { Direct([&read](TRadioCard&) { read(); }); };
     state_ = Capture();
     if (mode_ == tMode::Threaded) thread_ = std::thread([this] { Run(); });
 }
@@ -77,7 +78,7 @@ TCardThread::~TCardThread()
     Stop();
     card_.OnDeviceError = nullptr;
     card_.SerialPort().SetPollLock(nullptr);
-    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer())) mixer->SetNotifyLock(nullptr);
+    if (auto* mixer = dynamic_cast<TMixer*>(card_.Mixer())) mixer->NotifyGuard = nullptr;
 }
 
 tCardState TCardThread::Capture()
@@ -208,7 +209,12 @@ void TCardThread::Release()
     if (!error.isEmpty()) TellDeviceError(error);
 }
 
-TCardThread::tHold::tHold(TCardThread& owner) : owner_(owner) { owner_.Acquire(); }
+TCardThread::tHold::tHold(TCardThread& owner) : owner_(owner)
+{
+    // After everything asked before, so requests keep their order.
+    owner_.WaitIdle();
+    owner_.Acquire();
+}
 
 TCardThread::tHold::~tHold() { owner_.Release(); }
 

@@ -111,7 +111,8 @@ enum class tCardJobKind {
     Plain,  // runs in its turn
     Tune,   // takes the place of every tuning still queued
     Signal, // takes the place of every signal check still queued
-    Poll,   // (RDS, the USB sound's state) takes the place of every poll still queued
+    Poll,   // reads RDS: takes the place of every poll still queued
+    Look,   // only takes the state (the USB sound's): in place of every one still queued
     Volume, // a volume to set: takes the place of every one still queued
 };
 
@@ -138,8 +139,8 @@ public:
     // and `done` hears its result, on this object's thread. A job dropped
     // for a newer one, or after Stop, never reports.
     void Post(tCardJobKind kind, tJob job, tDone done = {});
-    // Runs `use` on the card on the caller's thread, after the job under way
-    // (the queued ones wait); State() follows at once.
+    // Runs `use` on the card on the caller's thread once every job queued
+    // before has run and reported; State() follows at once.
     void Direct(const std::function<void(TRadioCard& card)>& use);
     // The same for a scope: the card is the holder's until it goes, and
     // State() is taken from the card then.

@@ -303,15 +303,13 @@ void TMixer::SetValues(int control, int first, int second)
 
 void TMixer::DeviceReadable()
 {
-    if (!notifyLock_) {
-        DeviceReadableLocked();
-        return;
-    }
-    const std::lock_guard lock(*notifyLock_);
-    DeviceReadableLocked();
+    if (NotifyGuard)
+        NotifyGuard([this] { DeviceReadableGuarded(); });
+    else
+        DeviceReadableGuarded();
 }
 
-void TMixer::DeviceReadableLocked()
+void TMixer::DeviceReadableGuarded()
 {
     try {
         if (const int err = device_->HandleEvents(); err < 0) {

@@ -16,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <mutex>
 #include <vector>
 
 class QSocketNotifier;
@@ -85,9 +84,9 @@ public:
     // Told of errors met while following outside changes, which cannot be
     // thrown back into the event loop; without it they go to the warning log.
     std::function<void(const std::exception& error)> OnNotifyError;
-    // Held while the changes the sound card tells of are read, by whoever
-    // uses this mixer from another thread.
-    void SetNotifyLock(std::recursive_mutex* lock) { notifyLock_ = lock; }
+    // Runs the reading of what the sound card tells of (given as a function),
+    // for whoever uses this mixer from another thread too; null: at once.
+    std::function<void(const std::function<void()>& read)> NotifyGuard;
 
 private:
     struct TControl {
@@ -107,8 +106,7 @@ private:
     void Write(int control);
     void CheckRange(int control, int value) const;
     void DeviceReadable();
-    void DeviceReadableLocked();
-    std::recursive_mutex* notifyLock_ = nullptr;
+    void DeviceReadableGuarded();
     void ElementChanged(int element);
     [[noreturn]] void Raise(int error) const;
 

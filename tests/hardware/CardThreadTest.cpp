@@ -141,7 +141,7 @@ TEST(CardThread, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
     EXPECT_FALSE(thread.State().Muted());
 }
 
-TEST(CardThread, DirectWaitsForTheJobUnderWayAndItsStateIsNotUndone)
+TEST(CardThread, DirectComesAfterEverythingAskedBefore)
 {
     const TStationList stations = TStationList::BuiltIn();
     TTestHardware hw;
@@ -150,7 +150,7 @@ TEST(CardThread, DirectWaitsForTheJobUnderWayAndItsStateIsNotUndone)
     OpenOn(card, mRadioTrack);
     TCardThread thread(card, TCardThread::tMode::Threaded);
     TCardGate gate;
-    bool reported = false;
+    QStringList heard;
     thread.Post(
         tCardJobKind::Plain,
         [job = gate.Job()](TRadioCard& c) {
@@ -158,24 +158,30 @@ TEST(CardThread, DirectWaitsForTheJobUnderWayAndItsStateIsNotUndone)
             c.Tune(false, bFM, 90.0);
             return result;
         },
-        [&reported](int result) { reported = result == 7; });
+        [&heard](int result) { heard << QStringLiteral("gate %1").arg(result); });
     ASSERT_TRUE(gate.Entered());
+    thread.Post(
+        tCardJobKind::Tune,
+        [](TRadioCard& c) {
+            c.Tune(false, bFM, 95.0);
+            return 0;
+        },
+        [&heard](int) { heard << QStringLiteral("tune"); });
     std::thread opener([&gate] {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         gate.Open();
     });
-    bool ranAfterJob = false;
-    thread.Direct([&ranAfterJob](TRadioCard& c) {
-        ranAfterJob = c.Frequency() == 90.0;
+    double found = 0;
+    thread.Direct([&](TRadioCard& c) {
+        found = c.Frequency();
+        heard << QStringLiteral("direct");
         c.Tune(false, bFM, 99.0);
     });
     opener.join();
-    EXPECT_TRUE(ranAfterJob);
+    EXPECT_DOUBLE_EQ(found, 95.0);
+    EXPECT_EQ(heard, (QStringList{QStringLiteral("gate 7"), QStringLiteral("tune"), QStringLiteral("direct")}));
     EXPECT_DOUBLE_EQ(thread.State().Frequency(), 99.0);
-    // The job's own report comes later; its older state stays behind.
-    thread.WaitIdle();
-    EXPECT_TRUE(reported);
-    EXPECT_DOUBLE_EQ(thread.State().Frequency(), 99.0);
+    EXPECT_TRUE(thread.Idle());
 }
 
 TEST(CardThread, StopWithAJobWaitingDropsItAndWritesNothingAfter)
