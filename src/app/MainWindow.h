@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the radio's front panel. It owns the radio card, the
 // presets bank and the settings for the life of the program, and every
-// change of frequency goes through TuneTo. The window is split by concern:
+// change of frequency goes through TuneTo. The card works on a thread of its
+// own (TCardThread): the window sends it requests and shows the state it
+// reports. The window is split by concern:
 //   MainWindowCreate.cpp   start-up, close and the settings written back
 //   MainWindowLayout.cpp   the panel's controls, their places and colours
 //   MainWindowTuning.cpp   TuneTo, the band display, sliders and step
