@@ -81,7 +81,13 @@ bool TMainWindow::StartRecording(int minutes)
     recordStation_ = station;
     recordTitle_.clear();
     tuningAwayAgreed_ = false;
-    cardThread_->Direct([this](TRadioCard& card) { card.SetAudioTap(recorder_.get()); });
+    // In turn with the card's requests; the recorder outlives the tap, as
+    // stopping takes the tap away before it closes the file.
+    TAudioTap* tap = recorder_.get();
+    cardThread_->Post(tCardJobKind::Plain, [tap](TRadioCard& card) {
+        card.SetAudioTap(tap);
+        return 0;
+    });
     RefreshRecordIndicator();
     return true;
 }
