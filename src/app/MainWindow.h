@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the radio's front panel. It owns the radio card, the
 // presets bank and the settings for the life of the program, and every
-// change of frequency goes through TuneTo. The window is split by concern:
+// change of frequency goes through TuneTo. The card works on a thread of its
+// own (TCardThread): the window sends it requests and shows the state it
+// reports. The window is split by concern:
 //   MainWindowCreate.cpp   start-up, close and the settings written back
 //   MainWindowLayout.cpp   the panel's controls, their places and colours
 //   MainWindowTuning.cpp   TuneTo, the band display, sliders and step
@@ -19,6 +21,7 @@
 //   MainWindowDevices.cpp  no radio, and radio devices plugged in later
 //   MainWindowRecord.cpp   recording what the card plays, by hand or by script
 
+#include "CardThread.h"
 #include "PresetsFile.h"
 #include "PlayerHost.h"
 #include "RadioCards.h"
@@ -34,6 +37,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -99,6 +104,9 @@ struct TMainEnv {
     std::function<void(const QString&)> Help;    // opens the help at a topic; null: the help window
     bool Configure = false;                     // "\CONFIGURE" / --configure
     bool UseTray = true;                        // false: no icon at all
+    // The card's requests on a thread of their own, so its waits never hold
+    // the window; off, each runs at once (tests on simulated time).
+    bool CardThread = true;
     std::function<std::unique_ptr<TTrayHost>()> TrayHost; // null: the desktop's notification area
 };
 
@@ -139,13 +147,21 @@ public:
     TPlayerHost& PlayerHost() { return *this; }
 
     // Tuning.
-    int TuneTo(tBand band, bool quiet, double frequency);
+    // Tunes the card (on its thread) and shows the result once the card has
+    // reported it; `then` hears the signal status (0 when `quiet`). A newer
+    // tuning takes the place of one still waiting. The status when the card
+    // answered before this returns (no card thread), else 0.
+    int TuneTo(tBand band, bool quiet, double frequency, std::function<void(int status)> then = {});
     // The displays after the card has moved to `frequency`: presets, sliders,
-    // signal, read-out. The signal status, or 0 when `quiet`.
-    int ShowTuning(double frequency, bool quiet);
+    // signal, read-out. `readings` are the signal readings the card took
+    // there, one per preset of that frequency and the last for the panel
+    // (none when `quiet`). The signal status, or 0 when `quiet`.
+    int ShowTuning(double frequency, bool quiet, const std::vector<int>& readings);
     // Reads the card's RDS (on a timer): the station's name goes in the
     // station label while no preset names the frequency.
     void PollRds();
+    // What PollRds brought, once the card has reported it.
+    void ShowRds();
     // Says once (on the same timer) why a radio device's USB sound stopped
     // playing on its own; said again only after it has played once more.
     void CheckUsbAudio();
@@ -157,7 +173,8 @@ public:
     void btAMClick();
     void Actions_Jump();
     void Actions_Stereo();
-    int ShowSignal(); // the signal status 0..3
+    // Reads the signal on the card's thread and shows it (the clock's check).
+    void ShowSignal();
     // Scanning.
     void Actions_ScanPrev() { Scan(false); }
     void Actions_ScanNext() { Scan(true); }
@@ -227,8 +244,11 @@ public:
     void Help_Topics();
     void Help_About();
 
-    // State, for the dialogs and the tests.
-    TRadioCard& Card() { return *card_; }
+    // State, for the dialogs and the tests. The card itself only while its
+    // thread is idle (tests without one); the window reads CardState().
+    TRadioCard& Card() { return *radio_; }
+    const tCardState& CardState() const { return *card_; }
+    TCardThread& CardThread() { return *cardThread_; }
     const TSettings& Settings() const { return settings_; }
     const tPresets& Presets() const { return settings_.Presets; }
     bool Busy() const { return busy_; }
@@ -320,6 +340,9 @@ private:
     void RefreshMuteIndicator();
     // Flips Muted and mutes or unmutes the card to match.
     void ToggleMute();
+    // Mutes or unmutes the card on its thread; `after` runs once it has
+    // reported, with the card's state then.
+    void SetCardMuted(bool mute, std::function<void()> after = {});
     void RefreshAlarmIndicator();
     void RefreshSleepIndicator();
     void RefreshProgIndicator();
@@ -342,6 +365,12 @@ private:
     void SetTunedLabel(int status);
     void sFrequencyChange(int position);
     double SnapToBand(tBand band, double frequency) const;
+    // The frequencies of the used presets, for the signal readings a tuning takes.
+    std::vector<double> PresetFrequencies() const;
+    // On the card's thread: the signal readings ShowTuning shows at `frequency`.
+    static std::vector<int> SignalReadings(TRadioCard& card, double frequency, const std::vector<double>& presets);
+    // Where the last tuning asked for goes, else where the card is.
+    std::pair<tBand, double> TuningAskedFor() const;
     double FMUnit() const;
     int StepUnits() const;
     bool FrequencyStored() const;
@@ -350,10 +379,13 @@ private:
     // MainWindowScan.cpp
     void Scan(bool upward);
     bool AtEdge(bool upward) const;
+    // Asks for the next step of the scan under way, or ends it.
+    void ScanOn();
+    void EndScan();
     // One step of a scan: the device's hardware seek where it has one, else
-    // one tuning step. The signal status, 0 for none; `moved` false when the
-    // scan can go no further.
-    int ScanStep(bool upward, bool& moved);
+    // one tuning step. `then` hears the signal status, 0 for none, and
+    // `moved`, false when the scan can go no further.
+    void ScanStep(bool upward, const std::function<void(int status, bool moved)>& then);
     void EnterScanMode(bool upward);
     void LeaveScanMode(bool upward);
 
@@ -476,7 +508,16 @@ private:
     QString recordElapsed_; // "01:02:03"
     bool indicatorShown_ = false;
     std::unique_ptr<TGlyphs> glyphs_;
-    std::unique_ptr<TRadioCard> card_;
+    std::unique_ptr<TRadioCard> radio_;
+    // After the card, so its thread ends first.
+    std::unique_ptr<TCardThread> cardThread_;
+    // What the window knows of the card: the state its thread last reported.
+    const tCardState* card_ = nullptr;
+    // The frequency of the last tuning asked for and not yet reported, so a
+    // held key goes on from where it asked to be rather than from where the
+    // card still is.
+    std::optional<std::pair<tBand, double>> tuneTarget_;
+    std::uint64_t tuneSerial_ = 0; // tunings asked for
     std::unique_ptr<TSettingsFile> settingsFile_;
     std::unique_ptr<THelpWindow> help_; // made when first asked for
     TSettings settings_;
@@ -496,6 +537,10 @@ private:
     bool stopRequest_ = false;
     bool shutdownFlag_ = false;
     bool closePending_ = false; // a close asked for while a scan ran
+    bool scanUpward_ = true;
+    int scanRun_ = 0;           // scans started, so a halted one's last step does not go on
+    bool scanLooping_ = false;  // ScanOn is asking for steps
+    bool scanAgain_ = false;    // a step reported while it was
     bool usbAudioReported_ = false;
     bool closed_ = false;
     bool started_ = false;

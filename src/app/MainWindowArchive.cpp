@@ -46,7 +46,9 @@ void TMainWindow::Stations_Organize()
     setup.ColorFavAssButtonAM = settings_.ColorFavAssButtonAM;
     setup.ColorFavNotAssButton = settings_.ColorFavNotAssButton;
     RunPresetsDialog([&] {
-        TArchiveDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *card_, *env_.Prompts,
+        // The dialog tunes and scans the card itself while it is up.
+        const auto radio = cardThread_->Hold();
+        TArchiveDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *radio, *env_.Prompts,
                            *glyphs_);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         // The archive goes to the data folder, also when it was read from
@@ -90,5 +92,5 @@ void TMainWindow::RunPresetsDialog(const std::function<void()>& show)
     } else {
         TuneTo(bAM, false, AMLow);
     }
-    if (!muted_) card_->Unmute();
+    if (!muted_) SetCardMuted(false);
 }

@@ -84,9 +84,10 @@ void TMainWindow::CheckAlarm(const QTime& now)
     RecallPreset(settings_.AlarmStation, true);
     // The alarm is there to be heard: a radio muted for the night plays.
     if (muted_) {
-        card_->Unmute();
-        muted_ = card_->Muted() || SilentByVolume();
-        RefreshMuteIndicator();
+        SetCardMuted(false, [this] {
+            muted_ = card_->Muted() || SilentByVolume();
+            RefreshMuteIndicator();
+        });
     }
 }
 
@@ -130,7 +131,13 @@ void TMainWindow::Actions_Alarm()
     } else {
         int hour = settings_.AlarmHour, minute = settings_.AlarmMinute, preset = settings_.AlarmStation;
         WithDialogRules([&] {
-            if (!env_.Dialogs->Alarm(nullptr, *card_, settings_.Presets, currentPreset_, hour, minute, preset)) return;
+            bool chosen = false;
+            {
+                // The dialog reads the card's bands while it is up.
+                const auto radio = cardThread_->Hold();
+                chosen = env_.Dialogs->Alarm(nullptr, *radio, settings_.Presets, currentPreset_, hour, minute, preset);
+            }
+            if (!chosen) return;
             settings_.AlarmHour = hour;
             settings_.AlarmMinute = minute;
             settings_.AlarmStation = preset;
@@ -168,7 +175,7 @@ void TMainWindow::TSleepTimer()
         return;
     }
     muted_ = true;
-    card_->Mute();
+    SetCardMuted(true);
     RefreshMuteIndicator();
     if (recorder_ && settings_.RecordStopsAtSleep) StopRecording();
     sleepOn_ = false;
@@ -186,7 +193,7 @@ void TMainWindow::Actions_Prog()
         tScript script = runner_.Script;
         QString fileName = runner_.ScriptFileName;
         tScriptEditorEnv editor;
-        editor.Card = card_.get();
+        editor.Card = radio_.get();
         editor.Presets = &settings_.Presets;
         editor.Prompts = env_.Prompts;
         // Asked on closing: the window's mute then, not a copy from now.
@@ -198,7 +205,13 @@ void TMainWindow::Actions_Prog()
         editor.Now = [this] { return Now().time(); };
         editor.DocumentsDir = StartFolder(settings_.ScriptsFolder);
         WithAlarmAndSleepHeld([&] {
-            if (!env_.Dialogs->EditScript(nullptr, editor, script, fileName)) return;
+            bool edited = false;
+            {
+                // The editor tests its steps on the card itself.
+                const auto radio = cardThread_->Hold();
+                edited = env_.Dialogs->EditScript(nullptr, editor, script, fileName);
+            }
+            if (!edited) return;
             runner_.Script = std::move(script);
             runner_.ScriptFileName = fileName;
             if (!fileName.isEmpty()) settings_.ScriptsFolder = FolderOf(fileName);
@@ -250,10 +263,7 @@ void TMainWindow::ScriptStartBeeper() { Beeper->start(); }
 void TMainWindow::ScriptMute(bool mute)
 {
     muted_ = mute;
-    if (mute)
-        card_->Mute();
-    else
-        card_->Unmute();
+    SetCardMuted(mute);
     RefreshMuteIndicator();
 }
 
@@ -294,7 +304,7 @@ void TMainWindow::ScriptOff()
 {
     // Silent before the close path, which may still ask the shutdown question.
     muted_ = true;
-    card_->Mute();
+    SetCardMuted(true);
     RefreshMuteIndicator();
     close();
 }

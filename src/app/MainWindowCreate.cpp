@@ -39,7 +39,10 @@
 
 TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)), glyphs_(std::make_unique<TGlyphs>()),
-      card_(std::make_unique<TRadioCard>(*env_.Hardware, SoundCardMixer(*env_.Hardware)))
+      radio_(std::make_unique<TRadioCard>(*env_.Hardware, SoundCardMixer(*env_.Hardware))),
+      cardThread_(std::make_unique<TCardThread>(*radio_, env_.CardThread ? TCardThread::tMode::Threaded
+                                                                         : TCardThread::tMode::Inline)),
+      card_(&cardThread_->State())
 {
     // The form, its menus and the tray icon, active from the start.
     setObjectName(QStringLiteral("MainWindow"));
@@ -53,14 +56,12 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
     BuildClock();
     // A radio device that fails (unplugged) has closed the card by itself;
     // say so once the request under way has returned, and keep running.
-    card_->OnDeviceError = [this](const QString& what) {
-        QTimer::singleShot(0, this, [this, what] {
-            ShowRadioState();
-            env_.Prompts->Message(WarningTitle(),
-                                  what + tr("\nThe radio is closed. Plug it in again and choose it in "
-                                                        "the settings to open it again."),
-                                  tPromptIcon::Warning);
-        });
+    cardThread_->OnDeviceError = [this](const QString& what) {
+        ShowRadioState();
+        env_.Prompts->Message(WarningTitle(),
+                              what + tr("\nThe radio is closed. Plug it in again and choose it in "
+                                        "the settings to open it again."),
+                              tPromptIcon::Warning);
     };
     rdsTimer_ = new QTimer(this);
     rdsTimer_->setInterval(500);
@@ -200,10 +201,12 @@ bool TMainWindow::Start()
     const int units = StepUnits();
     fmTuneStep_ = (settings_.TuneStep <= units ? settings_.TuneStep : 1) * FMUnit();
     // The last frequency of the band in use, for the first tuning.
-    if (settings_.Band == bFM)
-        card_->SetLastFM(settings_.Frequency);
-    else
-        card_->SetLastAM(settings_.Frequency);
+    cardThread_->Direct([this](TRadioCard& card) {
+        if (settings_.Band == bFM)
+            card.SetLastFM(settings_.Frequency);
+        else
+            card.SetLastAM(settings_.Frequency);
+    });
     // The settings model marked the current slot and read the bank.
     currentPreset_ = settings_.CurrentPreset;
 
@@ -235,7 +238,9 @@ bool TMainWindow::Start()
     FirstTuning();
 
     // Sound on unless the user wants a muted start.
-    if (!settings_.StartMuted && card_->Active()) card_->UnmuteCard();
+    if (!settings_.StartMuted && card_->Active())
+        cardThread_->Post(tCardJobKind::Plain, [](TRadioCard& card) { card.UnmuteCard(); return 0; },
+                          [this](int) { RefreshMuteIndicator(); });
     RefreshMuteIndicator();
     ShowPresetRow();
     UpdateStepControls();
@@ -283,22 +288,26 @@ void TMainWindow::SetUpApplication()
 void TMainWindow::OpenCard()
 {
     // The card as the settings describe it: model, port, volume path.
-    card_->SetMutedStartup(settings_.StartMuted);
-    card_->SetModel(settings_.Model());
-    SetCardPort(settings_.Port);
-    card_->SetVolumeLine(settings_.VolumeLine);
-    card_->SetJapaneseFM(settings_.JapaneseFM);
-    muted_ = settings_.StartMuted;
-    card_->SetMuteOnExit(false);
-    card_->SetStereo(!settings_.ForceStereoOff);
-    card_->SetUsbAudio(settings_.UsbAudio);
-    card_->SetSdr(settings_.Sdr);
-    const tVolumeLine line = settings_.VolumeLine;
-    if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) card_->MuteLine();
+    // Opening waits for the card, as any change of card in the settings does.
+    {
+        const auto radio = cardThread_->Hold();
+        radio->SetMutedStartup(settings_.StartMuted);
+        radio->SetModel(settings_.Model());
+        SetCardPort(settings_.Port);
+        radio->SetVolumeLine(settings_.VolumeLine);
+        radio->SetJapaneseFM(settings_.JapaneseFM);
+        muted_ = settings_.StartMuted;
+        radio->SetMuteOnExit(false);
+        radio->SetStereo(!settings_.ForceStereoOff);
+        radio->SetUsbAudio(settings_.UsbAudio);
+        radio->SetSdr(settings_.Sdr);
+        const tVolumeLine line = settings_.VolumeLine;
+        if (settings_.StartMuted && (line == vlLineIn || line == vlMicIn || line == vlCd)) radio->MuteLine();
+    }
 
     OpenCardDevice();
     SetUpVolumeSlider();
-    card_->InitVolume(settings_.Volume);
+    cardThread_->Direct([this](TRadioCard& card) { card.InitVolume(settings_.Volume); });
     // A first run has no volume of its own yet: 0 would be a silent start.
     if (firstRun_) TakeFirstRunVolume();
     audibleVolume_ = card_->Volume();
@@ -308,23 +317,24 @@ void TMainWindow::OpenCard()
 
 void TMainWindow::SetCardPort(int port)
 {
+    const auto radio = cardThread_->Hold();
     try {
-        card_->SetPort(port);
+        radio->SetPort(port);
     } catch (const ePortNotFound&) {
         // A hand-edited port beyond the model's list: its default port instead.
-        card_->SetPort(card_->Caps().DefaultPort);
+        radio->SetPort(radio->Caps().DefaultPort);
     }
-    settings_.Port = card_->Port();
+    settings_.Port = radio->Port();
 }
 
 void TMainWindow::OpenCardDevice()
 {
     if (env_.BeforeOpen) env_.BeforeOpen(card_->Model());
     try {
-        card_->Open();
+        cardThread_->Direct([](TRadioCard& card) { card.Open(); });
     } catch (const std::exception&) {
         // The card stays closed, so it can be set up again; start-up goes on.
-        card_->Close();
+        cardThread_->Direct([](TRadioCard& card) { card.Close(); });
         const tDevCap& caps = card_->Caps();
         QString device;
         if (caps.Connection == cnSerial) {
@@ -427,6 +437,11 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
+    if (busy_ && !scanLooping_ && cardThread_->Mode() == TCardThread::tMode::Threaded) {
+        // A scan waiting for its step on the card's thread just ends.
+        stopRequest_ = true;
+        EndScan();
+    }
     if (busy_) {
         // The scan loop is still running on this stack: end it first and close
         // once it has let go of the card and the controls.
@@ -478,6 +493,8 @@ bool TMainWindow::FormCloseQuery()
         }
         }
     }
+    // What was asked of the card is done before its state is written.
+    cardThread_->WaitIdle();
     if (!SaveSettings()) {
         if (asked) {
             if (!wasMinimized) RestoreApp();
@@ -486,8 +503,10 @@ bool TMainWindow::FormCloseQuery()
         }
         return false; // stays open with the session's changes
     }
-    // A session end always closes the card.
-    if (closeCard || shutdownFlag_) card_->Close();
+    // The card's thread ends: what it was doing ends first, what waited is
+    // dropped. A session end always closes the card.
+    cardThread_->Stop();
+    if (closeCard || shutdownFlag_) cardThread_->Direct([](TRadioCard& card) { card.Close(); });
     closed_ = true;
     Clock->stop();
     settingsSave_->stop();

@@ -35,7 +35,7 @@ void TMainWindow::ShowRadioState()
     RefreshMuteIndicator(); // no card, no sound; sets the menus' marks too
     // The RDS and USB sound look-out runs only where there is something to
     // look at, so an idle radio without them is not woken twice a second.
-    if (live && (card_->Caps().HasRds || card_->UsbAudioLoop()))
+    if (live && (card_->Caps().HasRds || card_->usbAudioLoop))
         rdsTimer_->start();
     else
         rdsTimer_->stop();

@@ -149,14 +149,33 @@ void TMainWindow::RecallPreset(int n, bool tune)
     if (card_->Band() != band) SetBandDisplay(band);
     const double snapped = SnapToBand(band, slot.Frequency);
     if (tune && recorder_) AskTuningAway(band, snapped);
-    if (tune) card_->Tune(stereoWanted_, band, snapped);
-    SetBandButtons(card_->Band());
-    SetFrequencySlider(snapped);
-    if (tune) ShowSignal();
-    UpdateEdgeControls();
-    UpdateReadout();
-    EnableMemoryItems();
-    ShowSlot(n);
+    // The displays once the card is there, with its signal when it tuned.
+    auto show = [this, n, snapped](std::optional<int> status) {
+        SetBandButtons(card_->Band());
+        SetFrequencySlider(snapped);
+        if (status) SetTunedLabel(*status);
+        UpdateEdgeControls();
+        UpdateReadout();
+        EnableMemoryItems();
+        ShowSlot(n);
+    };
+    if (!tune) {
+        show(std::nullopt);
+        return;
+    }
+    const bool stereo = stereoWanted_;
+    if (snapped > 0) tuneTarget_ = std::make_pair(band, snapped);
+    const std::uint64_t serial = ++tuneSerial_;
+    cardThread_->Post(
+        tCardJobKind::Tune,
+        [stereo, band, snapped](TRadioCard& card) {
+            card.Tune(stereo, band, snapped);
+            return int(card.CheckSignal());
+        },
+        [this, serial, show](int status) {
+            if (serial == tuneSerial_) tuneTarget_.reset();
+            show(status);
+        });
 }
 
 void TMainWindow::MatchPreset()
@@ -377,7 +396,7 @@ void TMainWindow::File_LoadPresets()
             TuneTo(bFM, false, FMLow);
         else
             TuneTo(bAM, false, AMLow);
-        if (!muted_) card_->Unmute();
+        if (!muted_) SetCardMuted(false);
         SettingsChanged();
     }
     gpPresets->setToolTip(tr("Presets loaded from ") + lastPresetsFile_);

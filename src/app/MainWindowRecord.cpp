@@ -80,7 +80,13 @@ bool TMainWindow::StartRecording(int minutes)
     recordUntil_ = minutes > 0 ? start.addSecs(qint64(minutes) * 60) : QDateTime();
     recordStation_ = station;
     tuningAwayAgreed_ = false;
-    card_->SetAudioTap(recorder_.get());
+    // In turn with the card's requests; the recorder outlives the tap, as
+    // stopping takes the tap away before it closes the file.
+    TAudioTap* tap = recorder_.get();
+    cardThread_->Post(tCardJobKind::Plain, [tap](TRadioCard& card) {
+        card.SetAudioTap(tap);
+        return 0;
+    });
     RefreshRecordIndicator();
     return true;
 }
@@ -88,7 +94,7 @@ bool TMainWindow::StartRecording(int minutes)
 void TMainWindow::StopRecording()
 {
     if (!recorder_) return;
-    card_->SetAudioTap(nullptr);
+    cardThread_->Direct([](TRadioCard& card) { card.SetAudioTap(nullptr); });
     QString error;
     const bool closed = recorder_->Close(&error);
     const std::uint64_t dropped = recorder_->Dropped();

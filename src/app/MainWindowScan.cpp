@@ -1,8 +1,10 @@
 // Scanning: step through FM (or let a radio device seek) until the card hears
-// a station, the band edge is reached or the halt button is pressed. The loop
-// runs on the window's own thread and lets the application process its
-// messages between steps, so the halt button, the clock and repainting go on
-// working; a hardware seek is one step, so a halt takes effect when it ends.
+// a station, the band edge is reached or the halt button is pressed. Each
+// step runs on the card's thread and the next is asked for when it has
+// reported, so the window goes on with its events meanwhile and a halt takes
+// effect when the step under way ends (a hardware seek is one step). Without
+// a card thread the steps report at once, and the loop lets the application
+// process its messages between them.
 // Also the station's RDS, polled while no scan runs: its name on the panel,
 // its programme type and text in the hints of the name and the tray icon.
 
@@ -38,21 +40,49 @@ void TMainWindow::Scan(bool upward)
         return;
     }
     EnterScanMode(upward);
-    try {
-        for (;;) {
-            if (AtEdge(upward) || stopRequest_) break;
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-            if (stopRequest_ || !card_->Active()) break;
-            bool moved = true;
-            const int status = ScanStep(upward, moved);
-            SetTunedLabel(status);
-            if (status != 0 || !moved) break;
-        }
-    } catch (...) {
-        LeaveScanMode(upward);
-        throw;
+    scanUpward_ = upward;
+    ++scanRun_;
+    ScanOn();
+}
+
+void TMainWindow::ScanOn()
+{
+    // A step that reports before Post returns comes back here: loop rather
+    // than go deeper with every step.
+    if (scanLooping_) {
+        scanAgain_ = true;
+        return;
     }
-    LeaveScanMode(upward);
+    scanLooping_ = true;
+    do {
+        scanAgain_ = false;
+        const bool upward = scanUpward_;
+        if (!AtEdge(upward) && !stopRequest_ && cardThread_->Mode() == TCardThread::tMode::Inline)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (AtEdge(upward) || stopRequest_ || !card_->Active()) {
+            scanLooping_ = false;
+            EndScan();
+            return;
+        }
+        const int run = scanRun_;
+        ScanStep(upward, [this, run](int status, bool moved) {
+            // A scan halted meanwhile has ended already; its last step is
+            // shown, and another scan started since goes on by itself.
+            if (run != scanRun_ || !busy_) return;
+            SetTunedLabel(status);
+            if (status != 0 || !moved)
+                EndScan();
+            else
+                ScanOn();
+        });
+    } while (scanAgain_);
+    scanLooping_ = false;
+}
+
+void TMainWindow::EndScan()
+{
+    if (!busy_) return;
+    LeaveScanMode(scanUpward_);
     // A close asked for during the scan waited for it to end; go on with it now.
     if (closePending_) {
         closePending_ = false;
@@ -60,14 +90,34 @@ void TMainWindow::Scan(bool upward)
     }
 }
 
-int TMainWindow::ScanStep(bool upward, bool& moved)
+void TMainWindow::ScanStep(bool upward, const std::function<void(int status, bool moved)>& then)
 {
-    if (!card_->Caps().HasHardwareSeek)
-        return TuneTo(card_->Band(), false, card_->Frequency() + (upward ? fmTuneStep_ : -fmTuneStep_));
+    if (!card_->Caps().HasHardwareSeek) {
+        TuneTo(card_->Band(), false, card_->Frequency() + (upward ? fmTuneStep_ : -fmTuneStep_),
+               [then](int status) { then(status, true); });
+        return;
+    }
     // The device finds the next station itself, in one call; it stays where
     // it found it, which need not lie on the step grid.
-    moved = card_->Seek(upward);
-    return moved ? ShowTuning(card_->Frequency(), false) : 0;
+    struct tSought {
+        bool moved = false;
+        double frequency = 0;
+        std::vector<int> readings;
+    };
+    auto sought = std::make_shared<tSought>();
+    const std::vector<double> presets = PresetFrequencies();
+    cardThread_->Post(
+        tCardJobKind::Plain,
+        [sought, upward, presets](TRadioCard& card) {
+            sought->moved = card.Seek(upward);
+            sought->frequency = card.Frequency();
+            if (sought->moved) sought->readings = SignalReadings(card, sought->frequency, presets);
+            return 0;
+        },
+        [this, sought, then](int) {
+            const int status = sought->moved ? ShowTuning(sought->frequency, false, sought->readings) : 0;
+            then(status, sought->moved);
+        });
 }
 
 void TMainWindow::EnterScanMode(bool upward)
@@ -117,25 +167,34 @@ void TMainWindow::LeaveScanMode(bool upward)
 
 void TMainWindow::Actions_StopScan()
 {
-    if (card_->Band() == bFM) stopRequest_ = true;
+    if (card_->Band() != bFM) return;
+    stopRequest_ = true;
+    // With the card on its own thread the scan ends now: the step under way
+    // is shown when it reports, and none follows.
+    if (busy_ && !scanLooping_ && cardThread_->Mode() == TCardThread::tMode::Threaded) EndScan();
 }
 
 void TMainWindow::PollRds()
 {
     if (busy_ || !card_->Active() || !card_->Caps().HasRds) return;
-    card_->PollRds();
+    cardThread_->Post(
+        tCardJobKind::Poll, [](TRadioCard& card) { card.PollRds(); return 0; }, [this](int) { ShowRds(); });
+}
+
+void TMainWindow::ShowRds()
+{
+    if (busy_ || !card_->Active()) return;
     // The software-defined radio's sound output that failed, told once per opening.
-    if (TSdrReceiver* sdr = card_->SdrReceiver(); sdr && !sdrAudioTold_) {
-        const std::string why = sdr->AudioError();
-        if (!why.empty()) {
+    if (card_->Model() == mSdr && !sdrAudioTold_) {
+        if (!card_->sdrAudioError.isEmpty()) {
             sdrAudioTold_ = true;
             env_.Prompts->Message(WarningTitle(),
                                   tr("No sound: %1\nThe radio goes on tuning and receiving RDS.")
-                                      .arg(QString::fromStdString(why)),
+                                      .arg(card_->sdrAudioError),
                                   tPromptIcon::Warning);
             return;
         }
-    } else if (!sdr) {
+    } else if (card_->Model() != mSdr) {
         sdrAudioTold_ = false;
     }
     const QString name = card_->Rds().Ps().trimmed();

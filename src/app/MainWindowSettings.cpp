@@ -139,8 +139,10 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     // silenced is silenced again once retuned.
     const bool wasMuted = card_->Active() && card_->Muted();
     TakeSerialDevice(values);
-    card_->SetMutedStartup(false);
-    card_->SetUsbAudio(values.UsbAudio);
+    cardThread_->Direct([&values](TRadioCard& card) {
+        card.SetMutedStartup(false);
+        card.SetUsbAudio(values.UsbAudio);
+    });
     // A new model or port: the card is closed and opened again there.
     // The port counts on its own, so the card in use can move to its other port.
     // A card that is not open (it failed to open, or a tuner was pulled out
@@ -148,17 +150,28 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
     const bool newModel = values.Model != card_->Model();
     const bool newSdr = values.Model == mSdr && values.Sdr != card_->Sdr();
     if (newModel || newSdr || values.Port != card_->Port() || !card_->Active()) {
-        card_->Close();
-        card_->SetModel(values.Model);
-        card_->SetSdr(values.Sdr);
-        SetCardPort(values.Port);
-        card_->SetStereo(stereoWanted_);
-        OpenCardDevice();
-        if (card_->Active() && card_->Caps().NeedsWarmUp) env_.Hardware->Waiter().Wait(600);
+        {
+            // Closed and opened again while the window waits, as at start.
+            const auto radio = cardThread_->Hold();
+            radio->Close();
+            radio->SetModel(values.Model);
+            radio->SetSdr(values.Sdr);
+            SetCardPort(values.Port);
+            radio->SetStereo(stereoWanted_);
+            OpenCardDevice();
+        }
+        // The warm-up goes before the tuning below, on the card's thread.
+        if (card_->Active() && card_->Caps().NeedsWarmUp) {
+            THardwareEnv* hardware = env_.Hardware;
+            cardThread_->Post(tCardJobKind::Plain, [hardware](TRadioCard&) {
+                hardware->Waiter().Wait(600);
+                return 0;
+            });
+        }
     }
     // Japanese FM switched: the FM band changes with it.
     if (values.JapaneseFM != card_->JapaneseFM()) {
-        card_->SetJapaneseFM(values.JapaneseFM);
+        cardThread_->Direct([&values](TRadioCard& card) { card.SetJapaneseFM(values.JapaneseFM); });
         SetBandDisplay(card_->Band());
         if (card_->Band() == bFM) TuneTo(bFM, false, card_->FMMin());
     }
@@ -184,7 +197,11 @@ void TMainWindow::ApplySetup(const tSetupValues& values)
         TuneTo(band, false, card_->Frequency());
     else
         FirstTuningFallback();
-    if (wasMuted && !card_->Muted()) card_->Mute();
+    // After the tuning, in its turn.
+    cardThread_->Post(tCardJobKind::Plain, [wasMuted](TRadioCard& card) {
+        if (wasMuted && !card.Muted()) card.Mute();
+        return 0;
+    });
     // The volume slider and the band buttons of the card now in use.
     SetUpVolumeSlider();
     EnableBandButtons();

@@ -12,7 +12,9 @@
 void TMainWindow::Actions_Jump()
 {
     if (busy_ || !card_->Active()) return;
-    TJumpToDialog dialog(JumpCardOf(*card_));
+    tJumpCard jumpCard;
+    cardThread_->Direct([&jumpCard](TRadioCard& card) { jumpCard = JumpCardOf(card); });
+    TJumpToDialog dialog(jumpCard);
     dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
     bool ok = false;
     WithDialogRules([&] { ok = dialog.exec() == QDialog::Accepted; });
@@ -34,7 +36,9 @@ void TMainWindow::Stations_EditPresets()
     setup.StepMax = sStep->maximum();
     setup.Directory = StartFolder(settings_.PresetsFolder);
     RunPresetsDialog([&] {
-        TPresetsEditor dialog(settings_.Presets, setup, *card_, *env_.Prompts);
+        // The editor tunes the card itself while it is up.
+        const auto radio = cardThread_->Hold();
+        TPresetsEditor dialog(settings_.Presets, setup, *radio, *env_.Prompts);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         if (dialog.exec() != QDialog::Accepted) return;
         currentPreset_ = dialog.Editor().Current();

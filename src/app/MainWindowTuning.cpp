@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -49,32 +50,92 @@ QString TMainWindow::FrequencyHint(tBand band, double frequency) const
     return text + QStringLiteral(" MHz");
 }
 
-int TMainWindow::TuneTo(tBand band, bool quiet, double frequency)
+namespace {
+
+// The card's own snap to a band, for a frequency only the card knows (after
+// a band change it goes back to the band's last frequency).
+double SnapOnCard(const TRadioCard& card, tBand band, double frequency)
+{
+    if (band == bAM) return SnapFrequency(frequency, card.Caps().AMStep, card.AMMin(), card.AMMax());
+    const double unit = card.Caps().FMStep > 0 ? card.Caps().FMStep : 0.025;
+    return SnapFrequency(frequency, unit, card.FMMin(), card.FMMax());
+}
+
+} // namespace
+
+std::vector<double> TMainWindow::PresetFrequencies() const
+{
+    std::vector<double> frequencies;
+    for (int n = 1; n <= tPresets::Count; ++n)
+        if (settings_.Presets[n].Used) frequencies.push_back(settings_.Presets[n].Frequency);
+    return frequencies;
+}
+
+std::vector<int> TMainWindow::SignalReadings(TRadioCard& card, double frequency, const std::vector<double>& presets)
+{
+    // One reading for each preset at this frequency (each is shown with the
+    // preset), then the panel's.
+    std::vector<int> readings;
+    for (const double f : presets)
+        if (SameFrequency(f, frequency)) readings.push_back(card.CheckSignal());
+    readings.push_back(card.CheckSignal());
+    return readings;
+}
+
+int TMainWindow::TuneTo(tBand band, bool quiet, double frequency, std::function<void(int status)> then)
 {
     const tDevCap& caps = card_->Caps();
-    if ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)) return 0;
+    if ((band == bAM && !caps.HasAM) || (band == bFM && !caps.HasFM)) {
+        if (then) then(0);
+        return 0;
+    }
     if (recorder_) AskTuningAway(band, frequency);
     if (card_->Band() != band) SetBandDisplay(band);
 
-    double snapped = 0;
-    if (frequency > 0) {
-        snapped = SnapToBand(band, frequency);
-        card_->Tune(stereoWanted_, band, snapped);
-    } else {
-        card_->SetBand(band);
-        snapped = SnapToBand(band, card_->Frequency());
-    }
-    return ShowTuning(snapped, quiet);
+    struct tTuned {
+        double frequency = 0;
+        std::vector<int> readings;
+    };
+    auto tuned = std::make_shared<tTuned>();
+    const double snapped = frequency > 0 ? SnapToBand(band, frequency) : 0;
+    const bool stereo = stereoWanted_;
+    const std::vector<double> presets = quiet ? std::vector<double>() : PresetFrequencies();
+    auto job = [tuned, band, snapped, stereo, presets, quiet](TRadioCard& card) {
+        if (snapped > 0) {
+            card.Tune(stereo, band, snapped);
+            tuned->frequency = snapped;
+        } else {
+            card.SetBand(band);
+            tuned->frequency = SnapOnCard(card, band, card.Frequency());
+        }
+        if (!quiet) tuned->readings = SignalReadings(card, tuned->frequency, presets);
+        return 0;
+    };
+    if (snapped > 0) tuneTarget_ = std::make_pair(band, snapped);
+    const std::uint64_t serial = ++tuneSerial_;
+    auto status = std::make_shared<int>(0);
+    // A caller that goes on from the result (a scan) must hear it: its
+    // tuning is never dropped for a newer one.
+    cardThread_->Post(then ? tCardJobKind::Plain : tCardJobKind::Tune, std::move(job),
+                      [this, tuned, quiet, serial, status, then = std::move(then)](int) {
+                          if (serial == tuneSerial_) tuneTarget_.reset();
+                          *status = ShowTuning(tuned->frequency, quiet, tuned->readings);
+                          if (then) then(*status);
+                      });
+    // Set only when the card reported before Post returned (no card thread).
+    return *status;
 }
 
-int TMainWindow::ShowTuning(double snapped, bool quiet)
+int TMainWindow::ShowTuning(double snapped, bool quiet, const std::vector<int>& readings)
 {
+    const int panel = readings.empty() ? 0 : readings.back();
+    std::size_t next = 0;
     if (!quiet) {
         for (int n = 1; n <= tPresets::Count; ++n) {
             const tPreset& slot = settings_.Presets[n];
             if (slot.Used && SameFrequency(slot.Frequency, snapped)) {
                 RecallPreset(n, false);
-                ShowSignal();
+                SetTunedLabel(next + 1 < readings.size() ? readings[next++] : panel);
             }
         }
     }
@@ -82,7 +143,10 @@ int TMainWindow::ShowTuning(double snapped, bool quiet)
     SetBandButtons(card_->Band());
     SetFrequencySlider(snapped);
     int status = 0;
-    if (!quiet) status = ShowSignal();
+    if (!quiet) {
+        status = panel;
+        SetTunedLabel(status);
+    }
 
     UpdateEdgeControls();
     UpdateReadout();
@@ -254,18 +318,25 @@ void TMainWindow::Actions_StepInc()
     UpdateStepControls();
 }
 
+std::pair<tBand, double> TMainWindow::TuningAskedFor() const
+{
+    return tuneTarget_ ? *tuneTarget_ : std::make_pair(card_->Band(), card_->Frequency());
+}
+
 void TMainWindow::Actions_TunePrev()
 {
     if (busy_) return;
-    const double step = card_->Band() == bFM ? fmTuneStep_ : card_->Caps().AMStep;
-    TuneTo(card_->Band(), false, card_->Frequency() - step);
+    const auto [band, frequency] = TuningAskedFor();
+    const double step = band == bFM ? fmTuneStep_ : card_->Caps().AMStep;
+    TuneTo(band, false, frequency - step);
 }
 
 void TMainWindow::Actions_TuneNext()
 {
     if (busy_) return;
-    const double step = card_->Band() == bFM ? fmTuneStep_ : card_->Caps().AMStep;
-    TuneTo(card_->Band(), false, card_->Frequency() + step);
+    const auto [band, frequency] = TuningAskedFor();
+    const double step = band == bFM ? fmTuneStep_ : card_->Caps().AMStep;
+    TuneTo(band, false, frequency + step);
 }
 
 void TMainWindow::btFMClick()
@@ -301,16 +372,20 @@ void TMainWindow::Actions_Stereo()
         return;
     }
     stereoWanted_ = !stereoWanted_;
-    card_->SetStereo(stereoWanted_);
+    const bool stereo = stereoWanted_;
+    cardThread_->Post(tCardJobKind::Plain, [stereo](TRadioCard& card) {
+        card.SetStereo(stereo);
+        return 0;
+    });
     TuneTo(card_->Band(), false, card_->Frequency());
     RefreshStrButton();
 }
 
-int TMainWindow::ShowSignal()
+void TMainWindow::ShowSignal()
 {
-    const int status = card_->CheckSignal();
-    SetTunedLabel(status);
-    return status;
+    cardThread_->Post(
+        tCardJobKind::Signal, [](TRadioCard& card) { return int(card.CheckSignal()); },
+        [this](int status) { SetTunedLabel(status); });
 }
 
 void TMainWindow::SetTunedLabel(int status)

@@ -56,10 +56,10 @@ void TMainWindow::BuildVolumeGroup()
     VcDisabled->hide();
 
     connect(btMute, &QToolButton::clicked, this, &TMainWindow::Volume_Mute);
-    card_->OnMixerChange = [this](TRadioCard*, int volume, bool mute) { RadioCardMixerChange(volume, mute); };
+    radio_->OnMixerChange = [this](TRadioCard*, int volume, bool mute) { RadioCardMixerChange(volume, mute); };
     // An error met while following the line cannot be thrown back into the
     // event loop; it goes to the program's error handler like any other.
-    if (auto* mixer = dynamic_cast<TMixer*>(card_->Mixer()))
+    if (auto* mixer = dynamic_cast<TMixer*>(radio_->Mixer()))
         mixer->OnNotifyError = [this](const std::exception& error) { ReportError(QString::fromUtf8(error.what())); };
 }
 
@@ -180,13 +180,16 @@ void TMainWindow::EnableVolumeControls()
 
 void TMainWindow::TakeFirstRunVolume()
 {
-    if (!card_->Active() || card_->VolumeMax() <= 0) return;
-    int own = 0;
-    // A radio device tells its own volume; one at 0 would start silent again.
-    if (card_->VolumeLine() == vlNative && card_->ReadCardVolume(&own) && own > 0)
-        card_->InitVolume(own);
-    else
-        card_->SetVolume(card_->VolumeMax() / 2);
+    {
+        const auto radio = cardThread_->Hold();
+        if (!radio->Active() || radio->VolumeMax() <= 0) return;
+        int own = 0;
+        // A radio device tells its own volume; one at 0 would start silent again.
+        if (radio->VolumeLine() == vlNative && radio->ReadCardVolume(&own) && own > 0)
+            radio->InitVolume(own);
+        else
+            radio->SetVolume(radio->VolumeMax() / 2);
+    }
     audibleVolume_ = card_->Volume();
 }
 
@@ -202,26 +205,31 @@ void TMainWindow::AfterVolumeChange()
 void TMainWindow::Volume_Up()
 {
     if (!CanSetVolume()) return;
-    card_->VolumeUp();
-    AfterVolumeChange();
+    cardThread_->Post(
+        tCardJobKind::Plain, [](TRadioCard& card) { card.VolumeUp(); return 0; },
+        [this](int) { AfterVolumeChange(); });
 }
 
 void TMainWindow::Volume_Down()
 {
     if (!CanSetVolume()) return;
-    card_->VolumeDown();
-    AfterVolumeChange();
+    cardThread_->Post(
+        tCardJobKind::Plain, [](TRadioCard& card) { card.VolumeDown(); return 0; },
+        [this](int) { AfterVolumeChange(); });
 }
 
 void TMainWindow::Volume_0()
 {
     if (busy_ || !CanSetVolume()) return;
     if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
-    card_->VolumeToZero();
-    // The card's own reset leaves a sound-card line as it was; silence the
-    // line too, or the slider would show 0 while the radio goes on playing.
-    const tVolumeLine line = card_->VolumeLine();
-    if (line == vlLineIn || line == vlMicIn || line == vlCd) card_->SetVolume(0);
+    cardThread_->Post(tCardJobKind::Plain, [](TRadioCard& card) {
+        card.VolumeToZero();
+        // The card's own reset leaves a sound-card line as it was; silence the
+        // line too, or the slider would show 0 while the radio goes on playing.
+        const tVolumeLine line = card.VolumeLine();
+        if (line == vlLineIn || line == vlMicIn || line == vlCd) card.SetVolume(0);
+        return 0;
+    });
     {
         const QSignalBlocker blocker(sVolume);
         sVolume->setValue(0);
@@ -236,11 +244,24 @@ void TMainWindow::ToggleMute()
 {
     const bool wasMuted = muted_;
     muted_ = !muted_;
-    if (wasMuted)
-        card_->Unmute();
-    else
-        card_->Mute();
+    SetCardMuted(!wasMuted);
     RefreshMuteIndicator();
+}
+
+void TMainWindow::SetCardMuted(bool mute, std::function<void()> after)
+{
+    cardThread_->Post(
+        tCardJobKind::Plain,
+        [mute](TRadioCard& card) {
+            if (mute)
+                card.Mute();
+            else
+                card.Unmute();
+            return 0;
+        },
+        [after = std::move(after)](int) {
+            if (after) after();
+        });
 }
 
 void TMainWindow::Volume_Mute()
@@ -251,9 +272,15 @@ void TMainWindow::Volume_Mute()
     if (SilentByVolume()) {
         if (!CanSetVolume()) return;
         const int back = audibleVolume_ > 0 ? audibleVolume_ : card_->VolumeMax() / 2;
-        if (muted_ || card_->Muted()) card_->Unmute();
-        card_->SetVolume(back);
-        AfterVolumeChange();
+        const bool unmute = muted_ || card_->Muted();
+        cardThread_->Post(
+            tCardJobKind::Plain,
+            [unmute, back](TRadioCard& card) {
+                if (unmute) card.Unmute();
+                card.SetVolume(back);
+                return 0;
+            },
+            [this](int) { AfterVolumeChange(); });
         return;
     }
     ToggleMute();
@@ -261,12 +288,16 @@ void TMainWindow::Volume_Mute()
 
 void TMainWindow::sVolumeChange(int position)
 {
-    card_->SetVolume(position);
-    if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
-    muted_ = card_->Muted() || SilentByVolume();
-    RefreshMuteIndicator();
-    ShowVolumeHint();
-    UpdateEdgeControls();
+    // A slider dragged asks for many volumes: only the last still waiting is set.
+    cardThread_->Post(
+        tCardJobKind::Volume, [position](TRadioCard& card) { card.SetVolume(position); return 0; },
+        [this](int) {
+            if (card_->Volume() > 0) audibleVolume_ = card_->Volume();
+            muted_ = card_->Muted() || SilentByVolume();
+            RefreshMuteIndicator();
+            ShowVolumeHint();
+            UpdateEdgeControls();
+        });
 }
 
 void TMainWindow::RadioCardMixerChange(int volume, bool mute)
@@ -278,8 +309,12 @@ void TMainWindow::RadioCardMixerChange(int volume, bool mute)
     }
     ShowVolumeHint();
     if (volume > 0) audibleVolume_ = volume;
-    // Sound on the line again: the card itself must not stay silent.
-    if (!mute) card_->UnmuteCard();
+    // Sound on the line again: the card itself must not stay silent. Called
+    // while the card hears of the line, so the card is this thread's; its
+    // state is taken afresh either way.
+    cardThread_->Direct([mute](TRadioCard& card) {
+        if (!mute) card.UnmuteCard();
+    });
     muted_ = mute;
     RefreshMuteIndicator();
     UpdateEdgeControls();
@@ -305,16 +340,18 @@ void TMainWindow::Volume_Mixer()
 
 void TMainWindow::ApplyVolumeLine(tVolumeLine line)
 {
-    const int before = card_->Volume();
-    card_->SetVolumeLine(line);
-    settings_.VolumeLine = card_->VolumeLine();
-    line = card_->VolumeLine();
+    {
+    const auto radio = cardThread_->Hold();
+    const int before = radio->Volume();
+    radio->SetVolumeLine(line);
+    settings_.VolumeLine = radio->VolumeLine();
+    line = radio->VolumeLine();
     if (line == vlLineIn || line == vlMicIn || line == vlCd)
-        card_->Unmute();
+        radio->Unmute();
     else if (line == vlNative)
-        card_->UnmuteCard();
-    card_->VolumeToZero();
-    card_->SetVolume(before);
+        radio->UnmuteCard();
+    radio->VolumeToZero();
+    radio->SetVolume(before);
     // Read the new line back as if it had changed, so the slider and the
     // indicator show what the line really holds.
     int control = -1;
@@ -324,9 +361,10 @@ void TMainWindow::ApplyVolumeLine(tVolumeLine line)
     case vlCd: control = mcCdVolume; break;
     default: break;
     }
-    if (control >= 0 && card_->Mixer()) {
-        card_->MixerControlChange(card_->Mixer(), control);
-        card_->MixerControlChange(card_->Mixer(), control + 1);
+    if (control >= 0 && radio->Mixer()) {
+        radio->MixerControlChange(radio->Mixer(), control);
+        radio->MixerControlChange(radio->Mixer(), control + 1);
+    }
     }
     // The slider's range and the enabled commands follow the new line.
     SetUpVolumeSlider();
@@ -335,17 +373,19 @@ void TMainWindow::ApplyVolumeLine(tVolumeLine line)
 
 void TMainWindow::CheckUsbAudio()
 {
-    const TAudioLoop* loop = card_->UsbAudioLoop();
-    if (!loop || busy_ || dialogOpen_) return;
-    if (loop->Running()) {
-        usbAudioReported_ = false;
-        return;
-    }
-    const std::string error = loop->Error();
-    if (error.empty() || usbAudioReported_) return;
-    usbAudioReported_ = true;
-    env_.Prompts->Message(WarningTitle(),
-                          tr("The tuner's sound cannot be played on the sound card (%1).")
-                              .arg(QString::fromStdString(error)),
-                          tPromptIcon::Warning);
+    if (!card_->usbAudioLoop || busy_ || dialogOpen_) return;
+    // The loop's state as the card's thread reads it between its requests.
+    cardThread_->Post(tCardJobKind::Look, [](TRadioCard&) { return 0; }, [this](int) {
+        if (!card_->usbAudioLoop || busy_ || dialogOpen_) return;
+        if (card_->usbAudioRunning) {
+            usbAudioReported_ = false;
+            return;
+        }
+        const QString& error = card_->usbAudioError;
+        if (error.isEmpty() || usbAudioReported_) return;
+        usbAudioReported_ = true;
+        env_.Prompts->Message(WarningTitle(),
+                              tr("The tuner's sound cannot be played on the sound card (%1).").arg(error),
+                              tPromptIcon::Warning);
+    });
 }

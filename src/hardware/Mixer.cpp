@@ -303,6 +303,14 @@ void TMixer::SetValues(int control, int first, int second)
 
 void TMixer::DeviceReadable()
 {
+    if (NotifyGuard)
+        NotifyGuard([this] { DeviceReadableGuarded(); });
+    else
+        DeviceReadableGuarded();
+}
+
+void TMixer::DeviceReadableGuarded()
+{
     try {
         if (const int err = device_->HandleEvents(); err < 0) {
             // A card that has gone away would keep its descriptor readable for ever.

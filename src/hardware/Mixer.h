@@ -15,6 +15,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class QSocketNotifier;
@@ -83,6 +84,9 @@ public:
     // Told of errors met while following outside changes, which cannot be
     // thrown back into the event loop; without it they go to the warning log.
     std::function<void(const std::exception& error)> OnNotifyError;
+    // Runs the reading of what the sound card tells of (given as a function),
+    // for whoever uses this mixer from another thread too; null: at once.
+    std::function<void(const std::function<void()>& read)> NotifyGuard;
 
 private:
     struct TControl {
@@ -102,6 +106,7 @@ private:
     void Write(int control);
     void CheckRange(int control, int value) const;
     void DeviceReadable();
+    void DeviceReadableGuarded();
     void ElementChanged(int element);
     [[noreturn]] void Raise(int error) const;
 

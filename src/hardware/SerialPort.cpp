@@ -3,6 +3,7 @@
 #include "HardwareEnv.h"
 #include "Trace.h"
 
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -184,7 +185,7 @@ void TSerialPort::SetComPortPollingDelay(std::uint16_t value)
 {
     if (value != pollingDelay_) {
         pollingDelay_ = value;
-        if (IsOpen()) pollTimer_.start(pollingDelay_);
+        if (IsOpen()) SetPolling(true);
     }
     SetPacketTimeout(packetTimeout_);
 }
@@ -207,14 +208,14 @@ bool TSerialPort::OpenPort()
     packetStart_ = -1;
     rxTrace_.clear();
     ApplyLineSettings();
-    pollTimer_.start(pollingDelay_);
+    SetPolling(true);
     return IsOpen();
 }
 
 void TSerialPort::ClosePort()
 {
     if (!IsOpen()) return;
-    pollTimer_.stop();
+    SetPolling(false);
     FlushRxTrace();
     // The exclusive mark belongs to the line, not to this handle; lift it so
     // the next open (ours or another program's) finds the line free.
@@ -441,7 +442,31 @@ bool TSerialPort::LineGone(short revents)
     return true;
 }
 
+void TSerialPort::SetPolling(bool on)
+{
+    auto apply = [this, on] {
+        if (on && IsOpen())
+            pollTimer_.start(pollingDelay_);
+        else if (!on)
+            pollTimer_.stop();
+    };
+    if (QThread::currentThread() == pollTimer_.thread())
+        apply();
+    else
+        QMetaObject::invokeMethod(&pollTimer_, apply, Qt::QueuedConnection);
+}
+
 void TSerialPort::Poll()
+{
+    if (!pollLock_) {
+        PollLocked();
+        return;
+    }
+    const std::unique_lock lock(*pollLock_, std::try_to_lock);
+    if (lock.owns_lock()) PollLocked();
+}
+
+void TSerialPort::PollLocked()
 {
     if (!IsOpen() || hold_ > 0) return;
     // A line whose other end went away (hung up) fails FIONREAD, so it is

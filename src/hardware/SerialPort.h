@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <mutex>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -106,9 +107,16 @@ public:
     int ModemLines() const; // bit 0 CTS, 1 DSR, 2 ring, 3 carrier detect
     void HoldPolling() { ++hold_; }
     void ResumePolling() { --hold_; }
+    // Held by whoever talks on the line from another thread: the polling
+    // timer skips a tick while it is taken, so the two never interleave.
+    void SetPollLock(std::recursive_mutex* lock) { pollLock_ = lock; }
 
 private:
     void Poll();
+    void PollLocked();
+    // Starts or stops the polling timer on its own thread, whichever thread
+    // opens or closes the line.
+    void SetPolling(bool on);
     int ReadQueued(char* buffer, int length);
     // Bytes waiting; -1 once the line has failed.
     int Queued();
@@ -142,6 +150,7 @@ private:
     qint64 packetStart_ = -1;
     int hold_ = 0;
     QTimer pollTimer_;
+    std::recursive_mutex* pollLock_ = nullptr;
     QElapsedTimer clock_;
     QByteArray rxTrace_; // received bytes not yet written to the trace
 };

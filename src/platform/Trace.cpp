@@ -55,6 +55,7 @@ void TTraceLog::Line(const QByteArray& line)
 {
     if (!out_) return;
     const QByteArray text = line + '\n';
+    const std::lock_guard guard(lock_);
     // Flushed at once so a trace survives a crash or a killed program.
     if (out_->write(text) != text.size() || (file_ && !file_->flush())) writeFailed_ = true;
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 #include <memory>
+#include <mutex>
 
 class TTraceLog {
 public:
@@ -36,6 +37,8 @@ private:
     QString openError_; // why the file could not be opened
     QIODevice* out_ = nullptr;
     bool writeFailed_ = false;
+    // The card's thread and the window's (a script's beep) both write lines.
+    std::mutex lock_;
 };
 
 class TTracingPortAccess final : public TPortAccess {

@@ -157,6 +157,7 @@ protected:
         env.OnError = [this](const QString& what) { errors << what; };
         env.Configure = configure;
         env.UseTray = withTray;
+        env.CardThread = cardThread;
         env.TrayHost = [this] {
             auto host = std::make_unique<TFakeTray>();
             tray = host.get();
@@ -244,6 +245,9 @@ protected:
     TFakeDialogs dialogs;
     QStringList errors;
     bool withTray = false; // a fake notification area instead of none
+    // Off: each card request runs and reports at once, as simulated time
+    // makes its waits take no time; on, tests wait with CardThread().WaitIdle().
+    bool cardThread = false;
     TFakeTray* tray = nullptr; // owned by the window's icon
     std::unique_ptr<TMainWindow> window;
 };
