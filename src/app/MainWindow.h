@@ -114,7 +114,8 @@ public:
     // Reads the settings, opens the card and tunes. False when the program must end at once
     // (Cancel in the first-run dialog): nothing is written then.
     bool Start();
-    // What waits until the window has been painted once: the tip of the day.
+    // What waits until the window has been painted once: the tray icon and
+    // the tip of the day.
     void AfterFirstPaint();
 
     // A change the user made on purpose (a preset stored, renamed or

@@ -251,11 +251,14 @@ void TMainWindow::BuildMenus()
 
 void TMainWindow::BuildTray()
 {
-    if (!env_.UseTray) return;
+    if (!env_.UseTray || trayIcon_) return;
+    // Made after the start, so it takes the state the window is in: the
+    // sound's icon, the tip, no menu while a dialog is up.
     trayIcon_ = new TTrayIcon(this, env_.TrayHost ? env_.TrayHost() : nullptr);
-    trayIcon_->SetIcon(glyphs_->MuteIcon(true));
-    trayIcon_->SetTip(QStringLiteral("Vantoro"));
+    trayIcon_->SetIcon(glyphs_->MuteIcon(!Silent()));
+    SetTrayTip(trayTip_.isEmpty() ? QStringLiteral("Vantoro") : trayTip_);
     trayIcon_->AttachMenu(TrayMenu);
+    if (dialogOpen_) trayIcon_->DetachMenu();
     connect(trayIcon_, &TTrayIcon::Click, this, &TMainWindow::TrayIconClick);
     connect(trayIcon_, &TTrayIcon::DoubleClick, this, &TMainWindow::TrayIconDblClick);
     trayIcon_->Show();
