@@ -95,6 +95,7 @@ struct TMainEnv {
     TMainDialogs* Dialogs = nullptr;
     std::function<QDateTime()> Now;             // null: the system clock
     std::function<void(tModel)> BeforeOpen;     // called before the card is opened
+    std::function<unsigned()> Dongles;          // the RTL-SDR dongles plugged in; null: none
     std::function<void(const QString&)> OnError; // the application's error handler
     std::function<void(const QString&)> Help;    // opens the help at a topic; null: the help window
     bool Configure = false;                     // "\CONFIGURE" / --configure
@@ -218,8 +219,8 @@ public:
     const TRecorder* Recording() const { return recorder_.get(); }
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
-    // The machine's radio devices may have changed (a device node came or
-    // went): one plugged in while no card is open is offered.
+    // The machine's radio devices or dongles may have changed (a device node
+    // came or went): one plugged in while no card is open is offered.
     void DevicesChanged();
     // What the panel says while no card is open.
     static QString NoRadioText();
@@ -287,6 +288,11 @@ private:
     // MainWindowDevices.cpp
     // The panel for an open card, or "no radio" with the tuning at rest.
     void ShowRadioState();
+    // A device that came while no card is open, offered and opened on "Yes".
+    void OfferRadioDevice(const QString& device);
+    void OfferDongle();
+    // The RTL-SDR dongles plugged in now.
+    unsigned Dongles() const;
 
     // MainWindowSettings.cpp
     tSetupValues SetupValues() const;
@@ -509,6 +515,7 @@ private:
     double fmTuneStep_ = 0.025;
     QString lastPresetsFile_;
     QStringList knownDevices_; // the radio devices there when last looked
+    int knownDongles_ = -1;    // the dongles there when last looked; -1: not yet counted
 
     // Read-out panel.
     QWidget* Panel = nullptr;

@@ -259,6 +259,9 @@ bool TMainWindow::Start()
 void TMainWindow::AfterFirstPaint()
 {
     if (!trayIcon_ && !closed_) BuildTray();
+    // The dongles there from the start, so that only one plugged in later is
+    // offered (counting them asks the USB devices, so not before the paint).
+    if (knownDongles_ < 0) knownDongles_ = int(Dongles());
     // The tip of the day, when the user has not switched it off.
     if (settings_.TipOfTheDay && !closed_)
         settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);
