@@ -206,3 +206,38 @@ QString TInstanceLock::SocketName() const
 {
     return InstanceSocketName(QFileInfo(fileName_).path());
 }
+
+TLockKeeper::TLockKeeper(TInstanceLock& lock, QObject* parent) : QObject(parent), lock_(lock)
+{
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &TLockKeeper::Check);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &TLockKeeper::Check);
+    Watch();
+}
+
+bool TLockKeeper::Watch()
+{
+    // A path that went away has left the watch by itself; one made again
+    // is added again.
+    bool whole = true;
+    for (const QString& path : {QFileInfo(lock_.FileName()).path(), lock_.FileName()}) {
+        if (watcher_.directories().contains(path) || watcher_.files().contains(path)) continue;
+        whole = watcher_.addPath(path) && whole;
+    }
+    return whole;
+}
+
+void TLockKeeper::Check()
+{
+    // A folder deleted again between taking the lock and watching it would
+    // go unnoticed: taken and watched until both hold (a few turns at most,
+    // while something deletes as fast as the lock is made).
+    for (int turn = 0; turn < 10; ++turn) {
+        if (!lock_.Keep()) {
+            watcher_.removePaths(watcher_.files() + watcher_.directories());
+            emit Lost(lock_.ErrorText());
+            return;
+        }
+        if (Watch()) break;
+    }
+    emit Kept();
+}

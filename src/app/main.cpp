@@ -337,14 +337,10 @@ int main(int argc, char** argv)
         // The lock's folder deleted while the program runs (a cleaner, a
         // user) is made again with the lock in it, before a second start
         // could take it; the server then listens there again.
-        auto* keep = new QTimer(&window);
-        QObject::connect(keep, &QTimer::timeout, &window, [&lock, keep] {
-            if (!lock.Keep()) {
-                std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(lock.ErrorText()));
-                keep->stop();
-            }
-        });
-        keep->start(1000);
+        auto* keeper = new TLockKeeper(lock, &window);
+        QObject::connect(keeper, &TLockKeeper::Lost, &window,
+                         [](const QString& why) { std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(why)); });
+        QObject::connect(keeper, &TLockKeeper::Kept, actions, &TRemoteActionServer::ListenAgainIfLost);
     }
     try {
         if (!window.Start()) return 0;
