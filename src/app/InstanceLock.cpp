@@ -207,10 +207,13 @@ QString TInstanceLock::SocketName() const
     return InstanceSocketName(QFileInfo(fileName_).path());
 }
 
-TLockKeeper::TLockKeeper(TInstanceLock& lock, QObject* parent) : QObject(parent), lock_(lock)
+TLockKeeper::TLockKeeper(TInstanceLock& lock, int settleMs, QObject* parent) : QObject(parent), lock_(lock)
 {
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &TLockKeeper::Check);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &TLockKeeper::Check);
+    settle_.setSingleShot(true);
+    settle_.setInterval(settleMs);
+    connect(&settle_, &QTimer::timeout, this, &TLockKeeper::Check);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
     Watch();
 }
 

@@ -16,6 +16,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 // The instance folder for given facts: `runtimeDir` empty or not the user's
 // means there is no runtime folder; `stateHome` empty or relative means
@@ -77,13 +78,14 @@ private:
 // Keeps a held lock for the life of the program without waking it: the
 // lock's folder (and the lock file) are watched, and whatever changes there
 // (the file deleted or replaced, the folder emptied or deleted) has Keep()
-// take the lock again at once; Kept then says the folder is whole again, for
-// what lies beside the lock.
+// take the lock again once the folder has been still for `settleMs` (so a
+// deletion under way, rm -rf, is not stopped by a new lock file); Kept then
+// says the folder is whole again, for what lies beside the lock.
 class TLockKeeper final : public QObject
 {
     Q_OBJECT
 public:
-    TLockKeeper(TInstanceLock& lock, QObject* parent = nullptr);
+    TLockKeeper(TInstanceLock& lock, int settleMs = 200, QObject* parent = nullptr);
 
 signals:
     void Kept();
@@ -98,4 +100,5 @@ private:
 
     TInstanceLock& lock_;
     QFileSystemWatcher watcher_;
+    QTimer settle_;
 };

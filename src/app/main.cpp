@@ -337,7 +337,7 @@ int main(int argc, char** argv)
         // The lock's folder deleted while the program runs (a cleaner, a
         // user) is made again with the lock in it, before a second start
         // could take it; the server then listens there again.
-        auto* keeper = new TLockKeeper(lock, &window);
+        auto* keeper = new TLockKeeper(lock, 200, &window);
         QObject::connect(keeper, &TLockKeeper::Lost, &window,
                          [](const QString& why) { std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(why)); });
         QObject::connect(keeper, &TLockKeeper::Kept, actions, &TRemoteActionServer::ListenAgainIfLost);
