@@ -30,6 +30,7 @@
 #include "SetupModel.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -464,7 +465,10 @@ private:
     void LeaveMenuBar();
     // Why a command given by key does nothing.
     void SayWhy(const QString& why);
+    // The items of a command, main menu and tray menu (see AddItem).
     QList<QAction*> Items(const char* name) const;
+    // Makes `item` one of the items of the command `name`.
+    void NameItem(QAction* item, const char* name);
     void SetTrayTip(const QString& text);
     void MinimizeApp();
     void RestoreApp();
@@ -514,6 +518,7 @@ private:
     int currentPreset_ = 0;
     double fmTuneStep_ = 0.025;
     QString lastPresetsFile_;
+    QHash<QByteArray, QList<QAction*>> items_; // each command's menu items, by name
     QStringList knownDevices_; // the radio devices there when last looked
     int knownDongles_ = -1;    // the dongles there when last looked; -1: not yet counted
 
