@@ -206,3 +206,41 @@ QString TInstanceLock::SocketName() const
 {
     return InstanceSocketName(QFileInfo(fileName_).path());
 }
+
+TLockKeeper::TLockKeeper(TInstanceLock& lock, int settleMs, QObject* parent) : QObject(parent), lock_(lock)
+{
+    settle_.setSingleShot(true);
+    settle_.setInterval(settleMs);
+    connect(&settle_, &QTimer::timeout, this, &TLockKeeper::Check);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
+    Watch();
+}
+
+bool TLockKeeper::Watch()
+{
+    // A path that went away has left the watch by itself; one made again
+    // is added again.
+    bool whole = true;
+    for (const QString& path : {QFileInfo(lock_.FileName()).path(), lock_.FileName()}) {
+        if (watcher_.directories().contains(path) || watcher_.files().contains(path)) continue;
+        whole = watcher_.addPath(path) && whole;
+    }
+    return whole;
+}
+
+void TLockKeeper::Check()
+{
+    // A folder deleted again between taking the lock and watching it would
+    // go unnoticed: taken and watched until both hold (a few turns at most,
+    // while something deletes as fast as the lock is made).
+    for (int turn = 0; turn < 10; ++turn) {
+        if (!lock_.Keep()) {
+            watcher_.removePaths(watcher_.files() + watcher_.directories());
+            emit Lost(lock_.ErrorText());
+            return;
+        }
+        if (Watch()) break;
+    }
+    emit Kept();
+}

@@ -11,9 +11,12 @@
 // empty at any time). It is made with mode 0700 and used only when it is a
 // real folder (not a link) owned by the user; never a shared name in /tmp.
 // A copy that finds its lock gone (the folder deleted while it runs) takes
-// it again, see Keep().
+// it again, see Keep() and TLockKeeper.
 
+#include <QFileSystemWatcher>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 // The instance folder for given facts: `runtimeDir` empty or not the user's
 // means there is no runtime folder; `stateHome` empty or relative means
@@ -70,4 +73,32 @@ private:
     QString error_;
     tState state_ = tState::Failed;
     int fd_ = -1;
+};
+
+// Keeps a held lock for the life of the program without waking it: the
+// lock's folder (and the lock file) are watched, and whatever changes there
+// (the file deleted or replaced, the folder emptied or deleted) has Keep()
+// take the lock again once the folder has been still for `settleMs` (so a
+// deletion under way, rm -rf, is not stopped by a new lock file); Kept then
+// says the folder is whole again, for what lies beside the lock.
+class TLockKeeper final : public QObject
+{
+    Q_OBJECT
+public:
+    TLockKeeper(TInstanceLock& lock, int settleMs = 200, QObject* parent = nullptr);
+
+signals:
+    void Kept();
+    // The lock is no longer this copy's (ErrorText() of the lock); the
+    // watch ends.
+    void Lost(const QString& why);
+
+private:
+    void Check();
+    // Watches the folder and the file as they are now; false when one is missing.
+    bool Watch();
+
+    TInstanceLock& lock_;
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
 };

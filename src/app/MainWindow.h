@@ -33,6 +33,7 @@
 #include "SetupModel.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -100,6 +101,7 @@ struct TMainEnv {
     TMainDialogs* Dialogs = nullptr;
     std::function<QDateTime()> Now;             // null: the system clock
     std::function<void(tModel)> BeforeOpen;     // called before the card is opened
+    std::function<unsigned()> Dongles;          // the RTL-SDR dongles plugged in; null: none
     std::function<void(const QString&)> OnError; // the application's error handler
     std::function<void(const QString&)> Help;    // opens the help at a topic; null: the help window
     bool Configure = false;                     // "\CONFIGURE" / --configure
@@ -122,7 +124,8 @@ public:
     // Reads the settings, opens the card and tunes. False when the program must end at once
     // (Cancel in the first-run dialog): nothing is written then.
     bool Start();
-    // What waits until the window has been painted once: the tip of the day.
+    // What waits until the window has been painted once: the tray icon and
+    // the tip of the day.
     void AfterFirstPaint();
 
     // A change the user made on purpose (a preset stored, renamed or
@@ -234,8 +237,8 @@ public:
     const TRecorder* Recording() const { return recorder_.get(); }
     // Settings: the dialog, and on OK its result applied to the running card.
     void Options_Settings();
-    // The machine's radio devices may have changed (a device node came or
-    // went): one plugged in while no card is open is offered.
+    // The machine's radio devices or dongles may have changed (a device node
+    // came or went): one plugged in while no card is open is offered.
     void DevicesChanged();
     // What the panel says while no card is open.
     static QString NoRadioText();
@@ -306,6 +309,11 @@ private:
     // MainWindowDevices.cpp
     // The panel for an open card, or "no radio" with the tuning at rest.
     void ShowRadioState();
+    // A device that came while no card is open, offered and opened on "Yes".
+    void OfferRadioDevice(const QString& device);
+    void OfferDongle();
+    // The RTL-SDR dongles plugged in now.
+    unsigned Dongles() const;
 
     // MainWindowSettings.cpp
     tSetupValues SetupValues() const;
@@ -489,7 +497,10 @@ private:
     void LeaveMenuBar();
     // Why a command given by key does nothing.
     void SayWhy(const QString& why);
+    // The items of a command, main menu and tray menu (see AddItem).
     QList<QAction*> Items(const char* name) const;
+    // Makes `item` one of the items of the command `name`.
+    void NameItem(QAction* item, const char* name);
     void SetTrayTip(const QString& text);
     void MinimizeApp();
     void RestoreApp();
@@ -551,7 +562,9 @@ private:
     int currentPreset_ = 0;
     double fmTuneStep_ = 0.025;
     QString lastPresetsFile_;
+    QHash<QByteArray, QList<QAction*>> items_; // each command's menu items, by name
     QStringList knownDevices_; // the radio devices there when last looked
+    int knownDongles_ = -1;    // the dongles there when last looked; -1: not yet counted
 
     // Read-out panel.
     QWidget* Panel = nullptr;

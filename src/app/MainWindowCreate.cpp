@@ -44,12 +44,13 @@ TMainWindow::TMainWindow(TMainEnv env, QWidget* parent)
                                                                          : TCardThread::tMode::Inline)),
       card_(&cardThread_->State())
 {
-    // The form, its menus and the tray icon, active from the start.
+    // The form and its menus, active from the start; the tray icon comes
+    // once the window is up (AfterFirstPaint), as the desktop's tray is
+    // reached over the session bus.
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vantoro"));
     BuildForm();
     BuildMenus();
-    BuildTray();
     installEventFilter(this);
     // Dialogs and boxes come up where the window was while it is hidden.
     new TDialogPlacer(this, [this] { return started_ && (isHidden() || isMinimized()); });
@@ -216,8 +217,11 @@ bool TMainWindow::Start()
     ApplyLayout();
     PlaceWindow();
     started_ = true;
-    if (settings_.StartMinimized)
+    if (settings_.StartMinimized) {
+        // Hidden to the tray: the icon must be there to bring the window back.
+        BuildTray();
         MinimizeApp();
+    }
     else
         RestoreApp();
 
@@ -259,6 +263,10 @@ bool TMainWindow::Start()
 
 void TMainWindow::AfterFirstPaint()
 {
+    if (!trayIcon_ && !closed_) BuildTray();
+    // The dongles there from the start, so that only one plugged in later is
+    // offered (counting them asks the USB devices, so not before the paint).
+    if (knownDongles_ < 0) knownDongles_ = int(Dongles());
     // The tip of the day, when the user has not switched it off.
     if (settings_.TipOfTheDay && !closed_)
         settings_.TipOfTheDay = env_.Dialogs->TipOfTheDay(this, DataFile(QStringLiteral("Vantoro.txt")), true);

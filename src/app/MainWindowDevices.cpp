@@ -1,6 +1,6 @@
 // No radio and radios plugged in later: without an open card the panel says
-// so and the tuning controls rest; a radio device that appears while none is
-// open is offered at once, without a restart.
+// so and the tuning controls rest; a radio device or a dongle that appears
+// while none is open is offered at once, without a restart.
 
 #include "MainWindow.h"
 
@@ -41,6 +41,8 @@ void TMainWindow::ShowRadioState()
         rdsTimer_->stop();
 }
 
+unsigned TMainWindow::Dongles() const { return env_.Dongles ? env_.Dongles() : 0; }
+
 void TMainWindow::DevicesChanged()
 {
     const QStringList devices = env_.Hardware->RadioDevices();
@@ -49,8 +51,19 @@ void TMainWindow::DevicesChanged()
         if (!knownDevices_.contains(device)) fresh << device;
     // A device pulled out and put back is new again.
     knownDevices_ = devices;
-    if (fresh.isEmpty() || card_->Active() || busy_ || dialogOpen_ || !started_) return;
-    const QString& device = fresh.front();
+    // So is a dongle: one more than last time is one plugged in.
+    const int dongles = int(Dongles());
+    const bool dongleCame = knownDongles_ >= 0 && dongles > knownDongles_;
+    if (knownDongles_ >= 0) knownDongles_ = dongles;
+    if ((fresh.isEmpty() && !dongleCame) || card_->Active() || busy_ || dialogOpen_ || !started_) return;
+    if (!fresh.isEmpty())
+        OfferRadioDevice(fresh.front());
+    else
+        OfferDongle();
+}
+
+void TMainWindow::OfferRadioDevice(const QString& device)
+{
     bool yes = false;
     WithDialogRules([&] {
         yes = env_.Prompts->AskYesNo(tr("Radio found"),
@@ -65,5 +78,28 @@ void TMainWindow::DevicesChanged()
     values.Model = mV4L2;
     values.Port = int(env_.Hardware->RadioDevices().indexOf(device)) + 1;
     values.VolumeLine = vlNative;
+    ApplySetup(values);
+}
+
+void TMainWindow::OfferDongle()
+{
+    bool yes = false;
+    WithDialogRules([&] {
+        yes = env_.Prompts->AskYesNo(tr("Radio found"),
+                                     tr("An RTL-SDR dongle has been plugged in.\n"
+                                        "Do you want to listen to it now?"),
+                                     tPromptIcon::Question);
+    });
+    const unsigned dongles = Dongles();
+    if (!yes || card_->Active() || dongles == 0) return;
+    // The dongle the settings name when it is there, else the first; the
+    // rest of the receiver's settings stay as they were.
+    tSetupValues values = SetupValues();
+    values.Model = mSdr;
+    values.VolumeLine = vlNative;
+    const QString source = values.Sdr.source;
+    bool numbered = false;
+    const unsigned index = source.startsWith(QLatin1String("rtlsdr:")) ? source.mid(7).toUInt(&numbered) : 0;
+    if (!numbered || index >= dongles) values.Sdr.source = QStringLiteral("rtlsdr:0");
     ApplySetup(values);
 }

@@ -29,7 +29,7 @@
 QAction* TMainWindow::AddItem(QMenu* menu, const QString& caption, const char* name, void (TMainWindow::*handler)())
 {
     QAction* item = menu->addAction(caption);
-    item->setObjectName(QLatin1String(name));
+    NameItem(item, name);
     connect(item, &QAction::triggered, this, [this, handler] {
         // A checkable item has moved its own mark before the command runs;
         // a command that returns early must not leave it there.
@@ -40,7 +40,16 @@ QAction* TMainWindow::AddItem(QMenu* menu, const QString& caption, const char* n
     return item;
 }
 
-QList<QAction*> TMainWindow::Items(const char* name) const { return findChildren<QAction*>(QLatin1String(name)); }
+void TMainWindow::NameItem(QAction* item, const char* name)
+{
+    item->setObjectName(QLatin1String(name));
+    // Kept by name, as the marks are set many times over (a search through
+    // every object of the window each time was a good part of the start);
+    // the menus and their items live as long as the window.
+    items_[QByteArray(name)].append(item);
+}
+
+QList<QAction*> TMainWindow::Items(const char* name) const { return items_.value(QByteArray(name)); }
 
 void TMainWindow::SetItemsEnabled(const char* name, bool enabled)
 {
@@ -235,7 +244,7 @@ void TMainWindow::BuildMenus()
     btMenu->setObjectName(QStringLiteral("btMenu"));
     auto popupItem = [this](const QString& caption, const char* name, auto action) {
         QAction* item = btMenu->addAction(caption);
-        item->setObjectName(QLatin1String(name));
+        NameItem(item, name);
         connect(item, &QAction::triggered, this, [this, action] {
             if (busy_) return;
             (this->*action)(PresetOfButton(btMenuButton_));
@@ -244,18 +253,21 @@ void TMainWindow::BuildMenus()
     popupItem(tr("Memory"), "Popup_Memory", &TMainWindow::StorePreset);
     popupItem(tr("Clear"), "Popup_Clear", &TMainWindow::ClearPreset);
     QAction* clearAll = btMenu->addAction(tr("Clear all"));
-    clearAll->setObjectName(QStringLiteral("Popup_ClearAll"));
+    NameItem(clearAll, "Popup_ClearAll");
     connect(clearAll, &QAction::triggered, this, &TMainWindow::Stations_ClearAll);
     popupItem(tr("Rename"), "Popup_Rename", &TMainWindow::RenamePreset);
 }
 
 void TMainWindow::BuildTray()
 {
-    if (!env_.UseTray) return;
+    if (!env_.UseTray || trayIcon_) return;
+    // Made after the start, so it takes the state the window is in: the
+    // sound's icon, the tip, no menu while a dialog is up.
     trayIcon_ = new TTrayIcon(this, env_.TrayHost ? env_.TrayHost() : nullptr);
-    trayIcon_->SetIcon(glyphs_->MuteIcon(true));
-    trayIcon_->SetTip(QStringLiteral("Vantoro"));
+    trayIcon_->SetIcon(glyphs_->MuteIcon(!Silent()));
+    SetTrayTip(trayTip_.isEmpty() ? QStringLiteral("Vantoro") : trayTip_);
     trayIcon_->AttachMenu(TrayMenu);
+    if (dialogOpen_) trayIcon_->DetachMenu();
     connect(trayIcon_, &TTrayIcon::Click, this, &TMainWindow::TrayIconClick);
     connect(trayIcon_, &TTrayIcon::DoubleClick, this, &TMainWindow::TrayIconDblClick);
     trayIcon_->Show();

@@ -73,10 +73,13 @@ TRemoteActionServer::TRemoteActionServer(const QString& socketName, QObject* par
     // A socket file deleted (its folder emptied by a cleaner) or taken by
     // another start is made again the same way.
     auto* watch = new QTimer(this);
-    connect(watch, &QTimer::timeout, this, [this] {
-        if (!server_->isListening() || !OwnsSocketFile()) Listen();
-    });
+    connect(watch, &QTimer::timeout, this, &TRemoteActionServer::ListenAgainIfLost);
     watch->start(1000);
+}
+
+void TRemoteActionServer::ListenAgainIfLost()
+{
+    if (!server_->isListening() || !OwnsSocketFile()) Listen();
 }
 
 void TRemoteActionServer::Listen()

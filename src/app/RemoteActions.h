@@ -40,6 +40,9 @@ public:
     TRemoteActionServer(const QString& socketName, QObject* parent);
     bool Listening() const;
     QString ErrorText() const;
+    // Listens again when the server closed or its socket file went or was
+    // replaced (also checked once a second).
+    void ListenAgainIfLost();
     int Clients() const { return clients_; }
 
 signals:

@@ -12,6 +12,7 @@
 
 #include "CannotStartDialog.h"
 #include "CommandLine.h"
+#include "DeviceWatch.h"
 #include "HardwareEnv.h"
 #include "InstanceLock.h"
 #include "MainDialogs.h"
@@ -20,6 +21,7 @@
 #include "OsVersion.h"
 #include "PortAccessWarning.h"
 #include "ProgramDir.h"
+#include "RtlSdrSource.h"
 #include "QtPrompts.h"
 #include "RemoteActions.h"
 #include "SafeSave.h"
@@ -32,7 +34,6 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileSystemWatcher>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -286,7 +287,12 @@ int main(int argc, char** argv)
     env.Dialogs = &dialogs;
     env.Configure = options.Configure;
     env.OnError = [](const QString& what) { ReportUncaught(qUtf8Printable(what)); };
-    if (simulator) env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
+    if (simulator) {
+        env.BeforeOpen = [simulator](tModel model) { simulator->InsertCard(model); };
+        env.Dongles = [simulator] { return simulator->Dongles(); };
+    } else {
+        env.Dongles = RtlSdrDeviceCount;
+    }
 
     bool windowUp = false; // Start() has returned
     // Desktop actions that came before, with their activation tokens.
@@ -331,14 +337,10 @@ int main(int argc, char** argv)
         // The lock's folder deleted while the program runs (a cleaner, a
         // user) is made again with the lock in it, before a second start
         // could take it; the server then listens there again.
-        auto* keep = new QTimer(&window);
-        QObject::connect(keep, &QTimer::timeout, &window, [&lock, keep] {
-            if (!lock.Keep()) {
-                std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(lock.ErrorText()));
-                keep->stop();
-            }
-        });
-        keep->start(1000);
+        auto* keeper = new TLockKeeper(lock, 200, &window);
+        QObject::connect(keeper, &TLockKeeper::Lost, &window,
+                         [](const QString& why) { std::fprintf(stderr, "vantoro: %s\n", qUtf8Printable(why)); });
+        QObject::connect(keeper, &TLockKeeper::Kept, actions, &TRemoteActionServer::ListenAgainIfLost);
     }
     try {
         if (!window.Start()) return 0;
@@ -367,14 +369,10 @@ int main(int argc, char** argv)
         // session bus when there is one; without one the program runs as before.
         player = std::make_unique<TMediaPlayerService>(window.PlayerHost());
         player->Publish(QDBusConnection::sessionBus());
-        // Radio devices plugged in later: device nodes come and go in /dev
-        // (udev sets their owner and rights just after, hence the pause).
-        auto* devices = new QFileSystemWatcher({QStringLiteral("/dev")}, &window);
-        auto* settle = new QTimer(&window);
-        settle->setSingleShot(true);
-        settle->setInterval(500);
-        QObject::connect(devices, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
-        QObject::connect(settle, &QTimer::timeout, &window, &TMainWindow::DevicesChanged);
+        // Radio devices and dongles plugged in later: device nodes come and
+        // go in /dev and under /dev/bus/usb.
+        auto* devices = new TDeviceWatch(QStringLiteral("/dev"), 500, &window);
+        QObject::connect(devices, &TDeviceWatch::Changed, &window, &TMainWindow::DevicesChanged);
         TraceStartup("after the first paint: bus, device watch");
         window.AfterFirstPaint();
     });

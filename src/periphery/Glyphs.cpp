@@ -237,31 +237,39 @@ TGlyphs::TGlyphs()
         const QColor lit = LampColour(n), dim = DimLampColour(n);
         for (bool on : {true, false}) {
             const QColor c = on ? lit : dim;
-            images_.insert(ButtonName(n, on), ButtonLamp(c, on));
-            images_.insert(IndicatorName(QStringLiteral("RADIO"), n, on), MusicNote(c));
-            images_.insert(IndicatorName(QStringLiteral("ALARM"), n, on), Bell(c));
-            images_.insert(IndicatorName(QStringLiteral("SLEEP"), n, on), Moon(c));
-            images_.insert(IndicatorName(QStringLiteral("PROG"), n, on), ProgText(c));
+            recipes_.insert(ButtonName(n, on), [c, on] { return ButtonLamp(c, on); });
+            recipes_.insert(IndicatorName(QStringLiteral("RADIO"), n, on), [c] { return MusicNote(c); });
+            recipes_.insert(IndicatorName(QStringLiteral("ALARM"), n, on), [c] { return Bell(c); });
+            recipes_.insert(IndicatorName(QStringLiteral("SLEEP"), n, on), [c] { return Moon(c); });
+            recipes_.insert(IndicatorName(QStringLiteral("PROG"), n, on), [c] { return ProgText(c); });
         }
         // The scan picture is always shown lit: it appears only while scanning.
-        images_.insert(ScanName(n, false), ScanArrow(lit, false));
-        images_.insert(ScanName(n, true), ScanArrow(lit, true));
+        recipes_.insert(ScanName(n, false), [lit] { return ScanArrow(lit, false); });
+        recipes_.insert(ScanName(n, true), [lit] { return ScanArrow(lit, true); });
     }
-    images_.insert(QStringLiteral("imgMuteOn"), RadioIcon(32, true));
-    images_.insert(QStringLiteral("imgMuteOff"), RadioIcon(32, false));
+    recipes_.insert(QStringLiteral("imgMuteOn"), [] { return RadioIcon(32, true); });
+    recipes_.insert(QStringLiteral("imgMuteOff"), [] { return RadioIcon(32, false); });
     muteOn_ = RadioIconSet(true);
     muteOff_ = RadioIconSet(false);
 }
 
+QImage TGlyphs::Image(const QString& name) const
+{
+    if (const auto drawn = images_.constFind(name); drawn != images_.constEnd()) return *drawn;
+    const auto recipe = recipes_.constFind(name);
+    if (recipe == recipes_.constEnd()) return QImage();
+    return *images_.insert(name, (*recipe)());
+}
+
 QPixmap TGlyphs::Pixmap(const QString& name) const
 {
-    const auto it = images_.constFind(name);
-    return it == images_.constEnd() ? QPixmap() : QPixmap::fromImage(*it);
+    const QImage image = Image(name);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 QStringList TGlyphs::Names() const
 {
-    QStringList names = images_.keys();
+    QStringList names = recipes_.keys();
     names.sort();
     return names;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The small pictures of the front panel, drawn by code at start-up and kept
-// under the names the rest of the program asks for:
+// The small pictures of the front panel, drawn by code when first asked for
+// (a panel shows a few of the set) and kept under the names the rest of the
+// program asks for:
 //
 //   "BT<n>ON", "BT<n>OFF"        16 x 11  button lamp, lit or unlit
 //   "RADIO<n>ON" .. "OFF"        11 x 11  music indicator
@@ -23,6 +24,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Palette colour of a colour index 0..15; black for anything else.
 QColor PaletteColour(int index);
@@ -41,13 +43,13 @@ QPixmap RecolourBlack(const QPixmap& picture, const QColor& colour);
 
 class TGlyphs {
 public:
-    TGlyphs(); // draws the whole set
+    TGlyphs(); // names the whole set and draws the icons
 
     // The picture of that name; a null image for a name not in the set.
     // Names are matched exactly ("BT3ON", not "bt3on").
-    QImage Image(const QString& name) const { return images_.value(name); }
+    QImage Image(const QString& name) const;
     QPixmap Pixmap(const QString& name) const;
-    bool Contains(const QString& name) const { return images_.contains(name); }
+    bool Contains(const QString& name) const { return recipes_.contains(name); }
     QStringList Names() const;
 
     // The window and tray icon in several sizes: the radio playing when
@@ -60,7 +62,9 @@ public:
     static QString ScanName(int colourNumber, bool upward);
 
 private:
-    QHash<QString, QImage> images_;
+    // How each picture is drawn, and those drawn so far.
+    QHash<QString, std::function<QImage()>> recipes_;
+    mutable QHash<QString, QImage> images_;
     QIcon muteOn_;
     QIcon muteOff_;
 };

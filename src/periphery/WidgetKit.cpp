@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 void SetFill(QWidget* widget, const QColor& colour)
 {
@@ -76,13 +77,36 @@ QFont PanelFont(double scale, bool bold, const QStringList& texts, const QSize& 
         font.setPointSizeF(font.pointSizeF() * scale);
     else
         font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
-    // Smaller, half a point at a time, until every text fits the box.
-    for (;;) {
+    // Smaller, half a point at a time, until every text fits the box; at 5
+    // points or below it stays as it is. Each size tried loads the type at
+    // that size, the slow part of building the panel, so the size is
+    // estimated from the widths at the first size (they grow about in
+    // proportion) and then checked half a point at a time both ways.
+    const double start = font.pointSizeF();
+    auto fits = [&](double size, double* share) {
+        font.setPointSizeF(size);
         const QFontMetricsF metrics(font);
-        bool fits = metrics.ascent() <= box.height() + 1;
-        for (const QString& text : texts)
-            fits = fits && metrics.horizontalAdvance(text) <= box.width();
-        if (fits || font.pointSizeF() <= 5) return font;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bool fit = metrics.ascent() <= box.height() + 1;
+        double least = (box.height() + 1) / std::max(metrics.ascent(), 1.0);
+        for (const QString& text : texts) {
+            const qreal width = metrics.horizontalAdvance(text);
+            fit = fit && width <= box.width();
+            least = std::min(least, box.width() / std::max(width, 1.0));
+        }
+        if (share) *share = least;
+        return fit;
+    };
+    double share = 1;
+    if (start <= 5 || fits(start, &share)) return font;
+    // Steps of half a point below the start; `last` is the first at 5 or below.
+    const int last = int(std::ceil((start - 5) / 0.5));
+    const auto size = [start](int step) { return start - 0.5 * step; };
+    int step = std::clamp(int(std::ceil((start - start * share) / 0.5)), 1, last);
+    if (fits(size(step), nullptr)) {
+        while (step > 1 && fits(size(step - 1), nullptr)) --step;
+    } else {
+        while (step < last && !fits(size(++step), nullptr)) {}
     }
+    font.setPointSizeF(size(step));
+    return font;
 }

@@ -21,8 +21,8 @@ constexpr double PassFraction = 0.45;
 
 } // namespace
 
-TEmulatedDongle::TEmulatedDongle(const TStationList& stations, bool realTime)
-    : stations_(stations), realTime_(realTime)
+TEmulatedDongle::TEmulatedDongle(const TStationList& stations, bool realTime, bool plugged)
+    : stations_(stations), realTime_(realTime), plugged_(plugged)
 {
 }
 
@@ -36,6 +36,10 @@ bool TEmulatedDongle::Refuse()
 
 bool TEmulatedDongle::Open()
 {
+    if (!plugged_) {
+        error_ = "No RTL-SDR dongle is plugged in.";
+        return false;
+    }
     open_ = true;
     started_ = false;
     delivered_ = 0;

@@ -18,7 +18,8 @@ struct tSynthStation;
 class TEmulatedDongle final : public TIqSource {
 public:
     // `realTime`: Read hands out only the samples whose time has come.
-    TEmulatedDongle(const TStationList& stations, bool realTime);
+    // Not `plugged`: Open fails as librtlsdr's source does with no dongle.
+    TEmulatedDongle(const TStationList& stations, bool realTime, bool plugged = true);
     ~TEmulatedDongle() override;
 
     bool Open() override;
@@ -45,6 +46,7 @@ private:
 
     const TStationList& stations_;
     const bool realTime_;
+    const bool plugged_;
     bool open_ = false;
     std::uint32_t rate_ = 1024000;
     std::uint32_t center_ = 0;

@@ -110,7 +110,7 @@ public:
 
 TIqSource* TSimulatedHardware::NewEmulatedIqSource()
 {
-    return new TEmulatedDongle(stations_, realTime_);
+    return new TEmulatedDongle(stations_, realTime_, donglePlugged_);
 }
 
 std::unique_ptr<TAudioStream> TSimulatedHardware::OpenSdrAudio(const std::string& device, std::string* error)

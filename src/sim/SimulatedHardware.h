@@ -65,6 +65,10 @@ public:
     // ALSA device then; in tests it is taken and thrown away (SdrAudio may
     // put another sink in).
     TIqSource* NewEmulatedIqSource() override;
+    // The dongle is plugged in unless a test pulls it out; the sources made
+    // while it is out cannot be opened.
+    void SetDonglePlugged(bool plugged) { donglePlugged_ = plugged; }
+    unsigned Dongles() const { return donglePlugged_ ? 1 : 0; }
     std::unique_ptr<TAudioStream> OpenSdrAudio(const std::string& device, std::string* error) override;
     std::function<std::unique_ptr<TAudioStream>(const std::string& device, std::string* error)> SdrAudio;
 
@@ -87,6 +91,7 @@ private:
     std::shared_ptr<TEmulatedSoundCard> soundCard_ = TEmulatedSoundCard::Standard();
     TSimClock clock_;
     bool realTime_;
+    bool donglePlugged_ = true;
     TPortBus bus_;
     std::function<std::int64_t()> radioTime_;
     std::shared_ptr<TV4l2RadioEmulator> radio_;

@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -185,6 +186,43 @@ TEST(InstanceLock, ALockWhoseFolderWasDeletedIsTakenAgain)
     EXPECT_FALSE(lock.Keep());
     Kill(holder);
     EXPECT_TRUE(lock.ErrorText().contains(QStringLiteral("another copy"))) << qPrintable(lock.ErrorText());
+}
+
+// The keeper needs no timer: the folder deleted (twice, so the watch outlives
+// a deletion) or the lock file replaced, the lock is this copy's again as
+// soon as the change is seen, and Kept says so.
+TEST(InstanceLock, TheKeeperTakesTheLockAgainWhenItsFolderOrFileGoes)
+{
+    QTemporaryDir base;
+    const QString dir = base.filePath(QStringLiteral("run/vantoro"));
+    const QString name = InstanceLockName(dir);
+    ASSERT_EQ(PrepareInstanceDir(dir), QString());
+    TInstanceLock lock(name);
+    ASSERT_EQ(lock.State(), TInstanceLock::tState::Held);
+    TLockKeeper keeper(lock);
+    int kept = 0;
+    QObject::connect(&keeper, &TLockKeeper::Kept, [&] { ++kept; });
+    QString lost;
+    QObject::connect(&keeper, &TLockKeeper::Lost, [&](const QString& why) { lost = why; });
+    const auto heldHere = [&] {
+        return QFileInfo::exists(name) && TInstanceLock(name).State() == TInstanceLock::tState::Running;
+    };
+    const std::function<bool()> changes[] = {
+        [&] { return QDir(base.filePath(QStringLiteral("run"))).removeRecursively(); },
+        [&] { return QDir(dir).removeRecursively(); },
+        [&] {
+            QFile::remove(name);
+            QFile other(name);
+            return other.open(QIODevice::WriteOnly);
+        },
+    };
+    for (const auto& change : changes) {
+        kept = 0;
+        ASSERT_TRUE(change());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return kept > 0 && heldHere(); }, 5000));
+        EXPECT_EQ(QFileInfo(dir).permissions() & 0x0077, 0);
+    }
+    EXPECT_EQ(lost, QString());
 }
 
 TEST(InstanceLock, TheProgramStartsOverAStaleLockAndASecondStartReachesIt)

@@ -212,3 +212,75 @@ TEST_F(MainWindowTest, NoRadioIsShownAndADevicePluggedInLaterIsOffered)
     EXPECT_NE(LabelText("Station"), TMainWindow::NoRadioText());
     EXPECT_FALSE(w.isHidden()); // the question's dialog rules gave the window back
 }
+
+// A dongle plugged in while no card is open is offered as a radio device
+// is: once while it stays, again once pulled out and put back, and taken,
+// the receiver opens on it. The dongle the settings name is kept when it is
+// there, else the first is taken.
+TEST_F(MainWindowTest, ADonglePluggedInLaterIsOfferedAndOpened)
+{
+    const QByteArray ini = "[Configuration]\nHardware=" + QByteArray::number(ModelToIndex(mSdr)) +
+                           "\nPort=1\nShutDown=1\n[SDR]\nSource=rtlsdr:3\n";
+    WriteIni(ini.constData());
+    hw.SetDonglePlugged(false);
+    TMainWindow& w = Started();
+    ASSERT_FALSE(w.Card().Active());
+    EXPECT_EQ(LabelText("Station"), TMainWindow::NoRadioText());
+    EXPECT_FALSE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+
+    // Another device node asks nothing.
+    const std::size_t asked = prompts.calls.size();
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked);
+
+    hw.SetDonglePlugged(true);
+    prompts.answers.push_back(false);
+    w.DevicesChanged();
+    ASSERT_EQ(prompts.calls.size(), asked + 1);
+    EXPECT_EQ(prompts.calls.back().Kind, QStringLiteral("AskYesNo"));
+    EXPECT_EQ(prompts.calls.back().Icon, tPromptIcon::Question);
+    EXPECT_EQ(prompts.calls.back().Title, QStringLiteral("Radio found"));
+    EXPECT_EQ(prompts.calls.back().Text,
+              QStringLiteral("An RTL-SDR dongle has been plugged in.\nDo you want to listen to it now?"));
+    EXPECT_FALSE(w.Card().Active());
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked + 1);
+
+    hw.SetDonglePlugged(false);
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked + 1);
+    hw.SetDonglePlugged(true);
+    prompts.answers.push_back(true);
+    w.DevicesChanged();
+    ASSERT_EQ(prompts.calls.size(), asked + 2);
+    ASSERT_TRUE(w.Card().Active());
+    EXPECT_EQ(w.Card().Model(), mSdr);
+    // Only one dongle is there: rtlsdr:3 names none, so the first is taken.
+    EXPECT_EQ(w.Settings().Sdr.source, QStringLiteral("rtlsdr:0"));
+    EXPECT_TRUE(Child<QGroupBox>(QStringLiteral("gpTuner"))->isEnabled());
+    EXPECT_NE(Readout(), QStringLiteral("------"));
+    EXPECT_NE(LabelText("Station"), TMainWindow::NoRadioText());
+    EXPECT_FALSE(w.isHidden());
+
+    // With the receiver playing, a dongle coming again asks nothing.
+    hw.SetDonglePlugged(false);
+    w.DevicesChanged();
+    hw.SetDonglePlugged(true);
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked + 2);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
+// A dongle there from the start is no news: with the radio device gone and
+// no card open, nothing is offered until something is plugged in.
+TEST_F(MainWindowTest, ADongleThereFromTheStartIsNotOffered)
+{
+    WriteIni("[Configuration]\nHardware=8\nPort=1\nShutDown=1\n");
+    hw.Radio().SetPlugged(false);
+    TMainWindow& w = Started();
+    ASSERT_FALSE(w.Card().Active());
+    const std::size_t asked = prompts.calls.size();
+    w.DevicesChanged();
+    EXPECT_EQ(prompts.calls.size(), asked);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}

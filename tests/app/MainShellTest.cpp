@@ -101,6 +101,41 @@ TEST_F(MainWindowTest, TheTrayTipFollowsTheStationAndADialogTakesTheTrayAway)
     EXPECT_FALSE(tray->visible);
 }
 
+// The tray icon is made once the window has been painted (the desktop's
+// tray is reached over the session bus) and then shows the state the window
+// is in; a start hidden to the tray makes it at once.
+TEST_F(MainWindowTest, TheTrayIconComesAfterTheFirstPaintWithTheWindowsState)
+{
+    withTray = true;
+    WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\nStartMuted=1\n[Audio]\nVolume=128\n");
+    TMainWindow& w = Make();
+    ASSERT_TRUE(w.Start());
+    EXPECT_EQ(tray, nullptr);
+    w.TuneTo(bFM, false, 101.5);
+    w.AfterFirstPaint();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_TRUE(tray->visible);
+    EXPECT_EQ(tray->menu, Child<QMenu>(QStringLiteral("TrayMenu")));
+    EXPECT_EQ(tray->tip, QStringLiteral("101.5 MHz"));
+    // Muted at the start: the icon is the silent one, as the window's is.
+    EXPECT_EQ(tray->icon.pixmap(16).toImage(), w.windowIcon().pixmap(16).toImage());
+    w.Volume_Mute();
+    EXPECT_FALSE(w.Muted());
+    EXPECT_EQ(tray->icon.pixmap(16).toImage(), w.windowIcon().pixmap(16).toImage());
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+
+    WriteIni("[Configuration]\nHardware=7\nPort=1\nVolumeLine=1\nShutDown=1\nStartMinimized=1\n[Audio]\nVolume=128\n");
+    tray = nullptr;
+    TMainWindow& hidden = Make();
+    ASSERT_TRUE(hidden.Start());
+    ASSERT_NE(tray, nullptr);
+    EXPECT_TRUE(tray->visible);
+    EXPECT_FALSE(hidden.isVisible());
+    hidden.AfterFirstPaint();
+    EXPECT_EQ(hidden.findChildren<TTrayIcon*>().size(), 1);
+    ASSERT_TRUE(CloseWith(tExitChoice::Yes));
+}
+
 TEST_F(MainWindowTest, StartOptionsTakeEffect)
 {
     withTray = true;

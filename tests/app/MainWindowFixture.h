@@ -154,6 +154,7 @@ protected:
         env.Dialogs = &dialogs;
         env.Now = [this] { return now; };
         env.BeforeOpen = [this](tModel model) { hw.InsertCard(model); };
+        env.Dongles = [this] { return hw.Dongles(); };
         env.OnError = [this](const QString& what) { errors << what; };
         env.Configure = configure;
         env.UseTray = withTray;
