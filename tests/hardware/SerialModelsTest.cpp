@@ -251,6 +251,7 @@ TEST(SerialModelsLine, EndlessReplyDoesNotHoldTheProgram)
     TPtyCard line(mWizard);
     ASSERT_TRUE(line.pty.Valid());
     line.card.Open();
+    line.card.Tune(false, bFM, 90.0); // the check runs on FM only
     qint64 took = 0;
     EXPECT_EQ(CheckSignalWhileTalking(line, "$GPGGA,chatter\r\n", 1, took), sgNone);
     EXPECT_LT(took, 2000);
