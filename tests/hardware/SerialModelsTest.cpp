@@ -180,6 +180,43 @@ TEST_F(SerialModels, SilentReceiverGivesNoSignalAfterTheTimeout)
     EXPECT_TRUE(WaitFor([&] { return receiver->Queries() == 1; }));
 }
 
+namespace {
+
+// A card on COM3, whose other end the test holds as a pseudo-terminal.
+struct TPtyCard {
+    explicit TPtyCard(tModel model)
+    {
+        hw.MapComDevice(3, pty.SlavePath());
+        card.SetModel(model);
+        card.SetPort(3);
+    }
+    TPtyPair pty;
+    TTestHardware hw;
+    TRadioCard card{hw};
+};
+
+// Checks the signal while a thread sends `bytes` on the line every `everyMs`;
+// `took` is how long the check took.
+tSignal CheckSignalWhileTalking(TPtyCard& line, const QByteArray& bytes, unsigned long everyMs, qint64& took)
+{
+    std::atomic<bool> stop{false};
+    std::thread talker([&] {
+        while (!stop) {
+            line.pty.Write(bytes);
+            QThread::msleep(everyMs);
+        }
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const tSignal signal = line.card.CheckSignal();
+    took = timer.elapsed();
+    stop = true;
+    talker.join();
+    return signal;
+}
+
+} // namespace
+
 TEST(SerialModelsLine, MissingDeviceRaisesPortAlreadyOpen)
 {
     TTestHardware hw;
@@ -211,28 +248,12 @@ TEST(SerialModelsLine, PortZeroDoesNothing)
 TEST(SerialModelsLine, EndlessReplyDoesNotHoldTheProgram)
 {
     // Something on the port that never stops sending: the check ends anyway.
-    TPtyPair pty;
-    ASSERT_TRUE(pty.Valid());
-    TTestHardware hw;
-    hw.MapComDevice(3, pty.SlavePath());
-    TRadioCard card(hw);
-    card.SetModel(mWizard);
-    card.SetPort(3);
-    card.Open();
-    std::atomic<bool> stop {false};
-    std::thread chatter([&] {
-        while (!stop) {
-            pty.Write("$GPGGA,chatter\r\n");
-            QThread::msleep(1);
-        }
-    });
-    QElapsedTimer timer;
-    timer.start();
-    const tSignal signal = card.CheckSignal();
-    const qint64 took = timer.elapsed();
-    stop = true;
-    chatter.join();
-    EXPECT_EQ(signal, sgNone);
+    TPtyCard line(mWizard);
+    ASSERT_TRUE(line.pty.Valid());
+    line.card.Open();
+    line.card.Tune(false, bFM, 90.0); // the check runs on FM only
+    qint64 took = 0;
+    EXPECT_EQ(CheckSignalWhileTalking(line, "$GPGGA,chatter\r\n", 1, took), sgNone);
     EXPECT_LT(took, 2000);
 }
 
@@ -250,13 +271,10 @@ TEST(SerialModelsLine, ALineWhoseOtherEndGoesAwayClosesTheCardAndSaysSo)
              }
          }}};
     for (const auto& [name, action] : rows) {
-        TPtyPair pty;
+        TPtyCard line(mWizard);
+        TPtyPair& pty = line.pty;
+        TRadioCard& card = line.card;
         ASSERT_TRUE(pty.Valid());
-        TTestHardware hw;
-        hw.MapComDevice(3, pty.SlavePath());
-        TRadioCard card(hw);
-        card.SetModel(mWizard);
-        card.SetPort(3);
         card.Open();
         card.Tune(false, bFM, 90.0);
         QStringList reports;
@@ -292,15 +310,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(pty.Valid());
-        hw.MapComDevice(3, pty.SlavePath());
-        card.SetModel(mRadioMan);
-        card.SetPort(3);
         card.SetVolumeLine(vlNative);
         card.Open();
     }
-    TPtyPair pty;
-    TTestHardware hw;
-    TRadioCard card{hw};
+    TPtyCard line{mRadioMan};
+    TPtyPair& pty = line.pty;
+    TRadioCard& card = line.card;
 };
 
 TEST_F(SerialLine, EveryCommandButTheQueryDropsWhatWasWaitingOnTheLine)
@@ -331,19 +346,7 @@ TEST_F(SerialLine, ASlowTalkerCannotHoldTheSignalCheck)
 {
     card.Tune(false, bFM, 90.0);
     // One byte every 180 ms, just inside the wait for each byte.
-    std::atomic<bool> stop{false};
-    std::thread slow([&] {
-        while (!stop) {
-            pty.Write("x");
-            QThread::msleep(180);
-        }
-    });
-    QElapsedTimer timer;
-    timer.start();
-    const tSignal signal = card.CheckSignal();
-    const qint64 took = timer.elapsed();
-    stop = true;
-    slow.join();
-    EXPECT_EQ(signal, sgNone);
+    qint64 took = 0;
+    EXPECT_EQ(CheckSignalWhileTalking(line, "x", 180, took), sgNone);
     EXPECT_LT(took, 1000);
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <linux/videodev2.h>
 
@@ -22,6 +23,14 @@ protected:
         card.SetVolumeLine(line);
         card.OnDeviceError = [this](const QString& what) { errors << what; };
         card.Open();
+    }
+    // Closes the card and opens it on a device that `change` takes from the default one.
+    void Reopen(const std::function<void(tV4l2EmulatorSetup&)>& change)
+    {
+        card.Close();
+        tV4l2EmulatorSetup setup;
+        change(setup);
+        Open(setup);
     }
     TSimulatedHardware sim{TStationList::BuiltIn(), false};
     TRadioCard card{sim};
@@ -47,10 +56,7 @@ TEST_F(V4l2Card, TunesInBothTunerUnitsAndTakesItsStepFromThem)
     };
     for (const Case& c : {Case{true, 95.04, 95.05, 0.05, true}, Case{false, 95.04, 95.0625, 0.0625, false}}) {
         SCOPED_TRACE(c.lowUnits);
-        card.Close();
-        tV4l2EmulatorSetup setup;
-        setup.lowUnits = c.lowUnits;
-        Open(setup);
+        Reopen([&](tV4l2EmulatorSetup& s) { s.lowUnits = c.lowUnits; });
         ASSERT_TRUE(card.Active());
         card.Tune(true, bFM, c.asked);
         EXPECT_DOUBLE_EQ(card.Frequency(), c.tuned);
@@ -73,10 +79,7 @@ TEST_F(V4l2Card, TakesItsBandsFromTheDevice)
     EXPECT_DOUBLE_EQ(card.Frequency(), 91.0);
 
     // One tuner range without bands: FM from 87 MHz, the rest is Japanese FM, no AM.
-    card.Close();
-    tV4l2EmulatorSetup setup;
-    setup.bands = false;
-    Open(setup);
+    Reopen([](tV4l2EmulatorSetup& s) { s.bands = false; });
     EXPECT_FALSE(card.Caps().HasAM);
     EXPECT_TRUE(card.Caps().HasJapaneseFM);
     card.SetJapaneseFM(false);
@@ -111,10 +114,7 @@ TEST_F(V4l2Card, SeeksOneCallPerStationAndStopsAtTheEdges)
     EXPECT_DOUBLE_EQ(card.Frequency(), 104.25);
     EXPECT_TRUE(card.Active());
 
-    card.Close();
-    tV4l2EmulatorSetup setup;
-    setup.seek = false;
-    Open(setup);
+    Reopen([](tV4l2EmulatorSetup& s) { s.seek = false; });
     EXPECT_FALSE(card.Caps().HasHardwareSeek);
     EXPECT_FALSE(card.Seek(true));
     EXPECT_EQ(sim.Radio().SeekCalls(), 0);

@@ -2,15 +2,14 @@
 // configuration, so no sound card is needed.
 
 #include "AudioLoop.h"
+#include "TestSupport.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 #include <alsa/asoundlib.h>
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -31,16 +30,6 @@ TConfig LoadConfig(const QByteArray& text)
     EXPECT_EQ(snd_config_load(top, input), 0);
     snd_input_close(input);
     return config;
-}
-
-bool WaitFor(const std::function<bool()>& condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
 }
 
 // A stream that answers from a script on its n-th transfer, and otherwise

@@ -55,12 +55,17 @@ private:
     bool bound_ = false;
 };
 
-} // namespace
-
-TEST(Profile, NamesIgnoreCaseAndValuesAreTrimmed)
-{
+// A profile file in a folder of the test's own.
+class Profile : public ::testing::Test {
+protected:
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.ini"));
+};
+
+} // namespace
+
+TEST_F(Profile, NamesIgnoreCaseAndValuesAreTrimmed)
+{
     WriteFile(path, "[configuration]\nHARDWARE =  3 \nname=  two words  \nbad=12x\n");
     TProfile profile(path);
     EXPECT_FALSE(profile.ReadFailed());
@@ -73,10 +78,8 @@ TEST(Profile, NamesIgnoreCaseAndValuesAreTrimmed)
     EXPECT_TRUE(profile.ReadBool(QStringLiteral("Configuration"), QStringLiteral("Missing"), true));
 }
 
-TEST(Profile, EraseAndWriteKeepOtherSections)
+TEST_F(Profile, EraseAndWriteKeepOtherSections)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.ini"));
     WriteFile(path, "; kept comment\n[Other]\nKeep=me\n[Audio]\nVolume=5\nStray=x\n");
     TProfile profile(path);
     profile.EraseSection(QStringLiteral("audio"));
@@ -92,10 +95,8 @@ TEST(Profile, EraseAndWriteKeepOtherSections)
     EXPECT_TRUE(ReadFile(path).contains("Volume=9 Injected=1\n"));
 }
 
-TEST(Profile, RepeatedKeysAndSectionsGiveTheFirstValue)
+TEST_F(Profile, RepeatedKeysAndSectionsGiveTheFirstValue)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.ini"));
     WriteFile(path, "[Audio]\nVolume=5\nvolume=9\n[Other]\nKeep=1\nKeep=2\n[AUDIO]\nVolume=7\nMute=1\n");
     TProfile profile(path);
     EXPECT_EQ(profile.ReadInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 0), 5);
@@ -111,36 +112,34 @@ TEST(Profile, RepeatedKeysAndSectionsGiveTheFirstValue)
     EXPECT_TRUE(ReadFile(path).contains("Keep=1\nKeep=2\n"));
 }
 
-TEST(Profile, FileThatCouldNotBeReadIsNeverReplaced)
+TEST_F(Profile, FileThatCouldNotBeReadIsNeverReplaced)
 {
     // Starting on defaults is all right; writing them over a file that holds
     // the user's settings and preset bank is not.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Vantoro.ini"));
-    const TUnopenablePath unopenable(path);
+    const QString file = dir.filePath(QStringLiteral("Vantoro.ini"));
+    const TUnopenablePath unopenable(file);
     ASSERT_TRUE(unopenable.Bound());
-    TProfile profile(path);
+    TProfile profile(file);
     EXPECT_TRUE(profile.ReadFailed());
     profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
     QString error;
     EXPECT_FALSE(profile.Save(&error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFileInfo(path).isFile()); // still the socket, not a new file
+    EXPECT_FALSE(QFileInfo(file).isFile()); // still the socket, not a new file
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
-TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
+TEST_F(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
-    QTemporaryDir dir;
     // No temporary file can be made beside a name this long.
-    const QString path = dir.filePath(QString(250, QLatin1Char('v')));
-    WriteFile(path, "[Audio]\nVolume=5\n");
-    TProfile profile(path);
+    const QString file = dir.filePath(QString(250, QLatin1Char('v')));
+    WriteFile(file, "[Audio]\nVolume=5\n");
+    TProfile profile(file);
     profile.WriteInteger(QStringLiteral("Audio"), QStringLiteral("Volume"), 6);
     QString error;
     EXPECT_FALSE(profile.Save(&error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(ReadFile(path), QByteArray("[Audio]\nVolume=5\n"));
+    EXPECT_EQ(ReadFile(file), QByteArray("[Audio]\nVolume=5\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     TProfile nowhere(dir.filePath(QStringLiteral("no/such/dir/a.ini")));
@@ -158,10 +157,8 @@ TEST(Profile, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-TEST(Profile, EveryLineItDoesNotWriteStaysInItsPlace)
+TEST_F(Profile, EveryLineItDoesNotWriteStaysInItsPlace)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.ini"));
     // A foreign section first, a NUL byte, a header without its "]", comments
     // and a line without "=" inside a section the program rewrites.
     const QByteArray before = QByteArray("top line\n[Foreign]\nA=1\n[Presets\nList=1,\n\n[Audio]\n; volume below\n"
@@ -189,10 +186,8 @@ TEST(Profile, EveryLineItDoesNotWriteStaysInItsPlace)
     EXPECT_EQ(again.Text(), after);
 }
 
-TEST(Profile, ValuesWithBlanksAtTheEndsOrQuotesComeBackAsWritten)
+TEST_F(Profile, ValuesWithBlanksAtTheEndsOrQuotesComeBackAsWritten)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.ini"));
     const QStringList values = {QStringLiteral(" UD0"), QStringLiteral("UD0 "), QStringLiteral("\"quoted\""),
                                 QStringLiteral("\""), QStringLiteral("in side"), QString()};
     {
@@ -208,10 +203,8 @@ TEST(Profile, ValuesWithBlanksAtTheEndsOrQuotesComeBackAsWritten)
         EXPECT_EQ(profile.ReadString(QStringLiteral("S"), QString::number(i), QStringLiteral("-")), values[i]) << i;
 }
 
-TEST(Profile, ForeignTextAndOverlongLines)
+TEST_F(Profile, ForeignTextAndOverlongLines)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.ini"));
     // 8-bit text from the original platform: Windows-1252, written back as UTF-8.
     WriteFile(path, "[Presets]\nStation01=M 101,500 Citt\xE0 \x80\n");
     TProfile old(path);
@@ -386,18 +379,14 @@ TEST(ProgramDir, DataFilesFromTheUsersCopyThenBesideTheProgramThenTheInstallatio
     prefix.mkpath(QStringLiteral("config"));
     const QString exeDir = prefix.filePath(QStringLiteral("bin"));
     const QString programDir = prefix.filePath(QStringLiteral("config"));
+    const QString tips = QStringLiteral("Tips.txt");
     const QString installed = prefix.filePath(QStringLiteral("share/vantoro/Tips.txt"));
-    auto put = [](const QString& path) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    };
+    const QString beside = QDir(exeDir).filePath(tips), users = QDir(programDir).filePath(tips);
 
-    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(programDir).filePath(QStringLiteral("Tips.txt")))
-        << "found nowhere: named in the program directory";
-    put(installed);
-    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), installed);
-    put(QDir(exeDir).filePath(QStringLiteral("Tips.txt")));
-    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(exeDir).filePath(QStringLiteral("Tips.txt")));
-    put(QDir(programDir).filePath(QStringLiteral("Tips.txt")));
-    EXPECT_EQ(FindDataFile(QStringLiteral("Tips.txt"), programDir, exeDir), QDir(programDir).filePath(QStringLiteral("Tips.txt")));
+    EXPECT_EQ(FindDataFile(tips, programDir, exeDir), users) << "found nowhere: named in the program directory";
+    // Each copy put in place is taken before the ones put before it.
+    for (const QString& copy : {installed, beside, users}) {
+        WriteFile(copy, QByteArray());
+        EXPECT_EQ(FindDataFile(tips, programDir, exeDir), copy) << copy.toStdString();
+    }
 }

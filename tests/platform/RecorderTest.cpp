@@ -3,6 +3,7 @@
 
 #include "FileSizeLimit.h"
 #include "Recorder.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +20,6 @@
 namespace {
 
 constexpr int Rate = TRecorder::Rate;
-
-bool WaitFor(const std::function<bool()>& condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
 
 // Interleaved stereo: a different tone on each side, at `amplitude` of full scale.
 std::vector<std::int16_t> Tones(double seconds, double left, double right, double amplitude)

@@ -6,6 +6,7 @@
 #include "RtlTcpServer.h"
 #include "RtlTcpSource.h"
 #include "SdrReceiver.h"
+#include "TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -16,17 +17,6 @@
 #include <mutex>
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 // Hands out silence (a carrier at the centre) as fast as asked, counting it.
 class TFastSource final : public TIqSource {
@@ -105,10 +95,10 @@ TEST(SdrReceiver, CountsAndSkipsWhatTheProcessingCannotTake)
     receiver.Tune(100000000); // before Start: nothing read is thrown away for a new station
     ASSERT_TRUE(receiver.Start(nullptr));
     // The processing is held: the buffer fills, then everything more is dropped.
-    ASSERT_TRUE(WaitUntil([&] { return gate.entered && receiver.Dropped() > 2 * 1024000; }));
+    ASSERT_TRUE(WaitFor([&] { return gate.entered && receiver.Dropped() > 2 * 1024000; }));
     const std::uint64_t held = receiver.Samples();
     gate.Release();
-    ASSERT_TRUE(WaitUntil([&] { return receiver.Samples() > held + 1024000; }));
+    ASSERT_TRUE(WaitFor([&] { return receiver.Samples() > held + 1024000; }));
     receiver.Stop();
     // Every sample read was processed, dropped, skipped while the dongle
     // settled (20 ms) or left in the bounded buffer (half a second).
@@ -152,7 +142,7 @@ TEST(SdrReceiver, ASourceThatStallsOrGoesStopsTheRadioWithItsReason)
         receiver.Tune(95000000);
         QElapsedTimer timer;
         timer.start();
-        ASSERT_TRUE(WaitUntil([&] { return receiver.Stopped().has_value(); }, 8000));
+        ASSERT_TRUE(WaitFor([&] { return receiver.Stopped().has_value(); }, 8000));
         EXPECT_LT(timer.elapsed(), 4000); // a stall is noticed after 2 seconds, with room for a busy machine
         EXPECT_FALSE(receiver.Stopped()->ended);
         EXPECT_NE(receiver.Stopped()->reason.find(c.reason), std::string::npos) << receiver.Stopped()->reason;
@@ -185,9 +175,9 @@ TEST(SdrReceiver, ASoundOutputThatFailsIsToldOnceAndTheRadioGoesOn)
                               });
         ASSERT_TRUE(receiver.Start(nullptr));
         receiver.Tune(100000000);
-        ASSERT_TRUE(WaitUntil([&] { return !receiver.AudioError().empty(); }));
+        ASSERT_TRUE(WaitFor([&] { return !receiver.AudioError().empty(); }));
         const std::uint64_t then = receiver.Samples();
-        ASSERT_TRUE(WaitUntil([&] { return receiver.Samples() > then + 2048000; }));
+        ASSERT_TRUE(WaitFor([&] { return receiver.Samples() > then + 2048000; }));
         EXPECT_NE(receiver.AudioError().find(c.said), std::string::npos) << receiver.AudioError();
         EXPECT_EQ(opened, 1);            // not tried again and again
         EXPECT_LE(recovers.load(), 1);   // nor recovered without end

@@ -34,6 +34,29 @@ QByteArray Line(const char* head, const char* name = "")
     return QByteArray(head) + QByteArray(name).leftJustified(40, ' ') + "\r\n";
 }
 
+// Presets 1 to 100 on 87.1 to 97.0 MHz, without names.
+QByteArray HundredLines()
+{
+    QByteArray content;
+    for (int n = 1; n <= 100; ++n)
+        content += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
+    return content;
+}
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
 // A device whose reads or writes fail.
 class TFailingDevice final : public QIODevice {
 public:
@@ -212,10 +235,7 @@ TEST(PresetsFile, ACorruptFileSaysWhichLineAndWhy)
     // The file-name form names the file before the line.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("far.vxp"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(good + Line("003.250,000.FM.", "Far"));
-    file.close();
+    WriteFile(path, good + Line("003.250,000.FM.", "Far"));
     tPresets table;
     QString why;
     EXPECT_EQ(LoadPresetsFile(path, table, &why), plCorrupt);
@@ -237,11 +257,8 @@ TEST(PresetsFile, ReaderEdgesThatAreAccepted)
 
 TEST(PresetsFile, ReadsAtMostOneHundredLines)
 {
-    QByteArray content;
-    for (int n = 1; n <= 100; ++n)
-        content += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
     // A 101st line, even a broken one, is never read.
-    content += "xyz\r\n";
+    const QByteArray content = HundredLines() + "xyz\r\n";
     tPresets table;
     ASSERT_EQ(Load(content, table), plLoaded);
     EXPECT_EQ(table.UsedCount(), 100);
@@ -259,9 +276,7 @@ TEST(PresetsFile, ReadingStopsWhereTheFileIsDecided)
     EXPECT_LT(wrong.served(), qint64(1) << 20);
 
     // Nothing after the hundredth line is read, so a failure there is no error.
-    QByteArray hundred;
-    for (int n = 1; n <= 100; ++n)
-        hundred += ZeroPad(n, 3).toLatin1() + "." + FileFrequencyText(87.0 + n * 0.1).toLatin1() + ".FM.\r\n";
+    const QByteArray hundred = HundredLines();
     TServingDevice failsLater(hundred, QByteArrayLiteral("more\r\n"), hundred.size() + 7000, true);
     EXPECT_EQ(LoadPresetsFile(failsLater, table), plLoaded);
     EXPECT_EQ(table.UsedCount(), 100);
@@ -301,19 +316,9 @@ TEST(PresetsFile, DecimalMarkUnderBothLocales)
     tPresets table;
     table[7] = Preset(88.5, 1, QStringLiteral("Radio One"));
     const QByteArray expected = Line("007.088,500.FM.", "Radio One");
-    QByteArray writtenC, writtenIt;
-    {
-        TScopedLocale c(QLocale::c());
-        writtenC = Save(table);
-    }
-    {
-        TScopedLocale it(Italian);
-        writtenIt = Save(table);
-    }
-    EXPECT_EQ(writtenIt, expected);
-    EXPECT_EQ(writtenC, expected);
     for (const QLocale& locale : {QLocale::c(), Italian}) {
         TScopedLocale scoped(locale);
+        EXPECT_EQ(Save(table), expected) << locale.name().toStdString();
         tPresets read;
         ASSERT_EQ(Load(expected, read), plLoaded) << locale.name().toStdString();
         EXPECT_DOUBLE_EQ(read[7].Frequency, 88.5);
@@ -325,16 +330,12 @@ TEST(PresetsFile, FailedSaveKeepsThePreviousFile)
     QTemporaryDir dir;
     // A name so long that no temporary file can be made beside it.
     const QString path = dir.filePath(QString(250, QLatin1Char('p')));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old content");
-    old.close();
+    WriteFile(path, "old content");
 
     tPresets table;
     table[1] = Preset(88.5, 1, QStringLiteral("New"));
     EXPECT_FALSE(SavePresetsFile(path, table));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("old content"));
+    EXPECT_EQ(ReadFile(path), QByteArray("old content"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     TFailingDevice device(QIODevice::WriteOnly);
@@ -345,9 +346,7 @@ TEST(PresetsFile, FailedSaveKeepsThePreviousFile)
     ASSERT_TRUE(SavePresetsFile(bank, table));
     for (int n = 2; n <= 60; ++n) table[n] = Preset(88 + n * 0.1, 1, QStringLiteral("Station %1").arg(n));
     EXPECT_EQ(RunWithFileSizeLimit(1000, [&] { return SavePresetsFile(bank, table); }), false);
-    QFile kept(bank);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), Line("001.088,500.FM.", "New"));
+    EXPECT_EQ(ReadFile(bank), Line("001.088,500.FM.", "New"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
@@ -361,9 +360,7 @@ TEST(PresetsFile, SaveReplacesTheFileWhole)
     ASSERT_TRUE(SavePresetsFile(path, table));
     table[2].Clear();
     ASSERT_TRUE(SavePresetsFile(path, table));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), Line("001.088,500.FM.", "A"));
+    EXPECT_EQ(ReadFile(path), Line("001.088,500.FM.", "A"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     // A table without presets gives an empty file, which reads back empty.
@@ -394,9 +391,8 @@ TEST(PresetsFile, CallersShowTheirMessagesAsWarnings)
 
 TEST(PresetsFile, StoredFileIsRewrittenByteForByteUnderEitherLocale)
 {
-    QFile fixture(QStringLiteral(VANTORO_TEST_DATA "/sample.vxp"));
-    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
-    const QByteArray stored = fixture.readAll();
+    const QByteArray stored = ReadFile(QStringLiteral(VANTORO_TEST_DATA "/sample.vxp"));
+    ASSERT_FALSE(stored.isEmpty());
     for (const QLocale& locale : {QLocale::c(), Italian}) {
         TScopedLocale scoped(locale);
         tPresets table;
