@@ -638,7 +638,7 @@ Die Frontplatte eines Radios für einen V4L2-Radioempfänger (/dev/radioN) oder 
 <context>
     <name>RemoteActions</name>
     <message>
-        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <location filename="../src/app/RemoteActions.cpp" line="+179"/>
         <source>the running copy is still starting</source>
         <translation>die laufende Kopie startet noch</translation>
     </message>
@@ -1271,7 +1271,7 @@ Senderarchiv: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+228"/>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
@@ -1306,7 +1306,7 @@ Senderarchiv: %1</translation>
         <translation>Das Senderarchiv %1 kann nicht gelesen werden: %2 (&quot;%3&quot;) lässt sich nicht umwandeln</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>Das Senderarchiv %1 enthält %2. Sie werden nicht angezeigt, und beim Speichern bleiben sie unverändert in der Datei.</translation>
     </message>
@@ -1316,24 +1316,24 @@ Senderarchiv: %1</translation>
         <translation>Programmiermodus ein/aus (%1)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Es sind keine Senderspeicher belegt</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>internal</source>
         <translation>intern</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+63"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 Das Radio ist geschlossen. Stecken Sie es wieder ein und wählen Sie es in den Einstellungen, um es wieder zu öffnen.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>%1 konnte nicht gelesen werden: %2.
@@ -1347,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Das Programm läuft, aber Ihre Änderungen gehen verloren, wenn es endet.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+126"/>
         <source>Internal</source>
         <translation>Intern</translation>
     </message>
@@ -1357,7 +1357,7 @@ Das Programm läuft, aber Ihre Änderungen gehen verloren, wenn es endet.</trans
         <translation>Programmiermodus ein/aus (leer)</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+101"/>
         <source>The %1 cannot be opened.
 %2</source>
         <translation>%1 kann nicht geöffnet werden.
@@ -1381,7 +1381,7 @@ The device does not exist, is in use, or you may not use it.</source>
 Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>The settings could not be written: %1</source>
         <translation>Die Einstellungen konnten nicht geschrieben werden: %1</translation>
     </message>
@@ -1413,7 +1413,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Speicherplatz Nr.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+582"/>
+        <location filename="../src/app/MainWindow.h" line="+639"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
         <location line="+226"/>
         <source>Name of the radio station</source>
@@ -1442,7 +1442,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+139"/>
         <source>REC</source>
         <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
         <translation>REC</translation>
@@ -1676,7 +1676,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+377"/>
         <source>Load presets</source>
         <translation>Senderspeicher laden</translation>
     </message>
@@ -1760,7 +1760,7 @@ Das Gerät existiert nicht, ist belegt, oder Sie dürfen es nicht benutzen.</tra
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Recording %1
 %2</source>
         <translation>Aufnahme %1
@@ -1801,24 +1801,24 @@ Sind Sie sicher?</translation>
         <translation>Senderspeicher geladen aus </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+33"/>
         <source>Scanning works on FM only.</source>
         <translation>Der Suchlauf arbeitet nur auf UKW (FM).</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+159"/>
         <source>No sound: %1
 The radio goes on tuning and receiving RDS.</source>
         <translation>Kein Ton: %1
 Das Radio stimmt weiter ab und empfängt weiter RDS.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
+        <location filename="../src/app/MainWindowStations.cpp" line="+28"/>
         <source>No presets are stored yet.</source>
         <translation>Es sind noch keine Senderspeicher belegt.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+371"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Diese Radiokarte kann nicht zwischen Stereo und Mono umschalten.</translation>
     </message>
@@ -1871,7 +1871,7 @@ nicht steuern</translation>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+315"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Der Ton des Tuners kann nicht über die Soundkarte gespielt werden (%1).</translation>
     </message>
@@ -1881,26 +1881,34 @@ nicht steuern</translation>
         <translation>Kein Radio</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+53"/>
+        <location line="+19"/>
         <source>Radio found</source>
         <translation>Radio gefunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
         <source>The radio device %1 has been plugged in.
 Do you want to listen to it now?</source>
         <translation>Das Radiogerät %1 wurde eingesteckt.
 Möchten Sie es jetzt hören?</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <location line="+19"/>
+        <source>An RTL-SDR dongle has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Ein RTL-SDR-Stick wurde eingesteckt.
+Möchten Sie ihn jetzt hören?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-65"/>
         <source>Cannot record:
 %1</source>
         <translation>Aufnahme nicht möglich:
 %1</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>The recording stopped: %1</source>
         <translation>Die Aufnahme ist abgebrochen: %1</translation>
     </message>
@@ -1910,7 +1918,7 @@ Möchten Sie es jetzt hören?</translation>
         <translation>%1 Sekunden Ton konnten nicht rechtzeitig geschrieben werden und fehlen in der Aufnahme.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Recording %1 into %2</source>
         <translation>Aufnahme %1 in %2</translation>
     </message>
@@ -2390,6 +2398,7 @@ Speichern schließen?</translation>
     </message>
     <message>
         <location line="+13"/>
+        <location filename="../src/sim/EmulatedDongle.cpp" line="+42"/>
         <source>No RTL-SDR dongle is plugged in.</source>
         <translation>Es ist kein RTL-SDR-Stick eingesteckt.</translation>
     </message>
@@ -3498,7 +3507,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+250"/>
+        <location filename="../src/app/main.cpp" line="+251"/>
         <source>cannot use the station list %1</source>
         <translation>die Senderliste %1 ist unbrauchbar</translation>
     </message>
@@ -3508,7 +3517,7 @@ Einstellungen erneut, um ihn zu wählen.</translation>
         <translation>die Trace-Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+65"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>Desktop-Aktionen erreichen diese Kopie nicht: %1</translation>
     </message>

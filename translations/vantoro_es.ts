@@ -638,7 +638,7 @@ antiguas tarjetas receptoras ISA y serie.
 <context>
     <name>RemoteActions</name>
     <message>
-        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <location filename="../src/app/RemoteActions.cpp" line="+179"/>
         <source>the running copy is still starting</source>
         <translation>la copia en marcha aún se está iniciando</translation>
     </message>
@@ -1271,7 +1271,7 @@ Archivo de emisoras: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+228"/>
         <source>Display</source>
         <translation>Pantalla</translation>
     </message>
@@ -1306,7 +1306,7 @@ Archivo de emisoras: %1</translation>
         <translation>No se puede leer el archivo de emisoras %1: %2 (&quot;%3&quot;) no se puede convertir</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>El archivo de emisoras %1 tiene %2. No se muestran, y al guardar se conservan en el archivo tal como están.</translation>
     </message>
@@ -1316,24 +1316,24 @@ Archivo de emisoras: %1</translation>
         <translation>Modo de programación sí/no (%1)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>No hay presintonías definidas</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>internal</source>
         <translation>internas</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+63"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio está cerrada. Vuelva a conectarla y elíjala en la configuración para abrirla de nuevo.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>No se pudo leer %1: %2.
@@ -1347,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 El programa funciona, pero los cambios que haga se perderán al cerrarlo.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+126"/>
         <source>Internal</source>
         <translation>Internas</translation>
     </message>
@@ -1357,7 +1357,7 @@ El programa funciona, pero los cambios que haga se perderán al cerrarlo.</trans
         <translation>Modo de programación sí/no (vacío)</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+101"/>
         <source>The %1 cannot be opened.
 %2</source>
         <translation>No se puede abrir %1.
@@ -1381,7 +1381,7 @@ The device does not exist, is in use, or you may not use it.</source>
 El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>The settings could not be written: %1</source>
         <translation>No se pudo escribir la configuración: %1</translation>
     </message>
@@ -1413,7 +1413,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>N.º de presintonía</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+582"/>
+        <location filename="../src/app/MainWindow.h" line="+639"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
         <location line="+226"/>
         <source>Name of the radio station</source>
@@ -1442,7 +1442,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+139"/>
         <source>REC</source>
         <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
         <translation>REC</translation>
@@ -1676,7 +1676,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+377"/>
         <source>Load presets</source>
         <translation>Cargar presintonías</translation>
     </message>
@@ -1760,7 +1760,7 @@ El dispositivo no existe, está en uso o no tiene permiso para usarlo.</translat
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Recording %1
 %2</source>
         <translation>Grabando %1
@@ -1801,24 +1801,24 @@ presintonías actuales se borrarán.
         <translation>Presintonías cargadas de </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+33"/>
         <source>Scanning works on FM only.</source>
         <translation>La búsqueda solo funciona en FM.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+159"/>
         <source>No sound: %1
 The radio goes on tuning and receiving RDS.</source>
         <translation>Sin sonido: %1
 La radio sigue sintonizando y recibiendo RDS.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
+        <location filename="../src/app/MainWindowStations.cpp" line="+28"/>
         <source>No presets are stored yet.</source>
         <translation>Aún no hay presintonías guardadas.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+371"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Esta tarjeta de radio no puede cambiar entre estéreo y mono.</translation>
     </message>
@@ -1871,7 +1871,7 @@ el volumen del sonido</translation>
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+315"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>El sonido del sintonizador no se puede reproducir en la tarjeta de sonido (%1).</translation>
     </message>
@@ -1881,26 +1881,34 @@ el volumen del sonido</translation>
         <translation>Sin radio</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+53"/>
+        <location line="+19"/>
         <source>Radio found</source>
         <translation>Radio encontrada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
         <source>The radio device %1 has been plugged in.
 Do you want to listen to it now?</source>
         <translation>Se ha conectado el dispositivo de radio %1.
 ¿Quiere escucharlo ahora?</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <location line="+19"/>
+        <source>An RTL-SDR dongle has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Se ha conectado un dongle RTL-SDR.
+¿Quiere escucharlo ahora?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-65"/>
         <source>Cannot record:
 %1</source>
         <translation>No se puede grabar:
 %1</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>The recording stopped: %1</source>
         <translation>La grabación se detuvo: %1</translation>
     </message>
@@ -1910,7 +1918,7 @@ Do you want to listen to it now?</source>
         <translation>%1 segundos de sonido no se pudieron escribir a tiempo y faltan en la grabación.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Recording %1 into %2</source>
         <translation>Grabando %1 en %2</translation>
     </message>
@@ -2390,6 +2398,7 @@ sin guardar?</translation>
     </message>
     <message>
         <location line="+13"/>
+        <location filename="../src/sim/EmulatedDongle.cpp" line="+42"/>
         <source>No RTL-SDR dongle is plugged in.</source>
         <translation>No hay ningún dongle RTL-SDR conectado.</translation>
     </message>
@@ -3497,7 +3506,7 @@ la configuración para elegirlo.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+250"/>
+        <location filename="../src/app/main.cpp" line="+251"/>
         <source>cannot use the station list %1</source>
         <translation>no se puede usar la lista de emisoras %1</translation>
     </message>
@@ -3507,7 +3516,7 @@ la configuración para elegirlo.</translation>
         <translation>no se puede escribir el archivo de traza %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+65"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>las acciones del escritorio no llegan a esta copia: %1</translation>
     </message>

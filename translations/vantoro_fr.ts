@@ -638,7 +638,7 @@ anciennes cartes réceptrices ISA et série.
 <context>
     <name>RemoteActions</name>
     <message>
-        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <location filename="../src/app/RemoteActions.cpp" line="+179"/>
         <source>the running copy is still starting</source>
         <translation>la copie en cours est encore en train de démarrer</translation>
     </message>
@@ -1271,7 +1271,7 @@ Archives de stations : %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+228"/>
         <source>Display</source>
         <translation>Afficheur</translation>
     </message>
@@ -1306,7 +1306,7 @@ Archives de stations : %1</translation>
         <translation>Les archives de stations %1 sont illisibles : %2 (&quot;%3&quot;) ne se convertit pas</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>Les archives de stations %1 contiennent %2. Elles ne sont pas affichées, et l&apos;enregistrement les garde telles quelles dans le fichier.</translation>
     </message>
@@ -1316,24 +1316,24 @@ Archives de stations : %1</translation>
         <translation>Mode programmation marche/arrêt (%1)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Aucune présélection n&apos;est définie</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+63"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio est fermée. Rebranchez-la et choisissez-la dans les paramètres pour la rouvrir.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>Impossible de lire %1 : %2.
@@ -1347,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Le programme fonctionne, mais les modifications que vous faites seront perdues à sa fermeture.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+126"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -1357,7 +1357,7 @@ Le programme fonctionne, mais les modifications que vous faites seront perdues �
         <translation>Mode programmation marche/arrêt (vide)</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+101"/>
         <source>The %1 cannot be opened.
 %2</source>
         <translation>Impossible d&apos;ouvrir %1.
@@ -1381,7 +1381,7 @@ The device does not exist, is in use, or you may not use it.</source>
 Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le droit de l&apos;utiliser.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>The settings could not be written: %1</source>
         <translation>Impossible d&apos;écrire les paramètres : %1</translation>
     </message>
@@ -1413,7 +1413,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>N° de présélection</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+582"/>
+        <location filename="../src/app/MainWindow.h" line="+639"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
         <location line="+226"/>
         <source>Name of the radio station</source>
@@ -1442,7 +1442,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+139"/>
         <source>REC</source>
         <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
         <translation>REC</translation>
@@ -1676,7 +1676,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+377"/>
         <source>Load presets</source>
         <translation>Charger des présélections</translation>
     </message>
@@ -1760,7 +1760,7 @@ Le périphérique n&apos;existe pas, est occupé, ou vous n&apos;avez pas le dro
         <translation>Masquer</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Recording %1
 %2</source>
         <translation>Enregistrement %1
@@ -1801,24 +1801,24 @@ présélections actuelles seront effacées.
         <translation>Présélections chargées depuis </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+33"/>
         <source>Scanning works on FM only.</source>
         <translation>La recherche ne fonctionne qu&apos;en FM.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+159"/>
         <source>No sound: %1
 The radio goes on tuning and receiving RDS.</source>
         <translation>Pas de son : %1
 La radio continue de s&apos;accorder et de recevoir le RDS.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
+        <location filename="../src/app/MainWindowStations.cpp" line="+28"/>
         <source>No presets are stored yet.</source>
         <translation>Aucune présélection n&apos;est encore mémorisée.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+371"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Cette carte radio ne peut pas basculer entre stéréo et mono.</translation>
     </message>
@@ -1871,7 +1871,7 @@ le volume sonore</translation>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+315"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Le son du tuner ne peut pas être joué sur la carte son (%1).</translation>
     </message>
@@ -1881,26 +1881,34 @@ le volume sonore</translation>
         <translation>Pas de radio</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+53"/>
+        <location line="+19"/>
         <source>Radio found</source>
         <translation>Radio trouvée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
         <source>The radio device %1 has been plugged in.
 Do you want to listen to it now?</source>
         <translation>Le périphérique radio %1 a été branché.
 Voulez-vous l&apos;écouter maintenant ?</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <location line="+19"/>
+        <source>An RTL-SDR dongle has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>Une clé RTL-SDR a été branchée.
+Voulez-vous l&apos;écouter maintenant ?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-65"/>
         <source>Cannot record:
 %1</source>
         <translation>Impossible d&apos;enregistrer :
 %1</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>The recording stopped: %1</source>
         <translation>L&apos;enregistrement s&apos;est arrêté : %1</translation>
     </message>
@@ -1910,7 +1918,7 @@ Voulez-vous l&apos;écouter maintenant ?</translation>
         <translation>%1 secondes de son n&apos;ont pas pu être écrites à temps et manquent dans l&apos;enregistrement.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Recording %1 into %2</source>
         <translation>Enregistrement %1 dans %2</translation>
     </message>
@@ -2390,6 +2398,7 @@ sans enregistrer ?</translation>
     </message>
     <message>
         <location line="+13"/>
+        <location filename="../src/sim/EmulatedDongle.cpp" line="+42"/>
         <source>No RTL-SDR dongle is plugged in.</source>
         <translation>Aucune clé RTL-SDR n&apos;est branchée.</translation>
     </message>
@@ -3496,7 +3505,7 @@ et rouvrez les paramètres pour le choisir.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+250"/>
+        <location filename="../src/app/main.cpp" line="+251"/>
         <source>cannot use the station list %1</source>
         <translation>impossible d&apos;utiliser la liste de stations %1</translation>
     </message>
@@ -3506,7 +3515,7 @@ et rouvrez les paramètres pour le choisir.</translation>
         <translation>impossible d&apos;écrire le fichier de trace %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+65"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>les actions du bureau ne peuvent pas atteindre cette copie : %1</translation>
     </message>

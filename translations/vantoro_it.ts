@@ -638,7 +638,7 @@ vecchie schede riceventi ISA e seriali.
 <context>
     <name>RemoteActions</name>
     <message>
-        <location filename="../src/app/RemoteActions.cpp" line="+176"/>
+        <location filename="../src/app/RemoteActions.cpp" line="+179"/>
         <source>the running copy is still starting</source>
         <translation>la copia in esecuzione si sta ancora avviando</translation>
     </message>
@@ -1271,7 +1271,7 @@ Archivio stazioni: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/MainWindowMenus.cpp" line="+219"/>
+        <location filename="../src/app/MainWindowMenus.cpp" line="+228"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
@@ -1306,7 +1306,7 @@ Archivio stazioni: %1</translation>
         <translation>L&apos;archivio delle stazioni %1 non è leggibile: %2 (&quot;%3&quot;) non si converte</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>The station archive %1 has %2. They are not shown, and saving keeps them in the file as they are.</source>
         <translation>L&apos;archivio delle stazioni %1 contiene %2. Non vengono mostrate e il salvataggio le mantiene nel file così come sono.</translation>
     </message>
@@ -1316,24 +1316,24 @@ Archivio stazioni: %1</translation>
         <translation>Modo programmazione sì/no (%1)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Favorites aren&apos;t defined</source>
         <translation>Nessuna preselezione definita</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+92"/>
         <source>internal</source>
         <translation>interne</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowCreate.cpp" line="+60"/>
+        <location filename="../src/app/MainWindowCreate.cpp" line="+63"/>
         <source>
 The radio is closed. Plug it in again and choose it in the settings to open it again.</source>
         <translation>
 La radio è chiusa. Ricollegarla e sceglierla nelle impostazioni per riaprirla.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 could not be read: %2.
 The program starts with the default settings and leaves the file as it is.</source>
         <translation>Impossibile leggere %1: %2.
@@ -1347,7 +1347,7 @@ The program runs, but the changes you make will be lost when it ends.</source>
 Il programma funziona, ma le modifiche fatte andranno perse alla sua chiusura.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+126"/>
         <source>Internal</source>
         <translation>Interne</translation>
     </message>
@@ -1357,7 +1357,7 @@ Il programma funziona, ma le modifiche fatte andranno perse alla sua chiusura.</
         <translation>Modo programmazione sì/no (vuoto)</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+101"/>
         <source>The %1 cannot be opened.
 %2</source>
         <translation>Impossibile aprire %1.
@@ -1381,7 +1381,7 @@ The device does not exist, is in use, or you may not use it.</source>
 Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+179"/>
         <source>The settings could not be written: %1</source>
         <translation>Impossibile scrivere le impostazioni: %1</translation>
     </message>
@@ -1413,7 +1413,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>N. preselezione</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.h" line="+582"/>
+        <location filename="../src/app/MainWindow.h" line="+639"/>
         <location filename="../src/app/MainWindowLayout.cpp" line="+2"/>
         <location line="+226"/>
         <source>Name of the radio station</source>
@@ -1442,7 +1442,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/app/MainWindowRecord.cpp" line="+133"/>
+        <location filename="../src/app/MainWindowRecord.cpp" line="+139"/>
         <source>REC</source>
         <extracomment>The panel&apos;s recording indicator, beside the time recorded: keep it short.</extracomment>
         <translation>REC</translation>
@@ -1676,7 +1676,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/MainWindowPresets.cpp" line="+358"/>
+        <location filename="../src/app/MainWindowPresets.cpp" line="+377"/>
         <source>Load presets</source>
         <translation>Carica preselezioni</translation>
     </message>
@@ -1760,7 +1760,7 @@ Il dispositivo non esiste, è in uso o non si ha il permesso di usarlo.</transla
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>Recording %1
 %2</source>
         <translation>Registrazione %1
@@ -1801,24 +1801,24 @@ Si è sicuri?</translation>
         <translation>Preselezioni caricate da </translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowScan.cpp" line="+31"/>
+        <location filename="../src/app/MainWindowScan.cpp" line="+33"/>
         <source>Scanning works on FM only.</source>
         <translation>La ricerca funziona solo in FM.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+159"/>
         <source>No sound: %1
 The radio goes on tuning and receiving RDS.</source>
         <translation>Nessun suono: %1
 La radio continua a sintonizzarsi e a ricevere l&apos;RDS.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowStations.cpp" line="+26"/>
+        <location filename="../src/app/MainWindowStations.cpp" line="+28"/>
         <source>No presets are stored yet.</source>
         <translation>Non è ancora memorizzata nessuna preselezione.</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowTuning.cpp" line="+300"/>
+        <location filename="../src/app/MainWindowTuning.cpp" line="+371"/>
         <source>This radio card cannot switch between stereo and mono.</source>
         <translation>Questa scheda radio non può passare da stereo a mono.</translation>
     </message>
@@ -1871,7 +1871,7 @@ il volume</translation>
         <translation>Azzera</translation>
     </message>
     <message>
-        <location line="+275"/>
+        <location line="+315"/>
         <source>The tuner&apos;s sound cannot be played on the sound card (%1).</source>
         <translation>Il suono del sintonizzatore non può essere riprodotto sulla scheda audio (%1).</translation>
     </message>
@@ -1881,26 +1881,34 @@ il volume</translation>
         <translation>Nessuna radio</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+53"/>
+        <location line="+19"/>
         <source>Radio found</source>
         <translation>Radio trovata</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
         <source>The radio device %1 has been plugged in.
 Do you want to listen to it now?</source>
         <translation>Il dispositivo radio %1 è stato collegato.
 Ascoltarlo adesso?</translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindowRecord.cpp" line="-59"/>
+        <location line="+19"/>
+        <source>An RTL-SDR dongle has been plugged in.
+Do you want to listen to it now?</source>
+        <translation>È stata collegata una chiavetta RTL-SDR.
+Ascoltarla adesso?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindowRecord.cpp" line="-65"/>
         <source>Cannot record:
 %1</source>
         <translation>Impossibile registrare:
 %1</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>The recording stopped: %1</source>
         <translation>La registrazione si è interrotta: %1</translation>
     </message>
@@ -1910,7 +1918,7 @@ Ascoltarlo adesso?</translation>
         <translation>%1 secondi di audio non sono stati scritti in tempo e mancano nella registrazione.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Recording %1 into %2</source>
         <translation>Registrazione %1 in %2</translation>
     </message>
@@ -2390,6 +2398,7 @@ senza salvare?</translation>
     </message>
     <message>
         <location line="+13"/>
+        <location filename="../src/sim/EmulatedDongle.cpp" line="+42"/>
         <source>No RTL-SDR dongle is plugged in.</source>
         <translation>Nessuna chiavetta RTL-SDR è collegata.</translation>
     </message>
@@ -3497,7 +3506,7 @@ le impostazioni per sceglierlo.</translation>
 <context>
     <name>vantoro</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+250"/>
+        <location filename="../src/app/main.cpp" line="+251"/>
         <source>cannot use the station list %1</source>
         <translation>impossibile usare l&apos;elenco delle stazioni %1</translation>
     </message>
@@ -3507,7 +3516,7 @@ le impostazioni per sceglierlo.</translation>
         <translation>impossibile scrivere il file di traccia %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+65"/>
         <source>desktop actions cannot reach this copy: %1</source>
         <translation>le azioni del desktop non raggiungono questa copia: %1</translation>
     </message>

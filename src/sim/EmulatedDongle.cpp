@@ -5,6 +5,7 @@
 #include "StationRds.h"
 #include "TunerGains.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,8 @@ bool TEmulatedDongle::Refuse()
 bool TEmulatedDongle::Open()
 {
     if (!plugged_) {
-        error_ = "No RTL-SDR dongle is plugged in.";
+        // The real dongle's words, in the user's language.
+        error_ = QCoreApplication::translate("TRtlSdrSource", "No RTL-SDR dongle is plugged in.").toStdString();
         return false;
     }
     open_ = true;
