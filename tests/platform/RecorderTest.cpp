@@ -297,7 +297,9 @@ TEST_F(RecorderTest, FullDiskEndsTheRecordingWithAPlayableFile)
         ASSERT_GT(decoded.Frames(), std::size_t(Rate / 2));
         EXPECT_LT(decoded.Frames(), tones.size() / 2);
         // A WAV header finalised to what was written.
-        if (QLatin1String(extension) == QLatin1String("wav")) EXPECT_EQ(WavDataBytes(path) / 4, std::int64_t(decoded.Frames()));
+        if (QLatin1String(extension) == QLatin1String("wav")) {
+            EXPECT_EQ(WavDataBytes(path) / 4, std::int64_t(decoded.Frames()));
+        }
         const tTone tone = Measure(decoded, 0, Rate / 4, decoded.Frames() - Rate / 10);
         EXPECT_NEAR(tone.frequency, 1000, 5);
         EXPECT_NEAR(20 * std::log10(tone.rms / (0.5 / std::sqrt(2.0))), 0, 0.5);
