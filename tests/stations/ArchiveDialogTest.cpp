@@ -43,7 +43,7 @@ protected:
 
     TArchiveDialog& Open()
     {
-        dialog = std::make_unique<TArchiveDialog>(std::move(archive), presets, current, setup, card, prompts, glyphs);
+        dialog = std::make_unique<TArchiveDialog>(std::move(archive), presets, current, setup, cards, prompts, glyphs);
         return *dialog;
     }
     TArchiveNode* Node(const QString& name)
@@ -84,6 +84,8 @@ protected:
 
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
+    // Jobs run at once on the test's thread: what the dialog asks is done when the call returns.
+    TCardThread cards{card, TCardThread::tMode::Inline};
     TArchive archive;
     tPresets presets;
     int current = 0;
