@@ -226,11 +226,11 @@ void TArchiveDialog::BuildTuner()
     btTuneNext->setArrowType(Qt::RightArrow);
     connect(btTunePrev, &QToolButton::clicked, this, [this] {
         if (busy_) return;
-        tuner_.TunePrev(Frequency->value() / 1000.0);
+        tuner_.TunePrev(tuner_.AskedFor().value_or(Frequency->value() / 1000.0));
     });
     connect(btTuneNext, &QToolButton::clicked, this, [this] {
         if (busy_) return;
-        tuner_.TuneNext(Frequency->value() / 1000.0);
+        tuner_.TuneNext(tuner_.AskedFor().value_or(Frequency->value() / 1000.0));
     });
     btFM = MakeToolButton(StationData, "btFM", QStringLiteral("fm"), QString(), QRect(524, 14, 34, 20));
     btAM = MakeToolButton(StationData, "btAM", QStringLiteral("am"), QString(), QRect(560, 14, 34, 20));

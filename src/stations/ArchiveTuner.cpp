@@ -83,16 +83,18 @@ void TArchiveTuner::Tune(tCardJobKind kind, std::function<tSetResult(TRadioCard&
 {
     auto result = std::make_shared<tSetResult>();
     const std::weak_ptr<TArchiveTuner*> self = self_;
+    const int ask = ++asks_;
     card_.Post(
         kind,
         [result, job = std::move(job)](TRadioCard& card) {
             *result = job(card);
             return 0;
         },
-        [self, result, then = std::move(then)](int) {
+        [self, result, ask, then = std::move(then)](int) {
             const auto alive = self.lock();
             if (!alive) return;
             TArchiveTuner& tuner = **alive;
+            if (ask == tuner.asks_) tuner.asked_.reset();
             if (result->set) {
                 tuner.band_ = result->band;
                 tuner.frequency_ = result->frequency;
@@ -106,6 +108,7 @@ void TArchiveTuner::Tune(tCardJobKind kind, std::function<tSetResult(TRadioCard&
 
 void TArchiveTuner::Set(tBand band, std::optional<double> frequency, bool dragging)
 {
+    asked_ = frequency; // before a job run inline has reported
     Tune(tCardJobKind::Tune,
          [band, frequency, dragging](TRadioCard& card) { return SetCard(card, band, frequency, dragging); });
 }
@@ -115,6 +118,7 @@ void TArchiveTuner::TuneBy(double from, bool upward)
     const tBand band = band_;
     const double f = from + (upward ? 1 : -1) * (band == bFM ? step_ : AMGrid);
     const double shown = frequency_;
+    asked_ = f;
     Tune(tCardJobKind::Tune, [band, f, upward, shown](TRadioCard& card) {
         const bool hasBand = band == bAM ? card.Caps().HasAM : card.Caps().HasFM;
         const double here = hasBand ? card.Frequency() : f;

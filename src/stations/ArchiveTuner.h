@@ -38,6 +38,9 @@ public:
     // then hears what the card receives there.
     void TunePrev(double from);
     void TuneNext(double from);
+    // The frequency of the last tuning asked for while it has not reported,
+    // so a held key goes on from there rather than from what is shown.
+    std::optional<double> AskedFor() const { return asked_; }
     // Unmutes or mutes the card when it has the band shown.
     void Unmute();
     void Mute();
@@ -94,6 +97,8 @@ private:
     double frequency_ = FMLow;
     double step_;
     bool outOfRange_ = false;
+    std::optional<double> asked_;
+    int asks_ = 0;
     // Results that report after the tuner has gone are dropped.
     std::shared_ptr<TArchiveTuner*> self_;
 

@@ -122,6 +122,28 @@ TEST_F(ArchiveTunerTest, ANewerTuningTakesThePlaceOfAQueuedOneAndShowsOnlyWhenRe
     EXPECT_GT(heard[0], int(sgNone));
 }
 
+// A held step key goes on from the tuning last asked for, not from the
+// frequency still shown.
+TEST_F(ArchiveTunerTest, AHeldStepKeyGoesOnFromTheTuningAskedFor)
+{
+    TCardThread thread(card, TCardThread::tMode::Threaded);
+    auto tuner = MakeTuner(thread);
+    tuner->Set(bFM, 88.0);
+    thread.WaitIdle();
+    EXPECT_FALSE(tuner->AskedFor());
+    TCardGate gate;
+    ASSERT_TRUE(gate.Close(thread));
+    for (int i = 0; i < 3; ++i) tuner->TuneNext(tuner->AskedFor().value_or(tuner->Frequency()));
+    ASSERT_TRUE(tuner->AskedFor());
+    EXPECT_NEAR(*tuner->AskedFor(), 88.3, 1e-9);
+    EXPECT_DOUBLE_EQ(tuner->Frequency(), 88.0);
+    gate.Open();
+    thread.WaitIdle();
+    EXPECT_FALSE(tuner->AskedFor());
+    EXPECT_DOUBLE_EQ(tuner->Frequency(), 88.3);
+    EXPECT_DOUBLE_EQ(thread.State().Frequency(), 88.3);
+}
+
 TEST_F(ArchiveTunerTest, AHaltEndsTheScanAtOnceAndTheStepUnderWayIsStillShown)
 {
     TCardThread thread(card, TCardThread::tMode::Threaded);
