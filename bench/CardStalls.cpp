@@ -58,7 +58,7 @@ public:
     tExitChoice AskExit(QWidget*, bool) override { return tExitChoice::Yes; }
     bool AskName(QWidget*, QString&) override { return false; }
     bool TipOfTheDay(QWidget*, const QString&, bool) override { return false; }
-    bool Alarm(QWidget*, const TRadioCard&, const tPresets&, int, int&, int&, int&) override { return false; }
+    bool Alarm(QWidget*, const tCardState&, const tPresets&, int, int&, int&, int&) override { return false; }
     bool Sleep(QWidget*, int&) override { return false; }
     bool EditScript(QWidget*, const tScriptEditorEnv&, tScript&, QString&) override { return false; }
     void About(QWidget*) override {}
