@@ -9,7 +9,6 @@
 #include "TunerPanel.h"
 #include "WidgetKit.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -293,6 +292,8 @@ void TArchiveDialog::BuildButtons()
 void TArchiveDialog::OkClick()
 {
     tuner_.Halt();
+    // A tuning still under way goes into its station before the tree is written.
+    card_.WaitIdle();
     // A failed save keeps the dialog and the session's edits: the user may
     // free the folder and press OK again, or cancel knowing what is lost.
     QString error;
@@ -328,6 +329,8 @@ bool TArchiveDialog::Changed() const { return ArchiveText() != opened_; }
 
 void TArchiveDialog::reject()
 {
+    // A tuning still under way is an edit too (a scan's earlier steps are already).
+    if (!tuner_.Scanning()) card_.WaitIdle();
     // Cancel, Escape and the close box drop the session's edits of the tree;
     // presets assigned from it are the bank's already and stay.
     if (Changed() && !prompts_.AskYesNo(WarningTitle(),
