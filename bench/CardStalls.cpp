@@ -7,7 +7,16 @@
 // Prints one line per model: the longest stall while tuning, muting and
 // scanning, the number of stalls over 50 ms, and where the card was after
 // the tuning and after each scan (so a run that did nothing shows).
+//   card-stalls --archive [--inline] [MODEL...]
+// The same in the station archive dialog: stations and a folder selected
+// (tunings and mutes), the step keys held, a scan up and one down, each
+// halted after a second. With --inline the card's jobs run on the window's
+// thread, one after the other, as a dialog that used the card directly did.
 
+#include "ArchiveDialog.h"
+#include "ArchiveModel.h"
+#include "CardThread.h"
+#include "Glyphs.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "SimulatedHardware.h"
@@ -18,6 +27,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -47,7 +58,7 @@ public:
     tExitChoice AskExit(QWidget*, bool) override { return tExitChoice::Yes; }
     bool AskName(QWidget*, QString&) override { return false; }
     bool TipOfTheDay(QWidget*, const QString&, bool) override { return false; }
-    bool Alarm(QWidget*, const TRadioCard&, const tPresets&, int, int&, int&, int&) override { return false; }
+    bool Alarm(QWidget*, const tCardState&, const tPresets&, int, int&, int&, int&) override { return false; }
     bool Sleep(QWidget*, int&) override { return false; }
     bool EditScript(QWidget*, const tScriptEditorEnv&, tScript&, QString&) override { return false; }
     void About(QWidget*) override {}
@@ -124,6 +135,91 @@ void Repeat(int times, int gapMs, const std::function<void()>& action)
 const char* const ModelNames[] = {"RadioTrack", "RA300",  "Wizard",  "RadioMan",     "Radion Maru",
                                   "Rajikoma",   "Zoltrix", "V4L2 device", "SDR dongle"};
 
+// Clicks the dialog's button of that name when it is shown.
+void Click(const QDialog& dialog, const char* name)
+{
+    auto* button = dialog.findChild<QToolButton*>(QLatin1String(name));
+    if (button && button->isVisible() && button->isEnabled()) button->click();
+}
+
+int ArchiveStalls(const std::vector<int>& models, bool runInline)
+{
+    std::printf("%-12s %10s %10s %8s   %s\n", "model", "tune ms", "scan ms", ">50 ms",
+                "MHz after tuning, scan up, scan down");
+    const TStationList stations = TStationList::BuiltIn();
+    for (const int model : models) {
+        if (model < 1 || model > 9) continue;
+        TSimulatedHardware hw(stations, true);
+        hw.InsertCard(tModel(model - 1));
+        TRadioCard card(hw);
+        card.SetModel(tModel(model - 1));
+        card.SetPort(1);
+        card.SetVolumeLine(vlNative);
+        card.InitVolume(128);
+        card.Open();
+        if (!card.Active()) {
+            std::printf("%-12s not open: %s\n", ModelNames[model - 1], qUtf8Printable(card.OpenError()));
+            continue;
+        }
+        card.Tune(card.Stereo(), bFM, 87.0);
+        TCardThread thread(card, runInline ? TCardThread::tMode::Inline : TCardThread::tMode::Threaded);
+        TArchive archive;
+        TArchiveNode* folder = archive.AddFolder(archive.Root());
+        folder->Name = QStringLiteral("Folder");
+        archive.AddStation(*folder, 1, 87.5)->Name = QStringLiteral("Low");
+        archive.AddStation(*folder, 1, 95.0)->Name = QStringLiteral("Middle");
+        tPresets presets;
+        int current = 0;
+        tArchiveDialogSetup setup;
+        TBenchPrompts prompts;
+        TGlyphs glyphs;
+        TArchiveDialog dialog(std::move(archive), presets, current, setup, thread, prompts, glyphs);
+        dialog.show();
+        RunFor(300);
+        auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("RadioTree"));
+        const auto select = [&dialog, tree](const QString& name) {
+            TArchiveNode* found = nullptr;
+            dialog.Archive().Walk([&](const TArchiveNode& n, int) {
+                if (!found && n.Name == name) found = const_cast<TArchiveNode*>(&n);
+            });
+            if (found && tree->isEnabled()) tree->setCurrentIndex(dialog.Model().IndexOf(found));
+        };
+
+        TStallProbe probe(&dialog);
+        RunFor(100);
+        probe.Phase();
+        // Stations and the folder (which mutes) in turn, then a held step key.
+        for (const char* name : {"Low", "Folder", "Middle", "Folder", "Low", "Middle"}) {
+            QTimer::singleShot(0, &dialog, [&select, name] { select(QLatin1String(name)); });
+            RunFor(250);
+        }
+        Repeat(20, 40, [&dialog] { Click(dialog, "btTuneNext"); });
+        Repeat(10, 40, [&dialog] { Click(dialog, "btTunePrev"); });
+        RunFor(800);
+        const auto tune = probe.Phase();
+        const double tuned = thread.State().Frequency();
+        QTimer::singleShot(0, &dialog, [&select] { select(QStringLiteral("Low")); });
+        RunFor(500);
+        QTimer::singleShot(0, &dialog, [&dialog] { Click(dialog, "btScanNext"); });
+        RunFor(1000);
+        QTimer::singleShot(0, &dialog, [&dialog] { Click(dialog, "btStopScan"); });
+        RunFor(1500);
+        const double scannedUp = thread.State().Frequency();
+        QTimer::singleShot(0, &dialog, [&dialog] { Click(dialog, "btScanPrev"); });
+        RunFor(1000);
+        QTimer::singleShot(0, &dialog, [&dialog] { Click(dialog, "btStopScan"); });
+        RunFor(1500);
+        const auto scan = probe.Phase();
+        std::printf("%-12s %10.1f %10.1f %8d   %.3f %.3f %.3f\n", ModelNames[model - 1], tune.first, scan.first,
+                    tune.second + scan.second, tuned, scannedUp, thread.State().Frequency());
+        std::fflush(stdout);
+        dialog.hide();
+        thread.WaitIdle();
+        thread.Direct([](TRadioCard& c) { c.Close(); });
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -132,8 +228,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TMainWindow::SetUpApplication();
     std::vector<int> models;
-    for (int i = 1; i < argc; ++i) models.push_back(QString::fromLocal8Bit(argv[i]).toInt());
+    bool archive = false;
+    bool runInline = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--archive"))
+            archive = true;
+        else if (arg == QLatin1String("--inline"))
+            runInline = true;
+        else
+            models.push_back(arg.toInt());
+    }
     if (models.empty()) models = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    if (archive) return ArchiveStalls(models, runInline);
 
     std::printf("%-12s %10s %10s %10s %8s   %s\n", "model", "tune ms", "mute ms", "scan ms", ">50 ms",
                 "MHz after tuning, scan up, scan down");

@@ -46,7 +46,7 @@ bool TQtMainDialogs::TipOfTheDay(QWidget* parent, const QString& tipsFile, bool 
     return TTipOfDay::Run(tipsFile, showAtStart, parent);
 }
 
-bool TQtMainDialogs::Alarm(QWidget* parent, const TRadioCard& card, const tPresets& presets, int currentPreset,
+bool TQtMainDialogs::Alarm(QWidget* parent, const tCardState& card, const tPresets& presets, int currentPreset,
                            int& hour, int& minute, int& preset)
 {
     const tDevCap& caps = card.Caps();

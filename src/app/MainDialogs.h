@@ -11,7 +11,7 @@ public:
     tExitChoice AskExit(QWidget* parent, bool yesEnabled) override;
     bool AskName(QWidget* parent, QString& name) override;
     bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) override;
-    bool Alarm(QWidget* parent, const TRadioCard& card, const tPresets& presets, int currentPreset, int& hour,
+    bool Alarm(QWidget* parent, const tCardState& card, const tPresets& presets, int currentPreset, int& hour,
                int& minute, int& preset) override;
     bool Sleep(QWidget* parent, int& minutes) override;
     bool EditScript(QWidget* parent, const tScriptEditorEnv& env, tScript& script, QString& fileName) override;

@@ -79,8 +79,9 @@ public:
     // Runs the tip of the day over `tipsFile`; gives back the show-at-start box.
     virtual bool TipOfTheDay(QWidget* parent, const QString& tipsFile, bool showAtStart) = 0;
     // "Alarm setting": comes with the alarm time and preset, gives back
-    // the chosen ones; false on Cancel.
-    virtual bool Alarm(QWidget* parent, const TRadioCard& card, const tPresets& presets, int currentPreset,
+    // the chosen ones; false on Cancel. The card's bands are those of the
+    // state it last reported.
+    virtual bool Alarm(QWidget* parent, const tCardState& card, const tPresets& presets, int currentPreset,
                        int& hour, int& minute, int& preset) = 0;
     // "Sleep": the minutes 1..120; false on Cancel.
     virtual bool Sleep(QWidget* parent, int& minutes) = 0;

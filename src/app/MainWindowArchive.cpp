@@ -46,10 +46,9 @@ void TMainWindow::Stations_Organize()
     setup.ColorFavAssButtonAM = settings_.ColorFavAssButtonAM;
     setup.ColorFavNotAssButton = settings_.ColorFavNotAssButton;
     RunPresetsDialog([&] {
-        // The dialog tunes and scans the card itself while it is up.
-        const auto radio = cardThread_->Hold();
-        TArchiveDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *radio, *env_.Prompts,
-                           *glyphs_);
+        // The dialog tunes and scans through the card's thread while it is up.
+        TArchiveDialog dialog(std::move(archive), settings_.Presets, currentPreset_, setup, *cardThread_,
+                              *env_.Prompts, *glyphs_);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         // The archive goes to the data folder, also when it was read from
         // beside the settings.

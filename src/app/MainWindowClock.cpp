@@ -131,13 +131,10 @@ void TMainWindow::Actions_Alarm()
     } else {
         int hour = settings_.AlarmHour, minute = settings_.AlarmMinute, preset = settings_.AlarmStation;
         WithDialogRules([&] {
-            bool chosen = false;
-            {
-                // The dialog reads the card's bands while it is up.
-                const auto radio = cardThread_->Hold();
-                chosen = env_.Dialogs->Alarm(nullptr, *radio, settings_.Presets, currentPreset_, hour, minute, preset);
-            }
-            if (!chosen) return;
+            // The dialog only reads the card's bands: the card's thread goes on meanwhile.
+            if (!env_.Dialogs->Alarm(nullptr, cardThread_->State(), settings_.Presets, currentPreset_, hour, minute,
+                                     preset))
+                return;
             settings_.AlarmHour = hour;
             settings_.AlarmMinute = minute;
             settings_.AlarmStation = preset;

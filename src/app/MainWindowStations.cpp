@@ -36,9 +36,8 @@ void TMainWindow::Stations_EditPresets()
     setup.StepMax = sStep->maximum();
     setup.Directory = StartFolder(settings_.PresetsFolder);
     RunPresetsDialog([&] {
-        // The editor tunes the card itself while it is up.
-        const auto radio = cardThread_->Hold();
-        TPresetsEditor dialog(settings_.Presets, setup, *radio, *env_.Prompts);
+        // The editor's Listen tunes through the card's thread.
+        TPresetsEditor dialog(settings_.Presets, setup, *cardThread_, *env_.Prompts);
         dialog.OnHelp = [this](const QString& topic) { ShowHelp(topic); };
         if (dialog.exec() != QDialog::Accepted) return;
         currentPreset_ = dialog.Editor().Current();

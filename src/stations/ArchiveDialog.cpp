@@ -9,7 +9,6 @@
 #include "TunerPanel.h"
 #include "WidgetKit.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -84,7 +83,7 @@ void TRadioTree::keyReleaseEvent(QKeyEvent* event)
 }
 
 TArchiveDialog::TArchiveDialog(TArchive archive, tPresets& presets, int& currentPreset, const tArchiveDialogSetup& setup,
-                         TRadioCard& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent)
+                         TCardThread& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent)
     : QDialog(parent), archive_(std::move(archive)), presets_(presets), current_(currentPreset), setup_(setup),
       card_(card), prompts_(prompts), glyphs_(glyphs), tuner_(card, setup.FMStep)
 {
@@ -101,6 +100,8 @@ TArchiveDialog::TArchiveDialog(TArchive archive, tPresets& presets, int& current
         node->Record.Frequency = f;
         node->Record.Band = std::uint8_t(band);
     };
+    // The tuner's jobs report here once the card has done them.
+    tuner_.OnTuned = [this](int signal) { ShowTuner(signal); };
     {
         const QSignalBlocker blocker(StepSlider);
         StepSlider->setRange(setup_.StepMin, setup_.StepMax);
@@ -224,13 +225,11 @@ void TArchiveDialog::BuildTuner()
     btTuneNext->setArrowType(Qt::RightArrow);
     connect(btTunePrev, &QToolButton::clicked, this, [this] {
         if (busy_) return;
-        tuner_.TunePrev(Frequency->value() / 1000.0);
-        ShowTuner(-2);
+        tuner_.TunePrev(tuner_.AskedFor().value_or(Frequency->value() / 1000.0));
     });
     connect(btTuneNext, &QToolButton::clicked, this, [this] {
         if (busy_) return;
-        tuner_.TuneNext(Frequency->value() / 1000.0);
-        ShowTuner(-2);
+        tuner_.TuneNext(tuner_.AskedFor().value_or(Frequency->value() / 1000.0));
     });
     btFM = MakeToolButton(StationData, "btFM", QStringLiteral("fm"), QString(), QRect(524, 14, 34, 20));
     btAM = MakeToolButton(StationData, "btAM", QStringLiteral("am"), QString(), QRect(560, 14, 34, 20));
@@ -248,7 +247,7 @@ void TArchiveDialog::BuildTuner()
     Scanning->hide();
     connect(btScanPrev, &QToolButton::clicked, this, [this] { Scan(false); });
     connect(btScanNext, &QToolButton::clicked, this, [this] { Scan(true); });
-    connect(btStopScan, &QToolButton::clicked, this, [this] { stop_ = true; });
+    connect(btStopScan, &QToolButton::clicked, this, [this] { tuner_.Halt(); });
 
     Step = MakeLabel(StationData, QStringLiteral("Step"), QString(), QRect(542, 40, 20, 14));
     Step->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -292,7 +291,9 @@ void TArchiveDialog::BuildButtons()
 
 void TArchiveDialog::OkClick()
 {
-    stop_ = true;
+    tuner_.Halt();
+    // A tuning still under way goes into its station before the tree is written.
+    card_.WaitIdle();
     // A failed save keeps the dialog and the session's edits: the user may
     // free the folder and press OK again, or cancel knowing what is lost.
     QString error;
@@ -328,6 +329,8 @@ bool TArchiveDialog::Changed() const { return ArchiveText() != opened_; }
 
 void TArchiveDialog::reject()
 {
+    // A tuning still under way is an edit too (a scan's earlier steps are already).
+    if (!tuner_.Scanning()) card_.WaitIdle();
     // Cancel, Escape and the close box drop the session's edits of the tree;
     // presets assigned from it are the bank's already and stay.
     if (Changed() && !prompts_.AskYesNo(WarningTitle(),
@@ -335,7 +338,7 @@ void TArchiveDialog::reject()
                                            "that you want\nto exit without saving?"),
                                         tPromptIcon::Information))
         return;
-    stop_ = true;
+    tuner_.Halt();
     QDialog::reject();
 }
 
@@ -350,11 +353,6 @@ void TArchiveDialog::SetHeight(bool station)
 
 TArchiveNode* TArchiveDialog::Selected() const { return model_->Node(RadioTree->currentIndex()); }
 
-void TArchiveDialog::MuteForBand()
-{
-    if (tuner_.CardHasBand()) card_.Mute();
-}
-
 void TArchiveDialog::ApplySelection()
 {
     TArchiveNode* node = Selected();
@@ -366,17 +364,17 @@ void TArchiveDialog::ApplySelection()
     StationData->setVisible(station);
     SetHeight(station);
     if (rootAlone || !station) {
-        MuteForBand();
+        tuner_.Mute();
         return;
     }
     if (RadioTree->Editing()) return;
-    if (tuner_.CardHasBand()) card_.Unmute();
+    tuner_.Unmute();
     SetTuner(node->Record.Band == 0 ? bAM : bFM, node->Record.Frequency);
 }
 
 void TArchiveDialog::SetTuner(tBand band, std::optional<double> frequency, bool dragging)
 {
-    ShowTuner(tuner_.Set(band, frequency, dragging));
+    tuner_.Set(band, frequency, dragging);
 }
 
 void TArchiveDialog::ShowTuner(int signal)
@@ -415,10 +413,6 @@ void TArchiveDialog::ShowSignalLabel(int signal)
         SetTextColour(Tuned, Qt::gray);
         return;
     }
-    // -2: what the card hears now, after a command that did not say.
-    if (signal == -2) {
-        signal = tuner_.BandShown() == bFM && tuner_.Frequency() >= card_.FMMin() ? int(card_.CheckSignal()) : 0;
-    }
     static const char* const Marks[4] = {"?", "T", "S", "M"};
     Tuned->setText(QLatin1String(Marks[std::clamp(signal, 0, 3)]));
     SetTextColour(Tuned, signal > 0 ? QColor(Qt::white) : QColor(Qt::gray));
@@ -450,7 +444,7 @@ void TArchiveDialog::AddStation()
     const QModelIndex at = RadioTree->currentIndex();
     if (busy_ || !Selected() || Selected()->IsStation()) return;
     const tBand band = tuner_.BandShown();
-    const double low = band == bAM ? AMLow : card_.JapaneseFM() ? JapaneseFMLow : FMLow;
+    const double low = band == bAM ? AMLow : card_.State().JapaneseFM() ? JapaneseFMLow : FMLow;
     model_->AddStation(at, std::uint8_t(band), low);
     RadioTree->expand(at);
 }
@@ -529,7 +523,7 @@ void TArchiveDialog::ClearAllPresets()
     if (busy_) return;
     if (!prompts_.AskYesNo(tr("Clear all favorites"), tr("Are you sure?"), tPromptIcon::Question))
         return;
-    ClearAllPresetSlots(presets_, card_);
+    ClearAllPresetSlots(presets_, card_.State().Caps());
     for (int n = 1; n <= tPresets::Count; ++n) ShowPresetButton(n, false);
 }
 
@@ -577,23 +571,21 @@ void TArchiveDialog::Scan(bool upward)
     SetTextColour(Tuned, Qt::gray);
     Scanning->setText(upward ? QStringLiteral(">") : QStringLiteral("<"));
     Scanning->show();
-    stop_ = false;
-    {
-        // Only the user's own moves of the slider reach its handler.
-        const QSignalBlocker blocker(Frequency);
-        tuner_.Scan(
-            upward,
-            [this] {
-                QApplication::processEvents();
-                return stop_;
-            },
-            [this](int signal) { ShowTuner(signal); });
-    }
+    // Only the user's own moves of the slider reach its handler, and none
+    // while the scan goes on.
+    Frequency->blockSignals(true);
+    tuner_.Scan(upward, [this] { ScanEnded(); });
+}
+
+void TArchiveDialog::ScanEnded()
+{
+    Frequency->blockSignals(false);
     busy_ = false;
     btStopScan->hide();
     Scanning->hide();
     ShowTuner(-1);
-    btScanPrev->setEnabled(!SameFrequency(card_.Frequency(), card_.MinFrequency()));
+    const tCardState& card = card_.State();
+    btScanPrev->setEnabled(!SameFrequency(card.Frequency(), card.MinFrequency()));
     btScanNext->setEnabled(true);
     RadioTree->setEnabled(true);
 }

@@ -59,7 +59,7 @@ class TArchiveDialog final : public QDialog {
     Q_OBJECT
 public:
     TArchiveDialog(TArchive archive, tPresets& presets, int& currentPreset, const tArchiveDialogSetup& setup,
-                TRadioCard& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent = nullptr);
+                TCardThread& card, TPrompts& prompts, const TGlyphs& glyphs, QWidget* parent = nullptr);
     ~TArchiveDialog() override;
 
     TArchive& Archive() { return archive_; }
@@ -108,20 +108,19 @@ private:
     void Warn(tArchiveRule rule);
     void SetTuner(tBand band, std::optional<double> frequency, bool dragging = false);
     void ShowTuner(int signal);
+    void ScanEnded();
     void ShowSignalLabel(int signal);
     void ShowPresetButton(int n, bool on);
-    void MuteForBand();
 
     TArchive archive_;
     tPresets& presets_;
     int& current_;
     tArchiveDialogSetup setup_;
-    TRadioCard& card_;
+    TCardThread& card_;
     TPrompts& prompts_;
     const TGlyphs& glyphs_;
     TArchiveTuner tuner_;
     bool busy_ = false;
-    bool stop_ = false;
     bool shown_ = false;
     QByteArray opened_; // the archive as written when the dialog opened
 

@@ -2,6 +2,8 @@
 
 #include "Helpers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -17,64 +19,142 @@ bool Within(double f, double lo, double hi)
 
 } // namespace
 
-TArchiveTuner::TArchiveTuner(TRadioCard& card, double fmStep) : card_(card), step_(fmStep) {}
+TArchiveTuner::TArchiveTuner(TCardThread& card, double fmStep)
+    : card_(card), step_(fmStep), self_(std::make_shared<TArchiveTuner*>(this))
+{
+}
 
-double TArchiveTuner::FMUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
+TArchiveTuner::~TArchiveTuner() = default;
+
+double TArchiveTuner::FMUnit() const
+{
+    const tDevCap& caps = card_.State().Caps();
+    return caps.FMStep > 0 ? caps.FMStep : 0.025;
+}
 
 int TArchiveTuner::StepUnits() const { return int(std::lround(step_ / FMUnit())); }
 
 int TArchiveTuner::StepKHz() const { return int(std::lround(step_ * 1000)); }
 
-bool TArchiveTuner::CardHasBand() const { return band_ == bAM ? card_.Caps().HasAM : card_.Caps().HasFM; }
-
-int TArchiveTuner::Set(tBand band, std::optional<double> frequency, bool dragging)
+bool TArchiveTuner::CardHasBand() const
 {
+    const tDevCap& caps = card_.State().Caps();
+    return band_ == bAM ? caps.HasAM : caps.HasFM;
+}
+
+TArchiveTuner::tSetResult TArchiveTuner::SetCard(TRadioCard& card, tBand band, std::optional<double> frequency,
+                                                 bool dragging)
+{
+    const double unit = card.Caps().FMStep > 0 ? card.Caps().FMStep : 0.025;
+    tSetResult r;
+    r.set = true;
     double f = 0;
     if (!frequency) {
-        card_.SetBand(band);
-        f = band == bAM ? SnapFrequency(card_.Frequency(), AMGrid, AMLow, AMHigh)
-                        : SnapFrequency(card_.Frequency(), FMUnit(), card_.FMMin(), card_.FMMax());
-        outOfRange_ = band == bAM ? !card_.Caps().HasAM : !Within(f, card_.FMMin(), card_.FMMax());
+        card.SetBand(band);
+        f = band == bAM ? SnapFrequency(card.Frequency(), AMGrid, AMLow, AMHigh)
+                        : SnapFrequency(card.Frequency(), unit, card.FMMin(), card.FMMax());
+        r.outOfRange = band == bAM ? !card.Caps().HasAM : !Within(f, card.FMMin(), card.FMMax());
     } else if (band == bAM) {
         f = SnapFrequency(*frequency, AMGrid, AMLow, AMHigh);
-        if (card_.Caps().HasAM) {
-            if (card_.Muted()) card_.Unmute();
-            card_.Tune(true, bAM, f);
+        if (card.Caps().HasAM) {
+            if (card.Muted()) card.Unmute();
+            card.Tune(true, bAM, f);
         }
-        outOfRange_ = !card_.Caps().HasAM;
+        r.outOfRange = !card.Caps().HasAM;
     } else {
-        f = SnapFrequency(*frequency, FMUnit(), TunerFMLow, card_.FMMax());
-        const bool inside = Within(f, card_.FMMin(), card_.FMMax());
-        if (card_.Caps().HasFM) {
-            if (card_.Muted()) card_.Unmute();
+        f = SnapFrequency(*frequency, unit, TunerFMLow, card.FMMax());
+        const bool inside = Within(f, card.FMMin(), card.FMMax());
+        if (card.Caps().HasFM) {
+            if (card.Muted()) card.Unmute();
             // The card stays on a frequency it can receive.
-            card_.Tune(true, bFM, inside ? f : (card_.JapaneseFM() ? JapaneseFMLow : FMLow));
+            card.Tune(true, bFM, inside ? f : (card.JapaneseFM() ? JapaneseFMLow : FMLow));
         }
-        outOfRange_ = !inside;
+        r.outOfRange = !inside;
     }
-    band_ = band;
-    frequency_ = f;
-    int signal = -1;
+    r.band = band;
+    r.frequency = f;
     if (!dragging)
-        signal = band == bFM && card_.Caps().HasFM && f >= card_.FMMin() ? int(card_.CheckSignal()) : int(sgNone);
-    if (OnSet) OnSet(f, band);
-    return signal;
+        r.signal = band == bFM && card.Caps().HasFM && f >= card.FMMin() ? int(card.CheckSignal()) : int(sgNone);
+    return r;
 }
 
-void TArchiveTuner::TunePrev(double from)
+void TArchiveTuner::Tune(tCardJobKind kind, std::function<tSetResult(TRadioCard& card)> job,
+                         std::function<void(int signal)> then)
 {
-    const double f = from - (band_ == bFM ? step_ : AMGrid);
-    const double here = CardHasBand() ? card_.Frequency() : f;
-    if (here > (band_ == bAM ? AMLow : TunerFMLow) && !SameFrequency(here, band_ == bAM ? AMLow : TunerFMLow))
-        Set(band_, f);
+    auto result = std::make_shared<tSetResult>();
+    const std::weak_ptr<TArchiveTuner*> self = self_;
+    const int ask = ++asks_;
+    card_.Post(
+        kind,
+        [result, job = std::move(job)](TRadioCard& card) {
+            *result = job(card);
+            return 0;
+        },
+        [self, result, ask, then = std::move(then)](int) {
+            const auto alive = self.lock();
+            if (!alive) return;
+            TArchiveTuner& tuner = **alive;
+            if (ask == tuner.asks_) tuner.asked_.reset();
+            if (result->set) {
+                tuner.band_ = result->band;
+                tuner.frequency_ = result->frequency;
+                tuner.outOfRange_ = result->outOfRange;
+                if (tuner.OnSet) tuner.OnSet(result->frequency, result->band);
+            }
+            if (tuner.OnTuned) tuner.OnTuned(result->signal);
+            if (then) then(result->signal);
+        });
 }
 
-void TArchiveTuner::TuneNext(double from)
+void TArchiveTuner::Set(tBand band, std::optional<double> frequency, bool dragging)
 {
-    const double f = from + (band_ == bFM ? step_ : AMGrid);
-    const double here = CardHasBand() ? card_.Frequency() : f;
-    const double top = band_ == bAM ? AMHigh : FMHigh;
-    if (here < top && !SameFrequency(here, top)) Set(band_, f);
+    asked_ = frequency; // before a job run inline has reported
+    Tune(tCardJobKind::Tune,
+         [band, frequency, dragging](TRadioCard& card) { return SetCard(card, band, frequency, dragging); });
+}
+
+void TArchiveTuner::TuneBy(double from, bool upward)
+{
+    const tBand band = band_;
+    const double f = from + (upward ? 1 : -1) * (band == bFM ? step_ : AMGrid);
+    const double shown = frequency_;
+    asked_ = f;
+    Tune(tCardJobKind::Tune, [band, f, upward, shown](TRadioCard& card) {
+        const bool hasBand = band == bAM ? card.Caps().HasAM : card.Caps().HasFM;
+        const double here = hasBand ? card.Frequency() : f;
+        const double edge = upward ? (band == bAM ? AMHigh : FMHigh) : (band == bAM ? AMLow : TunerFMLow);
+        tSetResult r;
+        r.band = band;
+        r.frequency = shown;
+        if ((upward ? here < edge : here > edge) && !SameFrequency(here, edge)) r = SetCard(card, band, f, false);
+        // Then what the card hears there, looked at once more.
+        r.signal = !hasBand                                           ? int(sgNone)
+                   : r.band == bFM && r.frequency >= card.FMMin() ? int(card.CheckSignal())
+                                                                    : int(sgNone);
+        return r;
+    });
+}
+
+void TArchiveTuner::TunePrev(double from) { TuneBy(from, false); }
+
+void TArchiveTuner::TuneNext(double from) { TuneBy(from, true); }
+
+void TArchiveTuner::Unmute()
+{
+    if (!CardHasBand()) return;
+    card_.Post(tCardJobKind::Plain, [](TRadioCard& card) {
+        card.Unmute();
+        return 0;
+    });
+}
+
+void TArchiveTuner::Mute()
+{
+    if (!CardHasBand()) return;
+    card_.Post(tCardJobKind::Plain, [](TRadioCard& card) {
+        card.Mute();
+        return 0;
+    });
 }
 
 bool TArchiveTuner::CanTunePrev() const
@@ -101,22 +181,74 @@ QString TArchiveTuner::Readout() const
 
 bool TArchiveTuner::ScanRefused(bool upward) const
 {
-    if (band_ == bFM && !card_.Caps().HasFM) return true;
-    return SameFrequency(card_.Frequency(), upward ? card_.MaxFrequency() : card_.MinFrequency());
+    const tCardState& card = card_.State();
+    if (band_ == bFM && !card.Caps().HasFM) return true;
+    return SameFrequency(card.Frequency(), upward ? card.MaxFrequency() : card.MinFrequency());
 }
 
-bool TArchiveTuner::Scan(bool upward, const std::function<bool()>& stop, const std::function<void(int)>& stepped)
+bool TArchiveTuner::Scan(bool upward, std::function<void()> ended)
 {
-    if (ScanRefused(upward)) return false;
-    double f = card_.Frequency();
-    const double step = card_.FrequencyStep() > 0 ? card_.FrequencyStep() : FMUnit();
-    while ((upward ? f < card_.MaxFrequency() : f > card_.MinFrequency()) && !stop()) {
-        f += upward ? step : -step;
-        const int signal = Set(band_, f);
-        if (stepped) stepped(signal);
-        if (signal > int(sgNone)) break;
-    }
+    if (scanning_ || ScanRefused(upward)) return false;
+    scanning_ = true;
+    scanUpward_ = upward;
+    scanEnded_ = std::move(ended);
+    scanFrequency_ = card_.State().Frequency();
+    ++scanRun_;
+    ScanOn();
     return true;
+}
+
+void TArchiveTuner::ScanOn()
+{
+    // A step that reports before Post returns comes back here: loop rather
+    // than go deeper with every step.
+    if (scanLooping_) {
+        scanAgain_ = true;
+        return;
+    }
+    scanLooping_ = true;
+    do {
+        scanAgain_ = false;
+        const tCardState& card = card_.State();
+        const bool inside = scanUpward_ ? scanFrequency_ < card.MaxFrequency() : scanFrequency_ > card.MinFrequency();
+        if (inside && scanning_ && card_.Mode() == TCardThread::tMode::Inline) QCoreApplication::processEvents();
+        if (!scanning_) break; // halted meanwhile
+        if (!inside || !card_.State().Active()) {
+            EndScan();
+            break;
+        }
+        const double step = card.FrequencyStep() > 0 ? card.FrequencyStep() : FMUnit();
+        scanFrequency_ += scanUpward_ ? step : -step;
+        const tBand band = band_;
+        const double f = scanFrequency_;
+        const int run = scanRun_;
+        // One step at a time: a newer tuning from elsewhere never takes its place.
+        Tune(
+            tCardJobKind::Plain, [band, f](TRadioCard& c) { return SetCard(c, band, f, false); },
+            [this, run](int signal) {
+                // A halted scan has ended already; its last step was shown.
+                if (run != scanRun_ || !scanning_) return;
+                if (signal > int(sgNone))
+                    EndScan();
+                else
+                    ScanOn();
+            });
+    } while (scanAgain_);
+    scanLooping_ = false;
+}
+
+void TArchiveTuner::Halt()
+{
+    if (scanning_) EndScan();
+}
+
+void TArchiveTuner::EndScan()
+{
+    scanning_ = false;
+    ++scanRun_;
+    const std::function<void()> ended = std::move(scanEnded_);
+    scanEnded_ = nullptr;
+    if (ended) ended();
 }
 
 bool CanAssignPreset(const tPresets& table, const tStation& station)
@@ -147,12 +279,12 @@ void ClearPresetSlot(tPresets& table, int& current, int n)
     if (current == n) current = 0;
 }
 
-void ClearAllPresetSlots(tPresets& table, const TRadioCard& card)
+void ClearAllPresetSlots(tPresets& table, const tDevCap& caps)
 {
     tPreset empty;
-    if (card.Caps().HasFM) {
+    if (caps.HasFM) {
         empty.Frequency = FMLow;
-    } else if (card.Caps().HasJapaneseFM) {
+    } else if (caps.HasJapaneseFM) {
         empty.Frequency = JapaneseFMLow;
     } else {
         empty.Band = 0;

@@ -54,7 +54,7 @@ void NormalisePresets(tPresets& table)
     }
 }
 
-TPresetsDraft::TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card,
+TPresetsDraft::TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TCardThread& card,
                                TPrompts& prompts)
     : main_(mainTable), setup_(setup), card_(card), prompts_(prompts)
 {
@@ -64,9 +64,10 @@ TPresetsDraft::TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setu
     current_ = setup_.Current;
     fileName_ = setup_.FileName;
     untitled_ = fileName_.isEmpty();
-    frequency0_ = card_.Frequency();
-    band0_ = card_.Band();
-    stereo0_ = card_.Stereo();
+    card_.Post(tCardJobKind::Plain, [origin = origin_](TRadioCard& c) {
+        *origin = {c.Frequency(), c.Band(), c.Stereo()};
+        return 0;
+    });
     step_ = setup_.FMStep;
     ShowSlot(1);
 }
@@ -86,7 +87,7 @@ QString TPresetsDraft::StoredText() const
 tEditButtons TPresetsDraft::Buttons() const
 {
     const tPreset& slot = table_[selected_];
-    const tDevCap& caps = card_.Caps();
+    const tDevCap& caps = card_.State().Caps();
     tEditButtons b;
     b.Insert = !table_[tPresets::Count].Used && selected_ < tPresets::Count && StoredCount() > 0;
     b.Delete = StoredCount() > 0;
@@ -99,11 +100,15 @@ tEditButtons TPresetsDraft::Buttons() const
 
 // ---- the tuner ----
 
-double TPresetsDraft::StepUnit() const { return card_.Caps().FMStep > 0 ? card_.Caps().FMStep : 0.025; }
+double TPresetsDraft::StepUnit() const
+{
+    const tDevCap& caps = card_.State().Caps();
+    return caps.FMStep > 0 ? caps.FMStep : 0.025;
+}
 
 double TPresetsDraft::LowerLimit(tBand band) const { return band == bAM ? AMLow : TunerFMLow; }
 
-double TPresetsDraft::UpperLimit(tBand band) const { return band == bAM ? AMHigh : card_.FMMax(); }
+double TPresetsDraft::UpperLimit(tBand band) const { return band == bAM ? AMHigh : card_.State().FMMax(); }
 
 double TPresetsDraft::Snap(double frequency, tBand band) const
 {
@@ -112,9 +117,10 @@ double TPresetsDraft::Snap(double frequency, tBand band) const
 
 bool TPresetsDraft::OutsideCard() const
 {
-    const tDevCap& caps = card_.Caps();
-    if (tunerBand_ == bAM) return !caps.HasAM || !Within(tunerFrequency_, card_.AMMin(), card_.AMMax());
-    return !caps.HasFM || !Within(tunerFrequency_, card_.FMMin(), card_.FMMax());
+    const tCardState& card = card_.State();
+    const tDevCap& caps = card.Caps();
+    if (tunerBand_ == bAM) return !caps.HasAM || !Within(tunerFrequency_, card.AMMin(), card.AMMax());
+    return !caps.HasFM || !Within(tunerFrequency_, card.FMMin(), card.FMMax());
 }
 
 bool TPresetsDraft::CanTunePrev() const { return Above(tunerFrequency_, LowerLimit(tunerBand_)); }
@@ -401,10 +407,26 @@ bool TPresetsDraft::CloseQuery()
 bool TPresetsDraft::ListenStart()
 {
     const tPreset& slot = table_[selected_];
-    if (!Buttons().Listen || !Within(slot.Frequency, card_.MinFrequency(), card_.MaxFrequency())) return false;
-    card_.Tune(stereo0_, BandOf(slot), slot.Frequency);
+    const tCardState& card = card_.State();
+    if (!Buttons().Listen || !Within(slot.Frequency, card.MinFrequency(), card.MaxFrequency())) return false;
     listening_ = true;
-    listenTuned_ = card_.CheckSignal() != sgNone;
+    listenTuned_ = false;
+    const int run = ++listenRun_;
+    const std::weak_ptr<TPresetsDraft*> self = self_;
+    card_.Post(
+        tCardJobKind::Plain,
+        [origin = origin_, band = BandOf(slot), f = slot.Frequency](TRadioCard& c) {
+            c.Tune(origin->stereo, band, f);
+            return int(c.CheckSignal() != sgNone);
+        },
+        [self, run](int tuned) {
+            const auto alive = self.lock();
+            if (!alive) return;
+            TPresetsDraft& draft = **alive;
+            if (!draft.listening_ || run != draft.listenRun_) return;
+            draft.listenTuned_ = tuned != 0;
+            if (draft.OnListenTuned) draft.OnListenTuned();
+        });
     return true;
 }
 
@@ -413,5 +435,9 @@ void TPresetsDraft::ListenStop()
     if (!listening_) return;
     listening_ = false;
     listenTuned_ = false;
-    card_.Tune(stereo0_, band0_, frequency0_);
+    ++listenRun_;
+    card_.Post(tCardJobKind::Plain, [origin = origin_](TRadioCard& c) {
+        c.Tune(origin->stereo, origin->band, origin->frequency);
+        return 0;
+    });
 }

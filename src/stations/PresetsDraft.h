@@ -4,11 +4,16 @@
 // current preset following its slot through inserts, deletes and moves, the
 // duplicate test that guards OK and Save, the presets files, listening to a
 // slot through the card, and the question before changes are thrown away.
+// The card is reached through the window's card thread: what the editor
+// reads of it is the state last reported, and Listen's tunings are jobs.
 
+#include "CardThread.h"
 #include "PresetsFile.h"
 #include "RadioCards.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class TPrompts;
 
@@ -33,7 +38,7 @@ struct tEditButtons {
 class TPresetsDraft {
 public:
     // Normalises `mainTable` in place; it is written again only by Accept.
-    TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card, TPrompts& prompts);
+    TPresetsDraft(tPresets& mainTable, const tPresetsDraftSetup& setup, TCardThread& card, TPrompts& prompts);
     ~TPresetsDraft(); // a preview still playing ends with the editor
     TPresetsDraft(const TPresetsDraft&) = delete;
     TPresetsDraft& operator=(const TPresetsDraft&) = delete;
@@ -95,11 +100,14 @@ public:
     bool CloseQuery();
 
     // Listen: the card plays the selected slot until ListenStop, and then
-    // goes back to what it played when the editor opened.
+    // goes back to what it played when the editor opened. Both are jobs on
+    // the card's thread; whether a station answers is known once the tuning
+    // has reported, and OnListenTuned then hears of it.
     bool ListenStart(); // false when refused
     void ListenStop();
     bool Listening() const { return listening_; }
     bool ListenTuned() const { return listenTuned_; }
+    std::function<void()> OnListenTuned;
 
 private:
     void ShowSlot(int n);
@@ -117,7 +125,7 @@ private:
     tPresets original_; // the main window's table as it was at opening
     tPresets table_;
     tPresetsDraftSetup setup_;
-    TRadioCard& card_;
+    TCardThread& card_;
     TPrompts& prompts_;
     int selected_ = 1;
     int current_ = 0;
@@ -128,10 +136,18 @@ private:
     tBand tunerBand_ = bFM;
     double tunerFrequency_ = 0;
     double step_ = 0.05;
-    // The card's tuning at opening, where Listen returns to.
-    double frequency0_ = 0;
-    tBand band0_ = bFM;
-    bool stereo0_ = false;
+    // The card's tuning at opening, where Listen returns to: taken by a job,
+    // after what was asked of the card before the editor opened, and read
+    // only by the later jobs.
+    struct tOrigin {
+        double frequency = 0;
+        tBand band = bFM;
+        bool stereo = false;
+    };
+    std::shared_ptr<tOrigin> origin_ = std::make_shared<tOrigin>();
     bool listening_ = false;
     bool listenTuned_ = false;
+    int listenRun_ = 0; // a report of an earlier preview is not this one's
+    // Reports that come after the editor has gone are dropped.
+    std::shared_ptr<TPresetsDraft*> self_ = std::make_shared<TPresetsDraft*>(this);
 };

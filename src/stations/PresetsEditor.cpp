@@ -73,7 +73,7 @@ private:
 
 } // namespace
 
-TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card,
+TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TCardThread& card,
                                  TPrompts& prompts, QWidget* parent)
     : QDialog(parent), editor_(mainTable, setup, card, prompts)
 {
@@ -97,6 +97,8 @@ TPresetsEditor::TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& se
     miSave = item("miSave", tr("Save"), [this] { editor_.Save(); });
     miSaveAs = item("miSaveAs", tr("Save as"), [this] { editor_.SaveAs(); });
 
+    // "Listen T" once the card has found a station there.
+    editor_.OnListenTuned = [this] { ShowListen(); };
     Preview = new QTimer(this);
     Preview->setObjectName(QStringLiteral("Preview"));
     Preview->setSingleShot(true);

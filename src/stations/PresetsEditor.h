@@ -24,7 +24,7 @@ class TPresetsEditor final : public QDialog {
     Q_OBJECT
 public:
     // `mainTable` is normalised at once and written only on OK.
-    TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TRadioCard& card, TPrompts& prompts,
+    TPresetsEditor(tPresets& mainTable, const tPresetsDraftSetup& setup, TCardThread& card, TPrompts& prompts,
                     QWidget* parent = nullptr);
     ~TPresetsEditor() override;
 

@@ -68,7 +68,7 @@ public:
         tipsFile = file;
         return showAtStart && tipAnswer;
     }
-    bool Alarm(QWidget*, const TRadioCard&, const tPresets&, int currentPreset, int& hour, int& minute,
+    bool Alarm(QWidget*, const tCardState&, const tPresets&, int currentPreset, int& hour, int& minute,
                int& preset) override
     {
         alarmOffered = {hour, minute, preset, currentPreset};

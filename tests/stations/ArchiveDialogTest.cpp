@@ -3,6 +3,7 @@
 // the scan.
 
 #include "ArchiveModel.h"
+#include "CardGate.h"
 #include "FakePrompts.h"
 #include "Glyphs.h"
 #include "ArchiveDialog.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -42,9 +44,10 @@ protected:
         setup.ColorFavNotAssButton = 5;
     }
 
-    TArchiveDialog& Open()
+    TArchiveDialog& Open(TCardThread::tMode mode = TCardThread::tMode::Inline)
     {
-        dialog = std::make_unique<TArchiveDialog>(std::move(archive), presets, current, setup, card, prompts, glyphs);
+        if (!cards) cards.emplace(card, mode);
+        dialog = std::make_unique<TArchiveDialog>(std::move(archive), presets, current, setup, *cards, prompts, glyphs);
         return *dialog;
     }
     TArchiveNode* Node(const QString& name)
@@ -85,6 +88,9 @@ protected:
 
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
+    // Inline unless a test asks otherwise: jobs run at once on the test's
+    // thread, so what the dialog asks is done when the call returns.
+    std::optional<TCardThread> cards;
     TArchive archive;
     tPresets presets;
     int current = 0;
@@ -340,4 +346,27 @@ TEST_F(ArchiveDialogTest, LeavingWithoutOkAsksOnlyWhenTheTreeChanged)
     EXPECT_EQ(asked(), 2);
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Rejected);
+}
+
+// On the card's thread: OK writes a tuning whose report has not been
+// taken yet into its station.
+TEST_F(ArchiveDialogTest, OkWritesATuningStillUnderWayIntoItsStation)
+{
+    TArchiveDialog& d = Open(TCardThread::tMode::Threaded);
+    Select(QStringLiteral("Quiet"));
+    cards->WaitIdle();
+    ASSERT_NE(Node(QStringLiteral("Quiet")), nullptr);
+    EXPECT_DOUBLE_EQ(Node(QStringLiteral("Quiet"))->Record.Frequency, 87.5);
+    TCardGate gate;
+    ASSERT_TRUE(gate.Close(*cards));
+    d.Tuner().Set(bFM, 99.0);
+    gate.Open(); // the report waits for the dialog's thread
+    double saved = 0;
+    d.OnSave = [this, &saved](const TArchive&, QString&) {
+        saved = Node(QStringLiteral("Quiet"))->Record.Frequency;
+        return true;
+    };
+    Child<QPushButton>(QStringLiteral("btOk"))->click();
+    EXPECT_DOUBLE_EQ(saved, 99.0);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
 }

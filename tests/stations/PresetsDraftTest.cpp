@@ -1,4 +1,5 @@
 #include "PresetsDraft.h"
+#include "CardGate.h"
 #include "FakePrompts.h"
 #include "Helpers.h"
 #include "PresetSupport.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -34,7 +36,8 @@ protected:
 
     TPresetsDraft& Open()
     {
-        editor = std::make_unique<TPresetsDraft>(bank, setup, card, prompts);
+        if (!cards) cards.emplace(card, TCardThread::tMode::Inline);
+        editor = std::make_unique<TPresetsDraft>(bank, setup, *cards, prompts);
         return *editor;
     }
 
@@ -48,6 +51,8 @@ protected:
     QTemporaryDir dir;
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
+    // Jobs run at once on the test's thread: what the editor asks is done when the call returns.
+    std::optional<TCardThread> cards;
     tPresets bank;
     tPresetsDraftSetup setup;
     TFakePrompts prompts;
@@ -309,6 +314,43 @@ TEST_F(PresetsDraftTest, OkHandsBackTrimmedNamesAndOneCurrentPreset)
     EXPECT_EQ(current, 1);
     EXPECT_EQ(bank[3].Current, 1);
     EXPECT_TRUE(e.CloseQuery());
+}
+
+// On the card's thread: whether a station answers is told once the tuning
+// reports, never for a preview already ended, and the card goes back to the
+// tuning asked for before the editor opened, not the one last reported.
+TEST_F(PresetsDraftTest, OnTheCardsThreadListenIsToldWhenReportedAndReturnsToTheLastTuningAsked)
+{
+    TCardThread thread(card, TCardThread::tMode::Threaded);
+    TCardGate gate;
+    ASSERT_TRUE(gate.Close(thread));
+    thread.Post(tCardJobKind::Tune, [](TRadioCard& c) {
+        c.Tune(false, bFM, 91.35);
+        return 0;
+    });
+    TPresetsDraft e(bank, setup, thread, prompts);
+    int told = 0;
+    e.OnListenTuned = [&told] { ++told; };
+    e.Select(1);
+    ASSERT_TRUE(e.ListenStart());
+    EXPECT_TRUE(e.Listening());
+    EXPECT_FALSE(e.ListenTuned()); // not reported yet
+    gate.Open();
+    thread.WaitIdle();
+    EXPECT_TRUE(e.ListenTuned());
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(thread.State().Frequency(), 88.6);
+
+    TCardGate again;
+    ASSERT_TRUE(again.Close(thread));
+    e.Select(3); // ends the first preview
+    ASSERT_TRUE(e.ListenStart());
+    e.ListenStop();
+    again.Open();
+    thread.WaitIdle();
+    EXPECT_EQ(told, 1);
+    EXPECT_FALSE(e.ListenTuned());
+    EXPECT_EQ(thread.State().Frequency(), 91.35);
 }
 
 } // namespace

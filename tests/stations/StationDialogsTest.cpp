@@ -94,6 +94,8 @@ protected:
 
     TSimulatedHardware hw{TStationList::BuiltIn(), false};
     TRadioCard card{hw};
+    // Jobs run at once on the test's thread: what the editor asks is done when the call returns.
+    TCardThread cards{card, TCardThread::tMode::Inline};
     tPresets bank;
     tPresetsDraftSetup setup;
     TFakePrompts prompts;
@@ -101,7 +103,7 @@ protected:
 
 TEST_F(PresetsEditorTest, ADuplicateShowsTheWarningAndDisablesOkAndSave)
 {
-    TPresetsEditor dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, cards, prompts);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit presets - Internal"));
     EXPECT_FALSE(Child<QLabel>(dialog, "ErrMsg")->isVisibleTo(&dialog));
     dialog.Editor().Select(3);
@@ -119,7 +121,7 @@ TEST_F(PresetsEditorTest, TheAmScaleMarksLeaveAGapBetweenThem)
     bank[3].Used = 1;
     bank[3].Band = 0;
     bank[3].Frequency = 0.999;
-    TPresetsEditor dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, cards, prompts);
     Child<QListWidget>(dialog, "Presets")->setCurrentRow(2);
     for (int i = 1; i <= 12; ++i) {
         const QLabel* mark =
@@ -134,7 +136,7 @@ TEST_F(PresetsEditorTest, TheAmScaleMarksLeaveAGapBetweenThem)
 
 TEST_F(PresetsEditorTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
 {
-    TPresetsEditor dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, cards, prompts);
     auto* listen = Child<QPushButton>(dialog, "btListen");
     auto* preview = Child<QTimer>(dialog, "Preview");
     listen->click();
@@ -150,7 +152,7 @@ TEST_F(PresetsEditorTest, ListenEndsAfterItsTimerAndTheCardGoesBack)
 
 TEST_F(PresetsEditorTest, CancelWithChangesStaysOpenOnNo)
 {
-    TPresetsEditor dialog(bank, setup, card, prompts);
+    TPresetsEditor dialog(bank, setup, cards, prompts);
     dialog.show();
     Child<QPushButton>(dialog, "btClear")->click();
     Child<QPushButton>(dialog, "btCancel")->click();
