@@ -50,6 +50,28 @@ void OpenOn(TRadioCard& card, tModel model)
     card.Open();
 }
 
+// A job that tunes to `f` MHz on FM, mono.
+std::function<int(TRadioCard&)> TuneTo(double f)
+{
+    return [f](TRadioCard& c) {
+        c.Tune(false, bFM, f);
+        return 0;
+    };
+}
+
+// An open RadioTrack on the emulated ports, and the station list it hears.
+class CardThreadOnRadioTrack : public ::testing::Test {
+protected:
+    CardThreadOnRadioTrack()
+    {
+        hw.bus.Insert(0x30C, std::make_unique<TRadioTrackEmulator>(hw.clock, stations));
+        OpenOn(card, mRadioTrack);
+    }
+    const TStationList stations = TStationList::BuiltIn();
+    TTestHardware hw;
+    TRadioCard card{hw};
+};
+
 } // namespace
 
 TEST(CardThread, EveryModelWritesWhatItWritesWhenCalledDirectly)
@@ -90,16 +112,11 @@ TEST(CardThread, EveryModelWritesWhatItWritesWhenCalledDirectly)
     }
 }
 
-TEST(CardThread, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
+TEST_F(CardThreadOnRadioTrack, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
 {
-    const TStationList stations = TStationList::BuiltIn();
-    TTestHardware hw;
     TTestHardware reference;
-    for (TTestHardware* h : {&hw, &reference})
-        h->bus.Insert(0x30C, std::make_unique<TRadioTrackEmulator>(h->clock, stations));
-    TRadioCard card(hw);
+    reference.bus.Insert(0x30C, std::make_unique<TRadioTrackEmulator>(reference.clock, stations));
     TRadioCard expected(reference);
-    OpenOn(card, mRadioTrack);
     OpenOn(expected, mRadioTrack);
     hw.log.clear();
     reference.log.clear();
@@ -110,20 +127,14 @@ TEST(CardThread, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
     auto note = [&heard](const char* what) { return [&heard, what](int) { heard << QLatin1String(what); }; };
     thread.Post(tCardJobKind::Plain, gate.Job(), note("gate"));
     ASSERT_TRUE(gate.Entered());
-    auto tune = [](double f) {
-        return [f](TRadioCard& c) {
-            c.Tune(false, bFM, f);
-            return 0;
-        };
-    };
     auto signal = [](TRadioCard& c) { return int(c.CheckSignal()); };
-    thread.Post(tCardJobKind::Tune, tune(90.0), note("tune 90"));
+    thread.Post(tCardJobKind::Tune, TuneTo(90.0), note("tune 90"));
     thread.Post(tCardJobKind::Plain, [](TRadioCard& c) { c.Mute(); return 0; }, note("mute"));
     thread.Post(tCardJobKind::Signal, signal, note("signal 1"));
-    thread.Post(tCardJobKind::Tune, tune(95.0), note("tune 95"));
+    thread.Post(tCardJobKind::Tune, TuneTo(95.0), note("tune 95"));
     thread.Post(tCardJobKind::Signal, signal, note("signal 2"));
     thread.Post(tCardJobKind::Plain, [](TRadioCard& c) { c.Unmute(); return 0; }, note("unmute"));
-    thread.Post(tCardJobKind::Tune, tune(101.5), note("tune 101.5"));
+    thread.Post(tCardJobKind::Tune, TuneTo(101.5), note("tune 101.5"));
     EXPECT_FALSE(thread.Idle());
     gate.Open();
     thread.WaitIdle();
@@ -141,13 +152,8 @@ TEST(CardThread, JobsKeepTheirOrderAndANewerTuningTakesTheQueuedOnesPlace)
     EXPECT_FALSE(thread.State().Muted());
 }
 
-TEST(CardThread, DirectComesAfterEverythingAskedBefore)
+TEST_F(CardThreadOnRadioTrack, DirectComesAfterEverythingAskedBefore)
 {
-    const TStationList stations = TStationList::BuiltIn();
-    TTestHardware hw;
-    hw.bus.Insert(0x30C, std::make_unique<TRadioTrackEmulator>(hw.clock, stations));
-    TRadioCard card(hw);
-    OpenOn(card, mRadioTrack);
     TCardThread thread(card, TCardThread::tMode::Threaded);
     TCardGate gate;
     QStringList heard;
@@ -160,13 +166,7 @@ TEST(CardThread, DirectComesAfterEverythingAskedBefore)
         },
         [&heard](int result) { heard << QStringLiteral("gate %1").arg(result); });
     ASSERT_TRUE(gate.Entered());
-    thread.Post(
-        tCardJobKind::Tune,
-        [](TRadioCard& c) {
-            c.Tune(false, bFM, 95.0);
-            return 0;
-        },
-        [&heard](int) { heard << QStringLiteral("tune"); });
+    thread.Post(tCardJobKind::Tune, TuneTo(95.0), [&heard](int) { heard << QStringLiteral("tune"); });
     std::thread opener([&gate] {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         gate.Open();
@@ -184,13 +184,8 @@ TEST(CardThread, DirectComesAfterEverythingAskedBefore)
     EXPECT_TRUE(thread.Idle());
 }
 
-TEST(CardThread, StopWithAJobWaitingDropsItAndWritesNothingAfter)
+TEST_F(CardThreadOnRadioTrack, StopWithAJobWaitingDropsItAndWritesNothingAfter)
 {
-    const TStationList stations = TStationList::BuiltIn();
-    TTestHardware hw;
-    hw.bus.Insert(0x30C, std::make_unique<TRadioTrackEmulator>(hw.clock, stations));
-    TRadioCard card(hw);
-    OpenOn(card, mRadioTrack);
     card.Tune(false, bFM, 88.0);
     TCardThread thread(card, TCardThread::tMode::Threaded);
     TCardGate gate;
@@ -204,13 +199,7 @@ TEST(CardThread, StopWithAJobWaitingDropsItAndWritesNothingAfter)
         },
         [&gateReported](int) { gateReported = true; });
     ASSERT_TRUE(gate.Entered());
-    thread.Post(
-        tCardJobKind::Tune,
-        [](TRadioCard& c) {
-            c.Tune(false, bFM, 95.0);
-            return 0;
-        },
-        [&tuneReported](int) { tuneReported = true; });
+    thread.Post(tCardJobKind::Tune, TuneTo(95.0), [&tuneReported](int) { tuneReported = true; });
     std::thread opener([&] {
         ASSERT_TRUE(WaitFor([&] { return thread.Stopped(); }));
         gate.Open();
@@ -253,10 +242,7 @@ TEST(CardThread, ASerialLineThatDiesUnderAQueuedJobClosesTheCardAndSaysSoOnce)
     thread.Post(tCardJobKind::Plain, gate.Job());
     ASSERT_TRUE(gate.Entered());
     int ranAfter = 0;
-    thread.Post(tCardJobKind::Tune, [](TRadioCard& c) {
-        c.Tune(false, bFM, 95.0);
-        return 0;
-    });
+    thread.Post(tCardJobKind::Tune, TuneTo(95.0));
     thread.Post(
         tCardJobKind::Plain,
         [](TRadioCard& c) {
